@@ -1,0 +1,11 @@
+#include "core/state.h"
+
+namespace qv {
+
+State S;
+
+void ResetState() {
+    S = State{};
+}
+
+}  // namespace qv

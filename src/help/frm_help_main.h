@@ -1,0 +1,21 @@
+// The help program's window.
+#pragma once
+
+#include "platform/forms.h"
+
+namespace qv::help {
+
+class FrmHelpMain : public Form {
+  public:
+    FrmHelpMain() : Form(QStringLiteral("frmHelpMain")) {}
+    Frame* FrameTopic = nullptr;
+    Frame* FrameInfo = nullptr;
+
+  protected:
+    void Design() override;
+    void Dropped() override;
+};
+
+FrmHelpMain& frmHelpMain();
+
+}  // namespace qv::help

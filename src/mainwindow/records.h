@@ -1,0 +1,8 @@
+// Records owned by this subsystem; see core/state.h.
+#pragma once
+
+namespace qv {
+
+struct MainWindowRecords {};
+
+}  // namespace qv

@@ -1,0 +1,588 @@
+// The forms runtime: forms and intrinsic controls with the event semantics the program is written
+// against, each control backed by a Qt widget.
+//
+// Semantics in short:
+// - Handlers are plain synchronous calls. Writing an event-firing property from code runs the handler
+//   at once (and handlers may re-enter); writing the value a property already has fires nothing.
+// - Event-firing writes: OptionButton::SetValue(true) -> Click; CheckBox::SetValue -> Click;
+//   TextBox::SetText -> Change; ComboBox/ListBox::SetListIndex -> Click; DirListBox::SetPath -> Change;
+//   FileListBox::SetPath -> PathChange; FileListBox::SetSelected -> Click; DriveListBox::SetDrive -> Change.
+// - What the user does with mouse and keyboard reaches the same handlers, once.
+// - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
+//   container is in twips (15 twips a pixel).
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QEventLoop;
+class QWidget;
+
+namespace qv {
+
+class Form;
+
+// Colours are blue-green-red numbers (&HBBGGRR); &H800000xx are system colours.
+using Colour = quint32;
+constexpr Colour kSysWindowBackground = 0x80000005;
+constexpr Colour kSysWindowText = 0x80000012;
+constexpr Colour kSysButtonFace = 0x8000000F;
+
+// A picture with an identity that tests can compare. Empty when it holds nothing.
+class Picture {
+  public:
+    Picture() = default;
+    Picture(QPixmap pixmap, QString id) : pixmap_(std::move(pixmap)), id_(std::move(id)) {}
+    bool IsEmpty() const { return pixmap_.isNull(); }
+    const QPixmap& pixmap() const { return pixmap_; }
+    const QString& id() const { return id_; }
+    bool operator==(const Picture& o) const {
+        return id_ == o.id_ && pixmap_.cacheKey() == o.pixmap_.cacheKey();
+    }
+
+  private:
+    QPixmap pixmap_;
+    QString id_;
+};
+
+// Loads a picture file (bmp, jpg, png, gif and whatever Qt reads) or a ":/" resource.
+// Throws PlatformError when the file is not a readable picture.
+Picture LoadPicture(const QString& path);
+
+enum class ControlKind {
+    Label,
+    TextBox,
+    CommandButton,
+    CheckBox,
+    OptionButton,
+    ComboBox,
+    ListBox,
+    DriveListBox,
+    DirListBox,
+    FileListBox,
+    Image,
+    PictureBox,
+    Frame,
+    Line
+};
+
+class Control {
+  public:
+    Control(Form* form, ControlKind kind, QString name, int index, Control* container);
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    ControlKind Kind() const { return kind_; }
+    const QString& Name() const { return name_; }
+    int Index() const { return index_; }  // -1 when not part of a control array
+    Form* ParentForm() const { return form_; }
+    Control* Container() const { return container_; }
+    QWidget* Widget() const { return widget_; }
+
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool e);
+    // Visible/enabled counting every container and the form.
+    bool EffectivelyVisible() const;
+    bool EffectivelyEnabled() const;
+
+    // In the container's units (pixels on a form, twips inside a frame or picture box).
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    void SetLeft(int v);
+    void SetTop(int v);
+    void SetWidth(int v);
+    void SetHeight(int v);
+    void Move(int left, int top, int width, int height);
+
+    Colour ForeColor() const { return foreColor_; }
+    Colour BackColor() const { return backColor_; }
+    void SetForeColor(Colour c);
+    void SetBackColor(Colour c);
+    int TabIndex() const { return tabIndex_; }
+    void SetTabIndex(int i);
+    QString ToolTipText() const;
+    void SetToolTipText(const QString& t);
+
+    // Does nothing on a hidden or disabled control.
+    void SetFocus();
+    bool HasFocus() const;
+
+    std::function<void()> LostFocus;
+    std::function<void()> GotFocus;
+
+    // Expires when the control is dropped: code that runs a handler checks it before it touches
+    // the control again, since a handler may unload the control's form.
+    std::weak_ptr<void> LifeToken() const { return alive_; }
+
+  protected:
+    void setWidget(QWidget* w);      // called once by the subclass constructor
+    void replaceWidget(QWidget* w);  // swaps the backing widget, keeping place, colours and state
+    virtual void applyColours();
+    void applyGeometry();
+    bool inTwips() const;
+    QObject* context() const { return context_.get(); }  // receiver that dies with the control
+
+  private:
+    std::shared_ptr<void> alive_;
+    std::unique_ptr<QObject> context_;
+    Form* form_;
+    ControlKind kind_;
+    QString name_;
+    int index_;
+    Control* container_;
+    QWidget* widget_ = nullptr;
+    bool visible_ = true;
+    bool enabled_ = true;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    Colour foreColor_ = kSysWindowText;
+    Colour backColor_ = kSysButtonFace;
+    int tabIndex_ = 0;
+};
+
+class Label : public Control {
+  public:
+    Label(Form* form, QString name, int index, Control* container);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool t);  // BackStyle 0
+    void SetAlignment(int a);     // 0 left, 1 right, 2 centre
+    void SetWordWrap(bool w);
+    std::function<void()> Click;
+    void UserClicks();  // refused when not effectively enabled/visible
+
+  private:
+    QString caption_;
+    bool transparent_ = false;
+};
+
+class TextBox : public Control {
+  public:
+    TextBox(Form* form, QString name, int index, Control* container);
+    QString Text() const;
+    void SetText(const QString& t);  // fires Change when different
+    int MaxLength() const { return maxLength_; }
+    void SetMaxLength(int n);  // 0 = no limit
+    int SelStart() const;
+    int SelLength() const;
+    void SetSelStart(int s);
+    void SetSelLength(int n);
+    int BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int b);  // 0 none, 1 fixed single
+    bool Locked() const { return locked_; }
+    void SetLocked(bool l);
+    void SetMultiLine(bool m);
+    bool MultiLine() const { return multiLine_; }
+
+    std::function<void()> Change;
+    std::function<void(int& keyAscii)> KeyPress;
+    std::function<void()> Click;
+
+    // The paths a user's typing takes: each character through KeyPress, then into the box.
+    // Used by the widget's key handling and by the test harness alike.
+    void UserTypes(const QString& chars);
+    void UserPastes(const QString& text);  // no KeyPress; arrives as one Change
+
+  private:
+    friend class TextBoxWidgetFilter;
+    void userKey(int code);
+    void fireChangeIfChanged(const QString& before);
+    void putText(const QString& t);  // into the widget, without events
+    void replaceSelection(const QString& s);
+    void onWidgetTextChanged();
+    void buildEditor();
+    int maxLength_ = 0;
+    int borderStyle_ = 1;
+    bool locked_ = false;
+    bool multiLine_ = false;
+    bool writing_ = false;
+    QString lastText_;
+};
+
+class CommandButton : public Control {
+  public:
+    CommandButton(Form* form, QString name, int index, Control* container);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    const Picture& GetPicture() const { return picture_; }
+    const Picture& DownPicture() const { return downPicture_; }
+    const Picture& DisabledPicture() const { return disabledPicture_; }
+    void SetPicture(const Picture& p);
+    void SetDownPicture(const Picture& p);
+    void SetDisabledPicture(const Picture& p);
+    // The picture the button shows now (disabled picture when disabled and one is set).
+    const Picture& ShownPicture() const;
+    std::function<void()> Click;
+    void UserClicks();  // what a mouse click does; refused when not effectively enabled/visible
+
+  private:
+    void refreshFace();
+    QString caption_;
+    Picture picture_, downPicture_, disabledPicture_;
+};
+
+class CheckBox : public Control {
+  public:
+    CheckBox(Form* form, QString name, int index, Control* container);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    int Value() const { return value_; }  // 0 unchecked, 1 checked, 2 grayed
+    void SetValue(int v);                 // fires Click when different
+    std::function<void()> Click;
+    void UserClicks();  // toggles 0 <-> 1
+
+  private:
+    QString caption_;
+    int value_ = 0;
+};
+
+class OptionButton : public Control {
+  public:
+    OptionButton(Form* form, QString name, int index, Control* container);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    bool Value() const { return value_; }
+    // True: clears the other option buttons of the same container (no events for them) and fires
+    // Click when it was False. False fires nothing.
+    void SetValue(bool v);
+    std::function<void()> Click;
+    void UserClicks();
+
+  private:
+    QString caption_;
+    bool value_ = false;
+};
+
+// Shared list behaviour of ComboBox and ListBox.
+class ListControl : public Control {
+  public:
+    ListControl(Form* form, ControlKind kind, QString name, int index, Control* container);
+    void AddItem(const QString& item, int at = -1);
+    void RemoveItem(int i);
+    void Clear();  // ListIndex becomes -1, fires nothing
+    int ListCount() const { return items_.size(); }
+    QString List(int i) const;  // "" out of range
+    void SetList(int i, const QString& s);
+    int ListIndex() const { return listIndex_; }
+    void SetListIndex(int i);  // fires Click when different; -1 allowed
+    QString Text() const;      // the chosen entry's text
+    std::function<void()> Click;
+    void UserChooses(int i);  // a user picks entry i
+
+  protected:
+    virtual void syncWidget() = 0;  // shows ListIndex (and selections) in the widget
+    virtual void itemInserted(int) {}
+    virtual void itemRemoved(int) {}
+    virtual void itemsCleared() {}
+    virtual void userChoose(int i);  // what a user's pick does, once the pick is allowed
+    void checkIndex(int i) const;    // throws PlatformError outside 0..ListCount-1
+    QStringList items_;
+    int listIndex_ = -1;
+    bool syncing_ = false;
+};
+
+class ComboBox : public ListControl {  // drop-down list
+  public:
+    ComboBox(Form* form, QString name, int index, Control* container);
+
+  private:
+    void syncWidget() override;
+};
+
+class ListBox : public ListControl {
+  public:
+    ListBox(Form* form, QString name, int index, Control* container);
+    bool Selected(int i) const;
+    void SetSelected(int i, bool s);  // fires Click when it changes
+    int MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(int mode);  // 0 none, 1 simple, 2 extended
+    int SelCount() const;
+
+  private:
+    void syncWidget() override;
+    void itemInserted(int at) override;
+    void itemRemoved(int i) override;
+    void itemsCleared() override;
+    void userChoose(int i) override;
+    void userSelectionChanged();
+    std::vector<bool> selected_;
+    int multiSelect_ = 0;
+};
+
+class DriveListBox : public Control {
+  public:
+    DriveListBox(Form* form, QString name, int index, Control* container);
+    QString Drive() const { return drive_; }    // mount point
+    void SetDrive(const QString& pathOrDrive);  // takes the drive of the path; fires Change when different
+    int ListCount() const;
+    QString List(int i) const;
+    int ListIndex() const;
+    void Refresh();
+    std::function<void()> Change;
+    void UserChooses(int i);
+
+  private:
+    void syncWidget();
+    QString drive_;
+    QStringList drives_;
+    bool syncing_ = false;
+};
+
+class DirListBox : public Control {
+  public:
+    DirListBox(Form* form, QString name, int index, Control* container);
+    QString Path() const { return path_; }  // no trailing "/" except at the root
+    // Changes the folder and fires Change; throws PlatformError when the folder cannot be opened.
+    void SetPath(const QString& path);
+    // -1 the current folder, -2 its parent and so on; 0..ListCount-1 the sub-folders.
+    int ListIndex() const { return listIndex_; }
+    void SetListIndex(int i);  // fires Click when different
+    int ListCount() const { return subFolders_.size(); }
+    QString List(int i) const;  // full path of the entry
+    void Refresh();             // re-reads the sub-folders
+    std::function<void()> Change;
+    std::function<void()> Click;
+    void UserClicks(int i);  // moves ListIndex (Click)
+    void UserOpens(int i);   // double click / Enter: Path := List(i), Change
+
+  private:
+    void reload();
+    void syncWidget();
+    int rowOf(int index) const;
+    int indexOfRow(int row) const;
+    bool syncing_ = false;
+    QString path_;
+    QStringList ancestors_;   // root first, current folder last
+    QStringList subFolders_;  // names, sorted
+    int listIndex_ = -1;
+};
+
+class FileListBox : public Control {
+  public:
+    FileListBox(Form* form, QString name, int index, Control* container);
+    ~FileListBox() override;
+    QString Path() const { return path_; }
+    void SetPath(const QString& path);  // re-reads, drops selections, fires PathChange when different
+    int ListCount() const;
+    QString List(int i) const;
+    int ListIndex() const { return listIndex_; }
+    void SetListIndex(int i);  // fires Click when different
+    bool Selected(int i) const;
+    void SetSelected(int i, bool s);  // fires Click when it changes
+    int MultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(int mode);  // 0 none, 1 simple, 2 extended
+    void Refresh();                 // re-reads the folder and drops every selection
+    std::function<void()> Click;
+    std::function<void()> PathChange;
+    std::function<void(int& keyAscii)> KeyPress;
+    // What a user's mouse does on entry i (extended mode: plain, ctrl and shift clicks).
+    void UserClicks(int i, bool ctrl = false, bool shift = false);
+    int SelCount() const;
+    void UserKey(int keyAscii);  // a typed character: KeyPress, then jump to the next entry it starts
+
+  private:
+    friend class FileListView;
+    void userClick(int i, bool ctrl, bool shift);
+    void reread(const QString& path);  // throws PlatformError; drops selections and ListIndex
+    void showChanges();
+    void checkIndex(int i) const;
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+    QString path_;
+    int listIndex_ = -1;
+    int multiSelect_ = 0;
+    int anchor_ = -1;
+};
+
+class Image : public Control {
+  public:
+    Image(Form* form, QString name, int index, Control* container);
+    const Picture& GetPicture() const { return picture_; }
+    void SetPicture(const Picture& p);
+    void SetStretch(bool s);
+    std::function<void()> Click;
+    std::function<void(int button)> MouseDown;
+    std::function<void(int button)> MouseUp;
+    void UserClicks();  // MouseDown, MouseUp, Click
+
+  private:
+    Picture picture_;
+    bool stretch_ = false;
+};
+
+// A container with an optional picture; its children are placed in twips.
+class PictureBox : public Control {
+  public:
+    PictureBox(Form* form, QString name, int index, Control* container);
+    const Picture& GetPicture() const { return picture_; }
+    void SetPicture(const Picture& p);
+    int BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int b);
+    std::function<void()> Click;
+    void UserClicks();
+
+  private:
+    Picture picture_;
+    int borderStyle_ = 1;
+};
+
+// A captioned container; its children are placed in twips.
+class Frame : public Control {
+  public:
+    Frame(Form* form, QString name, int index, Control* container);
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    int BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(int b);
+
+  private:
+    QString caption_;
+    int borderStyle_ = 1;
+};
+
+class Line : public Control {
+  public:
+    Line(Form* form, QString name, int index, Control* container);
+    int X1() const { return x1_; }
+    int Y1() const { return y1_; }
+    int X2() const { return x2_; }
+    int Y2() const { return y2_; }
+    void SetPoints(int x1, int y1, int x2, int y2);
+    void SetY2(int y2);
+
+  private:
+    int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
+};
+
+// A group of controls of one name told apart by Index.
+template <class T>
+class ControlArray {
+  public:
+    T* operator[](int i) const {
+        for (T* c : items_)
+            if (c->Index() == i)
+                return c;
+        return nullptr;
+    }
+    void add(T* c) { items_.push_back(c); }
+    int Count() const { return static_cast<int>(items_.size()); }
+    const std::vector<T*>& items() const { return items_; }
+    void clear() { items_.clear(); }
+
+  private:
+    std::vector<T*> items_;
+};
+
+// A form. Subclasses build their controls in Design() and wire the handlers there.
+// Unload drops every control; the next Load starts again from Design().
+class Form {
+  public:
+    explicit Form(QString name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& Name() const { return name_; }
+    bool Loaded() const { return window_ != nullptr; }
+    void Load();  // builds and runs Form_Load once; the form stays hidden
+    void Show();  // loads when needed
+    // Modal: returns when the form is hidden or unloaded. Under tests the modal responder answers.
+    void ShowModal();
+    void Hide();
+    bool Visible() const;
+    bool IsModal() const { return modal_; }
+    // Runs Form_QueryUnload (unloadMode 0 = the window's own close command, 1 = code) and, unless
+    // cancelled, Form_Unload, then drops the controls. False when the unload was cancelled.
+    bool Unload(int unloadMode = 1);
+
+    const QString& Caption() const { return caption_; }
+    void SetCaption(const QString& c);
+    int Left() const;
+    int Top() const;
+    int Width() const;
+    int Height() const;
+    void Move(int left, int top, int width, int height);  // pixels
+    void SetBackColor(Colour c);
+
+    QWidget* Window() const;
+    // Every control of the form (in creation order); the one with this name and index.
+    const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
+    Control* Find(const QString& name, int index = -1) const;
+
+    // Under tests, closing the window as its close command would.
+    bool UserCloses();
+
+  protected:
+    virtual void Design() = 0;
+    virtual void Form_Load() {}
+    virtual void Form_QueryUnload(int& cancel, int unloadMode) {
+        (void)cancel;
+        (void)unloadMode;
+    }
+    virtual void Form_Unload() {}
+    // Called when the form's controls are dropped, so that subclasses clear their pointers.
+    virtual void Dropped() {}
+
+    template <class T>
+    T* Add(const QString& name, Control* container = nullptr, int index = -1) {
+        auto c = std::make_unique<T>(this, name, index, container);
+        T* raw = c.get();
+        controls_.push_back(std::move(c));
+        return raw;
+    }
+    template <class T>
+    T* AddTo(ControlArray<T>& array, const QString& name, int index, Control* container = nullptr) {
+        T* c = Add<T>(name, container, index);
+        array.add(c);
+        return c;
+    }
+
+  private:
+    friend class Control;
+    friend class FormWindow;
+    QWidget* ensureWindow();
+    void dropControls();
+    void endModalLoop();
+    QString name_;
+    QString caption_;
+    QWidget* window_ = nullptr;
+    std::vector<std::unique_ptr<Control>> controls_;
+    bool modal_ = false;
+    bool unloading_ = false;
+    QEventLoop* modalLoop_ = nullptr;
+    int left_ = 0, top_ = 0, width_ = 480, height_ = 360;
+    Colour backColor_ = kSysButtonFace;
+};
+
+// The most recently made live form of this name, or nullptr.
+Form* FindForm(const QString& name);
+// Every live form, in the order they were made.
+std::vector<Form*> AllForms();
+
+// Under tests a responder answers every modal form, synchronously, instead of a nested event loop.
+using ModalResponder = std::function<void(Form&)>;
+void SetModalResponder(ModalResponder responder);  // empty: real modal loops
+bool HasModalResponder();
+
+// Positions inside frames and picture boxes are in twips.
+constexpr int kTwipsPerPixel = 15;
+
+// The colour a blue-green-red number (or a system colour) stands for on this desktop.
+QColor ToQColor(Colour c);
+
+// The attribute number that the file tools keep for a path in the extended attribute
+// "user.quorvan.attrib" (decimal text; 2 hidden, 4 system); 0 when there is none or it cannot be read.
+int ReadStoredAttributeBits(const QString& path);
+
+}  // namespace qv

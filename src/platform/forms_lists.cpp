@@ -1,0 +1,883 @@
+// List controls: combo and list boxes, and the drive, folder and file lists.
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <QAbstractListModel>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <utility>
+
+#include "platform/forms.h"
+#include "platform/forms_p.h"
+#include "platform/services.h"
+
+namespace qv {
+
+// ---- reading folders
+
+int ReadStoredAttributeBits(const QString& path) {
+    char buf[32];
+    const QByteArray native = QFile::encodeName(path);
+    const ssize_t n = ::getxattr(native.constData(), "user.quorvan.attrib", buf, sizeof(buf) - 1);
+    if (n <= 0)
+        return 0;
+    buf[n] = '\0';
+    char* end = nullptr;
+    const long v = std::strtol(buf, &end, 10);
+    if (end == buf || v < 0 || v > 0xFFFF)
+        return 0;
+    return static_cast<int>(v);
+}
+
+namespace {
+
+enum class EntryKind { Files, Folders };
+
+QString normalisedPath(const QString& path) {
+    QString p = QDir::cleanPath(QDir(path.isEmpty() ? QStringLiteral(".") : path).absolutePath());
+    return p.isEmpty() ? QStringLiteral("/") : p;
+}
+
+QString joinPath(const QString& folder, const QString& name) {
+    return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
+}
+
+// Names that are not valid UTF-8 cannot be shown or passed on without damage.
+bool decodeName(const char* raw, QString& out) {
+    const QByteArray bytes(raw);
+    out = QString::fromUtf8(bytes);
+    return out.toUtf8() == bytes;
+}
+
+// The visible entries of one kind, sorted ignoring case with the exact name breaking ties.
+// Throws PlatformError when the folder cannot be opened.
+QStringList readFolder(const QString& folder, EntryKind kind) {
+    const QByteArray native = QFile::encodeName(folder);
+    DIR* dir = ::opendir(native.constData());
+    if (!dir) {
+        throw PlatformError(QStringLiteral("Cannot open folder %1: %2")
+                                .arg(folder, QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    const int fd = ::dirfd(dir);
+    QByteArray prefix = native;
+    if (!prefix.endsWith('/'))
+        prefix += '/';
+    std::vector<std::pair<QString, QString>> keyed;
+    keyed.reserve(256);
+    while (const dirent* e = ::readdir(dir)) {
+        if (e->d_name[0] == '.')
+            continue;  // ".", ".." and hidden names
+        bool isDir = e->d_type == DT_DIR;
+        bool isFile = e->d_type == DT_REG;
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat st;
+            if (::fstatat(fd, e->d_name, &st, 0) != 0)
+                continue;  // a broken link
+            isDir = S_ISDIR(st.st_mode);
+            isFile = S_ISREG(st.st_mode);
+        }
+        if (kind == EntryKind::Files ? !isFile : !isDir)
+            continue;
+        QString name;
+        if (!decodeName(e->d_name, name))
+            continue;
+        char attr[32];
+        const QByteArray full = prefix + e->d_name;
+        const ssize_t n = ::getxattr(full.constData(), "user.quorvan.attrib", attr, sizeof(attr) - 1);
+        if (n > 0) {
+            attr[n] = '\0';
+            if (std::strtol(attr, nullptr, 10) & (AttrHidden | AttrSystem))
+                continue;
+        }
+        keyed.emplace_back(name.toCaseFolded(), std::move(name));
+    }
+    ::closedir(dir);
+    std::sort(keyed.begin(), keyed.end());
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(keyed.size()));
+    for (auto& k : keyed) names.push_back(std::move(k.second));
+    return names;
+}
+
+}  // namespace
+
+// ---- ListControl
+
+ListControl::ListControl(Form* form, ControlKind kind, QString name, int index, Control* container)
+    : Control(form, kind, std::move(name), index, container) {}
+
+void ListControl::checkIndex(int i) const {
+    if (i < 0 || i >= items_.size())
+        throw PlatformError(QStringLiteral("%1: no list entry %2").arg(Name()).arg(i));
+}
+
+void ListControl::AddItem(const QString& item, int at) {
+    if (at > items_.size() || at < -1)
+        throw PlatformError(QStringLiteral("%1: cannot add at %2").arg(Name()).arg(at));
+    if (at == -1)
+        at = items_.size();
+    items_.insert(at, item);
+    if (listIndex_ >= at)
+        ++listIndex_;
+    syncing_ = true;
+    if (auto* combo = qobject_cast<QComboBox*>(Widget()))
+        combo->insertItem(at, item);
+    else if (auto* list = qobject_cast<QListWidget*>(Widget()))
+        list->insertItem(at, item);
+    syncing_ = false;
+    itemInserted(at);
+    syncWidget();
+}
+
+void ListControl::RemoveItem(int i) {
+    checkIndex(i);
+    items_.removeAt(i);
+    if (listIndex_ == i)
+        listIndex_ = -1;
+    else if (listIndex_ > i)
+        --listIndex_;
+    syncing_ = true;
+    if (auto* combo = qobject_cast<QComboBox*>(Widget()))
+        combo->removeItem(i);
+    else if (auto* list = qobject_cast<QListWidget*>(Widget()))
+        delete list->takeItem(i);
+    syncing_ = false;
+    itemRemoved(i);
+    syncWidget();
+}
+
+void ListControl::Clear() {
+    items_.clear();
+    listIndex_ = -1;
+    syncing_ = true;
+    if (auto* combo = qobject_cast<QComboBox*>(Widget()))
+        combo->clear();
+    else if (auto* list = qobject_cast<QListWidget*>(Widget()))
+        list->clear();
+    syncing_ = false;
+    itemsCleared();
+    syncWidget();
+}
+
+QString ListControl::List(int i) const {
+    return i >= 0 && i < items_.size() ? items_[i] : QString();
+}
+
+void ListControl::SetList(int i, const QString& s) {
+    checkIndex(i);
+    items_[i] = s;
+    syncing_ = true;
+    if (auto* combo = qobject_cast<QComboBox*>(Widget()))
+        combo->setItemText(i, s);
+    else if (auto* list = qobject_cast<QListWidget*>(Widget()))
+        list->item(i)->setText(s);
+    syncing_ = false;
+}
+
+void ListControl::SetListIndex(int i) {
+    if (i != -1)
+        checkIndex(i);
+    if (i == listIndex_)
+        return;
+    listIndex_ = i;
+    syncWidget();
+    Fire(Click);
+}
+
+QString ListControl::Text() const {
+    return List(listIndex_);
+}
+
+void ListControl::UserChooses(int i) {
+    if (!EffectivelyEnabled() || !EffectivelyVisible())
+        return;
+    if (i < 0 || i >= items_.size())
+        return;
+    userChoose(i);
+}
+
+void ListControl::userChoose(int i) {
+    SetListIndex(i);
+}
+
+// ---- ComboBox
+
+ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
+    : ListControl(form, ControlKind::ComboBox, std::move(name), index, container) {
+    auto* w = new QComboBox;
+    w->setEditable(false);
+    w->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
+        if (syncing_)
+            return;
+        auto token = LifeToken();
+        if (i >= 0 && i < items_.size())
+            userChoose(i);
+        if (Alive(token))
+            syncWidget();  // a pick the control refused must not stay on show
+    });
+    setWidget(w);
+}
+
+void ComboBox::syncWidget() {
+    syncing_ = true;
+    static_cast<QComboBox*>(Widget())->setCurrentIndex(listIndex_);
+    syncing_ = false;
+}
+
+// ---- ListBox
+
+ListBox::ListBox(Form* form, QString name, int index, Control* container)
+    : ListControl(form, ControlKind::ListBox, std::move(name), index, container) {
+    auto* w = new ListWidget;
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    w->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    w->setUniformItemSizes(true);
+    w->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(w, &QListWidget::itemSelectionChanged, context(), [this] {
+        if (!syncing_)
+            userSelectionChanged();
+    });
+    setWidget(w);
+}
+
+void ListBox::itemInserted(int at) {
+    if (multiSelect_ != 0)
+        selected_.insert(selected_.begin() + at, false);
+}
+
+void ListBox::itemRemoved(int i) {
+    if (multiSelect_ != 0 && i < static_cast<int>(selected_.size()))
+        selected_.erase(selected_.begin() + i);
+}
+
+void ListBox::itemsCleared() {
+    selected_.clear();
+}
+
+bool ListBox::Selected(int i) const {
+    if (i < 0 || i >= items_.size())
+        return false;
+    if (multiSelect_ == 0)
+        return i == listIndex_;
+    return selected_[i];
+}
+
+int ListBox::SelCount() const {
+    if (multiSelect_ == 0)
+        return listIndex_ >= 0 ? 1 : 0;
+    return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
+}
+
+void ListBox::SetSelected(int i, bool s) {
+    checkIndex(i);
+    if (multiSelect_ == 0) {
+        if (s) {
+            SetListIndex(i);
+        } else if (listIndex_ == i) {
+            listIndex_ = -1;
+            syncWidget();
+            Fire(Click);
+        }
+        return;
+    }
+    if (selected_[i] == s)
+        return;
+    selected_[i] = s;
+    syncWidget();
+    Fire(Click);
+}
+
+void ListBox::SetMultiSelect(int mode) {
+    multiSelect_ = std::clamp(mode, 0, 2);
+    selected_.assign(items_.size(), false);
+    auto* w = static_cast<QListWidget*>(Widget());
+    syncing_ = true;
+    w->setSelectionMode(multiSelect_ == 0   ? QAbstractItemView::SingleSelection
+                        : multiSelect_ == 1 ? QAbstractItemView::MultiSelection
+                                            : QAbstractItemView::ExtendedSelection);
+    syncing_ = false;
+    syncWidget();
+}
+
+void ListBox::syncWidget() {
+    auto* w = static_cast<QListWidget*>(Widget());
+    syncing_ = true;
+    if (multiSelect_ == 0) {
+        w->clearSelection();
+        if (listIndex_ >= 0)
+            w->setCurrentRow(listIndex_, QItemSelectionModel::ClearAndSelect);
+        else
+            w->setCurrentRow(-1);
+    } else {
+        for (int i = 0; i < w->count(); ++i) w->item(i)->setSelected(selected_[i]);
+        if (listIndex_ >= 0)
+            w->setCurrentRow(listIndex_, QItemSelectionModel::NoUpdate);
+    }
+    syncing_ = false;
+}
+
+void ListBox::userSelectionChanged() {
+    auto* w = static_cast<QListWidget*>(Widget());
+    if (multiSelect_ == 0) {
+        const auto chosen = w->selectedItems();
+        const int row = chosen.isEmpty() ? -1 : w->row(chosen.first());
+        if (row == listIndex_)
+            return;
+        listIndex_ = row;
+    } else {
+        for (int i = 0; i < w->count(); ++i) selected_[i] = w->item(i)->isSelected();
+        listIndex_ = w->currentRow();
+    }
+    Fire(Click);
+}
+
+void ListBox::userChoose(int i) {
+    if (multiSelect_ == 0) {
+        SetListIndex(i);
+        return;
+    }
+    if (multiSelect_ == 1) {
+        selected_[i] = !selected_[i];
+    } else {
+        std::fill(selected_.begin(), selected_.end(), false);
+        selected_[i] = true;
+    }
+    listIndex_ = i;
+    syncWidget();
+    Fire(Click);
+}
+
+void ListWidget::keyPressEvent(QKeyEvent* e) {
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && onEnter) {
+        auto enter = onEnter;
+        enter();
+        return;
+    }
+    QListWidget::keyPressEvent(e);
+}
+
+// ---- DriveListBox
+
+DriveListBox::DriveListBox(Form* form, QString name, int index, Control* container)
+    : Control(form, ControlKind::DriveListBox, std::move(name), index, container) {
+    auto* w = new QComboBox;
+    w->setEditable(false);
+    w->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
+        if (syncing_)
+            return;
+        if (i >= 0 && i < drives_.size()) {
+            auto token = LifeToken();
+            SetDrive(drives_[i]);
+            if (!Alive(token))
+                return;
+        }
+        syncWidget();
+    });
+    setWidget(w);
+    if (services().files) {
+        drives_ = fileSystem().Drives();
+        drive_ = fileSystem().GetDriveName(QDir::currentPath());
+    }
+    syncWidget();
+}
+
+int DriveListBox::ListCount() const {
+    return drives_.size();
+}
+QString DriveListBox::List(int i) const {
+    return i >= 0 && i < drives_.size() ? drives_[i] : QString();
+}
+int DriveListBox::ListIndex() const {
+    return drives_.indexOf(drive_);
+}
+
+void DriveListBox::syncWidget() {
+    auto* w = static_cast<QComboBox*>(Widget());
+    syncing_ = true;
+    if (w->count() != drives_.size() || [&] {
+            for (int i = 0; i < w->count(); ++i)
+                if (w->itemText(i) != drives_[i])
+                    return true;
+            return false;
+        }()) {
+        w->clear();
+        w->addItems(drives_);
+    }
+    w->setCurrentIndex(ListIndex());
+    syncing_ = false;
+}
+
+void DriveListBox::Refresh() {
+    drives_ = fileSystem().Drives();
+    syncWidget();
+}
+
+void DriveListBox::SetDrive(const QString& pathOrDrive) {
+    QString drive = fileSystem().GetDriveName(pathOrDrive);
+    if (drive.isEmpty())
+        throw PlatformError(QStringLiteral("No drive for %1").arg(pathOrDrive));
+    if (drive == drive_)
+        return;
+    if (!drives_.contains(drive))
+        drives_ = fileSystem().Drives();
+    if (!drives_.contains(drive))
+        throw PlatformError(QStringLiteral("Not a mounted drive: %1").arg(drive));
+    drive_ = drive;
+    syncWidget();
+    Fire(Change);
+}
+
+void DriveListBox::UserChooses(int i) {
+    if (!EffectivelyEnabled() || !EffectivelyVisible())
+        return;
+    if (i < 0 || i >= drives_.size())
+        return;
+    SetDrive(drives_[i]);
+}
+
+// ---- DirListBox
+
+DirListBox::DirListBox(Form* form, QString name, int index, Control* container)
+    : Control(form, ControlKind::DirListBox, std::move(name), index, container) {
+    auto* w = new ListWidget;
+    w->setSelectionMode(QAbstractItemView::SingleSelection);
+    w->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    w->setFocusPolicy(Qt::StrongFocus);
+    QObject::connect(w, &QListWidget::currentRowChanged, context(), [this](int row) {
+        if (syncing_ || row < 0)
+            return;
+        SetListIndex(indexOfRow(row));
+    });
+    QObject::connect(w, &QListWidget::itemDoubleClicked, context(), [this, w](QListWidgetItem* item) {
+        if (!syncing_)
+            UserOpens(indexOfRow(w->row(item)));
+    });
+    w->onEnter = [w] {
+        if (auto* list = static_cast<DirListBox*>(w->owner))
+            list->UserOpens(list->ListIndex());
+    };
+    setWidget(w);
+    path_ = normalisedPath(QDir::currentPath());
+    reload();
+}
+
+int DirListBox::rowOf(int index) const {
+    return static_cast<int>(ancestors_.size()) + index;
+}
+int DirListBox::indexOfRow(int row) const {
+    return row - static_cast<int>(ancestors_.size());
+}
+
+void DirListBox::reload() {
+    ancestors_.clear();
+    ancestors_.push_back(QStringLiteral("/"));
+    const QStringList parts = path_.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString at;
+    for (const QString& part : parts) {
+        at += QLatin1Char('/') + part;
+        ancestors_.push_back(at);
+    }
+    try {
+        subFolders_ = readFolder(path_, EntryKind::Folders);
+    } catch (const PlatformError&) {
+        subFolders_.clear();
+    }
+    syncWidget();
+}
+
+void DirListBox::syncWidget() {
+    auto* w = static_cast<QListWidget*>(Widget());
+    syncing_ = true;
+    w->clear();
+    const int depth = static_cast<int>(ancestors_.size());
+    for (int i = 0; i < depth; ++i) {
+        const QString name = i == 0 ? QStringLiteral("/") : ancestors_[i].section(QLatin1Char('/'), -1);
+        w->addItem(QString(i * 2, QLatin1Char(' ')) + name);
+    }
+    for (const QString& sub : subFolders_) w->addItem(QString(depth * 2, QLatin1Char(' ')) + sub);
+    w->setCurrentRow(rowOf(listIndex_));
+    syncing_ = false;
+}
+
+void DirListBox::SetPath(const QString& path) {
+    const QString target = normalisedPath(path);
+    readFolder(target, EntryKind::Folders);  // throws before anything changes
+    if (target == path_)
+        return;
+    path_ = target;
+    listIndex_ = -1;
+    reload();
+    Fire(Change);
+}
+
+void DirListBox::SetListIndex(int i) {
+    if (i < -static_cast<int>(ancestors_.size()) || i >= subFolders_.size())
+        throw PlatformError(QStringLiteral("%1: no folder entry %2").arg(Name()).arg(i));
+    if (i == listIndex_)
+        return;
+    listIndex_ = i;
+    syncing_ = true;
+    static_cast<QListWidget*>(Widget())->setCurrentRow(rowOf(i));
+    syncing_ = false;
+    Fire(Click);
+}
+
+QString DirListBox::List(int i) const {
+    if (i >= 0)
+        return i < subFolders_.size() ? joinPath(path_, subFolders_[i]) : QString();
+    const int row = rowOf(i);
+    return row >= 0 ? ancestors_[row] : QString();
+}
+
+void DirListBox::Refresh() {
+    const int keep = listIndex_;
+    reload();
+    listIndex_ = keep >= -static_cast<int>(ancestors_.size()) && keep < subFolders_.size() ? keep : -1;
+    syncWidget();
+}
+
+void DirListBox::UserClicks(int i) {
+    if (!EffectivelyEnabled() || !EffectivelyVisible())
+        return;
+    if (i < -static_cast<int>(ancestors_.size()) || i >= subFolders_.size())
+        return;
+    SetListIndex(i);
+}
+
+void DirListBox::UserOpens(int i) {
+    if (!EffectivelyEnabled() || !EffectivelyVisible())
+        return;
+    const QString target = List(i);
+    if (target.isEmpty())
+        return;
+    try {
+        readFolder(normalisedPath(target), EntryKind::Folders);
+    } catch (const PlatformError&) {
+        // A folder the user may not enter (or that has gone): the list stays where it was.
+        Refresh();
+        return;
+    }
+    SetPath(target);
+}
+
+// ---- FileListBox
+
+namespace {
+
+class FileListModel : public QAbstractListModel {
+  public:
+    QStringList names;
+    std::vector<bool> selected;
+    int selectedCount = 0;
+    QWidget* view = nullptr;
+
+    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : names.size(); }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const int row = index.row();
+        if (row < 0 || row >= names.size())
+            return {};
+        switch (role) {
+            case Qt::DisplayRole:
+                return names[row];
+            case Qt::BackgroundRole:
+                if (selected[row] && view)
+                    return view->palette().brush(QPalette::Highlight);
+                return {};
+            case Qt::ForegroundRole:
+                if (selected[row] && view)
+                    return view->palette().brush(QPalette::HighlightedText);
+                return {};
+            default:
+                return {};
+        }
+    }
+
+    void reset(QStringList n) {
+        beginResetModel();
+        names = std::move(n);
+        selected.assign(names.size(), false);
+        selectedCount = 0;
+        endResetModel();
+    }
+
+    void set(int i, bool s) {
+        if (selected[i] == s)
+            return;
+        selected[i] = s;
+        selectedCount += s ? 1 : -1;
+    }
+
+    void clear() {
+        std::fill(selected.begin(), selected.end(), false);
+        selectedCount = 0;
+    }
+
+    void changed(int first, int last) {
+        if (names.isEmpty())
+            return;
+        Q_EMIT dataChanged(index(first), index(last), {Qt::BackgroundRole, Qt::ForegroundRole});
+    }
+};
+
+}  // namespace
+
+struct FileListBox::Impl {
+    FileListModel model;
+};
+
+FileListBox::FileListBox(Form* form, QString name, int index, Control* container)
+    : Control(form, ControlKind::FileListBox, std::move(name), index, container),
+      impl_(std::make_unique<Impl>()) {
+    auto* view = new FileListView;
+    view->setUniformItemSizes(true);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setFocusPolicy(Qt::StrongFocus);
+    view->setLayoutMode(QListView::SinglePass);
+    impl_->model.view = view;
+    view->setModel(&impl_->model);
+    setWidget(view);
+    path_ = normalisedPath(QDir::currentPath());
+    try {
+        reread(path_);
+    } catch (const PlatformError&) {
+    }
+}
+
+FileListBox::~FileListBox() {
+    if (auto* view = static_cast<QListView*>(Widget()))
+        view->setModel(nullptr);
+}
+
+void FileListBox::reread(const QString& path) {
+    QStringList names = readFolder(path, EntryKind::Files);
+    impl_->model.reset(std::move(names));
+    listIndex_ = -1;
+    anchor_ = -1;
+}
+
+void FileListBox::showChanges() {
+    auto* view = static_cast<QListView*>(Widget());
+    impl_->model.changed(0, impl_->model.names.size() - 1);
+    if (view->selectionModel()) {
+        const QModelIndex current = listIndex_ >= 0 ? impl_->model.index(listIndex_) : QModelIndex();
+        view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    }
+}
+
+void FileListBox::checkIndex(int i) const {
+    if (i < 0 || i >= impl_->model.names.size())
+        throw PlatformError(QStringLiteral("%1: no file entry %2").arg(Name()).arg(i));
+}
+
+void FileListBox::SetPath(const QString& path) {
+    const QString target = normalisedPath(path);
+    if (target == path_)
+        return;
+    reread(target);
+    path_ = target;
+    showChanges();
+    Fire(PathChange);
+}
+
+int FileListBox::ListCount() const {
+    return impl_->model.names.size();
+}
+
+QString FileListBox::List(int i) const {
+    return i >= 0 && i < impl_->model.names.size() ? impl_->model.names[i] : QString();
+}
+
+void FileListBox::SetListIndex(int i) {
+    if (i != -1)
+        checkIndex(i);
+    if (i == listIndex_)
+        return;
+    if (multiSelect_ == 0) {
+        impl_->model.clear();
+        if (i >= 0)
+            impl_->model.set(i, true);
+    }
+    listIndex_ = i;
+    showChanges();
+    Fire(Click);
+}
+
+bool FileListBox::Selected(int i) const {
+    return i >= 0 && i < impl_->model.names.size() && impl_->model.selected[i];
+}
+
+int FileListBox::SelCount() const {
+    return impl_->model.selectedCount;
+}
+
+void FileListBox::SetSelected(int i, bool s) {
+    checkIndex(i);
+    if (impl_->model.selected[i] == s)
+        return;
+    if (multiSelect_ == 0) {
+        impl_->model.clear();
+        listIndex_ = s ? i : -1;
+    }
+    impl_->model.set(i, s);
+    auto* view = static_cast<QListView*>(Widget());
+    if (multiSelect_ == 0) {
+        showChanges();
+    } else {
+        impl_->model.changed(i, i);
+        view->viewport()->update();
+    }
+    Fire(Click);
+}
+
+void FileListBox::SetMultiSelect(int mode) {
+    multiSelect_ = std::clamp(mode, 0, 2);
+    impl_->model.clear();
+    anchor_ = -1;
+    showChanges();
+}
+
+void FileListBox::Refresh() {
+    try {
+        reread(path_);
+    } catch (const PlatformError&) {
+        impl_->model.reset({});  // the folder is gone: nothing to list
+        listIndex_ = -1;
+        anchor_ = -1;
+    }
+    showChanges();
+}
+
+void FileListBox::UserClicks(int i, bool ctrl, bool shift) {
+    if (!EffectivelyEnabled() || !EffectivelyVisible())
+        return;
+    userClick(i, ctrl, shift);
+}
+
+void FileListBox::userClick(int i, bool ctrl, bool shift) {
+    FileListModel& m = impl_->model;
+    if (i < 0 || i >= m.names.size())
+        return;
+    if (multiSelect_ == 0) {
+        m.clear();
+        m.set(i, true);
+    } else if (multiSelect_ == 1) {
+        m.set(i, !m.selected[i]);
+    } else if (shift) {
+        if (anchor_ < 0 || anchor_ >= m.names.size())
+            anchor_ = i;
+        if (!ctrl)
+            m.clear();
+        for (int k = std::min(anchor_, i); k <= std::max(anchor_, i); ++k) m.set(k, true);
+    } else if (ctrl) {
+        m.set(i, !m.selected[i]);
+        anchor_ = i;
+    } else {
+        m.clear();
+        m.set(i, true);
+        anchor_ = i;
+    }
+    listIndex_ = i;
+    showChanges();
+    static_cast<QListView*>(Widget())->scrollTo(m.index(i));
+    Fire(Click);
+}
+
+void FileListBox::UserKey(int keyAscii) {
+    int key = keyAscii;
+    auto token = LifeToken();
+    Fire(KeyPress, key);
+    if (!Alive(token) || key < 32 || key == 127)
+        return;
+    // Typing a character goes to the next entry that begins with it.
+    const char32_t cp = static_cast<char32_t>(key);
+    const QString lead = QString::fromUcs4(&cp, 1);
+    const int n = impl_->model.names.size();
+    for (int step = 1; step <= n; ++step) {
+        const int k = (std::max(listIndex_, -1) + step) % n;
+        if (impl_->model.names[k].startsWith(lead, Qt::CaseInsensitive)) {
+            userClick(k, false, false);
+            return;
+        }
+    }
+}
+
+void FileListView::mousePressEvent(QMouseEvent* e) {
+    auto* list = static_cast<FileListBox*>(owner);
+    if (!list)
+        return;
+    setFocus(Qt::MouseFocusReason);
+    if (e->button() != Qt::LeftButton)
+        return;
+    const QModelIndex index = indexAt(e->position().toPoint());
+    if (!index.isValid())
+        return;
+    list->userClick(index.row(), e->modifiers().testFlag(Qt::ControlModifier),
+                    e->modifiers().testFlag(Qt::ShiftModifier));
+}
+
+// The control owns every selection change: no rubber band, no drag, no selection on release.
+void FileListView::mouseMoveEvent(QMouseEvent*) {}
+void FileListView::mouseReleaseEvent(QMouseEvent*) {}
+void FileListView::mouseDoubleClickEvent(QMouseEvent*) {}
+
+void FileListView::keyPressEvent(QKeyEvent* e) {
+    auto* list = static_cast<FileListBox*>(owner);
+    if (!list)
+        return;
+    const int n = list->ListCount();
+    const bool shift = e->modifiers().testFlag(Qt::ShiftModifier);
+    const bool ctrl = e->modifiers().testFlag(Qt::ControlModifier);
+    auto moveTo = [&](int i) {
+        if (n > 0)
+            list->userClick(std::clamp(i, 0, n - 1), false, shift && list->MultiSelect() == 2);
+    };
+    switch (e->key()) {
+        case Qt::Key_Up:
+            moveTo(list->ListIndex() - 1);
+            return;
+        case Qt::Key_Down:
+            moveTo(list->ListIndex() + 1);
+            return;
+        case Qt::Key_Home:
+            moveTo(0);
+            return;
+        case Qt::Key_End:
+            moveTo(n - 1);
+            return;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            QListView::keyPressEvent(e);
+            return;
+        default:
+            break;
+    }
+    if (ctrl)
+        return;
+    const QList<uint> cps = e->text().toUcs4();
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        list->UserKey(13);
+        return;
+    }
+    if (e->key() == Qt::Key_Backspace) {
+        list->UserKey(8);
+        return;
+    }
+    auto token = list->LifeToken();
+    for (uint cp : cps) {
+        list->UserKey(static_cast<int>(cp));
+        if (!Alive(token))
+            return;
+    }
+}
+
+}  // namespace qv

@@ -1,0 +1,172 @@
+// Widgets behind the controls. Each widget knows the control it stands for until that control is
+// dropped; the widget itself may outlive it until the event loop deletes the form's window, since a
+// handler running inside a widget's own event may unload the form.
+#pragma once
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+#include <utility>
+
+#include "platform/forms.h"
+
+namespace qv {
+
+class OwnedWidget {
+  public:
+    virtual ~OwnedWidget() = default;
+    Control* owner = nullptr;
+};
+
+// Runs a copy of the handler, so that a handler that replaces itself or drops its control does not
+// pull the function out from under its own call.
+template <class F, class... A>
+void Fire(const F& handler, A&&... args) {
+    F h = handler;
+    if (h)
+        h(std::forward<A>(args)...);
+}
+
+inline bool Alive(const std::weak_ptr<void>& token) {
+    return !token.expired();
+}
+
+// Visual Basic style mouse button numbers.
+int MouseButtonCode(Qt::MouseButton b);
+
+class FormWindow : public QWidget {
+  public:
+    explicit FormWindow(Form* f) : form(f) {}
+    Form* form;
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+};
+
+// Focus events of any control.
+class ControlFilter : public QObject {
+  public:
+    explicit ControlFilter(Control* c) : control_(c) {}
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    Control* control_;
+};
+
+class LabelWidget : public QLabel, public OwnedWidget {
+  public:
+    using QLabel::QLabel;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+class ButtonWidget : public QPushButton, public OwnedWidget {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// Check and option buttons change their value only through the control, never on their own.
+class CheckWidget : public QCheckBox, public OwnedWidget {
+  public:
+    using QCheckBox::QCheckBox;
+
+  protected:
+    void nextCheckState() override {}
+    // The whole control answers a click, caption area included.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class OptionWidget : public QRadioButton, public OwnedWidget {
+  public:
+    using QRadioButton::QRadioButton;
+
+  protected:
+    void nextCheckState() override {}
+    // The whole control answers a click, caption area included.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+class ImageWidget : public QWidget, public OwnedWidget {
+  public:
+    using QWidget::QWidget;
+    QPixmap pixmap;
+    bool stretch = false;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+class PictureWidget : public QWidget, public OwnedWidget {
+  public:
+    using QWidget::QWidget;
+    QPixmap pixmap;
+    bool border = true;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+};
+
+class FrameWidget : public QWidget, public OwnedWidget {
+  public:
+    using QWidget::QWidget;
+    QString caption;
+    bool border = true;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+class LineWidget : public QWidget, public OwnedWidget {
+  public:
+    using QWidget::QWidget;
+    QPoint from, to;  // in the widget's own pixels
+
+  protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+// Keys and pastes of a text box go through the control before they reach the editor.
+class TextBoxWidgetFilter : public QObject {
+  public:
+    explicit TextBoxWidgetFilter(TextBox* box) : box_(box) {}
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+  private:
+    bool key(QKeyEvent* e);
+    void contextMenu(QWidget* editor, QContextMenuEvent* e);
+    TextBox* box_;
+};
+
+class ListWidget : public QListWidget, public OwnedWidget {
+  public:
+    using QListWidget::QListWidget;
+    std::function<void()> onEnter;
+
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+class FileListView : public QListView, public OwnedWidget {
+  public:
+    using QListView::QListView;
+
+  protected:
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+}  // namespace qv

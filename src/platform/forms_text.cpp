@@ -1,0 +1,354 @@
+// The text box: typed keys pass through KeyPress before they reach the editor; pastes arrive as
+// one Change; MaxLength limits what the user adds but not what code writes.
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
+#include <QScrollBar>
+
+#include "platform/forms.h"
+#include "platform/forms_p.h"
+
+namespace qv {
+
+namespace {
+
+QLineEdit* lineEdit(QWidget* w) {
+    return qobject_cast<QLineEdit*>(w);
+}
+QPlainTextEdit* plainEdit(QWidget* w) {
+    return qobject_cast<QPlainTextEdit*>(w);
+}
+
+// Code may write any length; only the user's additions are limited, by the control itself.
+constexpr int kEditorLimit = 1 << 28;
+
+}  // namespace
+
+TextBox::TextBox(Form* form, QString name, int index, Control* container)
+    : Control(form, ControlKind::TextBox, std::move(name), index, container) {
+    buildEditor();
+}
+
+void TextBox::buildEditor() {
+    QWidget* w = nullptr;
+    if (multiLine_) {
+        auto* e = new QPlainTextEdit;
+        e->setPlainText(lastText_);
+        e->setReadOnly(locked_);
+        e->setFrameShape(borderStyle_ ? QFrame::StyledPanel : QFrame::NoFrame);
+        QObject::connect(e, &QPlainTextEdit::textChanged, context(), [this] { onWidgetTextChanged(); });
+        w = e;
+    } else {
+        auto* e = new QLineEdit;
+        e->setMaxLength(kEditorLimit);
+        e->setText(lastText_);
+        e->setReadOnly(locked_);
+        e->setFrame(borderStyle_ != 0);
+        e->setDragEnabled(false);
+        QObject::connect(e, &QLineEdit::textChanged, context(), [this] { onWidgetTextChanged(); });
+        w = e;
+    }
+    w->setAcceptDrops(false);
+    w->setFocusPolicy(Qt::StrongFocus);
+    auto* filter = new TextBoxWidgetFilter(this);
+    filter->setParent(context());
+    w->installEventFilter(filter);
+    if (auto* pe = plainEdit(w)) {
+        pe->viewport()->installEventFilter(filter);
+        pe->viewport()->setAcceptDrops(false);
+    }
+    if (Widget())
+        replaceWidget(w);
+    else
+        setWidget(w);
+}
+
+QString TextBox::Text() const {
+    return lastText_;
+}
+
+void TextBox::putText(const QString& t) {
+    writing_ = true;
+    if (auto* le = lineEdit(Widget())) {
+        le->setText(t);
+        lastText_ = le->text();
+    } else if (auto* pe = plainEdit(Widget())) {
+        pe->setPlainText(t);
+        lastText_ = pe->toPlainText();
+    }
+    writing_ = false;
+}
+
+void TextBox::SetText(const QString& t) {
+    if (t == lastText_)
+        return;
+    putText(t);
+    Fire(Change);
+}
+
+void TextBox::onWidgetTextChanged() {
+    if (writing_)
+        return;
+    // An edit the key path did not route: Delete, cut, undo, a context-menu action.
+    QString now;
+    if (auto* le = lineEdit(Widget()))
+        now = le->text();
+    else if (auto* pe = plainEdit(Widget()))
+        now = pe->toPlainText();
+    if (now == lastText_)
+        return;
+    if (maxLength_ > 0 && now.size() > maxLength_ && now.size() > lastText_.size()) {
+        putText(lastText_);
+        return;
+    }
+    lastText_ = now;
+    Fire(Change);
+}
+
+void TextBox::fireChangeIfChanged(const QString& before) {
+    if (lastText_ != before)
+        Fire(Change);
+}
+
+void TextBox::replaceSelection(const QString& s) {
+    writing_ = true;
+    if (auto* le = lineEdit(Widget())) {
+        le->insert(s);
+        lastText_ = le->text();
+    } else if (auto* pe = plainEdit(Widget())) {
+        pe->textCursor().insertText(s);
+        lastText_ = pe->toPlainText();
+    }
+    writing_ = false;
+}
+
+void TextBox::userKey(int code) {
+    int key = code == 10 ? 13 : code;
+    auto token = LifeToken();
+    Fire(KeyPress, key);
+    if (!Alive(token) || key == 0 || locked_)
+        return;
+    const QString before = lastText_;
+    if (key == 8) {
+        writing_ = true;
+        if (auto* le = lineEdit(Widget())) {
+            le->backspace();
+            lastText_ = le->text();
+        } else if (auto* pe = plainEdit(Widget())) {
+            QTextCursor c = pe->textCursor();
+            c.deletePreviousChar();
+            pe->setTextCursor(c);
+            lastText_ = pe->toPlainText();
+        }
+        writing_ = false;
+    } else if (key == 13) {
+        if (!multiLine_)
+            return;  // a single-line box takes no line break
+        if (maxLength_ > 0 && lastText_.size() - SelLength() + 1 > maxLength_)
+            return;
+        replaceSelection(QStringLiteral("\n"));
+    } else if (key < 32 || key == 127) {
+        return;
+    } else {
+        const char32_t cp = static_cast<char32_t>(key);
+        const QString s = QString::fromUcs4(&cp, 1);
+        if (maxLength_ > 0 && lastText_.size() - SelLength() + s.size() > maxLength_)
+            return;
+        replaceSelection(s);
+    }
+    fireChangeIfChanged(before);
+}
+
+void TextBox::UserTypes(const QString& chars) {
+    auto token = LifeToken();
+    for (char32_t cp : chars.toUcs4()) {
+        userKey(static_cast<int>(cp));
+        if (!Alive(token))
+            return;
+    }
+}
+
+void TextBox::UserPastes(const QString& text) {
+    if (locked_)
+        return;
+    QString s = text;
+    if (!multiLine_) {
+        // A single-line box keeps the first line of what is pasted.
+        const qsizetype cut = s.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+        if (cut >= 0)
+            s.truncate(cut);
+    }
+    if (maxLength_ > 0) {
+        const qsizetype room = std::max<qsizetype>(0, maxLength_ - (lastText_.size() - SelLength()));
+        s.truncate(room);
+    }
+    if (s.isEmpty())
+        return;
+    const QString before = lastText_;
+    replaceSelection(s);
+    fireChangeIfChanged(before);
+}
+
+void TextBox::SetMaxLength(int n) {
+    maxLength_ = std::max(0, n);
+}
+
+int TextBox::SelStart() const {
+    if (auto* le = lineEdit(Widget()))
+        return le->hasSelectedText() ? le->selectionStart() : le->cursorPosition();
+    if (auto* pe = plainEdit(Widget()))
+        return pe->textCursor().selectionStart();
+    return 0;
+}
+
+int TextBox::SelLength() const {
+    if (auto* le = lineEdit(Widget()))
+        return le->selectedText().size();
+    if (auto* pe = plainEdit(Widget())) {
+        const QTextCursor c = pe->textCursor();
+        return c.selectionEnd() - c.selectionStart();
+    }
+    return 0;
+}
+
+void TextBox::SetSelStart(int s) {
+    s = std::clamp(s, 0, static_cast<int>(lastText_.size()));
+    if (auto* le = lineEdit(Widget())) {
+        le->deselect();
+        le->setCursorPosition(s);
+    } else if (auto* pe = plainEdit(Widget())) {
+        QTextCursor c = pe->textCursor();
+        c.setPosition(s);
+        pe->setTextCursor(c);
+    }
+}
+
+void TextBox::SetSelLength(int n) {
+    const int start = SelStart();
+    n = std::clamp(n, 0, static_cast<int>(lastText_.size()) - start);
+    if (auto* le = lineEdit(Widget())) {
+        le->setSelection(start, n);
+    } else if (auto* pe = plainEdit(Widget())) {
+        QTextCursor c = pe->textCursor();
+        c.setPosition(start);
+        c.setPosition(start + n, QTextCursor::KeepAnchor);
+        pe->setTextCursor(c);
+    }
+}
+
+void TextBox::SetBorderStyle(int b) {
+    borderStyle_ = b;
+    if (auto* le = lineEdit(Widget()))
+        le->setFrame(b != 0);
+    else if (auto* pe = plainEdit(Widget()))
+        pe->setFrameShape(b ? QFrame::StyledPanel : QFrame::NoFrame);
+}
+
+void TextBox::SetLocked(bool l) {
+    locked_ = l;
+    if (auto* le = lineEdit(Widget()))
+        le->setReadOnly(l);
+    else if (auto* pe = plainEdit(Widget()))
+        pe->setReadOnly(l);
+}
+
+void TextBox::SetMultiLine(bool m) {
+    if (m == multiLine_)
+        return;
+    multiLine_ = m;
+    buildEditor();
+}
+
+bool TextBoxWidgetFilter::eventFilter(QObject* watched, QEvent* e) {
+    switch (e->type()) {
+        case QEvent::KeyPress:
+            return key(static_cast<QKeyEvent*>(e));
+        case QEvent::ContextMenu:
+            contextMenu(static_cast<QWidget*>(watched), static_cast<QContextMenuEvent*>(e));
+            return true;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease: {
+            auto* me = static_cast<QMouseEvent*>(e);
+            // The X11 selection paste would slip past KeyPress and MaxLength.
+            if (me->button() == Qt::MiddleButton)
+                return true;
+            if (e->type() == QEvent::MouseButtonRelease && me->button() == Qt::LeftButton)
+                Fire(box_->Click);
+            return false;
+        }
+        case QEvent::Drop:
+        case QEvent::DragEnter:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool TextBoxWidgetFilter::key(QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        box_->UserPastes(QGuiApplication::clipboard()->text());
+        return true;
+    }
+    const int k = e->key();
+    if (k == Qt::Key_Backspace) {
+        box_->userKey(8);
+        return true;
+    }
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        box_->userKey(13);
+        return true;
+    }
+    if (k == Qt::Key_Escape) {
+        box_->userKey(27);
+        return true;
+    }
+    if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))
+        return false;
+    const QString text = e->text();
+    if (text.isEmpty())
+        return false;
+    const QList<uint> cps = text.toUcs4();
+    for (uint cp : cps)
+        if (cp < 32 || cp == 127)
+            return false;
+    TextBox* box = box_;
+    auto token = box->LifeToken();
+    for (uint cp : cps) {
+        box->userKey(static_cast<int>(cp));
+        if (!Alive(token))
+            break;
+    }
+    return true;
+}
+
+void TextBoxWidgetFilter::contextMenu(QWidget* watched, QContextMenuEvent* e) {
+    QWidget* editor = box_->Widget();
+    QMenu* menu = nullptr;
+    if (auto* le = lineEdit(editor))
+        menu = le->createStandardContextMenu();
+    else if (auto* pe = plainEdit(editor))
+        menu = pe->createStandardContextMenu(e->pos());
+    if (!menu)
+        return;
+    auto token = box_->LifeToken();
+    TextBox* box = box_;
+    for (QAction* a : menu->actions()) {
+        if (a->objectName() != QLatin1String("edit-paste"))
+            continue;
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        QObject::connect(a, &QAction::triggered, menu, [box, token] {
+            if (Alive(token))
+                box->UserPastes(QGuiApplication::clipboard()->text());
+        });
+    }
+    menu->exec(watched->mapToGlobal(e->pos()));
+    delete menu;
+}
+
+}  // namespace qv

@@ -1,0 +1,75 @@
+// The file system on a POSIX system: files and folders by path, drives as mounted file systems.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "platform/services.h"
+
+namespace qv {
+
+// One line of the mount table.
+struct MountEntry {
+    QString device;
+    QString mountPoint;
+    QString fsType;
+};
+
+// The mounts of a mount table in /proc/self/mounts form, in table order, without the kernel's
+// pseudo file systems (proc, sysfs, cgroup and the like).
+QList<MountEntry> ParseMounts(const QByteArray& table);
+bool IsPseudoFileSystem(const QString& fsType);
+// DriveTypeCode of a mount, by file system type and place.
+int DriveTypeOf(const MountEntry& mount);
+// The mount point that is the longest prefix of `absolutePath`, in whole path components;
+// "" when none is.
+QString LongestMountPrefix(const QStringList& mountPoints, const QString& absolutePath);
+
+// The extended attribute that keeps the hidden, system and archive bits (decimal text).
+inline constexpr const char* kAttributeXattr = "user.quorvan.attrib";
+
+class PosixFileSystem : public FileSystem {
+  public:
+    bool FileExists(const QString& path) override;
+    bool FolderExists(const QString& path) override;
+    qint64 FileSize(const QString& path) override;
+    int GetAttributes(const QString& path) override;
+    void SetAttributes(const QString& path, int attributes) override;
+    void CopyFile(const QString& from, const QString& to) override;
+    void DeleteFile(const QString& path, bool force) override;
+    void Rename(const QString& from, const QString& to) override;
+    void MoveFile(const QString& from, const QString& to) override;
+    void MakeFolder(const QString& path) override;
+    void RemoveFolder(const QString& path) override;
+    QStringList FileNames(const QString& folder) override;
+    QStringList FolderNames(const QString& folder) override;
+
+    QStringList Drives() override;
+    QString GetDriveName(const QString& path) override;
+    int DriveType(const QString& drive) override;
+    bool DriveIsReady(const QString& drive) override;
+    qint64 AvailableSpace(const QString& drive) override;
+
+  protected:
+    // Seams for tests; the defaults talk to the kernel.
+    // The text of the mount table.
+    virtual QByteArray mountTable();
+    // Rename that fails with EEXIST rather than replace a target. Returns 0 or an errno value.
+    virtual int renameNoReplace(const QByteArray& from, const QByteArray& to);
+    // Copies all bytes from `in` to `out`; throws PlatformError on failure.
+    virtual void copyData(int in, int out, const QString& from);
+
+  private:
+    enum class Kind { Any, FilesOnly };
+    // False only for a file that must go to another file system (FilesOnly).
+    bool renameWithoutReplacing(const QString& from, const QString& to, Kind kind, const char* verb);
+    void moveAcrossFileSystems(const QString& from, const QString& to);
+    // Copies `from` into a new temporary file in the folder of `to`; returns its name.
+    QByteArray copyToTemporary(const QString& from, const QString& to);
+    QStringList folderEntries(const QString& folder, bool folders);
+    const MountEntry* mountFor(const QList<MountEntry>& mounts, const QString& path);
+};
+
+}  // namespace qv

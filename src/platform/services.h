@@ -1,0 +1,146 @@
+// Platform services: the settings store, the file system, program start, single instance and the
+// few facts about the machine that the program asks for. Each is an interface so that tests can
+// put a fake in its place; services() hands out the ones in force.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+
+namespace qv {
+
+// A trapped run-time error: the operation did not happen (or left nothing behind).
+class PlatformError : public std::runtime_error {
+  public:
+    explicit PlatformError(const QString& what) : std::runtime_error(what.toStdString()) {}
+    QString message() const { return QString::fromStdString(what()); }
+};
+
+// Thrown by System::EndProgram under tests, so that "end the program" can be observed.
+struct ProgramEnded {
+    int code = 0;
+};
+
+// Attribute numbers as the file tools report them.
+enum Attribute : int {
+    AttrNormal = 0,
+    AttrReadOnly = 1,
+    AttrHidden = 2,
+    AttrSystem = 4,
+    AttrDirectory = 16,
+    AttrArchive = 32,
+};
+
+// Drive types as numbered by the file tools.
+enum DriveTypeCode : int {
+    DriveUnknown = 0,
+    DriveRemovable = 1,
+    DriveFixed = 2,
+    DriveRemote = 3,
+    DriveCDRom = 4,
+    DriveRAMDisk = 5,
+};
+
+// Per-user settings by application name, section and key. A missing value reads "".
+class SettingsStore {
+  public:
+    virtual ~SettingsStore() = default;
+    virtual void SaveSetting(const QString& app, const QString& section, const QString& key,
+                             const QString& value) = 0;
+    virtual QString GetSetting(const QString& app, const QString& section, const QString& key) = 0;
+};
+
+// Files, folders and drives. Every failing operation throws PlatformError.
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+    virtual bool FileExists(const QString& path) = 0;    // regular file (or link to one)
+    virtual bool FolderExists(const QString& path) = 0;  // folder (or link to one)
+    virtual qint64 FileSize(const QString& path) = 0;
+    virtual int GetAttributes(const QString& path) = 0;
+    virtual void SetAttributes(const QString& path, int attributes) = 0;  // replaces the whole set
+    // Copy overwrites an existing target; the target is whole or untouched.
+    virtual void CopyFile(const QString& from, const QString& to) = 0;
+    // force: read-only files too.
+    virtual void DeleteFile(const QString& path, bool force) = 0;
+    // Rename a file or folder; never replaces an existing target.
+    virtual void Rename(const QString& from, const QString& to) = 0;
+    // Move a file, across file systems too; never replaces an existing target.
+    virtual void MoveFile(const QString& from, const QString& to) = 0;
+    virtual void MakeFolder(const QString& path) = 0;
+    virtual void RemoveFolder(const QString& path) = 0;  // empty folders only
+    // Folder contents, names only, not sorted; hidden entries included.
+    virtual QStringList FileNames(const QString& folder) = 0;
+    virtual QStringList FolderNames(const QString& folder) = 0;
+
+    // A drive is a mounted file system, named by its mount point ("/", "/home").
+    virtual QStringList Drives() = 0;
+    virtual QString GetDriveName(const QString& path) = 0;  // mount point that is the longest prefix
+    virtual int DriveType(const QString& drive) = 0;        // DriveTypeCode
+    virtual bool DriveIsReady(const QString& drive) = 0;
+    virtual qint64 AvailableSpace(const QString& drive) = 0;  // bytes
+};
+
+// The machine and the program's place on it.
+class System {
+  public:
+    virtual ~System() = default;
+    virtual int ScreenWidthTwips() = 0;
+    virtual int ScreenHeightTwips() = 0;
+    virtual QString SystemFolder() = 0;  // trailing "/"; "" protects nothing
+    virtual int DayOfMonth() = 0;
+    virtual QString ProgramFolder() = 0;  // folder of the running program, trailing "/"
+    // Starts a program file with no arguments, detached, in its own folder. False on failure.
+    virtual bool StartProgram(const QString& path) = 0;
+    virtual bool OpenWebPage(const QString& url) = 0;
+    // Ends the program at once: no window's unload handler runs.
+    [[noreturn]] virtual void EndProgram(int code) = 0;
+};
+
+// One running copy per program and user.
+class SingleInstance {
+  public:
+    virtual ~SingleInstance() = default;
+    // True when this copy is the only one; otherwise the running copy has been told to raise its
+    // main window and this copy should end.
+    virtual bool Acquire(const QString& programName) = 0;
+    // Called in the running copy when a second start asks it to come to the front.
+    std::function<void()> onActivateRequest;
+};
+
+struct Services {
+    std::unique_ptr<SettingsStore> settings;
+    std::unique_ptr<FileSystem> files;
+    std::unique_ptr<System> system;
+    std::unique_ptr<SingleInstance> instance;
+};
+
+// The services in force; the real ones unless a test put others in place.
+Services& services();
+inline SettingsStore& settingsStore() {
+    return *services().settings;
+}
+inline FileSystem& fileSystem() {
+    return *services().files;
+}
+inline System& systemServices() {
+    return *services().system;
+}
+
+// Real implementations, for the programs and for tests that want the real thing.
+std::unique_ptr<SettingsStore> makeIniSettingsStore();
+std::unique_ptr<FileSystem> makePosixFileSystem();
+std::unique_ptr<System> makeDesktopSystem();
+std::unique_ptr<SingleInstance> makeLocalSocketSingleInstance();
+void installRealServices();
+
+// The program file of a program named `name` in `folder`: Linux program files are lower case.
+QString ProgramFilePath(const QString& folder, const QString& name);
+
+// Path helpers for "/" separated paths.
+QString WithTrailingSlash(const QString& path);
+QString WithoutTrailingSlash(const QString& path);  // keeps "/" alone
+
+}  // namespace qv

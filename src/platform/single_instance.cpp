@@ -1,0 +1,124 @@
+// One running copy per program and user, found through a local socket in a private folder.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QPointer>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/services.h"
+
+namespace qv {
+namespace {
+
+constexpr int kConnectWaitMs = 1000;
+constexpr int kReplyWaitMs = 2000;
+constexpr int kLockWaitMs = 5000;
+const QByteArray kRaiseRequest = QByteArrayLiteral("raise\n");
+const QByteArray kRaiseReply = QByteArrayLiteral("ok\n");
+
+// A folder only this user can enter; anything else could be a trap laid by another user.
+QString privateFolder() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime) && QDir(runtime).exists())
+        return runtime;
+
+    const uid_t uid = ::getuid();
+    const QString folder = QStringLiteral("/tmp/quorvan-%1").arg(uid);
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+        throw PlatformError(QStringLiteral("Cannot make the folder %1: %2")
+                                .arg(folder, QString::fromLocal8Bit(std::strerror(errno))));
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != uid)
+        throw PlatformError(QStringLiteral("The folder %1 does not belong to this user").arg(folder));
+    if ((st.st_mode & 077) != 0 && ::chmod(native.constData(), 0700) != 0)
+        throw PlatformError(QStringLiteral("Cannot make the folder %1 private").arg(folder));
+    return folder;
+}
+
+QString socketPathFor(const QString& programName) {
+    QString name = programName.toLower();
+    name.replace(QRegularExpression(QStringLiteral("[^a-z0-9._-]")), QStringLiteral("_"));
+    return privateFolder() + QStringLiteral("/quorvan-instance-") + name;
+}
+
+class LocalSocketSingleInstance : public SingleInstance {
+  public:
+    bool Acquire(const QString& programName) override {
+        const QString path = socketPathFor(programName);
+        if (server_ && server_->isListening() && server_->fullServerName() == path)
+            return true;
+
+        // Two copies starting at once must not both find no server and both listen.
+        QLockFile lock(path + QStringLiteral(".lock"));
+        if (!lock.tryLock(kLockWaitMs))
+            throw PlatformError(QStringLiteral("Cannot lock %1: another copy is starting").arg(path));
+
+        if (askRunningCopyToRaise(path))
+            return false;
+
+        // Nobody answers: whatever socket file is left belongs to a copy that ended without
+        // cleaning up.
+        QLocalServer::removeServer(path);
+        auto server = std::make_unique<QLocalServer>();
+        server->setSocketOptions(QLocalServer::UserAccessOption);
+        if (!server->listen(path))
+            throw PlatformError(QStringLiteral("Cannot listen on %1: %2").arg(path, server->errorString()));
+        QObject::connect(server.get(), &QLocalServer::newConnection, server.get(),
+                         [this, srv = server.get()] { acceptRequests(srv); });
+        server_ = std::move(server);
+        return true;
+    }
+
+  private:
+    static bool askRunningCopyToRaise(const QString& path) {
+        QLocalSocket socket;
+        socket.connectToServer(path);
+        if (!socket.waitForConnected(kConnectWaitMs))
+            return false;
+        socket.write(kRaiseRequest);
+        socket.waitForBytesWritten(kReplyWaitMs);
+        // A copy that answers late is still running: this one ends either way.
+        socket.waitForReadyRead(kReplyWaitMs);
+        socket.disconnectFromServer();
+        return true;
+    }
+
+    void acceptRequests(QLocalServer* server) {
+        while (QLocalSocket* socket = server->nextPendingConnection()) {
+            QObject::connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+            auto serve = [this, socket] {
+                if (!socket->canReadLine())
+                    return;
+                const QByteArray request = socket->readLine();
+                if (request != kRaiseRequest) {
+                    socket->disconnectFromServer();
+                    return;
+                }
+                socket->write(kRaiseReply);
+                socket->flush();
+                if (onActivateRequest)
+                    onActivateRequest();
+            };
+            QObject::connect(socket, &QLocalSocket::readyRead, socket, serve);
+            serve();  // the request may have arrived with the connection
+        }
+    }
+
+    std::unique_ptr<QLocalServer> server_;
+};
+
+}  // namespace
+
+std::unique_ptr<SingleInstance> makeLocalSocketSingleInstance() {
+    return std::make_unique<LocalSocketSingleInstance>();
+}
+
+}  // namespace qv

@@ -1,0 +1,256 @@
+// The drive, folder and file lists on real temporary folders.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform/services.h"
+#include "support/fake_services.h"
+#include "support/harness.h"
+#include "support/harness_testform.h"
+
+namespace qv::test {
+namespace {
+
+void touch(const QString& path) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+void storeAttributes(const QString& path, int bits) {
+    const QByteArray value = QByteArray::number(bits);
+    ASSERT_EQ(::setxattr(QFile::encodeName(path).constData(), "user.quorvan.attrib", value.constData(),
+                         value.size(), 0),
+              0);
+}
+
+class FormsLists : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(tmp.isValid());
+        root = tmp.path();
+        services.useRealFiles();
+        f.design = [this](TestForm& t) {
+            files = t.add<FileListBox>("File1");
+            files->Move(10, 10, 200, 300);
+            dirs = t.add<DirListBox>("Dir1");
+            dirs->Move(220, 10, 200, 300);
+            drives = t.add<DriveListBox>("Drive1");
+            drives->Move(430, 10, 100, 24);
+        };
+        f.Move(0, 0, 560, 330);
+        f.Show();
+    }
+    void TearDown() override { f.Unload(); }
+
+    QTemporaryDir tmp;
+    QString root;
+    ScopedServices services;
+    TestForm f;
+    FileListBox* files = nullptr;
+    DirListBox* dirs = nullptr;
+    DriveListBox* drives = nullptr;
+};
+
+TEST_F(FormsLists, FileListShowsVisibleFilesSortedIgnoringCase) {
+    for (const char* name : {"b.txt", "a.txt", "A.txt", "C.dat", ".hidden", "hid.txt", "sys.bin", "arch.txt"})
+        touch(root + "/" + name);
+    storeAttributes(root + "/hid.txt", AttrHidden | AttrArchive);
+    storeAttributes(root + "/sys.bin", AttrSystem);
+    storeAttributes(root + "/arch.txt", AttrArchive);
+    ASSERT_TRUE(QDir(root).mkdir("sub"));
+    ASSERT_TRUE(QFile::link(root + "/b.txt", root + "/link.txt"));
+    ASSERT_TRUE(QFile::link(root + "/gone", root + "/broken.txt"));
+    ASSERT_TRUE(QFile::link(root + "/sub", root + "/dirlink"));
+    const QByteArray bad = QFile::encodeName(root) + "/bad\xff\xfe.txt";
+    const int fd = ::open(bad.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+
+    int pathChanges = 0;
+    files->PathChange = [&] { ++pathChanges; };
+    files->SetPath(root + "/");
+    EXPECT_EQ(pathChanges, 1);
+    EXPECT_EQ(files->Path(), root);
+    EXPECT_EQ(items(*files), (QStringList{"A.txt", "a.txt", "arch.txt", "b.txt", "C.dat", "link.txt"}));
+    EXPECT_EQ(files->ListIndex(), -1);
+    EXPECT_EQ(files->List(99), "");
+    files->SetPath(root);
+    EXPECT_EQ(pathChanges, 1) << "the same folder again fires nothing";
+
+    EXPECT_THROW(files->SetPath(root + "/no such folder"), PlatformError);
+    EXPECT_EQ(files->Path(), root);
+    EXPECT_EQ(files->ListCount(), 6);
+    EXPECT_EQ(pathChanges, 1);
+}
+
+TEST_F(FormsLists, FileListSelectionFollowsTheUsersClicks) {
+    for (int i = 0; i < 6; ++i) touch(root + QStringLiteral("/f%1").arg(i));
+    files->SetPath(root);
+    files->SetMultiSelect(2);
+    int clicks = 0;
+    files->Click = [&] { ++clicks; };
+
+    ASSERT_TRUE(clickFile(*files, 1));
+    EXPECT_EQ(selectedItems(*files), QStringList{"f1"});
+    ASSERT_TRUE(clickFile(*files, 3, /*ctrl=*/true));
+    EXPECT_EQ(selectedItems(*files), (QStringList{"f1", "f3"}));
+    ASSERT_TRUE(clickFile(*files, 5, false, /*shift=*/true));
+    EXPECT_EQ(selectedItems(*files), (QStringList{"f3", "f4", "f5"})) << "shift extends from the anchor";
+    ASSERT_TRUE(clickFile(*files, 4, /*ctrl=*/true));
+    EXPECT_EQ(selectedItems(*files), (QStringList{"f3", "f5"}));
+    ASSERT_TRUE(clickFile(*files, "f0"));
+    EXPECT_EQ(selectedItems(*files), QStringList{"f0"}) << "a plain click selects one entry only";
+    EXPECT_EQ(clicks, 5);
+    EXPECT_EQ(files->ListIndex(), 0);
+
+    // Code: each real change fires Click once.
+    files->SetSelected(2, true);
+    files->SetSelected(2, true);
+    files->SetListIndex(4);
+    files->SetListIndex(4);
+    EXPECT_EQ(clicks, 7);
+    EXPECT_EQ(files->SelCount(), 2) << "in extended mode ListIndex only moves the focus";
+    EXPECT_THROW(files->SetSelected(6, true), PlatformError);
+
+    // Refresh re-reads and drops every selection.
+    touch(root + "/f6");
+    files->Refresh();
+    EXPECT_EQ(files->ListCount(), 7);
+    EXPECT_EQ(files->SelCount(), 0);
+    EXPECT_EQ(files->ListIndex(), -1);
+    EXPECT_EQ(clicks, 7);
+
+    // Single-select lists keep one entry, which is the ListIndex.
+    files->SetMultiSelect(0);
+    ASSERT_TRUE(clickFile(*files, 2));
+    ASSERT_TRUE(clickFile(*files, 3, true));
+    EXPECT_EQ(selectedItems(*files), QStringList{"f3"});
+    files->SetListIndex(1);
+    EXPECT_EQ(selectedItems(*files), QStringList{"f1"});
+
+    // Keys go through KeyPress; swallowed keys do nothing.
+    std::vector<int> keys;
+    files->KeyPress = [&](int& k) {
+        keys.push_back(k);
+        if (k == 'x')
+            k = 0;
+    };
+    ASSERT_TRUE(typeInFileList(*files, 'x'));
+    EXPECT_EQ(files->ListIndex(), 1);
+    ASSERT_TRUE(typeInFileList(*files, 'f'));
+    EXPECT_EQ(files->ListIndex(), 2) << "a letter moves to the next entry it begins";
+    EXPECT_EQ(keys, (std::vector<int>{'x', 'f'}));
+}
+
+TEST_F(FormsLists, HundredThousandFilesListAndSelectQuickly) {
+    constexpr int kFiles = 100000;
+    const QByteArray base = QFile::encodeName(root) + "/file";
+    for (int i = 0; i < kFiles; ++i) {
+        const QByteArray name = base + QByteArray::number(i);
+        const int fd = ::open(name.constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+    }
+    QElapsedTimer timer;
+    timer.start();
+    files->SetPath(root);
+    const qint64 listing = timer.elapsed();
+    ASSERT_EQ(files->ListCount(), kFiles);
+    EXPECT_LT(listing, 3000) << "listing took " << listing << " ms";
+    EXPECT_EQ(files->List(0), "file0");
+    EXPECT_EQ(files->List(1), "file1");
+    EXPECT_EQ(files->List(2), "file10");
+
+    files->SetMultiSelect(2);
+    timer.restart();
+    ASSERT_TRUE(clickFile(*files, 0));
+    ASSERT_TRUE(clickFile(*files, kFiles - 1, false, true));
+    const qint64 userSelect = timer.elapsed();
+    EXPECT_EQ(files->SelCount(), kFiles);
+    EXPECT_LT(userSelect, 3000) << "shift-select took " << userSelect << " ms";
+
+    files->Refresh();
+    int clicks = 0;
+    files->Click = [&] { ++clicks; };
+    timer.restart();
+    for (int i = 0; i < kFiles; ++i) files->SetSelected(i, true);
+    const qint64 codeSelect = timer.elapsed();
+    EXPECT_EQ(clicks, kFiles);
+    EXPECT_EQ(files->SelCount(), kFiles);
+    EXPECT_LT(codeSelect, 3000) << "selecting from code took " << codeSelect << " ms";
+}
+
+TEST_F(FormsLists, FolderListWalksUpAndDownTheTree) {
+    const QString a = root + "/a";
+    ASSERT_TRUE(QDir().mkpath(a + "/y"));
+    ASSERT_TRUE(QDir().mkpath(a + "/X"));
+    ASSERT_TRUE(QDir().mkpath(a + "/.dot"));
+    ASSERT_TRUE(QDir().mkpath(a + "/secret"));
+    storeAttributes(a + "/secret", AttrHidden);
+    touch(a + "/file.txt");
+
+    int changes = 0, clicks = 0;
+    dirs->Change = [&] { ++changes; };
+    dirs->Click = [&] { ++clicks; };
+    dirs->SetPath(a + "/");
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(dirs->Path(), a);
+    EXPECT_EQ(dirs->ListIndex(), -1);
+    EXPECT_EQ(dirs->List(-1), a);
+    EXPECT_EQ(dirs->List(-2), root);
+    EXPECT_EQ(items(*dirs), (QStringList{a + "/X", a + "/y"}));
+    dirs->SetPath(a);
+    EXPECT_EQ(changes, 1);
+
+    ASSERT_TRUE(clickFolder(*dirs, 1));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(dirs->ListIndex(), 1);
+    EXPECT_EQ(dirs->Path(), a) << "a click only moves the list index";
+    EXPECT_EQ(changes, 1);
+
+    ASSERT_TRUE(openFolder(*dirs, 0));
+    EXPECT_EQ(dirs->Path(), a + "/X");
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(dirs->ListIndex(), -1);
+    EXPECT_EQ(dirs->ListCount(), 0);
+    ASSERT_TRUE(openFolder(*dirs, -2));
+    EXPECT_EQ(dirs->Path(), a);
+    EXPECT_EQ(changes, 3);
+
+    EXPECT_THROW(dirs->SetPath(root + "/missing"), PlatformError);
+    EXPECT_EQ(dirs->Path(), a);
+    EXPECT_EQ(changes, 3);
+    EXPECT_THROW(dirs->SetListIndex(2), PlatformError);
+
+    dirs->SetPath("/");
+    EXPECT_EQ(dirs->List(-1), "/");
+    EXPECT_EQ(dirs->List(-2), "");
+    EXPECT_TRUE(dirs->List(0).startsWith("/") && !dirs->List(0).startsWith("//"));
+}
+
+TEST_F(FormsLists, DriveListFollowsThePathsDrive) {
+    const QString drive = fileSystem().GetDriveName(root);
+    ASSERT_FALSE(drive.isEmpty());
+    EXPECT_TRUE(drives->ListCount() > 0);
+    int changes = 0;
+    drives->Change = [&] { ++changes; };
+    drives->SetDrive("/");
+    const int afterRoot = changes;
+    drives->SetDrive(root);
+    EXPECT_EQ(drives->Drive(), drive);
+    EXPECT_EQ(drives->List(drives->ListIndex()), drive);
+    EXPECT_EQ(changes, afterRoot + (drive == "/" ? 0 : 1));
+    drives->SetDrive(root + "/");
+    EXPECT_EQ(changes, afterRoot + (drive == "/" ? 0 : 1)) << "same drive, no Change";
+    ASSERT_TRUE(chooseDrive(*drives, "/"));
+    EXPECT_EQ(drives->Drive(), "/");
+}
+
+}  // namespace
+}  // namespace qv::test

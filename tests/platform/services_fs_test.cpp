@@ -1,0 +1,314 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <functional>
+
+#include "platform/fs_posix.h"
+
+namespace qv {
+namespace {
+
+// The real file system with its kernel calls replaceable.
+class ScriptedFileSystem : public PosixFileSystem {
+  public:
+    std::function<int(const QByteArray&, const QByteArray&)> rename;
+    std::function<void(int, int, const QString&)> copy;
+
+    int realRename(const QByteArray& from, const QByteArray& to) {
+        return PosixFileSystem::renameNoReplace(from, to);
+    }
+
+  protected:
+    int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
+        return rename ? rename(from, to) : PosixFileSystem::renameNoReplace(from, to);
+    }
+    void copyData(int in, int out, const QString& from) override {
+        if (copy)
+            copy(in, out, from);
+        else
+            PosixFileSystem::copyData(in, out, from);
+    }
+};
+
+QByteArray folderOf(const QByteArray& path) {
+    return path.left(path.lastIndexOf('/'));
+}
+
+// Copies half of the data, then fails as a full disk would.
+void failHalfWay(int in, int out, const QString&) {
+    char buffer[4];
+    const ssize_t got = ::read(in, buffer, sizeof buffer);
+    if (got > 0) {
+        EXPECT_EQ(::write(out, buffer, static_cast<size_t>(got)), got);
+    }
+    throw PlatformError("No space left on device");
+}
+
+class FileSystemTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+    QString write(const QString& name, const QByteArray& contents) {
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        return path(name);
+    }
+
+    static QByteArray read(const QString& p) {
+        QFile file(p);
+        if (!file.open(QIODevice::ReadOnly))
+            return "<missing>";
+        return file.readAll();
+    }
+
+    QStringList entries() const {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+    static mode_t modeOf(const QString& p) {
+        struct stat st {};
+        EXPECT_EQ(::stat(QFile::encodeName(p).constData(), &st), 0);
+        return st.st_mode & 07777;
+    }
+
+    QTemporaryDir dir;
+    ScriptedFileSystem fs;
+};
+
+TEST_F(FileSystemTest, RenameAndMoveNeverReplaceATarget) {
+    const QString a = write("a.txt", "alpha");
+    const QString b = write("b.txt", "beta");
+    EXPECT_THROW(fs.Rename(a, b), PlatformError);
+    EXPECT_THROW(fs.MoveFile(a, b), PlatformError);
+    EXPECT_EQ(read(a), "alpha");
+    EXPECT_EQ(read(b), "beta");
+
+    // A swap through a third name loses nothing.
+    fs.Rename(a, path("t.txt"));
+    fs.Rename(b, a);
+    fs.MoveFile(path("t.txt"), b);
+    EXPECT_EQ(read(a), "beta");
+    EXPECT_EQ(read(b), "alpha");
+    EXPECT_FALSE(fs.FileExists(path("t.txt")));
+
+    // Folders too.
+    fs.MakeFolder(path("one"));
+    fs.MakeFolder(path("two"));
+    EXPECT_THROW(fs.Rename(path("one"), path("two")), PlatformError);
+    fs.Rename(path("one"), path("three"));
+    EXPECT_TRUE(fs.FolderExists(path("three")));
+    EXPECT_FALSE(fs.FolderExists(path("one")));
+
+    EXPECT_THROW(fs.Rename(path("missing"), path("x")), PlatformError);
+    EXPECT_THROW(fs.MoveFile(path("two"), path("four")), PlatformError);  // moves files only
+}
+
+TEST_F(FileSystemTest, WithoutNoReplaceRenameFilesAreLinkedAndFoldersChecked) {
+    int calls = 0;
+    fs.rename = [&calls](const QByteArray&, const QByteArray&) {
+        ++calls;
+        return EINVAL;
+    };
+    const QString a = write("a", "alpha");
+    const QString b = write("b", "beta");
+    EXPECT_THROW(fs.Rename(a, b), PlatformError);
+    EXPECT_THROW(fs.MoveFile(a, b), PlatformError);
+    EXPECT_EQ(read(a), "alpha");
+    EXPECT_EQ(read(b), "beta");
+
+    fs.Rename(a, path("c"));
+    EXPECT_FALSE(fs.FileExists(a));
+    EXPECT_EQ(read(path("c")), "alpha");
+    fs.MoveFile(path("c"), a);
+    EXPECT_EQ(read(a), "alpha");
+    EXPECT_FALSE(fs.FileExists(path("c")));
+
+    fs.MakeFolder(path("one"));
+    fs.MakeFolder(path("two"));
+    EXPECT_THROW(fs.Rename(path("one"), path("two")), PlatformError);
+    EXPECT_TRUE(fs.FolderExists(path("one")));
+    fs.Rename(path("one"), path("three"));
+    EXPECT_TRUE(fs.FolderExists(path("three")));
+    EXPECT_FALSE(fs.FolderExists(path("one")));
+    EXPECT_GT(calls, 0);
+}
+
+TEST_F(FileSystemTest, MoveToAnotherFileSystemCopiesThenRemovesTheSource) {
+    // Every rename between two folders acts as if they were on different file systems.
+    fs.rename = [this](const QByteArray& from, const QByteArray& to) {
+        return folderOf(from) != folderOf(to) ? EXDEV : fs.realRename(from, to);
+    };
+    fs.MakeFolder(path("there"));
+    const QString source = write("data.bin", QByteArray(300000, 'x') + "end");
+    ASSERT_EQ(::chmod(QFile::encodeName(source).constData(), 0640), 0);
+    const QString target = path("there/data.bin");
+
+    fs.MoveFile(source, target);
+    EXPECT_FALSE(fs.FileExists(source));
+    EXPECT_EQ(read(target), QByteArray(300000, 'x') + "end");
+    EXPECT_EQ(modeOf(target), 0640u);
+    EXPECT_EQ(QDir(path("there")).entryList(QDir::Files | QDir::Hidden), QStringList{"data.bin"});
+
+    // An existing target stops the move before anything is copied.
+    const QString other = write("other.bin", "other");
+    EXPECT_THROW(fs.MoveFile(other, target), PlatformError);
+    EXPECT_EQ(read(other), "other");
+    EXPECT_EQ(read(target), QByteArray(300000, 'x') + "end");
+}
+
+TEST_F(FileSystemTest, MoveThatFailsHalfWayLeavesTheSourceAndNoTarget) {
+    fs.rename = [this](const QByteArray& from, const QByteArray& to) {
+        return folderOf(from) != folderOf(to) ? EXDEV : fs.realRename(from, to);
+    };
+    fs.copy = failHalfWay;
+    fs.MakeFolder(path("there"));
+    const QString source = write("data.bin", "0123456789");
+    EXPECT_THROW(fs.MoveFile(source, path("there/data.bin")), PlatformError);
+    EXPECT_EQ(read(source), "0123456789");
+    EXPECT_TRUE(
+        QDir(path("there")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+TEST_F(FileSystemTest, CopyOverwritesAndKeepsTimeAndPermissions) {
+    const QString source = write("src.txt", "new contents");
+    const QString target = write("dst.txt", "old");
+    const QByteArray native = QFile::encodeName(source);
+    ASSERT_EQ(::chmod(native.constData(), 0604), 0);
+    const struct timespec times[2] = {{1000000000, 0}, {1000000000, 500000000}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, native.constData(), times, 0), 0);
+
+    fs.CopyFile(source, target);
+    EXPECT_EQ(read(target), "new contents");
+    EXPECT_EQ(read(source), "new contents");
+    EXPECT_EQ(modeOf(target), 0604u);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(target).constData(), &st), 0);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 500000000);
+    EXPECT_EQ(entries().size(), 2);  // no temporary left behind
+
+    fs.CopyFile(source, path("fresh.txt"));
+    EXPECT_EQ(read(path("fresh.txt")), "new contents");
+
+    EXPECT_THROW(fs.CopyFile(source, source), PlatformError);
+    EXPECT_EQ(read(source), "new contents");
+    EXPECT_THROW(fs.CopyFile(path("missing"), target), PlatformError);
+    EXPECT_EQ(read(target), "new contents");
+}
+
+TEST_F(FileSystemTest, FailedCopyLeavesTheOldTargetUntouched) {
+    const QString source = write("src.txt", "0123456789");
+    const QString target = write("dst.txt", "old target");
+    fs.copy = failHalfWay;
+    EXPECT_THROW(fs.CopyFile(source, target), PlatformError);
+    EXPECT_EQ(read(target), "old target");
+    EXPECT_EQ(entries().size(), 2);
+
+    // A read-only target is refused, as the desktop file tools do.
+    fs.copy = nullptr;
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0444), 0);
+    EXPECT_THROW(fs.CopyFile(source, target), PlatformError);
+    EXPECT_EQ(read(target), "old target");
+}
+
+TEST_F(FileSystemTest, DeleteOfReadOnlyFilesNeedsForce) {
+    const QString file = write("ro.txt", "keep");
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0444), 0);
+    EXPECT_THROW(fs.DeleteFile(file, false), PlatformError);
+    EXPECT_TRUE(fs.FileExists(file));
+    fs.DeleteFile(file, true);
+    EXPECT_FALSE(fs.FileExists(file));
+    EXPECT_THROW(fs.DeleteFile(file, true), PlatformError);
+
+    const QString plain = write("plain.txt", "x");
+    fs.DeleteFile(plain, false);
+    EXPECT_FALSE(fs.FileExists(plain));
+
+    fs.MakeFolder(path("sub"));
+    EXPECT_THROW(fs.DeleteFile(path("sub"), true), PlatformError);
+    EXPECT_TRUE(fs.FolderExists(path("sub")));
+}
+
+TEST_F(FileSystemTest, FoldersAndTheirContents) {
+    fs.MakeFolder(path("sub"));
+    EXPECT_THROW(fs.MakeFolder(path("sub")), PlatformError);
+    write("sub/.hidden", "h");
+    write("sub/visible.txt", "v");
+    fs.MakeFolder(path("sub/inner"));
+    ASSERT_EQ(::symlink("nowhere", QFile::encodeName(path("sub/dangling")).constData()), 0);
+
+    QStringList files = fs.FileNames(path("sub"));
+    files.sort();
+    EXPECT_EQ(files, (QStringList{".hidden", "visible.txt"}));
+    EXPECT_EQ(fs.FolderNames(path("sub")), QStringList{"inner"});
+    EXPECT_TRUE(fs.FolderExists(path("sub/inner")));
+    EXPECT_FALSE(fs.FileExists(path("sub/inner")));
+    EXPECT_FALSE(fs.FolderExists(path("sub/visible.txt")));
+    EXPECT_FALSE(fs.FileExists(""));
+
+    EXPECT_THROW(fs.RemoveFolder(path("sub")), PlatformError);
+    fs.RemoveFolder(path("sub/inner"));
+    EXPECT_FALSE(fs.FolderExists(path("sub/inner")));
+    EXPECT_THROW(fs.FileNames(path("nothere")), PlatformError);
+}
+
+TEST_F(FileSystemTest, SizesBeyondFourGigabytes) {
+    const QString file = write("sparse.bin", "");
+    const qint64 size = (qint64{5} << 30) + 7;
+    ASSERT_EQ(::truncate(QFile::encodeName(file).constData(), size), 0);
+    EXPECT_EQ(fs.FileSize(file), size);
+    EXPECT_EQ(fs.FileSize(write("small", "abc")), 3);
+    EXPECT_THROW(fs.FileSize(path("missing")), PlatformError);
+    EXPECT_THROW(fs.FileSize(dir.path()), PlatformError);
+}
+
+TEST_F(FileSystemTest, AttributesRoundTrip) {
+    const QString file = write("f.txt", "x");
+    EXPECT_EQ(fs.GetAttributes(file), AttrArchive);
+    ASSERT_EQ(::chmod(QFile::encodeName(file).constData(), 0444), 0);
+    EXPECT_EQ(fs.GetAttributes(file), AttrArchive | AttrReadOnly);
+    EXPECT_EQ(fs.GetAttributes(dir.path()), AttrDirectory);
+    EXPECT_THROW(fs.GetAttributes(path("missing")), PlatformError);
+
+    const QByteArray probe = QFile::encodeName(write("probe", ""));
+    if (::setxattr(probe.constData(), "user.probe", "1", 1, 0) != 0 && (errno == ENOTSUP || errno == EPERM))
+        GTEST_SKIP() << "the temporary folder's file system keeps no user extended attributes";
+
+    fs.SetAttributes(file, AttrReadOnly | AttrHidden | AttrArchive);
+    EXPECT_EQ(fs.GetAttributes(file), AttrReadOnly | AttrHidden | AttrArchive);
+    EXPECT_EQ(modeOf(file) & S_IWUSR, 0u);
+
+    fs.SetAttributes(file, AttrSystem);
+    EXPECT_EQ(fs.GetAttributes(file), AttrSystem);
+    EXPECT_NE(modeOf(file) & S_IWUSR, 0u);
+
+    fs.SetAttributes(file, AttrNormal);
+    EXPECT_EQ(fs.GetAttributes(file), AttrNormal);
+
+    fs.SetAttributes(file, AttrArchive);
+    EXPECT_EQ(fs.GetAttributes(file), AttrArchive);
+
+    // A copy keeps the attributes; folders keep theirs beside the folder bit.
+    fs.SetAttributes(file, AttrHidden | AttrReadOnly);
+    fs.CopyFile(file, path("copy.txt"));
+    EXPECT_EQ(fs.GetAttributes(path("copy.txt")), AttrHidden | AttrReadOnly);
+    fs.MakeFolder(path("sub"));
+    fs.SetAttributes(path("sub"), AttrHidden | AttrDirectory | AttrReadOnly);
+    EXPECT_EQ(fs.GetAttributes(path("sub")), AttrDirectory | AttrHidden);
+    EXPECT_NE(modeOf(path("sub")) & S_IWUSR, 0u);
+    EXPECT_THROW(fs.SetAttributes(path("missing"), AttrHidden), PlatformError);
+}
+
+}  // namespace
+}  // namespace qv

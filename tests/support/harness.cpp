@@ -1,0 +1,540 @@
+// The user's side of the forms, for tests.
+#include "support/harness.h"
+
+#include <QAbstractButton>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+
+namespace qv::test {
+
+namespace {
+
+std::string describe(const Control& c) {
+    QString s = (c.ParentForm() ? c.ParentForm()->Name() : QStringLiteral("?")) + QLatin1Char('.') + c.Name();
+    if (c.Index() >= 0)
+        s += QStringLiteral("(%1)").arg(c.Index());
+    return s.toStdString();
+}
+
+// Resets the modal answer between tests and lets windows of unloaded forms go.
+class HarnessListener : public ::testing::EmptyTestEventListener {
+  public:
+    void OnTestStart(const ::testing::TestInfo&) override { SetModalResponder(failingResponder()); }
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        SetModalResponder(failingResponder());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+const bool listenerInstalled = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new HarnessListener);
+    return true;
+}();
+
+QWidget* editorOf(TextBox& box) {
+    return box.Widget();
+}
+
+// Clicks the middle of a widget, or, for a widget that has no size to click, takes the control's
+// own user path.
+bool clickWidget(QWidget* w, const std::function<void()>& fallback) {
+    if (w->rect().isEmpty()) {
+        fallback();
+        return true;
+    }
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+    return true;
+}
+
+QRect itemRect(QListView* view, int row) {
+    view->doItemsLayout();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    const QRect r = view->visualRect(index);
+    if (r.isEmpty() || !view->viewport()->rect().contains(r.center()))
+        return {};
+    return r;
+}
+
+}  // namespace
+
+ModalResponder failingResponder() {
+    (void)listenerInstalled;
+    return [](Form& f) {
+        ADD_FAILURE() << "A modal form showed that no script expected: " << f.Name().toStdString();
+        f.Hide();
+    };
+}
+
+Form& form(const QString& name) {
+    Form* f = FindForm(name);
+    if (!f) {
+        ADD_FAILURE() << "No form named " << name.toStdString();
+        throw HarnessError("missing form");
+    }
+    return *f;
+}
+
+Control& ctl(const QString& formName, const QString& name, int index) {
+    Form& f = form(formName);
+    Control* c = f.Find(name, index);
+    if (!c) {
+        ADD_FAILURE() << "No control " << formName.toStdString() << "." << name.toStdString()
+                      << (index >= 0 ? "(" + std::to_string(index) + ")" : std::string())
+                      << (f.Loaded() ? "" : " (the form is not loaded)");
+        throw HarnessError("missing control");
+    }
+    return *c;
+}
+
+bool reachable(const Control& c, const char* action) {
+    const Form* f = c.ParentForm();
+    if (!f || !f->Loaded()) {
+        ADD_FAILURE() << "Cannot " << action << " " << describe(c) << ": its form is not loaded";
+        return false;
+    }
+    if (!c.EffectivelyVisible()) {
+        ADD_FAILURE() << "Cannot " << action << " " << describe(c)
+                      << (c.Visible() ? ": a container or the form is hidden" : ": it is hidden");
+        return false;
+    }
+    if (!c.EffectivelyEnabled()) {
+        ADD_FAILURE() << "Cannot " << action << " " << describe(c)
+                      << (c.Enabled() ? ": a container or the form is disabled" : ": it is disabled");
+        return false;
+    }
+    return true;
+}
+
+bool click(Control& c) {
+    if (!reachable(c, "click"))
+        return false;
+    QWidget* w = c.Widget();
+    switch (c.Kind()) {
+        case ControlKind::CommandButton:
+        case ControlKind::CheckBox:
+        case ControlKind::OptionButton: {
+            auto* button = qobject_cast<QAbstractButton*>(w);
+            return clickWidget(w, [button] { button->click(); });
+        }
+        case ControlKind::Label:
+            return clickWidget(w, [&c] { static_cast<Label&>(c).UserClicks(); });
+        case ControlKind::Image:
+            return clickWidget(w, [&c] { static_cast<Image&>(c).UserClicks(); });
+        case ControlKind::PictureBox:
+            return clickWidget(w, [&c] { static_cast<PictureBox&>(c).UserClicks(); });
+        default:
+            ADD_FAILURE() << describe(c) << " is not a control one clicks";
+            return false;
+    }
+}
+
+bool type(TextBox& box, const QString& chars) {
+    if (!reachable(box, "type into"))
+        return false;
+    auto token = box.LifeToken();
+    for (char32_t cp : chars.toUcs4()) {
+        if (cp < 32 || cp == 127) {
+            if (!key(box, static_cast<int>(cp)))
+                return false;
+        } else {
+            const QString one = QString::fromUcs4(&cp, 1);
+            QTest::keyClicks(editorOf(box), one);
+        }
+        if (token.expired())
+            break;  // a handler dropped the box (its form unloaded)
+    }
+    return true;
+}
+
+bool key(TextBox& box, int keyAscii) {
+    if (!reachable(box, "type into"))
+        return false;
+    QWidget* w = editorOf(box);
+    switch (keyAscii) {
+        case 8:
+            QTest::keyClick(w, Qt::Key_Backspace);
+            break;
+        case 10:
+        case 13:
+            QTest::keyClick(w, Qt::Key_Return);
+            break;
+        case 27:
+            QTest::keyClick(w, Qt::Key_Escape);
+            break;
+        default:
+            if (keyAscii >= 32) {
+                const char32_t cp = static_cast<char32_t>(keyAscii);
+                QTest::keyClicks(w, QString::fromUcs4(&cp, 1));
+            } else {
+                box.UserTypes(QString(QChar(keyAscii)));
+            }
+    }
+    return true;
+}
+
+bool paste(TextBox& box, const QString& text) {
+    if (!reachable(box, "paste into"))
+        return false;
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText(text);
+    if (clipboard->text() != text) {
+        box.UserPastes(text);  // no working clipboard on this platform
+        return true;
+    }
+    QTest::keyClick(editorOf(box), Qt::Key_V, Qt::ControlModifier);
+    return true;
+}
+
+bool choose(ListControl& list, int index) {
+    if (!reachable(list, "choose in"))
+        return false;
+    if (index < 0 || index >= list.ListCount()) {
+        ADD_FAILURE() << describe(list) << " has no entry " << index;
+        return false;
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(list.Widget())) {
+        combo->setCurrentIndex(index);
+        Q_EMIT combo->activated(index);
+        return true;
+    }
+    auto* view = qobject_cast<QListWidget*>(list.Widget());
+    const QRect r = view ? itemRect(view, index) : QRect();
+    if (r.isEmpty()) {
+        list.UserChooses(index);
+        return true;
+    }
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    return true;
+}
+
+bool choose(ListControl& list, const QString& text) {
+    for (int i = 0; i < list.ListCount(); ++i)
+        if (list.List(i) == text)
+            return choose(list, i);
+    ADD_FAILURE() << describe(list) << " has no entry \"" << text.toStdString() << "\"";
+    return false;
+}
+
+bool chooseDrive(DriveListBox& drives, const QString& drive) {
+    if (!reachable(drives, "choose in"))
+        return false;
+    for (int i = 0; i < drives.ListCount(); ++i) {
+        if (drives.List(i) != drive)
+            continue;
+        auto* combo = qobject_cast<QComboBox*>(drives.Widget());
+        combo->setCurrentIndex(i);
+        Q_EMIT combo->activated(i);
+        return true;
+    }
+    ADD_FAILURE() << describe(drives) << " lists no drive " << drive.toStdString();
+    return false;
+}
+
+bool clickFile(FileListBox& files, int index, bool ctrl, bool shift) {
+    if (!reachable(files, "click in"))
+        return false;
+    if (index < 0 || index >= files.ListCount()) {
+        ADD_FAILURE() << describe(files) << " has no entry " << index;
+        return false;
+    }
+    auto* view = qobject_cast<QListView*>(files.Widget());
+    const QRect r = itemRect(view, index);
+    if (r.isEmpty()) {
+        files.UserClicks(index, ctrl, shift);
+        return true;
+    }
+    Qt::KeyboardModifiers mods;
+    if (ctrl)
+        mods |= Qt::ControlModifier;
+    if (shift)
+        mods |= Qt::ShiftModifier;
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, mods, r.center());
+    return true;
+}
+
+bool clickFile(FileListBox& files, const QString& name, bool ctrl, bool shift) {
+    for (int i = 0; i < files.ListCount(); ++i)
+        if (files.List(i) == name)
+            return clickFile(files, i, ctrl, shift);
+    ADD_FAILURE() << describe(files) << " lists no file \"" << name.toStdString() << "\"";
+    return false;
+}
+
+bool typeInFileList(FileListBox& files, int keyAscii) {
+    if (!reachable(files, "type into"))
+        return false;
+    QWidget* w = files.Widget();
+    if (keyAscii == 13)
+        QTest::keyClick(w, Qt::Key_Return);
+    else if (keyAscii == 8)
+        QTest::keyClick(w, Qt::Key_Backspace);
+    else if (keyAscii >= 32) {
+        const char32_t cp = static_cast<char32_t>(keyAscii);
+        QTest::keyClicks(w, QString::fromUcs4(&cp, 1));
+    } else {
+        files.UserKey(keyAscii);
+    }
+    return true;
+}
+
+namespace {
+
+int folderRow(DirListBox& dirs, int index) {
+    auto* view = qobject_cast<QListWidget*>(dirs.Widget());
+    const int ancestors = view->count() - dirs.ListCount();
+    return ancestors + index;
+}
+
+bool folderIndexOk(DirListBox& dirs, int index) {
+    const int row = folderRow(dirs, index);
+    if (row >= 0 && index < dirs.ListCount())
+        return true;
+    ADD_FAILURE() << describe(dirs) << " has no entry " << index;
+    return false;
+}
+
+}  // namespace
+
+bool clickFolder(DirListBox& dirs, int index) {
+    if (!reachable(dirs, "click in") || !folderIndexOk(dirs, index))
+        return false;
+    auto* view = qobject_cast<QListWidget*>(dirs.Widget());
+    const QRect r = itemRect(view, folderRow(dirs, index));
+    if (r.isEmpty()) {
+        dirs.UserClicks(index);
+        return true;
+    }
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    return true;
+}
+
+bool openFolder(DirListBox& dirs, int index) {
+    if (!reachable(dirs, "open in") || !folderIndexOk(dirs, index))
+        return false;
+    auto* view = qobject_cast<QListWidget*>(dirs.Widget());
+    const QRect r = itemRect(view, folderRow(dirs, index));
+    if (r.isEmpty()) {
+        dirs.UserOpens(index);
+        return true;
+    }
+    // What the window system delivers for a double click: press, release, double click, release.
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    return true;
+}
+
+bool closeWindow(Form& f) {
+    if (!f.Visible()) {
+        ADD_FAILURE() << "Cannot close " << f.Name().toStdString() << ": its window is not on show";
+        return false;
+    }
+    return f.UserCloses();
+}
+
+QString caption(const Control& c) {
+    switch (c.Kind()) {
+        case ControlKind::Label:
+            return static_cast<const Label&>(c).Caption();
+        case ControlKind::CommandButton:
+            return static_cast<const CommandButton&>(c).Caption();
+        case ControlKind::CheckBox:
+            return static_cast<const CheckBox&>(c).Caption();
+        case ControlKind::OptionButton:
+            return static_cast<const OptionButton&>(c).Caption();
+        case ControlKind::Frame:
+            return static_cast<const Frame&>(c).Caption();
+        default:
+            ADD_FAILURE() << describe(c) << " has no caption";
+            return {};
+    }
+}
+
+QString text(const Control& c) {
+    switch (c.Kind()) {
+        case ControlKind::TextBox:
+            return static_cast<const TextBox&>(c).Text();
+        case ControlKind::ComboBox:
+        case ControlKind::ListBox:
+            return static_cast<const ListControl&>(c).Text();
+        default:
+            ADD_FAILURE() << describe(c) << " has no text";
+            return {};
+    }
+}
+
+int value(const Control& c) {
+    switch (c.Kind()) {
+        case ControlKind::CheckBox:
+            return static_cast<const CheckBox&>(c).Value();
+        case ControlKind::OptionButton:
+            return static_cast<const OptionButton&>(c).Value() ? -1 : 0;
+        default:
+            ADD_FAILURE() << describe(c) << " has no value";
+            return 0;
+    }
+}
+
+bool shownOnScreen(const Control& c) {
+    return c.Widget() && c.Widget()->isVisible();
+}
+
+namespace {
+
+bool whiteArea(ControlKind k) {
+    return k == ControlKind::TextBox || k == ControlKind::ComboBox || k == ControlKind::ListBox ||
+           k == ControlKind::FileListBox || k == ControlKind::DirListBox || k == ControlKind::DriveListBox;
+}
+
+}  // namespace
+
+QColor shownBackColour(const Control& c) {
+    const QPalette& pal = c.Widget()->palette();
+    if (whiteArea(c.Kind()))
+        return pal.color(QPalette::Base);
+    if (c.Kind() == ControlKind::CommandButton)
+        return pal.color(QPalette::Button);
+    return pal.color(QPalette::Window);
+}
+
+QColor shownForeColour(const Control& c) {
+    const QPalette& pal = c.Widget()->palette();
+    if (whiteArea(c.Kind()))
+        return pal.color(QPalette::Text);
+    if (c.Kind() == ControlKind::CommandButton)
+        return pal.color(QPalette::ButtonText);
+    return pal.color(QPalette::WindowText);
+}
+
+QString pictureId(const Control& c) {
+    switch (c.Kind()) {
+        case ControlKind::CommandButton:
+            return static_cast<const CommandButton&>(c).ShownPicture().id();
+        case ControlKind::Image:
+            return static_cast<const Image&>(c).GetPicture().id();
+        case ControlKind::PictureBox:
+            return static_cast<const PictureBox&>(c).GetPicture().id();
+        default:
+            ADD_FAILURE() << describe(c) << " has no picture";
+            return {};
+    }
+}
+
+QStringList items(const ListControl& list) {
+    QStringList out;
+    for (int i = 0; i < list.ListCount(); ++i) out << list.List(i);
+    return out;
+}
+
+QStringList items(const FileListBox& files) {
+    QStringList out;
+    out.reserve(files.ListCount());
+    for (int i = 0; i < files.ListCount(); ++i) out << files.List(i);
+    return out;
+}
+
+QStringList items(const DirListBox& dirs) {
+    QStringList out;
+    for (int i = 0; i < dirs.ListCount(); ++i) out << dirs.List(i);
+    return out;
+}
+
+QStringList selectedItems(const FileListBox& files) {
+    QStringList out;
+    for (int i = 0; i < files.ListCount(); ++i)
+        if (files.Selected(i))
+            out << files.List(i);
+    return out;
+}
+
+QImage grab(Form& f) {
+    if (!f.Window()) {
+        ADD_FAILURE() << "Cannot grab " << f.Name().toStdString() << ": it is not loaded";
+        return {};
+    }
+    return f.Window()->grab().toImage();
+}
+
+bool grabToPng(Form& f, const QString& path) {
+    const QImage image = grab(f);
+    if (image.isNull())
+        return false;
+    return image.save(path, "PNG");
+}
+
+bool isBlank(const QImage& image) {
+    if (image.isNull())
+        return true;
+    const QImage img = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb first = img.pixel(0, 0);
+    for (int y = 0; y < img.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x)
+            if (line[x] != first)
+                return false;
+    }
+    return true;
+}
+
+// ---- ModalScript
+
+ModalScript::ModalScript() {
+    SetModalResponder([this](Form& f) { respond(f); });
+}
+
+ModalScript::~ModalScript() {
+    if (!verified_)
+        verifyDone();
+    SetModalResponder(failingResponder());
+}
+
+ModalScript& ModalScript::expect(const QString& formName, std::function<void(Form&)> answer) {
+    queue_.push_back({formName, std::move(answer)});
+    verified_ = false;
+    return *this;
+}
+
+void ModalScript::verifyDone() {
+    verified_ = true;
+    if (queue_.empty())
+        return;
+    QStringList missing;
+    for (const auto& e : queue_) missing << e.formName;
+    ADD_FAILURE() << "Expected modal forms never showed: "
+                  << missing.join(QStringLiteral(", ")).toStdString();
+    queue_.clear();
+}
+
+void ModalScript::respond(Form& f) {
+    ++shown_;
+    names_ << f.Name();
+    if (queue_.empty()) {
+        ADD_FAILURE() << "A modal form showed that the script did not expect: " << f.Name().toStdString();
+        f.Hide();
+        return;
+    }
+    Expected next = std::move(queue_.front());
+    queue_.pop_front();
+    if (next.formName != f.Name()) {
+        ADD_FAILURE() << "Expected modal form " << next.formName.toStdString() << " but "
+                      << f.Name().toStdString() << " showed";
+        f.Hide();
+        return;
+    }
+    if (next.answer)
+        next.answer(f);
+    if (f.Visible()) {
+        ADD_FAILURE() << "The scripted answer left " << f.Name().toStdString() << " on show";
+        f.Hide();
+    }
+}
+
+}  // namespace qv::test

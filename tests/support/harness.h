@@ -1,0 +1,138 @@
+// Driving forms the way a user would, from tests: find controls, click, type, paste, choose list
+// entries, read what the controls show, grab windows, and answer modal boxes from a script.
+//
+// Every user action refuses (as a test failure) a control the user could not reach: hidden or
+// disabled, itself or through a container or its form. Real widgets are driven where it makes sense,
+// so the widget wiring is tested along with the handlers.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <QColor>
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <functional>
+#include <stdexcept>
+
+#include "platform/forms.h"
+
+// Readable QString and QStringList values in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+    *os << '{';
+    for (qsizetype i = 0; i < l.size(); ++i) *os << (i ? ", \"" : "\"") << l[i].toStdString() << '"';
+    *os << '}';
+}
+
+namespace qv::test {
+
+// Thrown (after the failure is recorded) when a test cannot go on, e.g. a missing control.
+struct HarnessError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The live form of this name; fails the test when there is none.
+Form& form(const QString& name);
+
+// A control by form name, control name and index (-1 when not in an array); fails when missing.
+Control& ctl(const QString& formName, const QString& name, int index = -1);
+
+// The same, as a given control class; fails when missing or of another kind.
+template <class T>
+T& ctlAs(const QString& formName, const QString& name, int index = -1) {
+    Control& c = ctl(formName, name, index);
+    if (auto* t = dynamic_cast<T*>(&c))
+        return *t;
+    ADD_FAILURE_AT(__FILE__, __LINE__)
+        << formName.toStdString() << "." << name.toStdString() << " is not of the expected control class";
+    throw HarnessError("control of another class");
+}
+
+// Whether a user could reach the control now; when not, records a failure naming the reason.
+bool reachable(const Control& c, const char* action);
+
+// A user's click: command buttons, check boxes, option buttons, images, picture boxes, labels.
+// False (and a test failure) when the control cannot be clicked.
+bool click(Control& c);
+
+// Typing into a text box through the real editor: every character passes KeyPress.
+bool type(TextBox& box, const QString& chars);
+// One key by its code: 8 Backspace, 13 Enter, 27 Escape, anything else the character.
+bool key(TextBox& box, int keyAscii);
+// Ctrl+V with this text on the clipboard: no KeyPress, one Change.
+bool paste(TextBox& box, const QString& text);
+
+// Choosing an entry of a combo or list box as a user does (by index, or by its text).
+bool choose(ListControl& list, int index);
+bool choose(ListControl& list, const QString& text);
+bool chooseDrive(DriveListBox& drives, const QString& drive);
+
+// File-list clicks through the real view, with the usual modifiers.
+bool clickFile(FileListBox& files, int index, bool ctrl = false, bool shift = false);
+bool clickFile(FileListBox& files, const QString& name, bool ctrl = false, bool shift = false);
+// A key typed into the file list (goes through its KeyPress).
+bool typeInFileList(FileListBox& files, int keyAscii);
+
+// Folder list: a click moves ListIndex; open is a double click.
+bool clickFolder(DirListBox& dirs, int index);
+bool openFolder(DirListBox& dirs, int index);
+
+// Closing a form with its window's close button.
+bool closeWindow(Form& f);
+
+// What the controls show.
+QString caption(const Control& c);     // Label, CommandButton, CheckBox, OptionButton, Frame
+QString text(const Control& c);        // TextBox, ComboBox, ListBox
+int value(const Control& c);           // CheckBox 0/1/2; OptionButton -1 (True) or 0
+bool shownOnScreen(const Control& c);  // the real widget is visible
+QColor shownBackColour(const Control& c);
+QColor shownForeColour(const Control& c);
+QString pictureId(const Control& c);  // CommandButton: the picture it shows now; Image; PictureBox
+QStringList items(const ListControl& list);
+QStringList items(const FileListBox& files);
+QStringList items(const DirListBox& dirs);  // the sub-folders, full paths
+QStringList selectedItems(const FileListBox& files);
+
+// Window pictures.
+QImage grab(Form& f);
+bool grabToPng(Form& f, const QString& path);
+bool isBlank(const QImage& image);  // every pixel one colour (or no pixels)
+
+// Answers modal forms in order. Each expected box gets its answer function, which acts as the user
+// (clicks a button, types a name). A box that shows without being expected, or an answer that
+// leaves its box on show, fails the test; so do expected boxes that never appeared, checked by
+// verifyDone() or when the script ends.
+class ModalScript {
+  public:
+    ModalScript();
+    ~ModalScript();
+    ModalScript(const ModalScript&) = delete;
+    ModalScript& operator=(const ModalScript&) = delete;
+
+    ModalScript& expect(const QString& formName, std::function<void(Form&)> answer);
+    int count() const { return shown_; }  // boxes that appeared
+    QStringList shownForms() const { return names_; }
+    int pending() const { return static_cast<int>(queue_.size()); }
+    void verifyDone();
+
+  private:
+    struct Expected {
+        QString formName;
+        std::function<void(Form&)> answer;
+    };
+    void respond(Form& f);
+    std::deque<Expected> queue_;
+    QStringList names_;
+    int shown_ = 0;
+    bool verified_ = false;
+    ModalResponder previous_;
+};
+
+// While a test runs and no script is in force, a modal form that shows fails the test (instead of
+// waiting for a user who never comes) and is hidden again.
+ModalResponder failingResponder();
+
+}  // namespace qv::test
