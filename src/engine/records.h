@@ -1,8 +1,135 @@
-// Records owned by this subsystem; see core/state.h.
+// Records owned by the rename and action engine; see core/state.h.
 #pragma once
+
+#include <QString>
+#include <QStringList>
 
 namespace qv {
 
-struct EngineRecords {};
+// Row state of a selection-table row that is conflicting or could not be renamed.
+inline const QString RowConflictMark = QStringLiteral("#$#");
+inline const QString RowOkMark = QStringLiteral("OK");
+
+// One row per selected file; every column always has the same number of rows.
+struct SelectionTable {
+    QStringList ComboFile1;        // current file name, as listed
+    QStringList ComboIndex;        // index in the main window's file list, decimal text
+    QStringList ComboName;         // name part of the new name
+    QStringList ComboDot;          // "." or "" for a name without a dot
+    QStringList ComboExt;          // extension of the new name
+    QStringList ComboClearString;  // "OK" or "#$#"
+};
+
+// The one-level undo of the last finished action.
+struct UndoJournal {
+    QString TextUndoAction;
+    QString TextUndoWorkDir;
+    QString TextUndoMoveDir;
+    QString TextUndoWorkPath;
+    QString TextUndoMovePath;
+    QStringList ComboUndoOldName;
+    QStringList ComboUndoNewName;
+    QStringList ComboUndoAttr;
+};
+
+// Committed rename criteria; a field its criterion does not use is ignored.
+struct RenameCriteria {
+    QString ExtNew;
+    QString CaseScope;
+    QString CaseTo;
+    QString HandleWhat;
+    QString HandleWith;
+    int RenHandleMode = 0;
+    QString SpaceWith;
+    QString InsertType;
+    QString InsertText;
+    int InsertAfterN = 0;
+    int InsertBeforeN = 0;
+    QString InsertAfterString;
+    QString InsertBeforeString;
+    QString ReplaceType;
+    QString ReplaceWith;
+    QString ReplaceString;
+    int ReplaceCharCount = 0;
+    int ReplaceAfterN = 0;
+    int ReplaceBeforeN = 0;
+    QString ReplaceAfterString;
+    QString ReplaceBeforeString;
+    QString RemoveType;
+    QString RemoveString;
+    int RemoveCharCount = 0;
+    int RemoveAfterN = 0;
+    int RemoveBeforeN = 0;
+    QString RemoveAfterString;
+    QString RemoveBeforeString;
+};
+
+struct AutoCriterion {
+    int RenAutoType = 0;  // 1 number, 2 letters
+    QString RenAutoKind;  // "Number", "Capital Letter", "Small Letter"
+    QString RenAutoPlace;
+    int RenAutoZeroFill = 0;
+    int RenAutoStartNumber = 0;
+    QString RenAutoStartLetters;
+    int RenAutoAfterNumChars = 0;
+    int RenAutoBeforeNumChars = 0;
+    QString RenAutoAfterString;
+    QString RenAutoBeforeString;
+    bool RenAutoSmall = false;
+    int AutoLetterCapacity = 0;
+    QString AutoLetterLast;
+};
+
+struct PriorityOrder {
+    int PriorityCount = 0;  // how many of Insert, Replace, Remove are on
+    QString PrioritySlot1 = QStringLiteral("Insert");
+    QString PrioritySlot2 = QStringLiteral("Replace");
+    QString PrioritySlot3 = QStringLiteral("Remove");
+};
+
+// Each switch is on only when it holds exactly 1.
+struct CriterionSwitches {
+    int ExtensionOn = 0;
+    int CaseOn = 0;
+    int HandleOn = 0;
+    int SpaceOn = 0;
+    int InsertOn = 0;
+    int ReplaceOn = 0;
+    int RemoveOn = 0;
+    int AutoOn = 0;
+};
+
+struct ConflictCounts {
+    int ConflictTotal = 0;
+    int ConflictInsert = 0;
+    int ConflictReplace = 0;
+    int ConflictRemove = 0;
+    int ConflictAuto = 0;
+    int ConflictExistName = 0;
+    int ConflictNewName = 0;
+    int ConflictMove = 0;
+    int ConflictZeroLength = 0;
+};
+
+struct WorkFlowState {
+    bool FileListByProgram = false;
+    bool SelectionByHand = false;
+    bool NamesToBuild = false;
+    bool ConflictCheckDue = false;
+    bool ReadyToFinalize = false;
+    bool UndoAvailable = false;
+    int CriteriaCount = 0;
+    int SelectedCount = 0;
+    int HasSelection = 0;
+};
+
+struct EngineRecords : SelectionTable,
+                       UndoJournal,
+                       RenameCriteria,
+                       AutoCriterion,
+                       PriorityOrder,
+                       CriterionSwitches,
+                       ConflictCounts,
+                       WorkFlowState {};
 
 }  // namespace qv

@@ -1,0 +1,216 @@
+#include "core/family.h"
+
+#include <algorithm>
+
+#include "core/family_codes.h"
+#include "core/message.h"
+#include "core/state.h"
+#include "platform/services.h"
+
+namespace qv {
+
+namespace {
+const QString kApp = QStringLiteral("Holvent");
+const QString kNames = QStringLiteral("GuruNaam");
+const QString kFolders = QStringLiteral("GuruGhar");
+const QString kHelpPaths = QStringLiteral("RoziZidivo");
+const QString kMarkerSection = QStringLiteral("NidraGavir");
+const QString kMarkerKey = QStringLiteral("AnekGuru");
+
+QString Get(const QString& section, const QString& key) {
+    return settingsStore().GetSetting(kApp, section, key);
+}
+
+bool ProgramExists(const QString& folder, const QString& name) {
+    return fileSystem().FileExists(ProgramFilePath(folder, name));
+}
+
+void ReportBug(const char* procName) {
+    S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procName);
+    MessageShowBug();
+}
+
+void NewMemberOrMissing() {
+    if (ProgramExists(S.StartFolder, S.ProgName)) {
+        S.FamilyNewMember = true;
+        S.FamilyOwnFolder = S.StartFolder;
+    } else {
+        S.FamilyOwnPathMissing = true;
+    }
+}
+
+void ClearRunList() {
+    S.RunListLast = -1;
+    S.RunListNames.clear();
+    S.RunListFolders.clear();
+    S.RunListPaths.clear();
+}
+}  // namespace
+
+QString FamilySlotKey(int slot) {
+    if (slot < 0 || slot > 9)
+        return QString();
+    return QLatin1String(FamilySlotPrefixes[slot]) + QStringLiteral("Guru");
+}
+
+QString FamilyMarker(int slot, int dayOfMonth) {
+    const QString code = QLatin1String(FamilySlotCodes[std::clamp(slot, 0, 9)]);
+    const QString day = QStringLiteral("%1").arg(std::clamp(dayOfMonth, 0, 99), 2, 10, QLatin1Char('0'));
+    return QString(code[0]) + day[1] + code[1] + code[2] + day[0] + code[3];
+}
+
+int FamilyMarkerSlot(const QString& marker) {
+    if (marker.size() < 6)
+        return 0;
+    const QString code = QString(marker[0]) + marker[2] + marker[3] + marker[5];
+    for (int i = 0; i < 10; ++i)
+        if (code == QLatin1String(FamilySlotCodes[i]))
+            return i;
+    return 0;
+}
+
+void OnRestCheckFamily() {
+    ClearRunList();
+    try {
+        const QString marker = Get(kMarkerSection, kMarkerKey);
+        if (marker.isEmpty()) {
+            NewMemberOrMissing();
+            return;
+        }
+        const int last = FamilyMarkerSlot(marker);
+        bool ownFound = false;
+        for (int slot = 0; slot <= last; ++slot) {
+            const QString key = FamilySlotKey(slot);
+            const QString name = Get(kNames, key);
+            if (name.isEmpty())
+                continue;
+            const QString folder = Get(kFolders, key);
+            if (folder.isEmpty())
+                continue;
+            if (name != S.ProgName) {
+                if (!ProgramExists(folder, name))
+                    continue;
+                S.RunListLast += 1;
+                S.RunListNames.append(name);
+                S.RunListFolders.append(folder);
+                S.RunListPaths.append(ProgramFilePath(folder, name));
+                continue;
+            }
+            ownFound = true;
+            if (folder != S.StartFolder) {
+                if (ProgramExists(S.StartFolder, S.ProgName)) {
+                    // Moved: the record follows the program.
+                    settingsStore().SaveSetting(kApp, kFolders, key, S.StartFolder);
+                    S.FamilyOwnFolder = S.StartFolder;
+                } else if (ProgramExists(folder, S.ProgName)) {
+                    S.FamilyOwnFolder = folder;
+                } else {
+                    S.FamilyOwnPathMissing = true;
+                    return;
+                }
+            } else if (ProgramExists(folder, S.ProgName)) {
+                S.FamilyOwnFolder = folder;
+            } else {
+                S.FamilyOwnPathMissing = true;
+                return;
+            }
+        }
+        if (!ownFound)
+            NewMemberOrMissing();
+    } catch (const PlatformError&) {
+        ClearRunList();
+        ReportBug("OnRestCheckFamily");
+    }
+}
+
+void OnRestGetFamily() {
+    OnRestCheckFamily();
+    if (S.FamilyOwnPathMissing) {
+        S.MessageKey = QStringLiteral("MessageMyPathNotFound");
+        MessageShowSystem();
+        systemServices().EndProgram(0);
+    }
+    S.ProgFolder = S.FamilyOwnFolder;
+    OnRestCheckBachan();
+}
+
+void OnRestCheckBachan() {
+    try {
+        const QString candidate = ProgramFilePath(S.ProgFolder + QStringLiteral("Help/"), S.HelpProgName);
+        S.HelpFound = fileSystem().FileExists(candidate);
+        if (S.HelpFound) {
+            S.HelpPath = candidate;
+            return;
+        }
+        const QString recorded = Get(kHelpPaths, S.HelpProgName);
+        if (recorded.isEmpty())
+            return;
+        S.HelpFound = fileSystem().FileExists(recorded);
+        if (S.HelpFound)
+            S.HelpPath = recorded;
+    } catch (const PlatformError&) {
+        S.HelpFound = false;
+        ReportBug("OnRestCheckBachan");
+    }
+}
+
+void OnRestSaveAnek(int slot) {
+    try {
+        settingsStore().SaveSetting(kApp, kMarkerSection, kMarkerKey,
+                                    FamilyMarker(slot, systemServices().DayOfMonth()));
+    } catch (const PlatformError&) {
+        ReportBug("OnRestSaveAnek");
+    }
+}
+
+void OnRestSaveMember(int slot, const QString& name, const QString& folder) {
+    try {
+        const QString key = FamilySlotKey(slot);
+        settingsStore().SaveSetting(kApp, kNames, key, name);
+        settingsStore().SaveSetting(kApp, kFolders, key, folder);
+        S.FamilyNewMember = false;
+    } catch (const PlatformError&) {
+        ReportBug("OnRestSaveMember");
+    }
+}
+
+int FamilyRegistrationSlot() {
+    for (int slot = 0; slot < 10; ++slot) {
+        const QString key = FamilySlotKey(slot);
+        const QString name = Get(kNames, key);
+        const QString folder = Get(kFolders, key);
+        if (name.isEmpty() || folder.isEmpty() || name == S.ProgName || !ProgramExists(folder, name))
+            return slot;
+    }
+    return -1;
+}
+
+int FamilyHighestSlotInUse(int slot) {
+    int highest = slot;
+    for (int i = 9; i > highest; --i) {
+        const QString key = FamilySlotKey(i);
+        if (!Get(kNames, key).isEmpty() && !Get(kFolders, key).isEmpty()) {
+            highest = i;
+            break;
+        }
+    }
+    return highest;
+}
+
+void FamilyRegister() {
+    if (!S.FamilyNewMember)
+        return;
+    int slot = -1;
+    try {
+        slot = FamilyRegistrationSlot();
+    } catch (const PlatformError&) {
+        slot = -1;
+    }
+    // Every slot holds a live member: the program runs unregistered.
+    if (slot < 0)
+        return;
+    OnRestSaveAnek(FamilyHighestSlotInUse(slot));
+    OnRestSaveMember(slot, S.ProgName, S.ProgFolder);
+}
+
+}  // namespace qv

@@ -1,0 +1,157 @@
+#include "core/frm_message.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QObject>
+#include <QTimer>
+#include <QWidget>
+
+#include "core/message.h"
+#include "core/state.h"
+
+namespace qv {
+
+namespace {
+
+// Escape closes the box as its window's close command does.
+class EscapeFilter : public QObject {
+  public:
+    explicit EscapeFilter(FrmMessage* form) : QObject(nullptr), form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+            FrmMessage* form = form_;
+            // Later, so that the key event is finished before the window goes.
+            QTimer::singleShot(0, [form] {
+                if (form->Loaded())
+                    form->UserCloses();
+            });
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    FrmMessage* form_;
+};
+
+}  // namespace
+
+FrmMessage::FrmMessage() : Form(QStringLiteral("frmMessage")) {}
+
+void FrmMessage::Design() {
+    Move(200, 160, 440, 300);
+    LabelHead = Add<Label>(QStringLiteral("LabelHead"));
+    LabelHead->Move(16, 10, 408, 20);
+    TextInput0 = Add<TextBox>(QStringLiteral("TextInput0"));
+    TextInput0->Move(16, 34, 408, 24);
+    TextInput0->SetVisible(false);
+    TextInput0->SetTabIndex(5);
+    LabelMessage = Add<Label>(QStringLiteral("LabelMessage"));
+    LabelMessage->Move(16, 66, 408, 156);
+    LabelMessage->SetWordWrap(true);
+    CheckDoNotShow = Add<CheckBox>(QStringLiteral("CheckDoNotShow"));
+    CheckDoNotShow->Move(16, 226, 300, 22);
+    CheckDoNotShow->SetCaption(QStringLiteral("Do not show this message again"));
+    CheckDoNotShow->SetVisible(false);
+    PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
+    PictureMessage->Move(16, 256, 24, 24);
+    PictureMessage->SetBorderStyle(0);
+    CommandOK = Add<CommandButton>(QStringLiteral("CommandOK"));
+    CommandOK->Move(230, 254, 90, 32);
+    CommandOK->SetEnabled(false);
+    CommandCancel = Add<CommandButton>(QStringLiteral("CommandCancel"));
+    CommandCancel->Move(334, 254, 90, 32);
+    CommandCancel->SetEnabled(false);
+    LabelOK = Add<Label>(QStringLiteral("LabelOK"));
+    LabelOK->Move(240, 262, 70, 18);
+    LabelOK->SetAlignment(2);
+    LabelOK->SetTransparent(true);
+    LabelCancel = Add<Label>(QStringLiteral("LabelCancel"));
+    LabelCancel->Move(344, 262, 70, 18);
+    LabelCancel->SetAlignment(2);
+    LabelCancel->SetTransparent(true);
+
+    CommandOK->Click = [this] { CommandOK_Click(); };
+    CommandCancel->Click = [this] { CommandCancel_Click(); };
+    // The faces lie over the buttons: a click on a face is a click on its button.
+    LabelOK->Click = [this] {
+        if (CommandOK->EffectivelyEnabled())
+            CommandOK_Click();
+    };
+    LabelCancel->Click = [this] {
+        if (CommandCancel->EffectivelyEnabled())
+            CommandCancel_Click();
+    };
+    CheckDoNotShow->Click = [this] { CheckDoNotShow_Click(); };
+    TextInput0->Change = [this] { TextInput0_Change(); };
+    TextInput0->KeyPress = [this](int& k) { TextInput0_KeyPress(k); };
+
+    if (QWidget* w = Window()) {
+        auto* filter = new EscapeFilter(this);
+        filter->setParent(w);
+        w->installEventFilter(filter);
+    }
+}
+
+void FrmMessage::Dropped() {
+    LabelHead = LabelMessage = LabelOK = LabelCancel = nullptr;
+    CommandOK = CommandCancel = nullptr;
+    TextInput0 = nullptr;
+    CheckDoNotShow = nullptr;
+    PictureMessage = nullptr;
+}
+
+void FrmMessage::Form_QueryUnload(int& cancel, int unloadMode) {
+    (void)cancel;
+    if (unloadMode != 0)
+        return;
+    // The window's own close command: Cancel when Cancel is offered, else OK.
+    closedAsOK_ = !(CommandCancel && CommandCancel->Enabled());
+    MessageClosedWhileLoaded(closedAsOK_);
+}
+
+void FrmMessage::CommandOK_Click() {
+    if (PictureMessage)
+        PictureMessage->SetFocus();
+    MessageReplyOK();
+}
+
+void FrmMessage::CommandCancel_Click() {
+    if (PictureMessage)
+        PictureMessage->SetFocus();
+    MessageReplyCancel();
+}
+
+void FrmMessage::CheckDoNotShow_Click() {
+    S.SkipUndoWarningPending = CheckDoNotShow->Value() == 1;
+}
+
+void FrmMessage::TextInput0_Change() {
+    CommandOK->SetEnabled(!TextInput0->Text().isEmpty());
+}
+
+void FrmMessage::TextInput0_KeyPress(int& keyAscii) {
+    if (S.MessageKey != QLatin1String("MessageGetUserName") &&
+        S.MessageKey != QLatin1String("MessageChangeUserName"))
+        return;
+    if (keyAscii == 8)
+        return;
+    if (keyAscii == 13) {
+        keyAscii = 0;
+        if (TextInput0->Text().isEmpty())
+            CommandCancel_Click();
+        else
+            CommandOK_Click();
+        return;
+    }
+    const bool letter = (keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z');
+    if (!letter)
+        keyAscii = 0;
+}
+
+FrmMessage& frmMessage() {
+    static FrmMessage form;
+    return form;
+}
+
+}  // namespace qv

@@ -1,0 +1,495 @@
+#include "core/message.h"
+
+#include "core/frm_message.h"
+#include "core/profile.h"
+#include "core/state.h"
+#include "criteria/frm_ren.h"
+#include "engine/conflicts.h"
+#include "mainwindow/frm_move.h"
+#include "panels/frm_but.h"
+#include "panels/panels.h"
+#include "platform/services.h"
+
+#if __has_include("platform/product.h")
+#include "platform/product.h"
+#define QV_HAVE_PRODUCT_H 1
+#endif
+
+namespace qv {
+
+namespace {
+
+const QString kCrlf = QStringLiteral("\r\n");
+const QString kPara = QStringLiteral("\r\n\r\n");
+const QString kAmblet = QStringLiteral("Amblet");
+
+// Where a text names the program file, this platform's file name is meant.
+QString ProgFileName(const QString& progName) {
+    return progName.toLower();
+}
+
+void SetDefaultHead() {
+    S.MessageHead = S.UserName.isEmpty() ? kAmblet : S.UserName;
+}
+
+bool IsNameKey(const QString& key) {
+    return key == QLatin1String("MessageGetUserName") || key == QLatin1String("MessageChangeUserName");
+}
+
+// The name rule of the name boxes, applied to the whole text (a paste bypasses the key check).
+QString LettersOnly(const QString& text) {
+    QString out;
+    for (QChar c : text)
+        if ((c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+            (c >= QLatin1Char('a') && c <= QLatin1Char('z')))
+            out += c;
+    return out;
+}
+
+void ClearRequest() {
+    S.MessageKey.clear();
+    S.MessageHead.clear();
+    S.MessageText.clear();
+    S.MessageButtons.clear();
+    S.MessageInput.clear();
+}
+
+// How the box was answered; set by the reply handlers so that MessageShow can tell a close.
+bool gAnswered = false;
+
+// The work of OK/Yes that needs the form still loaded.
+void ReplyOKWhileLoaded() {
+    const QString& key = S.MessageKey;
+    if (IsNameKey(key)) {
+        const QString name =
+            LettersOnly(frmMessage().TextInput0 ? frmMessage().TextInput0->Text() : QString());
+        S.UserName = name.isEmpty() ? kAmblet : name;
+    } else if (key == QLatin1String("MessageAutoLetterImpossible")) {
+        S.AutoLetterCapacity = 0;
+    } else if (key == QLatin1String("MessageOldUndoExist")) {
+        S.UndoAvailable = false;
+    } else if (key == QLatin1String("MessageHelpShow")) {
+        S.MessageReply = QStringLiteral("GoToWebSite");
+    }
+}
+
+void ReplyOKAfterUnload() {
+    const QString key = S.MessageKey;
+    if (key == QLatin1String("MessageMyPathNotFound")) {
+        ClearRequest();
+        systemServices().EndProgram(0);
+    } else if (key == QLatin1String("MessageGetUserName")) {
+        ProgSaveUserName();
+    } else if (key == QLatin1String("MessageChangeUserName")) {
+        ProgSaveUserName();
+        S.SetButKey = QStringLiteral("setButCaptionMain");
+        SetButtons();
+    } else if (key == QLatin1String("MessageIncorrectPicture")) {
+        S.MoveListRefreshing = true;
+        if (frmMove().File1) {
+            frmMove().File1->SetListIndex(-1);
+            frmMove().File1->Refresh();
+        }
+        S.MoveListRefreshing = false;
+        S.PicturePathPending.clear();
+        S.PictureFolderPending.clear();
+        S.PictureFilePending.clear();
+    } else if (key == QLatin1String("MessageReplaceMultiName")) {
+        ResetReplaceChoice();
+    } else if (key == QLatin1String("MessageMultiNameRenOK")) {
+        if (frmRen().TextAutoStart && frmRen().TextAutoStart->Visible())
+            frmRen().TextAutoStart->SetFocus();
+    } else if (key == QLatin1String("MessageReadyFoundConflict")) {
+        S.MessageReply = QStringLiteral("ReplyClearConflict");
+    } else if (key == QLatin1String("MessageOldUndoExist")) {
+        S.SkipUndoWarning = S.SkipUndoWarningPending;
+        S.MessageReply = QStringLiteral("ActionContinue");
+    } else if (key == QLatin1String("MessageReadyIncompleteRen")) {
+        S.MessageReply = QStringLiteral("CriteriaSetAgain");
+    }
+    ClearRequest();
+}
+
+void ReplyCancelAfterUnload() {
+    const QString key = S.MessageKey;
+    if (key == QLatin1String("MessageMyPathNotFound")) {
+        // However the box is closed, the program cannot go on without its own path.
+        ClearRequest();
+        systemServices().EndProgram(0);
+    } else if (key == QLatin1String("MessageGetUserName")) {
+        S.UserName = kAmblet;
+        ProgSaveUserName();
+    } else if (key == QLatin1String("MessageReadyFoundConflict")) {
+        S.MessageReply = QStringLiteral("ReplyResetConlict");
+    } else if (key == QLatin1String("MessageOldUndoExist")) {
+        S.SkipUndoWarning = S.SkipUndoWarningPending;
+    } else if (key == QLatin1String("MessageMultiNameRenOK")) {
+        if (frmRen().CheckReplace)
+            frmRen().CheckReplace->SetValue(0);
+        S.MessageReply = QStringLiteral("SetRenameABOKAgain");
+    }
+    ClearRequest();
+}
+
+bool SystemText(const QString& key) {
+    const QString& prog = S.ProgName;
+    if (key == QLatin1String("MessageSmallScreen")) {
+        S.MessageText = QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") +
+                        kPara +
+                        QStringLiteral(
+                            "To set Screen Resolution right click on an empty area of your Desktop, select "
+                            "Properties and then click on Settings.");
+    } else if (key == QLatin1String("MessageProgInSystem")) {
+        const QString file = ProgFileName(prog.isEmpty() ? QStringLiteral("Quorvan") : prog);
+        S.MessageText =
+            QStringLiteral("The Program will not run from inside System Folder. Please do the followings :") +
+            kPara + QStringLiteral("1. Press OK to exit the Program.") + kCrlf + QStringLiteral("2. Copy ") +
+            file + QStringLiteral(" to a different Folder outside System Folder.") + kCrlf +
+            QStringLiteral("3. Delete ") + file + QStringLiteral(" from within System Folder.") + kCrlf +
+            QStringLiteral("4. Run ") + file + QStringLiteral(" that you copied on step 2.");
+    } else if (key == QLatin1String("MessageNeedSriptRuntime")) {
+        S.MessageText =
+            QStringLiteral("Your machine need Microsoft Scripting Runtime update to run this Program.") +
+            kPara +
+            QStringLiteral(
+                "Please download the installation package of the Program which includes all necessary files "
+                "need to run it.") +
+            kPara + QStringLiteral("Installation package is available at ") + ProductWebAddress() +
+            QStringLiteral(".");
+    } else if (key == QLatin1String("MessageMyPathNotFound")) {
+        const QString file = ProgFileName(prog);
+        S.MessageText =
+            QStringLiteral("Did you rename ") + file +
+            QStringLiteral(
+                " or renamed or moved the folder that contains the program or any folder on the path?") +
+            kPara +
+            QStringLiteral(
+                "Are you trying to run the program with a Program Launcher without even using the program at "
+                "least once?") +
+            kPara + QStringLiteral("Whatever the problem is, to solve it you need to do the followings:") +
+            kPara + QStringLiteral("     1. Rename back the file name to ") + file +
+            QStringLiteral(" in renamed") + kCrlf +
+            QStringLiteral("     2. Run the program at least once without using any Program Launcher.");
+    } else if (key == QLatin1String("MessageGetUserName")) {
+        S.MessageHead = QStringLiteral("Your Name Please");
+        S.MessageText =
+            QStringLiteral("Thank you for trying ") + prog + QStringLiteral(".") + kPara +
+            QStringLiteral(
+                "If you want to be addressed by your name of choice then please enter that name in "
+                "the above box. Use only alphabets please.") +
+            kPara + prog + QStringLiteral(" will address you as **Amblet** if you do not enter a name.") +
+            kPara + QStringLiteral("The Quorvan team") + kCrlf + ProductWebAddress();
+        S.MessageButtons = QStringLiteral("Cancel");
+        S.MessageInput = QStringLiteral("Input0");
+    } else if (key == QLatin1String("MessageChangeUserName")) {
+        S.MessageHead = QStringLiteral("New Name Please");
+        S.MessageText = QStringLiteral(
+            "To change your user name please type the new name in the above box. Please use only alphabets.");
+        S.MessageButtons = QStringLiteral("Cancel");
+        S.MessageInput = QStringLiteral("Input0");
+    } else if (key == QLatin1String("MessageIncorrectPicture")) {
+        S.MessageText = QStringLiteral(
+            "Selected file either not a Picture file, or not a type of file that this Program can Support. "
+            "Try "
+            "a .jpg or .bmp file please.");
+    } else if (key == QLatin1String("MessageMustChoosePicture")) {
+        S.MessageText = QStringLiteral("To change your picture you must choose a Picture file first.");
+    } else if (key == QLatin1String("MessageRunHelpError")) {
+        S.MessageText =
+            QStringLiteral("Could not find Help.") + kPara + QStringLiteral("You can download Help from ") +
+            ProductWebAddress() +
+            QStringLiteral(" if you do not have it. If you have it please report bug at web site.");
+    } else if (key == QLatin1String("MessageRunHelpSiteError")) {
+        S.MessageText = QStringLiteral("Could not run the Web Browser to take you to the site ") +
+                        ProductWebAddress() + QStringLiteral(".");
+    } else if (key == QLatin1String("MessageRunFamilyError")) {
+        S.MessageText = QStringLiteral("Could not run the Program.");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool WorkText(const QString& key) {
+    const QString sameFirst =
+        QStringLiteral("You have selected to Replace File Name.") + kPara +
+        QStringLiteral(
+            "This option is not available for multiple files unless Auto Number or Auto "
+            "Letter is selected.");
+    if (key == QLatin1String("MessageFisrtTimeMode")) {
+        S.MessageText =
+            QStringLiteral(
+                "You can set the Program in Review Mode to check out how it works. In this mode Program will "
+                "work as usual but will not take final Action on files. Please press Action button and then "
+                "check the Review Mode Check Box to set the Program in Review Mode.") +
+            kPara +
+            QStringLiteral(
+                "Also while working on the Program press Info button at bottom right of the Program window "
+                "to "
+                "view short Help on what to do next and how. This is your first use of the Program so that "
+                "Help "
+                "is being shown automatically. To view it always please press Options and check the Show "
+                "Little "
+                "Help Check Box.");
+    } else if (key == QLatin1String("MessageReviewModeOn")) {
+        S.MessageText =
+            QStringLiteral("You are running the Program in Review Mode. If you really want to ") +
+            S.ActionName + QStringLiteral(" then please turn off Review Mode first.") + kPara +
+            QStringLiteral(
+                "To do that please press Action button and then uncheck the Review Mode Check Box.");
+    } else if (key == QLatin1String("MessageBypassingSystemRigidity")) {
+        S.MessageText =
+            QStringLiteral("Working in System folder is not allowed.") + kPara +
+            QStringLiteral(
+                "To be able to work in System Folder you need to change option by pressing Options "
+                "button.");
+    } else if (key == QLatin1String("MessageDriveNotReady")) {
+        S.MessageText = QStringLiteral("The Drive you are trying to select is not ready.");
+    } else if (key == QLatin1String("MessageSourceDestSame")) {
+        S.MessageText =
+            QStringLiteral("You have selected to ") + S.ActionName + QStringLiteral(" files.") + kPara +
+            QStringLiteral(
+                "For this action Source and Destination folder must be different. Please change your "
+                "Destination folder by pressing Action | Set Destination.");
+    } else if (key == QLatin1String("MessageFolderNameSame")) {
+        S.MessageText =
+            QStringLiteral("Here you already have a Folder with same name. Choose a different name please.");
+    } else if (key == QLatin1String("MessageReplaceMultiName")) {
+        S.MessageText = sameFirst + kPara + QStringLiteral("Your Replace option will be set to No Replace.");
+    } else if (key == QLatin1String("MessageMultiNameRenOK")) {
+        S.MessageText = sameFirst + kPara + QStringLiteral("Do you want to set Auto option?");
+        S.MessageButtons = QStringLiteral("YesNo");
+    } else if (key == QLatin1String("MessageAutoLetterImpossible")) {
+        S.MessageText =
+            QStringLiteral("Your selected starting Auto Letter Is :: ") + S.RenAutoStartLetters + kCrlf +
+            QStringLiteral("Auto Letter will coninue upto :: ") + S.AutoLetterLast + kPara +
+            QStringLiteral("Maximum file names in which Auto Letter can be inserted is :: ") +
+            QString::number(S.AutoLetterCapacity) + kCrlf +
+            QStringLiteral(" Total number of selected file for ") + S.ActionName + QStringLiteral(" is :: ") +
+            QString::number(S.SelectedCount) + kPara +
+            QStringLiteral("Auto Letter is possible from AAA to ZZZ or aaa to zzz.") + kCrlf +
+            QStringLiteral("Please change starting Auto Letter or select a fewer files to continue.");
+    } else if (key == QLatin1String("MessageNewNameChars")) {
+        S.MessageText = QStringLiteral("For new name only the following characters can be used :") + kPara +
+                        QStringLiteral("1. Dollar sign : $") + kCrlf + QStringLiteral("2. Dash : -") + kCrlf +
+                        QStringLiteral("3. Underscore : _") + kCrlf + QStringLiteral("4. Digits : 0 to 9") +
+                        kCrlf + QStringLiteral("5. Alphabets");
+    } else if (key == QLatin1String("MessageNeedFreeSpace")) {
+        S.MessageText = QStringLiteral("Action can not be taken.") + kPara +
+                        QStringLiteral(
+                            "Total size of selected files is higher than the free space available in the "
+                            "Destination Drive. To continue you will need to unselect some files.");
+    } else if (key == QLatin1String("MessageOldUndoExist")) {
+        S.MessageText = QStringLiteral(
+            "You still can Undo your last Action. If you continue you will not be able to Undo that any "
+            "more. "
+            "Do you want to continue.");
+        S.MessageButtons = QStringLiteral("YesNo");
+        S.MessageInput = QStringLiteral("InputCheck");
+    } else if (key == QLatin1String("MessageUndoResetsFile")) {
+        S.MessageText = QStringLiteral(
+            "Current file selection most probaly will change or get undone. After this Undo if you want to "
+            "continue your current action then you may have to select files again.");
+    } else if (key == QLatin1String("MessageSingleActionError")) {
+        S.MessageText = QStringLiteral("There was some error. The requested action can not be taken.");
+    } else if (key == QLatin1String("MessageSingleConflictName")) {
+        S.MessageText = QStringLiteral(
+            "Your set new name is conflicting with name of a existing file in the Folder. Select a different "
+            "name please. Please remember, name includes extension too.");
+    } else if (key == QLatin1String("MessageSingleConflictRenMove")) {
+        S.MessageText = QStringLiteral(
+            "Your set new name is conflicting with the name of a existing file in the Destination Folder. "
+            "Please select a different Folder or change the new name of the file.");
+    } else if (key == QLatin1String("MessageSingleConflictMove")) {
+        S.MessageText = QStringLiteral(
+            "Name of the file that you are trying to Move or Copy is conflicting with an existing file in "
+            "the "
+            "Destination Folder. To Copy or Move select a different Folder please.");
+    } else if (key == QLatin1String("MessageHelpShow")) {
+        S.MessageText =
+            QStringLiteral(
+                "Could not find Help. You may not have it or you might not run it after downloading. If you "
+                "do "
+                "not have it and you are connected to internet then you can download it from website by "
+                "clicking Yes button bellow.") +
+            kPara +
+            QStringLiteral(
+                "You will need to run the Help by double clicking once on the file name after downloading. "
+                "After "
+                "that you will be able to view Help by clicking the same button which is showing you this "
+                "message.") +
+            kPara +
+            QStringLiteral(
+                "If you want to download, Quorvan will Exit. Download the Help, run Help by double clicking "
+                "on "
+                "the file name, you will be able to switch back to Quorvan from that Help. Please do not "
+                "change "
+                "the file name while saving.") +
+            kPara + QStringLiteral("Do you want to download Help Now?");
+        S.MessageButtons = QStringLiteral("YesNo");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+QString ProductWebAddress() {
+#ifdef QV_HAVE_PRODUCT_H
+    return QString::fromUtf8(kProductWebAddress);
+#else
+    return QStringLiteral("https://quorvan.example.org/");
+#endif
+}
+
+QString BugReportEmail() {
+#ifdef QV_HAVE_PRODUCT_H
+    return QString::fromUtf8(kBugReportEmail);
+#else
+    return QStringLiteral("bugs@quorvan.example.org");
+#endif
+}
+
+void MessageShowSystem() {
+    SetDefaultHead();
+    S.MessageButtons = QStringLiteral("OK");
+    S.MessageInput.clear();
+    if (!SystemText(S.MessageKey))
+        S.MessageText.clear();
+    MessageShow(S.MessageHead, S.MessageText, S.MessageButtons, S.MessageInput);
+}
+
+void MessageShowBug() {
+    SetDefaultHead();
+    S.MessageButtons = QStringLiteral("OK");
+    S.MessageInput.clear();
+    S.MessageText = QStringLiteral("There was some error.") + kCrlf +
+                    QStringLiteral("It will be helpful if you please report it to ") + BugReportEmail() +
+                    QStringLiteral(" . Just include the following message in your email :") + kPara +
+                    S.MessageKey;
+    MessageShow(S.MessageHead, S.MessageText, S.MessageButtons, S.MessageInput);
+}
+
+void MessageShowReady() {
+    SetDefaultHead();
+    S.MessageButtons = QStringLiteral("OK");
+    S.MessageInput.clear();
+    const QString& key = S.MessageKey;
+    QString extra;
+    if (key == QLatin1String("MessageReadyIncompleteRen")) {
+        S.MessageButtons = QStringLiteral("YesNo");
+    } else if (key == QLatin1String("MessageReadyFoundConflict")) {
+        S.MessageButtons = QStringLiteral("OKCancel");
+    } else if (key == QLatin1String("MessageReadyOnlyDigit")) {
+        extra = QStringLiteral("Only Digits 0 to 9 is allowed.");
+    } else if (key == QLatin1String("MessageReadyOnlyAlpha")) {
+        extra = QStringLiteral("Only Alphabets A to Z or a to z is allowed.");
+    }
+    if (!extra.isEmpty())
+        S.MessageReadyText = extra + kPara + S.MessageReadyText;
+    MessageShow(S.MessageHead, S.MessageReadyText, S.MessageButtons, S.MessageInput);
+}
+
+void MessageShowWork() {
+    SetDefaultHead();
+    S.MessageButtons.clear();
+    S.MessageInput.clear();
+    if (!WorkText(S.MessageKey))
+        return;
+    if (S.MessageButtons.isEmpty())
+        S.MessageButtons = QStringLiteral("OK");
+    MessageShow(S.MessageHead, S.MessageText, S.MessageButtons, S.MessageInput);
+}
+
+void MessageShow(QString& head, QString& text, QString& buttons, QString& input) {
+    // Copies: the reply handlers empty the request fields these may refer to.
+    const QString headText = head, bodyText = text, buttonMode = buttons, inputMode = input;
+    FrmMessage& f = frmMessage();
+    if (f.Loaded())
+        f.Unload();
+    f.Load();
+    f.LabelMessage->SetTransparent(true);
+    const Picture face = frmBut().ButtonFace();
+    for (CommandButton* b : {f.CommandCancel, f.CommandOK}) {
+        b->SetPicture(face);
+        b->SetDownPicture(face);
+        b->SetDisabledPicture(face);
+    }
+    const bool noName = S.UserName.isEmpty() || S.UserName == kAmblet;
+    f.SetCaption(noName ? QStringLiteral("Zantipo") : QStringLiteral("Message For - ") + S.UserName);
+    f.CheckDoNotShow->SetValue(S.SkipUndoWarning ? 1 : 0);
+    f.LabelMessage->SetCaption(QString());
+    f.LabelCancel->SetCaption(QString());
+    f.LabelOK->SetCaption(QString());
+    f.LabelHead->SetCaption(headText);
+    f.LabelMessage->SetCaption(bodyText);
+
+    QString okFace = QStringLiteral("OK"), cancelFace = QStringLiteral("Cancel");
+    if (buttonMode == QLatin1String("OK")) {
+        f.CommandOK->SetEnabled(true);
+    } else if (buttonMode == QLatin1String("Cancel")) {
+        f.CommandCancel->SetEnabled(true);
+    } else if (buttonMode == QLatin1String("OKCancel")) {
+        f.CommandOK->SetEnabled(true);
+        f.CommandCancel->SetEnabled(true);
+    } else if (buttonMode == QLatin1String("YesNo")) {
+        f.CommandOK->SetEnabled(true);
+        f.CommandCancel->SetEnabled(true);
+        okFace = QStringLiteral("Yes");
+        cancelFace = QStringLiteral("No");
+    } else {
+        f.Unload();
+        S.MessageReadyText.clear();
+        return;
+    }
+    f.LabelOK->SetCaption(okFace);
+    f.LabelCancel->SetCaption(cancelFace);
+
+    if (inputMode == QLatin1String("Input0")) {
+        f.TextInput0->SetVisible(true);
+        f.TextInput0->SetTabIndex(0);
+    } else if (inputMode == QLatin1String("InputCheck")) {
+        f.CheckDoNotShow->SetVisible(true);
+    }
+
+    gAnswered = false;
+    f.ShowModal();
+    // Closed without OK or Cancel (the window's close command, Escape, or the platform): answer it
+    // as Cancel when Cancel was offered, else as OK, so the per-key work is never skipped.
+    if (!gAnswered) {
+        const bool cancelOffered = buttonMode != QLatin1String("OK");
+        if (f.Loaded()) {
+            if (cancelOffered)
+                MessageReplyCancel();
+            else
+                MessageReplyOK();
+        } else if (f.ClosedAsOK()) {
+            ReplyOKAfterUnload();
+        } else {
+            ReplyCancelAfterUnload();
+        }
+    }
+    S.MessageReadyText.clear();
+}
+
+void MessageReplyOK() {
+    gAnswered = true;
+    ReplyOKWhileLoaded();
+    frmMessage().Unload();
+    ReplyOKAfterUnload();
+}
+
+void MessageReplyCancel() {
+    gAnswered = true;
+    frmMessage().Unload();
+    ReplyCancelAfterUnload();
+}
+
+// Called by frmMessage when its window is closed directly: the OK work that needs the loaded form.
+void MessageClosedWhileLoaded(bool asOK) {
+    if (asOK)
+        ReplyOKWhileLoaded();
+}
+
+}  // namespace qv

@@ -1,0 +1,10 @@
+// The user profile in the per-user settings store (application "Holvent", section "NidraBhanga").
+#pragma once
+
+namespace qv {
+
+void ProgGetSettings();
+void ProgSaveUserName();
+void ProgSaveUserPicture();
+
+}  // namespace qv

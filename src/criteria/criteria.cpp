@@ -1,0 +1,7 @@
+#include "criteria/criteria.h"
+
+namespace qv {
+
+void ShowRenameCriteria() {}
+
+}  // namespace qv

@@ -1,0 +1,372 @@
+#include "engine/actions.h"
+
+#include <exception>
+
+#include "core/message.h"
+#include "core/state.h"
+#include "engine/conflicts.h"
+#include "engine/selection.h"
+#include "engine/views.h"
+#include "panels/panels.h"
+#include "platform/services.h"
+
+namespace qv {
+
+namespace {
+
+void ReportTrapped(const char* procedure) {
+    S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procedure);
+    MessageShowBug();
+}
+
+// Runs a per-row procedure; a trapped error is reported and ends the procedure at that row.
+template <class Body>
+void Trapped(const char* procedure, Body body) {
+    try {
+        body();
+    } catch (const std::exception&) {
+        ReportTrapped(procedure);
+    }
+}
+
+void JournalRow(const QString& oldName, const QString& newName) {
+    S.ComboUndoOldName.append(oldName);
+    S.ComboUndoNewName.append(newName);
+}
+
+// A rename target must stay in its folder: a name with "/" (or none at all) is refused.
+QString CheckedName(const QString& name) {
+    if (!IsUsableFileName(name)) {
+        throw PlatformError(QStringLiteral("Not a usable file name: ") + name);
+    }
+    return name;
+}
+
+bool Exists(const QString& path) {
+    return fileSystem().FileExists(path);
+}
+
+// Taken by a file or a folder: nothing may be put there.
+bool Taken(const QString& path) {
+    FileSystem& fs = fileSystem();
+    return fs.FileExists(path) || fs.FolderExists(path);
+}
+
+// The Do procedures: rows in order, rows whose file has gone are skipped.
+template <class Row>
+void EachExistingRow(const char* procedure, Row row) {
+    Trapped(procedure, [&] {
+        const int rows = SelectionTableCount();
+        for (int i = 0; i < rows; ++i) {
+            const QString old = S.ComboFile1.at(i);
+            if (!Exists(S.WorkPath + old)) {
+                continue;
+            }
+            row(i, old);
+        }
+    });
+}
+
+// The undo procedures walk the journal from its last row back, the reverse of what was done, so a
+// chain of renames ("1" -> "0", "2" -> "1") comes apart in the order it can.
+template <class Row>
+void EachJournalRowBackwards(const char* procedure, Row row) {
+    Trapped(procedure, [&] {
+        for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
+            row(i, S.ComboUndoOldName.at(i), S.ComboUndoNewName.value(i));
+        }
+    });
+}
+
+// Copy undo: the copy in the destination goes; when the source has gone, the copy comes back.
+void UndoCopyRows(const char* procedure) {
+    const QString jw = S.TextUndoWorkPath;
+    const QString jm = S.TextUndoMovePath;
+    EachJournalRowBackwards(procedure, [&](qsizetype, const QString& old, const QString& neu) {
+        if (!Exists(jm + neu)) {
+            return;
+        }
+        if (Exists(jw + old)) {
+            fileSystem().DeleteFile(jm + neu, true);
+        } else if (!Taken(jw + old)) {
+            fileSystem().MoveFile(jm + neu, jw + CheckedName(old));
+        }
+    });
+}
+
+}  // namespace
+
+void ActionRebuildNameList() {
+    const int rows = SelectionTableCount();
+    if (rows < 1) {
+        return;
+    }
+    engineview::PreviewClear();
+    for (int i = 0; i < rows; ++i) {
+        engineview::PreviewAdd(SelectionNewName(i));
+    }
+    S.ReadyToFinalize = true;
+    S.ConflictCheckDue = false;
+    S.NamesToBuild = false;
+}
+
+void ActionAStartDo() {
+    const QString action = S.ActionName;
+    Trapped("ActionAStartDo", [&] {
+        S.TextUndoAction = action;
+        S.TextUndoWorkDir = engineview::WorkDirPath();
+        S.TextUndoMoveDir = engineview::MoveDirPath();
+        S.TextUndoWorkPath = S.WorkPath;
+        S.TextUndoMovePath = S.DestPath;
+        S.ComboUndoOldName.clear();
+        S.ComboUndoNewName.clear();
+        S.ComboUndoAttr.clear();
+        if (action == QStringLiteral("Rename")) {
+            ActionDoRename();
+        } else if (action == QStringLiteral("Rename And Copy")) {
+            ActionDoRenCopy();
+        } else if (action == QStringLiteral("Copy And Rename")) {
+            ActionDoCpyRename();
+        } else if (action == QStringLiteral("Move And Rename")) {
+            ActionDoMovRename();
+        } else if (action == QStringLiteral("Move")) {
+            ActionDoMove();
+        } else if (action == QStringLiteral("Copy")) {
+            ActionDoCopy();
+        } else if (action == QStringLiteral("Delete")) {
+            ActionDoDelete();
+        } else if (action == QStringLiteral("Set Attribute")) {
+            ActionDoAttribute();
+        }
+    });
+    S.JobBusy = false;
+    S.HasSelection = 0;
+    S.SelectedCount = 0;
+    S.ReadyToFinalize = false;
+    Trapped("ActionAStartDo", [] {
+        engineview::PreviewClear();
+        engineview::RefreshFileLists();
+    });
+    if (action == QStringLiteral("Delete")) {
+        // The journal now holds no rows: the previous action's undo is gone.
+        S.UndoAvailable = false;
+        S.PanelKey = QStringLiteral("ResetAll");
+        SetValueByKey();
+    } else {
+        S.UndoAvailable = true;
+    }
+}
+
+void ActionAStartUndo() {
+    S.JobBusy = true;
+    Trapped("ActionAStartUndo", [] {
+        S.SetButKey = QStringLiteral("setButGlobal");
+        SetButtons();
+        if (S.WorkPath == S.TextUndoWorkPath && S.HasSelection == 1) {
+            S.MessageKey = QStringLiteral("MessageUndoResetsFile");
+            MessageShowWork();
+        }
+        const QString& action = S.TextUndoAction;
+        if (action == QStringLiteral("Rename")) {
+            ActionUndoRename();
+        } else if (action == QStringLiteral("Rename And Copy")) {
+            ActionUndoRenCopy();
+        } else if (action == QStringLiteral("Copy And Rename")) {
+            ActionUndoCpyRename();
+        } else if (action == QStringLiteral("Move And Rename")) {
+            ActionUndoMovRename();
+        } else if (action == QStringLiteral("Move")) {
+            ActionUndoMove();
+        } else if (action == QStringLiteral("Copy")) {
+            ActionUndoCopy();
+        } else if (action == QStringLiteral("Set Attribute")) {
+            ActionUndoAttribute();
+        }
+    });
+    S.JobBusy = false;
+    Trapped("ActionAStartUndo", [] { engineview::RefreshFileLists(); });
+    S.UndoAvailable = false;
+}
+
+void ActionDoRename() {
+    const QString w = S.WorkPath;
+    EachExistingRow("ActionDoRename", [&](int i, const QString& old) {
+        const QString neu = engineview::PreviewEntry(i);
+        JournalRow(old, neu);
+        // A name left as it was needs no rename.
+        if (neu != old) {
+            fileSystem().Rename(w + old, w + CheckedName(neu));
+        }
+    });
+}
+
+void ActionDoRenCopy() {
+    const QString w = S.WorkPath;
+    const QString d = S.DestPath;
+    EachExistingRow("ActionDoRenCopy", [&](int i, const QString& old) {
+        const QString neu = CheckedName(engineview::PreviewEntry(i));
+        JournalRow(old, neu);
+        if (neu != old) {
+            fileSystem().Rename(w + old, w + neu);
+        }
+        fileSystem().CopyFile(w + neu, d + neu);
+    });
+}
+
+void ActionDoCpyRename() {
+    const QString w = S.WorkPath;
+    const QString d = S.DestPath;
+    EachExistingRow("ActionDoCpyRename", [&](int i, const QString& old) {
+        const QString neu = CheckedName(SelectionNewName(i));
+        fileSystem().CopyFile(w + old, d + neu);
+        JournalRow(old, neu);
+    });
+}
+
+void ActionDoMovRename() {
+    const QString w = S.WorkPath;
+    const QString d = S.DestPath;
+    EachExistingRow("ActionDoMovRename", [&](int i, const QString& old) {
+        const QString neu = CheckedName(SelectionNewName(i));
+        fileSystem().MoveFile(w + old, d + neu);
+        JournalRow(old, neu);
+    });
+}
+
+void ActionDoCopy() {
+    const QString w = S.WorkPath;
+    const QString d = S.DestPath;
+    EachExistingRow("ActionDoCopy", [&](int, const QString& old) {
+        fileSystem().CopyFile(w + old, d + old);
+        JournalRow(old, old);
+    });
+}
+
+void ActionDoMove() {
+    const QString w = S.WorkPath;
+    const QString d = S.DestPath;
+    EachExistingRow("ActionDoMove", [&](int, const QString& old) {
+        fileSystem().MoveFile(w + old, d + old);
+        JournalRow(old, old);
+    });
+}
+
+void ActionDoDelete() {
+    const QString w = S.WorkPath;
+    EachExistingRow("ActionDoDelete",
+                    [&](int, const QString& old) { fileSystem().DeleteFile(w + old, true); });
+}
+
+void ActionDoAttribute() {
+    int value;
+    switch (S.ActionAttribute) {
+        case 1:
+            value = AttrNormal;
+            break;
+        case 2:
+            value = AttrReadOnly;
+            break;
+        case 3:
+            value = AttrHidden;
+            break;
+        case 4:
+            value = AttrSystem;
+            break;
+        case 5:
+            value = AttrArchive;
+            break;
+        default:
+            return;
+    }
+    const QString w = S.WorkPath;
+    EachExistingRow("ActionDoAttribute", [&](int, const QString& old) {
+        FileSystem& fs = fileSystem();
+        const int before = fs.GetAttributes(w + old);
+        fs.SetAttributes(w + old, value);
+        JournalRow(old, old);
+        S.ComboUndoAttr.append(QString::number(before));
+    });
+}
+
+void ActionUndoRename() {
+    const QString jw = S.TextUndoWorkPath;
+    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
+        if (neu == old || Taken(jw + old) || !Exists(jw + neu)) {
+            return;
+        }
+        fileSystem().Rename(jw + neu, jw + CheckedName(old));
+    });
+}
+
+void ActionUndoRenCopy() {
+    const QString jw = S.TextUndoWorkPath;
+    const QString jm = S.TextUndoMovePath;
+    EachJournalRowBackwards("ActionUndoRenCopy", [&](qsizetype, const QString& old, const QString& neu) {
+        FileSystem& fs = fileSystem();
+        if (Exists(jw + old)) {
+            if (neu == old && Exists(jm + neu)) {
+                fs.DeleteFile(jm + neu, true);
+            }
+        } else if (Taken(jw + old)) {
+            return;
+        } else if (Exists(jw + neu)) {
+            fs.Rename(jw + neu, jw + CheckedName(old));
+            if (Exists(jm + neu)) {
+                fs.DeleteFile(jm + neu, true);
+            }
+        } else if (Exists(jm + neu)) {
+            fs.MoveFile(jm + neu, jw + CheckedName(old));
+        }
+    });
+}
+
+void ActionUndoCpyRename() {
+    UndoCopyRows("ActionUndoCpyRename");
+}
+
+void ActionUndoCopy() {
+    UndoCopyRows("ActionUndoCopy");
+}
+
+void ActionUndoMovRename() {
+    const QString jw = S.TextUndoWorkPath;
+    const QString jm = S.TextUndoMovePath;
+    EachJournalRowBackwards("ActionUndoMovRename", [&](qsizetype, const QString& old, const QString& neu) {
+        if (!Exists(jm + neu) || Taken(jw + old)) {
+            return;
+        }
+        fileSystem().MoveFile(jm + neu, jw + CheckedName(old));
+    });
+    Trapped("ActionUndoMovRename", [] {
+        engineview::SetWorkDirPath(S.TextUndoWorkDir);
+        engineview::SetMoveDirPath(S.TextUndoMoveDir);
+    });
+}
+
+void ActionUndoMove() {
+    const QString jw = S.TextUndoWorkPath;
+    const QString jm = S.TextUndoMovePath;
+    EachJournalRowBackwards("ActionUndoMove", [&](qsizetype, const QString& old, const QString&) {
+        if (!Exists(jm + old) || Taken(jw + old)) {
+            return;
+        }
+        fileSystem().MoveFile(jm + old, jw + CheckedName(old));
+    });
+}
+
+void ActionUndoAttribute() {
+    const QString jw = S.TextUndoWorkPath;
+    EachJournalRowBackwards("ActionDoAttribute", [&](qsizetype i, const QString& old, const QString&) {
+        if (!Exists(jw + old)) {
+            return;
+        }
+        bool ok = false;
+        const int value = S.ComboUndoAttr.value(i).toInt(&ok);
+        if (!ok) {
+            throw PlatformError(QStringLiteral("No attribute value kept for ") + old);
+        }
+        fileSystem().SetAttributes(jw + old, value);
+    });
+}
+
+}  // namespace qv

@@ -1,0 +1,678 @@
+#include "engine/names.h"
+
+#include <optional>
+
+#include "core/state.h"
+#include "engine/selection.h"
+
+namespace qv {
+
+namespace {
+
+const QString kSpace = QStringLiteral(" ");
+
+// Position (from 1) of the first occurrence of s in n, 0 when absent.
+qsizetype InStr(const QString& n, const QString& s) {
+    if (s.isEmpty()) {
+        return n.isEmpty() ? 0 : 1;
+    }
+    return n.indexOf(s) + 1;
+}
+
+// The number of characters kept in front of the change, or nothing when the place is missing.
+using Place = std::optional<qsizetype>;
+
+Place AfterN(const QString& n, int count) {
+    if (count < 0 || count > n.size()) {
+        return std::nullopt;
+    }
+    return count;
+}
+
+Place BeforeN(const QString& n, int count) {
+    if (count < 0 || count > n.size()) {
+        return std::nullopt;
+    }
+    return n.size() - count;
+}
+
+Place AfterString(const QString& n, const QString& s) {
+    const qsizetype q = InStr(n, s);
+    if (q == 0) {
+        return std::nullopt;
+    }
+    return q - 1 + s.size();
+}
+
+Place BeforeString(const QString& n, const QString& s) {
+    const qsizetype q = InStr(n, s);
+    if (q == 0) {
+        return std::nullopt;
+    }
+    return q - 1;
+}
+
+enum class Family { Insert, Replace, Remove, Auto };
+
+void MarkRow(int i, Family family) {
+    if (!SelectionMarkRow(i)) {
+        return;
+    }
+    ++S.ConflictTotal;
+    switch (family) {
+        case Family::Insert:
+            ++S.ConflictInsert;
+            break;
+        case Family::Replace:
+            ++S.ConflictReplace;
+            break;
+        case Family::Remove:
+            ++S.ConflictRemove;
+            break;
+        case Family::Auto:
+            ++S.ConflictAuto;
+            break;
+    }
+}
+
+struct Result {
+    enum Kind { Done, Missing, Short } kind = Done;
+    QString name;
+};
+
+// The shared row skeleton of the positional operations.
+template <class Op>
+void EachUnmarkedRow(Family family, bool markMissing, bool markShort, Op op) {
+    const int rows = SelectionTableCount();
+    for (int i = 0; i < rows; ++i) {
+        if (SelectionRowMarked(i)) {
+            continue;
+        }
+        Result r = op(S.ComboName.at(i));
+        if (r.kind == Result::Missing || (r.kind == Result::Short && markShort)) {
+            if (r.kind == Result::Short || markMissing) {
+                MarkRow(i, family);
+            }
+            continue;
+        }
+        S.ComboName[i] = std::move(r.name);
+    }
+}
+
+template <class PlaceOf>
+void InsertAt(PlaceOf placeOf) {
+    const QString text = S.InsertText;
+    EachUnmarkedRow(Family::Insert, S.MarkInsertMissing, false, [&](const QString& n) {
+        const Place p = placeOf(n);
+        if (!p) {
+            return Result{Result::Missing, {}};
+        }
+        return Result{Result::Done, n.left(*p) + text + n.mid(*p)};
+    });
+}
+
+// Everything after the place becomes `with`.
+template <class PlaceOf>
+void KeepLeft(Family family, bool markMissing, const QString& with, PlaceOf placeOf) {
+    EachUnmarkedRow(family, markMissing, false, [&](const QString& n) {
+        const Place p = placeOf(n);
+        if (!p) {
+            return Result{Result::Missing, {}};
+        }
+        return Result{Result::Done, n.left(*p) + with};
+    });
+}
+
+// Everything before the place becomes `with`.
+template <class PlaceOf>
+void KeepRight(Family family, bool markMissing, const QString& with, PlaceOf placeOf) {
+    EachUnmarkedRow(family, markMissing, false, [&](const QString& n) {
+        const Place p = placeOf(n);
+        if (!p) {
+            return Result{Result::Missing, {}};
+        }
+        return Result{Result::Done, with + n.mid(*p)};
+    });
+}
+
+// The first occurrence of s becomes `with`.
+void SwapString(Family family, bool markMissing, const QString& s, const QString& with) {
+    EachUnmarkedRow(family, markMissing, false, [&](const QString& n) {
+        const Place p = BeforeString(n, s);
+        if (!p) {
+            return Result{Result::Missing, {}};
+        }
+        return Result{Result::Done, n.left(*p) + with + n.mid(*p + s.size())};
+    });
+}
+
+// The M characters after the place become `with`.
+template <class PlaceOf>
+void CharsAfter(Family family, bool markMissing, bool markShort, int count, const QString& with,
+                PlaceOf placeOf) {
+    const qsizetype m = qMax(0, count);
+    EachUnmarkedRow(family, markMissing, markShort, [&](const QString& n) {
+        const Place p = placeOf(n);
+        if (!p) {
+            return Result{Result::Missing, {}};
+        }
+        if (n.size() - *p >= m) {
+            return Result{Result::Done, n.left(*p) + with + n.mid(*p + m)};
+        }
+        return Result{Result::Short, n.left(*p) + with};
+    });
+}
+
+// The M characters before the place become `with`.
+template <class PlaceOf>
+void CharsBefore(Family family, bool markMissing, bool markShort, int count, const QString& with,
+                 PlaceOf placeOf) {
+    const qsizetype m = qMax(0, count);
+    EachUnmarkedRow(family, markMissing, markShort, [&](const QString& n) {
+        const Place p = placeOf(n);
+        if (!p) {
+            return Result{Result::Missing, {}};
+        }
+        if (*p >= m) {
+            return Result{Result::Done, n.left(*p - m) + with + n.mid(*p)};
+        }
+        return Result{Result::Short, with + n.mid(*p)};
+    });
+}
+
+auto AfterNOf(int count) {
+    return [count](const QString& n) { return AfterN(n, count); };
+}
+auto BeforeNOf(int count) {
+    return [count](const QString& n) { return BeforeN(n, count); };
+}
+auto AfterStringOf(const QString& s) {
+    return [s](const QString& n) { return AfterString(n, s); };
+}
+auto BeforeStringOf(const QString& s) {
+    return [s](const QString& n) { return BeforeString(n, s); };
+}
+
+// Puts a running value at the place of every unmarked row; the operation ends when the values run out.
+template <class PlaceOf, class NextValue>
+void AutoAt(PlaceOf placeOf, NextValue&& next) {
+    const int rows = SelectionTableCount();
+    for (int i = 0; i < rows; ++i) {
+        if (SelectionRowMarked(i)) {
+            continue;
+        }
+        if (next.Ended()) {
+            return;
+        }
+        const QString& n = S.ComboName.at(i);
+        const Place p = placeOf(n);
+        if (!p) {
+            MarkRow(i, Family::Auto);
+            continue;
+        }
+        S.ComboName[i] = n.left(*p) + next() + n.mid(*p);
+    }
+}
+
+// Running number with the zero fill that keeps the starting width until the digits outgrow it.
+class NumberRun {
+  public:
+    NumberRun()
+        : value_(S.RenAutoStartNumber),
+          zeros_(qBound(0, S.RenAutoZeroFill, 16), QLatin1Char('0')),
+          width_(QString::number(value_).size() + zeros_.size()) {}
+
+    bool Ended() const { return false; }
+
+    QString operator()() {
+        QString s;
+        if (!zeros_.isEmpty()) {
+            s = zeros_ + QString::number(value_);
+            if (s.size() > width_ && s.startsWith(QLatin1Char('0'))) {
+                s.remove(0, 1);
+                zeros_.chop(1);
+            }
+        } else {
+            s = QString::number(value_);
+        }
+        ++value_;
+        return s;
+    }
+
+  private:
+    qint64 value_;
+    QString zeros_;
+    qsizetype width_;
+};
+
+// Odometer of one to three letters; ends after the top letters.
+class LetterRun {
+  public:
+    LetterRun() : top_(S.RenAutoKind == QStringLiteral("Small Letter") ? 122 : 90) {
+        const QString start = S.RenAutoStartLetters;
+        k_ = static_cast<int>(start.size());
+        if (k_ >= 1 && k_ <= 3) {
+            c1_ = start.at(k_ - 1).unicode();
+            c2_ = k_ >= 2 ? start.at(k_ - 2).unicode() : 0;
+            c3_ = k_ == 3 ? start.at(0).unicode() : 0;
+        } else {
+            ended_ = true;
+        }
+    }
+
+    bool Ended() const { return ended_; }
+
+    QString operator()() {
+        QString s;
+        if (k_ == 3) {
+            s.append(QChar(c3_));
+        }
+        if (k_ >= 2) {
+            s.append(QChar(c2_));
+        }
+        s.append(QChar(c1_));
+        advance();
+        return s;
+    }
+
+  private:
+    void advance() {
+        if (++c1_ <= top_) {
+            return;
+        }
+        if (k_ == 1) {
+            ended_ = true;
+            return;
+        }
+        c1_ = top_ - 25;
+        if (++c2_ <= top_) {
+            return;
+        }
+        if (k_ == 2) {
+            ended_ = true;
+            return;
+        }
+        c2_ = top_ - 25;
+        if (++c3_ > top_) {
+            ended_ = true;
+        }
+    }
+
+    int top_;
+    int k_ = 0;
+    char16_t c1_ = 0, c2_ = 0, c3_ = 0;
+    bool ended_ = false;
+};
+
+void RunSlot(const QString& slot) {
+    if (slot == QStringLiteral("Insert")) {
+        ApplyInsert();
+    } else if (slot == QStringLiteral("Replace")) {
+        ApplyReplace();
+    } else if (slot == QStringLiteral("Remove")) {
+        ApplyRemove();
+    } else if (slot == QStringLiteral("Auto")) {
+        ApplyAuto();
+    }
+}
+
+QString ConvertCase(const QString& s, bool upper) {
+    return upper ? s.toUpper() : s.toLower();
+}
+
+}  // namespace
+
+void FinalizeNewNames() {
+    if (S.CaseOn == 1) {
+        ApplyChangeCase();
+    }
+    if (S.ExtensionOn == 1) {
+        ApplyChangeExtension();
+    }
+    if (S.SpaceOn == 1) {
+        ApplySpace();
+    }
+    if (S.HandleOn == 1) {
+        ApplyHandleCharString();
+    }
+    if (S.PriorityCount >= 1 && S.PriorityCount <= 3) {
+        ApplyPriority1();
+        if (S.PriorityCount >= 2) {
+            ApplyPriority2();
+        }
+        if (S.PriorityCount == 3) {
+            ApplyPriority3();
+        }
+    }
+    if (S.AutoOn == 1) {
+        ApplyAuto();
+    }
+    S.NamesToBuild = false;
+    S.ConflictCheckDue = true;
+}
+
+void ApplyPriority1() {
+    RunSlot(S.PrioritySlot1);
+}
+void ApplyPriority2() {
+    RunSlot(S.PrioritySlot2);
+}
+void ApplyPriority3() {
+    RunSlot(S.PrioritySlot3);
+}
+
+void ApplyInsert() {
+    const QString& t = S.InsertType;
+    if (t == QStringLiteral("InsertAfterNumChars")) {
+        ApplyInsertAfterNumChars();
+    } else if (t == QStringLiteral("InsertBeforeNumChars")) {
+        ApplyInsertBeforeNumChars();
+    } else if (t == QStringLiteral("InsertAfterAString")) {
+        ApplyInsertAfterAString();
+    } else if (t == QStringLiteral("InsertBeforeAString")) {
+        ApplyInsertBeforeAString();
+    }
+}
+
+void ApplyReplace() {
+    const QString& t = S.ReplaceType;
+    if (t == QStringLiteral("ReplaceFileName")) {
+        ApplyReplaceFileName();
+    } else if (t == QStringLiteral("ReplaceAString")) {
+        ApplyReplaceAString();
+    } else if (t == QStringLiteral("ReplaceAfterNumChars")) {
+        ApplyReplaceAfterNumChars();
+    } else if (t == QStringLiteral("ReplaceBeforeNumChars")) {
+        ApplyReplaceBeforeNumChars();
+    } else if (t == QStringLiteral("ReplaceAfterAString")) {
+        ApplyReplaceAfterAString();
+    } else if (t == QStringLiteral("ReplaceBeforeAString")) {
+        ApplyReplaceBeforeAString();
+    } else if (t == QStringLiteral("ReplaceCharAfterNumChars")) {
+        ApplyReplaceCharAfterNumChars();
+    } else if (t == QStringLiteral("ReplaceCharBeforeNumChars")) {
+        ApplyReplaceCharBeforeNumChars();
+    } else if (t == QStringLiteral("ReplaceCharAfterAString")) {
+        ApplyReplaceCharAfterAString();
+    } else if (t == QStringLiteral("ReplaceCharBeforeAString")) {
+        ApplyReplaceCharBeforeAString();
+    }
+}
+
+void ApplyRemove() {
+    const QString& t = S.RemoveType;
+    if (t == QStringLiteral("RemoveAString")) {
+        ApplyRemoveAString();
+    } else if (t == QStringLiteral("RemoveAfterNumChars")) {
+        ApplyRemoveAfterNumChars();
+    } else if (t == QStringLiteral("RemoveBeforeNumChars")) {
+        ApplyRemoveBeforeNumChars();
+    } else if (t == QStringLiteral("RemoveAfterAString")) {
+        ApplyRemoveAfterAString();
+    } else if (t == QStringLiteral("RemoveBeforeAString")) {
+        ApplyRemoveBeforeAString();
+    } else if (t == QStringLiteral("RemoveCharAfterNumChars")) {
+        ApplyRemoveCharAfterNumChars();
+    } else if (t == QStringLiteral("RemoveCharBeforeNumChars")) {
+        ApplyRemoveCharBeforeNumChars();
+    } else if (t == QStringLiteral("RemoveCharAfterAString")) {
+        ApplyRemoveCharAfterAString();
+    } else if (t == QStringLiteral("RemoveCharBeforeAString")) {
+        ApplyRemoveCharBeforeAString();
+    }
+}
+
+void ApplyAuto() {
+    const QString& place = S.RenAutoPlace;
+    if (S.RenAutoKind == QStringLiteral("Number")) {
+        if (place == QStringLiteral("AutoAfterNumChars")) {
+            ApplyAutoNumberAfterNumChars();
+        } else if (place == QStringLiteral("AutoBeforeNumChars")) {
+            ApplyAutoNumberBeforeNumChars();
+        } else if (place == QStringLiteral("AutoAfterAString")) {
+            ApplyAutoNumberAfterAString();
+        } else if (place == QStringLiteral("AutoBeforeAString")) {
+            ApplyAutoNumberBeforeAString();
+        }
+        return;
+    }
+    if (place == QStringLiteral("AutoAfterNumChars") || place == QStringLiteral("AutoBeforeNumChars")) {
+        ApplyAutoLetterNumChars();
+    } else if (place == QStringLiteral("AutoAfterAString") || place == QStringLiteral("AutoBeforeAString")) {
+        ApplyAutoLetterAString();
+    }
+}
+
+void ApplyChangeCase() {
+    bool upper;
+    if (S.CaseTo == QStringLiteral("Upper Case")) {
+        upper = true;
+    } else if (S.CaseTo == QStringLiteral("Lower Case")) {
+        upper = false;
+    } else {
+        return;
+    }
+    const QString& scope = S.CaseScope;
+    const int rows = SelectionTableCount();
+    for (int i = 0; i < rows; ++i) {
+        const QString n = S.ComboName.at(i);
+        QString out;
+        if (scope == QStringLiteral("FileName")) {
+            out = ConvertCase(n, upper);
+        } else if (scope == QStringLiteral("FirstLetter")) {
+            out = n.isEmpty() ? n : ConvertCase(n.left(1), upper) + n.mid(1);
+        } else if (scope == QStringLiteral("FirstLetterOfWords")) {
+            out.reserve(n.size());
+            bool wordStart = true;
+            for (const QChar c : n) {
+                if (c == QLatin1Char(' ')) {
+                    wordStart = true;
+                    out.append(c);
+                } else if (wordStart) {
+                    out.append(ConvertCase(QString(c), upper));
+                    wordStart = false;
+                } else {
+                    out.append(c);
+                }
+            }
+        } else {
+            continue;
+        }
+        S.ComboName[i] = out;
+    }
+}
+
+void ApplyChangeExtension() {
+    const int rows = SelectionTableCount();
+    for (int i = 0; i < rows; ++i) {
+        S.ComboExt[i] = S.ExtNew;
+        // A name without a dot gains one with its new extension: "README" -> "README.txt".
+        if (S.ComboDot.at(i).isEmpty() && !S.ExtNew.isEmpty()) {
+            S.ComboDot[i] = QStringLiteral(".");
+        }
+    }
+}
+
+void ApplySpace() {
+    const int rows = SelectionTableCount();
+    for (int i = 0; i < rows; ++i) {
+        const QString& n = S.ComboName.at(i);
+        if (!n.contains(kSpace)) {
+            continue;
+        }
+        // Split and join: the replacement is never scanned again.
+        S.ComboName[i] = n.split(kSpace).join(S.SpaceWith);
+    }
+}
+
+void ApplyHandleCharString() {
+    const QString what = S.HandleWhat;
+    // An empty string would never advance the scan; it handles nothing.
+    if (what.isEmpty()) {
+        return;
+    }
+    QString with;
+    if (S.RenHandleMode == 1) {
+        with = kSpace;
+    } else if (S.RenHandleMode == 2) {
+        with = S.HandleWith;
+    }
+    const int rows = SelectionTableCount();
+    for (int i = 0; i < rows; ++i) {
+        const QString& n = S.ComboName.at(i);
+        if (!n.contains(what)) {
+            continue;
+        }
+        QString done;
+        qsizetype from = 0;
+        for (qsizetype at = n.indexOf(what); at >= 0; at = n.indexOf(what, from)) {
+            done.append(QStringView(n).mid(from, at - from));
+            done.append(with);
+            from = at + what.size();
+        }
+        done.append(QStringView(n).mid(from));
+        S.ComboName[i] = done;
+    }
+}
+
+void ApplyInsertAfterNumChars() {
+    InsertAt(AfterNOf(S.InsertAfterN));
+}
+void ApplyInsertBeforeNumChars() {
+    InsertAt(BeforeNOf(S.InsertBeforeN));
+}
+void ApplyInsertAfterAString() {
+    InsertAt(AfterStringOf(S.InsertAfterString));
+}
+void ApplyInsertBeforeAString() {
+    InsertAt(BeforeStringOf(S.InsertBeforeString));
+}
+
+void ApplyReplaceFileName() {
+    const int rows = SelectionTableCount();
+    for (int i = 0; i < rows; ++i) {
+        S.ComboName[i] = S.ReplaceWith;
+    }
+}
+
+void ApplyReplaceAString() {
+    SwapString(Family::Replace, S.MarkReplaceMissing, S.ReplaceString, S.ReplaceWith);
+}
+void ApplyReplaceAfterNumChars() {
+    KeepLeft(Family::Replace, S.MarkReplaceMissing, S.ReplaceWith, AfterNOf(S.ReplaceAfterN));
+}
+void ApplyReplaceBeforeNumChars() {
+    KeepRight(Family::Replace, S.MarkReplaceMissing, S.ReplaceWith, BeforeNOf(S.ReplaceBeforeN));
+}
+void ApplyReplaceAfterAString() {
+    KeepLeft(Family::Replace, S.MarkReplaceMissing, S.ReplaceWith, AfterStringOf(S.ReplaceAfterString));
+}
+void ApplyReplaceBeforeAString() {
+    KeepRight(Family::Replace, S.MarkReplaceMissing, S.ReplaceWith, BeforeStringOf(S.ReplaceBeforeString));
+}
+void ApplyReplaceCharAfterNumChars() {
+    CharsAfter(Family::Replace, S.MarkReplaceMissing, S.MarkReplaceShort, S.ReplaceCharCount, S.ReplaceWith,
+               AfterNOf(S.ReplaceAfterN));
+}
+void ApplyReplaceCharBeforeNumChars() {
+    CharsBefore(Family::Replace, S.MarkReplaceMissing, S.MarkReplaceShort, S.ReplaceCharCount, S.ReplaceWith,
+                BeforeNOf(S.ReplaceBeforeN));
+}
+void ApplyReplaceCharAfterAString() {
+    CharsAfter(Family::Replace, S.MarkReplaceMissing, S.MarkReplaceShort, S.ReplaceCharCount, S.ReplaceWith,
+               AfterStringOf(S.ReplaceAfterString));
+}
+void ApplyReplaceCharBeforeAString() {
+    CharsBefore(Family::Replace, S.MarkReplaceMissing, S.MarkReplaceShort, S.ReplaceCharCount, S.ReplaceWith,
+                BeforeStringOf(S.ReplaceBeforeString));
+}
+
+void ApplyRemoveAString() {
+    SwapString(Family::Remove, S.MarkRemoveMissing, S.RemoveString, QString());
+}
+void ApplyRemoveAfterNumChars() {
+    KeepLeft(Family::Remove, S.MarkRemoveMissing, QString(), AfterNOf(S.RemoveAfterN));
+}
+void ApplyRemoveBeforeNumChars() {
+    KeepRight(Family::Remove, S.MarkRemoveMissing, QString(), BeforeNOf(S.RemoveBeforeN));
+}
+void ApplyRemoveAfterAString() {
+    KeepLeft(Family::Remove, S.MarkRemoveMissing, QString(), AfterStringOf(S.RemoveAfterString));
+}
+void ApplyRemoveBeforeAString() {
+    KeepRight(Family::Remove, S.MarkRemoveMissing, QString(), BeforeStringOf(S.RemoveBeforeString));
+}
+// The "RemoveChar..." misses follow the short flag, not the missing one.
+void ApplyRemoveCharAfterNumChars() {
+    CharsAfter(Family::Remove, S.MarkRemoveShort, S.MarkRemoveShort, S.RemoveCharCount, QString(),
+               AfterNOf(S.RemoveAfterN));
+}
+void ApplyRemoveCharBeforeNumChars() {
+    CharsBefore(Family::Remove, S.MarkRemoveShort, S.MarkRemoveShort, S.RemoveCharCount, QString(),
+                BeforeNOf(S.RemoveBeforeN));
+}
+void ApplyRemoveCharAfterAString() {
+    CharsAfter(Family::Remove, S.MarkRemoveShort, S.MarkRemoveShort, S.RemoveCharCount, QString(),
+               AfterStringOf(S.RemoveAfterString));
+}
+void ApplyRemoveCharBeforeAString() {
+    CharsBefore(Family::Remove, S.MarkRemoveShort, S.MarkRemoveShort, S.RemoveCharCount, QString(),
+                BeforeStringOf(S.RemoveBeforeString));
+}
+
+void ApplyAutoNumberAfterNumChars() {
+    AutoAt(AfterNOf(S.RenAutoAfterNumChars), NumberRun());
+}
+void ApplyAutoNumberBeforeNumChars() {
+    AutoAt(BeforeNOf(S.RenAutoBeforeNumChars), NumberRun());
+}
+void ApplyAutoNumberAfterAString() {
+    AutoAt(AfterStringOf(S.RenAutoAfterString), NumberRun());
+}
+void ApplyAutoNumberBeforeAString() {
+    AutoAt(BeforeStringOf(S.RenAutoBeforeString), NumberRun());
+}
+
+void ApplyAutoLetterNumChars() {
+    if (S.RenAutoPlace == QStringLiteral("AutoAfterNumChars")) {
+        AutoAt(AfterNOf(S.RenAutoAfterNumChars), LetterRun());
+    } else if (S.RenAutoPlace == QStringLiteral("AutoBeforeNumChars")) {
+        AutoAt(BeforeNOf(S.RenAutoBeforeNumChars), LetterRun());
+    }
+}
+
+void ApplyAutoLetterAString() {
+    if (S.RenAutoPlace == QStringLiteral("AutoAfterAString")) {
+        AutoAt(AfterStringOf(S.RenAutoAfterString), LetterRun());
+    } else if (S.RenAutoPlace == QStringLiteral("AutoBeforeAString")) {
+        AutoAt(BeforeStringOf(S.RenAutoBeforeString), LetterRun());
+    }
+}
+
+bool CheckAutoLetterRange() {
+    // The committed letters, the ones the names are built from; never an edit still in the dialog.
+    const QString start = S.RenAutoStartLetters;
+    const bool small = S.RenAutoKind == QStringLiteral("Small Letter");
+    const int top = small ? 122 : 90;
+    const qsizetype k = start.size();
+    QString last;
+    int capacity = 0;
+    if (k >= 1 && k <= 3) {
+        const int c1 = start.at(k - 1).unicode();
+        const int c2 = k >= 2 ? start.at(k - 2).unicode() : 0;
+        const int c3 = k == 3 ? start.at(0).unicode() : 0;
+        last = QString(k, QLatin1Char(small ? 'z' : 'Z'));
+        if (k == 1) {
+            capacity = top - c1 + 1;
+        } else if (k == 2) {
+            capacity = (top - c2) * 26 + (top - c1 + 1);
+        } else {
+            capacity = (top - c3) * 676 + (top - c2) * 26 + (top - c1 + 1);
+        }
+    }
+    S.AutoLetterLast = last;
+    S.AutoLetterCapacity = capacity;
+    return capacity >= S.SelectedCount;
+}
+
+}  // namespace qv

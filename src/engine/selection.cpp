@@ -1,0 +1,80 @@
+#include "engine/selection.h"
+
+#include "core/state.h"
+
+namespace qv {
+
+void SplitFileName(const QString& file, QString& name, QString& dot, QString& ext) {
+    const qsizetype at = file.lastIndexOf(QLatin1Char('.'));
+    if (at < 0) {
+        name = file;
+        dot.clear();
+        ext.clear();
+        return;
+    }
+    name = file.left(at);
+    dot = QStringLiteral(".");
+    ext = file.mid(at + 1);
+}
+
+void SelectionTableAppend(const QString& file, int listIndex) {
+    QString name, dot, ext;
+    SplitFileName(file, name, dot, ext);
+    S.ComboFile1.append(file);
+    S.ComboIndex.append(QString::number(listIndex));
+    S.ComboName.append(name);
+    S.ComboDot.append(dot);
+    S.ComboExt.append(ext);
+    S.ComboClearString.append(RowOkMark);
+}
+
+void SelectionTableClear() {
+    S.ComboFile1.clear();
+    S.ComboIndex.clear();
+    S.ComboName.clear();
+    S.ComboDot.clear();
+    S.ComboExt.clear();
+    S.ComboClearString.clear();
+}
+
+void SelectionTableResplit() {
+    const int rows = static_cast<int>(S.ComboFile1.size());
+    for (int i = 0; i < rows; ++i) {
+        SplitFileName(S.ComboFile1.at(i), S.ComboName[i], S.ComboDot[i], S.ComboExt[i]);
+        S.ComboClearString[i] = RowOkMark;
+    }
+}
+
+void SelectionTableRemoveRow(int i) {
+    if (i < 0 || i >= SelectionTableCount()) {
+        return;
+    }
+    S.ComboFile1.removeAt(i);
+    S.ComboIndex.removeAt(i);
+    S.ComboName.removeAt(i);
+    S.ComboDot.removeAt(i);
+    S.ComboExt.removeAt(i);
+    S.ComboClearString.removeAt(i);
+}
+
+int SelectionTableCount() {
+    return static_cast<int>(S.ComboName.size());
+}
+
+QString SelectionNewName(int i) {
+    return S.ComboName.at(i) + S.ComboDot.at(i) + S.ComboExt.at(i);
+}
+
+bool SelectionRowMarked(int i) {
+    return S.ComboClearString.at(i) == RowConflictMark;
+}
+
+bool SelectionMarkRow(int i) {
+    if (SelectionRowMarked(i)) {
+        return false;
+    }
+    S.ComboClearString[i] = RowConflictMark;
+    return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,324 @@
+// The message box: builders, texts, button and input modes, reply words and the name box.
+#include "core/message.h"
+
+#include "core/state.h"
+#include "core_fixture.h"
+
+namespace qv::test {
+namespace {
+
+using MessageBoxTest = CoreTest;
+
+TEST_F(MessageBoxTest, SystemBuilderHeadCaptionTextAndButtons) {
+    BoxScript script;
+    script.then(BoxScript::PressOK).then(BoxScript::PressOK).then(BoxScript::PressOK);
+
+    S.MessageKey = QStringLiteral("MessageSmallScreen");
+    MessageShowSystem();
+    S.UserName = QStringLiteral("Amblet");
+    S.MessageKey = QStringLiteral("MessageRunFamilyError");
+    MessageShowSystem();
+    S.UserName = QStringLiteral("Mira");
+    S.MessageKey = QStringLiteral("MessageRunHelpSiteError");
+    MessageShowSystem();
+
+    ASSERT_EQ(script.seen().size(), 3u);
+    const BoxSeen& a = script.seen()[0];
+    EXPECT_EQ(a.caption, "Zantipo");
+    EXPECT_EQ(a.head, "Amblet");
+    EXPECT_EQ(
+        a.text,
+        "To run the Program Screen Resolution must be 800/600 or higher.\r\n\r\nTo set Screen Resolution "
+        "right click on an empty area of your Desktop, select Properties and then click on Settings.");
+    EXPECT_TRUE(a.okEnabled);
+    EXPECT_FALSE(a.cancelEnabled);
+    EXPECT_EQ(a.okFace, "OK");
+    EXPECT_EQ(a.cancelFace, "Cancel");
+    EXPECT_FALSE(a.inputVisible);
+    EXPECT_FALSE(a.checkVisible);
+
+    EXPECT_EQ(script.seen()[1].caption, "Zantipo");
+    EXPECT_EQ(script.seen()[1].head, "Amblet");
+    EXPECT_EQ(script.seen()[1].text, "Could not run the Program.");
+
+    EXPECT_EQ(script.seen()[2].caption, "Message For - Mira");
+    EXPECT_EQ(script.seen()[2].head, "Mira");
+    EXPECT_EQ(script.seen()[2].text,
+              "Could not run the Web Browser to take you to the site https://quorvan.example.org/.");
+    // Every request field is empty once the box is answered.
+    EXPECT_TRUE(S.MessageKey.isEmpty());
+    EXPECT_TRUE(S.MessageHead.isEmpty());
+    EXPECT_TRUE(S.MessageText.isEmpty());
+    EXPECT_TRUE(S.MessageButtons.isEmpty());
+    EXPECT_TRUE(S.MessageInput.isEmpty());
+}
+
+TEST_F(MessageBoxTest, ProgramFileNamesAreThisPlatformsOnes) {
+    BoxScript script;
+    script.then(BoxScript::PressOK);
+    S.ProgName = QStringLiteral("Quorvan");
+    S.MessageKey = QStringLiteral("MessageProgInSystem");
+    MessageShowSystem();
+    ASSERT_EQ(script.seen().size(), 1u);
+    EXPECT_EQ(script.seen()[0].text,
+              "The Program will not run from inside System Folder. Please do the followings :\r\n\r\n"
+              "1. Press OK to exit the Program.\r\n2. Copy quorvan to a different Folder outside System "
+              "Folder.\r\n3. Delete quorvan from within System Folder.\r\n4. Run quorvan that you copied on "
+              "step 2.");
+}
+
+TEST_F(MessageBoxTest, UnknownKeysPerBuilder) {
+    BoxScript script;
+    script.then(BoxScript::PressOK).then(BoxScript::PressOK);
+
+    S.MessageKey = QStringLiteral("MessageNoSuchThing");
+    MessageShowSystem();  // a box with the head, OK and no text
+    ASSERT_EQ(script.seen().size(), 1u);
+    EXPECT_EQ(script.seen()[0].text, "");
+    EXPECT_EQ(script.seen()[0].head, "Amblet");
+    EXPECT_TRUE(script.seen()[0].okEnabled);
+
+    S.MessageKey = QStringLiteral("MessageNoSuchThing");
+    S.MessageReadyText = QStringLiteral("caller's own words");
+    MessageShowReady();  // the caller's text with OK
+    ASSERT_EQ(script.seen().size(), 2u);
+    EXPECT_EQ(script.seen()[1].text, "caller's own words");
+    EXPECT_FALSE(script.seen()[1].cancelEnabled);
+    EXPECT_TRUE(S.MessageReadyText.isEmpty());
+
+    S.MessageKey = QStringLiteral("MessageNoSuchThing");
+    MessageShowWork();  // nothing at all
+    EXPECT_EQ(script.seen().size(), 2u);
+    EXPECT_FALSE(frmMessage().Loaded());
+}
+
+TEST_F(MessageBoxTest, ReadyBuilderExtraLinesAndModes) {
+    BoxScript script;
+    script.then(BoxScript::PressOK)
+        .then(BoxScript::PressOK)
+        .then(BoxScript::PressOK)
+        .then(BoxScript::PressCancel);
+
+    S.MessageKey = QStringLiteral("MessageReadyOnlyDigit");
+    S.MessageReadyText = QStringLiteral("Skip box.");
+    MessageShowReady();
+    EXPECT_EQ(script.seen()[0].text, "Only Digits 0 to 9 is allowed.\r\n\r\nSkip box.");
+    EXPECT_TRUE(S.MessageReadyText.isEmpty());
+
+    S.MessageKey = QStringLiteral("MessageReadyOnlyAlpha");
+    S.MessageReadyText = QStringLiteral("Name.");
+    MessageShowReady();
+    EXPECT_EQ(script.seen()[1].text, "Only Alphabets A to Z or a to z is allowed.\r\n\r\nName.");
+
+    S.MessageKey = QStringLiteral("MessageReadyIncompleteRen");
+    S.MessageReadyText = QStringLiteral("Incomplete.");
+    MessageShowReady();
+    EXPECT_EQ(script.seen()[2].text, "Incomplete.");
+    EXPECT_EQ(script.seen()[2].okFace, "Yes");
+    EXPECT_EQ(script.seen()[2].cancelFace, "No");
+    EXPECT_EQ(S.MessageReply, "CriteriaSetAgain");
+    S.MessageReply.clear();
+
+    S.MessageKey = QStringLiteral("MessageReadyFoundConflict");
+    S.MessageReadyText = QStringLiteral("Conflicts.");
+    MessageShowReady();
+    EXPECT_EQ(script.seen()[3].okFace, "OK");
+    EXPECT_TRUE(script.seen()[3].okEnabled);
+    EXPECT_TRUE(script.seen()[3].cancelEnabled);
+    EXPECT_EQ(S.MessageReply, "ReplyResetConlict");
+    EXPECT_TRUE(S.MessageReadyText.isEmpty());
+}
+
+TEST_F(MessageBoxTest, ReplyWords) {
+    struct Case {
+        const char* key;
+        bool ready;
+        bool ok;
+        const char* reply;
+    };
+    const Case cases[] = {
+        {"MessageHelpShow", false, true, "GoToWebSite"},
+        {"MessageHelpShow", false, false, ""},
+        {"MessageReadyFoundConflict", true, true, "ReplyClearConflict"},
+        {"MessageReadyFoundConflict", true, false, "ReplyResetConlict"},
+        {"MessageReadyIncompleteRen", true, true, "CriteriaSetAgain"},
+        {"MessageReadyIncompleteRen", true, false, ""},
+        {"MessageMultiNameRenOK", false, false, "SetRenameABOKAgain"},
+        {"MessageMultiNameRenOK", false, true, ""},
+        {"MessageOldUndoExist", false, true, "ActionContinue"},
+        {"MessageOldUndoExist", false, false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.key) + (c.ok ? " OK" : " Cancel"));
+        BoxScript script;
+        script.then(c.ok ? BoxScript::Answer(BoxScript::PressOK) : BoxScript::Answer(BoxScript::PressCancel));
+        S.MessageReply.clear();
+        S.MessageKey = QLatin1String(c.key);
+        if (c.ready)
+            MessageShowReady();
+        else
+            MessageShowWork();
+        EXPECT_EQ(S.MessageReply, QLatin1String(c.reply));
+        EXPECT_FALSE(frmMessage().Loaded());
+    }
+}
+
+TEST_F(MessageBoxTest, OldUndoQuestionKeepsTheTickOnBothAnswers) {
+    BoxScript script;
+    script
+        .then([](FrmMessage& f) {
+            f.CheckDoNotShow->UserClicks();
+            BoxScript::PressCancel(f);
+        })
+        .then(BoxScript::PressOK);
+    S.UndoAvailable = true;
+    S.MessageKey = QStringLiteral("MessageOldUndoExist");
+    MessageShowWork();
+    EXPECT_TRUE(script.seen()[0].checkVisible);
+    EXPECT_EQ(script.seen()[0].okFace, "Yes");
+    EXPECT_TRUE(S.SkipUndoWarning);  // No with the tick still makes it permanent
+    EXPECT_TRUE(S.UndoAvailable);
+
+    S.MessageKey = QStringLiteral("MessageOldUndoExist");
+    MessageShowWork();
+    EXPECT_FALSE(S.UndoAvailable);  // Yes ends the undo
+    EXPECT_EQ(S.MessageReply, "ActionContinue");
+}
+
+TEST_F(MessageBoxTest, BugReportEndsWithTheTag) {
+    BoxScript script;
+    script.then(BoxScript::PressOK);
+    S.MessageKey = QStringLiteral("Bug-Quorvan-OnRestCheckFamily");
+    MessageShowBug();
+    EXPECT_EQ(
+        script.seen()[0].text,
+        "There was some error.\r\nIt will be helpful if you please report it to bugs@quorvan.example.org . "
+        "Just include the following message in your email :\r\n\r\nBug-Quorvan-OnRestCheckFamily");
+}
+
+TEST_F(MessageBoxTest, NameBoxKeyRulesTypedAndPasted) {
+    S.ProgName = QStringLiteral("Quorvan");
+    {
+        BoxScript script;
+        script.then([](FrmMessage& f) {
+            EXPECT_FALSE(f.CommandOK->Enabled());
+            f.TextInput0->UserTypes(QStringLiteral("Jo 3-e"));
+            EXPECT_EQ(f.TextInput0->Text(), "Joe");
+            EXPECT_TRUE(f.CommandOK->Enabled());
+            BoxScript::PressOK(f);
+        });
+        S.MessageKey = QStringLiteral("MessageGetUserName");
+        MessageShowSystem();
+        EXPECT_EQ(script.seen()[0].head, "Your Name Please");
+        EXPECT_TRUE(script.seen()[0].inputVisible);
+        EXPECT_TRUE(script.seen()[0].cancelEnabled);
+        EXPECT_TRUE(script.seen()[0].text.startsWith("Thank you for trying Quorvan.\r\n\r\n"));
+        EXPECT_EQ(S.UserName, "Joe");
+        EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Joe");
+    }
+    {
+        // A paste skips the key check; the rule still holds for what is stored.
+        BoxScript script;
+        script.then([](FrmMessage& f) {
+            f.TextInput0->UserPastes(QStringLiteral("Ann 42"));
+            BoxScript::PressOK(f);
+        });
+        S.MessageKey = QStringLiteral("MessageChangeUserName");
+        MessageShowSystem();
+        EXPECT_EQ(script.seen()[0].head, "New Name Please");
+        EXPECT_EQ(S.UserName, "Ann");
+        EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Ann");
+    }
+    {
+        // Enter in an empty box is Cancel: "Amblet" stored and saved.
+        BoxScript script;
+        script.then([](FrmMessage& f) { f.TextInput0->UserTypes(QStringLiteral("\r")); });
+        S.MessageKey = QStringLiteral("MessageGetUserName");
+        MessageShowSystem();
+        EXPECT_EQ(S.UserName, "Amblet");
+        EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Amblet");
+    }
+    {
+        // Enter with a name is OK; a cancelled change keeps the old name.
+        BoxScript script;
+        script.then([](FrmMessage& f) { f.TextInput0->UserTypes(QStringLiteral("Bo\r")); })
+            .then([](FrmMessage& f) {
+                f.TextInput0->UserTypes(QStringLiteral("Zed"));
+                BoxScript::PressCancel(f);
+            });
+        S.MessageKey = QStringLiteral("MessageGetUserName");
+        MessageShowSystem();
+        EXPECT_EQ(S.UserName, "Bo");
+        S.MessageKey = QStringLiteral("MessageChangeUserName");
+        MessageShowSystem();
+        EXPECT_EQ(S.UserName, "Bo");
+    }
+}
+
+TEST_F(MessageBoxTest, ClosingTheWindowAnswersTheBox) {
+    {
+        // Cancel offered: a close is Cancel.
+        BoxScript script;
+        script.then([](FrmMessage& f) { f.UserCloses(); });
+        S.MessageKey = QStringLiteral("MessageReadyFoundConflict");
+        MessageShowReady();
+        EXPECT_EQ(S.MessageReply, "ReplyResetConlict");
+        EXPECT_TRUE(S.MessageKey.isEmpty());
+    }
+    {
+        BoxScript script;
+        script.then([](FrmMessage& f) { f.UserCloses(); });
+        S.MessageKey = QStringLiteral("MessageGetUserName");
+        MessageShowSystem();
+        EXPECT_EQ(S.UserName, "Amblet");
+        EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Amblet");
+    }
+    {
+        // Only OK offered: a close is OK.
+        BoxScript script;
+        script.then([](FrmMessage& f) { f.UserCloses(); });
+        S.MessageReply.clear();
+        S.MessageKey = QStringLiteral("MessageHelpShow");  // Yes/No: Cancel offered
+        MessageShowWork();
+        EXPECT_EQ(S.MessageReply, "");
+        S.AutoLetterCapacity = 12;
+        script.then([](FrmMessage& f) { f.UserCloses(); });
+        S.MessageKey = QStringLiteral("MessageAutoLetterImpossible");
+        MessageShowWork();
+        EXPECT_EQ(S.AutoLetterCapacity, 0);
+    }
+    {
+        // The program cannot go on without its own path, however the box goes.
+        BoxScript script;
+        script.then([](FrmMessage& f) { f.UserCloses(); });
+        S.ProgName = QStringLiteral("Quorvan");
+        S.MessageKey = QStringLiteral("MessageMyPathNotFound");
+        EXPECT_THROW(MessageShowSystem(), ProgramEnded);
+        EXPECT_TRUE(system_->endCode.has_value());
+    }
+}
+
+TEST_F(MessageBoxTest, WorkTextsInsertTheirValues) {
+    BoxScript script;
+    script.then(BoxScript::PressOK).then(BoxScript::PressOK).then(BoxScript::PressCancel);
+    S.ActionName = QStringLiteral("Move");
+    S.MessageKey = QStringLiteral("MessageSourceDestSame");
+    MessageShowWork();
+    EXPECT_EQ(script.seen()[0].text,
+              "You have selected to Move files.\r\n\r\nFor this action Source and Destination folder must be "
+              "different. Please change your Destination folder by pressing Action | Set Destination.");
+    S.MessageKey = QStringLiteral("MessageNewNameChars");
+    MessageShowWork();
+    EXPECT_EQ(
+        script.seen()[1].text,
+        "For new name only the following characters can be used :\r\n\r\n1. Dollar sign : $\r\n2. Dash : "
+        "-\r\n3. Underscore : _\r\n4. Digits : 0 to 9\r\n5. Alphabets");
+    S.MessageKey = QStringLiteral("MessageMultiNameRenOK");
+    MessageShowWork();
+    EXPECT_EQ(script.seen()[2].okFace, "Yes");
+    EXPECT_TRUE(script.seen()[2].text.endsWith("\r\n\r\nDo you want to set Auto option?"));
+    EXPECT_EQ(S.MessageReply, "SetRenameABOKAgain");
+}
+
+}  // namespace
+}  // namespace qv::test

@@ -1,0 +1,167 @@
+// Start-up as a whole, through Main with fake screen, system folder, settings store and exit, and
+// a real temporary program folder.
+#include "core/startup.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "core/family.h"
+#include "core/state.h"
+#include "core_fixture.h"
+#include "mainwindow/frm_main.h"
+#include "panels/frm_but.h"
+
+namespace qv::test {
+namespace {
+
+class StartupTest : public CoreTest {
+  protected:
+    void SetUp() override {
+        CoreTest::SetUp();
+        UseProgramFolder(temp_.path() + "/prog/");
+    }
+    void UseProgramFolder(const QString& folder) {
+        prog_ = folder;
+        WriteFile(prog_ + "quorvan", "program");
+        QDir().mkpath(prog_ + "Quorvan");
+        system_->programFolder = prog_;
+        QDir::setCurrent(prog_);
+    }
+    QString prog_;
+};
+
+TEST_F(StartupTest, ScreenIsRefusedBeforeTheSystemFolder) {
+    system_->systemFolder = temp_.path() + "/";  // the program lies below it
+    system_->screenWidthTwips = 11499;
+    BoxScript script;
+    script.then(BoxScript::PressOK);
+    EXPECT_THROW(Main(), ProgramEnded);
+    ASSERT_EQ(script.seen().size(), 1u);
+    EXPECT_TRUE(script.seen()[0].text.startsWith("To run the Program Screen Resolution"));
+    EXPECT_FALSE(frmMain().Loaded());
+}
+
+TEST_F(StartupTest, ScreenLimitsInTwips) {
+    for (auto [w, h, ok] :
+         {std::tuple{11500, 8500, true}, std::tuple{11499, 8500, false}, std::tuple{11500, 8499, false}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        system_->screenWidthTwips = w;
+        system_->screenHeightTwips = h;
+        BoxScript script;
+        if (!ok)
+            script.then(BoxScript::PressOK);
+        if (ok) {
+            EXPECT_NO_THROW(CheckScreenSize());
+        } else {
+            EXPECT_THROW(CheckScreenSize(), ProgramEnded);
+        }
+    }
+}
+
+TEST_F(StartupTest, SystemFolderAndItsSiblings) {
+    // Inside the system folder: refused.
+    system_->systemFolder = temp_.path() + "/sys";
+    UseProgramFolder(temp_.path() + "/sys/prog/");
+    {
+        BoxScript script;
+        script.then(BoxScript::PressOK);
+        EXPECT_THROW(Main(), ProgramEnded);
+        ASSERT_EQ(script.seen().size(), 1u);
+        EXPECT_TRUE(script.seen()[0].text.startsWith("The Program will not run from inside System Folder."));
+        EXPECT_FALSE(frmMain().Loaded());
+    }
+    // A sibling whose name only begins like the system folder: accepted.
+    UnloadAllForms();
+    ResetState();
+    store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
+    UseProgramFolder(temp_.path() + "/sysextra/");
+    WriteFile(prog_ + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+    BoxScript script;
+    EXPECT_NO_THROW(Main());
+    EXPECT_TRUE(frmMain().Visible());
+    EXPECT_EQ(S.ProgFolder, prog_);
+}
+
+TEST_F(StartupTest, SecondInstanceHandsOver) {
+    instance_->acquireResult = false;
+    BoxScript script;
+    EXPECT_THROW(Main(), ProgramEnded);
+    EXPECT_EQ(instance_->acquired, QStringList{"Quorvan"});
+    EXPECT_FALSE(frmBut().Loaded());
+    EXPECT_FALSE(frmMain().Loaded());
+}
+
+TEST_F(StartupTest, FirstStartAsksTheNameThenShowsTheWindowThenTheFirstStartMessage) {
+    system_->dayOfMonth = 25;
+    BoxScript script;
+    script
+        .then([](FrmMessage& f) {
+            EXPECT_FALSE(frmMain().Visible());
+            f.TextInput0->UserTypes(QStringLiteral("Mira"));
+            BoxScript::PressOK(f);
+        })
+        .then([](FrmMessage& f) {
+            EXPECT_TRUE(frmMain().Visible());
+            EXPECT_FALSE(S.StartUpInProgress);
+            BoxScript::PressOK(f);
+        });
+    Main();
+    ASSERT_EQ(script.seen().size(), 2u);
+    EXPECT_EQ(script.seen()[0].head, "Your Name Please");
+    EXPECT_TRUE(script.seen()[1].text.startsWith("You can set the Program in Review Mode"));
+    EXPECT_EQ(script.seen()[1].caption, "Message For - Mira");
+    EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Mira");
+    // Registered in the family records.
+    EXPECT_EQ(store_->GetSetting("Holvent", "GuruNaam", "EkaaGuru"), "Quorvan");
+    EXPECT_EQ(store_->GetSetting("Holvent", "GuruGhar", "EkaaGuru"), prog_);
+    EXPECT_EQ(store_->GetSetting("Holvent", "NidraGavir", "AnekGuru"), FamilyMarker(0, 25));
+    // Defaults, and the work folder is the program folder.
+    EXPECT_EQ(S.SelMaxFiles, 100);
+    EXPECT_EQ(S.OptionsCode, 3);
+    EXPECT_FALSE(S.FirstStart);
+    EXPECT_EQ(S.WorkPath, prog_);
+    EXPECT_EQ(S.DestPath, prog_);
+    EXPECT_EQ(S.SettingsPath, prog_ + "Quorvan/Set.Kastrel");
+    EXPECT_EQ(frmMain().LabelSpaceFree->Caption(), S.DestSpaceCaption);
+    EXPECT_TRUE(S.DestSpaceCaption.startsWith("Drive " + S.MoveDriveLetter + " : Space Available : "));
+    EXPECT_TRUE(S.DestSpaceCaption.endsWith(" KB"));
+    EXPECT_GT(S.DestFreeKB, 0);
+    EXPECT_FALSE(QFile::exists(S.SettingsPath));  // written at close only
+}
+
+TEST_F(StartupTest, LaterStartReadsTheSettingsAndCloseWritesThem) {
+    const QString work = temp_.path() + "/work";
+    QDir().mkpath(work);
+    store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Amblet");
+    WriteFile(prog_ + "Quorvan/Set.Kastrel", ("\"7\"\r\n\"1\"\r\n\"1\"\r\n\"" + work + "\"\r\n").toUtf8());
+    BoxScript script;  // no box at all
+    Main();
+    EXPECT_TRUE(script.seen().empty());
+    EXPECT_EQ(S.SelMaxFiles, 7);
+    EXPECT_TRUE(S.HelpAtStart);
+    EXPECT_TRUE(S.SkipUndoWarning);
+    EXPECT_EQ(S.OptionsCode, 163);
+    EXPECT_EQ(S.OptionsCodePending, 163);
+    EXPECT_EQ(S.WorkPath, work + "/");
+    EXPECT_EQ(frmMain().Dir1->Path(), work);
+
+    S.SelMaxFiles = 12;
+    frmMain().UserCloses();
+    EXPECT_FALSE(frmMain().Loaded());
+    EXPECT_EQ(ReadFile(prog_ + "Quorvan/Set.Kastrel"),
+              ("\"12\"\r\n\"1\"\r\n\"1\"\r\n\"" + work + "\"\r\n").toUtf8());
+}
+
+TEST_F(StartupTest, RememberedFolderThatIsGoneStartsInTheProgramFolder) {
+    store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
+    WriteFile(prog_ + "Quorvan/Set.Kastrel",
+              ("\"100\"\r\n\"0\"\r\n\"0\"\r\n\"" + temp_.path() + "/gone/\"\r\n").toUtf8());
+    BoxScript script;
+    Main();
+    EXPECT_EQ(S.WorkPath, prog_);
+    // The program folder itself is never remembered.
+    EXPECT_EQ(S.LastFolder, "");
+}
+
+}  // namespace
+}  // namespace qv::test

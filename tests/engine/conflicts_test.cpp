@@ -1,0 +1,226 @@
+// Conflict checks, their counters, the report and what the user's answer does.
+#include <gtest/gtest.h>
+
+#include "core/folders.h"
+#include "engine/conflicts.h"
+#include "engine/names.h"
+#include "engine/records.h"
+#include "engine_fixture.h"
+#include "mainwindow/frm_main.h"
+
+namespace qv::test {
+namespace {
+
+using ConflictsTest = EngineTest;
+
+QString MarkString() {
+    QString out;
+    for (int i = 0; i < SelectionTableCount(); ++i) {
+        out += SelectionRowMarked(i) ? QLatin1Char('#') : QLatin1Char('-');
+    }
+    return out;
+}
+
+TEST_F(ConflictsTest, RenameChecksAndTheirCounters) {
+    // "hid.txt" is on the disk but in no list; "b.txt" is selected.
+    MakeWorkFiles({"a.txt", "b.txt", "hid.txt", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt"});
+    SetAction(0);
+    Select({"a.txt", "c.txt", "d.txt", "e.txt", "f.txt", "g.txt", "b.txt"},
+           {"b.txt", "hid.txt", "same.txt", "same.txt", "same.txt", ".txt", "x.txt"});
+    EXPECT_TRUE(FindConflictNameZeroLength());
+    EXPECT_TRUE(FindConflictWithExistName());
+    EXPECT_TRUE(FindConflictWithNewName());
+    // Row 0 may take the selected "b.txt"; row 1 hits the hidden file; rows 2 and 3 share a name with a
+    // later row; row 5 has an empty name part.
+    EXPECT_EQ(MarkString(), "-###-#-");
+    EXPECT_EQ(S.ConflictExistName, 1);
+    EXPECT_EQ(S.ConflictNewName, 2);
+    EXPECT_EQ(S.ConflictZeroLength, 1);
+    EXPECT_EQ(S.ConflictTotal, 4);
+}
+
+TEST_F(ConflictsTest, NamesThatCannotStayInTheFolderAreConflicts) {
+    MakeWorkFiles({"a", "b", "c", "d"});
+    SetAction(0);
+    Select({"a", "b", "c", "d"}, {"sub/a", "..", "ok", QString("n") + QChar(u'\0')});
+    EXPECT_TRUE(FindConflictNameZeroLength());
+    EXPECT_EQ(MarkString(), "##-#");
+    EXPECT_EQ(S.ConflictZeroLength, 3);
+    EXPECT_EQ(S.ConflictTotal, 3);
+    EXPECT_TRUE(
+        FindConflictReport().contains("Number of selection getting zero length file name is : 3\r\n"));
+}
+
+TEST_F(ConflictsTest, CountersCountEveryHitButTheTotalOnlyNewMarks) {
+    MakeWorkFiles({"a.t", "b.t", "taken.t"});
+    SetAction(0);
+    Select({"a.t", "b.t"}, {"taken.t", "taken.t"});
+    FindConflictWithExistName();
+    FindConflictWithNewName();
+    EXPECT_EQ(S.ConflictExistName, 2);
+    EXPECT_EQ(S.ConflictNewName, 1);
+    EXPECT_EQ(S.ConflictTotal, 2);
+    EXPECT_EQ(MarkString(), "##");
+}
+
+TEST_F(ConflictsTest, DestinationIsCheckedOnTheDiskAndSkippedWhenOverwriting) {
+    MakeWorkFiles({"a.t", "b.t"});
+    Write(S.DestPath + "b.t", "old");
+    SetAction(4);  // Copy
+    Select({"a.t", "b.t"});
+    EXPECT_TRUE(FindConflictWithMove());
+    EXPECT_EQ(MarkString(), "-#");
+    EXPECT_EQ(S.ConflictMove, 1);
+
+    // The overwrite option skips it for the copies, never for the moves.
+    ResetState();
+    S.WorkPath = WithTrailingSlash(work_.path());
+    S.DestPath = WithTrailingSlash(dest_.path());
+    SetAction(4);
+    S.OverwriteConfirmed = true;
+    Select({"a.t", "b.t"});
+    ShowInMainWindow();
+    S.DestFreeKB = 1000000;
+    FindConflictStart();
+    EXPECT_EQ(S.ConflictTotal, 0);
+    EXPECT_TRUE(S.ReadyToFinalize);
+    SetAction(5);  // Move
+    Select({"a.t", "b.t"});
+    S.ReadyToFinalize = false;
+    FindConflictStart();
+    // Reported, and OK unselected the one file whose name the destination holds.
+    EXPECT_EQ(S.ConflictTotal, 1);
+    EXPECT_EQ(S.ComboFile1, QStringList({"a.t"}));
+    EXPECT_FALSE(S.ReadyToFinalize);
+    EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
+}
+
+TEST_F(ConflictsTest, ReportTextSingularPluralAndClosingPhrase) {
+    S.ConflictTotal = 1;
+    S.ConflictInsert = 1;
+    EXPECT_EQ(
+        FindConflictReport(),
+        "Total 1 conflicting file found.\r\n\r\n"
+        "Number of selection for which Insert is not possible is : 1\r\n\r\n"
+        " To change Renaming options please press Cancel. To unselect the conflicting files please press OK, "
+        "it will be done automatically.");
+    S.ConflictTotal = 3;
+    S.ConflictInsert = 0;
+    S.ConflictMove = 2;
+    S.ConflictNewName = 1;
+    const QString both = FindConflictReport();
+    EXPECT_TRUE(both.startsWith("Total 3 conflicting files found.\r\n\r\n"));
+    EXPECT_TRUE(
+        both.contains("Number of new name conflicting with other new name is : 1\r\n"
+                      "Number of new name conflicting with files in Destination Folder is : 2\r\n\r\n"
+                      " To change Renaming options and/or Destination Folder please press Cancel."));
+    S.ConflictNewName = 0;
+    EXPECT_TRUE(FindConflictReport().contains("\r\n\r\n To change Destination Folder please press Cancel."));
+    S.ConflictMove = 0;
+    S.ConflictAuto = 2;
+    S.ConflictReplace = 1;
+    S.ConflictRemove = 4;
+    S.ConflictExistName = 5;
+    const QString order = FindConflictReport();
+    EXPECT_LT(order.indexOf("Replace is not"), order.indexOf("Remove is not"));
+    EXPECT_LT(order.indexOf("Remove is not"), order.indexOf("Auto is not"));
+    EXPECT_LT(order.indexOf("Auto is not"), order.indexOf("existing file name is : 5"));
+    EXPECT_TRUE(order.contains(" To change Renaming options please"));
+}
+
+TEST_F(ConflictsTest, OkClearsMarkedRowsAndKeepsTheRestParallel) {
+    MakeWorkFiles({"a.t", "b.t", "c.t", "d.t", "e.t"});
+    SetAction(0);
+    Select({"a.t", "b.t", "c.t", "d.t", "e.t"}, {"n.t", "p.t", "n.t", "q.t", ".t"});
+    FindConflictStart();
+    EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
+    EXPECT_EQ(S.ComboFile1, QStringList({"b.t", "c.t", "d.t"}));
+    EXPECT_EQ(S.ComboIndex, QStringList({"1", "2", "3"}));
+    EXPECT_EQ(S.ComboName, QStringList({"p", "n", "q"}));
+    EXPECT_EQ(S.ComboDot.size(), 3);
+    EXPECT_EQ(S.ComboExt, QStringList({"t", "t", "t"}));
+    EXPECT_EQ(S.ComboClearString, QStringList({"OK", "OK", "OK"}));
+    EXPECT_EQ(S.SelectedCount, 3);
+    EXPECT_EQ(S.HasSelection, 1);
+    EXPECT_EQ(S.ConflictNewName, 0);
+    EXPECT_EQ(S.ConflictZeroLength, 0);
+    EXPECT_EQ(S.ConflictTotal, 2);  // left as it was
+    EXPECT_TRUE(S.ConflictCheckDue);
+    EXPECT_FALSE(S.ReadyToFinalize);
+    EXPECT_TRUE(S.MessageReply.isEmpty());
+
+    // The next preview checks the remaining rows again and becomes ready.
+    S.ConflictTotal = 0;
+    FindConflictStart();
+    EXPECT_TRUE(S.ReadyToFinalize);
+    EXPECT_FALSE(S.ConflictCheckDue);
+}
+
+TEST_F(ConflictsTest, CancelRestoresEveryRow) {
+    MakeWorkFiles({"a.t", "b.t", "c"});
+    SetAction(0);
+    Select({"a.t", "b.t", "c"});
+    S.PriorityCount = 1;
+    S.PrioritySlot1 = "Replace";
+    S.ReplaceType = "ReplaceFileName";
+    S.ReplaceWith = "same";
+    FinalizeNewNames();
+    answerCancel = true;
+    FindConflictStart();
+    EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
+    EXPECT_EQ(S.ComboFile1, QStringList({"a.t", "b.t", "c"}));
+    EXPECT_EQ(S.ComboName, QStringList({"a", "b", "c"}));
+    EXPECT_EQ(S.ComboExt, QStringList({"t", "t", ""}));
+    EXPECT_EQ(S.ComboClearString, QStringList({"OK", "OK", "OK"}));
+    EXPECT_FALSE(S.ReadyToFinalize);
+    EXPECT_TRUE(S.MessageReply.isEmpty());
+}
+
+TEST_F(ConflictsTest, FreeSpaceExactlyEqualIsEnough) {
+    MakeWorkFiles({"a.t"});
+    Write(S.WorkPath + "big.t", QByteArray(5000, 'x'));
+    SetAction(4);
+    Select({"a.t", "big.t"});
+    ShowInMainWindow();
+    const qint64 need = ShowSelectedFilesSize();
+    ASSERT_GT(need, 0);
+    S.DestFreeKB = need - 1;
+    FindConflictStart();
+    EXPECT_EQ(shown, QStringList({"MessageNeedFreeSpace"}));
+    EXPECT_FALSE(S.ReadyToFinalize);
+    S.DestFreeKB = need;
+    FindConflictStart();
+    EXPECT_TRUE(S.ReadyToFinalize);
+    EXPECT_EQ(shown.size(), 1);
+}
+
+TEST_F(ConflictsTest, SetAttributeAndAFailingCheckKeepThePreviewFromReady) {
+    MakeWorkFiles({"a.t", "sys.t", "c.t"});
+    fileSystem().SetAttributes(S.WorkPath + "sys.t", AttrSystem);
+    SetAction(7);
+    Select({"a.t", "sys.t", "c.t"});
+    EXPECT_TRUE(FindConflictSetAttribute());
+    EXPECT_EQ(MarkString(), "-#-");
+    EXPECT_EQ(S.ConflictTotal, 1);
+
+    // A file gone before the check: reported, later rows not checked, and no ready preview.
+    ResetState();
+    S.WorkPath = WithTrailingSlash(work_.path());
+    SetAction(7);
+    Select({"a.t", "gone.t", "sys.t"});
+    FindConflictStart();
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-FindConflictSetAttribute"}));
+    EXPECT_EQ(MarkString(), "---");
+    EXPECT_FALSE(S.ReadyToFinalize);
+
+    // Delete checks nothing and is ready at once.
+    ResetState();
+    S.WorkPath = WithTrailingSlash(work_.path());
+    SetAction(6);
+    Select({"a.t", "gone.t"});
+    FindConflictStart();
+    EXPECT_TRUE(S.ReadyToFinalize);
+}
+
+}  // namespace
+}  // namespace qv::test
