@@ -21,12 +21,10 @@ int main(int argc, char** argv) {
     instance.onActivateRequest = [&window] {
         if (QWidget* w = window.Window()) {
             w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-            w->show();
             w->raise();
             w->activateWindow();
         }
     };
     window.Show();
-    QObject::connect(&app, &QApplication::lastWindowClosed, &app, &QApplication::quit);
     return app.exec();
 }

@@ -1,5 +1,6 @@
 #include "core/startup.h"
 
+#include <QApplication>
 #include <QWidget>
 
 #include "core/family.h"
@@ -23,13 +24,18 @@ namespace {
 // A second start asked this copy to come forward: restore the main window and raise it.
 void RaiseMainWindow() {
     FrmMain& m = frmMain();
-    if (!m.Loaded())
-        return;
-    if (QWidget* w = m.Window()) {
-        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        w->show();
-        w->raise();
-        w->activateWindow();
+    // A main window that start-up has not shown yet stays hidden; only what is on screen comes forward.
+    if (m.Loaded() && m.Visible()) {
+        if (QWidget* w = m.Window()) {
+            w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            w->raise();
+            w->activateWindow();
+        }
+    }
+    // An open message box stays on top of the window it blocks.
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "help/frm_help_main.h"
 
+#include <QCoreApplication>
+
 #include "help/help_state.h"
 
 namespace qv::help {
@@ -12,6 +14,11 @@ void FrmHelpMain::Design() {
     FrameTopic->SetCaption(QStringLiteral("Topics"));
     FrameInfo = Add<Frame>(QStringLiteral("FrameInfo"));
     FrameInfo->Move(8, 376, 784, 176);
+}
+
+// The window is the program: closing it ends the run.
+void FrmHelpMain::Form_Unload() {
+    QCoreApplication::exit(0);
 }
 
 void FrmHelpMain::Dropped() {

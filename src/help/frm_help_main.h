@@ -13,6 +13,7 @@ class FrmHelpMain : public Form {
 
   protected:
     void Design() override;
+    void Form_Unload() override;
     void Dropped() override;
 };
 

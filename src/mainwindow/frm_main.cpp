@@ -160,7 +160,7 @@ void FrmMain::Form_QueryUnload(int& cancel, int unloadMode) {
 void FrmMain::Form_Unload() {
     WriteSettingsFile();
     // The main window is the program: its event loop ends with it.
-    QCoreApplication::quit();
+    QCoreApplication::exit(0);
 }
 
 void FrmMain::Dir1_Change() {

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QWindow>
 #include <algorithm>
 
 #include "platform/forms.h"
@@ -394,6 +395,12 @@ void Form::ShowModal() {
     if (window_->isVisible())
         window_->hide();
     window_->setWindowModality(Qt::ApplicationModal);
+    // Owned by the window it blocks, so that a window manager keeps it on top of that window.
+    if (QWidget* owner = QApplication::activeWindow(); owner && owner != window_) {
+        window_->winId();
+        if (window_->windowHandle() && owner->windowHandle())
+            window_->windowHandle()->setTransientParent(owner->windowHandle());
+    }
     modal_ = true;
     struct Restore {
         Form* f;
