@@ -66,7 +66,7 @@ case "${1:-}" in
         need_packages bench
         build "$top/build/bench" Release -DQUORVAN_TESTS=OFF -DQUORVAN_BENCH=ON
         for b in "$top"/build/bench/bench/bench_*; do
-            [ -x "$b" ] && "$b"
+            if [ -f "$b" ] && [ -x "$b" ]; then "$b"; fi
         done
         ;;
     *)

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QWidget>
 
-#include "help/frm_help_main.h"
+#include "help/frm_main.h"
 #include "help/help_state.h"
 #include "platform/services.h"
 
@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
     if (!instance.Acquire(qv::help::HS.HelpName))
         return 0;
 
-    auto& window = qv::help::frmHelpMain();
+    auto& window = qv::help::frmMain();
     instance.onActivateRequest = [&window] {
         if (QWidget* w = window.Window()) {
             w->setWindowState(w->windowState() & ~Qt::WindowMinimized);

@@ -33,6 +33,19 @@ void RefuseFolderName() {
     MessageShowReady();
 }
 
+// A rename takes any name the box lets through, except one that would leave the parent folder.
+bool RenameNameRefused(const QString& name) {
+    if (name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/')) ||
+        name.contains(QChar(0))) {
+        S.MessageKey = QStringLiteral("MessageOnlyReadyMsg");
+        S.MessageReadyText =
+            QStringLiteral("A Folder name can not include \"/\" and can not be \".\" or \"..\".");
+        MessageShowReady();
+        return true;
+    }
+    return false;
+}
+
 void ReportFolderActionFailed() {
     S.MessageKey = QStringLiteral("MessageSingleActionError");
     MessageShowWork();
@@ -103,6 +116,32 @@ bool IsInSystemTree(const QString& folder) {
     if (S.WinDirLen == 0 || S.WinDirUpper.isEmpty())
         return false;
     return WithTrailingSlash(folder).startsWith(S.WinDirUpper);
+}
+
+bool FolderListsTakeDrive(DriveListBox& drives, DirListBox& dirs, QString& driveObject,
+                          QString& driveLetter) {
+    const QString previous = driveObject;
+    try {
+        dirs.SetPath(drives.Drive());
+        GetPathDrive(dirs.Path(), driveObject, driveLetter);
+        return true;
+    } catch (const PlatformError&) {
+        try {
+            drives.SetDrive(previous);
+        } catch (const PlatformError&) {
+        }
+        S.MessageKey = QStringLiteral("MessageDriveNotReady");
+        MessageShowWork();
+        return false;
+    }
+}
+
+void ReportSystemFolderRefused() {
+    if (!S.SystemFolderRefused)
+        return;
+    S.SystemFolderRefused = false;
+    S.MessageKey = QStringLiteral("MessageBypassingSystemRigidity");
+    MessageShowWork();
 }
 
 void ControlFormsSetWorkPath() {
@@ -258,10 +297,8 @@ void ControlFormsRenameFolder() {
         return;
     if (S.MadeFolderCount < 1 || S.MadeFolders.size() <= S.MadeFolderCount)
         return;
-    if (!ValidFolderName(name)) {
-        RefuseFolderName();
+    if (RenameNameRefused(name))
         return;
-    }
     const QString from = S.MadeFolders.at(S.MadeFolderCount);
     const QString to = WithTrailingSlash(S.MadeFolders.at(S.MadeFolderCount - 1)) + name;
     if (to == from)

@@ -6,6 +6,9 @@
 
 namespace qv {
 
+class DirListBox;
+class DriveListBox;
+
 void GetWindowsDir();
 // The drive (mount point) of a path and its name as shown to the user.
 void GetPathDrive(const QString& path, QString& drive, QString& letter);
@@ -16,6 +19,12 @@ QString DriveTypeText(int type);
 // True when the folder (with or without its trailing "/") is the system folder or lies below it.
 // An empty system folder protects nothing.
 bool IsInSystemTree(const QString& folder);
+
+// A drive chosen in a drive list: the folder list goes to it and the drive fields follow. A drive that
+// is not ready puts the drive list back on the previous drive and says so; false then.
+bool FolderListsTakeDrive(DriveListBox& drives, DirListBox& dirs, QString& driveObject, QString& driveLetter);
+// After a refused move into the system folder: clears the flag and tells the user why.
+void ReportSystemFolderRefused();
 
 void ControlFormsSetWorkPath();
 void ControlFormsWorkDirChange();

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
+#include <initializer_list>
 
 #include "core/message.h"
 #include "core/state.h"
@@ -90,7 +92,37 @@ void FrmMessage::Design() {
         auto* filter = new EscapeFilter(this);
         filter->setParent(w);
         w->installEventFilter(filter);
+        // Also ahead of the controls: the name box's key rule would swallow Escape as a character.
+        for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(filter);
     }
+}
+
+void FrmMessage::FitMessage() {
+    QWidget* label = LabelMessage ? LabelMessage->Widget() : nullptr;
+    if (!label)
+        return;
+    // A box wider than this reads badly; beyond it the box only grows taller.
+    constexpr int kWidestLabel = 560;
+    int width = LabelMessage->Width();
+    int need = label->heightForWidth(width);
+    if (need > LabelMessage->Height() && width < kWidestLabel) {
+        width = kWidestLabel;
+        need = label->heightForWidth(width);
+    }
+    const int widen = width - LabelMessage->Width();
+    const int grow = std::max(0, need - LabelMessage->Height());
+    if (widen == 0 && grow == 0)
+        return;
+    LabelMessage->SetWidth(width);
+    LabelMessage->SetHeight(LabelMessage->Height() + grow);
+    LabelHead->SetWidth(LabelHead->Width() + widen);
+    TextInput0->SetWidth(TextInput0->Width() + widen);
+    for (Control* c : std::initializer_list<Control*>{CheckDoNotShow, PictureMessage})
+        c->SetTop(c->Top() + grow);
+    // The buttons keep to the lower right corner.
+    for (Control* c : std::initializer_list<Control*>{CommandOK, CommandCancel, LabelOK, LabelCancel})
+        c->Move(c->Left() + widen, c->Top() + grow, c->Width(), c->Height());
+    Move(Left(), Top(), Width() + widen, Height() + grow);
 }
 
 void FrmMessage::Dropped() {

@@ -26,6 +26,9 @@ class FrmMessage : public Form {
     void CommandOK_Click();
     void CommandCancel_Click();
 
+    // Grows the box (wider first, then taller) until LabelMessage shows its whole text.
+    void FitMessage();
+
   protected:
     void Design() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;

@@ -424,6 +424,7 @@ void MessageShow(QString& head, QString& text, QString& buttons, QString& input)
     f.LabelOK->SetCaption(QString());
     f.LabelHead->SetCaption(headText);
     f.LabelMessage->SetCaption(bodyText);
+    f.FitMessage();
 
     QString okFace = QStringLiteral("OK"), cancelFace = QStringLiteral("Cancel");
     if (buttonMode == QLatin1String("OK")) {

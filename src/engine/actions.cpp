@@ -5,6 +5,7 @@
 #include "core/message.h"
 #include "core/state.h"
 #include "engine/conflicts.h"
+#include "engine/dispatch.h"
 #include "engine/selection.h"
 #include "engine/views.h"
 #include "panels/panels.h"
@@ -121,23 +122,14 @@ void ActionAStartDo() {
         S.ComboUndoOldName.clear();
         S.ComboUndoNewName.clear();
         S.ComboUndoAttr.clear();
-        if (action == QStringLiteral("Rename")) {
-            ActionDoRename();
-        } else if (action == QStringLiteral("Rename And Copy")) {
-            ActionDoRenCopy();
-        } else if (action == QStringLiteral("Copy And Rename")) {
-            ActionDoCpyRename();
-        } else if (action == QStringLiteral("Move And Rename")) {
-            ActionDoMovRename();
-        } else if (action == QStringLiteral("Move")) {
-            ActionDoMove();
-        } else if (action == QStringLiteral("Copy")) {
-            ActionDoCopy();
-        } else if (action == QStringLiteral("Delete")) {
-            ActionDoDelete();
-        } else if (action == QStringLiteral("Set Attribute")) {
-            ActionDoAttribute();
-        }
+        RunRoute(action, {{"Rename", ActionDoRename},
+                          {"Rename And Copy", ActionDoRenCopy},
+                          {"Copy And Rename", ActionDoCpyRename},
+                          {"Move And Rename", ActionDoMovRename},
+                          {"Move", ActionDoMove},
+                          {"Copy", ActionDoCopy},
+                          {"Delete", ActionDoDelete},
+                          {"Set Attribute", ActionDoAttribute}});
     });
     S.JobBusy = false;
     S.HasSelection = 0;
@@ -166,22 +158,14 @@ void ActionAStartUndo() {
             S.MessageKey = QStringLiteral("MessageUndoResetsFile");
             MessageShowWork();
         }
-        const QString& action = S.TextUndoAction;
-        if (action == QStringLiteral("Rename")) {
-            ActionUndoRename();
-        } else if (action == QStringLiteral("Rename And Copy")) {
-            ActionUndoRenCopy();
-        } else if (action == QStringLiteral("Copy And Rename")) {
-            ActionUndoCpyRename();
-        } else if (action == QStringLiteral("Move And Rename")) {
-            ActionUndoMovRename();
-        } else if (action == QStringLiteral("Move")) {
-            ActionUndoMove();
-        } else if (action == QStringLiteral("Copy")) {
-            ActionUndoCopy();
-        } else if (action == QStringLiteral("Set Attribute")) {
-            ActionUndoAttribute();
-        }
+        // "Delete" has no undo.
+        RunRoute(S.TextUndoAction, {{"Rename", ActionUndoRename},
+                                    {"Rename And Copy", ActionUndoRenCopy},
+                                    {"Copy And Rename", ActionUndoCpyRename},
+                                    {"Move And Rename", ActionUndoMovRename},
+                                    {"Move", ActionUndoMove},
+                                    {"Copy", ActionUndoCopy},
+                                    {"Set Attribute", ActionUndoAttribute}});
     });
     S.JobBusy = false;
     Trapped("ActionAStartUndo", [] { engineview::RefreshFileLists(); });
@@ -205,11 +189,24 @@ void ActionDoRenCopy() {
     const QString d = S.DestPath;
     EachExistingRow("ActionDoRenCopy", [&](int i, const QString& old) {
         const QString neu = CheckedName(engineview::PreviewEntry(i));
+        FileSystem& fs = fileSystem();
         JournalRow(old, neu);
-        if (neu != old) {
-            fileSystem().Rename(w + old, w + neu);
+        const bool renamed = neu != old;
+        if (renamed) {
+            fs.Rename(w + old, w + neu);
         }
-        fileSystem().CopyFile(w + neu, d + neu);
+        try {
+            fs.CopyFile(w + neu, d + neu);
+        } catch (const PlatformError&) {
+            // The row's undo would delete the destination file, which this row never wrote: the row
+            // is taken back whole, journal first so that a failing take-back deletes nothing later.
+            S.ComboUndoOldName.removeLast();
+            S.ComboUndoNewName.removeLast();
+            if (renamed) {
+                fs.Rename(w + neu, w + old);
+            }
+            throw;
+        }
     });
 }
 

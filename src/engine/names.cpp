@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/state.h"
+#include "engine/dispatch.h"
 #include "engine/selection.h"
 
 namespace qv {
@@ -305,15 +306,9 @@ class LetterRun {
 };
 
 void RunSlot(const QString& slot) {
-    if (slot == QStringLiteral("Insert")) {
-        ApplyInsert();
-    } else if (slot == QStringLiteral("Replace")) {
-        ApplyReplace();
-    } else if (slot == QStringLiteral("Remove")) {
-        ApplyRemove();
-    } else if (slot == QStringLiteral("Auto")) {
-        ApplyAuto();
-    }
+    RunRoute(
+        slot,
+        {{"Insert", ApplyInsert}, {"Replace", ApplyReplace}, {"Remove", ApplyRemove}, {"Auto", ApplyAuto}});
 }
 
 QString ConvertCase(const QString& s, bool upper) {
@@ -362,85 +357,49 @@ void ApplyPriority3() {
 }
 
 void ApplyInsert() {
-    const QString& t = S.InsertType;
-    if (t == QStringLiteral("InsertAfterNumChars")) {
-        ApplyInsertAfterNumChars();
-    } else if (t == QStringLiteral("InsertBeforeNumChars")) {
-        ApplyInsertBeforeNumChars();
-    } else if (t == QStringLiteral("InsertAfterAString")) {
-        ApplyInsertAfterAString();
-    } else if (t == QStringLiteral("InsertBeforeAString")) {
-        ApplyInsertBeforeAString();
-    }
+    RunRoute(S.InsertType, {{"InsertAfterNumChars", ApplyInsertAfterNumChars},
+                            {"InsertBeforeNumChars", ApplyInsertBeforeNumChars},
+                            {"InsertAfterAString", ApplyInsertAfterAString},
+                            {"InsertBeforeAString", ApplyInsertBeforeAString}});
 }
 
 void ApplyReplace() {
-    const QString& t = S.ReplaceType;
-    if (t == QStringLiteral("ReplaceFileName")) {
-        ApplyReplaceFileName();
-    } else if (t == QStringLiteral("ReplaceAString")) {
-        ApplyReplaceAString();
-    } else if (t == QStringLiteral("ReplaceAfterNumChars")) {
-        ApplyReplaceAfterNumChars();
-    } else if (t == QStringLiteral("ReplaceBeforeNumChars")) {
-        ApplyReplaceBeforeNumChars();
-    } else if (t == QStringLiteral("ReplaceAfterAString")) {
-        ApplyReplaceAfterAString();
-    } else if (t == QStringLiteral("ReplaceBeforeAString")) {
-        ApplyReplaceBeforeAString();
-    } else if (t == QStringLiteral("ReplaceCharAfterNumChars")) {
-        ApplyReplaceCharAfterNumChars();
-    } else if (t == QStringLiteral("ReplaceCharBeforeNumChars")) {
-        ApplyReplaceCharBeforeNumChars();
-    } else if (t == QStringLiteral("ReplaceCharAfterAString")) {
-        ApplyReplaceCharAfterAString();
-    } else if (t == QStringLiteral("ReplaceCharBeforeAString")) {
-        ApplyReplaceCharBeforeAString();
-    }
+    RunRoute(S.ReplaceType, {{"ReplaceFileName", ApplyReplaceFileName},
+                             {"ReplaceAString", ApplyReplaceAString},
+                             {"ReplaceAfterNumChars", ApplyReplaceAfterNumChars},
+                             {"ReplaceBeforeNumChars", ApplyReplaceBeforeNumChars},
+                             {"ReplaceAfterAString", ApplyReplaceAfterAString},
+                             {"ReplaceBeforeAString", ApplyReplaceBeforeAString},
+                             {"ReplaceCharAfterNumChars", ApplyReplaceCharAfterNumChars},
+                             {"ReplaceCharBeforeNumChars", ApplyReplaceCharBeforeNumChars},
+                             {"ReplaceCharAfterAString", ApplyReplaceCharAfterAString},
+                             {"ReplaceCharBeforeAString", ApplyReplaceCharBeforeAString}});
 }
 
 void ApplyRemove() {
-    const QString& t = S.RemoveType;
-    if (t == QStringLiteral("RemoveAString")) {
-        ApplyRemoveAString();
-    } else if (t == QStringLiteral("RemoveAfterNumChars")) {
-        ApplyRemoveAfterNumChars();
-    } else if (t == QStringLiteral("RemoveBeforeNumChars")) {
-        ApplyRemoveBeforeNumChars();
-    } else if (t == QStringLiteral("RemoveAfterAString")) {
-        ApplyRemoveAfterAString();
-    } else if (t == QStringLiteral("RemoveBeforeAString")) {
-        ApplyRemoveBeforeAString();
-    } else if (t == QStringLiteral("RemoveCharAfterNumChars")) {
-        ApplyRemoveCharAfterNumChars();
-    } else if (t == QStringLiteral("RemoveCharBeforeNumChars")) {
-        ApplyRemoveCharBeforeNumChars();
-    } else if (t == QStringLiteral("RemoveCharAfterAString")) {
-        ApplyRemoveCharAfterAString();
-    } else if (t == QStringLiteral("RemoveCharBeforeAString")) {
-        ApplyRemoveCharBeforeAString();
-    }
+    RunRoute(S.RemoveType, {{"RemoveAString", ApplyRemoveAString},
+                            {"RemoveAfterNumChars", ApplyRemoveAfterNumChars},
+                            {"RemoveBeforeNumChars", ApplyRemoveBeforeNumChars},
+                            {"RemoveAfterAString", ApplyRemoveAfterAString},
+                            {"RemoveBeforeAString", ApplyRemoveBeforeAString},
+                            {"RemoveCharAfterNumChars", ApplyRemoveCharAfterNumChars},
+                            {"RemoveCharBeforeNumChars", ApplyRemoveCharBeforeNumChars},
+                            {"RemoveCharAfterAString", ApplyRemoveCharAfterAString},
+                            {"RemoveCharBeforeAString", ApplyRemoveCharBeforeAString}});
 }
 
 void ApplyAuto() {
-    const QString& place = S.RenAutoPlace;
     if (S.RenAutoKind == QStringLiteral("Number")) {
-        if (place == QStringLiteral("AutoAfterNumChars")) {
-            ApplyAutoNumberAfterNumChars();
-        } else if (place == QStringLiteral("AutoBeforeNumChars")) {
-            ApplyAutoNumberBeforeNumChars();
-        } else if (place == QStringLiteral("AutoAfterAString")) {
-            ApplyAutoNumberAfterAString();
-        } else if (place == QStringLiteral("AutoBeforeAString")) {
-            ApplyAutoNumberBeforeAString();
-        }
+        RunRoute(S.RenAutoPlace, {{"AutoAfterNumChars", ApplyAutoNumberAfterNumChars},
+                                  {"AutoBeforeNumChars", ApplyAutoNumberBeforeNumChars},
+                                  {"AutoAfterAString", ApplyAutoNumberAfterAString},
+                                  {"AutoBeforeAString", ApplyAutoNumberBeforeAString}});
         return;
     }
-    if (place == QStringLiteral("AutoAfterNumChars") || place == QStringLiteral("AutoBeforeNumChars")) {
-        ApplyAutoLetterNumChars();
-    } else if (place == QStringLiteral("AutoAfterAString") || place == QStringLiteral("AutoBeforeAString")) {
-        ApplyAutoLetterAString();
-    }
+    RunRoute(S.RenAutoPlace, {{"AutoAfterNumChars", ApplyAutoLetterNumChars},
+                              {"AutoBeforeNumChars", ApplyAutoLetterNumChars},
+                              {"AutoAfterAString", ApplyAutoLetterAString},
+                              {"AutoBeforeAString", ApplyAutoLetterAString}});
 }
 
 void ApplyChangeCase() {

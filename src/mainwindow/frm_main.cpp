@@ -175,28 +175,13 @@ void FrmMain::Dir1_Change() {
     ControlFormsWorkDirChange();
     if (S.StartUpInProgress)
         return;
-    if (S.SystemFolderRefused) {
-        S.SystemFolderRefused = false;
-        S.MessageKey = QStringLiteral("MessageBypassingSystemRigidity");
-        MessageShowWork();
-    }
+    ReportSystemFolderRefused();
     S.SetButKey = QStringLiteral("setButGlobal");
     SetButtons();
 }
 
 void FrmMain::Drive1_Change() {
-    const QString previous = S.WorkDriveObject;
-    try {
-        Dir1->SetPath(Drive1->Drive());
-        GetPathDrive(Dir1->Path(), S.WorkDriveObject, S.WorkDriveLetter);
-    } catch (const PlatformError&) {
-        try {
-            Drive1->SetDrive(previous);
-        } catch (const PlatformError&) {
-        }
-        S.MessageKey = QStringLiteral("MessageDriveNotReady");
-        MessageShowWork();
-    }
+    FolderListsTakeDrive(*Drive1, *Dir1, S.WorkDriveObject, S.WorkDriveLetter);
 }
 
 void FrmMain::File1_Click() {

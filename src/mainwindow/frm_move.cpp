@@ -107,29 +107,19 @@ void FrmMove::Dir1_Change() {
         TextActionMovePath->SetBorderStyle(away ? 1 : 0);
         CommandActionMoveOK->SetEnabled(away);
     }
-    if (S.SystemFolderRefused) {
-        S.SystemFolderRefused = false;
-        S.MessageKey = QStringLiteral("MessageBypassingSystemRigidity");
-        MessageShowWork();
-    }
+    ReportSystemFolderRefused();
 }
 
 void FrmMove::Drive1_Change() {
-    const QString previous = S.MoveDriveObject;
+    if (!FolderListsTakeDrive(*Drive1, *Dir1, S.MoveDriveObject, S.MoveDriveLetter))
+        return;
     try {
-        Dir1->SetPath(Drive1->Drive());
-        GetPathDrive(Dir1->Path(), S.MoveDriveObject, S.MoveDriveLetter);
         S.MoveFreeKB = BytesToKB(fileSystem().AvailableSpace(S.MoveDriveObject));
-        S.MoveSpaceCaption = SpaceCaption(S.MoveDriveLetter, S.MoveFreeKB);
-        LabelMoveSpaceFree->SetCaption(S.MoveSpaceCaption);
     } catch (const PlatformError&) {
-        try {
-            Drive1->SetDrive(previous);
-        } catch (const PlatformError&) {
-        }
-        S.MessageKey = QStringLiteral("MessageDriveNotReady");
-        MessageShowWork();
+        S.MoveFreeKB = 0;
     }
+    S.MoveSpaceCaption = SpaceCaption(S.MoveDriveLetter, S.MoveFreeKB);
+    LabelMoveSpaceFree->SetCaption(S.MoveSpaceCaption);
 }
 
 FrmMove& frmMove() {

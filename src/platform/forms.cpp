@@ -388,6 +388,24 @@ void Form::endModalLoop() {
         modalLoop_->quit();
 }
 
+namespace {
+
+// The window a modal box blocks: the active one, or, when the program is not in the foreground,
+// the newest form whose window is on show.
+QWidget* modalOwner(const QWidget* box) {
+    if (QWidget* active = QApplication::activeWindow(); active && active != box)
+        return active;
+    const auto& forms = registry();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        QWidget* w = (*it)->Window();
+        if (w && w != box && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
 void Form::ShowModal() {
     Load();
     if (!window_)
@@ -396,7 +414,7 @@ void Form::ShowModal() {
         window_->hide();
     window_->setWindowModality(Qt::ApplicationModal);
     // Owned by the window it blocks, so that a window manager keeps it on top of that window.
-    if (QWidget* owner = QApplication::activeWindow(); owner && owner != window_) {
+    if (QWidget* owner = modalOwner(window_)) {
         window_->winId();
         if (window_->windowHandle() && owner->windowHandle())
             window_->windowHandle()->setTransientParent(owner->windowHandle());

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 
 #include "platform/services.h"
@@ -51,7 +52,20 @@ QString socketPathFor(const QString& programName) {
 
 class LocalSocketSingleInstance : public SingleInstance {
   public:
+    // A guard that cannot be set up (no private folder, a socket path too long, a lock never
+    // released) must not keep the program from starting: it runs unguarded and says why.
     bool Acquire(const QString& programName) override {
+        try {
+            return acquire(programName);
+        } catch (const PlatformError& e) {
+            std::fprintf(stderr, "%s: running without the single-instance guard: %s\n",
+                         qPrintable(programName), e.what());
+            return true;
+        }
+    }
+
+  private:
+    bool acquire(const QString& programName) {
         const QString path = socketPathFor(programName);
         if (server_ && server_->isListening() && server_->fullServerName() == path)
             return true;
@@ -77,7 +91,6 @@ class LocalSocketSingleInstance : public SingleInstance {
         return true;
     }
 
-  private:
     static bool askRunningCopyToRaise(const QString& path) {
         QLocalSocket socket;
         socket.connectToServer(path);

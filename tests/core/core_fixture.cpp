@@ -13,40 +13,30 @@
 
 namespace qv::test {
 
-BoxScript::BoxScript() {
-    SetModalResponder([this](Form& form) {
-        auto* box = dynamic_cast<FrmMessage*>(&form);
-        if (!box) {
-            otherForms.push_back(form.Name());
-            ADD_FAILURE() << "unexpected modal form " << form.Name().toStdString();
-            form.Hide();
-            return;
-        }
-        BoxSeen s;
-        s.caption = box->Caption();
-        s.head = box->LabelHead->Caption();
-        s.text = box->LabelMessage->Caption();
-        s.okFace = box->LabelOK->Caption();
-        s.cancelFace = box->LabelCancel->Caption();
-        s.okEnabled = box->CommandOK->Enabled();
-        s.cancelEnabled = box->CommandCancel->Enabled();
-        s.inputVisible = box->TextInput0->Visible();
-        s.checkVisible = box->CheckDoNotShow->Visible();
-        seen_.push_back(s);
-        if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected message box: " << s.text.left(60).toStdString();
-            box->Unload();
-            return;
-        }
-        Answer a = std::move(answers_.front());
-        answers_.pop_front();
-        a(*box);
-    });
+void PressOK(FrmMessage& f) {
+    f.CommandOK->UserClicks();
 }
 
-BoxScript::~BoxScript() {
-    SetModalResponder({});
-    EXPECT_TRUE(answers_.empty()) << answers_.size() << " expected message box(es) never came";
+void PressCancel(FrmMessage& f) {
+    f.CommandCancel->UserClicks();
+}
+
+std::function<void(Form&)> Box(std::vector<BoxSeen>& seen, BoxAnswer answer) {
+    return [&seen, answer = std::move(answer)](Form& form) {
+        auto& box = static_cast<FrmMessage&>(form);  // the script has checked the form's name
+        BoxSeen s;
+        s.caption = box.Caption();
+        s.head = box.LabelHead->Caption();
+        s.text = box.LabelMessage->Caption();
+        s.okFace = box.LabelOK->Caption();
+        s.cancelFace = box.LabelCancel->Caption();
+        s.okEnabled = box.CommandOK->Enabled();
+        s.cancelEnabled = box.CommandCancel->Enabled();
+        s.inputVisible = box.TextInput0->Visible();
+        s.checkVisible = box.CheckDoNotShow->Visible();
+        seen.push_back(s);
+        answer(box);
+    };
 }
 
 void UnloadAllForms() {

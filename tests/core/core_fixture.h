@@ -1,17 +1,18 @@
 // Shared set-up of the program-core tests: fake services, a fresh program state, every form
-// unloaded afterwards, and a script of answers for the message box.
+// unloaded afterwards, and answers for the message box that note what it showed.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <QTemporaryDir>
-#include <deque>
 #include <functional>
+#include <vector>
 
 #include "core/frm_message.h"
 #include "platform/forms.h"
 #include "support/fake_services.h"
+#include "support/harness.h"
 
 namespace qv::test {
 
@@ -21,27 +22,15 @@ struct BoxSeen {
     bool okEnabled = false, cancelEnabled = false, inputVisible = false, checkVisible = false;
 };
 
-// Answers the message boxes in order; a box nobody expected fails the test.
-class BoxScript {
-  public:
-    using Answer = std::function<void(FrmMessage&)>;
-    BoxScript();
-    ~BoxScript();
-    BoxScript& then(Answer a) {
-        answers_.push_back(std::move(a));
-        return *this;
-    }
-    const std::vector<BoxSeen>& seen() const { return seen_; }
-    // Answers also any other modal form: the test says which form it expects.
-    std::vector<QString> otherForms;
+inline const QString kMessageBox = QStringLiteral("frmMessage");
 
-    static void PressOK(FrmMessage& f) { f.CommandOK->UserClicks(); }
-    static void PressCancel(FrmMessage& f) { f.CommandCancel->UserClicks(); }
+// A user's answer to the message box.
+using BoxAnswer = std::function<void(FrmMessage&)>;
+void PressOK(FrmMessage& f);
+void PressCancel(FrmMessage& f);
 
-  private:
-    std::deque<Answer> answers_;
-    std::vector<BoxSeen> seen_;
-};
+// An answer for ModalScript::expect(kMessageBox, ...) that first notes what the box shows.
+std::function<void(Form&)> Box(std::vector<BoxSeen>& seen, BoxAnswer answer);
 
 class CoreTest : public ::testing::Test {
   protected:

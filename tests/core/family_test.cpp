@@ -117,10 +117,11 @@ TEST_F(FamilyTest, MovedProgramRewritesItsFolder) {
     ResetState();
     S.ProgName = QStringLiteral("Quorvan");
     S.StartFolder = Folder("nowhere");
-    BoxScript script;
-    script.then(BoxScript::PressOK);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK));
     EXPECT_THROW(OnRestGetFamily(), ProgramEnded);
-    EXPECT_TRUE(script.seen()[0].text.startsWith("Did you rename quorvan or renamed"));
+    EXPECT_TRUE(seen[0].text.startsWith("Did you rename quorvan or renamed"));
 }
 
 TEST_F(FamilyTest, UnknownMarkerCodeReadsSlotZeroOnly) {

@@ -68,14 +68,15 @@ TEST_F(FoldersTest, HistoryPushesRevisitsAndBackThenNew) {
 
 TEST_F(FoldersTest, SystemTreeIsRefusedWithoutPermission) {
     Go("a");
-    BoxScript script;
-    script.then(BoxScript::PressOK).then(BoxScript::PressOK);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK)).expect(kMessageBox, Box(seen, PressOK));
     Go("sys");
     EXPECT_EQ(Here(), Dir("a"));
     Go("sys/sub");  // below it too
     EXPECT_EQ(Here(), Dir("a"));
-    ASSERT_EQ(script.seen().size(), 2u);
-    EXPECT_TRUE(script.seen()[1].text.startsWith("Working in System folder is not allowed."));
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[1].text.startsWith("Working in System folder is not allowed."));
     EXPECT_EQ(S.FolderHistory.size(), 2);
     EXPECT_EQ(S.FolderHistoryPos, 1);
     EXPECT_FALSE(S.SystemFolderRefused);
@@ -151,15 +152,17 @@ TEST_F(FoldersTest, MadeFoldersCreateRenameDelete) {
     ASSERT_EQ(S.DestPath, Dir("b") + "/");
     WriteFile(Dir("b/taken"), "a file");
     {
-        BoxScript script;
-        script.then(BoxScript::PressOK);
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, PressOK));
         ControlFormsCreateFolder(S.DestPath, "taken");
-        EXPECT_TRUE(script.seen()[0].text.startsWith("Here you already have a Folder with same name."));
+        EXPECT_TRUE(seen[0].text.startsWith("Here you already have a Folder with same name."));
         EXPECT_EQ(S.MadeFolderCount, 0);
     }
     {
-        BoxScript script;
-        script.then(BoxScript::PressOK);
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, PressOK));
         ControlFormsCreateFolder(S.DestPath, "../up");
         EXPECT_FALSE(QDir(Dir("up")).exists());
         EXPECT_EQ(S.MadeFolderCount, 0);
@@ -173,28 +176,41 @@ TEST_F(FoldersTest, MadeFoldersCreateRenameDelete) {
     // Renaming onto an existing name, or to a path, is refused; nothing changes.
     QDir().mkpath(Dir("b/n1/other"));
     {
-        BoxScript script;
-        script.then(BoxScript::PressOK).then(BoxScript::PressOK);
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        for (int i = 0; i < 4; ++i) script.expect(kMessageBox, Box(seen, PressOK));
         frmMove().TextActionMoveNewName->SetText("other");
         ControlFormsRenameFolder();
-        frmMove().TextActionMoveNewName->SetText("x/y");
-        ControlFormsRenameFolder();
-        EXPECT_EQ(script.seen().size(), 2u);
+        for (const char* name : {"x/y", "..", "."}) {
+            frmMove().TextActionMoveNewName->SetText(name);
+            ControlFormsRenameFolder();
+        }
+        ASSERT_EQ(seen.size(), 4u);
+        EXPECT_TRUE(seen[0].text.startsWith("Here you already have a Folder with same name."));
+        EXPECT_EQ(seen[3].text, "A Folder name can not include \"/\" and can not be \".\" or \"..\".");
+        EXPECT_TRUE(QDir(Dir("b/n1/other")).exists());
     }
     EXPECT_TRUE(QDir(Dir("b/n1/n2")).exists());
     EXPECT_EQ(S.MadeFolders.last(), Dir("b/n1/n2"));
+    // Any other name goes, spaces and dots included, inside the same parent.
+    frmMove().TextActionMoveNewName->SetText("my n2.old");
+    ControlFormsRenameFolder();
+    EXPECT_TRUE(QDir(Dir("b/n1/my n2.old")).exists());
+    EXPECT_EQ(S.MadeFolders.last(), Dir("b/n1/my n2.old"));
     frmMove().TextActionMoveNewName->SetText("renamed");
     ControlFormsRenameFolder();
     EXPECT_TRUE(QDir(Dir("b/n1/renamed")).exists());
+    EXPECT_FALSE(QDir(Dir("b/n1/my n2.old")).exists());
     EXPECT_EQ(S.MadeFolders.last(), Dir("b/n1/renamed"));
 
     // A made folder that now holds a file is not deleted.
     WriteFile(Dir("b/n1/renamed/keep"), "data");
     {
-        BoxScript script;
-        script.then(BoxScript::PressOK);
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, PressOK));
         ControlFormsDeleteFolder();
-        EXPECT_EQ(script.seen().size(), 1u);
+        EXPECT_EQ(seen.size(), 1u);
     }
     EXPECT_TRUE(QFile::exists(Dir("b/n1/renamed/keep")));
     EXPECT_EQ(S.MadeFolderCount, 2);

@@ -1,6 +1,10 @@
 // The message box: builders, texts, button and input modes, reply words and the name box.
 #include "core/message.h"
 
+#include <QCoreApplication>
+#include <QImage>
+#include <QWidget>
+
 #include "core/state.h"
 #include "core_fixture.h"
 
@@ -10,8 +14,11 @@ namespace {
 using MessageBoxTest = CoreTest;
 
 TEST_F(MessageBoxTest, SystemBuilderHeadCaptionTextAndButtons) {
-    BoxScript script;
-    script.then(BoxScript::PressOK).then(BoxScript::PressOK).then(BoxScript::PressOK);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK));
 
     S.MessageKey = QStringLiteral("MessageSmallScreen");
     MessageShowSystem();
@@ -22,8 +29,8 @@ TEST_F(MessageBoxTest, SystemBuilderHeadCaptionTextAndButtons) {
     S.MessageKey = QStringLiteral("MessageRunHelpSiteError");
     MessageShowSystem();
 
-    ASSERT_EQ(script.seen().size(), 3u);
-    const BoxSeen& a = script.seen()[0];
+    ASSERT_EQ(seen.size(), 3u);
+    const BoxSeen& a = seen[0];
     EXPECT_EQ(a.caption, "Zantipo");
     EXPECT_EQ(a.head, "Amblet");
     EXPECT_EQ(
@@ -37,13 +44,13 @@ TEST_F(MessageBoxTest, SystemBuilderHeadCaptionTextAndButtons) {
     EXPECT_FALSE(a.inputVisible);
     EXPECT_FALSE(a.checkVisible);
 
-    EXPECT_EQ(script.seen()[1].caption, "Zantipo");
-    EXPECT_EQ(script.seen()[1].head, "Amblet");
-    EXPECT_EQ(script.seen()[1].text, "Could not run the Program.");
+    EXPECT_EQ(seen[1].caption, "Zantipo");
+    EXPECT_EQ(seen[1].head, "Amblet");
+    EXPECT_EQ(seen[1].text, "Could not run the Program.");
 
-    EXPECT_EQ(script.seen()[2].caption, "Message For - Mira");
-    EXPECT_EQ(script.seen()[2].head, "Mira");
-    EXPECT_EQ(script.seen()[2].text,
+    EXPECT_EQ(seen[2].caption, "Message For - Mira");
+    EXPECT_EQ(seen[2].head, "Mira");
+    EXPECT_EQ(seen[2].text,
               "Could not run the Web Browser to take you to the site https://quorvan.example.org/.");
     // Every request field is empty once the box is answered.
     EXPECT_TRUE(S.MessageKey.isEmpty());
@@ -54,13 +61,14 @@ TEST_F(MessageBoxTest, SystemBuilderHeadCaptionTextAndButtons) {
 }
 
 TEST_F(MessageBoxTest, ProgramFileNamesAreThisPlatformsOnes) {
-    BoxScript script;
-    script.then(BoxScript::PressOK);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK));
     S.ProgName = QStringLiteral("Quorvan");
     S.MessageKey = QStringLiteral("MessageProgInSystem");
     MessageShowSystem();
-    ASSERT_EQ(script.seen().size(), 1u);
-    EXPECT_EQ(script.seen()[0].text,
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text,
               "The Program will not run from inside System Folder. Please do the followings :\r\n\r\n"
               "1. Press OK to exit the Program.\r\n2. Copy quorvan to a different Folder outside System "
               "Folder.\r\n3. Delete quorvan from within System Folder.\r\n4. Run quorvan that you copied on "
@@ -68,63 +76,65 @@ TEST_F(MessageBoxTest, ProgramFileNamesAreThisPlatformsOnes) {
 }
 
 TEST_F(MessageBoxTest, UnknownKeysPerBuilder) {
-    BoxScript script;
-    script.then(BoxScript::PressOK).then(BoxScript::PressOK);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK)).expect(kMessageBox, Box(seen, PressOK));
 
     S.MessageKey = QStringLiteral("MessageNoSuchThing");
     MessageShowSystem();  // a box with the head, OK and no text
-    ASSERT_EQ(script.seen().size(), 1u);
-    EXPECT_EQ(script.seen()[0].text, "");
-    EXPECT_EQ(script.seen()[0].head, "Amblet");
-    EXPECT_TRUE(script.seen()[0].okEnabled);
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "");
+    EXPECT_EQ(seen[0].head, "Amblet");
+    EXPECT_TRUE(seen[0].okEnabled);
 
     S.MessageKey = QStringLiteral("MessageNoSuchThing");
     S.MessageReadyText = QStringLiteral("caller's own words");
     MessageShowReady();  // the caller's text with OK
-    ASSERT_EQ(script.seen().size(), 2u);
-    EXPECT_EQ(script.seen()[1].text, "caller's own words");
-    EXPECT_FALSE(script.seen()[1].cancelEnabled);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text, "caller's own words");
+    EXPECT_FALSE(seen[1].cancelEnabled);
     EXPECT_TRUE(S.MessageReadyText.isEmpty());
 
     S.MessageKey = QStringLiteral("MessageNoSuchThing");
     MessageShowWork();  // nothing at all
-    EXPECT_EQ(script.seen().size(), 2u);
+    EXPECT_EQ(seen.size(), 2u);
     EXPECT_FALSE(frmMessage().Loaded());
 }
 
 TEST_F(MessageBoxTest, ReadyBuilderExtraLinesAndModes) {
-    BoxScript script;
-    script.then(BoxScript::PressOK)
-        .then(BoxScript::PressOK)
-        .then(BoxScript::PressOK)
-        .then(BoxScript::PressCancel);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressCancel));
 
     S.MessageKey = QStringLiteral("MessageReadyOnlyDigit");
     S.MessageReadyText = QStringLiteral("Skip box.");
     MessageShowReady();
-    EXPECT_EQ(script.seen()[0].text, "Only Digits 0 to 9 is allowed.\r\n\r\nSkip box.");
+    EXPECT_EQ(seen[0].text, "Only Digits 0 to 9 is allowed.\r\n\r\nSkip box.");
     EXPECT_TRUE(S.MessageReadyText.isEmpty());
 
     S.MessageKey = QStringLiteral("MessageReadyOnlyAlpha");
     S.MessageReadyText = QStringLiteral("Name.");
     MessageShowReady();
-    EXPECT_EQ(script.seen()[1].text, "Only Alphabets A to Z or a to z is allowed.\r\n\r\nName.");
+    EXPECT_EQ(seen[1].text, "Only Alphabets A to Z or a to z is allowed.\r\n\r\nName.");
 
     S.MessageKey = QStringLiteral("MessageReadyIncompleteRen");
     S.MessageReadyText = QStringLiteral("Incomplete.");
     MessageShowReady();
-    EXPECT_EQ(script.seen()[2].text, "Incomplete.");
-    EXPECT_EQ(script.seen()[2].okFace, "Yes");
-    EXPECT_EQ(script.seen()[2].cancelFace, "No");
+    EXPECT_EQ(seen[2].text, "Incomplete.");
+    EXPECT_EQ(seen[2].okFace, "Yes");
+    EXPECT_EQ(seen[2].cancelFace, "No");
     EXPECT_EQ(S.MessageReply, "CriteriaSetAgain");
     S.MessageReply.clear();
 
     S.MessageKey = QStringLiteral("MessageReadyFoundConflict");
     S.MessageReadyText = QStringLiteral("Conflicts.");
     MessageShowReady();
-    EXPECT_EQ(script.seen()[3].okFace, "OK");
-    EXPECT_TRUE(script.seen()[3].okEnabled);
-    EXPECT_TRUE(script.seen()[3].cancelEnabled);
+    EXPECT_EQ(seen[3].okFace, "OK");
+    EXPECT_TRUE(seen[3].okEnabled);
+    EXPECT_TRUE(seen[3].cancelEnabled);
     EXPECT_EQ(S.MessageReply, "ReplyResetConlict");
     EXPECT_TRUE(S.MessageReadyText.isEmpty());
 }
@@ -150,8 +160,9 @@ TEST_F(MessageBoxTest, ReplyWords) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.key) + (c.ok ? " OK" : " Cancel"));
-        BoxScript script;
-        script.then(c.ok ? BoxScript::Answer(BoxScript::PressOK) : BoxScript::Answer(BoxScript::PressCancel));
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, c.ok ? BoxAnswer(PressOK) : BoxAnswer(PressCancel)));
         S.MessageReply.clear();
         S.MessageKey = QLatin1String(c.key);
         if (c.ready)
@@ -164,18 +175,20 @@ TEST_F(MessageBoxTest, ReplyWords) {
 }
 
 TEST_F(MessageBoxTest, OldUndoQuestionKeepsTheTickOnBothAnswers) {
-    BoxScript script;
+    ModalScript script;
+    std::vector<BoxSeen> seen;
     script
-        .then([](FrmMessage& f) {
-            f.CheckDoNotShow->UserClicks();
-            BoxScript::PressCancel(f);
-        })
-        .then(BoxScript::PressOK);
+        .expect(kMessageBox, Box(seen,
+                                 [](FrmMessage& f) {
+                                     f.CheckDoNotShow->UserClicks();
+                                     PressCancel(f);
+                                 }))
+        .expect(kMessageBox, Box(seen, PressOK));
     S.UndoAvailable = true;
     S.MessageKey = QStringLiteral("MessageOldUndoExist");
     MessageShowWork();
-    EXPECT_TRUE(script.seen()[0].checkVisible);
-    EXPECT_EQ(script.seen()[0].okFace, "Yes");
+    EXPECT_TRUE(seen[0].checkVisible);
+    EXPECT_EQ(seen[0].okFace, "Yes");
     EXPECT_TRUE(S.SkipUndoWarning);  // No with the tick still makes it permanent
     EXPECT_TRUE(S.UndoAvailable);
 
@@ -186,12 +199,13 @@ TEST_F(MessageBoxTest, OldUndoQuestionKeepsTheTickOnBothAnswers) {
 }
 
 TEST_F(MessageBoxTest, BugReportEndsWithTheTag) {
-    BoxScript script;
-    script.then(BoxScript::PressOK);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK));
     S.MessageKey = QStringLiteral("Bug-Quorvan-OnRestCheckFamily");
     MessageShowBug();
     EXPECT_EQ(
-        script.seen()[0].text,
+        seen[0].text,
         "There was some error.\r\nIt will be helpful if you please report it to bugs@quorvan.example.org . "
         "Just include the following message in your email :\r\n\r\nBug-Quorvan-OnRestCheckFamily");
 }
@@ -199,53 +213,68 @@ TEST_F(MessageBoxTest, BugReportEndsWithTheTag) {
 TEST_F(MessageBoxTest, NameBoxKeyRulesTypedAndPasted) {
     S.ProgName = QStringLiteral("Quorvan");
     {
-        BoxScript script;
-        script.then([](FrmMessage& f) {
-            EXPECT_FALSE(f.CommandOK->Enabled());
-            f.TextInput0->UserTypes(QStringLiteral("Jo 3-e"));
-            EXPECT_EQ(f.TextInput0->Text(), "Joe");
-            EXPECT_TRUE(f.CommandOK->Enabled());
-            BoxScript::PressOK(f);
-        });
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, [](FrmMessage& f) {
+                          EXPECT_FALSE(f.CommandOK->Enabled());
+                          f.TextInput0->UserTypes(QStringLiteral("Jo 3-e"));
+                          EXPECT_EQ(f.TextInput0->Text(), "Joe");
+                          EXPECT_TRUE(f.CommandOK->Enabled());
+                          PressOK(f);
+                      }));
         S.MessageKey = QStringLiteral("MessageGetUserName");
         MessageShowSystem();
-        EXPECT_EQ(script.seen()[0].head, "Your Name Please");
-        EXPECT_TRUE(script.seen()[0].inputVisible);
-        EXPECT_TRUE(script.seen()[0].cancelEnabled);
-        EXPECT_TRUE(script.seen()[0].text.startsWith("Thank you for trying Quorvan.\r\n\r\n"));
+        EXPECT_EQ(seen[0].head, "Your Name Please");
+        EXPECT_TRUE(seen[0].inputVisible);
+        EXPECT_TRUE(seen[0].cancelEnabled);
+        EXPECT_TRUE(seen[0].text.startsWith("Thank you for trying Quorvan.\r\n\r\n"));
         EXPECT_EQ(S.UserName, "Joe");
         EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Joe");
     }
     {
         // A paste skips the key check; the rule still holds for what is stored.
-        BoxScript script;
-        script.then([](FrmMessage& f) {
-            f.TextInput0->UserPastes(QStringLiteral("Ann 42"));
-            BoxScript::PressOK(f);
-        });
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, [](FrmMessage& f) {
+                          f.TextInput0->UserPastes(QStringLiteral("Ann 42"));
+                          PressOK(f);
+                      }));
         S.MessageKey = QStringLiteral("MessageChangeUserName");
         MessageShowSystem();
-        EXPECT_EQ(script.seen()[0].head, "New Name Please");
+        EXPECT_EQ(seen[0].head, "New Name Please");
         EXPECT_EQ(S.UserName, "Ann");
         EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Ann");
     }
-    {
-        // Enter in an empty box is Cancel: "Amblet" stored and saved.
-        BoxScript script;
-        script.then([](FrmMessage& f) { f.TextInput0->UserTypes(QStringLiteral("\r")); });
+    // Enter in an empty box, the window's close command and Escape all answer Cancel: "Amblet" stored
+    // and saved.
+    for (BoxAnswer answer : {BoxAnswer([](FrmMessage& f) { f.TextInput0->UserTypes(QStringLiteral("\r")); }),
+                             BoxAnswer([](FrmMessage& f) { f.UserCloses(); }), BoxAnswer([](FrmMessage& f) {
+                                 f.TextInput0->UserTypes(QStringLiteral("Eve"));
+                                 key(*f.TextInput0, 27);
+                                 QCoreApplication::processEvents();
+                             })}) {
+        store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "");
+        S.UserName.clear();
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, answer));
         S.MessageKey = QStringLiteral("MessageGetUserName");
         MessageShowSystem();
         EXPECT_EQ(S.UserName, "Amblet");
         EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Amblet");
+        EXPECT_FALSE(frmMessage().Loaded());
     }
     {
         // Enter with a name is OK; a cancelled change keeps the old name.
-        BoxScript script;
-        script.then([](FrmMessage& f) { f.TextInput0->UserTypes(QStringLiteral("Bo\r")); })
-            .then([](FrmMessage& f) {
-                f.TextInput0->UserTypes(QStringLiteral("Zed"));
-                BoxScript::PressCancel(f);
-            });
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script
+            .expect(kMessageBox,
+                    Box(seen, [](FrmMessage& f) { f.TextInput0->UserTypes(QStringLiteral("Bo\r")); }))
+            .expect(kMessageBox, Box(seen, [](FrmMessage& f) {
+                        f.TextInput0->UserTypes(QStringLiteral("Zed"));
+                        PressCancel(f);
+                    }));
         S.MessageKey = QStringLiteral("MessageGetUserName");
         MessageShowSystem();
         EXPECT_EQ(S.UserName, "Bo");
@@ -258,39 +287,34 @@ TEST_F(MessageBoxTest, NameBoxKeyRulesTypedAndPasted) {
 TEST_F(MessageBoxTest, ClosingTheWindowAnswersTheBox) {
     {
         // Cancel offered: a close is Cancel.
-        BoxScript script;
-        script.then([](FrmMessage& f) { f.UserCloses(); });
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, [](FrmMessage& f) { f.UserCloses(); }));
         S.MessageKey = QStringLiteral("MessageReadyFoundConflict");
         MessageShowReady();
         EXPECT_EQ(S.MessageReply, "ReplyResetConlict");
         EXPECT_TRUE(S.MessageKey.isEmpty());
     }
     {
-        BoxScript script;
-        script.then([](FrmMessage& f) { f.UserCloses(); });
-        S.MessageKey = QStringLiteral("MessageGetUserName");
-        MessageShowSystem();
-        EXPECT_EQ(S.UserName, "Amblet");
-        EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Amblet");
-    }
-    {
         // Only OK offered: a close is OK.
-        BoxScript script;
-        script.then([](FrmMessage& f) { f.UserCloses(); });
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, [](FrmMessage& f) { f.UserCloses(); }));
         S.MessageReply.clear();
         S.MessageKey = QStringLiteral("MessageHelpShow");  // Yes/No: Cancel offered
         MessageShowWork();
         EXPECT_EQ(S.MessageReply, "");
         S.AutoLetterCapacity = 12;
-        script.then([](FrmMessage& f) { f.UserCloses(); });
+        script.expect(kMessageBox, Box(seen, [](FrmMessage& f) { f.UserCloses(); }));
         S.MessageKey = QStringLiteral("MessageAutoLetterImpossible");
         MessageShowWork();
         EXPECT_EQ(S.AutoLetterCapacity, 0);
     }
     {
         // The program cannot go on without its own path, however the box goes.
-        BoxScript script;
-        script.then([](FrmMessage& f) { f.UserCloses(); });
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, [](FrmMessage& f) { f.UserCloses(); }));
         S.ProgName = QStringLiteral("Quorvan");
         S.MessageKey = QStringLiteral("MessageMyPathNotFound");
         EXPECT_THROW(MessageShowSystem(), ProgramEnded);
@@ -299,25 +323,74 @@ TEST_F(MessageBoxTest, ClosingTheWindowAnswersTheBox) {
 }
 
 TEST_F(MessageBoxTest, WorkTextsInsertTheirValues) {
-    BoxScript script;
-    script.then(BoxScript::PressOK).then(BoxScript::PressOK).then(BoxScript::PressCancel);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressCancel));
     S.ActionName = QStringLiteral("Move");
     S.MessageKey = QStringLiteral("MessageSourceDestSame");
     MessageShowWork();
-    EXPECT_EQ(script.seen()[0].text,
+    EXPECT_EQ(seen[0].text,
               "You have selected to Move files.\r\n\r\nFor this action Source and Destination folder must be "
               "different. Please change your Destination folder by pressing Action | Set Destination.");
     S.MessageKey = QStringLiteral("MessageNewNameChars");
     MessageShowWork();
     EXPECT_EQ(
-        script.seen()[1].text,
+        seen[1].text,
         "For new name only the following characters can be used :\r\n\r\n1. Dollar sign : $\r\n2. Dash : "
         "-\r\n3. Underscore : _\r\n4. Digits : 0 to 9\r\n5. Alphabets");
     S.MessageKey = QStringLiteral("MessageMultiNameRenOK");
     MessageShowWork();
-    EXPECT_EQ(script.seen()[2].okFace, "Yes");
-    EXPECT_TRUE(script.seen()[2].text.endsWith("\r\n\r\nDo you want to set Auto option?"));
+    EXPECT_EQ(seen[2].okFace, "Yes");
+    EXPECT_TRUE(seen[2].text.endsWith("\r\n\r\nDo you want to set Auto option?"));
     EXPECT_EQ(S.MessageReply, "SetRenameABOKAgain");
+}
+
+TEST_F(MessageBoxTest, LongTextsAreShownWhole) {
+    S.ProgName = QStringLiteral("Quorvan");
+    struct Case {
+        const char* key;
+        void (*builder)();
+    };
+    for (const Case& c :
+         {Case{"MessageHelpShow", MessageShowWork}, Case{"MessageMyPathNotFound", MessageShowSystem},
+          Case{"MessageGetUserName", MessageShowSystem}}) {
+        SCOPED_TRACE(c.key);
+        ModalScript script;
+        script.expect(kMessageBox, [&](Form& form) {
+            auto& f = static_cast<FrmMessage&>(form);
+            QWidget* label = f.LabelMessage->Widget();
+            EXPECT_LE(label->heightForWidth(f.LabelMessage->Width()), f.LabelMessage->Height());
+            // Text, input box and buttons do not overlap, and all lie inside the window.
+            EXPECT_LE(f.LabelMessage->Top() + f.LabelMessage->Height(), f.CommandOK->Top());
+            EXPECT_LE(f.TextInput0->Top() + f.TextInput0->Height(), f.LabelMessage->Top());
+            EXPECT_LE(f.CommandCancel->Left() + f.CommandCancel->Width(), f.Window()->width());
+            EXPECT_LE(f.CommandOK->Top() + f.CommandOK->Height(), f.Window()->height());
+            const QString png = temp_.filePath(QString::fromLatin1(c.key) + ".png");
+            EXPECT_TRUE(grabToPng(f, png));
+            EXPECT_FALSE(isBlank(QImage(png)));
+            if (f.CommandCancel->Enabled())
+                PressCancel(f);
+            else
+                PressOK(f);
+        });
+        S.MessageKey = QString::fromLatin1(c.key);
+        if (S.MessageKey == QLatin1String("MessageMyPathNotFound")) {
+            EXPECT_THROW(c.builder(), ProgramEnded);
+        } else {
+            c.builder();
+        }
+    }
+    // A short text keeps the box at its designed size.
+    ModalScript script;
+    script.expect(kMessageBox, [](Form& form) {
+        EXPECT_EQ(form.Width(), 440);
+        EXPECT_EQ(form.Height(), 300);
+        PressOK(static_cast<FrmMessage&>(form));
+    });
+    S.MessageKey = QStringLiteral("MessageRunFamilyError");
+    MessageShowSystem();
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 
 #include "core/family.h"
 #include "core/state.h"
 #include "core_fixture.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_move.h"
 #include "panels/frm_but.h"
 
 namespace qv::test {
@@ -33,27 +35,39 @@ class StartupTest : public CoreTest {
 TEST_F(StartupTest, ScreenIsRefusedBeforeTheSystemFolder) {
     system_->systemFolder = temp_.path() + "/";  // the program lies below it
     system_->screenWidthTwips = 11499;
-    BoxScript script;
-    script.then(BoxScript::PressOK);
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK));
     EXPECT_THROW(Main(), ProgramEnded);
-    ASSERT_EQ(script.seen().size(), 1u);
-    EXPECT_TRUE(script.seen()[0].text.startsWith("To run the Program Screen Resolution"));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].text.startsWith("To run the Program Screen Resolution"));
     EXPECT_FALSE(frmMain().Loaded());
 }
 
 TEST_F(StartupTest, ScreenLimitsInTwips) {
+    // A named user with a settings file: an accepted start shows no box at all.
+    store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
+    WriteFile(prog_ + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
     for (auto [w, h, ok] :
          {std::tuple{11500, 8500, true}, std::tuple{11499, 8500, false}, std::tuple{11500, 8499, false}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        UnloadAllForms();
+        ResetState();
         system_->screenWidthTwips = w;
         system_->screenHeightTwips = h;
-        BoxScript script;
-        if (!ok)
-            script.then(BoxScript::PressOK);
+        system_->endCode.reset();
+        ModalScript script;
+        std::vector<BoxSeen> seen;
         if (ok) {
-            EXPECT_NO_THROW(CheckScreenSize());
+            EXPECT_NO_THROW(Main());
+            EXPECT_TRUE(frmMain().Visible());
+            EXPECT_FALSE(system_->endCode.has_value());
         } else {
-            EXPECT_THROW(CheckScreenSize(), ProgramEnded);
+            script.expect(kMessageBox, Box(seen, PressOK));
+            EXPECT_THROW(Main(), ProgramEnded);
+            ASSERT_EQ(seen.size(), 1u);
+            EXPECT_TRUE(seen[0].text.startsWith("To run the Program Screen Resolution"));
+            EXPECT_FALSE(frmMain().Loaded());
         }
     }
 }
@@ -63,11 +77,12 @@ TEST_F(StartupTest, SystemFolderAndItsSiblings) {
     system_->systemFolder = temp_.path() + "/sys";
     UseProgramFolder(temp_.path() + "/sys/prog/");
     {
-        BoxScript script;
-        script.then(BoxScript::PressOK);
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, PressOK));
         EXPECT_THROW(Main(), ProgramEnded);
-        ASSERT_EQ(script.seen().size(), 1u);
-        EXPECT_TRUE(script.seen()[0].text.startsWith("The Program will not run from inside System Folder."));
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_TRUE(seen[0].text.startsWith("The Program will not run from inside System Folder."));
         EXPECT_FALSE(frmMain().Loaded());
     }
     // A sibling whose name only begins like the system folder: accepted.
@@ -76,7 +91,7 @@ TEST_F(StartupTest, SystemFolderAndItsSiblings) {
     store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
     UseProgramFolder(temp_.path() + "/sysextra/");
     WriteFile(prog_ + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
-    BoxScript script;
+    ModalScript script;
     EXPECT_NO_THROW(Main());
     EXPECT_TRUE(frmMain().Visible());
     EXPECT_EQ(S.ProgFolder, prog_);
@@ -84,32 +99,37 @@ TEST_F(StartupTest, SystemFolderAndItsSiblings) {
 
 TEST_F(StartupTest, SecondInstanceHandsOver) {
     instance_->acquireResult = false;
-    BoxScript script;
+    ModalScript script;
     EXPECT_THROW(Main(), ProgramEnded);
     EXPECT_EQ(instance_->acquired, QStringList{"Quorvan"});
+    // Ends before loading any form.
     EXPECT_FALSE(frmBut().Loaded());
+    EXPECT_FALSE(frmMove().Loaded());
     EXPECT_FALSE(frmMain().Loaded());
+    EXPECT_TRUE(system_->endCode.has_value());
 }
 
 TEST_F(StartupTest, FirstStartAsksTheNameThenShowsTheWindowThenTheFirstStartMessage) {
     system_->dayOfMonth = 25;
-    BoxScript script;
+    ModalScript script;
+    std::vector<BoxSeen> seen;
     script
-        .then([](FrmMessage& f) {
-            EXPECT_FALSE(frmMain().Visible());
-            f.TextInput0->UserTypes(QStringLiteral("Mira"));
-            BoxScript::PressOK(f);
-        })
-        .then([](FrmMessage& f) {
-            EXPECT_TRUE(frmMain().Visible());
-            EXPECT_FALSE(S.StartUpInProgress);
-            BoxScript::PressOK(f);
-        });
+        .expect(kMessageBox, Box(seen,
+                                 [](FrmMessage& f) {
+                                     EXPECT_FALSE(frmMain().Visible());
+                                     f.TextInput0->UserTypes(QStringLiteral("Mira"));
+                                     PressOK(f);
+                                 }))
+        .expect(kMessageBox, Box(seen, [](FrmMessage& f) {
+                    EXPECT_TRUE(frmMain().Visible());
+                    EXPECT_FALSE(S.StartUpInProgress);
+                    PressOK(f);
+                }));
     Main();
-    ASSERT_EQ(script.seen().size(), 2u);
-    EXPECT_EQ(script.seen()[0].head, "Your Name Please");
-    EXPECT_TRUE(script.seen()[1].text.startsWith("You can set the Program in Review Mode"));
-    EXPECT_EQ(script.seen()[1].caption, "Message For - Mira");
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].head, "Your Name Please");
+    EXPECT_TRUE(seen[1].text.startsWith("You can set the Program in Review Mode"));
+    EXPECT_EQ(seen[1].caption, "Message For - Mira");
     EXPECT_EQ(store_->GetSetting("Holvent", "NidraBhanga", "NickName"), "Mira");
     // Registered in the family records.
     EXPECT_EQ(store_->GetSetting("Holvent", "GuruNaam", "EkaaGuru"), "Quorvan");
@@ -134,9 +154,10 @@ TEST_F(StartupTest, LaterStartReadsTheSettingsAndCloseWritesThem) {
     QDir().mkpath(work);
     store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Amblet");
     WriteFile(prog_ + "Quorvan/Set.Kastrel", ("\"7\"\r\n\"1\"\r\n\"1\"\r\n\"" + work + "\"\r\n").toUtf8());
-    BoxScript script;  // no box at all
+    ModalScript script;
+    std::vector<BoxSeen> seen;  // no box at all
     Main();
-    EXPECT_TRUE(script.seen().empty());
+    EXPECT_TRUE(seen.empty());
     EXPECT_EQ(S.SelMaxFiles, 7);
     EXPECT_TRUE(S.HelpAtStart);
     EXPECT_TRUE(S.SkipUndoWarning);
@@ -156,11 +177,26 @@ TEST_F(StartupTest, RememberedFolderThatIsGoneStartsInTheProgramFolder) {
     store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
     WriteFile(prog_ + "Quorvan/Set.Kastrel",
               ("\"100\"\r\n\"0\"\r\n\"0\"\r\n\"" + temp_.path() + "/gone/\"\r\n").toUtf8());
-    BoxScript script;
+    ModalScript script;
     Main();
     EXPECT_EQ(S.WorkPath, prog_);
     // The program folder itself is never remembered.
     EXPECT_EQ(S.LastFolder, "");
+}
+
+TEST_F(StartupTest, MainWindowAfterStartUpIsDrawn) {
+    store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
+    WriteFile(prog_ + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+    ModalScript script;
+    Main();
+    ASSERT_TRUE(frmMain().Visible());
+    EXPECT_FALSE(frmMain().Caption().isEmpty());
+    const QString png = temp_.filePath("frmMain.png");
+    ASSERT_TRUE(grabToPng(frmMain(), png));
+    const QImage image(png);
+    EXPECT_GT(image.width(), 100);
+    EXPECT_GT(image.height(), 100);
+    EXPECT_FALSE(isBlank(image));
 }
 
 }  // namespace

@@ -155,6 +155,39 @@ TEST_F(ActionsTest, CopyOntoAReadOnlyTargetIsReportedAndLeavesIt) {
     QFile::setPermissions(D("a.t"), QFile::ReadOwner | QFile::WriteOwner);
 }
 
+TEST_F(ActionsTest, RenameAndCopyOntoAReadOnlyTargetNeverLosesThatTarget) {
+    MakeWorkFiles({"a.t", "b.t", "c.t"});
+    Write(D("nb.t"), "theirs");
+    QFile::setPermissions(D("nb.t"), QFile::ReadOwner);
+    S.DestFreeKB = 1000000;
+    S.OverwriteConfirmed = true;
+    SetAction(1);
+    Select({"a.t", "b.t", "c.t"}, {"na.t", "nb.t", "nc.t"});
+    PreviewAndFinalize();
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionDoRenCopy"}));
+    // The failing row is taken back whole; the rows after it are not touched.
+    EXPECT_EQ(Files(work_.path()), QStringList({"b.t", "c.t", "na.t"}));
+    EXPECT_EQ(S.ComboUndoOldName, QStringList({"a.t"}));
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a.t", "b.t", "c.t"}));
+    EXPECT_EQ(Files(dest_.path()), QStringList({"nb.t"}));
+    EXPECT_EQ(Read(D("nb.t")), "theirs");
+
+    // The same with an unchanged name: nothing to take back but the journal row.
+    shown.clear();
+    QFile::setPermissions(D("nb.t"), QFile::ReadOwner | QFile::WriteOwner);
+    QFile::rename(D("nb.t"), D("b.t"));
+    QFile::setPermissions(D("b.t"), QFile::ReadOwner);
+    Select({"b.t"}, {"b.t"});
+    PreviewAndFinalize();
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionDoRenCopy"}));
+    EXPECT_TRUE(S.ComboUndoOldName.isEmpty());
+    Undo();
+    EXPECT_EQ(Read(D("b.t")), "theirs");
+    EXPECT_EQ(Files(work_.path()), QStringList({"a.t", "b.t", "c.t"}));
+    QFile::setPermissions(D("b.t"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
 TEST_F(ActionsTest, SetAttributeAndItsUndo) {
     MakeWorkFiles({"a.t"});
     FileSystem& fs = fileSystem();

@@ -7,6 +7,7 @@
 #include "engine/records.h"
 #include "engine_fixture.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_move.h"
 
 namespace qv::test {
 namespace {
@@ -220,6 +221,51 @@ TEST_F(ConflictsTest, SetAttributeAndAFailingCheckKeepThePreviewFromReady) {
     Select({"a.t", "gone.t"});
     FindConflictStart();
     EXPECT_TRUE(S.ReadyToFinalize);
+}
+
+TEST_F(ConflictsTest, HiddenFileTakesItsNameThoughTheListDoesNotShowIt) {
+    MakeWorkFiles({"a.t", "b.t", ".seen.t"});
+    SetAction(0);
+    Select({"a.t", "b.t"}, {".seen.t", "c.t"});
+    ShowInMainWindow();
+    FrmMain& m = frmMain();
+    for (int k = 0; k < m.File1->ListCount(); ++k) {
+        ASSERT_NE(m.File1->List(k), ".seen.t") << "the list must not show the hidden file";
+    }
+    FindConflictStart();
+    EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
+    // OK took the one conflicting file out of the table and out of the list's selection.
+    EXPECT_EQ(S.ComboFile1, QStringList({"b.t"}));
+    int selected = 0;
+    for (int k = 0; k < m.File1->ListCount(); ++k) {
+        if (m.File1->Selected(k)) {
+            ++selected;
+            EXPECT_EQ(m.File1->List(k), "b.t");
+        }
+    }
+    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(Read(S.WorkPath + ".seen.t"), ".seen.t");
+}
+
+TEST_F(ConflictsTest, DestinationIsCheckedWhateverTheFolderDialogShows) {
+    MakeWorkFiles({"a.t", "b.t"});
+    Write(S.DestPath + "b.t", "theirs");
+    QTemporaryDir elsewhere;  // empty: the dialog's file list shows nothing
+    ASSERT_TRUE(elsewhere.isValid());
+    const State saved = S;
+    frmMove().Load();
+    frmMove().File1->SetPath(elsewhere.path());
+    ASSERT_EQ(frmMove().File1->ListCount(), 0);
+    S = saved;
+    SetAction(4);  // Copy, overwrite off
+    S.DestFreeKB = 1000000;
+    Select({"a.t", "b.t"});
+    FindConflictStart();
+    EXPECT_EQ(S.ConflictMove, 0);  // cleared with the row
+    EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
+    EXPECT_EQ(S.ComboFile1, QStringList({"a.t"}));
+    EXPECT_EQ(Read(S.DestPath + "b.t"), "theirs");
+    frmMove().Unload();
 }
 
 }  // namespace

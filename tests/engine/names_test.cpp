@@ -1,9 +1,11 @@
 // New-name computation over the selection table, no window needed.
 #include <gtest/gtest.h>
 
+#include <QSet>
 #include <functional>
 
 #include "core/state.h"
+#include "criteria/frm_ren.h"
 #include "engine/names.h"
 #include "engine/selection.h"
 
@@ -449,6 +451,45 @@ TEST_F(NamesTest, LetterCapacityCheckUsesTheCommittedLetters) {
     S.RenAutoStartLetters = "ZZY";
     FinalizeNewNames();
     EXPECT_EQ(NewNames(), QStringList({"ZZYa.t", "ZZZb.t", "c.t"}));
+}
+
+TEST_F(NamesTest, SmallLettersAbNameExactly675Files) {
+    QStringList files;
+    for (int i = 0; i < 676; ++i) {
+        files << QStringLiteral("f%1.t").arg(i);
+    }
+    Select(files);
+    S.AutoOn = 1, S.RenAutoKind = "Small Letter", S.RenAutoPlace = "AutoAfterNumChars";
+    S.RenAutoAfterNumChars = 0, S.RenAutoStartLetters = "ab";
+    FinalizeNewNames();
+    QSet<QString> letters;
+    for (int i = 0; i < 675; ++i) {
+        letters.insert(S.ComboName.at(i).left(2));
+    }
+    EXPECT_EQ(letters.size(), 675);
+    EXPECT_EQ(S.ComboName.at(0), "abf0");
+    EXPECT_EQ(S.ComboName.at(25), "baf25");  // "az" then the odometer carries
+    EXPECT_EQ(S.ComboName.at(674), "zzf674");
+    // The letters have run out: the last file keeps its name and is not marked.
+    EXPECT_EQ(S.ComboName.at(675), "f675");
+    EXPECT_FALSE(SelectionRowMarked(675));
+    EXPECT_EQ(S.ConflictTotal, 0);
+}
+
+TEST_F(NamesTest, LetterCapacityIgnoresAnEditStillInTheDialog) {
+    FrmRen& ren = frmRen();
+    ren.Load();
+    // The names are built from the committed "A"; the dialog's box holds an edit not yet accepted.
+    ren.TextAutoStart->SetText("Z");
+    S.RenAutoType = 2, S.RenAutoKind = "Capital Letter", S.RenAutoStartLetters = "A";
+    S.SelectedCount = 26;
+    EXPECT_TRUE(CheckAutoLetterRange());
+    EXPECT_EQ(S.AutoLetterCapacity, 26);
+    ren.TextAutoStart->SetText("A");
+    S.RenAutoStartLetters = "Z";
+    EXPECT_FALSE(CheckAutoLetterRange());
+    EXPECT_EQ(S.AutoLetterCapacity, 1);
+    ren.Unload();
 }
 
 }  // namespace

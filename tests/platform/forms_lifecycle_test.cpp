@@ -1,12 +1,15 @@
 // Forms: load, show, unload and reload; focus; units, colours and pictures; modal forms.
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
 
 #include "platform/services.h"
 #include "support/harness.h"
@@ -305,6 +308,44 @@ TEST(FormsModal, RealModalLoopRunsUntilTheBoxCloses) {
     EXPECT_TRUE(box.Loaded());
     EXPECT_FALSE(box.Visible());
     box.Unload();
+}
+
+TEST(FormsModal, BoxIsOwnedByTheWindowItBlocks) {
+    TestForm main(QStringLiteral("frmOwner"));
+    main.Show();
+    QApplication::setActiveWindow(main.Window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main.Window()));
+    Box box;
+    QWindow* owner = nullptr;
+    {
+        ModalScript script;
+        script.expect("frmMessage", [&](Form& f) {
+            owner = f.Window()->windowHandle()->transientParent();
+            EXPECT_EQ(f.Window()->windowModality(), Qt::ApplicationModal);
+            click(ctl("frmMessage", "CommandOK"));
+        });
+        box.ShowModal();
+    }
+    EXPECT_EQ(owner, main.Window()->windowHandle());
+    EXPECT_EQ(box.reply, "ok");
+
+    // Without an active window the box still goes with a window on show.
+    QApplication::setActiveWindow(nullptr);
+    TestForm other(QStringLiteral("frmOther"));
+    other.Show();
+    owner = nullptr;
+    {
+        ModalScript script;
+        script.expect("frmMessage", [&](Form& f) {
+            owner = f.Window()->windowHandle()->transientParent();
+            click(ctl("frmMessage", "CommandOK"));
+        });
+        box.ShowModal();
+    }
+    EXPECT_EQ(QApplication::activeWindow(), nullptr);
+    EXPECT_EQ(owner, other.Window()->windowHandle());
+    other.Unload();
+    main.Unload();
 }
 
 TEST(FormsHarness, ClipboardPasteUsesTheRealKeyPath) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -102,6 +103,19 @@ TEST_F(SingleInstanceTest, StaleSocketDoesNotBlockAStartAndRequestsReachThisCopy
     EXPECT_EQ(second.exitCode(), 3);
     for (int i = 0; i < 50 && raised == 0; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_EQ(raised, 1);
+}
+
+TEST_F(SingleInstanceTest, AGuardThatCannotBeSetUpDoesNotStopTheStart) {
+    // A socket path longer than the system allows: nothing can listen there.
+    QString deep = dir.path();
+    while (deep.size() < 150) deep += QStringLiteral("/deeper-runtime-folder");
+    ASSERT_TRUE(QDir().mkpath(deep));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(deep));
+
+    auto instance = makeLocalSocketSingleInstance();
+    EXPECT_TRUE(instance->Acquire("QuorvanUnguarded"));
+    auto another = makeLocalSocketSingleInstance();
+    EXPECT_TRUE(another->Acquire("QuorvanUnguarded")) << "unguarded copies each run";
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 
 namespace qv::help {
 
-class FrmHelpMain : public Form {
+class FrmMain : public Form {
   public:
-    FrmHelpMain() : Form(QStringLiteral("frmHelpMain")) {}
+    FrmMain() : Form(QStringLiteral("frmMain")) {}
     Frame* FrameTopic = nullptr;
     Frame* FrameInfo = nullptr;
 
@@ -17,6 +17,6 @@ class FrmHelpMain : public Form {
     void Dropped() override;
 };
 
-FrmHelpMain& frmHelpMain();
+FrmMain& frmMain();
 
 }  // namespace qv::help

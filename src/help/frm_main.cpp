@@ -1,4 +1,4 @@
-#include "help/frm_help_main.h"
+#include "help/frm_main.h"
 
 #include <QCoreApplication>
 
@@ -6,7 +6,7 @@
 
 namespace qv::help {
 
-void FrmHelpMain::Design() {
+void FrmMain::Design() {
     SetCaption(HS.HelpName);
     Move(0, 0, 800, 560);
     FrameTopic = Add<Frame>(QStringLiteral("FrameTopic"));
@@ -17,17 +17,17 @@ void FrmHelpMain::Design() {
 }
 
 // The window is the program: closing it ends the run.
-void FrmHelpMain::Form_Unload() {
+void FrmMain::Form_Unload() {
     QCoreApplication::exit(0);
 }
 
-void FrmHelpMain::Dropped() {
+void FrmMain::Dropped() {
     FrameTopic = nullptr;
     FrameInfo = nullptr;
 }
 
-FrmHelpMain& frmHelpMain() {
-    static FrmHelpMain form;
+FrmMain& frmMain() {
+    static FrmMain form;
     return form;
 }
 

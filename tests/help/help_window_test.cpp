@@ -1,0 +1,71 @@
+// The help program's window: it shows, it draws something, and closing it ends the program.
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+
+#include "help/frm_main.h"
+#include "help/help_state.h"
+#include "support/harness.h"
+
+namespace qv::test {
+namespace {
+
+class HelpWindow : public ::testing::Test {
+  protected:
+    void SetUp() override { help::ResetHelpState(); }
+    void TearDown() override {
+        // Unloading ends the event loop; nothing runs one here, so that is harmless.
+        help::frmMain().Unload();
+    }
+};
+
+TEST_F(HelpWindow, ShowsTitledAndDrawsAPicture) {
+    auto& window = help::frmMain();
+    window.Show();
+    ASSERT_TRUE(window.Visible());
+    EXPECT_EQ(window.Caption(), "QuorvanHelp");
+    EXPECT_EQ(window.Window()->windowTitle(), "QuorvanHelp");
+    EXPECT_EQ(&form("frmMain"), &window);
+
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString shot = tmp.filePath("help.png");
+    ASSERT_TRUE(grabToPng(window, shot));
+    ASSERT_GT(QFileInfo(shot).size(), 0);
+    const QImage image(shot);
+    ASSERT_FALSE(image.isNull()) << "the file is a readable PNG";
+    EXPECT_EQ(image.size(), window.Window()->size() * window.Window()->devicePixelRatio());
+    EXPECT_FALSE(isBlank(image));
+}
+
+TEST_F(HelpWindow, ClosingTheWindowEndsTheEventLoop) {
+    auto& window = help::frmMain();
+    window.Show();
+    ASSERT_TRUE(window.Visible());
+
+    bool closed = false;
+    QTimer::singleShot(0, [&] { closed = closeWindow(window); });
+    // Should the close not end the loop, this ends it with a code the test rejects.
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    watchdog.start(5000);
+    const int code = QCoreApplication::exec();
+    watchdog.stop();
+
+    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(window.Loaded()) << "the window's unload ran";
+
+    // The next start builds the window from its design again.
+    window.Show();
+    EXPECT_TRUE(window.Visible());
+    EXPECT_NE(window.FrameTopic, nullptr);
+}
+
+}  // namespace
+}  // namespace qv::test
