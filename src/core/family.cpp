@@ -25,11 +25,6 @@ bool ProgramExists(const QString& folder, const QString& name) {
     return fileSystem().FileExists(ProgramFilePath(folder, name));
 }
 
-void ReportBug(const char* procName) {
-    S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procName);
-    MessageShowBug();
-}
-
 void NewMemberOrMissing() {
     if (ProgramExists(S.StartFolder, S.ProgName)) {
         S.FamilyNewMember = true;

@@ -8,12 +8,8 @@
 #include "mainwindow/frm_move.h"
 #include "panels/frm_but.h"
 #include "panels/panels.h"
-#include "platform/services.h"
-
-#if __has_include("platform/product.h")
 #include "platform/product.h"
-#define QV_HAVE_PRODUCT_H 1
-#endif
+#include "platform/services.h"
 
 namespace qv {
 
@@ -335,20 +331,17 @@ bool WorkText(const QString& key) {
 
 }  // namespace
 
+void ReportBug(const char* procedure) {
+    S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procedure);
+    MessageShowBug();
+}
+
 QString ProductWebAddress() {
-#ifdef QV_HAVE_PRODUCT_H
     return QString::fromUtf8(kProductWebAddress);
-#else
-    return QStringLiteral("https://quorvan.example.org/");
-#endif
 }
 
 QString BugReportEmail() {
-#ifdef QV_HAVE_PRODUCT_H
     return QString::fromUtf8(kBugReportEmail);
-#else
-    return QStringLiteral("bugs@quorvan.example.org");
-#endif
 }
 
 void MessageShowSystem() {

@@ -8,6 +8,8 @@ namespace qv {
 
 void MessageShowSystem();
 void MessageShowBug();
+// The error report of a procedure that trapped an unexpected error: "Bug-Quorvan-" and its name.
+void ReportBug(const char* procedure);
 void MessageShowReady();
 void MessageShowWork();
 

@@ -14,8 +14,7 @@ void Save(const QString& key, const QString& value, const char* procName) {
     try {
         settingsStore().SaveSetting(kApp, kSection, key, value);
     } catch (const PlatformError&) {
-        S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procName);
-        MessageShowBug();
+        ReportBug(procName);
     }
 }
 }  // namespace

@@ -15,18 +15,13 @@ namespace qv {
 
 namespace {
 
-void ReportTrapped(const char* procedure) {
-    S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procedure);
-    MessageShowBug();
-}
-
 // Runs a per-row procedure; a trapped error is reported and ends the procedure at that row.
 template <class Body>
 void Trapped(const char* procedure, Body body) {
     try {
         body();
     } catch (const std::exception&) {
-        ReportTrapped(procedure);
+        ReportBug(procedure);
     }
 }
 

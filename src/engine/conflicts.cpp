@@ -29,11 +29,6 @@ void Hit(int i, int& counter) {
     }
 }
 
-void ReportTrapped(const char* procedure) {
-    S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procedure);
-    MessageShowBug();
-}
-
 // Every name in a folder, files and folders, hidden ones too.
 QSet<QString> NamesOnDisk(const QString& folder) {
     FileSystem& fs = fileSystem();
@@ -72,7 +67,7 @@ bool FindConflictNameZeroLength() {
             }
         }
     } catch (const std::exception&) {
-        ReportTrapped("FindConflictNameZeroLength");
+        ReportBug("FindConflictNameZeroLength");
         return false;
     }
     return true;
@@ -102,7 +97,7 @@ bool FindConflictWithExistName() {
             }
         }
     } catch (const std::exception&) {
-        ReportTrapped("FindConflictWithExistName");
+        ReportBug("FindConflictWithExistName");
         return false;
     }
     return true;
@@ -126,7 +121,7 @@ bool FindConflictWithNewName() {
             }
         }
     } catch (const std::exception&) {
-        ReportTrapped("FindConflictWithNewName");
+        ReportBug("FindConflictWithNewName");
         return false;
     }
     return true;
@@ -143,7 +138,7 @@ bool FindConflictWithMove() {
             }
         }
     } catch (const std::exception&) {
-        ReportTrapped("FindConflictWithMove");
+        ReportBug("FindConflictWithMove");
         return false;
     }
     return true;
@@ -162,7 +157,7 @@ bool FindConflictSetAttribute() {
             }
         }
     } catch (const std::exception&) {
-        ReportTrapped("FindConflictSetAttribute");
+        ReportBug("FindConflictSetAttribute");
         return false;
     }
     return true;
