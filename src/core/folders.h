@@ -1,13 +1,9 @@
-// Folder bookkeeping of the work and destination folders, the folder history, the system-folder
-// guard, folders made in the folder dialog, and the drive and size utilities.
+// Folder bookkeeping that touches no window: the system-folder guard, drives, and file sizes.
 #pragma once
 
 #include <QString>
 
 namespace qv {
-
-class DirListBox;
-class DriveListBox;
 
 void GetWindowsDir();
 // The drive (mount point) of a path and its name as shown to the user.
@@ -20,18 +16,8 @@ QString DriveTypeText(int type);
 // An empty system folder protects nothing.
 bool IsInSystemTree(const QString& folder);
 
-// A drive chosen in a drive list: the folder list goes to it and the drive fields follow. A drive that
-// is not ready puts the drive list back on the previous drive and says so; false then.
-bool FolderListsTakeDrive(DriveListBox& drives, DirListBox& dirs, QString& driveObject, QString& driveLetter);
 // After a refused move into the system folder: clears the flag and tells the user why.
 void ReportSystemFolderRefused();
-
-void ControlFormsSetWorkPath();
-void ControlFormsWorkDirChange();
-void ControlFormsSetPaths();
-void ControlFormsCreateFolder(const QString& parent, const QString& name);
-void ControlFormsDeleteFolder();
-void ControlFormsRenameFolder();
 
 // Size in KB as shown to the user: bytes / 1024 rounded half up, plus 1; 0 when unreadable.
 qint64 GetFileSizeKB(const QString& path);

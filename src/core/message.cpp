@@ -1,13 +1,11 @@
 #include "core/message.h"
 
-#include "core/frm_message.h"
+#include <QHash>
+
+#include "core/panel_calls.h"
 #include "core/profile.h"
 #include "core/state.h"
-#include "criteria/frm_ren.h"
-#include "engine/conflicts.h"
-#include "mainwindow/frm_move.h"
-#include "panels/frm_but.h"
-#include "panels/panels.h"
+#include "core/windows.h"
 #include "platform/product.h"
 #include "platform/services.h"
 
@@ -28,10 +26,6 @@ void SetDefaultHead() {
     S.MessageHead = S.UserName.isEmpty() ? kAmblet : S.UserName;
 }
 
-bool IsNameKey(const QString& key) {
-    return key == QLatin1String("MessageGetUserName") || key == QLatin1String("MessageChangeUserName");
-}
-
 // The name rule of the name boxes, applied to the whole text (a paste bypasses the key check).
 QString LettersOnly(const QString& text) {
     QString out;
@@ -50,82 +44,66 @@ void ClearRequest() {
     S.MessageInput.clear();
 }
 
-// How the box was answered; set by the reply handlers so that MessageShow can tell a close.
-bool gAnswered = false;
+// The per-key work after the box is answered, by key. Each subsystem registers its own keys.
+struct KeyWork {
+    MessageWork ok;
+    MessageWork cancel;
+};
 
-// The work of OK/Yes that needs the form still loaded.
-void ReplyOKWhileLoaded() {
-    const QString& key = S.MessageKey;
-    if (IsNameKey(key)) {
-        const QString name =
-            LettersOnly(frmMessage().TextInput0 ? frmMessage().TextInput0->Text() : QString());
-        S.UserName = name.isEmpty() ? kAmblet : name;
-    } else if (key == QLatin1String("MessageAutoLetterImpossible")) {
-        S.AutoLetterCapacity = 0;
-    } else if (key == QLatin1String("MessageOldUndoExist")) {
-        S.UndoAvailable = false;
-    } else if (key == QLatin1String("MessageHelpShow")) {
-        S.MessageReply = QStringLiteral("GoToWebSite");
-    }
+QHash<QString, KeyWork>& WorkByKey() {
+    static QHash<QString, KeyWork> table;
+    return table;
 }
 
-void ReplyOKAfterUnload() {
-    const QString key = S.MessageKey;
-    if (key == QLatin1String("MessageMyPathNotFound")) {
-        ClearRequest();
-        systemServices().EndProgram(0);
-    } else if (key == QLatin1String("MessageGetUserName")) {
-        ProgSaveUserName();
-    } else if (key == QLatin1String("MessageChangeUserName")) {
-        ProgSaveUserName();
-        S.SetButKey = QStringLiteral("setButCaptionMain");
-        SetButtons();
-    } else if (key == QLatin1String("MessageIncorrectPicture")) {
-        S.MoveListRefreshing = true;
-        if (frmMove().File1) {
-            frmMove().File1->SetListIndex(-1);
-            frmMove().File1->Refresh();
-        }
-        S.MoveListRefreshing = false;
-        S.PicturePathPending.clear();
-        S.PictureFolderPending.clear();
-        S.PictureFilePending.clear();
-    } else if (key == QLatin1String("MessageReplaceMultiName")) {
-        ResetReplaceChoice();
-    } else if (key == QLatin1String("MessageMultiNameRenOK")) {
-        if (frmRen().TextAutoStart && frmRen().TextAutoStart->Visible())
-            frmRen().TextAutoStart->SetFocus();
-    } else if (key == QLatin1String("MessageReadyFoundConflict")) {
-        S.MessageReply = QStringLiteral("ReplyClearConflict");
-    } else if (key == QLatin1String("MessageOldUndoExist")) {
-        S.SkipUndoWarning = S.SkipUndoWarningPending;
-        S.MessageReply = QStringLiteral("ActionContinue");
-    } else if (key == QLatin1String("MessageReadyIncompleteRen")) {
-        S.MessageReply = QStringLiteral("CriteriaSetAgain");
-    }
+void SaveNameFrom(const MessageAnswer& a) {
+    const QString name = LettersOnly(a.input);
+    S.UserName = name.isEmpty() ? kAmblet : name;
+    ProgSaveUserName();
+}
+
+void EndWithoutOwnPath(const MessageAnswer&) {
+    // However the box is closed, the program cannot go on without its own path.
     ClearRequest();
+    systemServices().EndProgram(0);
 }
 
-void ReplyCancelAfterUnload() {
-    const QString key = S.MessageKey;
-    if (key == QLatin1String("MessageMyPathNotFound")) {
-        // However the box is closed, the program cannot go on without its own path.
-        ClearRequest();
-        systemServices().EndProgram(0);
-    } else if (key == QLatin1String("MessageGetUserName")) {
-        S.UserName = kAmblet;
-        ProgSaveUserName();
-    } else if (key == QLatin1String("MessageReadyFoundConflict")) {
-        S.MessageReply = QStringLiteral("ReplyResetConlict");
-    } else if (key == QLatin1String("MessageOldUndoExist")) {
-        S.SkipUndoWarning = S.SkipUndoWarningPending;
-    } else if (key == QLatin1String("MessageMultiNameRenOK")) {
-        if (frmRen().CheckReplace)
-            frmRen().CheckReplace->SetValue(0);
-        S.MessageReply = QStringLiteral("SetRenameABOKAgain");
-    }
-    ClearRequest();
+void KeepUndoQuestionChoice(const MessageAnswer&) {
+    S.SkipUndoWarning = S.SkipUndoWarningPending;
 }
+
+MessageWork Reply(const char* word) {
+    return [word](const MessageAnswer&) { S.MessageReply = QLatin1String(word); };
+}
+
+// The program core's own keys.
+const bool kCoreKeysRegistered = [] {
+    RegisterMessageWork({
+        {"MessageMyPathNotFound", EndWithoutOwnPath, EndWithoutOwnPath},
+        {"MessageGetUserName", SaveNameFrom,
+         [](const MessageAnswer&) {
+             S.UserName = kAmblet;
+             ProgSaveUserName();
+         }},
+        {"MessageChangeUserName",
+         [](const MessageAnswer& a) {
+             SaveNameFrom(a);
+             S.SetButKey = QStringLiteral("setButCaptionMain");
+             SetButtons();
+         },
+         {}},
+        {"MessageAutoLetterImpossible", [](const MessageAnswer&) { S.AutoLetterCapacity = 0; }, {}},
+        {"MessageOldUndoExist",
+         [](const MessageAnswer& a) {
+             S.UndoAvailable = false;
+             KeepUndoQuestionChoice(a);
+             S.MessageReply = QStringLiteral("ActionContinue");
+         },
+         KeepUndoQuestionChoice},
+        {"MessageHelpShow", Reply("GoToWebSite"), {}},
+        {"MessageReadyFoundConflict", Reply("ReplyClearConflict"), Reply("ReplyResetConlict")},
+    });
+    return true;
+}();
 
 bool SystemText(const QString& key) {
     const QString& prog = S.ProgName;
@@ -396,94 +374,48 @@ void MessageShowWork() {
 }
 
 void MessageShow(QString& head, QString& text, QString& buttons, QString& input) {
-    // Copies: the reply handlers empty the request fields these may refer to.
-    const QString headText = head, bodyText = text, buttonMode = buttons, inputMode = input;
-    FrmMessage& f = frmMessage();
-    if (f.Loaded())
-        f.Unload();
-    f.Load();
-    f.LabelMessage->SetTransparent(true);
-    const Picture face = frmBut().ButtonFace();
-    for (CommandButton* b : {f.CommandCancel, f.CommandOK}) {
-        b->SetPicture(face);
-        b->SetDownPicture(face);
-        b->SetDisabledPicture(face);
-    }
+    MessageBoxRequest r;
+    r.head = head;
+    r.text = text;
+    const QString buttonMode = buttons, inputMode = input;
     const bool noName = S.UserName.isEmpty() || S.UserName == kAmblet;
-    f.SetCaption(noName ? QStringLiteral("Zantipo") : QStringLiteral("Message For - ") + S.UserName);
-    f.CheckDoNotShow->SetValue(S.SkipUndoWarning ? 1 : 0);
-    f.LabelMessage->SetCaption(QString());
-    f.LabelCancel->SetCaption(QString());
-    f.LabelOK->SetCaption(QString());
-    f.LabelHead->SetCaption(headText);
-    f.LabelMessage->SetCaption(bodyText);
-    f.FitMessage();
-
-    QString okFace = QStringLiteral("OK"), cancelFace = QStringLiteral("Cancel");
+    r.caption = noName ? QStringLiteral("Zantipo") : QStringLiteral("Message For - ") + S.UserName;
+    r.okFace = QStringLiteral("OK");
+    r.cancelFace = QStringLiteral("Cancel");
     if (buttonMode == QLatin1String("OK")) {
-        f.CommandOK->SetEnabled(true);
+        r.okEnabled = true;
     } else if (buttonMode == QLatin1String("Cancel")) {
-        f.CommandCancel->SetEnabled(true);
+        r.cancelEnabled = true;
     } else if (buttonMode == QLatin1String("OKCancel")) {
-        f.CommandOK->SetEnabled(true);
-        f.CommandCancel->SetEnabled(true);
+        r.okEnabled = r.cancelEnabled = true;
     } else if (buttonMode == QLatin1String("YesNo")) {
-        f.CommandOK->SetEnabled(true);
-        f.CommandCancel->SetEnabled(true);
-        okFace = QStringLiteral("Yes");
-        cancelFace = QStringLiteral("No");
+        r.okEnabled = r.cancelEnabled = true;
+        r.okFace = QStringLiteral("Yes");
+        r.cancelFace = QStringLiteral("No");
     } else {
-        f.Unload();
         S.MessageReadyText.clear();
         return;
     }
-    f.LabelOK->SetCaption(okFace);
-    f.LabelCancel->SetCaption(cancelFace);
+    r.nameInput = inputMode == QLatin1String("Input0");
+    r.checkInput = inputMode == QLatin1String("InputCheck");
+    r.checked = S.SkipUndoWarning;
 
-    if (inputMode == QLatin1String("Input0")) {
-        f.TextInput0->SetVisible(true);
-        f.TextInput0->SetTabIndex(0);
-    } else if (inputMode == QLatin1String("InputCheck")) {
-        f.CheckDoNotShow->SetVisible(true);
+    const MessageAnswer answer = windows().ShowMessage(r);
+    if (r.checkInput)
+        S.SkipUndoWarningPending = answer.checked;
+    const auto found = WorkByKey().constFind(S.MessageKey);
+    if (found != WorkByKey().cend()) {
+        const MessageWork& work = answer.ok ? found->ok : found->cancel;
+        if (work)
+            work(answer);
     }
-
-    gAnswered = false;
-    f.ShowModal();
-    // Closed without OK or Cancel (the window's close command, Escape, or the platform): answer it
-    // as Cancel when Cancel was offered, else as OK, so the per-key work is never skipped.
-    if (!gAnswered) {
-        const bool cancelOffered = buttonMode != QLatin1String("OK");
-        if (f.Loaded()) {
-            if (cancelOffered)
-                MessageReplyCancel();
-            else
-                MessageReplyOK();
-        } else if (f.ClosedAsOK()) {
-            ReplyOKAfterUnload();
-        } else {
-            ReplyCancelAfterUnload();
-        }
-    }
+    ClearRequest();
     S.MessageReadyText.clear();
 }
 
-void MessageReplyOK() {
-    gAnswered = true;
-    ReplyOKWhileLoaded();
-    frmMessage().Unload();
-    ReplyOKAfterUnload();
-}
-
-void MessageReplyCancel() {
-    gAnswered = true;
-    frmMessage().Unload();
-    ReplyCancelAfterUnload();
-}
-
-// Called by frmMessage when its window is closed directly: the OK work that needs the loaded form.
-void MessageClosedWhileLoaded(bool asOK) {
-    if (asOK)
-        ReplyOKWhileLoaded();
+void RegisterMessageWork(std::initializer_list<MessageKeyWork> rows) {
+    for (const MessageKeyWork& row : rows)
+        WorkByKey().insert(QLatin1String(row.key), KeyWork{row.ok, row.cancel});
 }
 
 }  // namespace qv

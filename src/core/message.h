@@ -3,6 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <exception>
+#include <functional>
+#include <initializer_list>
+
+#include "core/windows.h"
 
 namespace qv {
 
@@ -13,12 +18,32 @@ void ReportBug(const char* procedure);
 void MessageShowReady();
 void MessageShowWork();
 
-// Shows frmMessage modally with these head, text, button and input modes.
+// Shows the message box (through the installed windows) with these head, text, button and input
+// modes, then runs the key's work for the answer and clears the request.
 void MessageShow(QString& head, QString& text, QString& buttons, QString& input);
 
-// The per-key work of OK/Yes and Cancel/No; both unload frmMessage.
-void MessageReplyOK();
-void MessageReplyCancel();
+// What OK/Yes or Cancel/No does for a key, beyond the reply word the caller reads. Each subsystem
+// registers the keys whose answers it acts on, in its own files.
+using MessageWork = std::function<void(const MessageAnswer&)>;
+struct MessageKeyWork {
+    const char* key;
+    MessageWork ok;
+    MessageWork cancel;
+};
+void RegisterMessageWork(std::initializer_list<MessageKeyWork> rows);
+
+// Runs a procedure that traps unexpected errors: one that escapes is reported as "Bug-Quorvan-" and
+// the procedure's name, and the procedure ends there. True when it ran to its end.
+template <class Body>
+bool Trapped(const char* procedure, Body&& body) {
+    try {
+        body();
+        return true;
+    } catch (const std::exception&) {
+        ReportBug(procedure);
+        return false;
+    }
+}
 
 // The product's web address and the maker's bug-report e-mail address.
 QString ProductWebAddress();

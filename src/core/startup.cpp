@@ -1,43 +1,18 @@
 #include "core/startup.h"
 
-#include <QApplication>
-#include <QWidget>
-
 #include "core/family.h"
 #include "core/folders.h"
 #include "core/message.h"
+#include "core/panel_calls.h"
 #include "core/profile.h"
 #include "core/settings_file.h"
 #include "core/state.h"
-#include "criteria/frm_ren.h"
-#include "mainwindow/frm_hid.h"
-#include "mainwindow/frm_main.h"
-#include "mainwindow/frm_move.h"
-#include "panels/frm_but.h"
-#include "panels/panels.h"
+#include "core/windows.h"
 #include "platform/services.h"
 
 namespace qv {
 
 namespace {
-
-// A second start asked this copy to come forward: restore the main window and raise it.
-void RaiseMainWindow() {
-    FrmMain& m = frmMain();
-    // A main window that start-up has not shown yet stays hidden; only what is on screen comes forward.
-    if (m.Loaded() && m.Visible()) {
-        if (QWidget* w = m.Window()) {
-            w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-            w->raise();
-            w->activateWindow();
-        }
-    }
-    // An open message box stays on top of the window it blocks.
-    if (QWidget* box = QApplication::activeModalWidget()) {
-        box->raise();
-        box->activateWindow();
-    }
-}
 
 void Refuse(const char* key) {
     S.MessageKey = QLatin1String(key);
@@ -88,13 +63,12 @@ void SetStartValues() {
 void Main() {
     SingleInstance* instance = services().instance.get();
     if (instance) {
-        instance->onActivateRequest = RaiseMainWindow;
+        instance->onActivateRequest = [] { windows().RaiseMainWindow(); };
         if (!instance->Acquire(QStringLiteral("Quorvan")))
             ActivatePrevInstance();
     }
 
-    frmBut().Load();
-    frmMove().Load();
+    windows().LoadFirstWindows();
 
     CheckScreenSize();
     S.StartUpInProgress = true;
@@ -123,13 +97,11 @@ void Main() {
     if (!S.FirstStart)
         ReadSettingsFile();
 
-    frmHid().Load();
-    frmRen().Load();
-    frmMain().Load();
+    windows().LoadMainWindows();
 
-    S.MoveLastPath = frmMain().Dir1->Path();
+    S.MoveLastPath = windows().FolderPath(FolderList::Work);
     try {
-        frmMove().Dir1->SetPath(S.MoveLastPath);
+        windows().SetFolderPath(FolderList::Dest, S.MoveLastPath);
     } catch (const PlatformError&) {
         // Stays in the folder it opened at load.
     }
@@ -144,12 +116,12 @@ void Main() {
         S.DestFreeKB = 0;
     }
     S.DestSpaceCaption = SpaceCaption(S.MoveDriveLetter, S.DestFreeKB);
-    frmMove().LabelMoveSpaceFree->SetCaption(S.DestSpaceCaption);
-    frmMain().LabelSpaceFree->SetCaption(S.DestSpaceCaption);
+    windows().SetText(WindowText::DestSpaceFree, S.DestSpaceCaption);
+    windows().SetText(WindowText::SpaceFree, S.DestSpaceCaption);
 
     SetStartValues();
     SetButPictures();
-    frmMain().Show();
+    windows().ShowMainWindow();
     S.StartUpInProgress = false;
 
     if (S.FirstStart) {

@@ -2,11 +2,11 @@
 // fields by their own names (S.WorkPath, S.SelectedCount). Each subsystem declares the records it owns.
 #pragma once
 
-#include "core/records.h"
-#include "criteria/records.h"
-#include "engine/records.h"
-#include "mainwindow/records.h"
-#include "panels/records.h"
+#include "core/records/core.h"
+#include "core/records/criteria.h"
+#include "core/records/engine.h"
+#include "core/records/mainwindow.h"
+#include "core/records/panels.h"
 
 namespace qv {
 

@@ -3,27 +3,17 @@
 #include <exception>
 
 #include "core/message.h"
+#include "core/panel_calls.h"
 #include "core/state.h"
+#include "core/windows.h"
 #include "engine/conflicts.h"
 #include "engine/dispatch.h"
 #include "engine/selection.h"
-#include "engine/views.h"
-#include "panels/panels.h"
 #include "platform/services.h"
 
 namespace qv {
 
 namespace {
-
-// Runs a per-row procedure; a trapped error is reported and ends the procedure at that row.
-template <class Body>
-void Trapped(const char* procedure, Body body) {
-    try {
-        body();
-    } catch (const std::exception&) {
-        ReportBug(procedure);
-    }
-}
 
 void JournalRow(const QString& oldName, const QString& newName) {
     S.ComboUndoOldName.append(oldName);
@@ -97,10 +87,12 @@ void ActionRebuildNameList() {
     if (rows < 1) {
         return;
     }
-    engineview::PreviewClear();
+    S.PreviewNames.clear();
+    S.PreviewNames.reserve(rows);
     for (int i = 0; i < rows; ++i) {
-        engineview::PreviewAdd(SelectionNewName(i));
+        S.PreviewNames.append(SelectionNewName(i));
     }
+    windows().ShowPreviewNames();
     S.ReadyToFinalize = true;
     S.ConflictCheckDue = false;
     S.NamesToBuild = false;
@@ -110,8 +102,8 @@ void ActionAStartDo() {
     const QString action = S.ActionName;
     Trapped("ActionAStartDo", [&] {
         S.TextUndoAction = action;
-        S.TextUndoWorkDir = engineview::WorkDirPath();
-        S.TextUndoMoveDir = engineview::MoveDirPath();
+        S.TextUndoWorkDir = windows().FolderPath(FolderList::Work);
+        S.TextUndoMoveDir = windows().FolderPath(FolderList::Dest);
         S.TextUndoWorkPath = S.WorkPath;
         S.TextUndoMovePath = S.DestPath;
         S.ComboUndoOldName.clear();
@@ -131,8 +123,9 @@ void ActionAStartDo() {
     S.SelectedCount = 0;
     S.ReadyToFinalize = false;
     Trapped("ActionAStartDo", [] {
-        engineview::PreviewClear();
-        engineview::RefreshFileLists();
+        S.PreviewNames.clear();
+        windows().ShowPreviewNames();
+        windows().RefreshFileLists();
     });
     if (action == QStringLiteral("Delete")) {
         // The journal now holds no rows: the previous action's undo is gone.
@@ -163,14 +156,14 @@ void ActionAStartUndo() {
                                     {"Set Attribute", ActionUndoAttribute}});
     });
     S.JobBusy = false;
-    Trapped("ActionAStartUndo", [] { engineview::RefreshFileLists(); });
+    Trapped("ActionAStartUndo", [] { windows().RefreshFileLists(); });
     S.UndoAvailable = false;
 }
 
 void ActionDoRename() {
     const QString w = S.WorkPath;
     EachExistingRow("ActionDoRename", [&](int i, const QString& old) {
-        const QString neu = engineview::PreviewEntry(i);
+        const QString neu = S.PreviewNames.value(i);
         JournalRow(old, neu);
         // A name left as it was needs no rename.
         if (neu != old) {
@@ -183,7 +176,7 @@ void ActionDoRenCopy() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     EachExistingRow("ActionDoRenCopy", [&](int i, const QString& old) {
-        const QString neu = CheckedName(engineview::PreviewEntry(i));
+        const QString neu = CheckedName(S.PreviewNames.value(i));
         FileSystem& fs = fileSystem();
         JournalRow(old, neu);
         const bool renamed = neu != old;
@@ -330,8 +323,8 @@ void ActionUndoMovRename() {
         fileSystem().MoveFile(jm + neu, jw + CheckedName(old));
     });
     Trapped("ActionUndoMovRename", [] {
-        engineview::SetWorkDirPath(S.TextUndoWorkDir);
-        engineview::SetMoveDirPath(S.TextUndoMoveDir);
+        windows().SetFolderPath(FolderList::Work, S.TextUndoWorkDir);
+        windows().SetFolderPath(FolderList::Dest, S.TextUndoMoveDir);
     });
 }
 

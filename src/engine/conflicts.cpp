@@ -6,13 +6,11 @@
 
 #include "core/folders.h"
 #include "core/message.h"
+#include "core/panel_calls.h"
 #include "core/state.h"
-#include "criteria/criteria.h"
-#include "criteria/frm_ren.h"
+#include "core/windows.h"
 #include "engine/actions.h"
 #include "engine/selection.h"
-#include "engine/views.h"
-#include "panels/panels.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -58,7 +56,7 @@ bool IsUsableFileName(const QString& name) {
 }
 
 bool FindConflictNameZeroLength() {
-    try {
+    return Trapped("FindConflictNameZeroLength", [&] {
         const int rows = SelectionTableCount();
         for (int i = 0; i < rows; ++i) {
             // A name that cannot be one file name here would move the file or fail: as bad as none.
@@ -66,22 +64,19 @@ bool FindConflictNameZeroLength() {
                 Hit(i, S.ConflictZeroLength);
             }
         }
-    } catch (const std::exception&) {
-        ReportBug("FindConflictNameZeroLength");
-        return false;
-    }
-    return true;
+    });
 }
 
 bool FindConflictWithExistName() {
-    try {
+    return Trapped("FindConflictWithExistName", [&] {
         // Unselected entries of the list, and every name on the disk that no row's file holds now
         // (hidden files are not listed but take the name all the same).
         QSet<QString> taken;
-        const int listed = engineview::WorkListCount();
+        Windows& w = windows();
+        const int listed = w.FileCount(FileList::Work);
         for (int k = 0; k < listed; ++k) {
-            if (!engineview::WorkListSelected(k)) {
-                taken.insert(engineview::WorkListEntry(k));
+            if (!w.FileSelected(FileList::Work, k)) {
+                taken.insert(w.FileEntry(FileList::Work, k));
             }
         }
         const QSet<QString> moving(S.ComboFile1.begin(), S.ComboFile1.end());
@@ -96,15 +91,11 @@ bool FindConflictWithExistName() {
                 Hit(i, S.ConflictExistName);
             }
         }
-    } catch (const std::exception&) {
-        ReportBug("FindConflictWithExistName");
-        return false;
-    }
-    return true;
+    });
 }
 
 bool FindConflictWithNewName() {
-    try {
+    return Trapped("FindConflictWithNewName", [&] {
         // A row is a hit when a later row has the same new name: all but the last of each group.
         const int rows = SelectionTableCount();
         QHash<QString, int> lastRow;
@@ -120,15 +111,11 @@ bool FindConflictWithNewName() {
                 Hit(i, S.ConflictNewName);
             }
         }
-    } catch (const std::exception&) {
-        ReportBug("FindConflictWithNewName");
-        return false;
-    }
-    return true;
+    });
 }
 
 bool FindConflictWithMove() {
-    try {
+    return Trapped("FindConflictWithMove", [&] {
         // Always the destination folder on the disk: the folder dialog's list may show another one.
         const QSet<QString> present = NamesOnDisk(S.DestPath);
         const int rows = SelectionTableCount();
@@ -137,15 +124,11 @@ bool FindConflictWithMove() {
                 Hit(i, S.ConflictMove);
             }
         }
-    } catch (const std::exception&) {
-        ReportBug("FindConflictWithMove");
-        return false;
-    }
-    return true;
+    });
 }
 
 bool FindConflictSetAttribute() {
-    try {
+    return Trapped("FindConflictSetAttribute", [&] {
         FileSystem& fs = fileSystem();
         const int rows = SelectionTableCount();
         for (int i = 0; i < rows; ++i) {
@@ -156,11 +139,7 @@ bool FindConflictSetAttribute() {
                 ++S.ConflictTotal;
             }
         }
-    } catch (const std::exception&) {
-        ReportBug("FindConflictSetAttribute");
-        return false;
-    }
-    return true;
+    });
 }
 
 void FindConflictStart() {
@@ -224,7 +203,8 @@ void FindConflictStart() {
     if (S.MessageReply == QStringLiteral("ReplyClearConflict")) {
         FindConflictClear();
     } else if (S.MessageReply == QStringLiteral("ReplyResetConlict")) {
-        engineview::PreviewClear();
+        S.PreviewNames.clear();
+        windows().ShowPreviewNames();
         // Every row back to "OK" with the name its file has now, whatever the panel side rebuilds.
         SelectionTableResplit();
         SetValueActionFlags();
@@ -283,7 +263,7 @@ void FindConflictClear() {
             bool ok = false;
             const int listIndex = S.ComboIndex.at(i).toInt(&ok);
             if (ok) {
-                engineview::WorkListUnselect(listIndex);
+                windows().SetFileSelected(FileList::Work, listIndex, false);
             }
             ++removed;
             continue;
@@ -307,15 +287,6 @@ void FindConflictClear() {
     S.ConflictMove = 0;
     S.ConflictZeroLength = 0;
     S.HasSelection = S.SelectedCount == 0 ? 0 : 1;
-}
-
-void ResetReplaceChoice() {
-    S.EditReplaceKind = 0;
-    FrmRen& ren = frmRen();
-    if (ren.Loaded() && ren.ComboReplace != nullptr) {
-        ren.ComboReplace->SetListIndex(0);
-    }
-    ShowRenameCriteria();
 }
 
 }  // namespace qv

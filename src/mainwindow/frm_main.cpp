@@ -4,10 +4,11 @@
 
 #include "core/folders.h"
 #include "core/message.h"
+#include "core/panel_calls.h"
 #include "core/settings_file.h"
 #include "core/state.h"
+#include "mainwindow/control_forms.h"
 #include "panels/frm_but.h"
-#include "panels/panels.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -5,6 +5,7 @@
 #include "core/folders.h"
 #include "core/message.h"
 #include "core/state.h"
+#include "mainwindow/control_forms.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -1,17 +1,10 @@
 #include "panels/panels.h"
 
-#include "core/state.h"
+namespace qv::panels {
 
-namespace qv {
+void SetButtons() {}
 
-// The callers' contract is kept: a key handed over is consumed.
-void SetButtons() {
-    S.SetButKey.clear();
-}
-
-void SetNullByTag() {
-    S.SetNullKey.clear();
-}
+void SetNullByTag() {}
 
 void SetValueByKey() {}
 
@@ -21,6 +14,4 @@ void SetButPictures() {}
 
 void SetValueActionFlags() {}
 
-void SetValueSplitNames() {}
-
-}  // namespace qv
+}  // namespace qv::panels

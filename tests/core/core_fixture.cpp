@@ -9,6 +9,7 @@
 #include "mainwindow/frm_hid.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
+#include "mainwindow/program_windows.h"
 #include "panels/frm_but.h"
 
 namespace qv::test {
@@ -51,6 +52,7 @@ void UnloadAllForms() {
 
 void CoreTest::SetUp() {
     ASSERT_TRUE(temp_.isValid());
+    InstallProgramWindows();
     UnloadAllForms();
     ResetState();
     system_ = &services_.useSystem<FakeSystem>();

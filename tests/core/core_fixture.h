@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/frm_message.h"
+#include "mainwindow/frm_message.h"
 #include "platform/forms.h"
 #include "support/fake_services.h"
 #include "support/harness.h"

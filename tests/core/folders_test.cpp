@@ -1,5 +1,6 @@
 // Folder history, the system-folder guard, folders made in the folder dialog, and sizes.
 #include "core/folders.h"
+#include "mainwindow/control_forms.h"
 
 #include <QDir>
 #include <QFile>

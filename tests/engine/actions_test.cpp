@@ -14,7 +14,7 @@ class ActionsTest : public EngineTest {
   protected:
     // Preview then Finalize, as the job buttons run them.
     void PreviewAndFinalize() {
-        ShowInMainWindow();
+        ListWorkFolder();
         FindConflictStart();
         ASSERT_TRUE(S.ReadyToFinalize) << shown.join(',').toStdString();
         S.JobBusy = true;

@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "core/folders.h"
+#include "core/records/engine.h"
 #include "engine/conflicts.h"
 #include "engine/names.h"
-#include "engine/records.h"
 #include "engine_fixture.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
@@ -80,7 +80,7 @@ TEST_F(ConflictsTest, DestinationIsCheckedOnTheDiskAndSkippedWhenOverwriting) {
     SetAction(4);
     S.OverwriteConfirmed = true;
     Select({"a.t", "b.t"});
-    ShowInMainWindow();
+    ListWorkFolder();
     S.DestFreeKB = 1000000;
     FindConflictStart();
     EXPECT_EQ(S.ConflictTotal, 0);
@@ -182,7 +182,7 @@ TEST_F(ConflictsTest, FreeSpaceExactlyEqualIsEnough) {
     Write(S.WorkPath + "big.t", QByteArray(5000, 'x'));
     SetAction(4);
     Select({"a.t", "big.t"});
-    ShowInMainWindow();
+    ListWorkFolder();
     const qint64 need = ShowSelectedFilesSize();
     ASSERT_GT(need, 0);
     S.DestFreeKB = need - 1;
@@ -227,36 +227,21 @@ TEST_F(ConflictsTest, HiddenFileTakesItsNameThoughTheListDoesNotShowIt) {
     MakeWorkFiles({"a.t", "b.t", ".seen.t"});
     SetAction(0);
     Select({"a.t", "b.t"}, {".seen.t", "c.t"});
-    ShowInMainWindow();
-    FrmMain& m = frmMain();
-    for (int k = 0; k < m.File1->ListCount(); ++k) {
-        ASSERT_NE(m.File1->List(k), ".seen.t") << "the list must not show the hidden file";
-    }
+    ListWorkFolder();
+    ASSERT_EQ(windows.lists[FileList::Work].entries, QStringList({"a.t", "b.t"}));
     FindConflictStart();
     EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
     // OK took the one conflicting file out of the table and out of the list's selection.
     EXPECT_EQ(S.ComboFile1, QStringList({"b.t"}));
-    int selected = 0;
-    for (int k = 0; k < m.File1->ListCount(); ++k) {
-        if (m.File1->Selected(k)) {
-            ++selected;
-            EXPECT_EQ(m.File1->List(k), "b.t");
-        }
-    }
-    EXPECT_EQ(selected, 1);
+    EXPECT_EQ(windows.lists[FileList::Work].selected, QVector<bool>({false, true}));
     EXPECT_EQ(Read(S.WorkPath + ".seen.t"), ".seen.t");
 }
 
 TEST_F(ConflictsTest, DestinationIsCheckedWhateverTheFolderDialogShows) {
     MakeWorkFiles({"a.t", "b.t"});
     Write(S.DestPath + "b.t", "theirs");
-    QTemporaryDir elsewhere;  // empty: the dialog's file list shows nothing
-    ASSERT_TRUE(elsewhere.isValid());
-    const State saved = S;
-    frmMove().Load();
-    frmMove().File1->SetPath(elsewhere.path());
-    ASSERT_EQ(frmMove().File1->ListCount(), 0);
-    S = saved;
+    // The dialog's file list shows another, empty folder.
+    windows.ShowList(FileList::Dest, {});
     SetAction(4);  // Copy, overwrite off
     S.DestFreeKB = 1000000;
     Select({"a.t", "b.t"});
@@ -265,7 +250,6 @@ TEST_F(ConflictsTest, DestinationIsCheckedWhateverTheFolderDialogShows) {
     EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
     EXPECT_EQ(S.ComboFile1, QStringList({"a.t"}));
     EXPECT_EQ(Read(S.DestPath + "b.t"), "theirs");
-    frmMove().Unload();
 }
 
 }  // namespace

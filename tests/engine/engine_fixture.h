@@ -1,5 +1,5 @@
 // Shared set-up of the engine tests: real temporary work and destination folders, fresh state, and
-// message boxes answered (and recorded) instead of shown.
+// windows that answer every message box at once and note it. No window is loaded.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,10 +12,9 @@
 #include "core/message.h"
 #include "core/state.h"
 #include "engine/selection.h"
-#include "mainwindow/frm_main.h"
-#include "platform/forms.h"
 #include "platform/services.h"
 #include "support/fake_services.h"
+#include "support/recording_windows.h"
 
 namespace qv::test {
 
@@ -29,23 +28,9 @@ class EngineTest : public ::testing::Test {
         services_.useSystem();
         S.WorkPath = WithTrailingSlash(work_.path());
         S.DestPath = WithTrailingSlash(dest_.path());
-        SetModalResponder([this](Form&) {
-            shown << S.MessageKey;
-            if (answerCancel) {
-                MessageReplyCancel();
-            } else {
-                MessageReplyOK();
-            }
-        });
     }
 
-    void TearDown() override {
-        if (frmMain().Loaded()) {
-            frmMain().Unload();
-        }
-        SetModalResponder({});
-        ResetState();
-    }
+    void TearDown() override { ResetState(); }
 
     static void Write(const QString& path, const QByteArray& content) {
         QFile f(path);
@@ -83,28 +68,13 @@ class EngineTest : public ::testing::Test {
         S.ConflictCheckDue = true;
     }
 
-    // Loads the main window on the work folder and selects the table's files in its list, as the
-    // selection processing leaves them.
-    // The window's own handlers run meanwhile; the engine state the test set up is kept.
-    static void ShowInMainWindow() {
-        const State saved = S;
-        FrmMain& m = frmMain();
-        if (!m.Loaded()) {
-            m.Load();
-        }
-        S.FileListByProgram = true;
-        m.File1->SetPath(WithoutTrailingSlash(saved.WorkPath));
-        QStringList indexes = saved.ComboIndex;
-        for (int i = 0; i < saved.ComboFile1.size(); ++i) {
-            for (int k = 0; k < m.File1->ListCount(); ++k) {
-                if (m.File1->List(k) == saved.ComboFile1.at(i)) {
-                    m.File1->SetSelected(k, true);
-                    indexes[i] = QString::number(k);
-                }
-            }
-        }
-        S = saved;
-        S.ComboIndex = indexes;
+    // The work list shows the work folder as the main window would (hidden files not listed, by
+    // name) with the table's files selected, and the table's list indexes follow it.
+    void ListWorkFolder() {
+        const QStringList listed = QDir(S.WorkPath).entryList(QDir::Files, QDir::Name);
+        windows.ShowList(FileList::Work, listed, S.ComboFile1);
+        for (int i = 0; i < S.ComboFile1.size(); ++i)
+            S.ComboIndex[i] = QString::number(listed.indexOf(S.ComboFile1.at(i)));
     }
 
     static void SetAction(int index) {
@@ -118,8 +88,10 @@ class EngineTest : public ::testing::Test {
     QTemporaryDir work_;
     QTemporaryDir dest_;
     ScopedServices services_;
-    QStringList shown;  // message keys, in the order the boxes came up
-    bool answerCancel = false;
+    RecordingWindows windows;
+    ScopedWindows installed{windows};
+    QStringList& shown = windows.shown;  // message keys, in the order the boxes came up
+    bool& answerCancel = windows.answerCancel;
 };
 
 }  // namespace qv::test

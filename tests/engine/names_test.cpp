@@ -5,7 +5,6 @@
 #include <functional>
 
 #include "core/state.h"
-#include "criteria/frm_ren.h"
 #include "engine/names.h"
 #include "engine/selection.h"
 
@@ -474,22 +473,6 @@ TEST_F(NamesTest, SmallLettersAbNameExactly675Files) {
     EXPECT_EQ(S.ComboName.at(675), "f675");
     EXPECT_FALSE(SelectionRowMarked(675));
     EXPECT_EQ(S.ConflictTotal, 0);
-}
-
-TEST_F(NamesTest, LetterCapacityIgnoresAnEditStillInTheDialog) {
-    FrmRen& ren = frmRen();
-    ren.Load();
-    // The names are built from the committed "A"; the dialog's box holds an edit not yet accepted.
-    ren.TextAutoStart->SetText("Z");
-    S.RenAutoType = 2, S.RenAutoKind = "Capital Letter", S.RenAutoStartLetters = "A";
-    S.SelectedCount = 26;
-    EXPECT_TRUE(CheckAutoLetterRange());
-    EXPECT_EQ(S.AutoLetterCapacity, 26);
-    ren.TextAutoStart->SetText("A");
-    S.RenAutoStartLetters = "Z";
-    EXPECT_FALSE(CheckAutoLetterRange());
-    EXPECT_EQ(S.AutoLetterCapacity, 1);
-    ren.Unload();
 }
 
 }  // namespace

@@ -123,6 +123,12 @@ struct WorkFlowState {
     int HasSelection = 0;
 };
 
+// The new names shown in the main window's preview list, one per selection-table row; the list is
+// only their view.
+struct PreviewNames {
+    QStringList PreviewNames;
+};
+
 struct EngineRecords : SelectionTable,
                        UndoJournal,
                        RenameCriteria,
@@ -130,6 +136,7 @@ struct EngineRecords : SelectionTable,
                        PriorityOrder,
                        CriterionSwitches,
                        ConflictCounts,
-                       WorkFlowState {};
+                       WorkFlowState,
+                       PreviewNames {};
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-#include "core/frm_message.h"
+#include "mainwindow/frm_message.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "core/message.h"
 #include "core/state.h"
+#include "panels/frm_but.h"
 
 namespace qv {
 
@@ -84,7 +84,6 @@ void FrmMessage::Design() {
         if (CommandCancel->EffectivelyEnabled())
             CommandCancel_Click();
     };
-    CheckDoNotShow->Click = [this] { CheckDoNotShow_Click(); };
     TextInput0->Change = [this] { TextInput0_Change(); };
     TextInput0->KeyPress = [this](int& k) { TextInput0_KeyPress(k); };
 
@@ -125,12 +124,48 @@ void FrmMessage::FitMessage() {
     Move(Left(), Top(), Width() + widen, Height() + grow);
 }
 
-void FrmMessage::Dropped() {
-    LabelHead = LabelMessage = LabelOK = LabelCancel = nullptr;
-    CommandOK = CommandCancel = nullptr;
-    TextInput0 = nullptr;
-    CheckDoNotShow = nullptr;
-    PictureMessage = nullptr;
+MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
+    if (Loaded())
+        Unload();
+    Load();
+    LabelMessage->SetTransparent(true);
+    const Picture face = frmBut().ButtonFace();
+    for (CommandButton* b : {CommandCancel, CommandOK}) {
+        b->SetPicture(face);
+        b->SetDownPicture(face);
+        b->SetDisabledPicture(face);
+    }
+    SetCaption(r.caption);
+    CheckDoNotShow->SetValue(r.checked ? 1 : 0);
+    LabelHead->SetCaption(r.head);
+    LabelMessage->SetCaption(r.text);
+    FitMessage();
+    CommandOK->SetEnabled(r.okEnabled);
+    CommandCancel->SetEnabled(r.cancelEnabled);
+    LabelOK->SetCaption(r.okFace);
+    LabelCancel->SetCaption(r.cancelFace);
+    // The faces are labels over the buttons: the buttons carry their names for screen readers.
+    CommandOK->Widget()->setAccessibleName(r.okFace);
+    CommandCancel->Widget()->setAccessibleName(r.cancelFace);
+    if (r.nameInput) {
+        TextInput0->SetVisible(true);
+        TextInput0->SetTabIndex(0);
+    } else if (r.checkInput) {
+        CheckDoNotShow->SetVisible(true);
+    }
+    // A box closed any other way than by its buttons: Cancel when offered, else OK.
+    answer_ = MessageAnswer{!r.cancelEnabled, QString(), r.checked};
+    ShowModal();
+    if (Loaded())
+        Unload();
+    return answer_;
+}
+
+void FrmMessage::Answer(bool ok) {
+    answer_.ok = ok;
+    answer_.input = TextInput0->Text();
+    answer_.checked = CheckDoNotShow->Value() == 1;
+    Unload();
 }
 
 void FrmMessage::Form_QueryUnload(int& cancel, int unloadMode) {
@@ -138,24 +173,21 @@ void FrmMessage::Form_QueryUnload(int& cancel, int unloadMode) {
     if (unloadMode != 0)
         return;
     // The window's own close command: Cancel when Cancel is offered, else OK.
-    closedAsOK_ = !(CommandCancel && CommandCancel->Enabled());
-    MessageClosedWhileLoaded(closedAsOK_);
+    answer_.ok = !(CommandCancel && CommandCancel->Enabled());
+    answer_.input = TextInput0 ? TextInput0->Text() : QString();
+    answer_.checked = CheckDoNotShow && CheckDoNotShow->Value() == 1;
 }
 
 void FrmMessage::CommandOK_Click() {
     if (PictureMessage)
         PictureMessage->SetFocus();
-    MessageReplyOK();
+    Answer(true);
 }
 
 void FrmMessage::CommandCancel_Click() {
     if (PictureMessage)
         PictureMessage->SetFocus();
-    MessageReplyCancel();
-}
-
-void FrmMessage::CheckDoNotShow_Click() {
-    S.SkipUndoWarningPending = CheckDoNotShow->Value() == 1;
+    Answer(false);
 }
 
 void FrmMessage::TextInput0_Change() {

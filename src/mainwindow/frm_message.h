@@ -2,6 +2,7 @@
 // the reply handlers, so each box starts from its design state.
 #pragma once
 
+#include "core/windows.h"
 #include "platform/forms.h"
 
 namespace qv {
@@ -20,8 +21,8 @@ class FrmMessage : public Form {
     CheckBox* CheckDoNotShow = nullptr;
     PictureBox* PictureMessage = nullptr;
 
-    // True when the last direct close of the window counted as OK (Cancel was not offered).
-    bool ClosedAsOK() const { return closedAsOK_; }
+    // Loads the box afresh, shows the request modally and returns how it was answered.
+    MessageAnswer Present(const MessageBoxRequest& r);
 
     void CommandOK_Click();
     void CommandCancel_Click();
@@ -32,18 +33,14 @@ class FrmMessage : public Form {
   protected:
     void Design() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
-    void Dropped() override;
 
   private:
-    void CheckDoNotShow_Click();
     void TextInput0_Change();
     void TextInput0_KeyPress(int& keyAscii);
-    bool closedAsOK_ = false;
+    void Answer(bool ok);
+    MessageAnswer answer_;
 };
 
 FrmMessage& frmMessage();
-
-// The OK work that needs the box still loaded, for a box closed by its window (message.cpp).
-void MessageClosedWhileLoaded(bool asOK);
 
 }  // namespace qv

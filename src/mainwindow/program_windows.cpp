@@ -1,0 +1,207 @@
+#include "mainwindow/program_windows.h"
+
+#include <QApplication>
+#include <QWidget>
+
+#include "core/message.h"
+#include "core/state.h"
+#include "criteria/criteria.h"
+#include "criteria/frm_ren.h"
+#include "mainwindow/frm_hid.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/frm_message.h"
+#include "mainwindow/frm_move.h"
+#include "panels/frm_but.h"
+#include "panels/panels.h"
+
+namespace qv {
+
+namespace {
+
+// A list of a window that is not loaded has no entries.
+FileListBox* List(FileList which) {
+    switch (which) {
+        case FileList::Work:
+            return frmMain().Loaded() ? frmMain().File1 : nullptr;
+        case FileList::Easy:
+            return frmMain().Loaded() ? frmMain().File2 : nullptr;
+        case FileList::Dest:
+            return frmMove().Loaded() ? frmMove().File1 : nullptr;
+    }
+    return nullptr;
+}
+
+DirListBox* Folders(FolderList which) {
+    Form& f = which == FolderList::Work ? static_cast<Form&>(frmMain()) : static_cast<Form&>(frmMove());
+    if (!f.Loaded())
+        return nullptr;
+    return which == FolderList::Work ? frmMain().Dir1 : frmMove().Dir1;
+}
+
+void RegisterFolderDialogWork() {
+    RegisterMessageWork({
+        {"MessageIncorrectPicture",
+         [](const MessageAnswer&) {
+             S.MoveListRefreshing = true;
+             if (frmMove().Loaded() && frmMove().File1) {
+                 frmMove().File1->SetListIndex(-1);
+                 frmMove().File1->Refresh();
+             }
+             S.MoveListRefreshing = false;
+             S.PicturePathPending.clear();
+             S.PictureFolderPending.clear();
+             S.PictureFilePending.clear();
+         },
+         {}},
+    });
+}
+
+}  // namespace
+
+int ProgramWindows::FileCount(FileList list) {
+    FileListBox* l = List(list);
+    return l ? l->ListCount() : 0;
+}
+
+QString ProgramWindows::FileEntry(FileList list, int i) {
+    FileListBox* l = List(list);
+    return l && i >= 0 && i < l->ListCount() ? l->List(i) : QString();
+}
+
+bool ProgramWindows::FileSelected(FileList list, int i) {
+    FileListBox* l = List(list);
+    return l && i >= 0 && i < l->ListCount() && l->Selected(i);
+}
+
+void ProgramWindows::SetFileSelected(FileList list, int i, bool selected) {
+    FileListBox* l = List(list);
+    if (l && i >= 0 && i < l->ListCount())
+        l->SetSelected(i, selected);
+}
+
+void ProgramWindows::RefreshFileLists() {
+    for (FileList which : {FileList::Work, FileList::Easy, FileList::Dest}) {
+        if (FileListBox* l = List(which)) {
+            l->Refresh();
+            l->SetListIndex(-1);
+        }
+    }
+}
+
+void ProgramWindows::ShowPreviewNames() {
+    FrmMain& m = frmMain();
+    if (!m.Loaded() || !m.List1)
+        return;
+    m.List1->Clear();
+    for (const QString& name : S.PreviewNames) m.List1->AddItem(name);
+    m.List1->SetListIndex(-1);
+}
+
+QString ProgramWindows::FolderPath(FolderList list) {
+    DirListBox* d = Folders(list);
+    return d ? d->Path() : QString();
+}
+
+void ProgramWindows::SetFolderPath(FolderList list, const QString& path) {
+    DirListBox* d = Folders(list);
+    if (d && !path.isEmpty())
+        d->SetPath(path);
+}
+
+void ProgramWindows::SetText(WindowText which, const QString& text) {
+    FrmMain& m = frmMain();
+    switch (which) {
+        case WindowText::SpaceNeed:
+            if (m.Loaded()) {
+                m.LabelSpaceNeed->SetCaption(text);
+                m.LabelSpaceNeed->SetVisible(true);
+                m.CommandFileSize->SetEnabled(false);
+            }
+            break;
+        case WindowText::SpaceFree:
+            if (m.Loaded())
+                m.LabelSpaceFree->SetCaption(text);
+            break;
+        case WindowText::DestSpaceFree:
+            if (frmMove().Loaded())
+                frmMove().LabelMoveSpaceFree->SetCaption(text);
+            break;
+        case WindowText::ActionDestination:
+            if (m.Loaded())
+                m.TextActionDestination->SetText(text);
+            break;
+    }
+}
+
+MessageAnswer ProgramWindows::ShowMessage(const MessageBoxRequest& r) {
+    return frmMessage().Present(r);
+}
+
+void ProgramWindows::SetButtons() {
+    panels::SetButtons();
+}
+
+void ProgramWindows::SetNullByTag() {
+    panels::SetNullByTag();
+}
+
+void ProgramWindows::SetValueByKey() {
+    panels::SetValueByKey();
+}
+
+void ProgramWindows::SetButPictures() {
+    panels::SetButPictures();
+}
+
+void ProgramWindows::SetValueActionFlags() {
+    panels::SetValueActionFlags();
+}
+
+void ProgramWindows::ShowRenameCriteria() {
+    criteria::ShowRenameCriteria();
+}
+
+void ProgramWindows::LoadFirstWindows() {
+    frmBut().Load();
+    frmMove().Load();
+}
+
+void ProgramWindows::LoadMainWindows() {
+    frmHid().Load();
+    frmRen().Load();
+    frmMain().Load();
+}
+
+void ProgramWindows::ShowMainWindow() {
+    frmMain().Show();
+}
+
+void ProgramWindows::RaiseMainWindow() {
+    FrmMain& m = frmMain();
+    // A main window that start-up has not shown yet stays hidden; only what is on screen comes forward.
+    if (m.Loaded() && m.Visible()) {
+        if (QWidget* w = m.Window()) {
+            w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+            w->raise();
+            w->activateWindow();
+        }
+    }
+    // An open message box stays on top of the window it blocks.
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
+    }
+}
+
+void InstallProgramWindows() {
+    static ProgramWindows programWindows;
+    static const bool registered = [] {
+        RegisterFolderDialogWork();
+        criteria::RegisterMessageWork();
+        return true;
+    }();
+    (void)registered;
+    InstallWindows(&programWindows);
+}
+
+}  // namespace qv
