@@ -57,9 +57,9 @@ case "${1:-}" in
         ;;
     test)
         need_packages test
-        build "$top/build/test" Debug
+        build "$top/build/test" Debug -DQUORVAN_WERROR=ON
         run_tests "$top/build/test"
-        build "$top/build/sanitize" Debug -DQUORVAN_SANITIZE=ON
+        build "$top/build/sanitize" Debug -DQUORVAN_WERROR=ON -DQUORVAN_SANITIZE=ON
         ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 run_tests "$top/build/sanitize"
         ;;
     bench)
