@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "engine/conflicts.h"
 #include "engine/dispatch.h"
+#include "engine/filename.h"
 #include "engine/selection.h"
 #include "engine/views.h"
 #include "panels/panels.h"

@@ -10,6 +10,7 @@
 #include "criteria/criteria.h"
 #include "criteria/frm_ren.h"
 #include "engine/actions.h"
+#include "engine/filename.h"
 #include "engine/selection.h"
 #include "engine/views.h"
 #include "panels/panels.h"
@@ -51,11 +52,6 @@ QString DestinationName(int i) {
 }
 
 }  // namespace
-
-bool IsUsableFileName(const QString& name) {
-    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0'));
-}
 
 bool FindConflictNameZeroLength() {
     try {

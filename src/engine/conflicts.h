@@ -23,7 +23,4 @@ void FindConflictClear();
 // Sets the pending Replace choice back to "no Replace" (asked by "MessageReplaceMultiName").
 void ResetReplaceChoice();
 
-// Whether this file system can hold `name` as one file name in a folder.
-bool IsUsableFileName(const QString& name);
-
 }  // namespace qv
