@@ -8,6 +8,7 @@
 #include "core/windows.h"
 #include "engine/conflicts.h"
 #include "engine/dispatch.h"
+#include "engine/filename.h"
 #include "engine/selection.h"
 #include "platform/services.h"
 

@@ -10,6 +10,7 @@
 #include "core/state.h"
 #include "core/windows.h"
 #include "engine/actions.h"
+#include "engine/filename.h"
 #include "engine/selection.h"
 #include "platform/services.h"
 
@@ -49,11 +50,6 @@ QString DestinationName(int i) {
 }
 
 }  // namespace
-
-bool IsUsableFileName(const QString& name) {
-    return !name.isEmpty() && name != QStringLiteral(".") && name != QStringLiteral("..") &&
-           !name.contains(QLatin1Char('/')) && !name.contains(QChar(u'\0'));
-}
 
 bool FindConflictNameZeroLength() {
     return Trapped("FindConflictNameZeroLength", [&] {

@@ -20,7 +20,4 @@ QString FindConflictReport();
 // Removes every marked row and unselects its file.
 void FindConflictClear();
 
-// Whether this file system can hold `name` as one file name in a folder.
-bool IsUsableFileName(const QString& name);
-
 }  // namespace qv

@@ -4,6 +4,7 @@
 
 #include "core/state.h"
 #include "engine/dispatch.h"
+#include "engine/filename.h"
 #include "engine/selection.h"
 
 namespace qv {
@@ -12,45 +13,39 @@ namespace {
 
 const QString kSpace = QStringLiteral(" ");
 
-// Position (from 1) of the first occurrence of s in n, 0 when absent.
-qsizetype InStr(const QString& n, const QString& s) {
-    if (s.isEmpty()) {
-        return n.isEmpty() ? 0 : 1;
-    }
-    return n.indexOf(s) + 1;
-}
+// Every position and length below is in characters, never in UTF-16 units, so no operation can
+// split a character in two.
 
 // The number of characters kept in front of the change, or nothing when the place is missing.
 using Place = std::optional<qsizetype>;
 
 Place AfterN(const QString& n, int count) {
-    if (count < 0 || count > n.size()) {
+    if (count < 0 || count > CharCount(n)) {
         return std::nullopt;
     }
     return count;
 }
 
 Place BeforeN(const QString& n, int count) {
-    if (count < 0 || count > n.size()) {
+    const qsizetype length = CharCount(n);
+    if (count < 0 || count > length) {
         return std::nullopt;
     }
-    return n.size() - count;
+    return length - count;
+}
+
+// Where the first occurrence of s begins; an empty s is found at the start of any non-empty name.
+Place BeforeString(const QString& n, const QString& s) {
+    if (s.isEmpty()) {
+        return n.isEmpty() ? Place() : Place(0);
+    }
+    const qsizetype at = CharIndexOf(n, s);
+    return at < 0 ? Place() : Place(at);
 }
 
 Place AfterString(const QString& n, const QString& s) {
-    const qsizetype q = InStr(n, s);
-    if (q == 0) {
-        return std::nullopt;
-    }
-    return q - 1 + s.size();
-}
-
-Place BeforeString(const QString& n, const QString& s) {
-    const qsizetype q = InStr(n, s);
-    if (q == 0) {
-        return std::nullopt;
-    }
-    return q - 1;
+    const Place at = BeforeString(n, s);
+    return at ? Place(*at + CharCount(s)) : at;
 }
 
 enum class Family { Insert, Replace, Remove, Auto };
@@ -108,7 +103,7 @@ void InsertAt(PlaceOf placeOf) {
         if (!p) {
             return Result{Result::Missing, {}};
         }
-        return Result{Result::Done, n.left(*p) + text + n.mid(*p)};
+        return Result{Result::Done, CharInsert(n, *p, text)};
     });
 }
 
@@ -120,7 +115,7 @@ void KeepLeft(Family family, bool markMissing, const QString& with, PlaceOf plac
         if (!p) {
             return Result{Result::Missing, {}};
         }
-        return Result{Result::Done, n.left(*p) + with};
+        return Result{Result::Done, CharLeft(n, *p) + with};
     });
 }
 
@@ -132,7 +127,7 @@ void KeepRight(Family family, bool markMissing, const QString& with, PlaceOf pla
         if (!p) {
             return Result{Result::Missing, {}};
         }
-        return Result{Result::Done, with + n.mid(*p)};
+        return Result{Result::Done, with + CharMid(n, *p)};
     });
 }
 
@@ -143,7 +138,7 @@ void SwapString(Family family, bool markMissing, const QString& s, const QString
         if (!p) {
             return Result{Result::Missing, {}};
         }
-        return Result{Result::Done, n.left(*p) + with + n.mid(*p + s.size())};
+        return Result{Result::Done, CharLeft(n, *p) + with + CharMid(n, *p + CharCount(s))};
     });
 }
 
@@ -157,10 +152,10 @@ void CharsAfter(Family family, bool markMissing, bool markShort, int count, cons
         if (!p) {
             return Result{Result::Missing, {}};
         }
-        if (n.size() - *p >= m) {
-            return Result{Result::Done, n.left(*p) + with + n.mid(*p + m)};
+        if (CharCount(n) - *p >= m) {
+            return Result{Result::Done, CharLeft(n, *p) + with + CharMid(n, *p + m)};
         }
-        return Result{Result::Short, n.left(*p) + with};
+        return Result{Result::Short, CharLeft(n, *p) + with};
     });
 }
 
@@ -175,9 +170,9 @@ void CharsBefore(Family family, bool markMissing, bool markShort, int count, con
             return Result{Result::Missing, {}};
         }
         if (*p >= m) {
-            return Result{Result::Done, n.left(*p - m) + with + n.mid(*p)};
+            return Result{Result::Done, CharLeft(n, *p - m) + with + CharMid(n, *p)};
         }
-        return Result{Result::Short, with + n.mid(*p)};
+        return Result{Result::Short, with + CharMid(n, *p)};
     });
 }
 
@@ -211,7 +206,7 @@ void AutoAt(PlaceOf placeOf, NextValue&& next) {
             MarkRow(i, Family::Auto);
             continue;
         }
-        S.ComboName[i] = n.left(*p) + next() + n.mid(*p);
+        S.ComboName[i] = CharInsert(n, *p, next());
     }
 }
 
@@ -249,13 +244,13 @@ class NumberRun {
 // Odometer of one to three letters; ends after the top letters.
 class LetterRun {
   public:
-    LetterRun() : top_(S.RenAutoKind == QStringLiteral("Small Letter") ? 122 : 90) {
-        const QString start = S.RenAutoStartLetters;
+    LetterRun() : top_(S.RenAutoKind == QStringLiteral("Small Letter") ? U'z' : U'Z') {
+        const auto start = S.RenAutoStartLetters.toUcs4();
         k_ = static_cast<int>(start.size());
         if (k_ >= 1 && k_ <= 3) {
-            c1_ = start.at(k_ - 1).unicode();
-            c2_ = k_ >= 2 ? start.at(k_ - 2).unicode() : 0;
-            c3_ = k_ == 3 ? start.at(0).unicode() : 0;
+            c1_ = static_cast<char32_t>(start.at(k_ - 1));
+            c2_ = k_ >= 2 ? static_cast<char32_t>(start.at(k_ - 2)) : 0;
+            c3_ = k_ == 3 ? static_cast<char32_t>(start.at(0)) : 0;
         } else {
             ended_ = true;
         }
@@ -264,14 +259,8 @@ class LetterRun {
     bool Ended() const { return ended_; }
 
     QString operator()() {
-        QString s;
-        if (k_ == 3) {
-            s.append(QChar(c3_));
-        }
-        if (k_ >= 2) {
-            s.append(QChar(c2_));
-        }
-        s.append(QChar(c1_));
+        const char32_t all[3] = {c3_, c2_, c1_};
+        const QString s = QString::fromUcs4(all + 3 - k_, k_);
         advance();
         return s;
     }
@@ -299,9 +288,9 @@ class LetterRun {
         }
     }
 
-    int top_;
+    char32_t top_;
     int k_ = 0;
-    char16_t c1_ = 0, c2_ = 0, c3_ = 0;
+    char32_t c1_ = 0, c2_ = 0, c3_ = 0;
     bool ended_ = false;
 };
 
@@ -419,16 +408,16 @@ void ApplyChangeCase() {
         if (scope == QStringLiteral("FileName")) {
             out = ConvertCase(n, upper);
         } else if (scope == QStringLiteral("FirstLetter")) {
-            out = n.isEmpty() ? n : ConvertCase(n.left(1), upper) + n.mid(1);
+            out = ConvertCase(CharLeft(n, 1), upper) + CharMid(n, 1);
         } else if (scope == QStringLiteral("FirstLetterOfWords")) {
             out.reserve(n.size());
             bool wordStart = true;
-            for (const QChar c : n) {
-                if (c == QLatin1Char(' ')) {
+            for (const QString& c : Chars(n)) {
+                if (c == kSpace) {
                     wordStart = true;
                     out.append(c);
                 } else if (wordStart) {
-                    out.append(ConvertCase(QString(c), upper));
+                    out.append(ConvertCase(c, upper));
                     wordStart = false;
                 } else {
                     out.append(c);
@@ -476,20 +465,22 @@ void ApplyHandleCharString() {
     } else if (S.RenHandleMode == 2) {
         with = S.HandleWith;
     }
+    const qsizetype whatLength = CharCount(what);
     const int rows = SelectionTableCount();
     for (int i = 0; i < rows; ++i) {
         const QString& n = S.ComboName.at(i);
-        if (!n.contains(what)) {
+        qsizetype at = CharIndexOf(n, what);
+        if (at < 0) {
             continue;
         }
         QString done;
         qsizetype from = 0;
-        for (qsizetype at = n.indexOf(what); at >= 0; at = n.indexOf(what, from)) {
-            done.append(QStringView(n).mid(from, at - from));
+        for (; at >= 0; at = CharIndexOf(n, what, from)) {
+            done.append(CharMid(n, from, at - from));
             done.append(with);
-            from = at + what.size();
+            from = at + whatLength;
         }
-        done.append(QStringView(n).mid(from));
+        done.append(CharMid(n, from));
         S.ComboName[i] = done;
     }
 }
@@ -610,16 +601,16 @@ void ApplyAutoLetterAString() {
 
 bool CheckAutoLetterRange() {
     // The committed letters, the ones the names are built from; never an edit still in the dialog.
-    const QString start = S.RenAutoStartLetters;
+    const auto start = S.RenAutoStartLetters.toUcs4();
     const bool small = S.RenAutoKind == QStringLiteral("Small Letter");
     const int top = small ? 122 : 90;
     const qsizetype k = start.size();
     QString last;
     int capacity = 0;
     if (k >= 1 && k <= 3) {
-        const int c1 = start.at(k - 1).unicode();
-        const int c2 = k >= 2 ? start.at(k - 2).unicode() : 0;
-        const int c3 = k == 3 ? start.at(0).unicode() : 0;
+        const int c1 = static_cast<int>(start.at(k - 1));
+        const int c2 = k >= 2 ? static_cast<int>(start.at(k - 2)) : 0;
+        const int c3 = k == 3 ? static_cast<int>(start.at(0)) : 0;
         last = QString(k, QLatin1Char(small ? 'z' : 'Z'));
         if (k == 1) {
             capacity = top - c1 + 1;

@@ -285,6 +285,98 @@ TEST_F(NamesTest, MissingAndShortPlacesFollowTheOptions) {
     }
 }
 
+TEST_F(NamesTest, CharactersOutsideTheBasicPlaneStayWhole) {
+    const QString e = QStringLiteral("\U0001F600");      // one character, two UTF-16 units
+    const QString small = QStringLiteral("\U00010428");  // DESERET SMALL LETTER LONG I
+    const QString capital = QStringLiteral("\U00010400");
+    struct Case {
+        const char* what;
+        QString in;  // name part; the file is in + ".t"
+        std::function<void()> set;
+        QString out;
+        bool marked = false;
+    };
+    auto slot = [](const char* s) { S.PriorityCount = 1, S.PrioritySlot1 = s; };
+    auto replace = [&](const char* type) { slot("Replace"), S.ReplaceType = type, S.ReplaceWith = "x"; };
+    auto remove = [&](const char* type) { slot("Remove"), S.RemoveType = type; };
+    auto insert = [&](const char* type) { slot("Insert"), S.InsertType = type, S.InsertText = "-"; };
+    auto cased = [](const char* scope, const char* to) { S.CaseOn = 1, S.CaseScope = scope, S.CaseTo = to; };
+    const Case cases[] = {
+        {"insert after 1", e + "a", [&] { insert("InsertAfterNumChars"), S.InsertAfterN = 1; }, e + "-a"},
+        {"insert before last 1", "a" + e, [&] { insert("InsertBeforeNumChars"), S.InsertBeforeN = 1; },
+         "a-" + e},
+        {"insert after 3 of 3 characters appends", e + "ab",
+         [&] { insert("InsertAfterNumChars"), S.InsertAfterN = 3; }, e + "ab-"},
+        {"insert after 4 of 3 characters is missing", e + "ab",
+         [&] { insert("InsertAfterNumChars"), S.InsertAfterN = 4; }, e + "ab", true},
+        {"replace 1 after 0", e + "a",
+         [&] { replace("ReplaceCharAfterNumChars"), S.ReplaceAfterN = 0, S.ReplaceCharCount = 1; }, "xa"},
+        {"replace 1 before last 0", "a" + e,
+         [&] { replace("ReplaceCharBeforeNumChars"), S.ReplaceBeforeN = 0, S.ReplaceCharCount = 1; }, "ax"},
+        {"replace 2 after 1 of 2 characters is short", "a" + e,
+         [&] {
+             replace("ReplaceCharAfterNumChars"), S.ReplaceAfterN = 1, S.ReplaceCharCount = 2;
+             S.MarkReplaceShort = true;
+         },
+         "a" + e, true},
+        {"replace after 1", e + "ab", [&] { replace("ReplaceAfterNumChars"), S.ReplaceAfterN = 1; }, e + "x"},
+        {"replace before last 1", "ab" + e, [&] { replace("ReplaceBeforeNumChars"), S.ReplaceBeforeN = 1; },
+         "x" + e},
+        {"replace 1 after a string", "a" + e + "b",
+         [&] { replace("ReplaceCharAfterAString"), S.ReplaceAfterString = "a", S.ReplaceCharCount = 1; },
+         "axb"},
+        {"replace 1 before a string", "a" + e + "b",
+         [&] { replace("ReplaceCharBeforeAString"), S.ReplaceBeforeString = "b", S.ReplaceCharCount = 1; },
+         "axb"},
+        {"remove 1 after 1", "a" + e + "b",
+         [&] { remove("RemoveCharAfterNumChars"), S.RemoveAfterN = 1, S.RemoveCharCount = 1; }, "ab"},
+        {"remove 1 before last 1", "a" + e + "b",
+         [&] { remove("RemoveCharBeforeNumChars"), S.RemoveBeforeN = 1, S.RemoveCharCount = 1; }, "ab"},
+        {"remove after 1", e + "ab", [&] { remove("RemoveAfterNumChars"), S.RemoveAfterN = 1; }, e},
+        {"remove before last 1", "ab" + e, [&] { remove("RemoveBeforeNumChars"), S.RemoveBeforeN = 1; }, e},
+        {"remove 1 after a string", "a" + e + "b",
+         [&] { remove("RemoveCharAfterAString"), S.RemoveAfterString = "a", S.RemoveCharCount = 1; }, "ab"},
+        {"remove 1 before a string", "a" + e + "b",
+         [&] { remove("RemoveCharBeforeAString"), S.RemoveBeforeString = "b", S.RemoveCharCount = 1; }, "ab"},
+        {"half a character is no place to remove", "a" + e + "b",
+         [&] { remove("RemoveAString"), S.RemoveString = e.left(1), S.MarkRemoveMissing = true; },
+         "a" + e + "b", true},
+        {"half a character is not handled", e + "a",
+         [&] { S.HandleOn = 1, S.HandleWhat = e.left(1), S.RenHandleMode = 0; }, e + "a"},
+        {"auto number after 1", e + "a",
+         [&] {
+             S.AutoOn = 1, S.RenAutoKind = "Number", S.RenAutoPlace = "AutoAfterNumChars";
+             S.RenAutoAfterNumChars = 1, S.RenAutoStartNumber = 7;
+         },
+         e + "7a"},
+        {"auto letters before last 1", "a" + e,
+         [&] {
+             S.AutoOn = 1, S.RenAutoKind = "Capital Letter", S.RenAutoPlace = "AutoBeforeNumChars";
+             S.RenAutoBeforeNumChars = 1, S.RenAutoStartLetters = "K";
+         },
+         "aK" + e},
+        {"auto letters after 3 of 2 characters are missing", "a" + e,
+         [&] {
+             S.AutoOn = 1, S.RenAutoKind = "Capital Letter", S.RenAutoPlace = "AutoAfterNumChars";
+             S.RenAutoAfterNumChars = 3, S.RenAutoStartLetters = "K";
+         },
+         "a" + e, true},
+        {"upper first letter", small + "ab", [&] { cased("FirstLetter", "Upper Case"); }, capital + "ab"},
+        {"lower first letter", capital + "AB", [&] { cased("FirstLetter", "Lower Case"); }, small + "AB"},
+        {"upper first letter of words", small + "a " + small + "b",
+         [&] { cased("FirstLetterOfWords", "Upper Case"); }, capital + "a " + capital + "b"},
+        {"upper whole name", small + "a", [&] { cased("FileName", "Upper Case"); }, capital + "A"},
+    };
+    for (const Case& c : cases) {
+        ResetState();
+        Select({c.in + ".t"});
+        c.set();
+        FinalizeNewNames();
+        EXPECT_EQ(S.ComboName.at(0), c.out) << c.what;
+        EXPECT_EQ(SelectionRowMarked(0), c.marked) << c.what;
+    }
+}
+
 TEST_F(NamesTest, MarkedRowsSkippedByPositionalButRewrittenByWholeName) {
     Select({"ABCD.t", "ABCDEF.t", "ZZZZZZ.t"});
     S.PriorityCount = 2;
@@ -432,6 +524,8 @@ TEST_F(NamesTest, LetterCapacityCheckUsesTheCommittedLetters) {
         {"Capital Letter", "ZZZ", 2, 1, "ZZZ", false},
         {"Capital Letter", "ZZY", 2, 2, "ZZZ", true},
         {"Capital Letter", "", 1, 0, "", false},
+        // The start is counted in characters: one letter, however it is stored.
+        {"Capital Letter", "\U0001F600", 1, 'Z' - 0x1F600 + 1, "Z", false},
     };
     for (const Case& c : cases) {
         ResetState();

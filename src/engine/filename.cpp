@@ -1,0 +1,94 @@
+#include "engine/filename.h"
+
+#include <QFile>
+
+namespace qv {
+
+namespace {
+
+// NAME_MAX of the common Linux file systems: the longest name, in encoded bytes.
+constexpr qsizetype kNameMaxBytes = 255;
+
+// UTF-16 units of the character that starts at `at`.
+qsizetype UnitsAt(QStringView s, qsizetype at) {
+    return at + 1 < s.size() && s[at].isHighSurrogate() && s[at + 1].isLowSurrogate() ? 2 : 1;
+}
+
+// Whether `at` lies between two characters rather than inside a surrogate pair.
+bool Between(QStringView s, qsizetype at) {
+    return at <= 0 || at >= s.size() || !(s[at - 1].isHighSurrogate() && s[at].isLowSurrogate());
+}
+
+}  // namespace
+
+qsizetype CharCount(QStringView s) {
+    qsizetype count = 0;
+    for (qsizetype at = 0; at < s.size(); at += UnitsAt(s, at)) {
+        ++count;
+    }
+    return count;
+}
+
+qsizetype CharOffset(QStringView s, qsizetype pos) {
+    qsizetype at = 0;
+    for (; pos > 0 && at < s.size(); --pos) {
+        at += UnitsAt(s, at);
+    }
+    return at;
+}
+
+QString CharLeft(QStringView s, qsizetype n) {
+    return s.left(CharOffset(s, n)).toString();
+}
+
+QString CharRight(QStringView s, qsizetype n) {
+    return CharMid(s, qMax<qsizetype>(0, CharCount(s) - qMax<qsizetype>(0, n)));
+}
+
+QString CharMid(QStringView s, qsizetype pos, qsizetype n) {
+    const qsizetype from = CharOffset(s, pos);
+    const QStringView rest = s.mid(from);
+    if (n < 0) {
+        return rest.toString();
+    }
+    return rest.left(CharOffset(rest, n)).toString();
+}
+
+QString CharInsert(QStringView s, qsizetype pos, QStringView text) {
+    const qsizetype at = CharOffset(s, pos);
+    QString out;
+    out.reserve(s.size() + text.size());
+    out.append(s.left(at)).append(text).append(s.mid(at));
+    return out;
+}
+
+QStringList Chars(QStringView s) {
+    QStringList out;
+    for (qsizetype at = 0; at < s.size();) {
+        const qsizetype units = UnitsAt(s, at);
+        out.append(s.mid(at, units).toString());
+        at += units;
+    }
+    return out;
+}
+
+qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from) {
+    for (qsizetype at = s.indexOf(what, CharOffset(s, from)); at >= 0; at = s.indexOf(what, at + 1)) {
+        if (Between(s, at) && Between(s, at + what.size())) {
+            return CharCount(s.left(at));
+        }
+    }
+    return -1;
+}
+
+bool IsUsableFileName(const QString& name) {
+    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..") ||
+        name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0'))) {
+        return false;
+    }
+    // A name the encoding changes would be written under another name than the one previewed.
+    const QByteArray encoded = QFile::encodeName(name);
+    return encoded.size() <= kNameMaxBytes && QFile::decodeName(encoded) == name;
+}
+
+}  // namespace qv
