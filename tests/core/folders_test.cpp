@@ -22,7 +22,8 @@ class FoldersTest : public CoreTest {
         prog_ = root_ + "/prog/";
         WriteFile(prog_ + "quorvan", "program");
         WriteFile(prog_ + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
-        for (const char* d : {"a", "b", "c", "sys/sub", "sys/sub/deeper"}) QDir().mkpath(root_ + "/" + d);
+        for (const char* d : {"a", "b", "c", "sys/sub", "sys/sub/deeper", "sysx"})
+            QDir().mkpath(root_ + "/" + d);
         system_->programFolder = prog_;
         system_->systemFolder = root_ + "/sys/";
         store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
@@ -81,6 +82,11 @@ TEST_F(FoldersTest, SystemTreeIsRefusedWithoutPermission) {
     EXPECT_EQ(S.FolderHistory.size(), 2);
     EXPECT_EQ(S.FolderHistoryPos, 1);
     EXPECT_FALSE(S.SystemFolderRefused);
+    // A sibling that only begins like the system folder is an ordinary folder.
+    Go("sysx");
+    EXPECT_EQ(Here(), Dir("sysx"));
+    EXPECT_FALSE(S.WorkInSystemFolder);
+    EXPECT_EQ(script.count(), 2);
 }
 
 TEST_F(FoldersTest, WithdrawingThePermissionLeavesTheTree) {

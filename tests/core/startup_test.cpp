@@ -91,10 +91,25 @@ TEST_F(StartupTest, SystemFolderAndItsSiblings) {
     store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
     UseProgramFolder(temp_.path() + "/sysextra/");
     WriteFile(prog_ + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+    {
+        ModalScript script;
+        EXPECT_NO_THROW(Main());
+        EXPECT_TRUE(frmMain().Visible());
+        EXPECT_EQ(S.ProgFolder, prog_);
+    }
+    // No system folder at all protects nothing: not the start, not a folder change.
+    UnloadAllForms();
+    ResetState();
+    system_->systemFolder = QString();
+    UseProgramFolder(temp_.path() + "/sys/prog/");
+    WriteFile(prog_ + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
     ModalScript script;
     EXPECT_NO_THROW(Main());
     EXPECT_TRUE(frmMain().Visible());
-    EXPECT_EQ(S.ProgFolder, prog_);
+    frmMain().Dir1->SetPath(temp_.path() + "/sys");
+    EXPECT_EQ(frmMain().Dir1->Path(), temp_.path() + "/sys");
+    EXPECT_FALSE(S.WorkInSystemFolder);
+    EXPECT_EQ(script.count(), 0);
 }
 
 TEST_F(StartupTest, SecondInstanceHandsOver) {
