@@ -20,6 +20,8 @@ enum class WindowText {
     SpaceFree,          // main window: free space of the destination drive
     DestSpaceFree,      // folder dialog: the same
     ActionDestination,  // main window: the destination box of the Action panel
+    SingleProcessName,  // main window: Easy Process's new-name box
+    SingleProcessExt,   // main window: Easy Process's new-extension box
 };
 
 // A message box as the message builders leave it.
@@ -64,6 +66,7 @@ class Windows {
     virtual void SetFolderPath(FolderList, const QString&) {}
 
     virtual void SetText(WindowText, const QString&) {}
+    virtual QString Text(WindowText) { return {}; }
 
     // Shows the box modally and returns how it was answered.
     virtual MessageAnswer ShowMessage(const MessageBoxRequest& r) {

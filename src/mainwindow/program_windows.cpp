@@ -130,6 +130,9 @@ void ProgramWindows::SetText(WindowText which, const QString& text) {
             if (m.Loaded())
                 m.TextActionDestination->SetText(text);
             break;
+        case WindowText::SingleProcessName:
+        case WindowText::SingleProcessExt:
+            break;  // the Easy Process boxes come with their panel
     }
 }
 

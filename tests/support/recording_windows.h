@@ -58,6 +58,7 @@ class RecordingWindows : public Windows {
             folders[which] = path;
     }
     void SetText(WindowText which, const QString& text) override { texts[which] = text; }
+    QString Text(WindowText which) override { return texts.value(which); }
     MessageAnswer ShowMessage(const MessageBoxRequest& r) override {
         shown << S.MessageKey;
         boxes << r;

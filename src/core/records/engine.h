@@ -129,6 +129,11 @@ struct PreviewNames {
     QStringList PreviewNames;
 };
 
+// Easy Process: set by its two checks, read by SingleProcessStart.
+struct SingleProcessState {
+    bool SingleConflictFound = false;
+};
+
 struct EngineRecords : SelectionTable,
                        UndoJournal,
                        RenameCriteria,
@@ -137,6 +142,7 @@ struct EngineRecords : SelectionTable,
                        CriterionSwitches,
                        ConflictCounts,
                        WorkFlowState,
-                       PreviewNames {};
+                       PreviewNames,
+                       SingleProcessState {};
 
 }  // namespace qv

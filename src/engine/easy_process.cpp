@@ -1,0 +1,153 @@
+#include "engine/easy_process.h"
+
+#include "core/message.h"
+#include "core/state.h"
+#include "core/windows.h"
+#include "engine/filename.h"
+#include "platform/services.h"
+
+namespace qv {
+
+namespace {
+
+QString PickedFile() {
+    return windows().FileEntry(FileList::Easy, S.EasyFileIndex);
+}
+
+// The boxes give the new name; an empty extension box means a name without one (a trailing dot
+// would be a different name here, not dropped by the file system).
+QString NewName() {
+    const QString name = windows().Text(WindowText::SingleProcessName);
+    const QString ext = windows().Text(WindowText::SingleProcessExt);
+    return ext.isEmpty() ? name : name + QLatin1Char('.') + ext;
+}
+
+bool Conflict(void (*check)(), const char* key) {
+    check();
+    if (!S.SingleConflictFound)
+        return false;
+    S.MessageKey = QLatin1String(key);
+    MessageShowWork();
+    return true;
+}
+
+bool Taken(const QString& path) {
+    FileSystem& fs = fileSystem();
+    return fs.FileExists(path) || fs.FolderExists(path);
+}
+
+}  // namespace
+
+int AttributeForChoice(int choice) {
+    switch (choice) {
+        case 1:
+            return AttrNormal;
+        case 2:
+            return AttrReadOnly;
+        case 3:
+            return AttrHidden;
+        case 4:
+            return AttrSystem;
+        case 5:
+            return AttrArchive;
+        default:
+            return -1;
+    }
+}
+
+void SingleProcessCheckName() {
+    const QString neu = NewName();
+    Windows& w = windows();
+    const int count = w.FileCount(FileList::Easy);
+    for (int i = 0; i < count; ++i) {
+        if (i != S.EasyFileIndex && w.FileEntry(FileList::Easy, i) == neu)
+            S.SingleConflictFound = true;
+    }
+    // A file the list does not show (hidden) holds its name all the same.
+    const QString old = PickedFile();
+    if (neu != old && Taken(S.WorkPath + neu))
+        S.SingleConflictFound = true;
+}
+
+void SingleProcessCheckMove() {
+    // Always the destination folder on the disk: the folder dialog's list may show another folder,
+    // or nothing at all.
+    if (Taken(S.DestPath + NewName()))
+        S.SingleConflictFound = true;
+}
+
+void SingleProcessStart() {
+    const QString& action = S.ActionName;
+    if (S.ActionIndex >= 1 && S.ActionIndex <= 5 && S.WorkPath == S.DestPath) {
+        S.MessageKey = QStringLiteral("MessageSourceDestSame");
+        MessageShowWork();
+        return;
+    }
+    const QString old = PickedFile();
+    const QString neu = NewName();
+    const bool named = action != QLatin1String("Delete") && action != QLatin1String("Set Attribute");
+    // Nothing may leave the folder by a rename, nor get a name the file system would change.
+    if (old.isEmpty() || (named && !IsUsableFileName(neu))) {
+        S.MessageKey = QStringLiteral("MessageSingleConflictName");
+        MessageShowWork();
+        return;
+    }
+    S.SingleConflictFound = false;
+    if (action == QLatin1String("Rename")) {
+        if (Conflict(SingleProcessCheckName, "MessageSingleConflictName"))
+            return;
+    } else if (action == QLatin1String("Rename And Copy")) {
+        if (Conflict(SingleProcessCheckName, "MessageSingleConflictName") ||
+            Conflict(SingleProcessCheckMove, "MessageSingleConflictRenMove"))
+            return;
+    } else if (action == QLatin1String("Copy And Rename") || action == QLatin1String("Move And Rename")) {
+        if (Conflict(SingleProcessCheckMove, "MessageSingleConflictRenMove"))
+            return;
+    } else if (action == QLatin1String("Copy") || action == QLatin1String("Move")) {
+        if (Conflict(SingleProcessCheckMove, "MessageSingleConflictMove"))
+            return;
+    }
+
+    const QString wo = S.WorkPath + old, wn = S.WorkPath + neu, dn = S.DestPath + neu;
+    try {
+        FileSystem& fs = fileSystem();
+        if (action == QLatin1String("Rename")) {
+            if (neu != old)  // onto its own name: nothing to do
+                fs.Rename(wo, wn);
+        } else if (action == QLatin1String("Rename And Copy")) {
+            if (neu != old)
+                fs.Rename(wo, wn);
+            try {
+                fs.CopyFile(wn, dn);
+            } catch (const PlatformError&) {
+                // Half an action is worse than none: the file gets its name back.
+                if (neu != old)
+                    fs.Rename(wn, wo);
+                throw;
+            }
+        } else if (action == QLatin1String("Copy And Rename") || action == QLatin1String("Copy")) {
+            fs.CopyFile(wo, dn);
+        } else if (action == QLatin1String("Move And Rename") || action == QLatin1String("Move")) {
+            fs.MoveFile(wo, dn);
+        } else if (action == QLatin1String("Delete")) {
+            fs.DeleteFile(wo, true);
+        } else if (action == QLatin1String("Set Attribute")) {
+            const int value = AttributeForChoice(S.ActionAttribute);
+            if (value < 0)
+                return;
+            fs.SetAttributes(wo, value);
+        }
+    } catch (const std::exception&) {
+        S.MessageKey = QStringLiteral("MessageSingleActionError");
+        MessageShowWork();
+        return;
+    }
+
+    S.EasyFileIndex = -1;
+    Windows& w = windows();
+    w.RefreshFileLists();
+    w.SetText(WindowText::SingleProcessName, QString());
+    w.SetText(WindowText::SingleProcessExt, QString());
+}
+
+}  // namespace qv

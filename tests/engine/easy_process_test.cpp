@@ -1,0 +1,132 @@
+// Easy Process on real folders: each action, its conflict messages, and what it refuses.
+#include <gtest/gtest.h>
+
+#include "engine/easy_process.h"
+#include "engine_fixture.h"
+
+namespace qv::test {
+namespace {
+
+class EasyProcessTest : public EngineTest {
+  protected:
+    // The Easy Process list shows the work folder with `file` picked, and the boxes hold the new name.
+    void Pick(const QString& file, const QString& name, const QString& ext) {
+        const QStringList listed = QDir(S.WorkPath).entryList(QDir::Files, QDir::Name);
+        windows.ShowList(FileList::Easy, listed);
+        S.EasyFileIndex = static_cast<int>(listed.indexOf(file));
+        windows.texts[WindowText::SingleProcessName] = name;
+        windows.texts[WindowText::SingleProcessExt] = ext;
+    }
+    bool CleanedUp() {
+        return S.EasyFileIndex == -1 && windows.texts.value(WindowText::SingleProcessName).isEmpty() &&
+               windows.texts.value(WindowText::SingleProcessExt).isEmpty() && windows.refreshes == 1;
+    }
+};
+
+TEST_F(EasyProcessTest, EachActionOnThePickedFile) {
+    struct Case {
+        int action;
+        const char* name;
+        const char* ext;
+        const char* message;  // "" when it acts
+        QStringList work;     // the work folder afterwards
+        QStringList dest;     // the destination afterwards
+    };
+    const Case cases[] = {
+        {0, "n", "txt", "", {"b.txt", "n.txt"}, {}},
+        {0, "b", "txt", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
+        {0, ".h", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},  // a hidden file's name
+        {0, "a", "txt", "", {"a.txt", "b.txt"}, {}},                         // its own name
+        {0, "README", "", "", {"README", "b.txt"}, {}},                      // no trailing dot
+        {0, "A", "txt", "", {"A.txt", "b.txt"}, {}},                         // case only
+        {1, "n", "txt", "", {"b.txt", "n.txt"}, {"n.txt"}},
+        {1, "taken", "txt", "MessageSingleConflictRenMove", {"a.txt", "b.txt"}, {"taken.txt"}},
+        {1, "b", "txt", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
+        {2, "n", "txt", "", {"a.txt", "b.txt"}, {"n.txt"}},
+        {2, "taken", "txt", "MessageSingleConflictRenMove", {"a.txt", "b.txt"}, {"taken.txt"}},
+        {3, "n", "txt", "", {"b.txt"}, {"n.txt"}},
+        {4, "a", "txt", "", {"a.txt", "b.txt"}, {"a.txt"}},
+        {4, "taken", "txt", "MessageSingleConflictMove", {"a.txt", "b.txt"}, {"taken.txt"}},
+        {5, "a", "txt", "", {"b.txt"}, {"a.txt"}},
+        {5, "taken", "txt", "MessageSingleConflictMove", {"a.txt", "b.txt"}, {"taken.txt"}},
+        {6, "a", "txt", "", {"b.txt"}, {}},
+        {0, "x/y", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
+        {0, "..", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
+        {3, ".", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
+        {0, "", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.action) + " " + c.name + "." + c.ext);
+        for (const QString& f : Files(S.WorkPath)) QFile::remove(S.WorkPath + f);
+        for (const QString& f : Files(S.DestPath)) QFile::remove(S.DestPath + f);
+        MakeWorkFiles({"a.txt", "b.txt"});
+        if (QString(c.name) == ".h")
+            Write(S.WorkPath + ".h", "hidden");
+        if (QString(c.name) == "taken")
+            Write(S.DestPath + "taken.txt", "theirs");
+        windows.ShowList(FileList::Dest, {});  // the dialog's list shows nothing
+        windows.refreshes = 0;
+        shown.clear();
+        SetAction(c.action);
+        Pick("a.txt", c.name, c.ext);
+        SingleProcessStart();
+        QStringList work = Files(S.WorkPath);
+        work.removeAll(".h");
+        EXPECT_EQ(work, c.work);
+        EXPECT_EQ(Files(S.DestPath), c.dest);
+        if (*c.message) {
+            EXPECT_EQ(shown, QStringList{c.message});
+            EXPECT_EQ(S.EasyFileIndex, 0) << "the pick stays for another try";
+            EXPECT_EQ(windows.texts.value(WindowText::SingleProcessName), c.name);
+        } else {
+            EXPECT_TRUE(shown.isEmpty()) << shown.join(',').toStdString();
+            EXPECT_TRUE(CleanedUp());
+        }
+        if (c.dest.contains("taken.txt")) {
+            EXPECT_EQ(Read(S.DestPath + "taken.txt"), "theirs");
+        }
+    }
+}
+
+TEST_F(EasyProcessTest, SetAttributeSourceIsDestinationAndFailures) {
+    MakeWorkFiles({"a.txt"});
+    SetAction(7);
+    S.ActionAttribute = 2;
+    Pick("a.txt", "a", "txt");
+    SingleProcessStart();
+    EXPECT_EQ(fileSystem().GetAttributes(S.WorkPath + "a.txt") & AttrReadOnly, AttrReadOnly);
+    EXPECT_TRUE(CleanedUp());
+    fileSystem().SetAttributes(S.WorkPath + "a.txt", AttrNormal);
+    EXPECT_EQ(AttributeForChoice(5), AttrArchive);
+    EXPECT_EQ(AttributeForChoice(0), -1);
+
+    // Copy into the folder it comes from.
+    SetAction(4);
+    S.DestPath = S.WorkPath;
+    Pick("a.txt", "a", "txt");
+    SingleProcessStart();
+    EXPECT_EQ(shown, QStringList{"MessageSourceDestSame"});
+
+    // The file has gone since it was listed: reported, boxes kept.
+    shown.clear();
+    S.DestPath = WithTrailingSlash(dest_.path());
+    SetAction(0);
+    Pick("a.txt", "n", "txt");
+    QFile::remove(S.WorkPath + "a.txt");
+    SingleProcessStart();
+    EXPECT_EQ(shown, QStringList{"MessageSingleActionError"});
+    EXPECT_EQ(windows.texts.value(WindowText::SingleProcessName), "n");
+
+    // Rename And Copy whose copy fails: the file gets its name back.
+    shown.clear();
+    MakeWorkFiles({"a.txt"});
+    SetAction(1);
+    S.DestPath = S.WorkPath + "gone/";
+    Pick("a.txt", "n", "txt");
+    SingleProcessStart();
+    EXPECT_EQ(shown, QStringList{"MessageSingleActionError"});
+    EXPECT_EQ(Files(S.WorkPath), QStringList{"a.txt"});
+}
+
+}  // namespace
+}  // namespace qv::test
