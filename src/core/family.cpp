@@ -5,6 +5,7 @@
 #include "core/family_codes.h"
 #include "core/message.h"
 #include "core/state.h"
+#include "core/windows.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -206,6 +207,40 @@ void FamilyRegister() {
         return;
     OnRestSaveAnek(FamilyHighestSlotInUse(slot));
     OnRestSaveMember(slot, S.ProgName, S.ProgFolder);
+}
+
+void FamilyRunHelp() {
+    System& sys = systemServices();
+    if (!S.HelpFound) {
+        S.MessageKey = QStringLiteral("MessageHelpShow");
+        MessageShowWork();
+        if (S.MessageReply == QLatin1String("GoToWebSite")) {
+            S.MessageReply.clear();
+            if (!sys.OpenWebPage(ProductWebAddress())) {
+                S.MessageKey = QStringLiteral("MessageRunHelpError");
+                MessageShowSystem();
+                return;
+            }
+            sys.EndProgram(0);
+        }
+        return;
+    }
+    windows().SetValueCancel();
+    if (S.HelpPath.isEmpty() || !sys.StartProgram(S.HelpPath)) {
+        S.MessageKey = QStringLiteral("MessageRunHelpError");
+        MessageShowSystem();
+    }
+}
+
+void FamilyRunMember() {
+    const QString path = S.RunChoice >= 0 ? S.RunListPaths.value(S.RunChoice) : QString();
+    System& sys = systemServices();
+    if (path.isEmpty() || !sys.StartProgram(path)) {
+        S.MessageKey = QStringLiteral("MessageRunFamilyError");
+        MessageShowSystem();
+        return;
+    }
+    sys.EndProgram(0);
 }
 
 }  // namespace qv

@@ -26,4 +26,9 @@ int FamilyHighestSlotInUse(int slot);
 // Registers this program when it is a new member (start-up).
 void FamilyRegister();
 
+// Starts the help program; without one, offers the product's web page (which ends this program).
+void FamilyRunHelp();
+// Starts the Run list's chosen member (RunChoice) and ends this program; a failed start is reported.
+void FamilyRunMember();
+
 }  // namespace qv

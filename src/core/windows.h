@@ -80,6 +80,7 @@ class Windows {
     virtual void SetButtons() {}
     virtual void SetNullByTag() {}
     virtual void SetValueByKey() {}
+    virtual void SetValueCancel() {}
     virtual void SetButPictures() {}
     virtual void SetValueActionFlags() {}
     virtual void SetValueSplitNames() {}

@@ -176,5 +176,60 @@ TEST_F(FamilyTest, TenLiveSlotsSkipTheRegistration) {
     EXPECT_EQ(MarkerNow(), marker);
 }
 
+TEST_F(FamilyTest, HelpAndMemberLaunchers) {
+    struct Case {
+        bool helpFound;
+        bool starts;
+        bool answerYes;
+        QStringList boxes;
+        bool ends;
+        int pages;
+    };
+    const Case cases[] = {
+        {true, true, true, {}, false, 0},                                      // help starts, we stay
+        {true, false, true, {"Could not find Help."}, false, 0},               // it cannot start
+        {false, true, true, {"Could not find Help. You may not"}, true, 1},    // Yes: web page, end
+        {false, true, false, {"Could not find Help. You may not"}, false, 0},  // No: nothing more
+        {false, false, true, {"Could not find Help. You may not", "Could not find Help."}, false, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.boxes.join('|').toStdString());
+        system_->startedPrograms.clear();
+        system_->openedPages.clear();
+        system_->startProgramResult = c.starts;
+        system_->openWebPageResult = c.starts;
+        S.HelpFound = c.helpFound;
+        S.HelpPath = c.helpFound ? Folder("start") + "Help/quorvanhelp" : QString();
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        for (int i = 0; i < c.boxes.size(); ++i)
+            script.expect(kMessageBox, Box(seen, c.answerYes ? BoxAnswer(PressOK) : BoxAnswer(PressCancel)));
+        bool ended = false;
+        try {
+            FamilyRunHelp();
+        } catch (const ProgramEnded&) {
+            ended = true;
+        }
+        EXPECT_EQ(ended, c.ends);
+        ASSERT_EQ(seen.size(), static_cast<size_t>(c.boxes.size()));
+        for (int i = 0; i < c.boxes.size(); ++i) EXPECT_TRUE(seen[i].text.startsWith(c.boxes[i])) << i;
+        EXPECT_EQ(system_->openedPages.size(), c.pages);
+        EXPECT_EQ(system_->startedPrograms, c.helpFound ? QStringList{S.HelpPath} : QStringList{});
+    }
+
+    // A member that starts ends this program; one that does not is reported and we stay.
+    S.RunListPaths = QStringList{Folder("m") + "member"};
+    S.RunChoice = 0;
+    system_->startProgramResult = true;
+    EXPECT_THROW(FamilyRunMember(), ProgramEnded);
+    system_->startProgramResult = false;
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK));
+    EXPECT_NO_THROW(FamilyRunMember());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "Could not run the Program.");
+}
+
 }  // namespace
 }  // namespace qv::test
