@@ -62,7 +62,7 @@ void FrmMain::DesignWindow() {
             o->SetVisible(false);  // the start page: chosen when the list goes away
             continue;
         }
-        o->Move(120, 300 + row * 370, 3200, 330);
+        o->Move(90, 300 + row * 370, 3360, 330);
         ++row;
     }
     FrameTopic->SetVisible(false);
@@ -89,6 +89,7 @@ void FrmMain::DesignWindow() {
 
     FrameView = Add<Frame>(QStringLiteral("FrameView"));
     FrameView->Move(12, 392, 232, 88);
+    FrameView->SetVisible(false);  // shown for a user with a name or a picture
     ImageUser = Named(Add<Image>(QStringLiteral("ImageUser"), FrameView), QStringLiteral("User picture"));
     ImageUser->Move(120, 180, 900, 1020);
     ImageUser->SetStretch(true);

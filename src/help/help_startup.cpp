@@ -146,6 +146,7 @@ void ShowUserPicture() {
     FrmMain& m = frmMain();
     if (!HS.ProfileNickName.isEmpty())
         m.LabelGreeting->SetCaption(QStringLiteral("Hello, ") + HS.ProfileNickName + QStringLiteral("!"));
+    m.FrameView->SetVisible(!HS.ProfileNickName.isEmpty() || !HS.ProfileUserPic.isEmpty());
     if (HS.ProfileUserPic.isEmpty())
         return;
     try {

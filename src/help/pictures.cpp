@@ -87,8 +87,8 @@ void MainWindow(QPainter& p, int w, int h) {
     for (int i = 0; i < buttons.size(); ++i)
         Box(p, QRectF(10 + i * bw + 2, 28, bw - 4, 28), buttons[i], QColor(0xd8, 0xe4, 0xf8));
     const double top = 66, colW = (w - 40) / 3.0;
-    Box(p, QRectF(10, top, colW * 0.6, 24), QStringLiteral("Drive box"));
-    Box(p, QRectF(10 + colW * 0.62, top, colW * 0.38, 24), QStringLiteral("Back Forward Home"));
+    Box(p, QRectF(10, top, colW * 0.36, 24), QStringLiteral("Drive box"));
+    Box(p, QRectF(10 + colW * 0.38, top, colW * 0.62, 24), QStringLiteral("Back  Forward  Home"));
     Box(p, QRectF(10, top + 30, colW, h * 0.42), QStringLiteral("Directory box\n(double-click a folder)"));
     Box(p, QRectF(20 + colW, top - 0, colW, 24), QStringLiteral("Selected Files Size / free space"));
     Box(p, QRectF(20 + colW, top + 30, colW, h * 0.42), QStringLiteral("File box\n(select the files here)"));
