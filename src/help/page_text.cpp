@@ -209,7 +209,8 @@ const Entry kTexts[] = {
      "More help is on the program's web site (Web Site in Quorvan's Help frame)."},
     {Page::UninstallUpdate,
      "As nothing was installed, removing Quorvan means deleting its program folder (with its Quorvan/ "
-     "settings folder and this help in Help/). The per-user settings are in one file under $XDG_CONFIG_HOME "
+     "settings folder and this help in Help/). The per-user settings are in the file Holvent.ini under "
+     "$XDG_CONFIG_HOME "
      "(usually ~/.config); delete it as well if you want nothing left behind.\n"
      "\n"
      "If Quorvan came from your distribution's packages, remove it with the package manager instead."},
@@ -403,7 +404,7 @@ IntroTexts PageIntroTexts(Page page) {
             return {
                 QStringLiteral(
                     "To Uninstall : delete the program folder (quorvan, Quorvan/ and Help/); if you "
-                    "want, delete the per-user settings under ~/.config as well."),
+                    "want, delete the per-user settings file ~/.config/Holvent.ini as well."),
                 QStringLiteral("To Update   : replace the old 'quorvan' with the latest version from the "
                                "program's web site, or build it anew with './quorvan.sh run'; the same for "
                                "'Help/quorvanhelp'. The settings file Quorvan/Set.Kastrel can stay.")};

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "help/help_message.h"
 #include "help/help_startup.h"
 #include "help_fixture.h"
 
@@ -276,6 +277,33 @@ TEST_F(HelpStartup, SecondCopyEndsAndTheFirstComesForward) {
     ModalScript script;
     EXPECT_FALSE(Start());
     EXPECT_FALSE(help::frmMain().Loaded());
+}
+
+}  // namespace
+}  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+using HelpMessageBox = HelpTest;
+
+TEST_F(HelpMessageBox, CaptionHeadAndUnknownKeys) {
+    std::vector<HelpBoxSeen> seen;
+    ModalScript script;
+    script.expect("frmMessage", NoteAndOK(seen));
+    help::HS.ProfileNickName = "Amblet";
+    help::HM.MessageKey = "MessageRunParentError";
+    help::ShowParentMessage();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].caption, "Zantipo");
+    EXPECT_EQ(seen[0].head, "Amblet");
+    EXPECT_EQ(seen[0].okFace, "OK");
+    EXPECT_TRUE(help::HM.MessageKey.isEmpty() && help::HM.MessageButtons.isEmpty() &&
+                help::HM.MessageReply.isEmpty());
+    // The parent builder shows nothing for a key it does not know.
+    help::HM.MessageKey = "MessageSmallScreen";
+    help::ShowParentMessage();
+    EXPECT_EQ(script.count(), 1);
 }
 
 }  // namespace
