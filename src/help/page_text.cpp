@@ -2,6 +2,8 @@
 // Linux; where the help itself behaves differently from Quorvan, the page says so.
 #include "help/page_text.h"
 
+#include "platform/product.h"
+
 #include <QHash>
 
 namespace qv::help {
@@ -411,7 +413,7 @@ IntroTexts PageIntroTexts(Page page) {
         case Page::AboutHelp:
             return {QStringLiteral("Quorvan is a simple program; this help is offered all the same, for "
                                    "whoever wants to know it better."),
-                    QStringLiteral("Holvent\nhttps://holvent.example/quorvan")};
+                    QStringLiteral("Holvent\n") + QString::fromUtf8(kProductWebAddress)};
         default:
             return {};
     }
