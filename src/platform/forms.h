@@ -581,8 +581,4 @@ constexpr int kTwipsPerPixel = 15;
 // The colour a blue-green-red number (or a system colour) stands for on this desktop.
 QColor ToQColor(Colour c);
 
-// The attribute number that the file tools keep for a path in the extended attribute
-// "user.quorvan.attrib" (decimal text; 2 hidden, 4 system); 0 when there is none or it cannot be read.
-int ReadStoredAttributeBits(const QString& path);
-
 }  // namespace qv

@@ -89,7 +89,8 @@ Control& ctl(const QString& formName, const QString& name, int index) {
         QString where = formName + QLatin1Char('.') + name;
         if (index >= 0)
             where += QStringLiteral("(%1)").arg(index);
-        ADD_FAILURE() << "No control " << where.toStdString() << (f.Loaded() ? "" : " (the form is not loaded)");
+        ADD_FAILURE() << "No control " << where.toStdString()
+                      << (f.Loaded() ? "" : " (the form is not loaded)");
         throw HarnessError("missing control");
     }
     return *c;
