@@ -171,6 +171,7 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;
+        WidgetEventScope scope;
         auto token = LifeToken();
         if (i >= 0 && i < items_.size())
             userChoose(i);
@@ -196,6 +197,7 @@ ListBox::ListBox(Form* form, QString name, int index, Control* container)
     w->setUniformItemSizes(true);
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QListWidget::itemSelectionChanged, context(), [this] {
+        WidgetEventScope scope;
         if (!syncing_)
             userSelectionChanged();
     });
@@ -310,6 +312,7 @@ void ListBox::userChoose(int i) {
 }
 
 void ListWidget::keyPressEvent(QKeyEvent* e) {
+    WidgetEventScope scope;
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && onEnter) {
         auto enter = onEnter;
         enter();
@@ -328,6 +331,7 @@ DriveListBox::DriveListBox(Form* form, QString name, int index, Control* contain
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;
+        WidgetEventScope scope;
         if (i >= 0 && i < drives_.size()) {
             auto token = LifeToken();
             SetDrive(drives_[i]);
@@ -409,9 +413,11 @@ DirListBox::DirListBox(Form* form, QString name, int index, Control* container)
     QObject::connect(w, &QListWidget::currentRowChanged, context(), [this](int row) {
         if (syncing_ || row < 0)
             return;
+        WidgetEventScope scope;
         SetListIndex(indexOfRow(row));
     });
     QObject::connect(w, &QListWidget::itemDoubleClicked, context(), [this, w](QListWidgetItem* item) {
+        WidgetEventScope scope;
         if (!syncing_)
             UserOpens(indexOfRow(w->row(item)));
     });
@@ -767,6 +773,7 @@ void FileListBox::UserKey(int keyAscii) {
 }
 
 void FileListView::mousePressEvent(QMouseEvent* e) {
+    WidgetEventScope scope;
     auto* list = static_cast<FileListBox*>(owner);
     if (!list)
         return;
@@ -786,6 +793,7 @@ void FileListView::mouseReleaseEvent(QMouseEvent*) {}
 void FileListView::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void FileListView::keyPressEvent(QKeyEvent* e) {
+    WidgetEventScope scope;
     auto* list = static_cast<FileListBox*>(owner);
     if (!list)
         return;
