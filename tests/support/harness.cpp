@@ -86,8 +86,10 @@ Control& ctl(const QString& formName, const QString& name, int index) {
     Form& f = form(formName);
     Control* c = f.Find(name, index);
     if (!c) {
-        ADD_FAILURE() << "No control " << formName.toStdString() << "." << name.toStdString()
-                      << (index >= 0 ? "(" + std::to_string(index) + ")" : std::string())
+        QString where = formName + QLatin1Char('.') + name;
+        if (index >= 0)
+            where += QStringLiteral("(%1)").arg(index);
+        ADD_FAILURE() << "No control " << where.toStdString()
                       << (f.Loaded() ? "" : " (the form is not loaded)");
         throw HarnessError("missing control");
     }
