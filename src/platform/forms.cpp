@@ -1,4 +1,5 @@
 // Forms, the control base and the simple controls.
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -285,6 +286,18 @@ void Control::SetTabIndex(int i) {
 
 QString Control::ToolTipText() const {
     return widget_ ? widget_->toolTip() : QString();
+}
+
+void Control::SetAccessibleName(const QString& name) {
+    if (widget_)
+        widget_->setAccessibleName(name);
+}
+
+QString Control::AccessibleName() const {
+    if (!widget_)
+        return QString();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget_);
+    return a ? a->text(QAccessible::Name) : widget_->accessibleName();
 }
 
 void Control::SetToolTipText(const QString& t) {

@@ -115,6 +115,10 @@ class Control {
     void SetTabIndex(int i);
     QString ToolTipText() const;
     void SetToolTipText(const QString& t);
+    // The name screen readers announce. A control with a caption is named by it; one without (a
+    // list, a box, a picture button) needs a name given here.
+    void SetAccessibleName(const QString& name);
+    QString AccessibleName() const;  // as accessibility clients read it
 
     // Does nothing on a hidden or disabled control.
     void SetFocus();

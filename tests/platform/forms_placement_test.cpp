@@ -121,6 +121,15 @@ TEST(FormsPlacement, RowsMakeBindAndPlaceTheirControls) {
     EXPECT_EQ(caption(*f.OptionSelection[1]), "All");
     EXPECT_EQ(f.TextName->Text(), "");
 
+    // What a screen reader finds: a caption names its control; a box has to be given a name.
+    EXPECT_EQ(f.CommandHelp->AccessibleName(), "Help");
+    EXPECT_EQ(f.OptionSelection[1]->AccessibleName(), "All");
+    EXPECT_TRUE(unnamedControls(f).contains("TextName"));
+    EXPECT_FALSE(unnamedControls(f).contains("CommandHelp"));
+    f.TextName->SetAccessibleName("Your name");
+    EXPECT_EQ(f.TextName->AccessibleName(), "Your name");
+    EXPECT_FALSE(unnamedControls(f).contains("TextName"));
+
     // Dropping the controls sets every bound member back, before Dropped runs.
     ASSERT_TRUE(f.Unload());
     EXPECT_TRUE(f.clearedBeforeDropped);

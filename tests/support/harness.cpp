@@ -457,6 +457,27 @@ QStringList selectedItems(const FileListBox& files) {
     return out;
 }
 
+QStringList unnamedControls(Form& f) {
+    QStringList unnamed;
+    for (const auto& owned : f.Controls()) {
+        const Control* c = owned.get();
+        switch (c->Kind()) {
+            case ControlKind::Label:
+            case ControlKind::Frame:
+            case ControlKind::Line:
+            case ControlKind::PictureBox:
+                continue;
+            default:
+                break;
+        }
+        if (!c->EffectivelyVisible() || !c->EffectivelyEnabled())
+            continue;
+        if (c->AccessibleName().trimmed().isEmpty())
+            unnamed << (c->Index() < 0 ? c->Name() : c->Name() + QStringLiteral("(%1)").arg(c->Index()));
+    }
+    return unnamed;
+}
+
 QImage grab(Form& f) {
     if (!f.Window()) {
         ADD_FAILURE() << "Cannot grab " << f.Name().toStdString() << ": it is not loaded";
