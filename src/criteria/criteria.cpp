@@ -4,18 +4,74 @@
 #include "core/panel_calls.h"
 #include "core/state.h"
 #include "criteria/frm_ren.h"
+#include "criteria/summary.h"
 
 namespace qv::criteria {
 
-void ShowRenameCriteria() {}
+namespace {
+
+// A caption on the main window, by control name; the window may not have the control (yet).
+void PutCaption(Form& form, const QString& name, const QString& caption, std::optional<Colour> colour) {
+    Control* c = form.Find(name);
+    if (c == nullptr)
+        return;
+    if (auto* l = dynamic_cast<Label*>(c))
+        l->SetCaption(caption);
+    else if (auto* f = dynamic_cast<Frame*>(c))
+        f->SetCaption(caption);
+    if (colour)
+        c->SetForeColor(*colour);
+}
+
+}  // namespace
+
+void OpenRenameCriteria() {
+    S.CriteriaDialogLoading = true;
+    FrmRen& ren = frmRen();
+    if (!ren.Loaded())
+        ren.Load();
+    S.CriteriaDialogLoading = true;  // Form_Load clears it; the next button refresh does so here
+    ren.LoadCommitted();
+    ren.Show();
+    S.SetButKey.clear();
+    SetButtons();
+}
+
+void ReloadRenameCriteria() {
+    FrmRen& ren = frmRen();
+    if (ren.Loaded())
+        ren.LoadCommitted();
+}
+
+void SetValuePriorityLabels() {
+    QString texts[3];
+    const QString slots[3] = {S.PrioritySlot1, S.PrioritySlot2, S.PrioritySlot3};
+    if (S.PriorityCount == 2 || S.PriorityCount == 3)
+        for (int i = 0; i < S.PriorityCount; ++i)
+            texts[i] = QString::number(i + 1) + QStringLiteral(" - ") + slots[i];
+    Form* main = FindForm(QStringLiteral("frmMain"));
+    if (main == nullptr || !main->Loaded())
+        return;
+    const char* names[3] = {"LabelPriority1st", "LabelPriority2nd", "LabelPriority3rd"};
+    for (int i = 0; i < 3; ++i) PutCaption(*main, QString::fromLatin1(names[i]), texts[i], std::nullopt);
+}
+
+void ShowRenameCriteria() {
+    const CriteriaSummary summary = BuildCriteriaSummary(S);
+    S.CriteriaCount = summary.criteriaCount;
+    if (Form* main = FindForm(QStringLiteral("frmMain")); main && main->Loaded())
+        for (const SummaryLine& line : summary.lines)
+            PutCaption(*main, line.control, line.caption, line.colour);
+    // The dialog shows what is committed now, also when the commit came from the main window.
+    ReloadRenameCriteria();
+}
 
 void ResetReplaceChoice() {
     S.EditReplaceKind = 0;
     FrmRen& ren = frmRen();
-    // An empty combo has no "no Replace" entry to choose.
-    if (ren.Loaded() && ren.ComboReplace != nullptr && ren.ComboReplace->ListCount() > 0) {
+    if (ren.Loaded() && ren.ComboReplace != nullptr && ren.ComboReplace->ListCount() > 0)
         ren.ComboReplace->SetListIndex(0);
-    }
+    SetValueReplaceSet();
     qv::ShowRenameCriteria();
 }
 

@@ -1,13 +1,41 @@
-// The rename-criteria dialog's procedures that others call: the summary of the committed criteria on
-// the main window, the Replace choice reset, and the dialog's message keys.
+// The rename-criteria dialog's procedures that others call: opening the dialog, the commit of the
+// criteria, the summary on the main window, the Replace choice reset, and the dialog's message keys.
 #pragma once
 
 namespace qv::criteria {
 
-// Writes the readable summary of the committed criteria on the main window (not built yet).
+// The main window's rename-criteria button: loads the committed criteria into frmRen and shows it
+// (modeless), then refreshes the buttons.
+void OpenRenameCriteria();
+
+// Puts the committed criteria back into the dialog and so into the pending fields, with no focus
+// moved. Run by Cancel and by every redraw of the summary, so that a commit or reset made from the
+// main window while the dialog is open leaves the dialog showing the committed state.
+void ReloadRenameCriteria();
+
+// Commit of the criteria (panel key "RenameSet"): pending to committed, type strings from the list
+// positions, the priority order kept in step; then the summary and the priority labels.
+void SetValueRenameSet();
+void SetValueExtensionSet();
+void SetValueCaseSet();
+void SetValueHandleSet();
+void SetValueSpaceSet();
+void SetValueAutoSet();
+void SetValueInsertSet();
+void SetValueReplaceSet();
+void SetValueRemoveSet();
+
+// Re-slots Insert, Replace and Remove after one of them was switched on or off
+// (PriorityChangeOp/PriorityChangeDir): slots 1 to PriorityCount hold the switched-on operations in
+// the order of the user's priority choice.
+void SetValuePriorityAdjust();
+// The main window's priority labels ("1 - Insert" ...), shown only when there is an order to show.
+void SetValuePriorityLabels();
+
+// Writes the readable summary of the committed criteria on the main window and CriteriaCount.
 void ShowRenameCriteria();
 
-// Sets the pending Replace choice back to "no Replace" (asked by "MessageReplaceMultiName").
+// Sets the Replace choice back to none and commits Replace (asked by "MessageReplaceMultiName").
 void ResetReplaceChoice();
 
 // What the answers to the dialog's own message keys do.
