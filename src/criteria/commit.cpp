@@ -378,7 +378,7 @@ void SetValueRenameSet() {
     SetValueInsertSet();
     SetValueReplaceSet();
     SetValueRemoveSet();
-    qv::ShowRenameCriteria();
+    ShowRenameCriteria();
     SetValuePriorityLabels();
 }
 

@@ -23,6 +23,15 @@ void PutCaption(Form& form, const QString& name, const QString& caption, std::op
         c->SetForeColor(*colour);
 }
 
+// The loaded form of this name made last (a window may be made again under tests).
+Form* LoadedForm(const QString& name) {
+    const std::vector<Form*> forms = AllForms();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
+        if ((*it)->Name() == name && (*it)->Loaded())
+            return *it;
+    return nullptr;
+}
+
 }  // namespace
 
 void OpenRenameCriteria() {
@@ -49,8 +58,8 @@ void SetValuePriorityLabels() {
     if (S.PriorityCount == 2 || S.PriorityCount == 3)
         for (int i = 0; i < S.PriorityCount; ++i)
             texts[i] = QString::number(i + 1) + QStringLiteral(" - ") + slots[i];
-    Form* main = FindForm(QStringLiteral("frmMain"));
-    if (main == nullptr || !main->Loaded())
+    Form* main = LoadedForm(QStringLiteral("frmMain"));
+    if (main == nullptr)
         return;
     const char* names[3] = {"LabelPriority1st", "LabelPriority2nd", "LabelPriority3rd"};
     for (int i = 0; i < 3; ++i) PutCaption(*main, QString::fromLatin1(names[i]), texts[i], std::nullopt);
@@ -59,7 +68,7 @@ void SetValuePriorityLabels() {
 void ShowRenameCriteria() {
     const CriteriaSummary summary = BuildCriteriaSummary(S);
     S.CriteriaCount = summary.criteriaCount;
-    if (Form* main = FindForm(QStringLiteral("frmMain")); main && main->Loaded())
+    if (Form* main = LoadedForm(QStringLiteral("frmMain")))
         for (const SummaryLine& line : summary.lines)
             PutCaption(*main, line.control, line.caption, line.colour);
     // The dialog shows what is committed now, also when the commit came from the main window.
@@ -72,7 +81,7 @@ void ResetReplaceChoice() {
     if (ren.Loaded() && ren.ComboReplace != nullptr && ren.ComboReplace->ListCount() > 0)
         ren.ComboReplace->SetListIndex(0);
     SetValueReplaceSet();
-    qv::ShowRenameCriteria();
+    ShowRenameCriteria();
 }
 
 void RegisterMessageWork() {
