@@ -109,11 +109,21 @@ QColor ToQColor(Colour c) {
 Picture LoadPicture(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QImage image = reader.read();
+    // A drawing is rendered for the screen's pixel density, so it stays crisp on a scaled display.
+    qreal ratio = 1.0;
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (reader.format() == "svg" && gui) {
+        ratio = gui->devicePixelRatio();
+        if (ratio > 1.0 && reader.size().isValid())
+            reader.setScaledSize(reader.size() * ratio);
+    }
+    QImage image = reader.read();
     if (image.isNull())
         throw PlatformError(
             QStringLiteral("Not a readable picture: %1 (%2)").arg(path, reader.errorString()));
-    return Picture(QPixmap::fromImage(image), path);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    return Picture(pixmap, path);
 }
 
 int MouseButtonCode(Qt::MouseButton b) {

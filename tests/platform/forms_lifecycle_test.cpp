@@ -248,6 +248,10 @@ TEST(FormsLifecycle, UnitsColoursAndPictures) {
         out.write(kGif, sizeof(kGif) - 1);
     }
     EXPECT_EQ(LoadPicture(gif).pixmap().size(), QSize(1, 1));
+    // The program's own drawings: their size on screen whatever the pixel density.
+    const Picture drawn = LoadPicture(QStringLiteral(":/pictures/face-0.svg"));
+    EXPECT_EQ(drawn.pixmap().deviceIndependentSize().toSize(), QSize(96, 32));
+    EXPECT_FALSE(isBlank(drawn.pixmap().toImage()));
 
     QFile junk(dir.filePath("junk.jpg"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
