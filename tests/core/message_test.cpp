@@ -6,7 +6,6 @@
 #include <QWidget>
 
 #include "core/state.h"
-#include "criteria/frm_ren.h"
 #include "core_fixture.h"
 
 namespace qv::test {
@@ -173,18 +172,6 @@ TEST_F(MessageBoxTest, ReplyWords) {
         EXPECT_EQ(S.MessageReply, QLatin1String(c.reply));
         EXPECT_FALSE(frmMessage().Loaded());
     }
-}
-
-TEST_F(MessageBoxTest, ReplaceWarningResetsTheChoiceEvenWithAnEmptyList) {
-    frmRen().Load();
-    ASSERT_EQ(frmRen().ComboReplace->ListCount(), 0);
-    ModalScript script;
-    std::vector<BoxSeen> seen;
-    script.expect(kMessageBox, Box(seen, PressOK));
-    S.EditReplaceKind = 3;
-    S.MessageKey = QStringLiteral("MessageReplaceMultiName");
-    EXPECT_NO_THROW(MessageShowWork());
-    EXPECT_EQ(S.EditReplaceKind, 0);
 }
 
 TEST_F(MessageBoxTest, OldUndoQuestionKeepsTheTickOnBothAnswers) {
