@@ -9,7 +9,7 @@ top=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 4)
 
 need_packages() {
-    local wanted=(cmake g++ make qt6-base-dev libgl-dev libgtest-dev)
+    local wanted=(cmake g++ make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev)
     case "$1" in
         run) wanted+=(qt6-qpa-plugins) ;;
         test) wanted+=(qt6-qpa-plugins) ;;

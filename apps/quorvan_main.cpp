@@ -22,7 +22,6 @@ int main(int argc, char** argv) {
         code = ended.code;
     }
     // The hidden forms go while the application still exists; the main window has gone already.
-    for (qv::Form* f : qv::AllForms())
-        f->Unload();
+    qv::UnloadAllForms();
     return code;
 }

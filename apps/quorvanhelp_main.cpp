@@ -1,30 +1,25 @@
 // QuorvanHelp: one copy per user, started from its own folder, ends when its window closes.
 #include <QApplication>
 #include <QDir>
-#include <QWidget>
 
 #include "help/frm_main.h"
-#include "help/help_state.h"
+#include "help/help_message.h"
+#include "help/help_startup.h"
 #include "platform/services.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorvanHelp"));
     qv::installRealServices();
+    // A desktop launcher usually starts programs in the home folder: the help works from its own.
     QDir::setCurrent(qv::systemServices().ProgramFolder());
-
-    auto& instance = *qv::services().instance;
-    if (!instance.Acquire(qv::help::HS.HelpName))
-        return 0;
-
-    auto& window = qv::help::frmMain();
-    instance.onActivateRequest = [&window] {
-        if (QWidget* w = window.Window()) {
-            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-            w->raise();
-            w->activateWindow();
-        }
-    };
-    window.Show();
-    return app.exec();
+    int code = 0;
+    try {
+        qv::help::Main();
+        code = QApplication::exec();
+    } catch (const qv::ProgramEnded& ended) {
+        code = ended.code;
+    }
+    qv::help::frmMessage().Unload();
+    return code;
 }

@@ -3,15 +3,17 @@
 
 #include <QString>
 
+#include "help/topic_engine.h"
+
 namespace qv::help {
 
 struct HelpState {
     QString HelpName = QStringLiteral("QuorvanHelp");
     QString HelpVersion = QStringLiteral("Version 1.1.2");
-    QString HelpFolder;
-    QString HelpFolderUpper;
+    QString HelpFolder;       // the help's own program folder, trailing "/"
+    QString HelpFolderUpper;  // paths here are case-sensitive: the same as HelpFolder
     QString HelpExePath;
-    QString HelpDefaultPath;
+    QString HelpDefaultPath;  // parent folder & "Help/quorvanhelp"; "" until the parent is found
     QString ParentName = QStringLiteral("Quorvan");
     QString ParentExePath;
     bool ParentNotPresent = false;
@@ -20,10 +22,26 @@ struct HelpState {
     QString ProfileNickName;
     QString ProfileUserPic;
     QString ProfilePicCaption;
+    QString WinDir;  // the protected system folder, trailing "/"; "" protects nothing
+    QString WinDirUpper;
+    int WinDirLen = 0;
+};
+
+// The help's own message request: information only, so no reply is ever read.
+struct HelpMessage {
+    QString MessageKey;
+    QString MessageHead;
+    QString MessageText;
+    QString MessageButtons;
+    QString MessageInput;
+    QString MessageReply;
 };
 
 extern HelpState HS;
+extern HelpMessage HM;
+extern TopicState TS;
 
+// Everything back to the start values of a fresh run.
 void ResetHelpState();
 
 }  // namespace qv::help

@@ -145,8 +145,8 @@ MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
     LabelOK->SetCaption(r.okFace);
     LabelCancel->SetCaption(r.cancelFace);
     // The faces are labels over the buttons: the buttons carry their names for screen readers.
-    CommandOK->Widget()->setAccessibleName(r.okFace);
-    CommandCancel->Widget()->setAccessibleName(r.cancelFace);
+    CommandOK->SetAccessibleName(r.okFace);
+    CommandCancel->SetAccessibleName(r.cancelFace);
     if (r.nameInput) {
         TextInput0->SetVisible(true);
         TextInput0->SetTabIndex(0);

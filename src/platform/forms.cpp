@@ -1,14 +1,19 @@
 // Forms, the control base and the simple controls.
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QWindow>
 #include <algorithm>
+#include <exception>
+#include <stdexcept>
+#include <utility>
 
 #include "platform/forms.h"
 #include "platform/forms_p.h"
@@ -104,11 +109,21 @@ QColor ToQColor(Colour c) {
 Picture LoadPicture(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
-    const QImage image = reader.read();
+    // A drawing is rendered for the screen's pixel density, so it stays crisp on a scaled display.
+    qreal ratio = 1.0;
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    if (reader.format() == "svg" && gui) {
+        ratio = gui->devicePixelRatio();
+        if (ratio > 1.0 && reader.size().isValid())
+            reader.setScaledSize(reader.size() * ratio);
+    }
+    QImage image = reader.read();
     if (image.isNull())
         throw PlatformError(
             QStringLiteral("Not a readable picture: %1 (%2)").arg(path, reader.errorString()));
-    return Picture(QPixmap::fromImage(image), path);
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    return Picture(pixmap, path);
 }
 
 int MouseButtonCode(Qt::MouseButton b) {
@@ -169,7 +184,7 @@ void Control::replaceWidget(QWidget* w) {
     if (old) {
         old->removeEventFilter(context_.get());
         old->hide();
-        old->deleteLater();
+        ReleaseWidget(old);
     }
 }
 
@@ -283,6 +298,18 @@ QString Control::ToolTipText() const {
     return widget_ ? widget_->toolTip() : QString();
 }
 
+void Control::SetAccessibleName(const QString& name) {
+    if (widget_)
+        widget_->setAccessibleName(name);
+}
+
+QString Control::AccessibleName() const {
+    if (!widget_)
+        return QString();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(widget_);
+    return a ? a->text(QAccessible::Name) : widget_->accessibleName();
+}
+
 void Control::SetToolTipText(const QString& t) {
     if (widget_)
         widget_->setToolTip(t);
@@ -304,6 +331,7 @@ bool Control::HasFocus() const {
 
 bool ControlFilter::eventFilter(QObject* watched, QEvent* e) {
     if (watched == control_->Widget()) {
+        WidgetEventScope scope;
         if (e->type() == QEvent::FocusIn)
             Fire(control_->GotFocus);
         else if (e->type() == QEvent::FocusOut)
@@ -321,15 +349,97 @@ Form::Form(QString name) : name_(std::move(name)) {
 Form::~Form() {
     auto& r = registry();
     r.erase(std::remove(r.begin(), r.end(), this), r.end());
+    bindings_.clear();  // the members they point at have gone with the subclass
     if (!window_)
         return;
     dropControls();
+    if (QCoreApplication::instance())
+        releaseWindow();
+}
+
+void ReleaseWidget(QWidget* w) {
+    if (WidgetEventScope::Active())
+        w->deleteLater();
+    else
+        delete w;
+}
+
+void Form::releaseWindow() {
     QWidget* w = window_;
     window_ = nullptr;
     static_cast<FormWindow*>(w)->form = nullptr;
-    if (QCoreApplication::instance()) {
-        w->hide();
-        w->deleteLater();
+    w->hide();
+    ReleaseWidget(w);
+}
+
+void Form::bind(void* slot, void (*clear)(void*)) {
+    for (const Binding& b : bindings_)
+        if (b.slot == slot)
+            return;
+    bindings_.push_back({slot, clear});
+}
+
+namespace {
+
+[[noreturn]] void placementError(const Form& form, const QString& what) {
+    throw std::logic_error(QStringLiteral("%1: %2").arg(form.Name(), what).toStdString());
+}
+
+bool isContainer(ControlKind k) {
+    return k == ControlKind::Frame || k == ControlKind::PictureBox;
+}
+
+}  // namespace
+
+Control* Form::placedContainer(const QString& reference) const {
+    QString name = reference;
+    int index = -1;
+    if (reference.endsWith(QLatin1Char(')'))) {
+        const qsizetype open = reference.indexOf(QLatin1Char('('));
+        bool ok = false;
+        index = open > 0 ? reference.mid(open + 1, reference.size() - open - 2).toInt(&ok) : -1;
+        if (!ok || index < 0)
+            return nullptr;
+        name = reference.left(open);
+    }
+    return Find(name, index);
+}
+
+void Form::Place(std::initializer_list<Placement> rows) {
+    for (const Placement& row : rows) {
+        const QString what =
+            row.index_ >= 0 ? QStringLiteral("%1(%2)").arg(row.name_).arg(row.index_) : row.name_;
+        if (row.name_.isEmpty())
+            placementError(*this, QStringLiteral("a placement row without a name"));
+        Control* container = nullptr;
+        if (!row.container_.isEmpty()) {
+            container = placedContainer(row.container_);
+            if (!container)
+                placementError(
+                    *this,
+                    QStringLiteral("%1 is placed in %2, which is not there (yet)").arg(what, row.container_));
+            if (!isContainer(container->Kind()))
+                placementError(
+                    *this,
+                    QStringLiteral("%1 is placed in %2, which is no container").arg(what, row.container_));
+        }
+        // One name is one control, or one array of controls told apart by index.
+        for (const auto& c : controls_)
+            if (c->Name() == row.name_ && (c->Index() == row.index_ || (c->Index() < 0) != (row.index_ < 0)))
+                placementError(*this, QStringLiteral("the name %1 is already in use").arg(what));
+        if (row.taken_(row.slot_))
+            placementError(*this, QStringLiteral("the member for %1 already holds a control").arg(what));
+        if (!row.caption_.isEmpty() && !row.setCaption_)
+            placementError(*this, QStringLiteral("%1 has no caption to set").arg(what));
+
+        std::unique_ptr<Control> made = row.make_(this, row.name_, row.index_, container);
+        Control* c = made.get();
+        controls_.push_back(std::move(made));
+        row.place_(c, row.left_, row.top_, row.width_, row.height_);
+        if (!row.caption_.isEmpty())
+            row.setCaption_(c, row.caption_);
+        row.bind_(row.slot_, c);
+        bind(row.slot_, row.clear_);
     }
 }
 
@@ -471,15 +581,12 @@ bool Form::Unload(int unloadMode) {
     Form_Unload();
     if (!window_)
         return true;
-    // Controls go first, so that no focus handler runs while the window disappears.
+    // The members first, so that none points at a dropped control; then the controls, so that no
+    // focus handler runs while the window disappears.
+    for (const Binding& b : std::exchange(bindings_, {})) b.clear(b.slot);
     dropControls();
     Dropped();
-    QWidget* w = window_;
-    window_ = nullptr;
-    static_cast<FormWindow*>(w)->form = nullptr;
-    w->hide();
-    // A handler of one of its own widgets may be running: the window goes when the loop is idle.
-    w->deleteLater();
+    releaseWindow();
     endModalLoop();
     return true;
 }
@@ -487,14 +594,57 @@ bool Form::Unload(int unloadMode) {
 bool Form::UserCloses() {
     if (!window_)
         return true;
+    QPointer<QWidget> w = window_;
     window_->close();
-    return window_ == nullptr;
+    if (window_)
+        return false;
+    // The close event has returned: the window it left to the event loop can go now.
+    if (w && !WidgetEventScope::Active())
+        delete w.data();
+    return true;
 }
 
 void FormWindow::closeEvent(QCloseEvent* e) {
+    WidgetEventScope scope;
     e->ignore();
     if (form)
         form->Unload(0);
+}
+
+bool UnloadAllForms() {
+    std::exception_ptr failure;
+    std::vector<Form*> stayed;  // refused or threw: not asked again
+    auto live = [](Form* f) {
+        const auto& r = registry();
+        return std::find(r.begin(), r.end(), f) != r.end();
+    };
+    // An unload handler may load another form: go round again while a round unloads something.
+    for (int round = 0; round < 16; ++round) {
+        bool unloaded = false;
+        const std::vector<Form*> forms = registry();
+        for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+            Form* f = *it;
+            if (!live(f) || !f->Loaded() || f->unloading_ ||
+                std::find(stayed.begin(), stayed.end(), f) != stayed.end())
+                continue;
+            try {
+                if (f->Unload())
+                    unloaded = true;
+                else
+                    stayed.push_back(f);
+            } catch (...) {
+                if (!failure)
+                    failure = std::current_exception();
+                stayed.push_back(f);
+            }
+        }
+        if (!unloaded)
+            break;
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    const auto& r = registry();
+    return std::none_of(r.begin(), r.end(), [](const Form* f) { return f->Loaded() && !f->unloading_; });
 }
 
 void Form::SetCaption(const QString& c) {
@@ -591,6 +741,7 @@ void Label::UserClicks() {
 }
 
 void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
+    WidgetEventScope scope;
     QLabel::mouseReleaseEvent(e);
     if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         Fire(static_cast<Label*>(owner)->Click);
@@ -603,7 +754,10 @@ CommandButton::CommandButton(Form* form, QString name, int index, Control* conta
     auto* w = new ButtonWidget;
     w->setFocusPolicy(Qt::StrongFocus);
     w->setAutoDefault(false);
-    QObject::connect(w, &QPushButton::clicked, context(), [this] { Fire(Click); });
+    QObject::connect(w, &QPushButton::clicked, context(), [this] {
+        WidgetEventScope scope;
+        Fire(Click);
+    });
     QObject::connect(w, &QPushButton::pressed, context(), [this] { refreshFace(); });
     QObject::connect(w, &QPushButton::released, context(), [this] { refreshFace(); });
     setWidget(w);
@@ -672,7 +826,10 @@ CheckBox::CheckBox(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::CheckBox, std::move(name), index, container) {
     auto* w = new CheckWidget;
     w->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(w, &QCheckBox::clicked, context(), [this] { SetValue(value_ == 1 ? 0 : 1); });
+    QObject::connect(w, &QCheckBox::clicked, context(), [this] {
+        WidgetEventScope scope;
+        SetValue(value_ == 1 ? 0 : 1);
+    });
     setWidget(w);
 }
 
@@ -706,7 +863,10 @@ OptionButton::OptionButton(Form* form, QString name, int index, Control* contain
     auto* w = new OptionWidget;
     w->setAutoExclusive(false);
     w->setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(w, &QRadioButton::clicked, context(), [this] { SetValue(true); });
+    QObject::connect(w, &QRadioButton::clicked, context(), [this] {
+        WidgetEventScope scope;
+        SetValue(true);
+    });
     setWidget(w);
 }
 
@@ -792,11 +952,13 @@ void ImageWidget::paintEvent(QPaintEvent*) {
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {
+    WidgetEventScope scope;
     if (owner)
         Fire(static_cast<Image*>(owner)->MouseDown, MouseButtonCode(e->button()));
 }
 
 void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
+    WidgetEventScope scope;
     if (!owner)
         return;
     auto* image = static_cast<Image*>(owner);
@@ -844,6 +1006,7 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 }
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e) {
+    WidgetEventScope scope;
     if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
         Fire(static_cast<PictureBox*>(owner)->Click);
 }

@@ -18,7 +18,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <type_traits>
 #include <vector>
 
 class QEventLoop;
@@ -113,6 +115,10 @@ class Control {
     void SetTabIndex(int i);
     QString ToolTipText() const;
     void SetToolTipText(const QString& t);
+    // The name screen readers announce. A control with a caption is named by it; one without (a
+    // list, a box, a picture button) needs a name given here.
+    void SetAccessibleName(const QString& name);
+    QString AccessibleName() const;  // as accessibility clients read it
 
     // Does nothing on a hidden or disabled control.
     void SetFocus();
@@ -484,8 +490,105 @@ class ControlArray {
     std::vector<T*> items_;
 };
 
+namespace detail {
+
+template <class T>
+std::unique_ptr<Control> makeControl(Form* form, const QString& name, int index, Control* container) {
+    return std::make_unique<T>(form, name, index, container);
+}
+template <class T>
+void clearPointer(void* slot) {
+    *static_cast<T**>(slot) = nullptr;
+}
+template <class T>
+void clearArray(void* slot) {
+    static_cast<ControlArray<T>*>(slot)->clear();
+}
+
+}  // namespace detail
+
+// One row of a form's position table, bound to the form's member that will point at the control.
+//
+// Why rows: a window of a few hundred controls reads best as the layout table it is drawn from, and
+// a control made from a row that names its member can neither get the wrong kind (the kind is the
+// member's type) nor be left dangling when the form unloads (the form clears what it bound).
+//
+// `container` is "" for the form itself, else the name of a Frame or PictureBox made earlier
+// ("Name(i)" for an item of a container array). left, top, width and height are in the container's
+// units (pixels on the form, twips inside a container); for a Line they are X1, Y1, X2, Y2.
+// `caption` is for controls that have one (Label, CommandButton, CheckBox, OptionButton, Frame).
+class Placement {
+  public:
+    template <class T>
+    Placement(T** member, QString name, QString container, int left, int top, int width, int height,
+              QString caption = {})
+        : Placement(std::move(name), -1, std::move(container), left, top, width, height, std::move(caption)) {
+        static_assert(
+            std::is_base_of_v<Control, T> && std::is_constructible_v<T, Form*, QString, int, Control*>,
+            "a placement row makes a control class");
+        slot_ = member;
+        make_ = &detail::makeControl<T>;
+        clear_ = &detail::clearPointer<T>;
+        bind_ = [](void* slot, Control* c) { *static_cast<T**>(slot) = static_cast<T*>(c); };
+        taken_ = [](const void* slot) { return *static_cast<T* const*>(slot) != nullptr; };
+        setup<T>();
+    }
+    template <class T>
+    Placement(ControlArray<T>* array, int index, QString name, QString container, int left, int top,
+              int width, int height, QString caption = {})
+        : Placement(std::move(name), index, std::move(container), left, top, width, height,
+                    std::move(caption)) {
+        static_assert(
+            std::is_base_of_v<Control, T> && std::is_constructible_v<T, Form*, QString, int, Control*>,
+            "a placement row makes a control class");
+        slot_ = array;
+        make_ = &detail::makeControl<T>;
+        clear_ = &detail::clearArray<T>;
+        bind_ = [](void* slot, Control* c) { static_cast<ControlArray<T>*>(slot)->add(static_cast<T*>(c)); };
+        taken_ = [](const void*) { return false; };  // a taken index is a name already in use
+        setup<T>();
+    }
+
+  private:
+    friend class Form;
+    Placement(QString name, int index, QString container, int left, int top, int width, int height,
+              QString caption)
+        : name_(std::move(name)),
+          container_(std::move(container)),
+          caption_(std::move(caption)),
+          index_(index),
+          left_(left),
+          top_(top),
+          width_(width),
+          height_(height) {}
+    template <class T>
+    void setup() {
+        if constexpr (requires(T & t, const QString& c) { t.SetCaption(c); })
+            setCaption_ = [](Control* c, const QString& text) { static_cast<T*>(c)->SetCaption(text); };
+        if constexpr (std::is_same_v<T, Line>)
+            place_ = [](Control* c, int x1, int y1, int x2, int y2) {
+                static_cast<Line*>(c)->SetPoints(x1, y1, x2, y2);
+            };
+        else
+            place_ = [](Control* c, int l, int t, int w, int h) { c->Move(l, t, w, h); };
+    }
+
+    QString name_, container_, caption_;
+    int index_;
+    int left_, top_, width_, height_;
+    void* slot_ = nullptr;
+    std::unique_ptr<Control> (*make_)(Form*, const QString&, int, Control*) = nullptr;
+    void (*clear_)(void*) = nullptr;
+    void (*bind_)(void*, Control*) = nullptr;
+    bool (*taken_)(const void*) = nullptr;
+    void (*setCaption_)(Control*, const QString&) = nullptr;
+    void (*place_)(Control*, int, int, int, int) = nullptr;
+};
+
 // A form. Subclasses build their controls in Design() and wire the handlers there.
-// Unload drops every control; the next Load starts again from Design().
+// Unload drops every control and deletes the window at once (a program that runs without an event
+// loop keeps nothing); only an unload from inside a widget's own event leaves the window to the
+// event loop. The next Load starts again from Design().
 class Form {
   public:
     explicit Form(QString name);
@@ -531,8 +634,14 @@ class Form {
         (void)unloadMode;
     }
     virtual void Form_Unload() {}
-    // Called when the form's controls are dropped, so that subclasses clear their pointers.
+    // Called once the form's controls are dropped, for clean-up beyond the members bound through
+    // Place, Add(member, ...) and AddTo, which the form has set back to nullptr (or emptied) by then.
     virtual void Dropped() {}
+
+    // Makes the controls of a position table, row by row, each bound to its member. A container that
+    // is not there (or is no container), a name or name and index already in use, a member bound
+    // twice or a caption for a control without one is a mistake in the table: std::logic_error.
+    void Place(std::initializer_list<Placement> rows);
 
     template <class T>
     T* Add(const QString& name, Control* container = nullptr, int index = -1) {
@@ -541,19 +650,37 @@ class Form {
         controls_.push_back(std::move(c));
         return raw;
     }
+    // The same, bound to the member that points at it: cleared when the controls go.
+    template <class T>
+    T* Add(T*& member, const QString& name, Control* container = nullptr, int index = -1) {
+        member = Add<T>(name, container, index);
+        bind(&member, &detail::clearPointer<T>);
+        return member;
+    }
+    // The array is emptied when the controls go.
     template <class T>
     T* AddTo(ControlArray<T>& array, const QString& name, int index, Control* container = nullptr) {
         T* c = Add<T>(name, container, index);
         array.add(c);
+        bind(&array, &detail::clearArray<T>);
         return c;
     }
 
   private:
     friend class Control;
     friend class FormWindow;
+    friend bool UnloadAllForms();
+    struct Binding {
+        void* slot;
+        void (*clear)(void*);
+    };
     QWidget* ensureWindow();
     void dropControls();
+    void releaseWindow();
     void endModalLoop();
+    void bind(void* slot, void (*clear)(void*));
+    Control* placedContainer(const QString& reference) const;
+    std::vector<Binding> bindings_;
     QString name_;
     QString caption_;
     QWidget* window_ = nullptr;
@@ -570,6 +697,13 @@ Form* FindForm(const QString& name);
 // Every live form, in the order they were made.
 std::vector<Form*> AllForms();
 
+// Unloads every loaded form, newest first, so that the end of a program or of a test needs no list
+// of its own that could miss a form; forms that an unload handler loads again are unloaded too. A
+// form whose Form_QueryUnload cancels stays, as does one whose unload throws (the first exception is
+// rethrown once the rest have gone). False when a form is still loaded (other than one already
+// unloading, whose handler called this).
+bool UnloadAllForms();
+
 // Under tests a responder answers every modal form, synchronously, instead of a nested event loop.
 using ModalResponder = std::function<void(Form&)>;
 void SetModalResponder(ModalResponder responder);  // empty: real modal loops
@@ -580,9 +714,5 @@ constexpr int kTwipsPerPixel = 15;
 
 // The colour a blue-green-red number (or a system colour) stands for on this desktop.
 QColor ToQColor(Colour c);
-
-// The attribute number that the file tools keep for a path in the extended attribute
-// "user.quorvan.attrib" (decimal text; 2 hidden, 4 system); 0 when there is none or it cannot be read.
-int ReadStoredAttributeBits(const QString& path);
 
 }  // namespace qv

@@ -1,7 +1,4 @@
 // List controls: combo and list boxes, and the drive, folder and file lists.
-#include <dirent.h>
-#include <sys/stat.h>
-#include <sys/xattr.h>
 #include <QAbstractListModel>
 #include <QComboBox>
 #include <QDir>
@@ -9,8 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <utility>
 
 #include "platform/forms.h"
@@ -20,20 +15,6 @@
 namespace qv {
 
 // ---- reading folders
-
-int ReadStoredAttributeBits(const QString& path) {
-    char buf[32];
-    const QByteArray native = QFile::encodeName(path);
-    const ssize_t n = ::getxattr(native.constData(), "user.quorvan.attrib", buf, sizeof(buf) - 1);
-    if (n <= 0)
-        return 0;
-    buf[n] = '\0';
-    char* end = nullptr;
-    const long v = std::strtol(buf, &end, 10);
-    if (end == buf || v < 0 || v > 0xFFFF)
-        return 0;
-    return static_cast<int>(v);
-}
 
 namespace {
 
@@ -48,61 +29,35 @@ QString joinPath(const QString& folder, const QString& name) {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
-// Names that are not valid UTF-8 cannot be shown or passed on without damage.
-bool decodeName(const char* raw, QString& out) {
-    const QByteArray bytes(raw);
-    out = QString::fromUtf8(bytes);
-    return out.toUtf8() == bytes;
-}
-
-// The visible entries of one kind, sorted ignoring case with the exact name breaking ties.
-// Throws PlatformError when the folder cannot be opened.
+// What the lists show of a folder, read through the file system in force so that the user sees the
+// names the program's checks see: no hidden entries (a leading dot, or the hidden or system
+// attribute), sorted ignoring case with the exact name breaking ties.
+// Throws PlatformError when the folder cannot be read.
 QStringList readFolder(const QString& folder, EntryKind kind) {
-    const QByteArray native = QFile::encodeName(folder);
-    DIR* dir = ::opendir(native.constData());
-    if (!dir) {
-        throw PlatformError(QStringLiteral("Cannot open folder %1: %2")
-                                .arg(folder, QString::fromLocal8Bit(std::strerror(errno))));
-    }
-    const int fd = ::dirfd(dir);
-    QByteArray prefix = native;
-    if (!prefix.endsWith('/'))
-        prefix += '/';
+    FileSystem* fs = services().files.get();
+    if (!fs)
+        throw PlatformError(QStringLiteral("No file system to read %1").arg(folder));
+    const QStringList names = kind == EntryKind::Files ? fs->FileNames(folder) : fs->FolderNames(folder);
     std::vector<std::pair<QString, QString>> keyed;
-    keyed.reserve(256);
-    while (const dirent* e = ::readdir(dir)) {
-        if (e->d_name[0] == '.')
-            continue;  // ".", ".." and hidden names
-        bool isDir = e->d_type == DT_DIR;
-        bool isFile = e->d_type == DT_REG;
-        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
-            struct stat st;
-            if (::fstatat(fd, e->d_name, &st, 0) != 0)
-                continue;  // a broken link
-            isDir = S_ISDIR(st.st_mode);
-            isFile = S_ISREG(st.st_mode);
-        }
-        if (kind == EntryKind::Files ? !isFile : !isDir)
+    keyed.reserve(static_cast<size_t>(names.size()));
+    for (const QString& name : names) {
+        if (name.startsWith(QLatin1Char('.')))
             continue;
-        QString name;
-        if (!decodeName(e->d_name, name))
-            continue;
-        char attr[32];
-        const QByteArray full = prefix + e->d_name;
-        const ssize_t n = ::getxattr(full.constData(), "user.quorvan.attrib", attr, sizeof(attr) - 1);
-        if (n > 0) {
-            attr[n] = '\0';
-            if (std::strtol(attr, nullptr, 10) & (AttrHidden | AttrSystem))
-                continue;
+        int attributes = 0;
+        try {
+            attributes = fs->GetAttributes(joinPath(folder, name));
+        } catch (const PlatformError&) {
+            continue;  // gone meanwhile
         }
-        keyed.emplace_back(name.toCaseFolded(), std::move(name));
+        if (attributes & (AttrHidden | AttrSystem))
+            continue;
+        keyed.emplace_back(name.toCaseFolded(), name);
     }
-    ::closedir(dir);
     std::sort(keyed.begin(), keyed.end());
-    QStringList names;
-    names.reserve(static_cast<qsizetype>(keyed.size()));
-    for (auto& k : keyed) names.push_back(std::move(k.second));
-    return names;
+    QStringList sorted;
+    sorted.reserve(static_cast<qsizetype>(keyed.size()));
+    for (auto& k : keyed) sorted.push_back(std::move(k.second));
+    return sorted;
 }
 
 }  // namespace
@@ -216,6 +171,7 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;
+        WidgetEventScope scope;
         auto token = LifeToken();
         if (i >= 0 && i < items_.size())
             userChoose(i);
@@ -241,6 +197,7 @@ ListBox::ListBox(Form* form, QString name, int index, Control* container)
     w->setUniformItemSizes(true);
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QListWidget::itemSelectionChanged, context(), [this] {
+        WidgetEventScope scope;
         if (!syncing_)
             userSelectionChanged();
     });
@@ -355,6 +312,7 @@ void ListBox::userChoose(int i) {
 }
 
 void ListWidget::keyPressEvent(QKeyEvent* e) {
+    WidgetEventScope scope;
     if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && onEnter) {
         auto enter = onEnter;
         enter();
@@ -373,6 +331,7 @@ DriveListBox::DriveListBox(Form* form, QString name, int index, Control* contain
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;
+        WidgetEventScope scope;
         if (i >= 0 && i < drives_.size()) {
             auto token = LifeToken();
             SetDrive(drives_[i]);
@@ -454,9 +413,11 @@ DirListBox::DirListBox(Form* form, QString name, int index, Control* container)
     QObject::connect(w, &QListWidget::currentRowChanged, context(), [this](int row) {
         if (syncing_ || row < 0)
             return;
+        WidgetEventScope scope;
         SetListIndex(indexOfRow(row));
     });
     QObject::connect(w, &QListWidget::itemDoubleClicked, context(), [this, w](QListWidgetItem* item) {
+        WidgetEventScope scope;
         if (!syncing_)
             UserOpens(indexOfRow(w->row(item)));
     });
@@ -812,6 +773,7 @@ void FileListBox::UserKey(int keyAscii) {
 }
 
 void FileListView::mousePressEvent(QMouseEvent* e) {
+    WidgetEventScope scope;
     auto* list = static_cast<FileListBox*>(owner);
     if (!list)
         return;
@@ -831,6 +793,7 @@ void FileListView::mouseReleaseEvent(QMouseEvent*) {}
 void FileListView::mouseDoubleClickEvent(QMouseEvent*) {}
 
 void FileListView::keyPressEvent(QKeyEvent* e) {
+    WidgetEventScope scope;
     auto* list = static_cast<FileListBox*>(owner);
     if (!list)
         return;

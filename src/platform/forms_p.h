@@ -1,6 +1,6 @@
 // Widgets behind the controls. Each widget knows the control it stands for until that control is
-// dropped; the widget itself may outlive it until the event loop deletes the form's window, since a
-// handler running inside a widget's own event may unload the form.
+// dropped; the widget itself goes with the form's window, which may outlive the controls until the
+// event loop is idle when a handler running inside a widget's own event unloads the form.
 #pragma once
 
 #include <QCheckBox>
@@ -34,6 +34,24 @@ void Fire(const F& handler, A&&... args) {
 inline bool Alive(const std::weak_ptr<void>& token) {
     return !token.expired();
 }
+
+// Held while a handler runs from inside a widget's own event or signal: Qt code of that widget is
+// still on the stack, so no window may be deleted under it until the event loop is idle.
+class WidgetEventScope {
+  public:
+    WidgetEventScope() { ++depth_; }
+    ~WidgetEventScope() { --depth_; }
+    WidgetEventScope(const WidgetEventScope&) = delete;
+    WidgetEventScope& operator=(const WidgetEventScope&) = delete;
+    static bool Active() { return depth_ > 0; }
+
+  private:
+    static inline int depth_ = 0;
+};
+
+// Deletes a widget no control uses any more: at once, or when the event loop is idle while a
+// widget event is being handled.
+void ReleaseWidget(QWidget* w);
 
 // Visual Basic style mouse button numbers.
 int MouseButtonCode(Qt::MouseButton b);

@@ -42,7 +42,10 @@ void TextBox::buildEditor() {
         e->setPlainText(lastText_);
         e->setReadOnly(locked_);
         e->setFrameShape(borderStyle_ ? QFrame::StyledPanel : QFrame::NoFrame);
-        QObject::connect(e, &QPlainTextEdit::textChanged, context(), [this] { onWidgetTextChanged(); });
+        QObject::connect(e, &QPlainTextEdit::textChanged, context(), [this] {
+            WidgetEventScope scope;
+            onWidgetTextChanged();
+        });
         w = e;
     } else {
         auto* e = new QLineEdit;
@@ -51,7 +54,10 @@ void TextBox::buildEditor() {
         e->setReadOnly(locked_);
         e->setFrame(borderStyle_ != 0);
         e->setDragEnabled(false);
-        QObject::connect(e, &QLineEdit::textChanged, context(), [this] { onWidgetTextChanged(); });
+        QObject::connect(e, &QLineEdit::textChanged, context(), [this] {
+            WidgetEventScope scope;
+            onWidgetTextChanged();
+        });
         w = e;
     }
     w->setAcceptDrops(false);
@@ -266,6 +272,7 @@ void TextBox::SetMultiLine(bool m) {
 }
 
 bool TextBoxWidgetFilter::eventFilter(QObject* watched, QEvent* e) {
+    WidgetEventScope scope;
     switch (e->type()) {
         case QEvent::KeyPress:
             return key(static_cast<QKeyEvent*>(e));

@@ -498,17 +498,29 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
     if (!dir)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
     QStringList names;
-    errno = 0;
-    while (const dirent* entry = ::readdir(dir)) {
+    for (;;) {
+        errno = 0;  // only a failing readdir may leave it set at the end
+        const dirent* entry = ::readdir(dir);
+        if (!entry)
+            break;
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
             continue;
-        struct stat st {};
-        if (::fstatat(::dirfd(dir), name, &st, 0) != 0)
-            continue;  // dangling link or gone meanwhile
-        if (folders ? S_ISDIR(st.st_mode) : S_ISREG(st.st_mode))
-            names.append(QFile::decodeName(name));
-        errno = 0;
+        bool isFolder = entry->d_type == DT_DIR;
+        bool isFile = entry->d_type == DT_REG;
+        if (!isFolder && !isFile) {  // a link, or a file system that does not say
+            struct stat st {};
+            if (::fstatat(::dirfd(dir), name, &st, 0) != 0)
+                continue;  // dangling link or gone meanwhile
+            isFolder = S_ISDIR(st.st_mode);
+            isFile = S_ISREG(st.st_mode);
+        }
+        if (!(folders ? isFolder : isFile))
+            continue;
+        // A name that does not come back to the same bytes would name another file, or none.
+        const QString decoded = QFile::decodeName(name);
+        if (QFile::encodeName(decoded) == QByteArrayView(name))
+            names.append(decoded);
     }
     const int error = errno;
     ::closedir(dir);

@@ -71,7 +71,9 @@ class FileSystem {
     virtual void MoveFile(const QString& from, const QString& to) = 0;
     virtual void MakeFolder(const QString& path) = 0;
     virtual void RemoveFolder(const QString& path) = 0;  // empty folders only
-    // Folder contents, names only, not sorted; hidden entries included.
+    // Folder contents, names only, not sorted; hidden entries included. A name that does not survive
+    // the trip to a string and back unchanged is left out: nothing may show, pick or act on it (the
+    // existence checks on a path still see it).
     virtual QStringList FileNames(const QString& folder) = 0;
     virtual QStringList FolderNames(const QString& folder) = 0;
 

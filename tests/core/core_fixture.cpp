@@ -5,12 +5,7 @@
 #include <QFileInfo>
 
 #include "core/state.h"
-#include "criteria/frm_ren.h"
-#include "mainwindow/frm_hid.h"
-#include "mainwindow/frm_main.h"
-#include "mainwindow/frm_move.h"
 #include "mainwindow/program_windows.h"
-#include "panels/frm_but.h"
 
 namespace qv::test {
 
@@ -40,20 +35,17 @@ std::function<void(Form&)> Box(std::vector<BoxSeen>& seen, BoxAnswer answer) {
     };
 }
 
-void UnloadAllForms() {
-    for (Form* f : std::initializer_list<Form*>{&frmMessage(), &frmMain(), &frmMove(), &frmRen(), &frmHid(),
-                                                &frmBut()}) {
-        try {
-            f->Unload();
-        } catch (const ProgramEnded&) {
-        }
+void UnloadEveryForm() {
+    try {
+        UnloadAllForms();
+    } catch (const ProgramEnded&) {
     }
 }
 
 void CoreTest::SetUp() {
     ASSERT_TRUE(temp_.isValid());
     InstallProgramWindows();
-    UnloadAllForms();
+    UnloadEveryForm();
     ResetState();
     system_ = &services_.useSystem<FakeSystem>();
     system_->programFolder = temp_.path() + QStringLiteral("/");
@@ -69,7 +61,7 @@ void CoreTest::SetUp() {
 void CoreTest::TearDown() {
     SetModalResponder({});
     S.SettingsPath.clear();  // no settings file from the tidy-up
-    UnloadAllForms();
+    UnloadEveryForm();
     ResetState();
     QDir::setCurrent(savedCwd_);
 }

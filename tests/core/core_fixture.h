@@ -45,7 +45,8 @@ class CoreTest : public ::testing::Test {
     QString savedCwd_;
 };
 
-void UnloadAllForms();
+// Every loaded form unloaded, whatever an unload handler ends.
+void UnloadEveryForm();
 // Writes a file with these bytes, making its folders.
 void WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);

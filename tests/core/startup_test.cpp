@@ -51,7 +51,7 @@ TEST_F(StartupTest, ScreenLimitsInTwips) {
     for (auto [w, h, ok] :
          {std::tuple{11500, 8500, true}, std::tuple{11499, 8500, false}, std::tuple{11500, 8499, false}}) {
         SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
-        UnloadAllForms();
+        UnloadEveryForm();
         ResetState();
         system_->screenWidthTwips = w;
         system_->screenHeightTwips = h;
@@ -86,7 +86,7 @@ TEST_F(StartupTest, SystemFolderAndItsSiblings) {
         EXPECT_FALSE(frmMain().Loaded());
     }
     // A sibling whose name only begins like the system folder: accepted.
-    UnloadAllForms();
+    UnloadEveryForm();
     ResetState();
     store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
     UseProgramFolder(temp_.path() + "/sysextra/");
@@ -98,7 +98,7 @@ TEST_F(StartupTest, SystemFolderAndItsSiblings) {
         EXPECT_EQ(S.ProgFolder, prog_);
     }
     // No system folder at all protects nothing: not the start, not a folder change.
-    UnloadAllForms();
+    UnloadEveryForm();
     ResetState();
     system_->systemFolder = QString();
     UseProgramFolder(temp_.path() + "/sys/prog/");

@@ -7,21 +7,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "help/frm_main.h"
-#include "help/help_state.h"
-#include "support/harness.h"
+#include "help_fixture.h"
 
 namespace qv::test {
 namespace {
 
-class HelpWindow : public ::testing::Test {
-  protected:
-    void SetUp() override { help::ResetHelpState(); }
-    void TearDown() override {
-        // Unloading ends the event loop; nothing runs one here, so that is harmless.
-        help::frmMain().Unload();
-    }
-};
+using HelpWindow = HelpTest;
 
 TEST_F(HelpWindow, ShowsTitledAndDrawsAPicture) {
     auto& window = help::frmMain();

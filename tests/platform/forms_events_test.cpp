@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QRadioButton>
 
 #include "platform/services.h"
@@ -176,12 +177,16 @@ TEST_F(FormsEvents, HandlerThatUnloadsItsFormEndsTheUserActionSafely) {
         if (k == 13)
             f.Unload();
     };
+    QPointer<QWidget> window = f.Window();
     type(*box, "ab\rcd");
     EXPECT_FALSE(f.Loaded());
     EXPECT_EQ(keys, (std::vector<int>{'a', 'b', 13})) << "typing stops once the box is gone";
+    EXPECT_FALSE(window.isNull()) << "unloaded inside the editor's own key event: left to the event loop";
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
 
     f.Show();
+    window = f.Window();
     int clicks = 0;
     ok->Click = [&] {
         ++clicks;
@@ -192,6 +197,37 @@ TEST_F(FormsEvents, HandlerThatUnloadsItsFormEndsTheUserActionSafely) {
     EXPECT_FALSE(f.Loaded());
     EXPECT_TRUE(f.Controls().empty());
     EXPECT_EQ(f.drops, 2);
+    EXPECT_FALSE(window.isNull()) << "unloaded inside the button's own click";
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());
+
+    // The same handler run from code, with no widget event under it: the window goes at once.
+    f.Show();
+    window = f.Window();
+    ok->Click = [&] {
+        ++clicks;
+        f.Unload();
+    };
+    ok->UserClicks();
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(f.Loaded());
+    EXPECT_TRUE(window.isNull());
+
+    // A handler that swaps a text box's editor while the old one's key event runs.
+    f.Show();
+    const QPointer<QWidget> single = box->Widget();
+    box->KeyPress = [&](int& k) {
+        if (k == 'm')
+            box->SetMultiLine(true);
+    };
+    type(*box, "m");
+    EXPECT_NE(box->Widget(), single.data());
+    EXPECT_FALSE(single.isNull());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(single.isNull());
+    const QPointer<QWidget> multi = box->Widget();
+    box->SetMultiLine(false);
+    EXPECT_TRUE(multi.isNull()) << "swapped from code: the old editor goes at once";
 }
 
 TEST_F(FormsEvents, CheckBoxWritesAndClicksFireClickOnce) {

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,6 +20,7 @@ namespace qv::test {
 namespace {
 
 TEST(FormsLifecycle, LoadUnloadAndReloadStartFromDesign) {
+    const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
     TestForm f;
     TextBox* box = nullptr;
     f.design = [&](TestForm& t) {
@@ -46,7 +48,14 @@ TEST(FormsLifecycle, LoadUnloadAndReloadStartFromDesign) {
     EXPECT_FALSE(f.Visible());
     EXPECT_TRUE(f.Loaded());
 
+    // The window and its widgets go at once: no event loop has to run for them.
+    const QPointer<QWidget> window = f.Window();
+    const QPointer<QWidget> editor = box->Widget();
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsBefore + 1);
     EXPECT_TRUE(f.Unload());
+    EXPECT_TRUE(window.isNull());
+    EXPECT_TRUE(editor.isNull());
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsBefore);
     EXPECT_FALSE(f.Loaded());
     EXPECT_EQ(f.unloadModes, std::vector<int>{1});
     EXPECT_EQ(f.unloads, 1);
@@ -74,19 +83,25 @@ TEST(FormsLifecycle, QueryUnloadCancelsAndTheCloseButtonUsesModeZero) {
     EXPECT_EQ(f.unloadModes, (std::vector<int>{1, 0}));
 
     f.cancelUnload = 0;
+    const QPointer<QWidget> window = f.Window();
     EXPECT_TRUE(closeWindow(f));
+    EXPECT_TRUE(window.isNull()) << "gone once the close event has returned";
     EXPECT_FALSE(f.Loaded());
     EXPECT_EQ(f.unloadModes.back(), 0);
     EXPECT_EQ(f.unloads, 1);
 }
 
 TEST(FormsLifecycle, FormsAreFoundByNameWhileTheyLive) {
+    QPointer<QWidget> window;
     {
         TestForm a(QStringLiteral("frmFindMe"));
         EXPECT_EQ(FindForm("frmFindMe"), &a);
         EXPECT_EQ(&form("frmFindMe"), &a);
+        a.Show();
+        window = a.Window();
     }
     EXPECT_EQ(FindForm("frmFindMe"), nullptr);
+    EXPECT_TRUE(window.isNull()) << "a form that ends loaded takes its window along";
     EXPECT_NONFATAL_FAILURE(
         {
             try {
@@ -95,6 +110,49 @@ TEST(FormsLifecycle, FormsAreFoundByNameWhileTheyLive) {
             }
         },
         "No form named frmFindMe");
+}
+
+TEST(FormsLifecycle, UnloadAllFormsUnloadsNewestFirstAndFollowsUp) {
+    TestForm a(QStringLiteral("frmA")), b(QStringLiteral("frmB")), c(QStringLiteral("frmC")),
+        d(QStringLiteral("frmD"));
+    QStringList order;
+    for (TestForm* t : {&a, &b, &c, &d}) t->onUnload = [&order](TestForm& self) { order << self.Name(); };
+    c.onUnload = [&](TestForm& self) {
+        order << self.Name();
+        d.Load();  // an unload handler that loads another form
+    };
+    a.Load();
+    c.Show();
+    EXPECT_TRUE(UnloadAllForms());
+    EXPECT_EQ(order, (QStringList{"frmC", "frmA", "frmD"}));
+    for (TestForm* t : {&a, &b, &c, &d}) EXPECT_FALSE(t->Loaded()) << t->Name().toStdString();
+    EXPECT_EQ(b.unloads, 0) << "a form that is not loaded is not asked";
+
+    // A refusal keeps its form and is reported; the others go.
+    a.cancelUnload = 1;
+    a.Load();
+    b.Load();
+    EXPECT_FALSE(UnloadAllForms());
+    EXPECT_TRUE(a.Loaded());
+    EXPECT_FALSE(b.Loaded());
+    a.cancelUnload = 0;
+
+    // An unload that throws does not stop the others; its exception comes out at the end.
+    b.onUnload = [](TestForm&) { throw ProgramEnded{3}; };
+    for (TestForm* t : {&b, &c, &d}) t->Load();
+    try {
+        UnloadAllForms();
+        ADD_FAILURE() << "the exception was lost";
+    } catch (const ProgramEnded& ended) {
+        EXPECT_EQ(ended.code, 3);
+    }
+    EXPECT_FALSE(a.Loaded());
+    EXPECT_FALSE(c.Loaded());
+    EXPECT_FALSE(d.Loaded());
+    EXPECT_TRUE(b.Loaded());
+    b.onUnload = {};
+    EXPECT_TRUE(UnloadAllForms());
+    EXPECT_FALSE(b.Loaded());
 }
 
 TEST(FormsLifecycle, SetFocusIgnoresHiddenAndDisabledControls) {
@@ -190,6 +248,10 @@ TEST(FormsLifecycle, UnitsColoursAndPictures) {
         out.write(kGif, sizeof(kGif) - 1);
     }
     EXPECT_EQ(LoadPicture(gif).pixmap().size(), QSize(1, 1));
+    // The program's own drawings: their size on screen whatever the pixel density.
+    const Picture drawn = LoadPicture(QStringLiteral(":/pictures/face-0.svg"));
+    EXPECT_EQ(drawn.pixmap().deviceIndependentSize().toSize(), QSize(96, 32));
+    EXPECT_FALSE(isBlank(drawn.pixmap().toImage()));
 
     QFile junk(dir.filePath("junk.jpg"));
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/fs_posix.h"
 #include "platform/services.h"
 #include "support/fake_services.h"
 #include "support/harness.h"
@@ -28,6 +29,36 @@ void storeAttributes(const QString& path, int bits) {
                          value.size(), 0),
               0);
 }
+
+// A file or folder whose name is raw bytes, as another program may leave it.
+void makeRaw(const QByteArray& path, bool folder = false) {
+    if (folder) {
+        ASSERT_EQ(::mkdir(path.constData(), 0755), 0) << path.constData();
+        return;
+    }
+    const int fd = ::open(path.constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0) << path.constData();
+    ::close(fd);
+}
+
+// The real file system with one name kept out of every listing.
+class FilesWithout : public PosixFileSystem {
+  public:
+    explicit FilesWithout(QString name) : name_(std::move(name)) {}
+    QStringList FileNames(const QString& folder) override {
+        QStringList names = PosixFileSystem::FileNames(folder);
+        names.removeAll(name_);
+        return names;
+    }
+    QStringList FolderNames(const QString& folder) override {
+        QStringList names = PosixFileSystem::FolderNames(folder);
+        names.removeAll(name_);
+        return names;
+    }
+
+  private:
+    QString name_;
+};
 
 class FormsLists : public ::testing::Test {
   protected:
@@ -67,10 +98,7 @@ TEST_F(FormsLists, FileListShowsVisibleFilesSortedIgnoringCase) {
     ASSERT_TRUE(QFile::link(root + "/b.txt", root + "/link.txt"));
     ASSERT_TRUE(QFile::link(root + "/gone", root + "/broken.txt"));
     ASSERT_TRUE(QFile::link(root + "/sub", root + "/dirlink"));
-    const QByteArray bad = QFile::encodeName(root) + "/bad\xff\xfe.txt";
-    const int fd = ::open(bad.constData(), O_CREAT | O_WRONLY, 0644);
-    ASSERT_GE(fd, 0);
-    ::close(fd);
+    makeRaw(QFile::encodeName(root) + "/bad\xff\xfe.txt");
 
     int pathChanges = 0;
     files->PathChange = [&] { ++pathChanges; };
@@ -82,11 +110,33 @@ TEST_F(FormsLists, FileListShowsVisibleFilesSortedIgnoringCase) {
     EXPECT_EQ(files->List(99), "");
     files->SetPath(root);
     EXPECT_EQ(pathChanges, 1) << "the same folder again fires nothing";
+    // The service lists what the checks see: hidden names too, never the one that is not UTF-8.
+    QStringList listed = fileSystem().FileNames(root);
+    listed.sort();
+    EXPECT_EQ(listed, (QStringList{".hidden", "A.txt", "C.dat", "a.txt", "arch.txt", "b.txt", "hid.txt",
+                                   "link.txt", "sys.bin"}));
 
     EXPECT_THROW(files->SetPath(root + "/no such folder"), PlatformError);
     EXPECT_EQ(files->Path(), root);
     EXPECT_EQ(files->ListCount(), 6);
     EXPECT_EQ(pathChanges, 1);
+}
+
+TEST_F(FormsLists, ListsShowWhatTheFileSystemInForceLists) {
+    touch(root + "/kept.txt");
+    touch(root + "/dropped.txt");
+    ASSERT_TRUE(QDir(root).mkdir("keptdir"));
+    ASSERT_TRUE(QDir(root).mkdir("dropped.txt.d"));
+    services.useFiles<FilesWithout>("dropped.txt");
+    files->SetPath(root);
+    dirs->SetPath(root);
+    EXPECT_EQ(items(*files), QStringList{"kept.txt"});
+    EXPECT_EQ(items(*dirs), (QStringList{root + "/dropped.txt.d", root + "/keptdir"}));
+    services.useFiles<FilesWithout>("keptdir");
+    dirs->Refresh();
+    files->Refresh();
+    EXPECT_EQ(items(*dirs), QStringList{root + "/dropped.txt.d"});
+    EXPECT_EQ(items(*files), (QStringList{"dropped.txt", "kept.txt"}));
 }
 
 TEST_F(FormsLists, FileListSelectionFollowsTheUsersClicks) {
@@ -194,6 +244,7 @@ TEST_F(FormsLists, FolderListWalksUpAndDownTheTree) {
     ASSERT_TRUE(QDir().mkpath(a + "/secret"));
     storeAttributes(a + "/secret", AttrHidden);
     touch(a + "/file.txt");
+    makeRaw(QFile::encodeName(a) + "/bad\xff", /*folder=*/true);
 
     int changes = 0, clicks = 0;
     dirs->Change = [&] { ++changes; };

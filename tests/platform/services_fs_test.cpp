@@ -258,9 +258,36 @@ TEST_F(FileSystemTest, FoldersAndTheirContents) {
     EXPECT_FALSE(fs.FileExists(""));
 
     EXPECT_THROW(fs.RemoveFolder(path("sub")), PlatformError);
+
+    // A name that is not UTF-8 is never listed, yet it is there.
+    const QByteArray sub = QFile::encodeName(path("sub"));
+    const int fd = ::open((sub + "/bad\xff.txt").constData(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    ASSERT_EQ(::mkdir((sub + "/bad\xfe").constData(), 0755), 0);
+    files = fs.FileNames(path("sub"));
+    files.sort();
+    EXPECT_EQ(files, (QStringList{".hidden", "visible.txt"}));
+    EXPECT_EQ(fs.FolderNames(path("sub")), QStringList{"inner"});
+    EXPECT_TRUE(fs.FileExists(path("sub/visible.txt")));
+    ASSERT_EQ(::unlink((sub + "/visible.txt").constData()), 0);
+    ASSERT_EQ(::unlink((sub + "/.hidden").constData()), 0);
+    ASSERT_EQ(::unlink((sub + "/dangling").constData()), 0);
+    ASSERT_EQ(::rmdir((sub + "/bad\xfe").constData()), 0);
+    EXPECT_TRUE(fs.FileNames(path("sub")).isEmpty());
     fs.RemoveFolder(path("sub/inner"));
     EXPECT_FALSE(fs.FolderExists(path("sub/inner")));
+    EXPECT_THROW(fs.RemoveFolder(path("sub")), PlatformError) << "the unlisted file still holds it";
+    ASSERT_EQ(::unlink((sub + "/bad\xff.txt").constData()), 0);
+    fs.RemoveFolder(path("sub"));
+    EXPECT_FALSE(fs.FolderExists(path("sub")));
     EXPECT_THROW(fs.FileNames(path("nothere")), PlatformError);
+
+    // A dangling link read last is no read error.
+    fs.MakeFolder(path("links"));
+    ASSERT_EQ(::symlink("nowhere", QFile::encodeName(path("links/dangling")).constData()), 0);
+    EXPECT_TRUE(fs.FileNames(path("links")).isEmpty());
+    EXPECT_TRUE(fs.FolderNames(path("links")).isEmpty());
 }
 
 TEST_F(FileSystemTest, SizesBeyondFourGigabytes) {

@@ -86,8 +86,10 @@ Control& ctl(const QString& formName, const QString& name, int index) {
     Form& f = form(formName);
     Control* c = f.Find(name, index);
     if (!c) {
-        ADD_FAILURE() << "No control " << formName.toStdString() << "." << name.toStdString()
-                      << (index >= 0 ? "(" + std::to_string(index) + ")" : std::string())
+        QString where = formName + QLatin1Char('.') + name;
+        if (index >= 0)
+            where += QStringLiteral("(%1)").arg(index);
+        ADD_FAILURE() << "No control " << where.toStdString()
                       << (f.Loaded() ? "" : " (the form is not loaded)");
         throw HarnessError("missing control");
     }
@@ -453,6 +455,27 @@ QStringList selectedItems(const FileListBox& files) {
         if (files.Selected(i))
             out << files.List(i);
     return out;
+}
+
+QStringList unnamedControls(Form& f) {
+    QStringList unnamed;
+    for (const auto& owned : f.Controls()) {
+        const Control* c = owned.get();
+        switch (c->Kind()) {
+            case ControlKind::Label:
+            case ControlKind::Frame:
+            case ControlKind::Line:
+            case ControlKind::PictureBox:
+                continue;
+            default:
+                break;
+        }
+        if (!c->EffectivelyVisible() || !c->EffectivelyEnabled())
+            continue;
+        if (c->AccessibleName().trimmed().isEmpty())
+            unnamed << (c->Index() < 0 ? c->Name() : c->Name() + QStringLiteral("(%1)").arg(c->Index()));
+    }
+    return unnamed;
 }
 
 QImage grab(Form& f) {

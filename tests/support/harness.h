@@ -96,6 +96,10 @@ QStringList items(const FileListBox& files);
 QStringList items(const DirListBox& dirs);  // the sub-folders, full paths
 QStringList selectedItems(const FileListBox& files);
 
+// Controls a user can operate now (visible and enabled, not labels, frames or lines) that an
+// accessibility client finds without a name, by control name (and index).
+QStringList unnamedControls(Form& f);
+
 // Window pictures.
 QImage grab(Form& f);
 bool grabToPng(Form& f, const QString& path);

@@ -15,6 +15,7 @@ class TestForm : public Form {
 
     std::function<void(TestForm&)> design;
     std::function<void(TestForm&)> onLoad;
+    std::function<void(TestForm&)> onUnload;
     int designs = 0, loads = 0, unloads = 0, drops = 0;
     int cancelUnload = 0;
     std::vector<int> unloadModes;
@@ -44,7 +45,11 @@ class TestForm : public Form {
         unloadModes.push_back(unloadMode);
         cancel = cancelUnload;
     }
-    void Form_Unload() override { ++unloads; }
+    void Form_Unload() override {
+        ++unloads;
+        if (onUnload)
+            onUnload(*this);
+    }
     void Dropped() override { ++drops; }
 };
 

@@ -1,0 +1,228 @@
+#include "help/help_message.h"
+
+#include <QWidget>
+
+#include "help/help_state.h"
+
+namespace qv::help {
+
+namespace {
+
+const QString kCrlf = QStringLiteral("\r\n");
+
+QString DefaultHead() {
+    return HS.ProfileNickName.isEmpty() ? QStringLiteral("Amblet") : HS.ProfileNickName;
+}
+
+bool ProgramText(const QString& key, QString& text) {
+    if (key == QLatin1String("MessageSmallScreen")) {
+        text = QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") + kCrlf +
+               kCrlf +
+               QStringLiteral(
+                   "To set Screen Resolution right click on an empty area of your Desktop, select "
+                   "Properties and then click on Settings.");
+    } else if (key == QLatin1String("MessageProgInSystem")) {
+        text =
+            QStringLiteral("The Program will not run from inside System Folder. Please do the followings :") +
+            kCrlf + kCrlf + QStringLiteral("1. Press OK to exit the Program.") + kCrlf +
+            QStringLiteral("2. Copy Quorvan.exe to a different Folder outside System Folder.") + kCrlf +
+            QStringLiteral("3. Delete Quorvan.exe from within System Folder.") + kCrlf +
+            QStringLiteral("4. Run Quorvan.exe that you copied on step 2.");
+    } else if (key == QLatin1String("MessageMyPathLost")) {
+        text =
+            QStringLiteral("Did you rename ") + HS.ParentName + QStringLiteral(".exe or ") + HS.HelpName +
+            QStringLiteral(".exe or renamed or moved any folder on their path?") + kCrlf + kCrlf +
+            QStringLiteral("Are you trying to run ") + HS.HelpName +
+            QStringLiteral(" with a Program Launcher before even using it once?") + kCrlf + kCrlf +
+            QStringLiteral("Whatever the problem is, to solve the problem you need to do the followings:") +
+            kCrlf + kCrlf + QStringLiteral("     1. Rename the files to their original name if renamed.") +
+            kCrlf + QStringLiteral("     2. Run both once by double clicking on the file names.");
+    } else if (key == QLatin1String("MessageNeedSriptRuntime")) {
+        text = QStringLiteral("It seems that you do not have the program - Quorvan - in your machine.") +
+               kCrlf + kCrlf +
+               QStringLiteral(
+                   "This program is the Help file of - Quorvan. Depends on some Runtime files to run, "
+                   "which are not included with this Help.");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ParentText(const QString& key, QString& text) {
+    if (key == QLatin1String("MessageParentNotPresent")) {
+        text = QStringLiteral(
+                   "Though this is a stand alone program it is actually the Help file of the program "
+                   "- Quorva. Since you do not have that program you really have no use of this "
+                   "Help.") +
+               kCrlf + kCrlf +
+               QStringLiteral("If you want to, to remove it from your machine just delete the file.");
+    } else if (key == QLatin1String("MessageParentNotFound")) {
+        text = QStringLiteral(
+            "Though this is a stand alone program it is designed to work in harmony with "
+            "Quorvan. Please check Using Help With -Quorvan to find out how.");
+    } else if (key == QLatin1String("MessageRunParentError")) {
+        text = QStringLiteral("There was some error. Could not run the program.");
+    } else {
+        return false;
+    }
+    return true;
+}
+
+void Build(bool known, const QString& text) {
+    HM.MessageHead = DefaultHead();
+    HM.MessageButtons = QStringLiteral("OK");
+    if (known)
+        HM.MessageText = text;
+    ShowMessage(HM.MessageHead, HM.MessageText, HM.MessageButtons, HM.MessageInput);
+}
+
+void CloseMessage() {
+    FrmMessage& f = frmMessage();
+    if (f.Loaded())
+        f.Unload();
+    HM.MessageKey.clear();
+    HM.MessageHead.clear();
+    HM.MessageText.clear();
+    HM.MessageButtons.clear();
+    HM.MessageInput.clear();
+}
+
+}  // namespace
+
+void FrmMessage::Design() {
+    Move(220, 180, 520, 340);
+    PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
+    PictureMessage->Move(16, 300, 24, 24);
+    PictureMessage->SetBorderStyle(0);
+    LabelHead = Add<Label>(QStringLiteral("LabelHead"));
+    LabelHead->Move(16, 10, 488, 20);
+    LabelInput1 = Add<Label>(QStringLiteral("LabelInput1"));
+    LabelInput1->Move(16, 34, 488, 18);
+    LabelInput1->SetVisible(false);
+    LabelInput2 = Add<Label>(QStringLiteral("LabelInput2"));
+    LabelInput2->Move(16, 34, 488, 18);
+    LabelInput2->SetVisible(false);
+    TextBox** boxes[] = {&TextInput0, &TextInput1, &TextInput2};
+    for (int i = 0; i < 3; ++i) {
+        TextBox* box = Add<TextBox>(QStringLiteral("TextInput%1").arg(i));
+        box->Move(16, 34, 488, 24);
+        box->SetVisible(false);
+        *boxes[i] = box;
+    }
+    LabelMessage = Add<Label>(QStringLiteral("LabelMessage"));
+    LabelMessage->Move(16, 40, 488, 244);
+    LabelMessage->SetWordWrap(true);
+    CheckDoNotShow = Add<CheckBox>(QStringLiteral("CheckDoNotShow"));
+    CheckDoNotShow->Move(48, 300, 200, 22);
+    CheckDoNotShow->SetVisible(false);
+    ImageOK = Add<CommandButton>(QStringLiteral("ImageOK"));
+    ImageOK->Move(310, 294, 90, 32);
+    ImageOK->SetEnabled(false);
+    ImageCancel = Add<CommandButton>(QStringLiteral("ImageCancel"));
+    ImageCancel->Move(414, 294, 90, 32);
+    ImageCancel->SetEnabled(false);
+    ImageCancel->SetVisible(false);
+    ImageOK->Click = [] { CloseMessageOK(); };
+    ImageCancel->Click = [] { CloseMessageCancel(); };
+}
+
+QString FrmMessage::LabelOK() const {
+    return ImageOK ? ImageOK->Caption() : QString();
+}
+
+QString FrmMessage::LabelCancel() const {
+    return ImageCancel ? ImageCancel->Caption() : QString();
+}
+
+// The window's own close button closes the box as OK does; the request is cleared either way.
+void FrmMessage::Form_QueryUnload(int& cancel, int unloadMode) {
+    (void)cancel;
+    if (unloadMode == 0) {
+        HM.MessageKey.clear();
+        HM.MessageHead.clear();
+        HM.MessageText.clear();
+        HM.MessageButtons.clear();
+        HM.MessageInput.clear();
+    }
+}
+
+void FrmMessage::Dropped() {
+    LabelHead = LabelMessage = LabelInput1 = LabelInput2 = nullptr;
+    ImageOK = ImageCancel = nullptr;
+    TextInput0 = TextInput1 = TextInput2 = nullptr;
+    CheckDoNotShow = nullptr;
+    PictureMessage = nullptr;
+}
+
+FrmMessage& frmMessage() {
+    static FrmMessage form;
+    return form;
+}
+
+void ShowProgramMessage() {
+    QString text;
+    Build(ProgramText(HM.MessageKey, text), text);
+}
+
+void ShowParentMessage() {
+    QString text;
+    if (!ParentText(HM.MessageKey, text))
+        return;
+    Build(true, text);
+}
+
+void ShowMessage(const QString& head, const QString& text, const QString& buttons, const QString& input) {
+    // Copies: closing the box empties the request these may refer to.
+    const QString headText = head, bodyText = text, mode = buttons, inputMode = input;
+    const bool okOnly = mode == QLatin1String("OK");
+    const bool known = okOnly || mode == QLatin1String("Cancel") || mode == QLatin1String("OKCancel") ||
+                       mode == QLatin1String("YesNo");
+    if (!known)
+        return;
+    FrmMessage& f = frmMessage();
+    if (f.Loaded())
+        f.Unload();
+    f.Load();
+    f.LabelMessage->SetTransparent(true);
+    const QString& nick = HS.ProfileNickName;
+    f.SetCaption(nick.isEmpty() || nick == QLatin1String("Amblet") ? QStringLiteral("Zantipo")
+                                                                   : QStringLiteral("Message For - ") + nick);
+    f.LabelInput1->SetCaption(QString());
+    f.LabelInput2->SetCaption(QString());
+    f.LabelHead->SetCaption(headText);
+    f.LabelMessage->SetCaption(bodyText);
+
+    // Every caller of the help asks for OK alone; the other modes lay out the main program's way.
+    QString okFace = QStringLiteral("OK"), cancelFace = QStringLiteral("Cancel");
+    if (mode == QLatin1String("YesNo")) {
+        okFace = QStringLiteral("Yes");
+        cancelFace = QStringLiteral("No");
+    }
+    f.ImageOK->SetCaption(okFace);
+    f.ImageCancel->SetCaption(cancelFace);
+    f.ImageOK->SetEnabled(mode != QLatin1String("Cancel"));
+    f.ImageOK->SetVisible(mode != QLatin1String("Cancel"));
+    f.ImageCancel->SetEnabled(!okOnly);
+    f.ImageCancel->SetVisible(!okOnly);
+    (void)inputMode;  // no help caller asks for input
+    if (QWidget* w = f.ImageOK->Widget())
+        w->setAccessibleName(okFace);
+    if (QWidget* w = f.ImageCancel->Widget())
+        w->setAccessibleName(cancelFace);
+
+    f.ShowModal();
+    if (f.Loaded())
+        f.Unload();
+    HM.MessageReply.clear();
+}
+
+void CloseMessageOK() {
+    CloseMessage();
+}
+
+void CloseMessageCancel() {
+    CloseMessage();
+}
+
+}  // namespace qv::help

@@ -1,0 +1,215 @@
+#include "help/help_startup.h"
+
+#include <QWidget>
+#include <cstdlib>
+
+#include "core/family_codes.h"
+#include "help/frm_main.h"
+#include "help/help_message.h"
+#include "help/help_state.h"
+#include "platform/services.h"
+
+namespace qv::help {
+
+namespace {
+
+const QString kApp = QStringLiteral("Holvent");
+const QString kNames = QStringLiteral("GuruNaam");
+const QString kFolders = QStringLiteral("GuruGhar");
+const QString kHelpPaths = QStringLiteral("RoziZidivo");
+const QString kMarkerSection = QStringLiteral("NidraGavir");
+const QString kMarkerKey = QStringLiteral("AnekGuru");
+const QString kProfile = QStringLiteral("NidraBhanga");
+
+QString Get(const QString& section, const QString& key) {
+    return settingsStore().GetSetting(kApp, section, key);
+}
+
+[[noreturn]] void Refuse(const char* key) {
+    HM.MessageKey = QLatin1String(key);
+    ShowProgramMessage();
+    systemServices().EndProgram(0);
+    std::abort();  // EndProgram does not return
+}
+
+void RaiseWindow() {
+    FrmMain& m = frmMain();
+    if (!m.Loaded() || !m.Visible())
+        return;
+    if (QWidget* w = m.Window()) {
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+}  // namespace
+
+void CheckScreenSize() {
+    System& sys = systemServices();
+    if (sys.ScreenWidthTwips() < kMinScreenWidthTwips || sys.ScreenHeightTwips() < kMinScreenHeightTwips)
+        Refuse("MessageSmallScreen");
+}
+
+void GetHelpFolder() {
+    HS.HelpFolder = WithTrailingSlash(systemServices().ProgramFolder());
+    HS.HelpFolderUpper = HS.HelpFolder;  // paths here are case-sensitive
+}
+
+void GetWindowsFolder() {
+    HS.WinDir = WithTrailingSlash(systemServices().SystemFolder());
+    HS.WinDirLen = HS.WinDir.size();
+    HS.WinDirUpper = HS.WinDir;
+}
+
+bool InsideSystemFolder() {
+    // An empty system folder protects nothing; it must not match every path.
+    if (HS.WinDirLen == 0)
+        return false;
+    return HS.HelpFolderUpper.size() >= HS.WinDirLen &&
+           HS.HelpFolderUpper.left(HS.WinDirLen) == HS.WinDirUpper;
+}
+
+int MarkerSlot(const QString& marker) {
+    if (marker.size() < 6)
+        return 0;
+    const QString code = QString(marker[0]) + marker[2] + marker[3] + marker[5];
+    for (int i = 0; i < static_cast<int>(FamilySlotCodes.size()); ++i)
+        if (code == QLatin1String(FamilySlotCodes[i]))
+            return i;
+    return 0;
+}
+
+void FindParentProgram() {
+    try {
+        const QString marker = Get(kMarkerSection, kMarkerKey);
+        if (marker.isEmpty()) {
+            HS.ParentNotPresent = true;
+            return;
+        }
+        const int last = MarkerSlot(marker);
+        QString key;
+        for (int slot = 0; slot <= last; ++slot) {
+            const QString k = QLatin1String(FamilySlotPrefixes[slot]) + QStringLiteral("Guru");
+            const QString name = Get(kNames, k);
+            if (!name.isEmpty() && name == HS.ParentName) {
+                key = k;
+                break;
+            }
+        }
+        if (key.isEmpty()) {
+            HS.ParentNotPresent = true;
+            return;
+        }
+        const QString folder = Get(kFolders, key);
+        // A record without a folder cannot lead to the program: treat it as a missing program file.
+        if (folder.isEmpty()) {
+            HS.ParentNotFound = true;
+            return;
+        }
+        const QString exe = ProgramFilePath(folder, HS.ParentName);
+        if (!fileSystem().FileExists(exe)) {
+            HS.ParentNotFound = true;
+            return;
+        }
+        HS.HelpDefaultPath =
+            ProgramFilePath(WithTrailingSlash(folder) + QStringLiteral("Help/"), HS.HelpName);
+        HS.ParentExePath = exe;
+        HS.ProfileNickName = Get(kProfile, QStringLiteral("NickName"));
+        HS.ProfileUserPic = Get(kProfile, QStringLiteral("UserPic"));
+        HS.ProfilePicCaption = Get(kProfile, QStringLiteral("PicCaption"));
+    } catch (const PlatformError&) {
+        // Whatever was found so far stands.
+    }
+}
+
+void RegisterHelpPath() {
+    bool lost = false;
+    try {
+        if (fileSystem().FileExists(HS.HelpDefaultPath))
+            return;
+        const QString stored = Get(kHelpPaths, HS.HelpName);
+        if (!stored.isEmpty() && fileSystem().FileExists(stored))
+            return;
+        if (fileSystem().FileExists(HS.HelpExePath))
+            settingsStore().SaveSetting(kApp, kHelpPaths, HS.HelpName, HS.HelpExePath);
+        else
+            lost = true;
+    } catch (const PlatformError&) {
+        return;
+    }
+    if (lost)
+        Refuse("MessageMyPathLost");
+}
+
+void ShowUserPicture() {
+    FrmMain& m = frmMain();
+    if (!HS.ProfileNickName.isEmpty())
+        m.LabelGreeting->SetCaption(QStringLiteral("Hello, ") + HS.ProfileNickName + QStringLiteral("!"));
+    m.FrameView->SetVisible(!HS.ProfileNickName.isEmpty() || !HS.ProfileUserPic.isEmpty());
+    if (HS.ProfileUserPic.isEmpty())
+        return;
+    try {
+        m.ImageUser->SetPicture(LoadPicture(HS.ProfileUserPic));
+        m.FrameView->SetCaption(HS.ProfilePicCaption);
+    } catch (const PlatformError&) {
+        // The designed picture stays, and so does the caption.
+    }
+}
+
+void StartHelpWindow() {
+    FrmMain& m = frmMain();
+    if (HS.ParentNotPresent || HS.ParentNotFound) {
+        m.CommandActivate->SetVisible(false);
+        m.LabelParent->SetVisible(false);
+    }
+    m.ShowTopic();
+    ShowUserPicture();
+}
+
+void RunParentProgram() {
+    if (!systemServices().StartProgram(HS.ParentExePath)) {
+        HM.MessageKey = QStringLiteral("MessageRunParentError");
+        ShowParentMessage();
+    }
+}
+
+void Main() {
+    if (SingleInstance* instance = services().instance.get()) {
+        instance->onActivateRequest = RaiseWindow;
+        if (!instance->Acquire(HS.HelpName))
+            systemServices().EndProgram(0);
+    }
+    CheckScreenSize();
+    GetHelpFolder();
+    GetWindowsFolder();
+    if (InsideSystemFolder())
+        Refuse("MessageProgInSystem");
+
+    HS.HelpName = QStringLiteral("QuorvanHelp");
+    HS.HelpVersion = QStringLiteral("Version 1.1.2");
+    HS.HelpExePath = ProgramFilePath(HS.HelpFolder, HS.HelpName);
+    HS.ParentName = QStringLiteral("Quorvan");
+
+    FindParentProgram();
+    if (HS.ParentNotPresent) {
+        HM.MessageKey = QStringLiteral("MessageParentNotPresent");
+        ShowParentMessage();
+    }
+    if (HS.ParentNotFound) {
+        HM.MessageKey = QStringLiteral("MessageParentNotFound");
+        ShowParentMessage();
+    }
+    if (!HS.ParentNotPresent && !HS.ParentNotFound) {
+        HS.ParentFound = true;
+        RegisterHelpPath();
+    }
+
+    FrmMain& m = frmMain();
+    m.Load();
+    StartHelpWindow();
+    m.Show();
+    m.PictureMain->SetFocus();
+}
+
+}  // namespace qv::help

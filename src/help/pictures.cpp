@@ -1,0 +1,276 @@
+#include "help/pictures.h"
+
+#include <QFont>
+#include <QLinearGradient>
+#include <QMap>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
+#include <QStringList>
+#include <algorithm>
+#include <functional>
+
+namespace qv::help {
+
+namespace {
+
+Picture Cached(const QString& id, const std::function<QPixmap()>& draw) {
+    static QMap<QString, Picture> cache;
+    auto it = cache.find(id);
+    if (it == cache.end())
+        it = cache.insert(id, Picture(draw(), id));
+    return it.value();
+}
+
+QPixmap Face(QColor top, QColor bottom, QColor edge) {
+    QPixmap pm(120, 40);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient g(0, 0, 0, 40);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setBrush(g);
+    p.setPen(QPen(edge, 1.5));
+    p.drawRoundedRect(QRectF(1, 1, 118, 38), 6, 6);
+    return pm;
+}
+
+QPixmap Arrow(bool back, QColor fill) {
+    QPixmap pm(48, 40);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF shape;
+    if (back)
+        shape << QPointF(4, 20) << QPointF(24, 3) << QPointF(24, 12) << QPointF(44, 12) << QPointF(44, 28)
+              << QPointF(24, 28) << QPointF(24, 37);
+    else
+        shape << QPointF(44, 20) << QPointF(24, 3) << QPointF(24, 12) << QPointF(4, 12) << QPointF(4, 28)
+              << QPointF(24, 28) << QPointF(24, 37);
+    p.setBrush(fill);
+    p.setPen(QPen(fill.darker(160), 1.5));
+    p.drawPolygon(shape);
+    return pm;
+}
+
+// A labelled box of the main window drawing.
+void Box(QPainter& p, const QRectF& r, const QString& label, QColor fill = QColor(0xf4, 0xf4, 0xf4)) {
+    p.setBrush(fill);
+    p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
+    p.drawRect(r);
+    p.setPen(Qt::black);
+    p.drawText(r.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, label);
+}
+
+void Title(QPainter& p, const QRectF& r, const QString& text) {
+    QFont f = p.font();
+    f.setBold(true);
+    p.setFont(f);
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
+    f.setBold(false);
+    p.setFont(f);
+}
+
+void MainWindow(QPainter& p, int w, int h) {
+    p.fillRect(0, 0, w, h, QColor(0xe8, 0xec, 0xf2));
+    Title(p, QRectF(10, 4, w - 20, 22), QStringLiteral("Quorvan"));
+    const QStringList buttons = {QStringLiteral("File Selection"),
+                                 QStringLiteral("Action"),
+                                 QStringLiteral("Help"),
+                                 QStringLiteral("Run"),
+                                 QStringLiteral("Rename Criteria"),
+                                 QStringLiteral("Options"),
+                                 QStringLiteral("Exit")};
+    const double bw = (w - 20.0) / buttons.size();
+    for (int i = 0; i < buttons.size(); ++i)
+        Box(p, QRectF(10 + i * bw + 2, 28, bw - 4, 28), buttons[i], QColor(0xd8, 0xe4, 0xf8));
+    const double top = 66, colW = (w - 40) / 3.0;
+    Box(p, QRectF(10, top, colW * 0.36, 24), QStringLiteral("Drive box"));
+    Box(p, QRectF(10 + colW * 0.38, top, colW * 0.62, 24), QStringLiteral("Back  Forward  Home"));
+    Box(p, QRectF(10, top + 30, colW, h * 0.42), QStringLiteral("Directory box\n(double-click a folder)"));
+    Box(p, QRectF(20 + colW, top - 0, colW, 24), QStringLiteral("Selected Files Size / free space"));
+    Box(p, QRectF(20 + colW, top + 30, colW, h * 0.42), QStringLiteral("File box\n(select the files here)"));
+    Box(p, QRectF(30 + 2 * colW, top, colW, h * 0.42 + 30), QStringLiteral("Preview list / panels"));
+    const double low = top + 40 + h * 0.42;
+    Box(p, QRectF(10, low, colW, h - low - 10), QStringLiteral("Rename Criteria summary"),
+        QColor(0xfc, 0xf6, 0xe0));
+    Box(p, QRectF(20 + colW, low, colW, (h - low - 10) * 0.45), QStringLiteral("Reset buttons"));
+    Box(p, QRectF(20 + colW, low + (h - low - 10) * 0.5, colW, (h - low - 10) * 0.5),
+        QStringLiteral("Preview  |  Rename  |  Cancel  |  Undo"), QColor(0xd8, 0xf0, 0xd8));
+    Box(p, QRectF(30 + 2 * colW, low, colW, h - low - 10),
+        QStringLiteral("Priority  |  Choice  |  Info\n(Little Help shows here)"), QColor(0xd8, 0xe4, 0xf8));
+}
+
+void Lines(QPainter& p, int w, int h, const QString& title, const QStringList& lines) {
+    p.fillRect(0, 0, w, h, QColor(0xf6, 0xf8, 0xfb));
+    Title(p, QRectF(12, 6, w - 24, 24), title);
+    double y = 38;
+    const double step = (h - 44.0) / std::max<qsizetype>(1, lines.size());
+    for (const QString& line : lines) {
+        p.setBrush(QColor(0x3a, 0x6e, 0xa5));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(20, y + step / 2), 3.5, 3.5);
+        p.setPen(Qt::black);
+        p.drawText(QRectF(32, y, w - 44, step), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, line);
+        y += step;
+    }
+}
+
+void Introduction(QPainter& p, int w, int h) {
+    p.fillRect(0, 0, w, h, QColor(0xf6, 0xf8, 0xfb));
+    const QRectF left(20, 40, w * 0.4, h * 0.5), right(w * 0.6 - 20, 40, w * 0.4, h * 0.5);
+    Box(p, left,
+        QStringLiteral("quorvan\n\nrenames, copies, moves and deletes the files you select, "
+                       "and sets their attributes"),
+        QColor(0xd8, 0xe4, 0xf8));
+    Box(p, right, QStringLiteral("quorvanhelp\n\nexplains Quorvan topic by topic, with working mock-ups"),
+        QColor(0xd8, 0xf0, 0xd8));
+    p.setPen(QPen(Qt::black, 2));
+    const double y = 40 + h * 0.25;
+    p.drawLine(QPointF(left.right() + 6, y - 8), QPointF(right.left() - 6, y - 8));
+    p.drawLine(QPointF(left.right() + 6, y + 8), QPointF(right.left() - 6, y + 8));
+    p.drawText(QRectF(left.right(), y - 40, right.left() - left.right(), 26), Qt::AlignCenter,
+               QStringLiteral("each starts the other"));
+    Box(p, QRectF(20, h * 0.65, w - 40, h * 0.28),
+        QStringLiteral("They share only the per-user settings file under ~/.config: the family records "
+                       "(where each program lives) and the user name and picture."),
+        QColor(0xfc, 0xf6, 0xe0));
+}
+
+void OptionsFrame(QPainter& p, int w, int h) {
+    p.fillRect(0, 0, w, h, QColor(0xf0, 0xf0, 0xf0));
+    Title(p, QRectF(12, 4, w - 24, 22), QStringLiteral("Options"));
+    const QStringList rows = {
+        QStringLiteral("Insert position missing"),    QStringLiteral("Replace position missing"),
+        QStringLiteral("Remove position missing"),    QStringLiteral("Fewer characters to replace"),
+        QStringLiteral("Fewer characters to remove"),
+    };
+    double y = 32;
+    const double rowH = 26;
+    for (const QString& r : rows) {
+        p.setPen(Qt::black);
+        p.drawText(QRectF(14, y, w * 0.34, rowH), Qt::AlignVCenter, r);
+        p.setBrush(Qt::white);
+        p.drawEllipse(QPointF(w * 0.37, y + rowH / 2), 6, 6);
+        p.drawText(QRectF(w * 0.37 + 12, y, w * 0.3, rowH), Qt::AlignVCenter,
+                   QStringLiteral("Ignore it. Process file as it is."));
+        p.drawEllipse(QPointF(w * 0.68, y + rowH / 2), 6, 6);
+        p.drawText(QRectF(w * 0.68 + 12, y, w * 0.31, rowH), Qt::AlignVCenter | Qt::TextWordWrap,
+                   QStringLiteral("Mark the file"));
+        y += rowH;
+    }
+    y += 10;
+    for (const QString& c : {QStringLiteral("Allow Working In System Folder"),
+                             QStringLiteral("Show Little Help From Start Of Program"),
+                             QStringLiteral("Undo Possible? - Do Not Show This Message")}) {
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(14, y + 7, 12, 12));
+        p.drawText(QRectF(34, y, w - 48, rowH), Qt::AlignVCenter, c);
+        y += rowH;
+    }
+    y += 12;
+    const QStringList buttons = {QStringLiteral("OK"), QStringLiteral("Cancel"), QStringLiteral("Default")};
+    for (int i = 0; i < buttons.size(); ++i)
+        Box(p, QRectF(14 + i * 110, y, 100, 28), buttons[i], QColor(0xd8, 0xe4, 0xf8));
+}
+
+}  // namespace
+
+Picture ButtonFace(int element) {
+    return Cached(QStringLiteral(":help/face-%1").arg(element), [element] {
+        switch (element) {
+            case 1:
+                return Face(QColor(0xa8, 0xbc, 0xd8), QColor(0xd8, 0xe4, 0xf4), QColor(0x30, 0x50, 0x80));
+            case 2:
+                return Face(QColor(0xe4, 0xe4, 0xe4), QColor(0xcc, 0xcc, 0xcc), QColor(0xa0, 0xa0, 0xa0));
+            case 3:
+                return Face(QColor(0xff, 0xf0, 0xb0), QColor(0xf0, 0xc8, 0x60), QColor(0x90, 0x70, 0x20));
+            case 6:
+                return Face(QColor(0xf0, 0xd8, 0xd8), QColor(0xd8, 0xb0, 0xb0), QColor(0x80, 0x40, 0x40));
+            default:
+                return Face(QColor(0xf4, 0xf8, 0xff), QColor(0xc8, 0xd8, 0xf0), QColor(0x50, 0x70, 0xa0));
+        }
+    });
+}
+
+namespace {
+QColor ArrowColour(int element) {
+    switch (element) {
+        case 1:
+            return QColor(0x20, 0x50, 0x90);
+        case 2:
+            return QColor(0xc0, 0xc0, 0xc0);
+        default:
+            return QColor(0x40, 0x80, 0xd0);
+    }
+}
+}  // namespace
+
+Picture BackArrow(int element) {
+    return Cached(QStringLiteral(":help/back-%1").arg(element),
+                  [element] { return Arrow(true, ArrowColour(element)); });
+}
+
+Picture ContinueArrow(int element) {
+    return Cached(QStringLiteral(":help/continue-%1").arg(element),
+                  [element] { return Arrow(false, ArrowColour(element)); });
+}
+
+Picture FrameDrawing(int frame, int width, int height) {
+    return Cached(QStringLiteral(":help/frame-%1").arg(frame), [=] {
+        QPixmap pm(width, height);
+        pm.fill(Qt::white);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        switch (frame) {
+            case 1:
+                Introduction(p, width, height);
+                break;
+            case 2:
+                Lines(p, width, height, QStringLiteral("Quorvan : Features"),
+                      {QStringLiteral("Actions: Rename, Rename And Copy, Copy And Rename, Move And Rename, "
+                                      "Copy, Move, Delete, Set Attribute"),
+                       QStringLiteral(
+                           "File selection by hand, or by number, string or extension, with files to "
+                           "skip and a maximum"),
+                       QStringLiteral(
+                           "Rename criteria: case, extension, spaces, a character or string, Insert, "
+                           "Replace, Remove, auto number or letters"),
+                       QStringLiteral("Preview looks for probable conflicts before any file is touched"),
+                       QStringLiteral("Undo of the last action (not of Delete)"),
+                       QStringLiteral("Review Mode: everything but the final action"),
+                       QStringLiteral("Little Help says what to do next"),
+                       QStringLiteral("Easy Process for a single file")});
+                break;
+            case 6:
+                MainWindow(p, width, height);
+                break;
+            case 10:
+                OptionsFrame(p, width, height);
+                break;
+            default:
+                break;
+        }
+        return pm;
+    });
+}
+
+Picture DefaultUserPicture() {
+    return Cached(QStringLiteral(":help/user-default"), [] {
+        QPixmap pm(64, 64);
+        pm.fill(QColor(0xe0, 0xe8, 0xf0));
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(QColor(0x80, 0x98, 0xb8));
+        p.setPen(Qt::NoPen);
+        p.drawEllipse(QPointF(32, 24), 12, 12);
+        QPainterPath body;
+        body.addEllipse(QPointF(32, 62), 22, 20);
+        p.drawPath(body);
+        return pm;
+    });
+}
+
+}  // namespace qv::help

@@ -1,0 +1,63 @@
+// Shared set-up of the help program's tests: fake machine, settings in memory, real files in a
+// temporary program folder, fresh help state, and every help form unloaded afterwards.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+#include <vector>
+
+#include "help/frm_main.h"
+#include "help/help_message.h"
+#include "help/help_state.h"
+#include "support/fake_services.h"
+#include "support/harness.h"
+
+namespace qv::test {
+
+// What one help message box showed.
+struct HelpBoxSeen {
+    QString caption, head, text, okFace;
+    bool cancelShown = false;
+};
+
+// An answer for ModalScript::expect("frmMessage", ...): notes the box, then presses OK.
+std::function<void(Form&)> NoteAndOK(std::vector<HelpBoxSeen>& seen);
+
+// The run marker that names `slot` as the highest slot in use.
+QString MarkerFor(int slot, int day = 15);
+
+void UnloadHelpForms();
+void WriteFile(const QString& path, const QByteArray& bytes = "program");
+
+class HelpTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A family record: name and folder in a slot.
+    void Record(int slot, const QString& name, const QString& folder);
+    void Marker(int slot);
+    QString Value(const QString& section, const QString& key) const;
+
+    ScopedServices services_;
+    FakeSystem* system_ = nullptr;
+    MemorySettingsStore* store_ = nullptr;
+    FakeSingleInstance* instance_ = nullptr;
+    QTemporaryDir temp_;
+    QString savedCwd_;
+};
+
+// A help window shown on its own, without start-up.
+class HelpWindowTest : public HelpTest {
+  protected:
+    void SetUp() override;
+    help::FrmMain& w() { return help::frmMain(); }
+    // The page now shown: details caption and text.
+    QString Details() const { return help::frmMain().FrameInfo->Caption(); }
+    int ShownFrame() const;  // the one visible picture frame, -1 none, -2 more than one
+};
+
+}  // namespace qv::test
