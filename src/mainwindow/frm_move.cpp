@@ -23,10 +23,6 @@ namespace {
 constexpr Colour kListBack = 0xC0C0C0;
 constexpr Colour kListLocked = 0x808080;
 
-void Accessible(Control* c, const QString& name) {
-    c->Widget()->setAccessibleName(name);
-}
-
 // The picture buttons of this dialog show their text on a label lying over them; the label follows the
 // button's visibility and enabled state, and a click on it is a click on the button.
 std::vector<std::pair<CommandButton*, Label*>>& Faces() {
@@ -140,133 +136,96 @@ bool IsFolderNameLetter(QChar c) {
 FrmMove::FrmMove() : Form(QStringLiteral("frmMove")) {}
 
 void FrmMove::Design() {
+    SetCaption(QStringLiteral("Set Destination"));
+    Move(216, 88, 560, 400);
+    const QString create = QStringLiteral("FrameActionMoveCreate");
+    const QString remove = QStringLiteral("FrameActionMoveRemove");
+    const QString pic = QStringLiteral("FrameActionMovePic");
+    // The faces of the picture buttons lie over them (a little lower, for the text's sake).
+    Place({
+        {&PictureMove, "PictureMove", "", 0, 0, 8, 8},
+        {&LabelActionMoveHead, "LabelActionMoveHead", "", 8, 8, 360, 18, "Move to this Folder"},
+        {&TextActionMovePath, "TextActionMovePath", "", 8, 28, 544, 22},
+        {&LabelActionMoveBrowse, "LabelActionMoveBrowse", "", 8, 56, 160, 18, "Browse Folder"},
+        {&Drive1, "Drive1", "", 8, 76, 160, 24},
+        {&Dir1, "Dir1", "", 8, 104, 160, 220},
+        {&CommandActionMoveCreateNew, "CommandActionMoveCreateNew", "", 176, 70, 130, 28},
+        {&LabelActionMoveCreateNew, "LabelActionMoveCreateNew", "", 176, 76, 130, 22, "Create Folder"},
+        {&LabelActionMoveSelectFile, "LabelActionMoveSelectFile", "", 176, 60, 376, 40,
+         "Select picture. To look better make sure it's 180x120 pixel."},
+        {&File1, "File1", "", 176, 104, 180, 220},
+
+        {&FrameActionMoveCreate, "FrameActionMoveCreate", "", 176, 104, 376, 100, "Folder Name"},
+        {&TextActionMoveCreate, "TextActionMoveCreate", create, 120, 360, 2700, 330},
+        {&CommandActionMoveCreateOK, "CommandActionMoveCreateOK", create, 2940, 330, 1200, 420, "OK"},
+        {&CommandActionMoveCreateCancel, "CommandActionMoveCreateCancel", create, 4260, 330, 1200, 420},
+        {&LabelActionMoveCreateCancel, "LabelActionMoveCreateCancel", create, 4260, 420, 1200, 330, "Cancel"},
+
+        {&FrameActionMoveRemove, "FrameActionMoveRemove", "", 176, 104, 376, 220},
+        {&Label1, "Label1", remove, 120, 240, 5400, 1260,
+         "You can Rename or Delete the Folder just created. To browse again please activate Directory and "
+         "Drive box with Activate Directory button, but you will not be able to Delete or Rename the newly "
+         "created Folder any more."},
+        {&CommandActionMoveRename, "CommandActionMoveRename", remove, 120, 1560, 1560, 420},
+        {&LabelActionMoveRename, "LabelActionMoveRename", remove, 120, 1650, 1560, 330, "Rename"},
+        {&CommandActionMoveDelete, "CommandActionMoveDelete", remove, 1800, 1560, 1560, 420},
+        {&LabelActionMoveDelete, "LabelActionMoveDelete", remove, 1800, 1650, 1560, 330, "Delete"},
+        {&CommandActionMoveBrowseAgain, "CommandActionMoveBrowseAgain", remove, 3480, 1560, 1920, 420},
+        {&LabelActionMoveBrowseAgain, "LabelActionMoveBrowseAgain", remove, 3480, 1650, 1920, 330,
+         "Activate Directory"},
+        {&LabelActionMoveNewName, "LabelActionMoveNewName", remove, 120, 2160, 1500, 270, "New Name"},
+        {&TextActionMoveNewName, "TextActionMoveNewName", remove, 120, 2460, 3300, 330},
+        {&CommandActionMoveRenameOK, "CommandActionMoveRenameOK", remove, 3540, 2400, 1200, 420},
+        {&LabelActionMoveRenameOK, "LabelActionMoveRenameOK", remove, 3540, 2490, 1200, 330, "OK"},
+
+        {&FrameActionMovePic, "FrameActionMovePic", "", 364, 104, 188, 220},
+        {&ImageActionMoveUser, "ImageActionMoveUser", pic, 120, 240, 2580, 1720},
+        {&LabelActionMoveUser, "LabelActionMoveUser", pic, 120, 2040, 2580, 270, "Picture Caption"},
+        {&TextActionMoveUser, "TextActionMoveUser", pic, 120, 2340, 2580, 330},
+        {&CommandActionMoveDefault, "CommandActionMoveDefault", "", 364, 330, 90, 28},
+        {&LabelActionMoveDefault, "LabelActionMoveDefault", "", 364, 336, 90, 22, "Default"},
+
+        {&LabelMoveSpaceFree, "LabelMoveSpaceFree", "", 8, 334, 350, 18},
+        {&CommandActionMoveOK, "CommandActionMoveOK", "", 370, 362, 86, 28, "OK"},
+        {&CommandActionMoveCancel, "CommandActionMoveCancel", "", 466, 362, 86, 28, "Cancel"},
+    });
+    PictureMove->SetBorderStyle(0);
+    TextActionMovePath->SetLocked(true);
+    TextActionMoveCreate->SetMaxLength(255);
+    TextActionMoveNewName->SetMaxLength(255);
+    LabelActionMoveSelectFile->SetWordWrap(true);
+    Label1->SetWordWrap(true);
+    ImageActionMoveUser->SetStretch(true);
+
     Faces().clear();
-    auto faced = [this](const QString& name, const QString& labelName, const QString& face, Control* in,
-                        int l, int t, int w, int h, Label*& label) {
-        CommandButton* b = Add<CommandButton>(name, in);
-        b->Move(l, t, w, h);
-        label = Add<Label>(labelName, in);
-        label->Move(l, t + (in ? 90 : 6), w, h - (in ? 90 : 6));
-        label->SetCaption(face);
-        label->SetAlignment(2);
-        label->SetTransparent(true);
-        label->Click = [b] {
+    for (auto [button, face] : std::initializer_list<std::pair<CommandButton*, Label*>>{
+             {CommandActionMoveCreateNew, LabelActionMoveCreateNew},
+             {CommandActionMoveCreateCancel, LabelActionMoveCreateCancel},
+             {CommandActionMoveRename, LabelActionMoveRename},
+             {CommandActionMoveDelete, LabelActionMoveDelete},
+             {CommandActionMoveBrowseAgain, LabelActionMoveBrowseAgain},
+             {CommandActionMoveRenameOK, LabelActionMoveRenameOK},
+             {CommandActionMoveDefault, LabelActionMoveDefault}}) {
+        face->SetAlignment(2);
+        face->SetTransparent(true);
+        face->Click = [b = button] {
             if (b->EffectivelyEnabled() && b->EffectivelyVisible() && b->Click)
                 b->Click();
         };
-        Accessible(b, face);
-        Faces().emplace_back(b, label);
-        return b;
-    };
-
-    SetCaption(QStringLiteral("Set Destination"));
-    Move(216, 88, 560, 400);
-    PictureMove = Add<PictureBox>(QStringLiteral("PictureMove"));
-    PictureMove->Move(0, 0, 8, 8);
-    PictureMove->SetBorderStyle(0);
-
-    LabelActionMoveHead = Add<Label>(QStringLiteral("LabelActionMoveHead"));
-    LabelActionMoveHead->SetCaption(QStringLiteral("Move to this Folder"));
-    LabelActionMoveHead->Move(8, 8, 360, 18);
-    TextActionMovePath = Add<TextBox>(QStringLiteral("TextActionMovePath"));
-    TextActionMovePath->Move(8, 28, 544, 22);
-    TextActionMovePath->SetLocked(true);
-    Accessible(TextActionMovePath, QStringLiteral("Chosen Folder or Picture"));
-    LabelActionMoveBrowse = Add<Label>(QStringLiteral("LabelActionMoveBrowse"));
-    LabelActionMoveBrowse->SetCaption(QStringLiteral("Browse Folder"));
-    LabelActionMoveBrowse->Move(8, 56, 160, 18);
-    Drive1 = Add<DriveListBox>(QStringLiteral("Drive1"));
-    Drive1->Move(8, 76, 160, 24);
-    Accessible(Drive1, QStringLiteral("Drive"));
-    Dir1 = Add<DirListBox>(QStringLiteral("Dir1"));
-    Dir1->Move(8, 104, 160, 220);
-    Accessible(Dir1, QStringLiteral("Browse Folder"));
-
-    CommandActionMoveCreateNew =
-        faced(QStringLiteral("CommandActionMoveCreateNew"), QStringLiteral("LabelActionMoveCreateNew"),
-              QStringLiteral("Create Folder"), nullptr, 176, 70, 130, 28, LabelActionMoveCreateNew);
-    LabelActionMoveSelectFile = Add<Label>(QStringLiteral("LabelActionMoveSelectFile"));
-    LabelActionMoveSelectFile->SetCaption(
-        QStringLiteral("Select picture. To look better make sure it's 180x120 pixel."));
-    LabelActionMoveSelectFile->Move(176, 60, 376, 40);
-    LabelActionMoveSelectFile->SetWordWrap(true);
-    File1 = Add<FileListBox>(QStringLiteral("File1"));
-    File1->Move(176, 104, 180, 220);
-    Accessible(File1, QStringLiteral("Picture File"));
-
-    FrameActionMoveCreate = Add<Frame>(QStringLiteral("FrameActionMoveCreate"));
-    FrameActionMoveCreate->SetCaption(QStringLiteral("Folder Name"));
-    FrameActionMoveCreate->Move(176, 104, 376, 100);
-    TextActionMoveCreate = Add<TextBox>(QStringLiteral("TextActionMoveCreate"), FrameActionMoveCreate);
-    TextActionMoveCreate->Move(120, 360, 2700, 330);
-    TextActionMoveCreate->SetMaxLength(255);
-    Accessible(TextActionMoveCreate, QStringLiteral("New Folder Name"));
-    CommandActionMoveCreateOK =
-        Add<CommandButton>(QStringLiteral("CommandActionMoveCreateOK"), FrameActionMoveCreate);
-    CommandActionMoveCreateOK->SetCaption(QStringLiteral("OK"));
-    CommandActionMoveCreateOK->Move(2940, 330, 1200, 420);
-    Accessible(CommandActionMoveCreateOK, QStringLiteral("Create OK"));
-    CommandActionMoveCreateCancel = faced(
-        QStringLiteral("CommandActionMoveCreateCancel"), QStringLiteral("LabelActionMoveCreateCancel"),
-        QStringLiteral("Cancel"), FrameActionMoveCreate, 4260, 330, 1200, 420, LabelActionMoveCreateCancel);
-    Accessible(CommandActionMoveCreateCancel, QStringLiteral("Cancel Create Folder"));
-
-    FrameActionMoveRemove = Add<Frame>(QStringLiteral("FrameActionMoveRemove"));
-    FrameActionMoveRemove->Move(176, 104, 376, 220);
-    Label1 = Add<Label>(QStringLiteral("Label1"), FrameActionMoveRemove);
-    Label1->SetCaption(QStringLiteral(
-        "You can Rename or Delete the Folder just created. To browse again please activate Directory and "
-        "Drive box with Activate Directory button, but you will not be able to Delete or Rename the newly "
-        "created Folder any more."));
-    Label1->SetWordWrap(true);
-    Label1->Move(120, 240, 5400, 1260);
-    CommandActionMoveRename =
-        faced(QStringLiteral("CommandActionMoveRename"), QStringLiteral("LabelActionMoveRename"),
-              QStringLiteral("Rename"), FrameActionMoveRemove, 120, 1560, 1560, 420, LabelActionMoveRename);
-    CommandActionMoveDelete =
-        faced(QStringLiteral("CommandActionMoveDelete"), QStringLiteral("LabelActionMoveDelete"),
-              QStringLiteral("Delete"), FrameActionMoveRemove, 1800, 1560, 1560, 420, LabelActionMoveDelete);
-    CommandActionMoveBrowseAgain =
-        faced(QStringLiteral("CommandActionMoveBrowseAgain"), QStringLiteral("LabelActionMoveBrowseAgain"),
-              QStringLiteral("Activate Directory"), FrameActionMoveRemove, 3480, 1560, 1920, 420,
-              LabelActionMoveBrowseAgain);
-    LabelActionMoveNewName = Add<Label>(QStringLiteral("LabelActionMoveNewName"), FrameActionMoveRemove);
-    LabelActionMoveNewName->SetCaption(QStringLiteral("New Name"));
-    LabelActionMoveNewName->Move(120, 2160, 1500, 270);
-    TextActionMoveNewName = Add<TextBox>(QStringLiteral("TextActionMoveNewName"), FrameActionMoveRemove);
-    TextActionMoveNewName->Move(120, 2460, 3300, 330);
-    TextActionMoveNewName->SetMaxLength(255);
-    Accessible(TextActionMoveNewName, QStringLiteral("New Name"));
-    CommandActionMoveRenameOK =
-        faced(QStringLiteral("CommandActionMoveRenameOK"), QStringLiteral("LabelActionMoveRenameOK"),
-              QStringLiteral("OK"), FrameActionMoveRemove, 3540, 2400, 1200, 420, LabelActionMoveRenameOK);
-    Accessible(CommandActionMoveRenameOK, QStringLiteral("Rename OK"));
-
-    FrameActionMovePic = Add<Frame>(QStringLiteral("FrameActionMovePic"));
-    FrameActionMovePic->Move(364, 104, 188, 220);
-    ImageActionMoveUser = Add<Image>(QStringLiteral("ImageActionMoveUser"), FrameActionMovePic);
-    ImageActionMoveUser->SetStretch(true);
-    ImageActionMoveUser->Move(120, 240, 2580, 1720);
-    LabelActionMoveUser = Add<Label>(QStringLiteral("LabelActionMoveUser"), FrameActionMovePic);
-    LabelActionMoveUser->SetCaption(QStringLiteral("Picture Caption"));
-    LabelActionMoveUser->Move(120, 2040, 2580, 270);
-    TextActionMoveUser = Add<TextBox>(QStringLiteral("TextActionMoveUser"), FrameActionMovePic);
-    TextActionMoveUser->Move(120, 2340, 2580, 330);
-    Accessible(TextActionMoveUser, QStringLiteral("Picture Caption"));
-    CommandActionMoveDefault =
-        faced(QStringLiteral("CommandActionMoveDefault"), QStringLiteral("LabelActionMoveDefault"),
-              QStringLiteral("Default"), nullptr, 364, 330, 90, 28, LabelActionMoveDefault);
-
-    LabelMoveSpaceFree = Add<Label>(QStringLiteral("LabelMoveSpaceFree"));
-    LabelMoveSpaceFree->Move(8, 334, 350, 18);
-    CommandActionMoveOK = Add<CommandButton>(QStringLiteral("CommandActionMoveOK"));
-    CommandActionMoveOK->SetCaption(QStringLiteral("OK"));
-    CommandActionMoveOK->Move(370, 362, 86, 28);
-    Accessible(CommandActionMoveOK, QStringLiteral("OK"));
-    CommandActionMoveCancel = Add<CommandButton>(QStringLiteral("CommandActionMoveCancel"));
-    CommandActionMoveCancel->SetCaption(QStringLiteral("Cancel"));
-    CommandActionMoveCancel->Move(466, 362, 86, 28);
-    Accessible(CommandActionMoveCancel, QStringLiteral("Cancel"));
+        button->SetAccessibleName(face->Caption());
+        Faces().emplace_back(button, face);
+    }
+    // Where a face alone would not say which of the dialog's buttons it is.
+    CommandActionMoveCreateCancel->SetAccessibleName(QStringLiteral("Cancel Create Folder"));
+    CommandActionMoveRenameOK->SetAccessibleName(QStringLiteral("Rename OK"));
+    CommandActionMoveCreateOK->SetAccessibleName(QStringLiteral("Create OK"));
+    TextActionMovePath->SetAccessibleName(QStringLiteral("Chosen Folder or Picture"));
+    TextActionMoveCreate->SetAccessibleName(QStringLiteral("New Folder Name"));
+    TextActionMoveNewName->SetAccessibleName(QStringLiteral("New Name"));
+    TextActionMoveUser->SetAccessibleName(QStringLiteral("Picture Caption"));
+    Drive1->SetAccessibleName(QStringLiteral("Drive"));
+    Dir1->SetAccessibleName(QStringLiteral("Browse Folder"));
+    File1->SetAccessibleName(QStringLiteral("Picture File"));
 
     // Until a mode is prepared nothing but browsing is offered.
     for (Control* c : std::initializer_list<Control*>{FrameActionMoveCreate, FrameActionMoveRemove,
@@ -327,22 +286,6 @@ void FrmMove::Design() {
 
 void FrmMove::Dropped() {
     Faces().clear();
-    PictureMove = nullptr;
-    LabelActionMoveHead = LabelActionMoveBrowse = LabelActionMoveSelectFile = LabelMoveSpaceFree = nullptr;
-    TextActionMovePath = TextActionMoveCreate = TextActionMoveNewName = TextActionMoveUser = nullptr;
-    Drive1 = nullptr;
-    Dir1 = nullptr;
-    File1 = nullptr;
-    CommandActionMoveCreateNew = CommandActionMoveCreateOK = CommandActionMoveCreateCancel = nullptr;
-    CommandActionMoveRename = CommandActionMoveDelete = CommandActionMoveBrowseAgain = nullptr;
-    CommandActionMoveRenameOK = CommandActionMoveDefault = CommandActionMoveOK = CommandActionMoveCancel =
-        nullptr;
-    LabelActionMoveCreateNew = LabelActionMoveCreateCancel = Label1 = LabelActionMoveRename = nullptr;
-    LabelActionMoveDelete = LabelActionMoveBrowseAgain = LabelActionMoveNewName = LabelActionMoveRenameOK =
-        nullptr;
-    LabelActionMoveUser = LabelActionMoveDefault = nullptr;
-    FrameActionMoveCreate = FrameActionMoveRemove = FrameActionMovePic = nullptr;
-    ImageActionMoveUser = nullptr;
 }
 
 void FrmMove::Form_Load() {

@@ -16,8 +16,6 @@
 #include "core/panel_calls.h"
 #include "core/startup.h"
 #include "core/state.h"
-#include "criteria/frm_ren.h"
-#include "mainwindow/frm_hid.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_message.h"
 #include "mainwindow/frm_move.h"
@@ -156,12 +154,9 @@ class DialogTest : public ::testing::Test {
         InstallWindows(previous_);
     }
     static void UnloadForms() {
-        for (Form* f : std::initializer_list<Form*>{&frmMessage(), &frmMain(), &frmMove(), &frmRen(),
-                                                    &frmHid(), &frmBut()}) {
-            try {
-                f->Unload();
-            } catch (const ProgramEnded&) {
-            }
+        try {
+            UnloadAllForms();
+        } catch (const ProgramEnded&) {
         }
     }
     static void Write(const QString& path, const QByteArray& bytes) {

@@ -44,13 +44,18 @@ TEST_F(FolderDialogTest, EveryControlHasItsCaptionAndEveryOperableOneAName) {
             case ControlKind::DirListBox:
             case ControlKind::FileListBox:
                 ++operable;
-                EXPECT_FALSE(c->Widget()->accessibleName().isEmpty()) << c->Name().toStdString();
+                EXPECT_FALSE(c->AccessibleName().isEmpty()) << c->Name().toStdString();
                 break;
             default:
                 break;
         }
     }
     EXPECT_EQ(operable, 17);
+    EXPECT_EQ(unnamedControls(M()), QStringList{});
+    ASSERT_TRUE(click(*M().CommandActionMoveCancel));
+    OpenPictures();
+    ASSERT_TRUE(M().File1->EffectivelyVisible());
+    EXPECT_EQ(unnamedControls(M()), QStringList{});
 }
 
 TEST_F(FolderDialogTest, WorkFolderAsDestinationKeepsOKDisabledThroughARefresh) {
