@@ -12,20 +12,6 @@ namespace qv {
 
 namespace {
 
-// The folder dialog's rule for new folder names: letters and digits only.
-bool ValidFolderName(const QString& name) {
-    if (name.isEmpty())
-        return false;
-    for (QChar c : name) {
-        const bool ok = (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
-                        (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-                        (c >= QLatin1Char('a') && c <= QLatin1Char('z'));
-        if (!ok)
-            return false;
-    }
-    return true;
-}
-
 void RefuseFolderName() {
     S.MessageKey = QStringLiteral("MessageOnlyReadyMsg");
     S.MessageReadyText = QStringLiteral(
@@ -34,21 +20,28 @@ void RefuseFolderName() {
     MessageShowReady();
 }
 
-// A rename takes any name the box lets through, except one that would leave the parent folder.
-bool RenameNameRefused(const QString& name) {
-    if (name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QLatin1Char('/')) ||
-        name.contains(QChar(0))) {
-        S.MessageKey = QStringLiteral("MessageOnlyReadyMsg");
-        S.MessageReadyText =
-            QStringLiteral("A Folder name can not include \"/\" and can not be \".\" or \"..\".");
-        MessageShowReady();
-        return true;
-    }
-    return false;
+bool ValidFolderName(const QString& name) {
+    for (QChar c : name)
+        if (!IsFolderNameLetter(c))
+            return false;
+    return !name.isEmpty();
 }
 
+// The folder could not be made, renamed or removed (no permission, gone meanwhile).
 void ReportFolderActionFailed() {
     S.MessageKey = QStringLiteral("MessageSingleActionError");
+    MessageShowWork();
+}
+
+void ReportFolderNotEmpty() {
+    S.MessageKey = QStringLiteral("MessageFolderNotEmpty");
+    S.MessageReadyText = QStringLiteral(
+        "The Folder is not empty any more, so it can not be Deleted. Only an empty Folder can be Deleted.");
+    MessageShowReady();
+}
+
+void ReportNameTaken() {
+    S.MessageKey = QStringLiteral("MessageFolderNameSame");
     MessageShowWork();
 }
 
@@ -70,13 +63,37 @@ void SetDirPath(DirListBox* dir, const QString& path) {
     }
 }
 
+// The main window's folder list shows the sub-folders of the work folder: it is read again when one
+// of them was made, renamed or removed.
+void RefreshWorkFolderListIfIn(const QString& parent) {
+    if (WithTrailingSlash(parent) == S.WorkPath && frmMain().Loaded() && frmMain().Dir1)
+        frmMain().Dir1->Refresh();
+}
+
+void FramesAgain() {
+    S.SetNullKey = QStringLiteral("setNullFramesActionMove");
+    SetNullByTag();
+}
+
 }  // namespace
 
 bool FolderListsTakeDrive(DriveListBox& drives, DirListBox& dirs, QString& driveObject,
                           QString& driveLetter) {
     const QString previous = driveObject;
+    FileSystem& fs = fileSystem();
     try {
-        dirs.SetPath(drives.Drive());
+        const QString drive = drives.Drive();
+        if (!fs.DriveIsReady(drive))
+            throw PlatformError(QStringLiteral("Drive not ready: %1").arg(drive));
+        // A folder list already on that drive stays where it is (the drive list follows the folder
+        // list as well as leading it).
+        QString current;
+        try {
+            current = fs.GetDriveName(dirs.Path());
+        } catch (const PlatformError&) {
+        }
+        if (current != drive)
+            dirs.SetPath(drive);
         GetPathDrive(dirs.Path(), driveObject, driveLetter);
         return true;
     } catch (const PlatformError&) {
@@ -179,6 +196,8 @@ void ControlFormsSetPaths() {
 }
 
 void ControlFormsCreateFolder(const QString& parent, const QString& name) {
+    if (name.isEmpty())
+        return;
     if (!ValidFolderName(name)) {
         RefuseFolderName();
         return;
@@ -186,8 +205,7 @@ void ControlFormsCreateFolder(const QString& parent, const QString& name) {
     const QString path = WithTrailingSlash(parent) + name;
     FileSystem& fs = fileSystem();
     if (fs.FolderExists(path) || fs.FileExists(path)) {
-        S.MessageKey = QStringLiteral("MessageFolderNameSame");
-        MessageShowWork();
+        ReportNameTaken();
         return;
     }
     try {
@@ -196,78 +214,92 @@ void ControlFormsCreateFolder(const QString& parent, const QString& name) {
         ReportFolderActionFailed();
         return;
     }
-    if (S.MadeFolderCount <= 0 || S.MadeFolders.isEmpty()) {
+    // The list holds a chain: each made folder lies in the one before it.
+    const QString parentFolder = WithoutTrailingSlash(parent);
+    if (S.MadeFolderCount <= 0 || S.MadeFolders.size() <= S.MadeFolderCount ||
+        S.MadeFolders.at(S.MadeFolderCount) != parentFolder) {
         S.MadeFolderCount = 0;
-        S.MadeFolders = QStringList{WithoutTrailingSlash(parent)};
+        S.MadeFolders = QStringList{parentFolder};
     }
-    if (S.WorkPath == S.DestPath)
-        frmMain().Dir1->Refresh();
-    SetDirPath(frmMove().Dir1, path);
-    frmMove().Dir1->Refresh();
-    frmMove().TextActionMoveCreate->SetText(QString());
-    ShowBorderedPath(frmMove().TextActionMovePath, S.DestPath);
+    RefreshWorkFolderListIfIn(parent);
+    FrmMove& f = frmMove();
+    SetDirPath(f.Dir1, path);
+    f.Dir1->Refresh();
+    f.TextActionMoveCreate->SetText(QString());
+    ShowBorderedPath(f.TextActionMovePath, S.DestPathPending);
     S.MadeFolderCount += 1;
     while (S.MadeFolders.size() > S.MadeFolderCount) S.MadeFolders.removeLast();
     S.MadeFolders.append(path);
     S.MoveCreateMode = false;
-    S.SetNullKey = QStringLiteral("setNullFramesActionMove");
-    SetNullByTag();
+    FramesAgain();
 }
 
 void ControlFormsDeleteFolder() {
     if (S.MadeFolderCount < 1 || S.MadeFolders.size() <= S.MadeFolderCount)
         return;
+    // Only the innermost made folder, and only while it is empty.
     const QString last = S.MadeFolders.at(S.MadeFolderCount);
-    try {
-        // A made folder that has been filled meanwhile is not removed with its contents.
-        fileSystem().RemoveFolder(last);
-    } catch (const PlatformError&) {
-        ReportFolderActionFailed();
-        return;
+    FileSystem& fs = fileSystem();
+    if (fs.FolderExists(last)) {
+        try {
+            if (!fs.FileNames(last).isEmpty() || !fs.FolderNames(last).isEmpty()) {
+                ReportFolderNotEmpty();
+                return;
+            }
+            fs.RemoveFolder(last);
+        } catch (const PlatformError&) {
+            ReportFolderActionFailed();
+            return;
+        }
     }
+    // (A made folder that is gone already only leaves the list.)
     S.MadeFolderCount -= 1;
     while (S.MadeFolders.size() > S.MadeFolderCount + 1) S.MadeFolders.removeLast();
+    const QString parent = S.MadeFolders.at(S.MadeFolderCount);
     DirListBox* dir = frmMove().Dir1;
-    SetDirPath(dir, S.MadeFolders.at(S.MadeFolderCount));
+    SetDirPath(dir, parent);
     dir->Refresh();
-    dir->Refresh();
-    if (S.WorkPath == S.DestPath)
-        frmMain().Dir1->Refresh();
-    S.SetNullKey = QStringLiteral("setNullFramesActionMove");
-    SetNullByTag();
+    RefreshWorkFolderListIfIn(parent);
+    FramesAgain();
 }
 
 void ControlFormsRenameFolder() {
-    const QString name = frmMove().TextActionMoveNewName->Text();
+    FrmMove& f = frmMove();
+    const QString name = f.TextActionMoveNewName->Text();
     if (name.isEmpty())
         return;
     if (S.MadeFolderCount < 1 || S.MadeFolders.size() <= S.MadeFolderCount)
         return;
-    if (RenameNameRefused(name))
+    // The same rule as for a new folder: a name with "/" or ".." would move the folder elsewhere.
+    if (!ValidFolderName(name)) {
+        RefuseFolderName();
         return;
+    }
     const QString from = S.MadeFolders.at(S.MadeFolderCount);
-    const QString to = WithTrailingSlash(S.MadeFolders.at(S.MadeFolderCount - 1)) + name;
-    if (to == from)
-        return;
-    FileSystem& fs = fileSystem();
-    if (fs.FolderExists(to) || fs.FileExists(to)) {
-        S.MessageKey = QStringLiteral("MessageFolderNameSame");
-        MessageShowWork();
-        return;
+    const QString parent = S.MadeFolders.at(S.MadeFolderCount - 1);
+    const QString to = WithTrailingSlash(parent) + name;
+    if (to != from) {
+        FileSystem& fs = fileSystem();
+        // A rename onto an existing empty folder would replace it.
+        if (fs.FolderExists(to) || fs.FileExists(to)) {
+            ReportNameTaken();
+            return;
+        }
+        try {
+            fs.Rename(from, to);  // never replaces an existing folder
+        } catch (const PlatformError&) {
+            ReportFolderActionFailed();
+            return;
+        }
+        S.MadeFolders[S.MadeFolderCount] = to;
+        SetDirPath(f.Dir1, to);
+        f.Dir1->Refresh();
+        RefreshWorkFolderListIfIn(parent);
     }
-    try {
-        fs.Rename(from, to);  // never replaces an existing folder
-    } catch (const PlatformError&) {
-        ReportFolderActionFailed();
-        return;
-    }
-    S.MadeFolders[S.MadeFolderCount] = to;
-    SetDirPath(frmMove().Dir1, to);
-    frmMove().Dir1->Refresh();
-    ShowBorderedPath(frmMove().TextActionMovePath, S.DestPath);
+    f.TextActionMoveNewName->SetText(QString());
+    ShowBorderedPath(f.TextActionMovePath, S.DestPathPending);
     S.MoveRenameMode = false;
-    S.SetNullKey = QStringLiteral("setNullFramesActionMove");
-    SetNullByTag();
+    FramesAgain();
 }
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-// Folder history, the system-folder guard, folders made in the folder dialog, and sizes.
+// Folder history, the system-folder guard, and sizes.
 #include "core/folders.h"
 #include "mainwindow/control_forms.h"
 
@@ -151,81 +151,6 @@ TEST_F(FoldersTest, SelectedSizeSkipsFilesGoneMeanwhile) {
     EXPECT_EQ(frmMain().LabelSpaceNeed->Caption(), "Selected Files : 3   Total Size : 4 KB");
     EXPECT_TRUE(frmMain().LabelSpaceNeed->Visible());
     EXPECT_FALSE(frmMain().CommandFileSize->Enabled());
-}
-
-TEST_F(FoldersTest, MadeFoldersCreateRenameDelete) {
-    S.PanelOpen = true;  // destination mode
-    frmMove().Dir1->SetPath(Dir("b"));
-    ASSERT_EQ(S.DestPath, Dir("b") + "/");
-    WriteFile(Dir("b/taken"), "a file");
-    {
-        ModalScript script;
-        std::vector<BoxSeen> seen;
-        script.expect(kMessageBox, Box(seen, PressOK));
-        ControlFormsCreateFolder(S.DestPath, "taken");
-        EXPECT_TRUE(seen[0].text.startsWith("Here you already have a Folder with same name."));
-        EXPECT_EQ(S.MadeFolderCount, 0);
-    }
-    {
-        ModalScript script;
-        std::vector<BoxSeen> seen;
-        script.expect(kMessageBox, Box(seen, PressOK));
-        ControlFormsCreateFolder(S.DestPath, "../up");
-        EXPECT_FALSE(QDir(Dir("up")).exists());
-        EXPECT_EQ(S.MadeFolderCount, 0);
-    }
-    ControlFormsCreateFolder(S.DestPath, "n1");
-    ControlFormsCreateFolder(S.DestPath, "n2");
-    EXPECT_EQ(S.MadeFolderCount, 2);
-    EXPECT_EQ(S.MadeFolders, QStringList({Dir("b"), Dir("b/n1"), Dir("b/n1/n2")}));
-    EXPECT_EQ(S.DestPath, Dir("b/n1/n2") + "/");
-
-    // Renaming onto an existing name, or to a path, is refused; nothing changes.
-    QDir().mkpath(Dir("b/n1/other"));
-    {
-        ModalScript script;
-        std::vector<BoxSeen> seen;
-        for (int i = 0; i < 4; ++i) script.expect(kMessageBox, Box(seen, PressOK));
-        frmMove().TextActionMoveNewName->SetText("other");
-        ControlFormsRenameFolder();
-        for (const char* name : {"x/y", "..", "."}) {
-            frmMove().TextActionMoveNewName->SetText(name);
-            ControlFormsRenameFolder();
-        }
-        ASSERT_EQ(seen.size(), 4u);
-        EXPECT_TRUE(seen[0].text.startsWith("Here you already have a Folder with same name."));
-        EXPECT_EQ(seen[3].text, "A Folder name can not include \"/\" and can not be \".\" or \"..\".");
-        EXPECT_TRUE(QDir(Dir("b/n1/other")).exists());
-    }
-    EXPECT_TRUE(QDir(Dir("b/n1/n2")).exists());
-    EXPECT_EQ(S.MadeFolders.last(), Dir("b/n1/n2"));
-    // Any other name goes, spaces and dots included, inside the same parent.
-    frmMove().TextActionMoveNewName->SetText("my n2.old");
-    ControlFormsRenameFolder();
-    EXPECT_TRUE(QDir(Dir("b/n1/my n2.old")).exists());
-    EXPECT_EQ(S.MadeFolders.last(), Dir("b/n1/my n2.old"));
-    frmMove().TextActionMoveNewName->SetText("renamed");
-    ControlFormsRenameFolder();
-    EXPECT_TRUE(QDir(Dir("b/n1/renamed")).exists());
-    EXPECT_FALSE(QDir(Dir("b/n1/my n2.old")).exists());
-    EXPECT_EQ(S.MadeFolders.last(), Dir("b/n1/renamed"));
-
-    // A made folder that now holds a file is not deleted.
-    WriteFile(Dir("b/n1/renamed/keep"), "data");
-    {
-        ModalScript script;
-        std::vector<BoxSeen> seen;
-        script.expect(kMessageBox, Box(seen, PressOK));
-        ControlFormsDeleteFolder();
-        EXPECT_EQ(seen.size(), 1u);
-    }
-    EXPECT_TRUE(QFile::exists(Dir("b/n1/renamed/keep")));
-    EXPECT_EQ(S.MadeFolderCount, 2);
-    QFile::remove(Dir("b/n1/renamed/keep"));
-    ControlFormsDeleteFolder();
-    EXPECT_FALSE(QDir(Dir("b/n1/renamed")).exists());
-    EXPECT_EQ(S.MadeFolderCount, 1);
-    EXPECT_EQ(frmMove().Dir1->Path(), Dir("b/n1"));
 }
 
 }  // namespace

@@ -36,6 +36,10 @@ struct MoveDialogState {
     bool MovePictureMode = false;
     bool PictureDefaultChosen = false;
     bool PictureDefaultSaved = false;
+    // The folder browsed to in destination mode, trailing "/"; DestPath takes it only on the dialog's OK.
+    QString DestPathPending;
+    // Picture mode: a file was previewed, Default pressed or the caption typed since the chooser opened.
+    bool PictureChoiceMade = false;
 };
 
 struct EasyFileChoice {
