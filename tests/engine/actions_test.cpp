@@ -384,6 +384,96 @@ TEST_F(ActionsTest, ARenameNeverLeavesItsFolder) {
     EXPECT_TRUE(Files(dest_.path()).isEmpty());
 }
 
+TEST_F(ActionsTest, ANameLeftAsItWasIsNotRenamedButJournalled) {
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    ScopedServices scope;
+    auto& counting = scope.useFiles<CountingFiles>(*real);
+    MakeWorkFiles({"a", "b"});
+    SetAction(0);
+    Select({"a", "b"}, {"a", "c"});
+    PreviewAndFinalize();
+    EXPECT_EQ(counting.calls.value("RenameNoReplace"), 1);
+    EXPECT_EQ(counting.calls.value("Rename"), 0);
+    EXPECT_EQ(S.ComboUndoOldName, QStringList({"a", "b"}));
+    EXPECT_EQ(S.ComboUndoNewName, QStringList({"a", "c"}));
+    counting.calls.clear();
+    Undo();
+    EXPECT_EQ(counting.calls.value("RenameNoReplace"), 1);
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b"}));
+}
+
+TEST_F(ActionsTest, RenameAndCopyUndoTakesTheCopyBackWhenTheRenamedFileHasGone) {
+    MakeWorkFiles({"a.t"});
+    SetAction(1);
+    S.DestFreeKB = 1000000;
+    Select({"a.t"}, {"n.t"});
+    PreviewAndFinalize();
+    QFile::remove(W("n.t"));
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a.t"}));
+    EXPECT_EQ(Read(W("a.t")), "a.t");
+    EXPECT_TRUE(Files(dest_.path()).isEmpty());
+}
+
+TEST_F(ActionsTest, EverySetAttributeValueAndItsUndo) {
+    struct Case {
+        int choice;
+        int value;
+    };
+    const Case cases[] = {{1, AttrNormal}, {2, AttrReadOnly}, {3, AttrHidden}, {4, AttrSystem}, {5, AttrArchive}};
+    FileSystem& fs = fileSystem();
+    MakeWorkFiles({"a.t"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice);
+        fs.SetAttributes(W("a.t"), AttrHidden | AttrArchive);
+        SetAction(7);
+        S.ActionAttribute = c.choice;
+        Select({"a.t"});
+        PreviewAndFinalize();
+        EXPECT_EQ(fs.GetAttributes(W("a.t")), c.value);
+        Undo();
+        EXPECT_EQ(fs.GetAttributes(W("a.t")), AttrHidden | AttrArchive);
+    }
+    // Any other choice changes nothing and journals nothing.
+    SetAction(7);
+    S.ActionAttribute = 6;
+    Select({"a.t"});
+    PreviewAndFinalize();
+    EXPECT_TRUE(S.ComboUndoOldName.isEmpty());
+    EXPECT_EQ(fs.GetAttributes(W("a.t")), AttrHidden | AttrArchive);
+    fs.SetAttributes(W("a.t"), AttrNormal);
+}
+
+TEST_F(ActionsTest, FileListsAreRefreshedAndTheUndoWarnsOfTheSelectionOnlyWhenItMay) {
+    MakeWorkFiles({"a", "b"});
+    SetAction(0);
+    Select({"a"}, {"x"});
+    windows.refreshes = 0;
+    PreviewAndFinalize();
+    EXPECT_EQ(windows.refreshes, 1);
+    // A new selection in the same folder: the undo may change it, and says so.
+    Select({"b"});
+    S.HasSelection = 1;
+    Undo();
+    EXPECT_EQ(windows.refreshes, 2);
+    EXPECT_EQ(shown, QStringList({"MessageUndoResetsFile"}));
+
+    // No selection, or another folder: no warning.
+    shown.clear();
+    Select({"a"}, {"x"});
+    PreviewAndFinalize();
+    S.HasSelection = 0;
+    Undo();
+    EXPECT_TRUE(shown.isEmpty());
+    Select({"a"}, {"x"});
+    PreviewAndFinalize();
+    S.HasSelection = 1;
+    S.WorkPath = S.DestPath;
+    Undo();
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b"}));
+}
+
 // Rename fails across file systems; MoveFile copies and removes, as it does between real devices.
 class CrossDeviceFiles : public ForwardingFiles {
   public:
