@@ -121,8 +121,8 @@ void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
                     }
                     throw PlatformError(QStringLiteral("%1 has gone").arg(w + step.from));
                 case FileSystem::RenameResult::TargetTaken:
-                    throw PlatformError(
-                        QStringLiteral("Cannot rename %1 to %2: the target already exists").arg(w + step.from, step.to));
+                    throw PlatformError(QStringLiteral("Cannot rename %1 to %2: the target already exists")
+                                            .arg(w + step.from, step.to));
             }
         }
         JournalRow(step.from, step.to);
@@ -247,8 +247,9 @@ void ActionDoRename() {
 void ActionDoRenCopy() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
-    Trapped("ActionDoRenCopy",
-            [&] { RenameInWorkFolder([&](const QString& neu) { fileSystem().CopyFile(w + neu, d + neu); }); });
+    Trapped("ActionDoRenCopy", [&] {
+        RenameInWorkFolder([&](const QString& neu) { fileSystem().CopyFile(w + neu, d + neu); });
+    });
 }
 
 void ActionDoCpyRename() {

@@ -84,7 +84,9 @@ class FileSystem {
         quint64 device = 0;
         quint64 inode = 0;
         bool exists() const { return kind != None; }
-        bool sameAs(const Entry& e) const { return exists() && inode != 0 && device == e.device && inode == e.inode; }
+        bool sameAs(const Entry& e) const {
+            return exists() && inode != 0 && device == e.device && inode == e.inode;
+        }
     };
     virtual Entry Stat(const QString& path) {
         Entry e;

@@ -41,7 +41,8 @@ class ActionsTest : public EngineTest {
     // The immutable flag, which stops even the owner and root; false where the file system has none.
     static bool MakeImmutable(const QString& path, bool on) {
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) return false;
+        if (fd < 0)
+            return false;
         int flags = 0;
         bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
         if (ok) {
@@ -164,8 +165,8 @@ TEST_F(ActionsTest, TheJournalHoldsOnlyWhatWasDone) {
     struct Case {
         const char* what;
         std::function<bool(const QString& work)> meddle;  // false: cannot be set up here
-        QStringList journal;                        // old names journalled
-        QString bug;                                // error reported, or none
+        QStringList journal;                              // old names journalled
+        QString bug;                                      // error reported, or none
         QStringList afterUndo;
     };
     const Case cases[] = {
@@ -174,10 +175,16 @@ TEST_F(ActionsTest, TheJournalHoldsOnlyWhatWasDone) {
          {"x.txt"},
          "Bug-Quorvan-ActionDoRename",
          {"a.txt", "c.txt", "x.txt", "z.txt"}},
-        {"file removed", [](const QString& w) { return QFile::remove(w + "a.txt"); }, {"x.txt", "z.txt"}, "",
+        {"file removed",
+         [](const QString& w) { return QFile::remove(w + "a.txt"); },
+         {"x.txt", "z.txt"},
+         "",
          {"x.txt", "z.txt"}},
-        {"file made immutable", [](const QString& w) { return MakeImmutable(w + "a.txt", true); }, {"x.txt"},
-         "Bug-Quorvan-ActionDoRename", {"a.txt", "x.txt", "z.txt"}},
+        {"file made immutable",
+         [](const QString& w) { return MakeImmutable(w + "a.txt", true); },
+         {"x.txt"},
+         "Bug-Quorvan-ActionDoRename",
+         {"a.txt", "x.txt", "z.txt"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -420,7 +427,8 @@ TEST_F(ActionsTest, EverySetAttributeValueAndItsUndo) {
         int choice;
         int value;
     };
-    const Case cases[] = {{1, AttrNormal}, {2, AttrReadOnly}, {3, AttrHidden}, {4, AttrSystem}, {5, AttrArchive}};
+    const Case cases[] = {
+        {1, AttrNormal}, {2, AttrReadOnly}, {3, AttrHidden}, {4, AttrSystem}, {5, AttrArchive}};
     FileSystem& fs = fileSystem();
     MakeWorkFiles({"a.t"});
     for (const Case& c : cases) {
@@ -477,7 +485,8 @@ TEST_F(ActionsTest, FileListsAreRefreshedAndTheUndoWarnsOfTheSelectionOnlyWhenIt
 // Rename fails across file systems; MoveFile copies and removes, as it does between real devices.
 class CrossDeviceFiles : public ForwardingFiles {
   public:
-    CrossDeviceFiles(FileSystem& real, QString otherDevice) : ForwardingFiles(real), other_(std::move(otherDevice)) {}
+    CrossDeviceFiles(FileSystem& real, QString otherDevice)
+        : ForwardingFiles(real), other_(std::move(otherDevice)) {}
     int copiedMoves = 0;
 
     void Rename(const QString& f, const QString& t) override {

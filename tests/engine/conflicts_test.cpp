@@ -115,7 +115,7 @@ TEST_F(ConflictsTest, TheNameEachActionPutsInTheDestination) {
     };
     MakeWorkFiles({"a.t", "b.t", "c.t"});
     Write(S.DestPath + "a.t", "theirs");
-    QDir(dest_.path()).mkdir("c.t");   // a folder of the name
+    QDir(dest_.path()).mkdir("c.t");  // a folder of the name
     Write(S.DestPath + "nb.t", "theirs");
     QDir(dest_.path()).mkdir("nc.t");
     for (const Case& c : cases) {

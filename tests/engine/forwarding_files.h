@@ -29,7 +29,9 @@ class ForwardingFiles : public FileSystem {
     Entry Stat(const QString& p) override { return real_.Stat(p); }
     QStringList EntryNames(const QString& f) override { return real_.EntryNames(f); }
     int NameMax(const QString& f) override { return real_.NameMax(f); }
-    RenameResult RenameNoReplace(const QString& f, const QString& t) override { return real_.RenameNoReplace(f, t); }
+    RenameResult RenameNoReplace(const QString& f, const QString& t) override {
+        return real_.RenameNoReplace(f, t);
+    }
     QStringList Drives() override { return real_.Drives(); }
     QString GetDriveName(const QString& p) override { return real_.GetDriveName(p); }
     int DriveType(const QString& d) override { return real_.DriveType(d); }

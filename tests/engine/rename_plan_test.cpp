@@ -84,7 +84,8 @@ TEST(RenamePlanTest, NoStepMeetsAHeldNameAndEveryFileEndsUnderItsNewName) {
         EXPECT_EQ(lasts.size(), c.olds.size());
     }
     // Rows without a link keep the table's order.
-    const QList<RenameStep> plain = PlanRenames({"a", "b", "c"}, {"x", "y", "z"}, false, [] { return QString(); });
+    const QList<RenameStep> plain =
+        PlanRenames({"a", "b", "c"}, {"x", "y", "z"}, false, [] { return QString(); });
     ASSERT_EQ(plain.size(), 3);
     EXPECT_EQ(plain.at(0).row, 0);
     EXPECT_EQ(plain.at(2).row, 2);
@@ -164,7 +165,8 @@ class FatImageTest : public EngineTest {
         const QString fuse = Find("fusefat");
         const QString unmount = Find("fusermount");
         if (mkfs.isEmpty() || fuse.isEmpty() || unmount.isEmpty() || !QFile::exists("/dev/fuse"))
-            GTEST_SKIP() << "no FAT image can be mounted here (needs mkfs.vfat, fusefat, fusermount and /dev/fuse)";
+            GTEST_SKIP()
+                << "no FAT image can be mounted here (needs mkfs.vfat, fusefat, fusermount and /dev/fuse)";
         unmount_ = unmount;
         const QString image = box_.path() + "/fat.img";
         mountPoint_ = box_.path() + "/fat";
