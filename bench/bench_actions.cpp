@@ -1,20 +1,28 @@
-// Renaming 10,000 real files through the engine (with its journal) and undoing it, beside a plain
-// loop of rename calls over the same files.
+// Rename and undo through the engine (journal, order, checks) on real folders of 10,000 and 100,000
+// empty files, beside a plain loop of rename(2) over the same files in the same run; Preview of
+// 100,000 rows; and the whole process (start, list, preview, rename, exit) beside a plain program.
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <vector>
 
 #include "core/state.h"
 #include "engine/actions.h"
+#include "engine/conflicts.h"
+#include "engine/names.h"
 #include "engine/selection.h"
 #include "platform/services.h"
 
 namespace {
-
-constexpr int kFiles = 10000;
 
 using Clock = std::chrono::steady_clock;
 
@@ -22,58 +30,200 @@ double Ms(Clock::duration d) {
     return std::chrono::duration<double, std::milli>(d).count();
 }
 
-void RenameAndUndo(benchmark::State& state) {
-    QTemporaryDir work;
-    const QString w = qv::WithTrailingSlash(work.path());
-    for (int i = 0; i < kFiles; ++i) {
-        QFile f(w + QStringLiteral("file%1.dat").arg(i));
-        if (!f.open(QIODevice::WriteOnly)) {
-            state.SkipWithError("cannot make the files");
-            return;
+QString FileName(int i) {
+    return QStringLiteral("file%1").arg(i);
+}
+
+bool MakeFiles(const QString& w, int files) {
+    for (int i = 0; i < files; ++i) {
+        const int fd =
+            ::open(QFile::encodeName(w + FileName(i)).constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            return false;
+        }
+        ::close(fd);
+    }
+    return true;
+}
+
+// The table of a listed folder, every "fileN" to "renamedN", checked as Preview checks it.
+void PreviewListedFolder(const QString& w) {
+    using qv::S;
+    qv::ResetState();
+    S.WorkPath = w;
+    S.ActionIndex = 0;
+    S.ActionName = QStringLiteral("Rename");
+    const QStringList listed = qv::fileSystem().EntryNames(w);
+    int row = 0;
+    for (const QString& f : listed) {
+        if (f.startsWith(QLatin1String("file"))) {
+            qv::SelectionTableAppend(f, row);
+            S.ComboName[row] = QStringLiteral("renamed") + f.mid(4);
+            ++row;
         }
     }
-    QList<QByteArray> from, to;
-    for (int i = 0; i < kFiles; ++i) {
-        from << QFile::encodeName(w + QStringLiteral("file%1.dat").arg(i));
-        to << QFile::encodeName(w + QStringLiteral("renamed%1.dat").arg(i));
+    S.SelectedCount = row;
+    S.HasSelection = row > 0 ? 1 : 0;
+    S.ConflictCheckDue = true;
+    qv::FindConflictStart();
+}
+
+double Median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void RenameAndUndo(benchmark::State& state) {
+    const int files = static_cast<int>(state.range(0));
+    QTemporaryDir work;
+    const QString w = qv::WithTrailingSlash(work.path());
+    if (!MakeFiles(w, files)) {
+        state.SkipWithError("cannot make the files");
+        return;
     }
-    double engine = 0, undo = 0, plain = 0;
+    std::vector<QByteArray> from, to;
+    for (int i = 0; i < files; ++i) {
+        from.push_back(QFile::encodeName(w + FileName(i)));
+        to.push_back(QFile::encodeName(w + QStringLiteral("renamed%1").arg(i)));
+    }
+    std::vector<double> engine, undo, plain, plainBack;
+    int round = 0;
     for (auto _ : state) {
+        PreviewListedFolder(w);
+        if (!qv::S.ReadyToFinalize) {
+            state.SkipWithError("the preview is not ready");
+            return;
+        }
+        auto runEngine = [&] {
+            const auto t0 = Clock::now();
+            qv::ActionAStartDo();
+            const auto t1 = Clock::now();
+            qv::ActionAStartUndo();
+            const auto t2 = Clock::now();
+            engine.push_back(Ms(t1 - t0));
+            undo.push_back(Ms(t2 - t1));
+        };
+        auto runPlain = [&] {
+            const auto t0 = Clock::now();
+            for (int i = 0; i < files; ++i) std::rename(from[i].constData(), to[i].constData());
+            const auto t1 = Clock::now();
+            for (int i = 0; i < files; ++i) std::rename(to[i].constData(), from[i].constData());
+            const auto t2 = Clock::now();
+            plain.push_back(Ms(t1 - t0));
+            plainBack.push_back(Ms(t2 - t1));
+        };
+        // Each goes first in turn, so neither always meets the warmer caches.
+        if (round++ % 2 == 0) {
+            runEngine();
+            runPlain();
+        } else {
+            runPlain();
+            runEngine();
+        }
+    }
+    const double e = Median(engine), u = Median(undo), p = Median(plain), pb = Median(plainBack);
+    state.counters["rename_ratio"] = e / p;
+    state.counters["undo_ratio"] = u / pb;
+    std::printf(
+        "rename %d files: engine %.1f ms, plain loop %.1f ms, ratio %.2f; undo %.1f ms, plain loop back "
+        "%.1f ms, ratio %.2f\n",
+        files, e, p, e / p, u, pb, u / pb);
+}
+
+void SetCriteria() {
+    using qv::S;
+    S.CaseOn = 1;
+    S.CaseScope = QStringLiteral("FirstLetterOfWords");
+    S.CaseTo = QStringLiteral("Upper Case");
+    S.PriorityCount = 1;
+    S.PrioritySlot1 = QStringLiteral("Insert");
+    S.InsertType = QStringLiteral("InsertAfterNumChars");
+    S.InsertOn = 1;
+    S.InsertAfterN = 0;
+    S.InsertText = QStringLiteral("x_");
+    S.AutoOn = 1;
+    S.RenAutoKind = QStringLiteral("Number");
+    S.RenAutoPlace = QStringLiteral("AutoAfterNumChars");
+    S.RenAutoAfterNumChars = 2;
+    S.RenAutoStartNumber = 2;
+    S.RenAutoZeroFill = 0;
+}
+
+// Preview of a real folder: the table, the new names and the checks of Rename.
+void Preview(benchmark::State& state) {
+    const int files = static_cast<int>(state.range(0));
+    QTemporaryDir work;
+    const QString w = qv::WithTrailingSlash(work.path());
+    if (!MakeFiles(w, files)) {
+        state.SkipWithError("cannot make the files");
+        return;
+    }
+    std::vector<double> times;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
         qv::ResetState();
         qv::S.WorkPath = w;
         qv::S.ActionName = QStringLiteral("Rename");
-        for (int i = 0; i < kFiles; ++i) {
-            qv::SelectionTableAppend(QStringLiteral("file%1.dat").arg(i), i);
-            qv::S.ComboName[i] = QStringLiteral("renamed%1").arg(i);
+        SetCriteria();
+        const QStringList listed = qv::fileSystem().EntryNames(w);
+        for (int i = 0; i < listed.size(); ++i) qv::SelectionTableAppend(listed.at(i), i);
+        qv::S.SelectedCount = static_cast<int>(listed.size());
+        qv::S.HasSelection = 1;
+        qv::FinalizeNewNames();
+        qv::S.ConflictCheckDue = true;
+        qv::FindConflictStart();
+        times.push_back(Ms(Clock::now() - t0));
+        if (!qv::S.ReadyToFinalize) {
+            state.SkipWithError("the preview is not ready");
+            return;
         }
-        qv::S.SelectedCount = kFiles;
-        qv::ActionRebuildNameList();
-
-        auto t0 = Clock::now();
-        qv::ActionAStartDo();
-        auto t1 = Clock::now();
-        qv::ActionAStartUndo();
-        auto t2 = Clock::now();
-        for (int i = 0; i < kFiles; ++i) {
-            std::rename(from[i].constData(), to[i].constData());
-        }
-        auto t3 = Clock::now();
-        for (int i = 0; i < kFiles; ++i) {
-            std::rename(to[i].constData(), from[i].constData());
-        }
-        engine += Ms(t1 - t0);
-        undo += Ms(t2 - t1);
-        plain += Ms(t3 - t2);
     }
-    const double n = static_cast<double>(state.iterations());
-    state.counters["engine_ms"] = engine / n;
-    state.counters["undo_ms"] = undo / n;
-    state.counters["plain_ms"] = plain / n;
-    state.counters["ratio"] = engine / plain;
-    std::printf("rename %d files: engine %.1f ms, undo %.1f ms, plain loop %.1f ms, ratio %.2f\n", kFiles,
-                engine / n, undo / n, plain / n, engine / plain);
+    std::printf("preview %d rows: %.1f ms\n", files, Median(times));
+    state.counters["preview_ms"] = Median(times);
+}
+
+// The whole process, started and ended, beside a plain program that renames the same files.
+void WholeProcess(benchmark::State& state) {
+    const int files = static_cast<int>(state.range(0));
+    std::vector<double> engine, plain;
+    for (auto _ : state) {
+        for (int which = 0; which < 2; ++which) {
+            QTemporaryDir work;
+            if (!MakeFiles(qv::WithTrailingSlash(work.path()), files)) {
+                state.SkipWithError("cannot make the files");
+                return;
+            }
+            QElapsedTimer t;
+            t.start();
+            const int code = which == 0 ? QProcess::execute(QCoreApplication::applicationFilePath(),
+                                                            {QStringLiteral("--whole-process"), work.path()})
+                                        : QProcess::execute(QStringLiteral(PLAIN_RENAME_LOOP), {work.path()});
+            const double ms = static_cast<double>(t.nsecsElapsed()) / 1e6;
+            if (code != 0 || qv::fileSystem().FileExists(qv::WithTrailingSlash(work.path()) + FileName(0))) {
+                state.SkipWithError("a run did not rename every file");
+                return;
+            }
+            (which == 0 ? engine : plain).push_back(ms);
+        }
+    }
+    const double e = Median(engine), p = Median(plain);
+    state.counters["whole_ratio"] = e / p;
+    std::printf("whole process, %d files: engine %.1f ms, plain program %.1f ms, ratio %.2f\n", files, e, p,
+                e / p);
 }
 
 }  // namespace
 
-BENCHMARK(RenameAndUndo)->Iterations(3)->Unit(benchmark::kMillisecond);
+// The engine side of WholeProcess: list, preview, rename, exit; no window.
+int RunWholeProcess(const char* folder) {
+    PreviewListedFolder(qv::WithTrailingSlash(QFile::decodeName(folder)));
+    if (!qv::S.ReadyToFinalize) {
+        return 1;
+    }
+    qv::ActionAStartDo();
+    return qv::S.ComboUndoOldName.isEmpty() ? 1 : 0;
+}
+
+BENCHMARK(RenameAndUndo)->Arg(10000)->Arg(100000)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(Preview)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(WholeProcess)->Arg(10000)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);

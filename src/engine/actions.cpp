@@ -1,6 +1,9 @@
 #include "engine/actions.h"
 
+#include <QSet>
 #include <exception>
+#include <functional>
+#include <vector>
 
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -9,6 +12,7 @@
 #include "engine/conflicts.h"
 #include "engine/dispatch.h"
 #include "engine/filename.h"
+#include "engine/rename_plan.h"
 #include "engine/selection.h"
 #include "platform/services.h"
 
@@ -63,6 +67,81 @@ void EachJournalRowBackwards(const char* procedure, Row row) {
             row(i, S.ComboUndoOldName.at(i), S.ComboUndoNewName.value(i));
         }
     });
+}
+
+// Renames the rows inside the work folder in an order that never meets a name another row's file
+// still holds (rings through a temporary name). Each step is journalled once it has happened, so the
+// journal walked backwards undoes exactly what was done. `landed` runs when a row's file has its new
+// name; when it throws, that step is taken back and its journal row dropped.
+void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
+    const QString w = S.WorkPath;
+    FileSystem& fs = fileSystem();
+    const int rows = SelectionTableCount();
+    const QStringList olds = S.ComboFile1.mid(0, rows);
+    QStringList news;
+    news.reserve(rows);
+    for (int i = 0; i < rows; ++i) {
+        news.append(CheckedName(S.PreviewNames.value(i)));
+    }
+    const bool blind = FolderIsCaseBlind(w, olds);
+    QSet<QString> keys;
+    keys.reserve(2 * rows);
+    for (int i = 0; i < rows; ++i) {
+        keys.insert(NameKey(olds.at(i), blind));
+        keys.insert(NameKey(news.at(i), blind));
+    }
+    const auto temporary = [&] {
+        return FreeTemporaryName(w, [&](const QString& n) { return keys.contains(NameKey(n, blind)); });
+    };
+    const QList<RenameStep> plan = PlanRenames(olds, news, blind, temporary);
+
+    std::vector<char> begun(static_cast<size_t>(rows), 0);
+    std::vector<char> skipped(static_cast<size_t>(rows), 0);
+    for (const RenameStep& step : plan) {
+        if (skipped[step.row]) {
+            continue;
+        }
+        const bool first = !begun[step.row];
+        begun[step.row] = 1;
+        const bool moved = step.from != step.to;
+        if (!moved) {
+            // A name left as it was needs no rename; the file only has to be there.
+            if (fs.Stat(w + step.from).kind != FileSystem::Entry::File) {
+                skipped[step.row] = 1;
+                continue;
+            }
+        } else {
+            switch (fs.RenameNoReplace(w + step.from, w + step.to)) {
+                case FileSystem::RenameResult::Done:
+                    break;
+                case FileSystem::RenameResult::SourceMissing:
+                    if (first) {
+                        skipped[step.row] = 1;
+                        continue;
+                    }
+                    throw PlatformError(QStringLiteral("%1 has gone").arg(w + step.from));
+                case FileSystem::RenameResult::TargetTaken:
+                    throw PlatformError(QStringLiteral("Cannot rename %1 to %2: the target already exists")
+                                            .arg(w + step.from, step.to));
+            }
+        }
+        JournalRow(step.from, step.to);
+        if (!step.last || !landed) {
+            continue;
+        }
+        try {
+            landed(step.to);
+        } catch (const PlatformError&) {
+            // Undo would delete the destination file, which this row never wrote: the step is taken
+            // back, journal row first, so that a failing take-back deletes nothing later.
+            S.ComboUndoOldName.removeLast();
+            S.ComboUndoNewName.removeLast();
+            if (moved) {
+                fs.Rename(w + step.to, w + step.from);
+            }
+            throw;
+        }
+    }
 }
 
 // Copy undo: the copy in the destination goes; when the source has gone, the copy comes back.
@@ -162,40 +241,14 @@ void ActionAStartUndo() {
 }
 
 void ActionDoRename() {
-    const QString w = S.WorkPath;
-    EachExistingRow("ActionDoRename", [&](int i, const QString& old) {
-        const QString neu = S.PreviewNames.value(i);
-        JournalRow(old, neu);
-        // A name left as it was needs no rename.
-        if (neu != old) {
-            fileSystem().Rename(w + old, w + CheckedName(neu));
-        }
-    });
+    Trapped("ActionDoRename", [] { RenameInWorkFolder(nullptr); });
 }
 
 void ActionDoRenCopy() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
-    EachExistingRow("ActionDoRenCopy", [&](int i, const QString& old) {
-        const QString neu = CheckedName(S.PreviewNames.value(i));
-        FileSystem& fs = fileSystem();
-        JournalRow(old, neu);
-        const bool renamed = neu != old;
-        if (renamed) {
-            fs.Rename(w + old, w + neu);
-        }
-        try {
-            fs.CopyFile(w + neu, d + neu);
-        } catch (const PlatformError&) {
-            // The row's undo would delete the destination file, which this row never wrote: the row
-            // is taken back whole, journal first so that a failing take-back deletes nothing later.
-            S.ComboUndoOldName.removeLast();
-            S.ComboUndoNewName.removeLast();
-            if (renamed) {
-                fs.Rename(w + neu, w + old);
-            }
-            throw;
-        }
+    Trapped("ActionDoRenCopy", [&] {
+        RenameInWorkFolder([&](const QString& neu) { fileSystem().CopyFile(w + neu, d + neu); });
     });
 }
 
@@ -277,10 +330,10 @@ void ActionDoAttribute() {
 void ActionUndoRename() {
     const QString jw = S.TextUndoWorkPath;
     EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
-        if (neu == old || Taken(jw + old) || !Exists(jw + neu)) {
-            return;
+        // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
+        if (neu != old) {
+            fileSystem().RenameNoReplace(jw + neu, jw + CheckedName(old));
         }
-        fileSystem().Rename(jw + neu, jw + CheckedName(old));
     });
 }
 

@@ -11,6 +11,7 @@
 #include "core/windows.h"
 #include "engine/actions.h"
 #include "engine/filename.h"
+#include "engine/rename_plan.h"
 #include "engine/selection.h"
 #include "platform/services.h"
 
@@ -28,22 +29,58 @@ void Hit(int i, int& counter) {
     }
 }
 
-// Every name in a folder, files and folders, hidden ones too.
-QSet<QString> NamesOnDisk(const QString& folder) {
-    FileSystem& fs = fileSystem();
-    const QStringList files = fs.FileNames(folder);
-    const QStringList folders = fs.FolderNames(folder);
-    QSet<QString> names(files.begin(), files.end());
-    for (const QString& f : folders) {
-        names.insert(f);
+// Every name in a folder, whatever holds it (files, folders, links), hidden ones too: one read of
+// the folder, no query per name.
+QStringList NamesOnDisk(const QString& folder) {
+    return fileSystem().EntryNames(folder);
+}
+
+QSet<QString> Keys(const QStringList& names, bool blind) {
+    QSet<QString> keys;
+    keys.reserve(names.size());
+    for (const QString& n : names) {
+        keys.insert(NameKey(n, blind));
     }
-    return names;
+    return keys;
+}
+
+bool IsCopyOrMove() {
+    return S.ActionName == QStringLiteral("Copy") || S.ActionName == QStringLiteral("Move");
+}
+
+// The folders the new names land in.
+QStringList NewNameFolders() {
+    const QString& a = S.ActionName;
+    if (a == QStringLiteral("Rename")) {
+        return {S.WorkPath};
+    }
+    if (a == QStringLiteral("Rename And Copy")) {
+        return {S.WorkPath, S.DestPath};
+    }
+    if (a == QStringLiteral("Copy And Rename") || a == QStringLiteral("Move And Rename") || IsCopyOrMove()) {
+        return {S.DestPath};
+    }
+    return {};
+}
+
+// Whether a folder the new names land in ignores case; the names tried are ones known to be there.
+bool AnyCaseBlind(const QStringList& folders) {
+    for (const QString& f : folders) {
+        if (f.isEmpty()) {
+            continue;
+        }
+        const QStringList present = f == S.WorkPath ? S.ComboFile1.mid(0, 4) : NamesOnDisk(f).mid(0, 4);
+        if (FolderIsCaseBlind(f, present)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The name each row's file gets in the destination folder.
 QString DestinationName(int i) {
     // Copy and Move keep the file's name, whatever names were built.
-    if (S.ActionName == QStringLiteral("Copy") || S.ActionName == QStringLiteral("Move")) {
+    if (IsCopyOrMove()) {
         return S.ComboFile1.at(i);
     }
     return SelectionNewName(i);
@@ -53,10 +90,17 @@ QString DestinationName(int i) {
 
 bool FindConflictNameZeroLength() {
     return Trapped("FindConflictNameZeroLength", [&] {
+        // The shortest limit of the folders the names go to, where their file systems tell it.
+        qsizetype most = kNameMaxBytes;
+        for (const QString& f : NewNameFolders()) {
+            if (!f.isEmpty()) {
+                most = qMin<qsizetype>(most, fileSystem().NameMax(f));
+            }
+        }
         const int rows = SelectionTableCount();
         for (int i = 0; i < rows; ++i) {
-            // A name that cannot be one file name here would move the file or fail: as bad as none.
-            if (S.ComboName.at(i).isEmpty() || !IsUsableFileName(SelectionNewName(i))) {
+            // A name that cannot be one file name there would move the file or fail: as bad as none.
+            if (S.ComboName.at(i).isEmpty() || !IsUsableFileName(SelectionNewName(i), most)) {
                 Hit(i, S.ConflictZeroLength);
             }
         }
@@ -65,25 +109,32 @@ bool FindConflictNameZeroLength() {
 
 bool FindConflictWithExistName() {
     return Trapped("FindConflictWithExistName", [&] {
+        const QString& w = S.WorkPath;
+        const bool blind = FolderIsCaseBlind(w, S.ComboFile1.mid(0, 4));
         // Unselected entries of the list, and every name on the disk that no row's file holds now
         // (hidden files are not listed but take the name all the same).
+        const QSet<QString> moving = Keys(S.ComboFile1, blind);
         QSet<QString> taken;
-        Windows& w = windows();
-        const int listed = w.FileCount(FileList::Work);
+        Windows& win = windows();
+        const int listed = win.FileCount(FileList::Work);
         for (int k = 0; k < listed; ++k) {
-            if (!w.FileSelected(FileList::Work, k)) {
-                taken.insert(w.FileEntry(FileList::Work, k));
+            if (!win.FileSelected(FileList::Work, k)) {
+                taken.insert(NameKey(win.FileEntry(FileList::Work, k), blind));
             }
         }
-        const QSet<QString> moving(S.ComboFile1.begin(), S.ComboFile1.end());
-        for (const QString& name : NamesOnDisk(S.WorkPath)) {
-            if (!moving.contains(name)) {
-                taken.insert(name);
+        for (const QString& name : NamesOnDisk(w)) {
+            const QString key = NameKey(name, blind);
+            if (!moving.contains(key)) {
+                taken.insert(key);
             }
         }
+        FileSystem& fs = fileSystem();
         const int rows = SelectionTableCount();
         for (int i = 0; i < rows; ++i) {
-            if (taken.contains(SelectionNewName(i))) {
+            const QString neu = SelectionNewName(i);
+            const QString key = NameKey(neu, blind);
+            // A folder that ignores case may fold further than the names here do: it is asked.
+            if (taken.contains(key) || (blind && !moving.contains(key) && fs.Stat(w + neu).exists())) {
                 Hit(i, S.ConflictExistName);
             }
         }
@@ -92,6 +143,7 @@ bool FindConflictWithExistName() {
 
 bool FindConflictWithNewName() {
     return Trapped("FindConflictWithNewName", [&] {
+        const bool blind = AnyCaseBlind(NewNameFolders());
         // A row is a hit when a later row has the same new name: all but the last of each group.
         const int rows = SelectionTableCount();
         QHash<QString, int> lastRow;
@@ -99,7 +151,7 @@ bool FindConflictWithNewName() {
         QStringList names;
         names.reserve(rows);
         for (int i = 0; i < rows; ++i) {
-            names.append(SelectionNewName(i));
+            names.append(NameKey(SelectionNewName(i), blind));
             lastRow.insert(names.last(), i);
         }
         for (int i = 0; i < rows - 1; ++i) {
@@ -113,10 +165,15 @@ bool FindConflictWithNewName() {
 bool FindConflictWithMove() {
     return Trapped("FindConflictWithMove", [&] {
         // Always the destination folder on the disk: the folder dialog's list may show another one.
-        const QSet<QString> present = NamesOnDisk(S.DestPath);
+        const QString& d = S.DestPath;
+        const QStringList present = NamesOnDisk(d);
+        const bool blind = FolderIsCaseBlind(d, present.mid(0, 4));
+        const QSet<QString> taken = Keys(present, blind);
+        FileSystem& fs = fileSystem();
         const int rows = SelectionTableCount();
         for (int i = 0; i < rows; ++i) {
-            if (present.contains(DestinationName(i))) {
+            const QString name = DestinationName(i);
+            if (taken.contains(NameKey(name, blind)) || (blind && fs.Stat(d + name).exists())) {
                 Hit(i, S.ConflictMove);
             }
         }

@@ -6,9 +6,6 @@ namespace qv {
 
 namespace {
 
-// NAME_MAX of the common Linux file systems: the longest name, in encoded bytes.
-constexpr qsizetype kNameMaxBytes = 255;
-
 // UTF-16 units of the character that starts at `at`.
 qsizetype UnitsAt(QStringView s, qsizetype at) {
     return at + 1 < s.size() && s[at].isHighSurrogate() && s[at + 1].isLowSurrogate() ? 2 : 1;
@@ -81,14 +78,14 @@ qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from) {
     return -1;
 }
 
-bool IsUsableFileName(const QString& name) {
+bool IsUsableFileName(const QString& name, qsizetype maxBytes) {
     if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..") ||
         name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0'))) {
         return false;
     }
     // A name the encoding changes would be written under another name than the one previewed.
     const QByteArray encoded = QFile::encodeName(name);
-    return encoded.size() <= kNameMaxBytes && QFile::decodeName(encoded) == name;
+    return encoded.size() <= maxBytes && QFile::decodeName(encoded) == name;
 }
 
 }  // namespace qv

@@ -26,8 +26,12 @@ QStringList Chars(QStringView s);
 // ends between characters; -1 when there is none.
 qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from = 0);
 
+// NAME_MAX of the common Linux file systems: the longest name, in encoded bytes.
+inline constexpr qsizetype kNameMaxBytes = 255;
+
 // Whether `name` can be one file name in a folder: not empty, ".", ".." or holding "/" or NUL, it
-// comes back unchanged from the file system's encoding, and it fits in 255 encoded bytes.
-bool IsUsableFileName(const QString& name);
+// comes back unchanged from the file system's encoding, and it fits in `maxBytes` encoded bytes (the
+// folder's own limit where the file system tells it).
+bool IsUsableFileName(const QString& name, qsizetype maxBytes = kNameMaxBytes);
 
 }  // namespace qv

@@ -537,6 +537,69 @@ QStringList PosixFileSystem::FolderNames(const QString& folder) {
     return folderEntries(folder, true);
 }
 
+// ---- the engine's one-call queries -----------------------------------------------------------------
+
+FileSystem::Entry PosixFileSystem::Stat(const QString& path) {
+    Entry e;
+    if (path.isEmpty())
+        return e;
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0)
+        return e;
+    e.device = static_cast<quint64>(st.st_dev);
+    e.inode = static_cast<quint64>(st.st_ino);
+    // A link counts as what it points at; a dangling one still takes the name.
+    if (S_ISLNK(st.st_mode) && !statPath(native, st)) {
+        e.kind = Entry::Other;
+        return e;
+    }
+    e.kind = S_ISREG(st.st_mode) ? Entry::File : S_ISDIR(st.st_mode) ? Entry::Folder : Entry::Other;
+    return e;
+}
+
+QStringList PosixFileSystem::EntryNames(const QString& folder) {
+    const QByteArray native = encoded(folder);
+    DIR* dir = ::opendir(native.constData());
+    if (!dir)
+        fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
+    QStringList names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        const char* name = entry->d_name;
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
+            names.append(QFile::decodeName(name));
+        errno = 0;
+    }
+    const int error = errno;
+    ::closedir(dir);
+    if (error != 0)
+        fail(QStringLiteral("Cannot read the folder %1").arg(folder), error);
+    return names;
+}
+
+int PosixFileSystem::NameMax(const QString& folder) {
+    errno = 0;
+    const long most = ::pathconf(encoded(folder).constData(), _PC_NAME_MAX);
+    return most > 0 && most < std::numeric_limits<int>::max() ? static_cast<int>(most) : 255;
+}
+
+FileSystem::RenameResult PosixFileSystem::RenameNoReplace(const QString& from, const QString& to) {
+    const QByteArray source = encoded(from);
+    const QByteArray target = encoded(to);
+    const int error = renameNoReplace(source, target);
+    if (error == 0)
+        return RenameResult::Done;
+    if (error == EEXIST)
+        return RenameResult::TargetTaken;
+    if (error == ENOENT && !lexists(source))
+        return RenameResult::SourceMissing;
+    if (error != EINVAL && error != ENOSYS && error != ENOTSUP)
+        fail(QStringLiteral("Cannot rename %1 to %2").arg(from, to), error);
+    // No one-call no-replace rename here: the slower road that still never replaces.
+    return FileSystem::RenameNoReplace(from, to);
+}
+
 // ---- drives --------------------------------------------------------------------------------------
 
 QByteArray PosixFileSystem::mountTable() {

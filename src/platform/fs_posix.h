@@ -45,6 +45,10 @@ class PosixFileSystem : public FileSystem {
     void RemoveFolder(const QString& path) override;
     QStringList FileNames(const QString& folder) override;
     QStringList FolderNames(const QString& folder) override;
+    Entry Stat(const QString& path) override;
+    QStringList EntryNames(const QString& folder) override;
+    int NameMax(const QString& folder) override;
+    RenameResult RenameNoReplace(const QString& from, const QString& to) override;
 
     QStringList Drives() override;
     QString GetDriveName(const QString& path) override;

@@ -77,6 +77,40 @@ class FileSystem {
     virtual QStringList FileNames(const QString& folder) = 0;
     virtual QStringList FolderNames(const QString& folder) = 0;
 
+    // ---- queries and a rename for the engine's hot paths; the defaults use the members above ----
+    // What a name holds, in one query. The identity is the entry's own (a link is not followed for
+    // it); a file system that gives none leaves it 0.
+    struct Entry {
+        enum Kind { None, File, Folder, Other };
+        Kind kind = None;
+        quint64 device = 0;
+        quint64 inode = 0;
+        bool exists() const { return kind != None; }
+        bool sameAs(const Entry& e) const {
+            return exists() && inode != 0 && device == e.device && inode == e.inode;
+        }
+    };
+    virtual Entry Stat(const QString& path) {
+        Entry e;
+        e.kind = FileExists(path) ? Entry::File : FolderExists(path) ? Entry::Folder : Entry::None;
+        return e;
+    }
+    // Every name in a folder, whatever it holds (a dangling link too); not sorted.
+    virtual QStringList EntryNames(const QString& folder) { return FileNames(folder) + FolderNames(folder); }
+    // The longest name the folder's file system takes, in encoded bytes.
+    virtual int NameMax(const QString& /*folder*/) { return 255; }
+    // A rename inside one file system that never replaces a target. A missing source or a taken
+    // target is an answer, not an error; anything else throws.
+    enum class RenameResult { Done, SourceMissing, TargetTaken };
+    virtual RenameResult RenameNoReplace(const QString& from, const QString& to) {
+        if (!Stat(from).exists())
+            return RenameResult::SourceMissing;
+        if (Stat(to).exists())
+            return RenameResult::TargetTaken;
+        Rename(from, to);
+        return RenameResult::Done;
+    }
+
     // A drive is a mounted file system, named by its mount point ("/", "/home").
     virtual QStringList Drives() = 0;
     virtual QString GetDriveName(const QString& path) = 0;  // mount point that is the longest prefix

@@ -1,11 +1,19 @@
 // Actions and their undo on real temporary folders.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <QFile>
+#include <cstdio>
+#include <functional>
 
 #include "engine/actions.h"
 #include "engine/conflicts.h"
 #include "engine_fixture.h"
+#include "forwarding_files.h"
 
 namespace qv::test {
 namespace {
@@ -30,6 +38,20 @@ class ActionsTest : public EngineTest {
         EXPECT_FALSE(S.UndoAvailable);
     }
     QString W(const QString& n) const { return S.WorkPath + n; }
+    // The immutable flag, which stops even the owner and root; false where the file system has none.
+    static bool MakeImmutable(const QString& path, bool on) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (ok) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return ok;
+    }
     QString D(const QString& n) const { return S.DestPath + n; }
 };
 
@@ -50,19 +72,144 @@ TEST_F(ActionsTest, RenameChainAndItsUndo) {
     EXPECT_TRUE(shown.isEmpty());
 }
 
-TEST_F(ActionsTest, SwapOfTwoNamesLosesNothing) {
-    MakeWorkFiles({"a", "b", "c"});
+// Batches whose new names are other rows' old names: each is carried out whole, and undone whole.
+TEST_F(ActionsTest, RenamesInAnyOrderAreCarriedOutWholeAndUndoneWhole) {
+    struct Case {
+        const char* what;
+        QStringList files;
+        QStringList newNames;
+        int action;
+    };
+    const Case cases[] = {
+        {"swap", {"ab.txt", "ba.txt"}, {"ba.txt", "ab.txt"}, 0},
+        {"three-cycle", {"b", "c", "d"}, {"c", "d", "b"}, 0},
+        {"shift up", {"f1", "f2", "f3", "f4", "f5"}, {"f2", "f3", "f4", "f5", "f6"}, 0},
+        {"shift down", {"f2", "f3", "f4", "f5", "f6"}, {"f1", "f2", "f3", "f4", "f5"}, 0},
+        {"shift down, rows backwards", {"f6", "f5", "f4", "f3", "f2"}, {"f5", "f4", "f3", "f2", "f1"}, 0},
+        {"mix with unrelated rows",
+         {"x.t", "a.t", "y.t", "b.t", "c.t", "z.t"},
+         {"x2.t", "b.t", "y.t", "a.t", "d.t", "c.t"},
+         0},
+        {"swap with copies", {"a.t", "b.t", "k.t"}, {"b.t", "a.t", "k.t"}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        for (const QString& f : Files(dest_.path())) QFile::remove(D(f));
+        shown.clear();
+        MakeWorkFiles(c.files);
+        SetAction(c.action);
+        S.DestFreeKB = 1000000;
+        Select(c.files, c.newNames);
+        PreviewAndFinalize();
+        EXPECT_TRUE(shown.isEmpty()) << shown.join(',').toStdString();
+        QStringList want = c.newNames;
+        want.sort();
+        EXPECT_EQ(Files(work_.path()), want);
+        for (int i = 0; i < c.files.size(); ++i) {
+            EXPECT_EQ(Read(W(c.newNames.at(i))), c.files.at(i).toUtf8());
+            if (c.action == 1) {
+                EXPECT_EQ(Read(D(c.newNames.at(i))), c.files.at(i).toUtf8());
+            }
+        }
+        Undo();
+        EXPECT_TRUE(shown.isEmpty()) << shown.join(',').toStdString();
+        QStringList back = c.files;
+        back.sort();
+        EXPECT_EQ(Files(work_.path()), back);
+        for (const QString& f : c.files) EXPECT_EQ(Read(W(f)), f.toUtf8());
+        EXPECT_TRUE(Files(dest_.path()).isEmpty());
+    }
+}
+
+// The journal lists each step taken, a ring's temporary name included, so that it reads as a record
+// of what happened; it has no row for a name left as it was but a row for that file.
+TEST_F(ActionsTest, JournalHoldsTheStepsOfARing) {
+    MakeWorkFiles({"a", "b", "same"});
     SetAction(0);
-    Select({"a", "b", "c"}, {"b", "a", "z"});
+    Select({"a", "b", "same"}, {"b", "a", "same"});
     PreviewAndFinalize();
-    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionDoRename"}));
-    // The first rename met an existing file; the later rows were not renamed.
-    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c"}));
-    EXPECT_EQ(Read(W("a")), "a");
-    EXPECT_EQ(Read(W("b")), "b");
-    EXPECT_TRUE(S.UndoAvailable);
+    ASSERT_EQ(S.ComboUndoOldName.size(), 4);
+    const QString temp = S.ComboUndoNewName.at(0);
+    EXPECT_TRUE(temp.startsWith(".quorvan-")) << temp.toStdString();
+    EXPECT_EQ(S.ComboUndoOldName, QStringList({"a", "b", temp, "same"}));
+    EXPECT_EQ(S.ComboUndoNewName, QStringList({temp, "a", "b", "same"}));
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "same"}));
+    EXPECT_EQ(Read(W("a")), "b");
+}
+
+// One long ring of 10,000 files: every file under its new name, one temporary step, and back.
+TEST_F(ActionsTest, ALongRingOfTenThousandFiles) {
+    constexpr int kFiles = 10000;
+    QStringList files, news;
+    for (int i = 0; i < kFiles; ++i) {
+        files << QStringLiteral("f%1").arg(i);
+        news << QStringLiteral("f%1").arg((i + 1) % kFiles);
+    }
+    MakeWorkFiles(files);
+    SetAction(0);
+    Select(files, news);
+    PreviewAndFinalize();
+    EXPECT_TRUE(shown.isEmpty()) << shown.join(',').toStdString();
+    EXPECT_EQ(S.ComboUndoOldName.size(), kFiles + 1);
+    EXPECT_EQ(Files(work_.path()).size(), kFiles);
+    for (int i = 0; i < kFiles; i += 997) EXPECT_EQ(Read(W(news.at(i))), files.at(i).toUtf8());
     Undo();
-    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c"}));
+    EXPECT_EQ(Files(work_.path()).size(), kFiles);
+    for (int i = 0; i < kFiles; i += 997) EXPECT_EQ(Read(W(files.at(i))), files.at(i).toUtf8());
+}
+
+// Something changes between Preview and Finalize: the failing row ends the action, the journal holds
+// exactly the rows done, and the undo brings back exactly those.
+TEST_F(ActionsTest, TheJournalHoldsOnlyWhatWasDone) {
+    struct Case {
+        const char* what;
+        std::function<bool(const QString& work)> meddle;  // false: cannot be set up here
+        QStringList journal;                              // old names journalled
+        QString bug;                                      // error reported, or none
+        QStringList afterUndo;
+    };
+    const Case cases[] = {
+        {"target created by another program",
+         [](const QString& w) { return Write(w + "c.txt", "theirs"), true; },
+         {"x.txt"},
+         "Bug-Quorvan-ActionDoRename",
+         {"a.txt", "c.txt", "x.txt", "z.txt"}},
+        {"file removed",
+         [](const QString& w) { return QFile::remove(w + "a.txt"); },
+         {"x.txt", "z.txt"},
+         "",
+         {"x.txt", "z.txt"}},
+        {"file made immutable",
+         [](const QString& w) { return MakeImmutable(w + "a.txt", true); },
+         {"x.txt"},
+         "Bug-Quorvan-ActionDoRename",
+         {"a.txt", "x.txt", "z.txt"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        shown.clear();
+        MakeWorkFiles({"x.txt", "a.txt", "z.txt"});
+        SetAction(0);
+        Select({"x.txt", "a.txt", "z.txt"}, {"y.txt", "c.txt", "w.txt"});
+        ListWorkFolder();
+        FindConflictStart();
+        ASSERT_TRUE(S.ReadyToFinalize);
+        if (!c.meddle(S.WorkPath)) {
+            std::printf("[ SKIPPED  ] %s: not possible on this machine\n", c.what);
+            continue;
+        }
+        ActionAStartDo();
+        EXPECT_EQ(shown, c.bug.isEmpty() ? QStringList() : QStringList({c.bug}));
+        EXPECT_EQ(S.ComboUndoOldName, c.journal);
+        Undo();
+        MakeImmutable(W("a.txt"), false);
+        EXPECT_EQ(Files(work_.path()), c.afterUndo);
+        for (const QString& f : c.afterUndo) {
+            EXPECT_EQ(Read(W(f)), f == "c.txt" ? QByteArray("theirs") : f.toUtf8());
+        }
+    }
 }
 
 TEST_F(ActionsTest, MissingFilesAndTakenOldNames) {
@@ -244,20 +391,104 @@ TEST_F(ActionsTest, ARenameNeverLeavesItsFolder) {
     EXPECT_TRUE(Files(dest_.path()).isEmpty());
 }
 
+TEST_F(ActionsTest, ANameLeftAsItWasIsNotRenamedButJournalled) {
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    ScopedServices scope;
+    auto& counting = scope.useFiles<CountingFiles>(*real);
+    MakeWorkFiles({"a", "b"});
+    SetAction(0);
+    Select({"a", "b"}, {"a", "c"});
+    PreviewAndFinalize();
+    EXPECT_EQ(counting.calls.value("RenameNoReplace"), 1);
+    EXPECT_EQ(counting.calls.value("Rename"), 0);
+    EXPECT_EQ(S.ComboUndoOldName, QStringList({"a", "b"}));
+    EXPECT_EQ(S.ComboUndoNewName, QStringList({"a", "c"}));
+    counting.calls.clear();
+    Undo();
+    EXPECT_EQ(counting.calls.value("RenameNoReplace"), 1);
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b"}));
+}
+
+TEST_F(ActionsTest, RenameAndCopyUndoTakesTheCopyBackWhenTheRenamedFileHasGone) {
+    MakeWorkFiles({"a.t"});
+    SetAction(1);
+    S.DestFreeKB = 1000000;
+    Select({"a.t"}, {"n.t"});
+    PreviewAndFinalize();
+    QFile::remove(W("n.t"));
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a.t"}));
+    EXPECT_EQ(Read(W("a.t")), "a.t");
+    EXPECT_TRUE(Files(dest_.path()).isEmpty());
+}
+
+TEST_F(ActionsTest, EverySetAttributeValueAndItsUndo) {
+    struct Case {
+        int choice;
+        int value;
+    };
+    const Case cases[] = {
+        {1, AttrNormal}, {2, AttrReadOnly}, {3, AttrHidden}, {4, AttrSystem}, {5, AttrArchive}};
+    FileSystem& fs = fileSystem();
+    MakeWorkFiles({"a.t"});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.choice);
+        fs.SetAttributes(W("a.t"), AttrHidden | AttrArchive);
+        SetAction(7);
+        S.ActionAttribute = c.choice;
+        Select({"a.t"});
+        PreviewAndFinalize();
+        EXPECT_EQ(fs.GetAttributes(W("a.t")), c.value);
+        Undo();
+        EXPECT_EQ(fs.GetAttributes(W("a.t")), AttrHidden | AttrArchive);
+    }
+    // Any other choice changes nothing and journals nothing.
+    SetAction(7);
+    S.ActionAttribute = 6;
+    Select({"a.t"});
+    PreviewAndFinalize();
+    EXPECT_TRUE(S.ComboUndoOldName.isEmpty());
+    EXPECT_EQ(fs.GetAttributes(W("a.t")), AttrHidden | AttrArchive);
+    fs.SetAttributes(W("a.t"), AttrNormal);
+}
+
+TEST_F(ActionsTest, FileListsAreRefreshedAndTheUndoWarnsOfTheSelectionOnlyWhenItMay) {
+    MakeWorkFiles({"a", "b"});
+    SetAction(0);
+    Select({"a"}, {"x"});
+    windows.refreshes = 0;
+    PreviewAndFinalize();
+    EXPECT_EQ(windows.refreshes, 1);
+    // A new selection in the same folder: the undo may change it, and says so.
+    Select({"b"});
+    S.HasSelection = 1;
+    Undo();
+    EXPECT_EQ(windows.refreshes, 2);
+    EXPECT_EQ(shown, QStringList({"MessageUndoResetsFile"}));
+
+    // No selection, or another folder: no warning.
+    shown.clear();
+    Select({"a"}, {"x"});
+    PreviewAndFinalize();
+    S.HasSelection = 0;
+    Undo();
+    EXPECT_TRUE(shown.isEmpty());
+    Select({"a"}, {"x"});
+    PreviewAndFinalize();
+    S.HasSelection = 1;
+    S.WorkPath = S.DestPath;
+    Undo();
+    EXPECT_TRUE(shown.isEmpty());
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b"}));
+}
+
 // Rename fails across file systems; MoveFile copies and removes, as it does between real devices.
-class CrossDeviceFiles : public FileSystem {
+class CrossDeviceFiles : public ForwardingFiles {
   public:
-    explicit CrossDeviceFiles(FileSystem& real, QString otherDevice)
-        : real_(real), other_(std::move(otherDevice)) {}
+    CrossDeviceFiles(FileSystem& real, QString otherDevice)
+        : ForwardingFiles(real), other_(std::move(otherDevice)) {}
     int copiedMoves = 0;
 
-    bool FileExists(const QString& p) override { return real_.FileExists(p); }
-    bool FolderExists(const QString& p) override { return real_.FolderExists(p); }
-    qint64 FileSize(const QString& p) override { return real_.FileSize(p); }
-    int GetAttributes(const QString& p) override { return real_.GetAttributes(p); }
-    void SetAttributes(const QString& p, int a) override { real_.SetAttributes(p, a); }
-    void CopyFile(const QString& f, const QString& t) override { real_.CopyFile(f, t); }
-    void DeleteFile(const QString& p, bool force) override { real_.DeleteFile(p, force); }
     void Rename(const QString& f, const QString& t) override {
         if (f.startsWith(other_) != t.startsWith(other_)) {
             throw PlatformError(QStringLiteral("Invalid cross-device link"));
@@ -276,18 +507,8 @@ class CrossDeviceFiles : public FileSystem {
         real_.DeleteFile(f, true);
         ++copiedMoves;
     }
-    void MakeFolder(const QString& p) override { real_.MakeFolder(p); }
-    void RemoveFolder(const QString& p) override { real_.RemoveFolder(p); }
-    QStringList FileNames(const QString& f) override { return real_.FileNames(f); }
-    QStringList FolderNames(const QString& f) override { return real_.FolderNames(f); }
-    QStringList Drives() override { return real_.Drives(); }
-    QString GetDriveName(const QString& p) override { return real_.GetDriveName(p); }
-    int DriveType(const QString& d) override { return real_.DriveType(d); }
-    bool DriveIsReady(const QString& d) override { return real_.DriveIsReady(d); }
-    qint64 AvailableSpace(const QString& d) override { return real_.AvailableSpace(d); }
 
   private:
-    FileSystem& real_;
     QString other_;
 };
 

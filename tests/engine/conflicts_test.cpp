@@ -96,6 +96,54 @@ TEST_F(ConflictsTest, DestinationIsCheckedOnTheDiskAndSkippedWhenOverwriting) {
     EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
 }
 
+// Each action that writes into the destination, and the name it checks there: Copy and Move the
+// file's own name whatever names were built, the renaming ones the new name; a folder takes a name
+// as a file does; the overwrite option never lets a move replace.
+TEST_F(ConflictsTest, TheNameEachActionPutsInTheDestination) {
+    struct Case {
+        const char* what;
+        int action;
+        bool overwrite;
+        QString marks;
+    };
+    const Case cases[] = {
+        {"copy: own names", 4, false, "#-#"},
+        {"move: own names", 5, false, "#-#"},
+        {"move with overwrite on", 5, true, "#-#"},
+        {"copy and rename: new names", 2, false, "-##"},
+        {"move and rename with overwrite on", 3, true, "-##"},
+    };
+    MakeWorkFiles({"a.t", "b.t", "c.t"});
+    Write(S.DestPath + "a.t", "theirs");
+    QDir(dest_.path()).mkdir("c.t");  // a folder of the name
+    Write(S.DestPath + "nb.t", "theirs");
+    QDir(dest_.path()).mkdir("nc.t");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        shown.clear();
+        S.ConflictTotal = 0;
+        S.ConflictMove = 0;
+        answerCancel = true;
+        SetAction(c.action);
+        S.OverwriteConfirmed = c.overwrite;
+        S.DestFreeKB = 1000000;
+        Select({"a.t", "b.t", "c.t"}, {"na.t", "nb.t", "nc.t"});
+        ListWorkFolder();
+        if (c.action == 4 || c.action == 5) {
+            EXPECT_TRUE(FindConflictWithMove());
+            EXPECT_EQ(MarkString(), c.marks);
+        }
+        Select({"a.t", "b.t", "c.t"}, {"na.t", "nb.t", "nc.t"});
+        S.ConflictTotal = 0;
+        S.ConflictMove = 0;
+        FindConflictStart();
+        EXPECT_EQ(S.ConflictMove, 2);
+        EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
+        EXPECT_FALSE(S.ReadyToFinalize);
+    }
+    answerCancel = false;
+}
+
 TEST_F(ConflictsTest, ReportTextSingularPluralAndClosingPhrase) {
     S.ConflictTotal = 1;
     S.ConflictInsert = 1;
