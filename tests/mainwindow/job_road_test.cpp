@@ -32,7 +32,11 @@ TEST_F(JobRoad, EachActionPreviewsActsAndUndoes) {
     const QStringList start{"IMG_1.jpg", "IMG_2.jpg", "notes.txt"};
     const RoadCase cases[] = {
         {"Rename", 0, 0, true, {"2024_IMG_1.jpg", "2024_IMG_2.jpg", "notes.txt"}, {}},
-        {"Rename And Copy", 1, 0, true, {"2024_IMG_1.jpg", "2024_IMG_2.jpg", "notes.txt"},
+        {"Rename And Copy",
+         1,
+         0,
+         true,
+         {"2024_IMG_1.jpg", "2024_IMG_2.jpg", "notes.txt"},
          {"2024_IMG_1.jpg", "2024_IMG_2.jpg"}},
         {"Copy And Rename", 2, 0, true, start, {"2024_IMG_1.jpg", "2024_IMG_2.jpg"}},
         {"Move And Rename", 3, 0, true, {"notes.txt"}, {"2024_IMG_1.jpg", "2024_IMG_2.jpg"}},

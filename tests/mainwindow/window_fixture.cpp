@@ -12,6 +12,8 @@ void WindowTest::panels_CommitAction() {
 
 void WindowTest::CommitRule(int kind, int numKind, int max, int skip, int number, const QString& text,
                             bool caseSensitive, bool keep) {
+    if (OptionButton* o = frmMain().OptionSelection[kind])
+        o->SetValue(true);  // as the panel's option buttons leave it
     S.EditSelKind = kind;
     S.EditSelNumKind = numKind;
     S.SelMaxFilesPending = max;

@@ -98,6 +98,8 @@ class WindowTest : public ::testing::Test {
 
     // Files in the work folder, then the window opened on it.
     void OpenWork(const QStringList& names) {
+        QDir(work_).removeRecursively();
+        QDir().mkpath(work_);
         for (const QString& n : names) MakeFile(work_ + "/" + n, n.toUtf8());
         Go(work_);
     }
@@ -126,6 +128,7 @@ class WindowTest : public ::testing::Test {
         S.PriorityCount = 1;
         S.PrioritySlot1 = QStringLiteral("Insert");
         S.CriteriaCount = 1;
+        S.NonDefaultCount += 1;
     }
     static void RenameSet();  // the criteria commit's tail: flags, unlock, refresh
 
