@@ -136,7 +136,7 @@ void FrmMain::DesignFolderView() {
     Place(&FrmMain::List1, "List1", nullptr, 440, 112, 344, 180);
     Describe(List1, QStringLiteral("New names"));
     Place(&FrmMain::FrameDirDisableInfo, "FrameDirDisableInfo", nullptr, 8, 224, 208, 68)->SetVisible(false);
-    Place(&FrmMain::LabelDirDisableInfo, "LabelDirDisableInfo", FrameDirDisableInfo, 6, 14, 196, 50)
+    Place(&FrmMain::LabelDirDisableInfo, "LabelDirDisableInfo", FrameDirDisableInfo, 6, 4, 196, 62)
         ->SetWordWrap(true);
     LabelDirDisableInfo->SetTransparent(true);
     Describe(FrameDirDisableInfo, QStringLiteral("Folder boxes locked"));
@@ -183,7 +183,7 @@ void FrmMain::DesignButtons() {
     Place(&FrmMain::CommandPreview, "CommandPreview", FramePreview, 8, 20, 80, 34, QStringLiteral("Preview"));
     Place(&FrmMain::FrameJob, "FrameJob", nullptr, 540, 298, 170, 62, QStringLiteral("Action"));
     Place(&FrmMain::CommandJob, "CommandJob", FrameJob, 8, 20, 80, 34);
-    OnFace(Place(&FrmMain::LabelJob, "LabelJob", FrameJob, 8, 20, 80, 34, QStringLiteral("Rename")));
+    OnFace(Place(&FrmMain::LabelJob, "LabelJob", FrameJob, 8, 28, 80, 18, QStringLiteral("Rename")));
     Place(&FrmMain::CommandReject, "CommandReject", FrameJob, 92, 20, 70, 34, QStringLiteral("Cancel"));
     Place(&FrmMain::FrameUndo, "FrameUndo", nullptr, 714, 298, 70, 62, QStringLiteral("Undo"));
     Place(&FrmMain::CommandUndo, "CommandUndo", FrameUndo, 8, 20, 54, 34, QStringLiteral("Undo"));

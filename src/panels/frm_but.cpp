@@ -21,7 +21,7 @@ QColor FaceColour(int i) {
         case 6:
             return QColor(0xe0, 0xc0, 0x50);
         case 8:
-            return QColor(0x50, 0xb0, 0x60);
+            return QColor(0xcc, 0xe6, 0xcc);  // light, so that the green of a ready label reads on it
         default:
             return QColor(0xc8, 0xc8, 0xc8);
     }
