@@ -7,74 +7,31 @@
 #include "core/panel_calls.h"
 #include "core/settings_file.h"
 #include "core/state.h"
+#include "engine/selection.h"
 #include "mainwindow/control_forms.h"
 #include "panels/frm_but.h"
+#include "panels/panels.h"
 #include "platform/services.h"
 
 namespace qv {
 
 FrmMain::FrmMain() : Form(QStringLiteral("frmMain")) {}
 
-void FrmMain::Design() {
-    SetCaption(QStringLiteral("Quorvan"));
-    Move(20, 20, 800, 560);
-    PictureMain = Add<PictureBox>(QStringLiteral("PictureMain"));
-    PictureMain->Move(0, 0, 8, 8);
-    Drive1 = Add<DriveListBox>(QStringLiteral("Drive1"));
-    Drive1->Move(8, 88, 104, 24);
-    ImageGoBack = Add<Image>(QStringLiteral("ImageGoBack"));
-    ImageGoBack->Move(120, 88, 24, 24);
-    ImageGoForward = Add<Image>(QStringLiteral("ImageGoForward"));
-    ImageGoForward->Move(150, 88, 24, 24);
-    CommandGoToStart = Add<CommandButton>(QStringLiteral("CommandGoToStart"));
-    CommandGoToStart->SetCaption(QStringLiteral("Start"));
-    CommandGoToStart->Move(178, 88, 38, 24);
-    Dir1 = Add<DirListBox>(QStringLiteral("Dir1"));
-    Dir1->Move(8, 120, 208, 240);
-    File1 = Add<FileListBox>(QStringLiteral("File1"));
-    File1->Move(224, 112, 208, 248);
-    File1->SetMultiSelect(2);
-    File2 = Add<FileListBox>(QStringLiteral("File2"));
-    File2->Move(224, 112, 208, 248);
-    File2->SetVisible(false);
-    List1 = Add<ListBox>(QStringLiteral("List1"));
-    List1->Move(440, 112, 344, 248);
-    LabelSpaceFree = Add<Label>(QStringLiteral("LabelSpaceFree"));
-    LabelSpaceFree->Move(8, 372, 424, 18);
-    LabelSpaceNeed = Add<Label>(QStringLiteral("LabelSpaceNeed"));
-    LabelSpaceNeed->Move(8, 394, 424, 18);
-    LabelSpaceNeed->SetVisible(false);
-    CommandFileSize = Add<CommandButton>(QStringLiteral("CommandFileSize"));
-    CommandFileSize->SetCaption(QStringLiteral("File Size"));
-    CommandFileSize->Move(440, 368, 100, 26);
-    LabelActionDestination = Add<Label>(QStringLiteral("LabelActionDestination"));
-    LabelActionDestination->Move(440, 402, 80, 18);
-    TextActionDestination = Add<TextBox>(QStringLiteral("TextActionDestination"));
-    TextActionDestination->Move(524, 400, 260, 22);
-    TextActionDestination->SetLocked(true);
-    CommandGoodbye = Add<CommandButton>(QStringLiteral("CommandGoodbye"));
-    CommandGoodbye->SetCaption(QStringLiteral("Quit"));
-    CommandGoodbye->Move(684, 516, 100, 30);
-
+void FrmMain::WireHandlers() {
     Dir1->Change = [this] { Dir1_Change(); };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
-    File1->KeyPress = [](int& k) { k = 0; };  // the list is driven by the mouse only
-    List1->Click = [this] { List1->SetListIndex(-1); };
+    // Characters only: arrows, Shift+arrows and Ctrl+A still move and extend the selection.
+    File1->KeyPress = [](int& k) { k = 0; };
+    List1->Click = [this] {
+        if (List1->ListIndex() != -1)
+            List1->SetListIndex(-1);  // the preview list keeps no selection
+    };
     CommandFileSize->Click = [this] {
         PictureMain->SetFocus();
         ShowSelectedFilesSize();
     };
-    CommandGoToStart->Click = [this] {
-        PictureMain->SetFocus();
-        try {
-            Dir1->SetPath(WithoutTrailingSlash(S.ProgFolder));
-        } catch (const PlatformError&) {
-        }
-        Dir1->Refresh();
-        S.SetButKey = QStringLiteral("setButOnlyDir");
-        SetButtons();
-    };
+    CommandGoToStart->Click = [this] { CommandGoToStart_Click(); };
     CommandGoodbye->Click = [this] {
         PictureMain->SetFocus();
         if (!S.JobBusy)
@@ -83,7 +40,7 @@ void FrmMain::Design() {
     ImageGoBack->Click = [this] { ImageGoBack_Click(); };
     ImageGoForward->Click = [this] { ImageGoForward_Click(); };
     ImageGoBack->MouseDown = [this](int) {
-        ImageGoBack->SetLeft(116);  // pressed: a little to the left
+        ImageGoBack->SetLeft(60);  // pressed: a little to the left
         if (frmBut().Loaded())
             ImageGoBack->SetPicture(frmBut().ImageBack[1]->GetPicture());
     };
@@ -100,18 +57,16 @@ void FrmMain::Design() {
         if (frmBut().Loaded())
             ImageGoForward->SetPicture(frmBut().ImageForward[0]->GetPicture());
     };
+    CommandPreview->Click = [this] { CommandPreview_Click(); };
+    CommandJob->Click = [this] { CommandJob_Click(); };
+    CommandReject->Click = [this] { CommandReject_Click(); };
+    CommandUndo->Click = [this] { CommandUndo_Click(); };
 }
 
 void FrmMain::Dropped() {
-    PictureMain = nullptr;
-    Drive1 = nullptr;
-    Dir1 = nullptr;
-    File1 = File2 = nullptr;
-    List1 = nullptr;
-    ImageGoBack = ImageGoForward = nullptr;
-    CommandGoToStart = CommandFileSize = CommandGoodbye = nullptr;
-    LabelSpaceFree = LabelSpaceNeed = LabelActionDestination = nullptr;
-    TextActionDestination = nullptr;
+    for (const auto& clear : clearers_) clear();
+    clearers_.clear();
+    descriptions_.clear();
 }
 
 void FrmMain::Form_Load() {
@@ -119,10 +74,19 @@ void FrmMain::Form_Load() {
     const int top = sys.ScreenHeightTwips() < 10000 ? 0 : 300;
     const int left = sys.ScreenWidthTwips() < 13000 ? 0 : 300;
     Move(left / kTwipsPerPixel, top / kTwipsPerPixel, Width(), Height());
-    PictureMain->SetBorderStyle(0);
+    for (Control* c : std::initializer_list<Control*>{PictureMain, FrameButRun, FrameShowRun, FrameButHelp[0],
+                                                      FrameButHelp[1], FrameButHelp[2]}) {
+        if (auto* p = dynamic_cast<PictureBox*>(c))
+            p->SetBorderStyle(0);
+        else if (auto* f = dynamic_cast<Frame*>(c))
+            f->SetBorderStyle(0);
+    }
     S.WeightInsertRigid = 1;
     S.WeightReplaceRigid = 2;
     S.EasyFileIndex = -1;
+    for (Label* l : {LabelFileNum, LabelListFile, LabelSelectionInfo, LabelCriHandle2, LabelCriAuto2})
+        l->SetCaption(QString());
+    LabelReviewMode->SetVisible(S.ReviewMode != 0);
     LabelActionDestination->SetCaption(QString());
     TextActionDestination->SetBorderStyle(0);
     if (frmBut().Loaded()) {
@@ -150,7 +114,16 @@ void FrmMain::Form_Load() {
             }
         }
     }
+    FillPriorityCombos();
+    panels::SetValuePriorityDefault();
     ControlFormsSetWorkPath();
+}
+
+void FrmMain::FillPriorityCombos() {
+    for (ComboBox* c : {ComboPriority1st, ComboPriority2nd, ComboPriority3rd}) {
+        c->Clear();
+        for (const char* op : {"Insert", "Replace", "Remove"}) c->AddItem(QLatin1String(op));
+    }
 }
 
 void FrmMain::Form_QueryUnload(int& cancel, int unloadMode) {
@@ -166,8 +139,14 @@ void FrmMain::Form_Unload() {
 
 void FrmMain::Dir1_Change() {
     const QString path = Dir1->Path();
-    File1->SetPath(path);
-    File2->SetPath(path);
+    for (FileListBox* files : {File1, File2}) {
+        try {
+            files->SetPath(path);
+        } catch (const PlatformError&) {
+            // A folder that cannot be read lists no files.
+            files->SetListIndex(-1);
+        }
+    }
     try {
         Drive1->SetDrive(path);
     } catch (const PlatformError&) {
@@ -176,7 +155,37 @@ void FrmMain::Dir1_Change() {
     ControlFormsWorkDirChange();
     if (S.StartUpInProgress)
         return;
-    ReportSystemFolderRefused();
+    if (S.SelKeep) {
+        S.FileListByProgram = true;
+        panels::SetValueAutoSelect();
+        panels::SetValueShowSpaceNeed();
+        SetValueActionFlags();
+        if (S.HasSelection == 1) {
+            panels::SetValueListSelected();
+            if (S.ActionName == QLatin1String("Delete") || S.ActionName == QLatin1String("Set Attribute"))
+                panels::SetValueListForDelete();
+            else
+                SetValueSplitNames();
+        } else {
+            // Rows and listed files of the folder left behind are not this folder's.
+            SelectionTableClear();
+            List1->Clear();
+            S.PreviewNames.clear();
+        }
+        S.FileListByProgram = false;
+    } else if (!OptionSelection[0]->Value()) {
+        OptionSelection[0]->SetValue(true);
+        S.EditSelKind = 0;
+        S.FileListByProgram = true;
+        panels::SetValueSelectionOK();
+        S.FileListByProgram = false;
+    } else {
+        // Manual already: the whole selection goes, not just its count, or the next Preview would act
+        // on same-named files of this folder that nobody selected.
+        panels::SetValueClearSelection();
+    }
+    if (S.SystemFolderRefused)
+        ReportSystemFolderRefused();
     S.SetButKey = QStringLiteral("setButGlobal");
     SetButtons();
 }
@@ -189,6 +198,17 @@ void FrmMain::File1_Click() {
     S.SelectionByHand = !S.FileListByProgram;
     if (S.SelectionByHand)
         SetValueByKey();
+}
+
+void FrmMain::CommandGoToStart_Click() {
+    PictureMain->SetFocus();
+    try {
+        Dir1->SetPath(WithoutTrailingSlash(S.ProgFolder));
+    } catch (const PlatformError&) {
+    }
+    Dir1->Refresh();
+    S.SetButKey = QStringLiteral("setButOnlyDir");
+    SetButtons();
 }
 
 void FrmMain::HistoryMoveTo(int target) {

@@ -156,10 +156,6 @@ void ProgramWindows::SetButPictures() {
     panels::SetButPictures();
 }
 
-void ProgramWindows::SetValueActionFlags() {
-    panels::SetValueActionFlags();
-}
-
 void ProgramWindows::ShowRenameCriteria() {
     criteria::ShowRenameCriteria();
 }

@@ -22,7 +22,6 @@ class ProgramWindows : public Windows {
     void SetNullByTag() override;
     void SetValueByKey() override;
     void SetButPictures() override;
-    void SetValueActionFlags() override;
     void ShowRenameCriteria() override;
     void LoadFirstWindows() override;
     void LoadMainWindows() override;

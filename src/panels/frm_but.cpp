@@ -21,7 +21,7 @@ QColor FaceColour(int i) {
         case 6:
             return QColor(0xe0, 0xc0, 0x50);
         case 8:
-            return QColor(0x50, 0xb0, 0x60);
+            return QColor(0xcc, 0xe6, 0xcc);  // light, so that the green of a ready label reads on it
         default:
             return QColor(0xc8, 0xc8, 0xc8);
     }
@@ -42,12 +42,31 @@ Picture Face(int i) {
     return Picture(pm, QStringLiteral("AButton:%1").arg(i));
 }
 
-Picture Arrow(bool back, bool pressed) {
+// The status picture: a round lamp in the colour of the state.
+Picture Status(int i) {
+    static const QColor colours[] = {QColor(0xb0, 0xb0, 0xb0), QColor(0x60, 0x90, 0xe0),
+                                     QColor(0xb0, 0xb0, 0xb0), QColor(0xd0, 0x60, 0x50),
+                                     QColor(0x50, 0x70, 0xd0)};
+    QPixmap pm(40, 40);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(colours[i]);
+    p.setPen(colours[i].darker(150));
+    p.drawEllipse(QRectF(4, 4, 32, 32));
+    p.end();
+    return Picture(pm, QStringLiteral("ImageShow:%1").arg(i));
+}
+
+Picture Arrow(bool back, int state) {
+    const bool pressed = state == 1;
     QPixmap pm(24, 24);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setBrush(pressed ? QColor(0x30, 0x60, 0xa0) : QColor(0x50, 0x90, 0xd0));
+    p.setBrush(state == 2 ? QColor(0xc0, 0xc0, 0xc0)
+               : pressed  ? QColor(0x30, 0x60, 0xa0)
+                          : QColor(0x50, 0x90, 0xd0));
     p.setPen(Qt::NoPen);
     QPolygon tri;
     if (back)
@@ -58,7 +77,7 @@ Picture Arrow(bool back, bool pressed) {
     p.end();
     return Picture(pm, QStringLiteral("%1:%2")
                            .arg(back ? QStringLiteral("ImageBack") : QStringLiteral("ImageForward"))
-                           .arg(pressed ? 1 : 0));
+                           .arg(state));
 }
 
 Picture HelpPicture(int i) {
@@ -99,11 +118,12 @@ FrmBut::FrmBut() : Form(QStringLiteral("frmBut")) {}
 void FrmBut::Design() {
     Move(0, 0, 200, 200);
     for (int i = 0; i < 10; ++i) AddTo(AButton, QStringLiteral("AButton"), i)->SetPicture(Face(i));
-    for (int i = 0; i < 2; ++i) {
-        AddTo(ImageBack, QStringLiteral("ImageBack"), i)->SetPicture(Arrow(true, i == 1));
-        AddTo(ImageForward, QStringLiteral("ImageForward"), i)->SetPicture(Arrow(false, i == 1));
-        AddTo(ImageHelp, QStringLiteral("ImageHelp"), i)->SetPicture(HelpPicture(i));
+    for (int i = 0; i < 3; ++i) {
+        AddTo(ImageBack, QStringLiteral("ImageBack"), i)->SetPicture(Arrow(true, i));
+        AddTo(ImageForward, QStringLiteral("ImageForward"), i)->SetPicture(Arrow(false, i));
     }
+    for (int i = 0; i < 2; ++i) AddTo(ImageHelp, QStringLiteral("ImageHelp"), i)->SetPicture(HelpPicture(i));
+    for (int i = 0; i < 5; ++i) AddTo(ImageShow, QStringLiteral("ImageShow"), i)->SetPicture(Status(i));
     ImageUser = Add<Image>(QStringLiteral("ImageUser"));
     ImageUser->SetPicture(DefaultUserPicture());
 }
@@ -113,6 +133,7 @@ void FrmBut::Dropped() {
     ImageBack.clear();
     ImageForward.clear();
     ImageHelp.clear();
+    ImageShow.clear();
     ImageUser = nullptr;
 }
 

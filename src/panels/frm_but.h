@@ -10,9 +10,10 @@ class FrmBut : public Form {
   public:
     FrmBut();
 
-    ControlArray<Image> AButton;  // faces 0 to 9
-    ControlArray<Image> ImageBack;
-    ControlArray<Image> ImageForward;
+    ControlArray<Image> AButton;       // faces 0 to 9
+    ControlArray<Image> ImageBack;     // 0 usable, 1 pressed, 2 unusable
+    ControlArray<Image> ImageForward;  // the same
+    ControlArray<Image> ImageShow;     // status: 0 plain, 1 settings in effect, 3 warning, 4 review mode
     ControlArray<Image> ImageHelp;
     Image* ImageUser = nullptr;  // the default user picture
 

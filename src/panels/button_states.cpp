@@ -1,0 +1,589 @@
+// Button and frame states: the one refresh entry point of the main window (SetButtons) and the state
+// procedures it runs. Each reads the program state and writes enabled, visible, picture, caption and
+// colour of a fixed set of controls; none of them walks the file lists, so a refresh costs the same
+// for ten files as for a hundred thousand.
+#include <QFileInfo>
+
+#include "core/folders.h"
+#include "core/state.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/frm_move.h"
+#include "panels/frm_but.h"
+#include "panels/panels.h"
+#include "platform/services.h"
+
+namespace qv::panels {
+
+namespace {
+
+constexpr Colour kBlue = 0xFF0000;
+constexpr Colour kDarkRed = 0xC0;
+constexpr Colour kGreen = 0x8000;
+constexpr Colour kLightGrey = 0xE0E0E0;
+constexpr Colour kGrey = 0x808080;
+
+Picture Face(int n) {
+    FrmBut& b = frmBut();
+    if (!b.Loaded())
+        b.Load();
+    Image* i = b.AButton[n];
+    return i ? i->GetPicture() : Picture();
+}
+
+Picture FromArray(ControlArray<Image> FrmBut::*array, int n) {
+    FrmBut& b = frmBut();
+    if (!b.Loaded())
+        b.Load();
+    Image* i = (b.*array)[n];
+    return i ? i->GetPicture() : Picture();
+}
+
+bool Is(const QString& s, const char* key) {
+    return s == QLatin1String(key);
+}
+
+// The face of the job buttons and the colour of their labels: review mode, warning, ready.
+int JobFace() {
+    if (S.ReviewMode != 0)
+        return 4;
+    if (S.ActionIndex == 6 || S.AllowSystemFolders)
+        return 3;
+    return 8;
+}
+
+}  // namespace
+
+void SetButtons() {
+    if (S.CriteriaDialogLoading) {
+        S.CriteriaDialogLoading = false;
+        S.CriteriaHelpShown = true;
+        SetButInfo();
+        return;
+    }
+    if (S.CriteriaDialogClosed) {
+        S.CriteriaDialogClosed = false;
+        S.CriteriaHelpShown = false;
+        SetButInfo();
+        return;
+    }
+    if (S.ViewLockChanged) {
+        S.ViewLockChanged = false;
+        if (S.ViewLocked) {
+            S.FrameKeySaved = S.FrameKey;
+            if (!Is(S.FrameKey, "InfoFrame"))
+                S.FrameKey.clear();
+        } else {
+            S.FrameKey = S.FrameKeySaved;
+            S.FrameKeySaved.clear();
+            if (Is(S.FrameKey, "PriorityFrame") && S.ActionIndex >= 4)
+                S.FrameKey.clear();
+        }
+    }
+    // A handler fired by what is written below may refresh again; this call keeps its own key.
+    const QString key = S.SetButKey;
+    if (!frmMain().Loaded()) {
+        S.SetButKey.clear();
+        return;
+    }
+    bool full = true;
+    if (Is(key, "setButOnlyDir")) {
+        SetButDir();
+        full = false;
+    } else if (Is(key, "setButOnlyActiveness")) {
+        SetButActiveness();
+        full = false;
+    } else if (Is(key, "setButOnlyPicture")) {
+        SetButPicture();
+        full = false;
+    } else if (Is(key, "setButOnlyAction")) {
+        SetButAction();
+        full = false;
+    } else if (Is(key, "setButOnlyRigidity")) {
+        SetButRigidity();
+        full = false;
+    } else if (Is(key, "setButOnlyAbout") || Is(key, "setButOnlyFrame")) {
+        S.ShowFramePending = true;
+        full = false;
+    } else if (Is(key, "setButOnlyPriority")) {
+        SetButPriority();
+        full = false;
+    } else if (Is(key, "setButOnlyInfo")) {
+        full = false;
+    } else if (Is(key, "setButCaptionMain")) {
+        SetButCaptionMain();
+    } else if (Is(key, "setButFinalize")) {
+        SetButFinalize();
+    } else if (Is(key, "setButFrame")) {
+        S.ShowFramePending = true;
+    } else if (Is(key, "setButSingleProcess")) {
+        SetButSingleProcess();
+        SetButInfoFrames();
+    } else if (Is(key, "setButGlobal")) {
+        SetButInfoFrames();
+        SetButPicture();
+        S.ShowFramePending = true;
+    }
+    S.SetButKey.clear();
+    SetButInfo();
+    if (S.ShowFramePending)
+        SetButShowFrame();
+    if (full) {
+        SetButActiveness();
+        SetButStatusPicture();
+        SetButDir();
+        if (S.PriorityFrameDue)
+            SetButPriorityFrame();
+    }
+    frmMain().NameControls();
+}
+
+void SetButActiveness() {
+    FrmMain& m = frmMain();
+    CommandButton* locked[] = {m.CommandFileSize,
+                               m.CommandChoiceSetName,
+                               m.CommandChoiceSetPic,
+                               m.CommandJob,
+                               m.CommandReject,
+                               m.CommandSelection,
+                               m.CommandClearSelection,
+                               m.CommandAction,
+                               m.CommandClearAction,
+                               m.CommandRenameCriteria,
+                               m.CommandClearRename,
+                               m.CommandRigidity,
+                               m.CommandClearRigidity,
+                               m.CommandHelp,
+                               m.CommandRun,
+                               m.CommandResetAll,
+                               m.CommandPreview,
+                               m.CommandUndo,
+                               m.CommandViewPriority,
+                               m.CommandViewChoice,
+                               m.CommandInfoHide};
+    if (S.JobBusy) {
+        for (CommandButton* b : locked) b->SetEnabled(false);
+        m.CheckEasyProcess->SetEnabled(false);
+    } else {
+        if (S.SelectedCount < 1)
+            m.CommandFileSize->SetEnabled(false);
+        m.CommandChoiceSetName->SetEnabled(!S.MovePictureMode);
+        m.CommandChoiceSetPic->SetEnabled(!S.MovePictureMode);
+        m.CommandJob->SetEnabled(S.ReadyToFinalize);
+        m.CommandReject->SetEnabled(S.ReadyToFinalize && (S.ReviewMode == 0 || S.ActionIndex < 6));
+
+        const bool open = !S.ViewLocked;
+        const bool upToMove = S.ActionIndex <= 5;
+        const bool noPanel = S.PanelKey.isEmpty();
+        const bool selection = open ? !S.EasyProcessMode : (upToMove ? Is(S.PanelKey, "Selection") : noPanel);
+        m.CommandSelection->SetEnabled(selection);
+        m.CommandClearSelection->SetEnabled(selection && S.HasSelection + S.SelKind != 0);
+        const bool action =
+            open ? true : (upToMove ? Is(S.PanelKey, "Action") || S.EasyProcessMode : noPanel);
+        m.CommandAction->SetEnabled(action);
+        m.CommandClearAction->SetEnabled(open ? S.ActionIndex != 0 : action && S.ActionIndex != 0);
+        m.CommandRenameCriteria->SetEnabled(open && S.ActionIndex <= 3 && !S.EasyProcessMode);
+        m.CommandClearRename->SetEnabled(open && S.CriteriaCount != 0);
+        m.CommandRigidity->SetEnabled(open || Is(S.PanelKey, "Options"));
+        m.CommandClearRigidity->SetEnabled(open && S.OptionsNonDefault != 0);
+        m.CommandHelp->SetEnabled(open || Is(S.PanelKey, "Help") || S.ReadyToFinalize);
+        m.CommandRun->SetEnabled(open || Is(S.PanelKey, "Family") || S.ReadyToFinalize);
+        const int inEffect = S.SpaceOn + S.CaseOn + S.ExtensionOn + S.HandleOn + S.NonDefaultCount +
+                             S.SelectedCount + S.OptionsNonDefault;
+        m.CommandResetAll->SetEnabled(open && inEffect != 0);
+        m.CommandPreview->SetEnabled(open && (S.NamesToBuild || S.ConflictCheckDue) && !S.PanelOpen);
+        m.CommandUndo->SetEnabled(open && S.UndoAvailable);
+        m.CommandViewPriority->SetEnabled(open && S.PriorityCount > 1);
+        m.CommandViewChoice->SetEnabled(open);
+        m.CommandInfoHide->SetEnabled(open && Is(S.FrameKey, "InfoFrame"));
+        m.CheckEasyProcess->SetEnabled(open ? S.SelKind == 0 : noPanel && S.EasyProcessMode);
+    }
+    if (frmMove().Loaded() && frmMove().CommandActionMoveOK)
+        frmMove().CommandActionMoveOK->SetEnabled(true);
+    m.CommandActionBrowse->SetEnabled(S.EditActionIndex >= 1 && S.EditActionIndex <= 5 &&
+                                      !S.MoveDestinationMode);
+}
+
+void SetButPicture() {
+    FrmMain& m = frmMain();
+    m.CommandHelp->SetPicture(Face(0));
+    m.CommandRun->SetPicture(Face(0));
+    m.CommandSelection->SetPicture(Face(S.SelKind != 0 || S.HasSelection == 1 ? 5 : 0));
+    m.CommandRenameCriteria->SetPicture(Face(S.CriteriaCount > 0 ? 5 : 0));
+    m.CommandRigidity->SetPicture(Face(S.OptionsNonDefault == 1 ? (S.AllowSystemFolders ? 3 : 5) : 0));
+    int action = 0;
+    if (S.ReviewMode != 0)
+        action = 4;
+    else if (S.ActionIndex == 6)
+        action = 3;
+    else if (S.ActionIndex > 0)
+        action = 5;
+    m.CommandAction->SetPicture(Face(action));
+    const int job = JobFace();
+    m.CommandJob->SetPicture(Face(job));
+    m.CommandSingleProcess->SetPicture(Face(job));
+    const Colour colour = job == 4 ? kBlue : job == 3 ? kDarkRed : kGreen;
+    m.LabelJob->SetForeColor(colour);
+    m.LabelSingleProcess->SetForeColor(colour);
+    if (S.ViewLocked && !S.PanelKey.isEmpty()) {
+        CommandButton* open = nullptr;
+        if (Is(S.PanelKey, "Family"))
+            open = m.CommandRun;
+        else if (Is(S.PanelKey, "Selection"))
+            open = m.CommandSelection;
+        else if (Is(S.PanelKey, "Action"))
+            open = m.CommandAction;
+        else if (Is(S.PanelKey, "Options"))
+            open = m.CommandRigidity;
+        else if (Is(S.PanelKey, "Help"))
+            open = m.CommandHelp;
+        if (open)
+            open->SetPicture(Face(6));
+    }
+}
+
+void SetButPriorityFrame() {
+    FrmMain& m = frmMain();
+    m.ComboPriority1st->SetListIndex(S.PriorityChoiceIndex1);
+    m.ComboPriority2nd->SetListIndex(S.PriorityChoiceIndex2);
+    m.ComboPriority3rd->SetListIndex(S.PriorityChoiceIndex3);
+    S.PriorityFrameDue = false;
+    m.LabelPriorityInfo3->SetVisible(false);
+}
+
+void SetButShowFrame() {
+    FrmMain& m = frmMain();
+    Frame* shown = m.FrameView;
+    if (Is(S.FrameKey, "AboutFrame")) {
+        SetButAboutInfo();
+        shown = m.FrameAbout;
+    } else if (Is(S.FrameKey, "ChoiceFrame")) {
+        shown = m.FrameChoice;
+    } else if (Is(S.FrameKey, "InfoFrame")) {
+        shown = m.FrameInfo;
+    } else if (Is(S.FrameKey, "PriorityFrame")) {
+        SetButPriorityFrame();
+        shown = m.FramePriority;
+    }
+    for (Frame* f : {m.FrameAbout, m.FrameChoice, m.FrameInfo, m.FramePriority, m.FrameView})
+        if (f != shown)
+            f->SetVisible(false);
+    shown->SetVisible(true);
+    S.ShowFramePending = false;
+}
+
+void SetButAction() {
+    FrmMain& m = frmMain();
+    const int review = S.ReviewModePending != S.ReviewMode ? 1 : 0;
+    const int action = S.EditActionIndex != S.ActionIndex ? 1 : 0;
+    const int attribute = S.EditActionAttribute != S.ActionAttribute ? 1 : 0;
+    bool ok = false;
+    const int e = S.EditActionIndex;
+    if (e == 0 || e == 6)
+        ok = review + action > 0;
+    else if (e >= 1 && e <= 5)
+        ok = S.DestPath != S.WorkPath;
+    else if (e == 7)
+        ok = S.EditActionAttribute != 0 && review + attribute > 0;
+    m.CommandActionOK->SetEnabled(ok);
+    m.CommandActionOK->SetPicture(Face(S.ReviewModePending == 1 ? 4 : e == 6 ? 3 : 0));
+}
+
+void SetButSingleProcess() {
+    FrmMain& m = frmMain();
+    if (!S.EasyProcessMode) {
+        S.EasyFileIndex = -1;
+        m.File2->Refresh();
+        m.File2->SetListIndex(-1);
+        m.TextSingleProcessName->SetText(QString());
+        m.TextSingleProcessExt->SetText(QString());
+    } else {
+        m.CommandClearSelection->SetEnabled(false);
+        m.CommandClearRename->SetEnabled(false);
+        m.TextSingleProcessName->SetTabIndex(0);
+        m.TextSingleProcessExt->SetTabIndex(1);
+    }
+    m.CheckSingleSpace->SetValue(0);
+    m.CheckSingleSpace->SetEnabled(false);
+    for (TextBox* t : {m.TextSingleProcessName, m.TextSingleProcessExt}) {
+        t->SetBackColor(kLightGrey);
+        t->SetEnabled(false);
+    }
+    for (Control* c : std::initializer_list<Control*>{m.File2, m.FrameSingleCancel, m.FrameSingleProcess})
+        c->SetVisible(S.EasyProcessMode);
+    m.LabelSpaceNeed->SetVisible(false);
+    for (Control* c :
+         std::initializer_list<Control*>{m.File1, m.List1, m.FramePreview, m.FrameJob, m.FrameUndo})
+        c->SetVisible(!S.EasyProcessMode);
+    m.LabelSingleReady->SetVisible(false);
+    m.CommandSingleProcess->SetEnabled(false);
+}
+
+void SetButRigidity() {
+    FrmMain& m = frmMain();
+    m.CommandRigidityOK->SetPicture(Face(m.CheckAllowSystemRigid->Value() == 1 ? 3 : 0));
+    m.CommandRigidityOK->SetEnabled(S.OptionsCodePending != S.OptionsCode);
+    m.CommandRigidityDefault->SetEnabled(S.OptionsCode != 3);
+}
+
+void SetButPriority() {
+    FrmMain& m = frmMain();
+    const QString a = m.ComboPriority1st->Text(), b = m.ComboPriority2nd->Text(),
+                  c = m.ComboPriority3rd->Text();
+    if (a == b || b == c || a == c) {
+        m.LabelPriorityInfo3->SetVisible(true);
+        m.LabelPriorityInfo4->SetVisible(false);
+        m.CommandPriorityOK->SetEnabled(false);
+        S.PriorityFrameDue = true;
+    } else if (a == S.PrioritySlot1 && b == S.PrioritySlot2 && c == S.PrioritySlot3) {
+        m.LabelPriorityInfo3->SetVisible(false);
+        m.LabelPriorityInfo4->SetVisible(false);
+        m.CommandPriorityOK->SetEnabled(false);
+    } else {
+        m.LabelPriorityInfo3->SetVisible(false);
+        m.LabelPriorityInfo4->SetVisible(true);
+        m.CommandPriorityOK->SetEnabled(true);
+        S.PriorityFrameDue = true;
+    }
+}
+
+void SetButCaptionMain() {
+    FrmMain& m = frmMain();
+    m.ImageHelpDefault->SetPicture(FromArray(&FrmBut::ImageHelp, 0));
+    if (S.UserName.isEmpty())
+        S.UserName = QStringLiteral("Amblet");
+    m.SetCaption(S.UserName == QLatin1String("Amblet") ? S.ProgName
+                                                       : S.ProgName + QStringLiteral(" - ") + S.UserName);
+}
+
+void SetButDir() {
+    FrmMain& m = frmMain();
+    const bool free = !S.PanelOpen && !S.ReadyToFinalize;
+    const bool folders = free;
+    const bool files = !S.PanelOpen;
+    for (Control* c : std::initializer_list<Control*>{m.Drive1, m.Dir1}) {
+        c->SetEnabled(folders);
+        c->SetBackColor(folders ? kLightGrey : kGrey);
+    }
+    m.File1->SetEnabled(files);
+    m.File1->SetBackColor(files ? kLightGrey : kGrey);
+    m.FrameHome->SetVisible(free);
+    m.FrameDirDisableInfo->SetVisible(!free);
+    m.LabelDirDisableInfo->SetVisible(!free);
+    if (S.PanelOpen)
+        m.LabelDirDisableInfo->SetCaption(
+            QStringLiteral("Drive, Directory and File box.\r\n\r\nWill be Activated "
+                           "after finishing your work at hand."));
+    else if (S.ReadyToFinalize)
+        m.LabelDirDisableInfo->SetCaption(QStringLiteral(
+            "Drive and Directory box.\r\n\r\nWill be Activated on completion or cancellation of Action."));
+    if (!free)
+        return;
+    m.CommandGoToStart->SetEnabled(true);
+    m.ImageGoBack->SetEnabled(S.FolderHistoryPos != 0);
+    m.ImageGoBack->SetPicture(FromArray(&FrmBut::ImageBack, S.FolderHistoryPos >= 1 ? 0 : 2));
+    const bool forward = S.FolderHistoryCount != S.FolderHistoryPos;
+    m.ImageGoForward->SetEnabled(forward);
+    m.ImageGoForward->SetPicture(FromArray(&FrmBut::ImageForward, forward ? 0 : 2));
+}
+
+void SetButAboutInfo() {
+    FrmMain& m = frmMain();
+    if (!S.JobBusy) {
+        m.LabelAboutProgName->SetCaption(S.ProgName);
+        m.LabelAboutProgVersion->SetCaption(S.ProgVersion);
+    } else {
+        m.LabelAboutProgName->SetCaption(QStringLiteral("Please Wait"));
+        m.LabelAboutProgVersion->SetCaption(QString());
+        m.LabelAboutInfo->SetCaption(QStringLiteral("Working..."));
+    }
+}
+
+void SetButInfo() {
+    // The four lines of the little help come with it; the captions around the lists are written here.
+    FrmMain& m = frmMain();
+    if (!m.Loaded())
+        return;
+    auto plural = [](int n) { return n > 1 ? QStringLiteral("s") : QString(); };
+    m.LabelSpaceFree->SetCaption(S.DestSpaceCaption);
+    if (S.HasSelection == 1)
+        m.LabelSelectFile->SetCaption(QString::number(S.SelectedCount) + QStringLiteral(" File") +
+                                      plural(S.SelectedCount) + QStringLiteral(" Selected"));
+    else if (S.SelectionMode == QLatin1String("Manual"))
+        m.LabelSelectFile->SetCaption(QStringLiteral("Select File"));
+    else
+        m.LabelSelectFile->SetCaption(QString::number(S.SelectedCount) + QStringLiteral(" File Selected"));
+
+    QString head;
+    const int listed = m.List1->ListCount();
+    if (S.HasSelection == 1 && S.ReadyToFinalize && listed > 0) {
+        const QString s = plural(listed);
+        const QString& a = S.ActionName;
+        if (Is(a, "Rename"))
+            head = "New Name" + s + " - File" + s + " to be Renamed";
+        else if (Is(a, "Move And Rename"))
+            head = "New Name" + s + " - File" + s + " to be Moved";
+        else if (Is(a, "Rename And Copy") || Is(a, "Copy And Rename"))
+            head = "New Name" + s + " - File" + s + " to be Copied";
+        else if (Is(a, "Move"))
+            head = "File" + s + " to be Moved";
+        else if (Is(a, "Copy"))
+            head = "File" + s + " to be Copied";
+        else if (Is(a, "Delete"))
+            head = "File" + s + " to be Deleted";
+        else if (Is(a, "Set Attribute"))
+            head = "File" + s + " Attribute to be changed";
+    }
+    m.LabelListFile->SetCaption(head);
+
+    // The one selected file: its place in the list and its size. The current entry is the one a
+    // plain click selected; otherwise the selection table's only row says which it is.
+    int n = 0;
+    QString name;
+    if (S.EasyProcessMode) {
+        n = S.EasyFileIndex + 1;
+        name = m.File2->List(S.EasyFileIndex);
+    } else if (m.File1->SelCount() == 1) {
+        int i = m.File1->ListIndex();
+        if (!m.File1->Selected(i))
+            i = S.ComboIndex.size() == 1 ? S.ComboIndex.at(0).toInt() : -1;
+        if (m.File1->Selected(i)) {
+            n = i + 1;
+            name = m.File1->List(i);
+        }
+    }
+    m.LabelFileNum->SetCaption(
+        n > 0 ? QStringLiteral("File # ") + QString::number(n) + QStringLiteral(" : ") +
+                    QString::number(GetFileSizeKB(S.WorkPath + name)) + QStringLiteral("KB")
+              : QString());
+    m.LabelInfoReset->SetVisible(
+        S.SelKind + S.HasSelection + S.ActionIndex + S.CriteriaCount + S.OptionsNonDefault != 0);
+}
+
+void SetButStatusPicture() {
+    int n = 0;
+    if (S.ReviewMode == 1)
+        n = 4;
+    else if (S.ActionIndex == 6 || S.AllowSystemFolders)
+        n = 3;
+    else if (S.SpaceOn + S.CaseOn + S.ExtensionOn + S.HandleOn + S.NonDefaultCount + S.SelectedCount +
+                     S.OptionsNonDefault >
+                 0 ||
+             S.EasyProcessMode)
+        n = 1;
+    frmMain().PictureStatus->SetPicture(FromArray(&FrmBut::ImageShow, n));
+}
+
+void SetButFinalize() {
+    if (!S.ReadyToFinalize)
+        return;
+    static const char* words[][2] = {{"Rename", "Rename"},
+                                     {"Copy.", "Rename And Copy"},
+                                     {"Copy.", "Copy And Rename"},
+                                     {"Move.", "Move And Rename"},
+                                     {"Copy.", "Copy"},
+                                     {"Move", "Move"},
+                                     {"Delete.", "Delete"},
+                                     {"", ""}};
+    const int i = std::clamp(S.ActionIndex, 0, 7);
+    const QString word = QLatin1String(words[i][0]), text = QLatin1String(words[i][1]);
+    FrmMain& m = frmMain();
+    m.LabelInfo1->SetCaption(QStringLiteral("To ") + text + QStringLiteral(" please press :- ") + word);
+    m.LabelInfo2->SetCaption(QStringLiteral("To Cancel please press :- Cancel."));
+    m.LabelInfo3->SetCaption(QStringLiteral("You must ") + text +
+                             QStringLiteral(" files or Cancel it to continue."));
+}
+
+void SetButInfoFrames() {
+    FrmMain& m = frmMain();
+    const bool renaming = !S.EasyProcessMode && S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    m.FrameRenInfo->SetVisible(renaming);
+    m.FramePriInfo->SetVisible(renaming && S.PriorityCount > 1);
+}
+
+void SetButChoicePicture() {
+    FrmMain& m = frmMain();
+    if (S.UserPicPath.isEmpty()) {
+        m.FrameView->SetCaption(QString());
+        if (!frmBut().Loaded())
+            frmBut().Load();
+        m.ImageChoiceDefault->SetPicture(frmBut().ImageUser->GetPicture());
+        m.FrameChoice->SetCaption(QStringLiteral("Your picture here? press Pembrit"));
+        return;
+    }
+    m.FrameChoice->SetCaption(QStringLiteral("Wendral"));
+    try {
+        m.ImageUser->SetPicture(LoadPicture(S.UserPicPath));
+        m.FrameView->SetCaption(S.UserPicCaption);
+    } catch (const PlatformError&) {
+        S.UserPicPath.clear();
+        S.UserPicCaption.clear();
+        m.FrameView->SetCaption(QString());
+    }
+}
+
+void SetButPictures() {
+    FrmMain& m = frmMain();
+    if (!m.Loaded())
+        return;
+    m.FrameShowRun->SetVisible(S.RunListLast != -1);
+    // The button faces: picture, pressed picture, disabled picture (-1: the platform's own look).
+    struct Faces {
+        std::initializer_list<CommandButton*> buttons;
+        int picture, down, disabled;
+    };
+    const Faces faces[] = {
+        {{m.CommandGoToStart, m.CommandGoodbye, m.CommandRun}, 0, 1, 2},
+        {{m.CommandFileSize}, 8, 1, 2},
+        {{m.CommandClearSelection, m.CommandClearAction, m.CommandClearRename, m.CommandClearRigidity,
+          m.CommandResetAll},
+         9,
+         1,
+         2},
+        {{m.CommandPreview, m.CommandJob, m.CommandReject, m.CommandUndo}, 8, 1, 2},
+        {{m.CommandSelection, m.CommandAction, m.CommandRenameCriteria, m.CommandRigidity,
+          m.CommandRigidityDefault, m.CommandRigidityOK, m.CommandHelp, m.CommandPriorityDefault,
+          m.CommandPriorityOK, m.CommandRunOK, m.CommandSelectionOK, m.CommandActionBrowse, m.CommandActionOK,
+          m.CommandViewChoice, m.CommandViewPriority, m.CommandChoiceSetName, m.CommandChoiceSetPic},
+         0,
+         1,
+         2},
+        {{m.CommandRunCancel, m.CommandSelectionCancel, m.CommandActionCancel, m.CommandRigidityCancel,
+          m.CommandHelpAbout, m.CommandHelpWebSite, m.CommandHelpShow, m.CommandHelpCancel,
+          m.CommandViewInfo},
+         0,
+         1,
+         -1},
+        {{m.CommandSingleProcess}, 8, 1, 2},
+        {{m.CommandSingleCancel}, 8, 1, -1},
+        {{m.CommandInfoHide}, 7, 1, 2},
+        {{m.CommandChoiceHide, m.CommandPriorityHide}, 7, 1, -1},
+    };
+    for (const Faces& f : faces) {
+        for (CommandButton* b : f.buttons) {
+            b->SetPicture(Face(f.picture));
+            b->SetDownPicture(Face(f.down));
+            if (f.disabled >= 0)
+                b->SetDisabledPicture(Face(f.disabled));
+        }
+    }
+    m.ImageGoBack->SetEnabled(S.FolderHistoryPos != 0);
+    m.ImageGoBack->SetPicture(FromArray(&FrmBut::ImageBack, S.FolderHistoryPos >= 1 ? 0 : 2));
+    m.ImageGoForward->SetEnabled(false);
+    m.ImageGoForward->SetPicture(FromArray(&FrmBut::ImageForward, 2));
+    m.CommandClearRigidity->SetEnabled(false);
+    m.FrameShowRun->SetVisible(S.RunListLast != -1);
+    SetButCaptionMain();
+    SetButChoicePicture();
+    SetButDir();
+    if (S.FirstStart || S.HelpAtStart) {
+        S.FrameKey = QStringLiteral("InfoFrame");
+        SetButInfo();
+        SetButShowFrame();
+    }
+    m.PictureStatus->SetPicture(FromArray(&FrmBut::ImageShow, 0));
+    // Every button and frame in its first state.
+    S.SetButKey = QStringLiteral("setButGlobal");
+    SetButtons();
+}
+
+}  // namespace qv::panels

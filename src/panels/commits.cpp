@@ -1,0 +1,182 @@
+// The commits of the File Selection and Action panels: pending settings become the committed ones,
+// the captions that show them follow, and the selection is collected again for them.
+#include "core/panel_calls.h"
+#include "core/state.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/frm_move.h"
+#include "panels/panels.h"
+
+namespace qv::panels {
+
+void SetValueSelectionOK() {
+    QString caption, info;
+    if (S.EditSelKind != 0) {
+        if (S.SelKind == 0)
+            ++S.NonDefaultCount;
+        const QString start = QString::number(S.SelSkipPending + 1);
+        if (S.EditSelKind == 1) {
+            S.SelStringPending.clear();
+            S.SelExtensionPending.clear();
+            S.SelCaseSensitivePending = false;
+            QString count;
+            if (S.EditSelNumKind == 0) {
+                S.SelectionMode = QStringLiteral("All");
+                count = QStringLiteral("All");
+                if (S.SelMaxFilesPending != 0)
+                    S.SelNumberPending = S.SelMaxFilesPending;
+            } else {
+                S.SelectionMode = QStringLiteral("ByNumber");
+                if (S.SelMaxFilesPending != 0 && S.SelNumberPending > S.SelMaxFilesPending)
+                    S.SelNumberPending = S.SelMaxFilesPending;
+                count = QString::number(S.SelNumberPending);
+            }
+            const QString plural = count == QLatin1String("All") || S.SelNumberPending >= 2
+                                       ? QStringLiteral("s.")
+                                       : QStringLiteral(".");
+            caption = QStringLiteral("By Number -> ") + count + QStringLiteral(" File") + plural;
+            info = QStringLiteral("Selection Start From File #") + start + QStringLiteral(".");
+        } else {
+            S.SelNumberPending = 0;
+            QString subject;
+            if (S.EditSelKind == 2) {
+                S.SelectionMode = QStringLiteral("ByString");
+                subject = S.SelStringPending;
+                S.SelExtensionPending.clear();
+                caption = QStringLiteral("By String -> ");
+            } else {
+                S.SelectionMode = QStringLiteral("ByExtension");
+                subject = S.SelExtensionPending;
+                S.SelStringPending.clear();
+                caption = QStringLiteral("By Extension -> ");
+            }
+            const QString plural = S.SelMaxFilesPending > 1 ? QStringLiteral("s.") : QStringLiteral(".");
+            info = S.SelSkipPending > 0 ? QStringLiteral("Start from File# ") + start : QString();
+            if (S.SelMaxFilesPending != 0)
+                info = QStringLiteral("Max. ") + QString::number(S.SelMaxFilesPending) +
+                       QStringLiteral(" File") + plural + QStringLiteral(" ") + info;
+            caption += subject + QStringLiteral(".");
+        }
+    } else {
+        if (S.SelKind != 0)
+            --S.NonDefaultCount;
+        S.SelectionMode = QStringLiteral("Manual");
+        S.SelSkipPending = 0;
+        S.SelNumberPending = 0;
+        S.SelKeepPending = false;
+        S.SelCaseSensitivePending = false;
+        S.SelStringPending.clear();
+        S.SelExtensionPending.clear();
+        caption = QStringLiteral("Manual File Selection");
+    }
+    S.SelKeep = S.SelKeepPending;
+    S.SelMaxFiles = S.SelMaxFilesPending;
+    S.SelSkip = S.SelSkipPending;
+    S.SelNumber = S.SelNumberPending;
+    S.SelString = S.SelStringPending;
+    S.SelExtension = S.SelExtensionPending;
+    S.SelCaseSensitive = S.SelCaseSensitivePending;
+    FrmMain& m = frmMain();
+    if (m.Loaded()) {
+        m.FrameDisplaySelection->SetCaption(caption);
+        m.LabelSelectionInfo->SetCaption(info);
+        m.FrameSelection->SetVisible(false);
+    }
+    S.FileListByProgram = true;
+    if (S.SelectionMode == QLatin1String("Manual"))
+        SetValueClearSelection();
+    else
+        SetValueCollectFiles();
+    S.SelKind = S.EditSelKind;
+    S.FileListByProgram = false;
+    S.SelNumKind = S.EditSelKind == 1 ? S.EditSelNumKind : -1;
+}
+
+void SetValueActionOK() {
+    FrmMain& m = frmMain();
+    S.ReviewMode = S.ReviewModePending;
+    if (S.EditActionIndex == 7 && S.EditActionAttribute == 0) {
+        S.OverwritePending = false;
+        S.ActionAttribute = 0;
+        S.EditActionIndex = S.ActionIndex;
+        if (m.Loaded())
+            m.FrameAction->SetVisible(false);
+        return;
+    }
+    struct Row {
+        const char* name;
+        const char* preview;
+        const char* job;
+        const char* destLabel;
+    };
+    static const Row rows[] = {
+        {"Rename", "Preview", "Rename", ""},
+        {"Rename And Copy", "Preview", "Rename+Copy", "Copy To :"},
+        {"Copy And Rename", "Preview", "Copy+Rename", "Copy To :"},
+        {"Move And Rename", "Preview", "Move+Rename", "Move To :"},
+        {"Copy", "Finalize", "Copy", "Copy To :"},
+        {"Move", "Finalize", "Move", "Move To :"},
+        {"Delete", "Preview", "Delete", ""},
+        {"Set Attribute", "Preview", "Set Attribute", "Attribute :"},
+    };
+    const int index = S.EditActionIndex;
+    if (index < 0 || index > 7)
+        return;
+    S.DestLabelText.clear();
+    if (index == 0 && S.ActionIndex != 0)
+        --S.NonDefaultCount;
+    else if (index != 0 && S.ActionIndex == 0)
+        ++S.NonDefaultCount;
+    const Row& row = rows[index];
+    S.ActionName = QLatin1String(row.name);
+    QString destText;
+    if (index >= 1 && index <= 5)
+        destText = S.DestPath;
+    else if (index == 6)
+        destText = QStringLiteral("Files Will Be Deleted Permanently. No Undo Available For Detete.");
+    else if (index == 7 && m.Loaded() && m.OptionAttribute[S.EditActionAttribute])
+        destText = m.OptionAttribute[S.EditActionAttribute]->Caption();
+    const bool keepsOverwrite = index == 1 || index == 2 || index == 4;
+    const QString suffix =
+        keepsOverwrite && S.OverwritePending ? QStringLiteral(" : Overwrite Confirmed") : QString();
+    if (!keepsOverwrite)
+        S.OverwritePending = false;
+    if ((index == 6 || index == 7) && S.ViewLocked)
+        S.KeepViewLocked = true;  // the list of files to act on stays on show
+    S.ActionIndex = index;
+    S.ActionAttribute = index == 7 ? S.EditActionAttribute : 0;
+    S.OverwriteConfirmed = S.OverwritePending;
+    if (m.Loaded()) {
+        if (S.ActionAttribute == 0 && m.OptionAttribute[0])
+            m.OptionAttribute[0]->SetValue(true);
+        m.FrameDisplayAction->SetCaption(S.ActionName + suffix);
+        m.TextActionDestination->SetText(destText);
+        m.LabelActionDestination->SetCaption(QLatin1String(row.destLabel));
+        m.LabelJob->SetCaption(QLatin1String(row.job));
+        m.FramePreview->SetCaption(QLatin1String(row.preview));
+        m.LabelSingleProcess->SetCaption(S.ActionName);
+        m.LabelSingleInfo2->SetCaption(
+            index < 4 ? QStringLiteral("2. Set the new name in the Text boxes bellow and press ") +
+                            S.ActionName + QStringLiteral(" button.")
+                      : QStringLiteral("2. Press ") + S.ActionName + QStringLiteral(" button bellow."));
+    }
+    if (frmMove().Loaded())
+        S.MoveLastPath = frmMove().Dir1->Path();
+    if (!S.EasyProcessMode && S.HasSelection == 1) {
+        if (m.Loaded() && m.List1->ListCount() > 0) {
+            m.List1->Clear();
+            m.List1->SetListIndex(-1);
+        }
+        S.PreviewNames.clear();
+        SetValueListSelected();
+        if (index == 6 || index == 7)
+            SetValueListForDelete();
+        else
+            qv::SetValueSplitNames();
+    }
+    if (m.Loaded()) {
+        m.LabelReviewMode->SetVisible(S.ReviewMode != 0);
+        m.FrameAction->SetVisible(false);
+    }
+}
+
+}  // namespace qv::panels

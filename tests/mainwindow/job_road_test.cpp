@@ -1,0 +1,306 @@
+// The main road through the window: select, Preview, the action button, Undo and Reject, for each
+// action, on real folders; and the faults of the road that are mended.
+#include <QFile>
+#include <QFileInfo>
+
+#include "core/panel_calls.h"
+#include "window_fixture.h"
+
+namespace qv::test {
+namespace {
+
+void OK(Form& f) {
+    static_cast<FrmMessage&>(f).CommandOK->UserClicks();
+}
+
+class JobRoad : public WindowTest {
+  protected:
+    void Preview() { ASSERT_TRUE(click(*M().CommandPreview)); }
+    void Finalize() { ASSERT_TRUE(click(*M().CommandJob)); }
+};
+
+struct RoadCase {
+    const char* label;
+    int action;
+    int attribute;
+    bool renames;
+    QStringList work;  // the work folder afterwards
+    QStringList dest;  // the destination afterwards
+};
+
+TEST_F(JobRoad, EachActionPreviewsActsAndUndoes) {
+    const QStringList start{"IMG_1.jpg", "IMG_2.jpg", "notes.txt"};
+    const RoadCase cases[] = {
+        {"Rename", 0, 0, true, {"2024_IMG_1.jpg", "2024_IMG_2.jpg", "notes.txt"}, {}},
+        {"Rename And Copy",
+         1,
+         0,
+         true,
+         {"2024_IMG_1.jpg", "2024_IMG_2.jpg", "notes.txt"},
+         {"2024_IMG_1.jpg", "2024_IMG_2.jpg"}},
+        {"Copy And Rename", 2, 0, true, start, {"2024_IMG_1.jpg", "2024_IMG_2.jpg"}},
+        {"Move And Rename", 3, 0, true, {"notes.txt"}, {"2024_IMG_1.jpg", "2024_IMG_2.jpg"}},
+        {"Copy", 4, 0, false, start, {"IMG_1.jpg", "IMG_2.jpg"}},
+        {"Move", 5, 0, false, {"notes.txt"}, {"IMG_1.jpg", "IMG_2.jpg"}},
+        {"Delete", 6, 0, false, {"notes.txt"}, {}},
+        {"Set Attribute", 7, 2, false, start, {}},
+    };
+    for (const RoadCase& c : cases) {
+        SCOPED_TRACE(c.label);
+        QDir(work_).removeRecursively();
+        QDir(dest_).removeRecursively();
+        QDir().mkpath(dest_);
+        Go(dest_);
+        OpenWork(start);
+        CommitAction(c.action, c.attribute);
+        ASSERT_EQ(S.ActionName, QLatin1String(c.label));
+        if (c.renames) {
+            InsertAtStart("2024_");
+            RenameSet();
+        }
+        SelectByHand({"IMG_1.jpg", "IMG_2.jpg"});
+        EXPECT_EQ(S.ComboFile1, QStringList({"IMG_1.jpg", "IMG_2.jpg"}));
+        if (c.action < 6) {
+            EXPECT_TRUE(On(M().CommandPreview));
+            EXPECT_FALSE(M().CommandJob->Enabled());
+            Preview();
+            EXPECT_EQ(Listed(), c.renames ? QStringList({"2024_IMG_1.jpg", "2024_IMG_2.jpg"})
+                                          : QStringList({"IMG_1.jpg", "IMG_2.jpg"}));
+            EXPECT_TRUE(S.ViewLocked);
+        } else {
+            // Nothing to build or check: the files to act on are listed and the action is ready.
+            EXPECT_FALSE(M().CommandPreview->Enabled());
+            EXPECT_EQ(Listed(), QStringList({"IMG_1.jpg", "IMG_2.jpg"}));
+        }
+        ASSERT_TRUE(M().CommandJob->Enabled());
+        Finalize();
+        EXPECT_EQ(FilesIn(work_), c.work);
+        EXPECT_EQ(FilesIn(dest_), c.dest);
+        EXPECT_FALSE(S.ViewLocked);
+        EXPECT_TRUE(Listed().isEmpty());
+        EXPECT_TRUE(S.ComboFile1.isEmpty());
+        if (c.action == 7) {
+            EXPECT_FALSE((QFileInfo(work_ + "/IMG_1.jpg").permissions() & QFile::WriteOwner));
+        }
+        if (c.action == 6) {
+            // Delete has no undo, and resets every setting.
+            EXPECT_FALSE(M().CommandUndo->Enabled());
+            EXPECT_EQ(S.ActionIndex, 0);
+            continue;
+        }
+        ASSERT_TRUE(M().CommandUndo->Enabled());
+        ASSERT_TRUE(click(*M().CommandUndo));
+        EXPECT_EQ(FilesIn(work_), start);
+        EXPECT_TRUE(FilesIn(dest_).isEmpty());
+        EXPECT_FALSE(M().CommandUndo->Enabled());
+        if (c.action == 7) {
+            EXPECT_TRUE((QFileInfo(work_ + "/IMG_1.jpg").permissions() & QFile::WriteOwner));
+        }
+        S.InsertOn = 0;
+        S.InsertType.clear();
+        S.CriteriaCount = 0;
+        S.PriorityCount = 0;
+    }
+}
+
+// A table left with built names (a conflict report answered OK, a free-space refusal) must not have the
+// criteria applied twice when the criteria are committed again.
+TEST_F(JobRoad, NamesAreNeverBuiltTwice) {
+    struct Case {
+        const char* label;
+        int action;
+        std::function<void()> block;
+    } cases[] = {
+        {"conflict report answered OK", 0, [this] { MakeFile(work_ + "/2024_b.txt"); }},
+        {"free space refused", 1, [] { S.DestFreeKB = 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        S.SkipUndoWarning = true;
+        QDir(work_).removeRecursively();
+        QDir(dest_).removeRecursively();
+        QDir().mkpath(dest_);
+        Go(dest_);
+        OpenWork({"a.txt", "b.txt"});
+        c.block();
+        Go(work_ + "/..");
+        Go(work_);
+        CommitAction(c.action);
+        InsertAtStart("2024_");
+        RenameSet();
+        SelectByHand({"a.txt", "b.txt"});
+        {
+            ModalScript script;
+            script.expect(kMessageBox, OK);
+            Preview();
+        }
+        ASSERT_FALSE(S.ReadyToFinalize);
+        S.DestFreeKB = 1 << 30;
+        RenameSet();  // e.g. the criteria dialog's OK again
+        Preview();
+        ASSERT_TRUE(S.ReadyToFinalize);
+        EXPECT_EQ(Listed().first(), "2024_a.txt");
+        Finalize();
+        EXPECT_TRUE(FilesIn(work_).contains("2024_a.txt"));
+        EXPECT_FALSE(FilesIn(work_).contains("2024_2024_a.txt"));
+    }
+}
+
+TEST_F(JobRoad, FolderChangeInManualModeDropsTheWholeSelection) {
+    OpenWork({"a.txt", "b.txt"});
+    MakeFile(root_ + "/other/a.txt");
+    InsertAtStart("X");
+    SelectByHand({"a.txt"});
+    ASSERT_TRUE(M().CommandPreview->Enabled());
+    Go(root_ + "/other");
+    EXPECT_EQ(S.HasSelection, 0);
+    EXPECT_TRUE(S.ComboFile1.isEmpty());
+    EXPECT_FALSE(S.NamesToBuild);
+    EXPECT_FALSE(M().CommandPreview->Enabled());
+    M().CommandPreview_Click();
+    EXPECT_EQ(FilesIn(root_ + "/other"), QStringList{"a.txt"});
+    EXPECT_TRUE(Listed().isEmpty());
+}
+
+TEST_F(JobRoad, UndoLeavesNoSelectionBehind) {
+    OpenWork({"a.txt", "b.txt"});
+    InsertAtStart("X");
+    SelectByHand({"a.txt"});
+    Preview();
+    Finalize();
+    SelectByHand({"b.txt"});  // a new selection, then the old action undone
+    ASSERT_EQ(S.HasSelection, 1);
+    {
+        ModalScript script;
+        script.expect(kMessageBox, OK);  // the selection will be reset
+        ASSERT_TRUE(click(*M().CommandUndo));
+    }
+    EXPECT_EQ(FilesIn(work_), QStringList({"a.txt", "b.txt"}));
+    EXPECT_TRUE(selectedItems(*M().File1).isEmpty());
+    EXPECT_EQ(S.HasSelection, 0);
+    EXPECT_TRUE(S.ComboFile1.isEmpty());
+    EXPECT_FALSE(M().CommandPreview->Enabled());
+}
+
+TEST_F(JobRoad, FinalizeWithNothingReadyKeepsTheOldUndoAndAsksNothing) {
+    OpenWork({"a.txt", "b.txt"});
+    InsertAtStart("X");
+    SelectByHand({"a.txt"});
+    Preview();
+    Finalize();
+    ASSERT_TRUE(S.UndoAvailable);
+    ASSERT_FALSE(S.ReadyToFinalize);
+    M().CommandJob_Click();  // any box shown fails the test
+    EXPECT_TRUE(S.UndoAvailable);
+
+    // With a preview ready the question comes, and No keeps both the undo and the preview.
+    SelectByHand({"b.txt"});
+    Preview();
+    {
+        ModalScript script;
+        script.expect(kMessageBox, [](Form& f) { static_cast<FrmMessage&>(f).CommandCancel->UserClicks(); });
+        Finalize();
+    }
+    EXPECT_TRUE(S.UndoAvailable);
+    EXPECT_TRUE(S.ReadyToFinalize);
+    EXPECT_EQ(FilesIn(work_), QStringList({"Xa.txt", "b.txt"}));
+}
+
+TEST_F(JobRoad, AClickDuringAReadyPreviewIsTakenBackByName) {
+    OpenWork({"b.txt", "c.txt", "d.txt"});
+    InsertAtStart("X");
+    SelectByHand({"c.txt", "d.txt"});
+    Preview();
+    ASSERT_TRUE(S.ReadyToFinalize);
+    MakeFile(work_ + "/a.txt");  // appears on disk before the listed ones
+    clickFile(*M().File1, "b.txt");
+    EXPECT_EQ(selectedItems(*M().File1), QStringList({"c.txt", "d.txt"}));
+    EXPECT_EQ(S.ComboIndex, QStringList({"2", "3"}));
+    Finalize();
+    EXPECT_EQ(FilesIn(work_), QStringList({"Xc.txt", "Xd.txt", "a.txt", "b.txt"}));
+}
+
+TEST_F(JobRoad, RejectTakesEachKindBack) {
+    OpenWork({"a.txt", "b.txt"});
+    // A rename: the preview list empties and the rows hold the present names again.
+    InsertAtStart("X");
+    SelectByHand({"a.txt"});
+    Preview();
+    ASSERT_TRUE(click(*M().CommandReject));
+    EXPECT_TRUE(Listed().isEmpty());
+    EXPECT_EQ(S.ComboName, QStringList{"a"});
+    EXPECT_TRUE(S.NamesToBuild);
+    EXPECT_FALSE(S.ViewLocked);
+    EXPECT_EQ(FilesIn(work_), QStringList({"a.txt", "b.txt"}));
+
+    // A copy: checked again on the next Finalize.
+    CommitAction(4);
+    Preview();
+    ASSERT_TRUE(S.ReadyToFinalize);
+    ASSERT_TRUE(click(*M().CommandReject));
+    EXPECT_TRUE(S.ConflictCheckDue);
+    EXPECT_EQ(S.ActionIndex, 4);
+
+    // A delete: back to Rename with nothing selected.
+    CommitAction(6);
+    ASSERT_TRUE(S.ReadyToFinalize);
+    ASSERT_TRUE(click(*M().CommandReject));
+    EXPECT_EQ(S.ActionName, "Rename");
+    EXPECT_EQ(S.HasSelection, 0);
+    EXPECT_TRUE(selectedItems(*M().File1).isEmpty());
+    EXPECT_EQ(caption(*M().FrameDisplayAction), "Rename");
+
+    // In review mode a delete cannot be rejected: it keeps its action and its selection.
+    S.ReviewModePending = 1;
+    CommitAction(6);
+    SelectByHand({"b.txt"});
+    ASSERT_TRUE(S.ReadyToFinalize);
+    EXPECT_FALSE(M().CommandReject->Enabled());
+    M().CommandReject_Click();
+    EXPECT_EQ(S.ActionIndex, 6);
+    EXPECT_EQ(S.HasSelection, 1);
+    EXPECT_EQ(FilesIn(work_), QStringList({"a.txt", "b.txt"}));
+}
+
+TEST_F(JobRoad, ReviewModeRefusesFinalizeAndUndo) {
+    OpenWork({"a.txt"});
+    S.ReviewModePending = 1;
+    CommitAction(0);
+    EXPECT_TRUE(M().LabelReviewMode->Visible());
+    InsertAtStart("X");
+    SelectByHand({"a.txt"});
+    Preview();
+    ASSERT_TRUE(S.ReadyToFinalize);
+    std::vector<QString> seen;
+    ModalScript script;
+    auto note = [&seen](Form& f) {
+        seen.push_back(static_cast<FrmMessage&>(f).LabelMessage->Caption());
+        OK(f);
+    };
+    script.expect(kMessageBox, note).expect(kMessageBox, note);
+    Finalize();
+    M().CommandUndo_Click();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[0].startsWith("You are running the Program in Review Mode."));
+    EXPECT_EQ(FilesIn(work_), QStringList{"a.txt"});
+}
+
+TEST_F(JobRoad, CopyIntoTheWorkFolderIsRefused) {
+    OpenWork({"a.txt"});
+    CommitAction(4);
+    S.DestPath = S.WorkPath;
+    SelectByHand({"a.txt"});
+    std::vector<QString> seen;
+    ModalScript script;
+    script.expect(kMessageBox, [&seen](Form& f) {
+        seen.push_back(static_cast<FrmMessage&>(f).LabelMessage->Caption());
+        OK(f);
+    });
+    Preview();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].contains("Source and Destination folder must be different"));
+    EXPECT_FALSE(S.ReadyToFinalize);
+}
+
+}  // namespace
+}  // namespace qv::test
