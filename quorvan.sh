@@ -12,8 +12,8 @@ need_packages() {
     local wanted=(cmake g++ make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev)
     case "$1" in
         run) wanted+=(qt6-qpa-plugins) ;;
-        test) wanted+=(qt6-qpa-plugins) ;;
-        bench) wanted+=(libbenchmark-dev) ;;
+        test) wanted+=(qt6-qpa-plugins fusefat dosfstools) ;;
+        bench) wanted+=(libbenchmark-dev qt6-qpa-plugins) ;;
     esac
     local missing=()
     for p in "${wanted[@]}"; do

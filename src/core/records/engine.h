@@ -39,7 +39,7 @@ struct RenameCriteria {
     QString CaseTo;
     QString HandleWhat;
     QString HandleWith;
-    int RenHandleMode = 0;
+    int RenHandleMode = -1;  // none
     QString SpaceWith;
     QString InsertType;
     QString InsertText;
