@@ -223,6 +223,21 @@ class FrmMain : public Form {
     void CommandUndo_Click();
     void CommandGoToStart_Click();
 
+    // Panel handlers (frm_main_panels.cpp).
+    void CommandSelection_Click();
+    void CommandAction_Click();
+    void CommandActionBrowse_Click();
+    void CommandSelectionOK_Click();
+    void TextSelectionMaxFile_KeyPress(int& keyAscii);
+    void TextSelectionMaxFile_Change();
+    void TextSelectionNumFile_KeyPress(int& keyAscii);
+    void TextSelectionNumFile_Change();
+    void TextSelectionNumSkip_KeyPress(int& keyAscii);
+    void TextSelectionNumSkip_Change();
+    void TextSelectionString_Change();
+    void OpenPanel(const char* key, const char* tag);
+    void OptionsChanged();  // OptionsCodePending from the Options panel's weights
+
     // Every control's accessible name again: its caption, the label on its face, or a description.
     void NameControls();
 

@@ -197,8 +197,8 @@ void SetButActiveness() {
         m.CommandInfoHide->SetEnabled(open && Is(S.FrameKey, "InfoFrame"));
         m.CheckEasyProcess->SetEnabled(open ? S.SelKind == 0 : noPanel && S.EasyProcessMode);
     }
-    if (frmMove().Loaded() && frmMove().CommandActionMoveOK)
-        frmMove().CommandActionMoveOK->SetEnabled(true);
+    // The folder dialog's OK follows what it has been given to choose, not merely that it is open.
+    RefreshMoveOK();
     m.CommandActionBrowse->SetEnabled(S.EditActionIndex >= 1 && S.EditActionIndex <= 5 &&
                                       !S.MoveDestinationMode);
 }
