@@ -263,6 +263,12 @@ void ShowActionIndex() {
     if (!m.Loaded())
         return;
     const int a = S.EditActionIndex;
+    // The pending action set from code (the folder dialog's Cancel) is shown chosen; the button's
+    // click lays the panel out for it.
+    if (OptionButton* o = m.OptionAction[a]; o && !o->Value()) {
+        o->SetValue(true);
+        return;
+    }
     const bool destination = a >= 1 && a <= 5, copy = a == 1 || a == 2 || a == 4;
     const bool warn = a == 6 && m.CheckActionMode->Value() == 0;
     QString verb;
