@@ -35,13 +35,6 @@ std::function<void(Form&)> Box(std::vector<BoxSeen>& seen, BoxAnswer answer) {
     };
 }
 
-void UnloadEveryForm() {
-    try {
-        UnloadAllForms();
-    } catch (const ProgramEnded&) {
-    }
-}
-
 void CoreTest::SetUp() {
     ASSERT_TRUE(temp_.isValid());
     InstallProgramWindows();

@@ -45,8 +45,6 @@ class CoreTest : public ::testing::Test {
     QString savedCwd_;
 };
 
-// Every loaded form unloaded, whatever an unload handler ends.
-void UnloadEveryForm();
 // Writes a file with these bytes, making its folders.
 void WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);

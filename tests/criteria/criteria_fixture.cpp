@@ -22,19 +22,10 @@ void CriteriaWindows::SetButtons() {
     }
 }
 
-namespace {
-
-void UnloadForms() {
-    for (Form* f : std::initializer_list<Form*>{&frmMessage(), &frmRen(), &frmMain(), &frmMove()})
-        f->Unload();
-}
-
-}  // namespace
-
 void CriteriaTest::SetUp() {
     InstallProgramWindows();  // registers the message work of every key
     InstallWindows(&windows_);
-    UnloadForms();
+    UnloadEveryForm();
     ResetState();
     FakeSystem& system = services_.useSystem<FakeSystem>();
     system.screenWidthTwips = 1280 * 15;
@@ -47,7 +38,7 @@ void CriteriaTest::SetUp() {
 void CriteriaTest::TearDown() {
     script_->verifyDone();
     script_.reset();
-    UnloadForms();
+    UnloadEveryForm();
     ResetState();
     InstallWindows(nullptr);
 }

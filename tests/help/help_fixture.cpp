@@ -28,15 +28,6 @@ QString MarkerFor(int slot, int day) {
     return QString(code[0]) + d[1] + code[1] + code[2] + d[0] + code[3];
 }
 
-void UnloadHelpForms() {
-    for (Form* f : std::initializer_list<Form*>{&help::frmMessage(), &help::frmMain()}) {
-        try {
-            f->Unload();
-        } catch (const ProgramEnded&) {
-        }
-    }
-}
-
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
@@ -46,7 +37,7 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
 
 void HelpTest::SetUp() {
     ASSERT_TRUE(temp_.isValid());
-    UnloadHelpForms();
+    UnloadEveryForm();
     help::ResetHelpState();
     system_ = &services_.useSystem<FakeSystem>();
     system_->programFolder = temp_.path() + QStringLiteral("/prog/Help/");
@@ -61,7 +52,7 @@ void HelpTest::SetUp() {
 
 void HelpTest::TearDown() {
     SetModalResponder({});
-    UnloadHelpForms();
+    UnloadEveryForm();
     help::ResetHelpState();
     QDir::setCurrent(savedCwd_);
 }

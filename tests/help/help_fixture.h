@@ -29,7 +29,6 @@ std::function<void(Form&)> NoteAndOK(std::vector<HelpBoxSeen>& seen);
 // The run marker that names `slot` as the highest slot in use.
 QString MarkerFor(int slot, int day = 15);
 
-void UnloadHelpForms();
 void WriteFile(const QString& path, const QByteArray& bytes = "program");
 
 class HelpTest : public ::testing::Test {

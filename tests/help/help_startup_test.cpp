@@ -181,7 +181,7 @@ TEST_F(HelpStartup, RegistersItsOwnPathOnlyWhenQuorvanCannotFindIt) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        UnloadHelpForms();
+        UnloadEveryForm();
         help::ResetHelpState();
         store_->values.clear();
         QDir(temp_.path()).removeRecursively();
@@ -250,7 +250,7 @@ TEST_F(HelpStartup, SystemFolderAndScreenRefusals) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        UnloadHelpForms();
+        UnloadEveryForm();
         help::ResetHelpState();
         store_->values.clear();
         Record(0, "Quorvan", parent_);

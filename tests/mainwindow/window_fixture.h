@@ -35,16 +35,6 @@ struct Said {
     QString head, text;
 };
 
-inline void UnloadEveryForm() {
-    for (Form* f : std::initializer_list<Form*>{&frmMessage(), &frmMain(), &frmMove(), &frmRen(), &frmHid(),
-                                                &frmBut()}) {
-        try {
-            f->Unload();
-        } catch (const ProgramEnded&) {
-        }
-    }
-}
-
 inline void MakeFile(const QString& path, const QByteArray& bytes = "x") {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);

@@ -1,6 +1,8 @@
 // The user's side of the forms, for tests.
 #include "support/harness.h"
 
+#include "platform/services.h"
+
 #include <QAbstractButton>
 #include <QClipboard>
 #include <QComboBox>
@@ -455,6 +457,13 @@ QStringList selectedItems(const FileListBox& files) {
         if (files.Selected(i))
             out << files.List(i);
     return out;
+}
+
+void UnloadEveryForm() {
+    try {
+        UnloadAllForms();
+    } catch (const ProgramEnded&) {
+    }
 }
 
 QStringList unnamedControls(Form& f) {

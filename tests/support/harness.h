@@ -96,6 +96,9 @@ QStringList items(const FileListBox& files);
 QStringList items(const DirListBox& dirs);  // the sub-folders, full paths
 QStringList selectedItems(const FileListBox& files);
 
+// Every loaded form unloaded (through the list of loaded forms), whatever an unload handler ends.
+void UnloadEveryForm();
+
 // Controls a user can operate now (visible and enabled, not labels, frames or lines) that an
 // accessibility client finds without a name, by control name (and index).
 QStringList unnamedControls(Form& f);
