@@ -63,12 +63,6 @@ void FrmMain::WireHandlers() {
     CommandUndo->Click = [this] { CommandUndo_Click(); };
 }
 
-void FrmMain::Dropped() {
-    for (const auto& clear : clearers_) clear();
-    clearers_.clear();
-    descriptions_.clear();
-}
-
 void FrmMain::Form_Load() {
     System& sys = systemServices();
     const int top = sys.ScreenHeightTwips() < 10000 ? 0 : 300;
