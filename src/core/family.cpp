@@ -11,12 +11,8 @@
 namespace qv {
 
 namespace {
-const QString kApp = QStringLiteral("Holvent");
-const QString kNames = QStringLiteral("GuruNaam");
-const QString kFolders = QStringLiteral("GuruGhar");
-const QString kHelpPaths = QStringLiteral("RoziZidivo");
-const QString kMarkerSection = QStringLiteral("NidraGavir");
-const QString kMarkerKey = QStringLiteral("AnekGuru");
+
+using namespace family;
 
 QString Get(const QString& section, const QString& key) {
     return settingsStore().GetSetting(kApp, section, key);

@@ -1,7 +1,9 @@
-// The family's slot codes: one four-digit code per registration slot 0 to 9, the same table in
-// every program of the family (the run marker carries the code of the highest slot in use).
+// The family records as every program of the family reads and writes them: the per-user settings
+// application and its sections, and the slot codes (one four-digit code per registration slot 0 to
+// 9; the run marker carries the code of the highest slot in use).
 #pragma once
 
+#include <QString>
 #include <array>
 
 namespace qv {
@@ -14,5 +16,15 @@ inline constexpr std::array<const char*, 10> FamilySlotCodes = {
 inline constexpr std::array<const char*, 10> FamilySlotPrefixes = {
     "Ekaa", "Doka", "Teka", "Coka", "Poka", "Soka", "Sata", "Aata", "Naya", "Dasa",
 };
+
+namespace family {
+inline const QString kApp = QStringLiteral("Holvent");
+inline const QString kNames = QStringLiteral("GuruNaam");            // slot key: member program name
+inline const QString kFolders = QStringLiteral("GuruGhar");          // slot key: member folder
+inline const QString kHelpPaths = QStringLiteral("RoziZidivo");      // help name: help program file
+inline const QString kMarkerSection = QStringLiteral("NidraGavir");  // the run marker
+inline const QString kMarkerKey = QStringLiteral("AnekGuru");
+inline const QString kProfile = QStringLiteral("NidraBhanga");  // the user profile
+}  // namespace family
 
 }  // namespace qv

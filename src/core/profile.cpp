@@ -1,5 +1,6 @@
 #include "core/profile.h"
 
+#include "core/family_codes.h"
 #include "core/message.h"
 #include "core/state.h"
 #include "platform/services.h"
@@ -7,8 +8,8 @@
 namespace qv {
 
 namespace {
-const QString kApp = QStringLiteral("Holvent");
-const QString kSection = QStringLiteral("NidraBhanga");
+using family::kApp;
+const QString& kSection = family::kProfile;
 
 void Save(const QString& key, const QString& value, const char* procName) {
     try {

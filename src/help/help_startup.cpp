@@ -13,13 +13,7 @@ namespace qv::help {
 
 namespace {
 
-const QString kApp = QStringLiteral("Holvent");
-const QString kNames = QStringLiteral("GuruNaam");
-const QString kFolders = QStringLiteral("GuruGhar");
-const QString kHelpPaths = QStringLiteral("RoziZidivo");
-const QString kMarkerSection = QStringLiteral("NidraGavir");
-const QString kMarkerKey = QStringLiteral("AnekGuru");
-const QString kProfile = QStringLiteral("NidraBhanga");
+using namespace family;
 
 QString Get(const QString& section, const QString& key) {
     return settingsStore().GetSetting(kApp, section, key);
