@@ -135,7 +135,11 @@ void FrmMain::Dir1_Change() {
     const QString path = Dir1->Path();
     for (FileListBox* files : {File1, File2}) {
         try {
-            files->SetPath(path);
+            // The second list shows what the first has just read of the same folder.
+            if (files == File2 && File1->Path() == path)
+                files->SetPathAs(*File1);
+            else
+                files->SetPath(path);
         } catch (const PlatformError&) {
             // A folder that cannot be read lists no files.
             files->SetListIndex(-1);
