@@ -6,6 +6,7 @@
 #include "core/state.h"
 #include "criteria/criteria.h"
 #include "criteria/lists.h"
+#include "panels/panels.h"
 
 namespace qv::criteria {
 
@@ -14,14 +15,6 @@ namespace {
 const QString kInsert = QStringLiteral("Insert");
 const QString kReplace = QStringLiteral("Replace");
 const QString kRemove = QStringLiteral("Remove");
-
-int& SwitchOf(const QString& op) {
-    if (op == kInsert)
-        return S.InsertOn;
-    if (op == kReplace)
-        return S.ReplaceOn;
-    return S.RemoveOn;
-}
 
 // The committed index went from off to on (+1) or on to off (-1): count it and re-slot.
 void Switched(const QString& op, bool on) {
@@ -32,7 +25,7 @@ void Switched(const QString& op, bool on) {
         S.NamesToBuild = S.PriorityCount + S.AutoOn > 0;
     S.PriorityChangeOp = op;
     S.PriorityChangeDir = on ? QStringLiteral("Up") : QStringLiteral("Down");
-    SetValuePriorityAdjust();
+    panels::SetValuePriorityAdjust();
 }
 
 }  // namespace
@@ -351,24 +344,6 @@ void SetValueAutoSet() {
     S.RenAutoPlaceIndex = t != 0 ? S.EditAutoPlaceIndex : 0;
 }
 
-void SetValuePriorityAdjust() {
-    QStringList order;
-    for (const QString& op :
-         {S.PriorityChoice1, S.PriorityChoice2, S.PriorityChoice3, kInsert, kReplace, kRemove})
-        if ((op == kInsert || op == kReplace || op == kRemove) && !order.contains(op))
-            order << op;
-    QStringList slots;
-    for (const QString& op : order)
-        if (SwitchOf(op) == 1)
-            slots << op;
-    for (const QString& op : order)
-        if (SwitchOf(op) != 1)
-            slots << op;
-    S.PrioritySlot1 = slots[0];
-    S.PrioritySlot2 = slots[1];
-    S.PrioritySlot3 = slots[2];
-}
-
 void SetValueRenameSet() {
     SetValueExtensionSet();
     SetValueCaseSet();
@@ -379,7 +354,7 @@ void SetValueRenameSet() {
     SetValueReplaceSet();
     SetValueRemoveSet();
     ShowRenameCriteria();
-    SetValuePriorityLabels();
+    panels::SetValuePriorityLabels();
 }
 
 }  // namespace qv::criteria

@@ -52,19 +52,6 @@ void ReloadRenameCriteria() {
         ren.LoadCommitted();
 }
 
-void SetValuePriorityLabels() {
-    QString texts[3];
-    const QString slots[3] = {S.PrioritySlot1, S.PrioritySlot2, S.PrioritySlot3};
-    if (S.PriorityCount == 2 || S.PriorityCount == 3)
-        for (int i = 0; i < S.PriorityCount; ++i)
-            texts[i] = QString::number(i + 1) + QStringLiteral(" - ") + slots[i];
-    Form* main = LoadedForm(QStringLiteral("frmMain"));
-    if (main == nullptr)
-        return;
-    const char* names[3] = {"LabelPriority1st", "LabelPriority2nd", "LabelPriority3rd"};
-    for (int i = 0; i < 3; ++i) PutCaption(*main, QString::fromLatin1(names[i]), texts[i], std::nullopt);
-}
-
 void ShowRenameCriteria() {
     const CriteriaSummary summary = BuildCriteriaSummary(S);
     S.CriteriaCount = summary.criteriaCount;

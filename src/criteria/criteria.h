@@ -25,12 +25,8 @@ void SetValueInsertSet();
 void SetValueReplaceSet();
 void SetValueRemoveSet();
 
-// Re-slots Insert, Replace and Remove after one of them was switched on or off
-// (PriorityChangeOp/PriorityChangeDir): slots 1 to PriorityCount hold the switched-on operations in
-// the order of the user's priority choice.
-void SetValuePriorityAdjust();
-// The main window's priority labels ("1 - Insert" ...), shown only when there is an order to show.
-void SetValuePriorityLabels();
+// The priority order kept in step with the switches is the panel controller's:
+// panels::SetValuePriorityAdjust and panels::SetValuePriorityLabels.
 
 // Writes the readable summary of the committed criteria on the main window and CriteriaCount.
 void ShowRenameCriteria();

@@ -61,6 +61,7 @@ void FrmMain::WireHandlers() {
     CommandJob->Click = [this] { CommandJob_Click(); };
     CommandReject->Click = [this] { CommandReject_Click(); };
     CommandUndo->Click = [this] { CommandUndo_Click(); };
+    WireEasyHandlers();
 }
 
 void FrmMain::Form_Load() {

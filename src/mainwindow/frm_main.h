@@ -223,8 +223,51 @@ class FrmMain : public Form {
     void CommandUndo_Click();
     void CommandGoToStart_Click();
 
+    // Panel handlers (frm_main_panels.cpp).
+    void CommandSelection_Click();
+    void CommandAction_Click();
+    void CommandActionBrowse_Click();
+    void CommandSelectionOK_Click();
+    void TextSelectionMaxFile_KeyPress(int& keyAscii);
+    void TextSelectionMaxFile_Change();
+    void TextSelectionNumFile_KeyPress(int& keyAscii);
+    void TextSelectionNumFile_Change();
+    void TextSelectionNumSkip_KeyPress(int& keyAscii);
+    void TextSelectionNumSkip_Change();
+    void TextSelectionString_Change();
+    void OpenPanel(const char* key, const char* tag);
+    void OptionsChanged();  // OptionsCodePending from the Options panel's weights
+
     // Every control's accessible name again: its caption, the label on its face, or a description.
     void NameControls();
+
+    // Easy Process, Run, Help, Choice and info (frm_main_easy.cpp).
+    bool SingleSpaceAllowed = false;  // "Include Space" ticked
+    int HelpPictureIndex = 0;         // which help picture the Help panel shows; flips at each opening
+    static constexpr int kRunEntries = 10;  // OptionRun items: every entry the Run list can reach
+    // The Run panel with one option per other family program, and its closing.
+    void FamilyRunShow();
+    void FamilyRunHide();
+    void CheckEasyProcess_Click();
+    void File2_Click();
+    void CommandSingleProcess_Click();
+    void CommandHelp_Click();
+    void CommandRun_Click();
+    // Wires the handlers above and makes the Run panel's options (called while the form is designed).
+    void WireEasyHandlers();
+
+  private:
+    void File2_PathChange();
+    void SingleProcessReadiness();
+    void SingleProcessKeyPress(TextBox* box, int& keyAscii);
+    void SingleProcessBoxesOff();
+    void CheckSingleSpace_Click();
+    void CommandHelpWebSite_Click();
+    void CommandChoiceSetPic_Click();
+    void ShowInfoFrame(const char* frameKey);
+    QString singleNameTyped_, singleExtTyped_;  // the boxes' last accepted texts (a paste is checked)
+
+  public:
 
   protected:
     void Design() override;

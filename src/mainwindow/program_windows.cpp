@@ -135,8 +135,27 @@ void ProgramWindows::SetText(WindowText which, const QString& text) {
                 m.TextActionDestination->SetText(text);
             break;
         case WindowText::SingleProcessName:
+            if (m.Loaded())
+                m.TextSingleProcessName->SetText(text);
+            break;
         case WindowText::SingleProcessExt:
-            break;  // the Easy Process boxes come with their panel
+            if (m.Loaded())
+                m.TextSingleProcessExt->SetText(text);
+            break;
+    }
+}
+
+QString ProgramWindows::Text(WindowText which) {
+    FrmMain& m = frmMain();
+    if (!m.Loaded())
+        return {};
+    switch (which) {
+        case WindowText::SingleProcessName:
+            return m.TextSingleProcessName->Text();
+        case WindowText::SingleProcessExt:
+            return m.TextSingleProcessExt->Text();
+        default:
+            return {};
     }
 }
 
@@ -154,6 +173,10 @@ void ProgramWindows::SetNullByTag() {
 
 void ProgramWindows::SetValueByKey() {
     panels::SetValueByKey();
+}
+
+void ProgramWindows::SetValueCancel() {
+    panels::SetValueCancel();
 }
 
 void ProgramWindows::SetButPictures() {

@@ -17,10 +17,12 @@ class ProgramWindows : public Windows {
     QString FolderPath(FolderList list) override;
     void SetFolderPath(FolderList list, const QString& path) override;
     void SetText(WindowText which, const QString& text) override;
+    QString Text(WindowText which) override;
     MessageAnswer ShowMessage(const MessageBoxRequest& r) override;
     void SetButtons() override;
     void SetNullByTag() override;
     void SetValueByKey() override;
+    void SetValueCancel() override;
     void SetButPictures() override;
     void ShowRenameCriteria() override;
     void LoadFirstWindows() override;

@@ -5,9 +5,12 @@
 #include <QFileInfo>
 
 #include "core/folders.h"
+#include "core/little_help.h"
 #include "core/state.h"
+#include "criteria/frm_ren.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
+#include "mainwindow/picture_chooser.h"
 #include "panels/frm_but.h"
 #include "panels/panels.h"
 #include "platform/services.h"
@@ -36,6 +39,23 @@ Picture FromArray(ControlArray<Image> FrmBut::*array, int n) {
         b.Load();
     Image* i = (b.*array)[n];
     return i ? i->GetPicture() : Picture();
+}
+
+Picture DefaultUserPicture() {
+    FrmBut& b = frmBut();
+    if (!b.Loaded())
+        b.Load();
+    return b.ImageUser ? b.ImageUser->GetPicture() : Picture();
+}
+
+// The user's picture as the profile has it now (after the picture chooser).
+void SetButFramePictures() {
+    FrmMain& m = frmMain();
+    const MainPicture view = MainPictureFromProfile();
+    m.ImageUser->SetPicture(view.userImage);
+    m.FrameView->SetCaption(view.viewCaption);
+    m.ImageChoiceDefault->SetPicture(view.choiceImage);
+    m.FrameChoice->SetCaption(view.choiceCaption);
 }
 
 bool Is(const QString& s, const char* key) {
@@ -114,6 +134,7 @@ void SetButtons() {
     } else if (Is(key, "setButFinalize")) {
         SetButFinalize();
     } else if (Is(key, "setButFrame")) {
+        SetButFramePictures();
         S.ShowFramePending = true;
     } else if (Is(key, "setButSingleProcess")) {
         SetButSingleProcess();
@@ -197,8 +218,8 @@ void SetButActiveness() {
         m.CommandInfoHide->SetEnabled(open && Is(S.FrameKey, "InfoFrame"));
         m.CheckEasyProcess->SetEnabled(open ? S.SelKind == 0 : noPanel && S.EasyProcessMode);
     }
-    if (frmMove().Loaded() && frmMove().CommandActionMoveOK)
-        frmMove().CommandActionMoveOK->SetEnabled(true);
+    // The folder dialog's OK follows what it has been given to choose, not merely that it is open.
+    RefreshMoveOK();
     m.CommandActionBrowse->SetEnabled(S.EditActionIndex >= 1 && S.EditActionIndex <= 5 &&
                                       !S.MoveDestinationMode);
 }
@@ -399,64 +420,19 @@ void SetButAboutInfo() {
 }
 
 void SetButInfo() {
-    // The four lines of the little help come with it; the captions around the lists are written here.
     FrmMain& m = frmMain();
     if (!m.Loaded())
         return;
-    auto plural = [](int n) { return n > 1 ? QStringLiteral("s") : QString(); };
-    m.LabelSpaceFree->SetCaption(S.DestSpaceCaption);
-    if (S.HasSelection == 1)
-        m.LabelSelectFile->SetCaption(QString::number(S.SelectedCount) + QStringLiteral(" File") +
-                                      plural(S.SelectedCount) + QStringLiteral(" Selected"));
-    else if (S.SelectionMode == QLatin1String("Manual"))
-        m.LabelSelectFile->SetCaption(QStringLiteral("Select File"));
-    else
-        m.LabelSelectFile->SetCaption(QString::number(S.SelectedCount) + QStringLiteral(" File Selected"));
-
-    QString head;
-    const int listed = m.List1->ListCount();
-    if (S.HasSelection == 1 && S.ReadyToFinalize && listed > 0) {
-        const QString s = plural(listed);
-        const QString& a = S.ActionName;
-        if (Is(a, "Rename"))
-            head = "New Name" + s + " - File" + s + " to be Renamed";
-        else if (Is(a, "Move And Rename"))
-            head = "New Name" + s + " - File" + s + " to be Moved";
-        else if (Is(a, "Rename And Copy") || Is(a, "Copy And Rename"))
-            head = "New Name" + s + " - File" + s + " to be Copied";
-        else if (Is(a, "Move"))
-            head = "File" + s + " to be Moved";
-        else if (Is(a, "Copy"))
-            head = "File" + s + " to be Copied";
-        else if (Is(a, "Delete"))
-            head = "File" + s + " to be Deleted";
-        else if (Is(a, "Set Attribute"))
-            head = "File" + s + " Attribute to be changed";
-    }
-    m.LabelListFile->SetCaption(head);
-
-    // The one selected file: its place in the list and its size. The current entry is the one a
-    // plain click selected; otherwise the selection table's only row says which it is.
-    int n = 0;
-    QString name;
-    if (S.EasyProcessMode) {
-        n = S.EasyFileIndex + 1;
-        name = m.File2->List(S.EasyFileIndex);
-    } else if (m.File1->SelCount() == 1) {
-        int i = m.File1->ListIndex();
-        if (!m.File1->Selected(i))
-            i = S.ComboIndex.size() == 1 ? S.ComboIndex.at(0).toInt() : -1;
-        if (m.File1->Selected(i)) {
-            n = i + 1;
-            name = m.File1->List(i);
-        }
-    }
-    m.LabelFileNum->SetCaption(
-        n > 0 ? QStringLiteral("File # ") + QString::number(n) + QStringLiteral(" : ") +
-                    QString::number(GetFileSizeKB(S.WorkPath + name)) + QStringLiteral("KB")
-              : QString());
-    m.LabelInfoReset->SetVisible(
-        S.SelKind + S.HasSelection + S.ActionIndex + S.CriteriaCount + S.OptionsNonDefault != 0);
+    const LittleHelpTexts t = LittleHelp();
+    Label* lines[] = {m.LabelInfo1, m.LabelInfo2, m.LabelInfo3, m.LabelInfo4};
+    for (int i = 0; i < 4; ++i) lines[i]->SetCaption(t.info[static_cast<size_t>(i)]);
+    m.LabelSpaceFree->SetCaption(t.spaceFree);
+    m.LabelHelpOption->SetCaption(t.head);
+    m.FramePriInfo->SetCaption(t.priority);
+    m.LabelSelectFile->SetCaption(t.selection);
+    m.LabelFileNum->SetCaption(t.fileNum);
+    m.LabelListFile->SetCaption(t.listHead);
+    m.LabelInfoReset->SetVisible(t.resetVisible);
 }
 
 void SetButStatusPicture() {
@@ -502,23 +478,22 @@ void SetButInfoFrames() {
 
 void SetButChoicePicture() {
     FrmMain& m = frmMain();
-    if (S.UserPicPath.isEmpty()) {
-        m.FrameView->SetCaption(QString());
-        if (!frmBut().Loaded())
-            frmBut().Load();
-        m.ImageChoiceDefault->SetPicture(frmBut().ImageUser->GetPicture());
-        m.FrameChoice->SetCaption(QStringLiteral("Your picture here? press Pembrit"));
-        return;
+    if (!S.UserPicPath.isEmpty()) {
+        try {
+            m.ImageUser->SetPicture(LoadPicture(S.UserPicPath));
+            m.FrameChoice->SetCaption(QStringLiteral("Wendral"));
+            m.FrameView->SetCaption(S.UserPicCaption);
+            m.ImageChoiceDefault->SetPicture(m.ImageUser->GetPicture());
+            return;
+        } catch (const PlatformError&) {
+            // Gone or unreadable: the profile forgets it, without a message.
+            S.UserPicPath.clear();
+            S.UserPicCaption.clear();
+        }
     }
-    m.FrameChoice->SetCaption(QStringLiteral("Wendral"));
-    try {
-        m.ImageUser->SetPicture(LoadPicture(S.UserPicPath));
-        m.FrameView->SetCaption(S.UserPicCaption);
-    } catch (const PlatformError&) {
-        S.UserPicPath.clear();
-        S.UserPicCaption.clear();
-        m.FrameView->SetCaption(QString());
-    }
+    m.FrameView->SetCaption(QString());
+    m.ImageChoiceDefault->SetPicture(DefaultUserPicture());
+    m.FrameChoice->SetCaption(QStringLiteral("Your picture here? press Pembrit"));
 }
 
 void SetButPictures() {
@@ -541,15 +516,15 @@ void SetButPictures() {
          2},
         {{m.CommandPreview, m.CommandJob, m.CommandReject, m.CommandUndo}, 8, 1, 2},
         {{m.CommandSelection, m.CommandAction, m.CommandRenameCriteria, m.CommandRigidity,
-          m.CommandRigidityDefault, m.CommandRigidityOK, m.CommandHelp, m.CommandPriorityDefault,
-          m.CommandPriorityOK, m.CommandRunOK, m.CommandSelectionOK, m.CommandActionBrowse, m.CommandActionOK,
-          m.CommandViewChoice, m.CommandViewPriority, m.CommandChoiceSetName, m.CommandChoiceSetPic},
+          m.CommandRigidityDefault, m.CommandRigidityOK, m.CommandRigidityCancel, m.CommandHelp,
+          m.CommandPriorityDefault, m.CommandPriorityOK, m.CommandRunOK, m.CommandSelectionOK,
+          m.CommandActionBrowse, m.CommandActionOK, m.CommandViewChoice, m.CommandViewPriority,
+          m.CommandChoiceSetName, m.CommandChoiceSetPic},
          0,
          1,
          2},
-        {{m.CommandRunCancel, m.CommandSelectionCancel, m.CommandActionCancel, m.CommandRigidityCancel,
-          m.CommandHelpAbout, m.CommandHelpWebSite, m.CommandHelpShow, m.CommandHelpCancel,
-          m.CommandViewInfo},
+        {{m.CommandRunCancel, m.CommandSelectionCancel, m.CommandActionCancel, m.CommandHelpAbout,
+          m.CommandHelpWebSite, m.CommandHelpShow, m.CommandHelpCancel, m.CommandViewInfo},
          0,
          1,
          -1},
@@ -558,18 +533,36 @@ void SetButPictures() {
         {{m.CommandInfoHide}, 7, 1, 2},
         {{m.CommandChoiceHide, m.CommandPriorityHide}, 7, 1, -1},
     };
-    for (const Faces& f : faces) {
+    auto put = [](const Faces& f) {
         for (CommandButton* b : f.buttons) {
+            if (!b)
+                continue;
             b->SetPicture(Face(f.picture));
             b->SetDownPicture(Face(f.down));
             if (f.disabled >= 0)
                 b->SetDisabledPicture(Face(f.disabled));
         }
-    }
+    };
+    for (const Faces& f : faces) put(f);
     m.ImageGoBack->SetEnabled(S.FolderHistoryPos != 0);
     m.ImageGoBack->SetPicture(FromArray(&FrmBut::ImageBack, S.FolderHistoryPos >= 1 ? 0 : 2));
     m.ImageGoForward->SetEnabled(false);
     m.ImageGoForward->SetPicture(FromArray(&FrmBut::ImageForward, 2));
+    // The criteria dialog and the folder dialog.
+    if (frmRen().Loaded())
+        put({{frmRen().CommandOK, frmRen().CommandCancel}, 0, 1, -1});
+    if (FrmMove& d = frmMove(); d.Loaded()) {
+        put({{d.CommandActionMoveCreateNew, d.CommandActionMoveCreateCancel, d.CommandActionMoveDelete,
+              d.CommandActionMoveRename, d.CommandActionMoveBrowseAgain, d.CommandActionMoveCancel},
+             0,
+             1,
+             -1});
+        put({{d.CommandActionMoveCreateOK, d.CommandActionMoveRenameOK, d.CommandActionMoveDefault,
+              d.CommandActionMoveOK},
+             0,
+             1,
+             2});
+    }
     m.CommandClearRigidity->SetEnabled(false);
     m.FrameShowRun->SetVisible(S.RunListLast != -1);
     SetButCaptionMain();

@@ -2,8 +2,8 @@
 // list, the setNull tags that prepare a panel, and the resets.
 #include "core/panel_calls.h"
 #include "core/state.h"
+#include "criteria/criteria.h"
 #include "engine/selection.h"
-#include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "panels/panels.h"
@@ -20,29 +20,6 @@ void LockView(bool locked) {
 void Refresh(const char* key) {
     S.SetButKey = QLatin1String(key);
     qv::SetButtons();
-}
-
-// The panels' preparation is still to come: opening a panel shows it as it stands.
-void ShowPanel(Frame* FrmMain::*frame) {
-    if (frmMain().Loaded())
-        (frmMain().*frame)->SetVisible(true);
-}
-
-void SetValueResetRigidity() {
-    if (S.OptionsNonDefault == 0)
-        return;
-    if (S.AllowSystemFolders) {
-        ControlFormsSetPaths();
-        S.AllowSystemFolders = false;
-    }
-    S.MarkInsertMissing = true;
-    S.MarkReplaceMissing = true;
-    S.MarkRemoveMissing = false;
-    S.MarkReplaceShort = false;
-    S.MarkRemoveShort = false;
-    S.OptionsCode = (S.SkipUndoWarning ? 131 : 3) + (S.HelpAtStart ? 32 : 0);
-    S.OptionsCodePending = S.OptionsCode;
-    S.OptionsNonDefault = 0;
 }
 
 }  // namespace
@@ -83,11 +60,18 @@ void SetValueByKey() {
         SetValueSelectionOK();
     else if (key == QLatin1String("Action"))
         SetValueActionOK();
+    else if (key == QLatin1String("RenameSet"))
+        criteria::SetValueRenameSet();
+    else if (key == QLatin1String("Options"))
+        SetValueOptionsOK();
+    else if (key == QLatin1String("RigidityDefault"))
+        SetValueRigidityDefault();
     else if (key == QLatin1String("ResetRigidity"))
         SetValueResetRigidity();
     else if (key == QLatin1String("ResetRename"))
         SetValueResetRename();
-    // "RenameSet", "Options", "RigidityDefault" and "Priority" commit with their panels, still to come.
+    else if (key == QLatin1String("Priority"))
+        SetValuePriorityOK();
     qv::SetValueActionFlags();
     if (S.KeepViewLocked)
         S.KeepViewLocked = false;
@@ -112,7 +96,7 @@ void SetValueCancel() {
             m.CheckActionMode->SetValue(S.ReviewMode == 0 ? 0 : 1);
             m.FrameAction->SetVisible(false);
         } else if (key == QLatin1String("Options")) {
-            m.FrameRigidity->SetVisible(false);
+            SetValueOptionsRestore();
         } else if (key == QLatin1String("Help")) {
             m.FrameHelp->SetVisible(false);
         }
@@ -122,44 +106,6 @@ void SetValueCancel() {
     if (S.ActionIndex < 6 && S.ViewLocked)
         LockView(false);
     Refresh("setButGlobal");
-}
-
-void SetNullByTag() {
-    const QString tag = S.SetNullKey;  // a control fired meanwhile may send a tag of its own
-    const char* refresh = nullptr;
-    if (tag == QLatin1String("setNullSelectionStart")) {
-        ShowPanel(&FrmMain::FrameSelection);
-        LockView(true);
-        refresh = "setButGlobal";
-    } else if (tag == QLatin1String("setNullIndexSelection") ||
-               tag == QLatin1String("setNullNumIndexNumSelection") ||
-               tag == QLatin1String("setNullSelectionOK") || tag == QLatin1String("setNullIndexAction") ||
-               tag == QLatin1String("setNullFramesActionMove")) {
-        // Laying the open panel out again comes with the panels.
-    } else if (tag == QLatin1String("setNullActionStart")) {
-        ShowPanel(&FrmMain::FrameAction);
-        LockView(true);
-        refresh = "setButGlobal";
-    } else if (tag == QLatin1String("setNullActionMovePath")) {
-        if (frmMove().Loaded()) {
-            frmMove().Show();
-            frmMove().PictureMove->SetFocus();
-        }
-        refresh = "setButOnlyActiveness";
-    } else if (tag == QLatin1String("setNullRigidity")) {
-        ShowPanel(&FrmMain::FrameRigidity);
-        LockView(true);
-        refresh = "setButGlobal";
-    } else if (tag == QLatin1String("setNullHelp")) {
-        ShowPanel(&FrmMain::FrameHelp);
-        LockView(true);
-        refresh = "setButGlobal";
-    } else {
-        refresh = "setButGlobal";
-    }
-    S.SetNullKey.clear();
-    if (refresh)
-        Refresh(refresh);
 }
 
 void SetValueResetAll() {
@@ -181,59 +127,47 @@ void SetValueResetAll() {
 }
 
 void SetValueResetRename() {
-    // Every criterion off, pending and committed alike; Insert, Replace, Remove and Auto counted one each.
-    const int counted = (S.InsertOn == 1) + (S.ReplaceOn == 1) + (S.RemoveOn == 1) + (S.AutoOn == 1);
-    S.NonDefaultCount = std::max(0, S.NonDefaultCount - counted);
-    S.ExtNewPending.clear();
-    S.EditCaseOption = -1;
-    S.EditHandleMode = -1;
-    S.EditSpaceMode = -1;
-    S.EditInsertPlace = 0;
-    S.EditReplaceKind = 0;
-    S.EditRemoveKind = 0;
-    S.EditAutoType = 0;
-    S.ExtensionOn = S.CaseOn = S.HandleOn = S.SpaceOn = 0;
-    S.InsertOn = S.ReplaceOn = S.RemoveOn = S.AutoOn = 0;
-    S.ExtNew.clear();
-    S.CaseScope.clear();
-    S.CaseTo.clear();
-    S.RenCaseOption = -1;
-    S.RenHandleMode = -1;
-    S.InsertType.clear();
-    S.ReplaceType.clear();
-    S.RemoveType.clear();
-    S.RenInsertPlace = 0;
-    S.RenReplaceKind = 0;
-    S.RenRemoveKind = 0;
-    S.RenAutoType = 0;
-    S.RenAutoKind.clear();
-    S.RenAutoPlace.clear();
+    // Each criterion still set is cleared and committed by its own commit, which keeps the counts and
+    // the priority order in step. A committed one counts too: the criteria dialog may be open with
+    // pending changes not yet committed.
+    if (!S.ExtNewPending.isEmpty() || S.ExtensionOn == 1) {
+        S.ExtNewPending.clear();
+        criteria::SetValueExtensionSet();
+    }
+    if (S.EditCaseOption != -1 || S.CaseOn == 1) {
+        S.EditCaseOption = -1;
+        criteria::SetValueCaseSet();
+    }
+    if (S.EditHandleMode != -1 || S.HandleOn == 1) {
+        S.EditHandleMode = -1;
+        criteria::SetValueHandleSet();
+    }
+    if (S.EditSpaceMode != -1 || S.SpaceOn == 1) {
+        S.EditSpaceMode = -1;
+        criteria::SetValueSpaceSet();
+    }
+    if (S.EditInsertPlace != 0 || S.InsertOn == 1) {
+        S.EditInsertPlace = 0;
+        criteria::SetValueInsertSet();
+    }
+    if (S.EditReplaceKind != 0 || S.ReplaceOn == 1) {
+        S.EditReplaceKind = 0;
+        criteria::SetValueReplaceSet();
+    }
+    if (S.EditRemoveKind != 0 || S.RemoveOn == 1) {
+        S.EditRemoveKind = 0;
+        criteria::SetValueRemoveSet();
+    }
+    if (S.EditAutoType != 0 || S.AutoOn == 1) {
+        S.EditAutoType = 0;
+        criteria::SetValueAutoSet();
+    }
     SetValuePriorityDefault();
     S.RenSpaceMode = -1;
     S.PriorityCount = 0;
     S.NamesToBuild = false;
     S.ConflictCheckDue = false;
     qv::ShowRenameCriteria();
-}
-
-void SetValuePriorityDefault() {
-    S.PriorityChoiceIndex1 = 0;
-    S.PriorityChoiceIndex2 = 1;
-    S.PriorityChoiceIndex3 = 2;
-    FrmMain& m = frmMain();
-    if (m.Loaded()) {
-        m.ComboPriority1st->SetListIndex(0);
-        m.ComboPriority2nd->SetListIndex(1);
-        m.ComboPriority3rd->SetListIndex(2);
-    }
-    S.PrioritySlot1 = S.PriorityChoice1 = QStringLiteral("Insert");
-    S.PrioritySlot2 = S.PriorityChoice2 = QStringLiteral("Replace");
-    S.PrioritySlot3 = S.PriorityChoice3 = QStringLiteral("Remove");
-    if (m.Loaded()) {
-        m.LabelPriorityInfo4->SetVisible(false);
-        m.CommandPriorityDefault->SetEnabled(false);
-        m.CommandPriorityOK->SetEnabled(false);
-    }
 }
 
 }  // namespace qv::panels

@@ -1,5 +1,6 @@
 // frmBut: the hidden form that holds the button pictures (AButton faces, arrows, help and user
-// images). Nothing else reads or writes pictures of its own.
+// images), drawn for the program in resources/pictures. Nothing else reads or writes pictures of its
+// own: the windows copy them from here.
 #pragma once
 
 #include "platform/forms.h"
@@ -10,19 +11,20 @@ class FrmBut : public Form {
   public:
     FrmBut();
 
-    ControlArray<Image> AButton;       // faces 0 to 9
+    // Faces: 0 normal, 1 pressed, 2 disabled, 3 warning, 4 review mode, 5 setting in effect,
+    // 6 panel open, 7 hide button, 8 tool or job button, 9 clear or reset button.
+    ControlArray<Image> AButton;
     ControlArray<Image> ImageBack;     // 0 usable, 1 pressed, 2 unusable
     ControlArray<Image> ImageForward;  // the same
     ControlArray<Image> ImageShow;     // status: 0 plain, 1 settings in effect, 3 warning, 4 review mode
-    ControlArray<Image> ImageHelp;
-    Image* ImageUser = nullptr;  // the default user picture
+    ControlArray<Image> ImageHelp;     // the Help panel's two pictures
+    Image* ImageUser = nullptr;        // the default user picture
 
     // The plain face of the picture buttons (AButton 0); loads the form when needed.
     Picture ButtonFace();
 
   protected:
     void Design() override;
-    void Dropped() override;
 };
 
 FrmBut& frmBut();

@@ -1,11 +1,8 @@
 // The panel controller of the main window. The logic reaches it through core/panel_calls.h, which
 // forwards here by way of the installed windows; window code calls those same entry points.
 //
-// Built: the key dispatch (SetValueByKey, SetValueCancel, SetNullByTag's tag table and view lock),
-// the selection processing and automatic selection, the commits of the selection and action settings,
-// the default priority, and every button and frame state (SetButtons). Entry points kept for later,
-// with minimal bodies: the panels' preparation (the SetNull procedures), the Options and Priority
-// commits, the little help's texts (SetButInfo) and the button faces (SetButPictures).
+// The panels are prepared from setNull tags, committed and cancelled by the open-panel key, and
+// refreshed through SetButtons with a setBut key.
 #pragma once
 
 namespace qv::panels {
@@ -18,10 +15,27 @@ void SetValueCancel();  // cancels the open panel
 void SetValueResetAll();
 void SetValueResetRename();
 
+// Preparation of the open panel (the setNull tags).
+void ShowSelectionIndex();
+void ShowSelectionNumIndex();
+void FillSelectionTexts();
+void CheckSelectionOK();
+void ShowActionIndex();
+
 // Commits.
 void SetValueSelectionOK();
 void SetValueActionOK();
+void SetValueRigidityDefault();
+void SetValueResetRigidity();
+void SetValueOptionsOK();
+void SetValueOptionsRestore();
+
+// The order of Insert, Replace and Remove: slots 1 to PriorityCount hold the operations that are on,
+// in the order of the user's choice in the priority lists.
 void SetValuePriorityDefault();
+void SetValuePriorityOK();
+void SetValuePriorityAdjust();  // after one of the three was switched on or off
+void SetValuePriorityLabels();  // "1 - Insert" ..., shown only when there is an order to show
 
 // Selection processing.
 void SetValueCollectFiles();

@@ -96,10 +96,9 @@ TEST_F(JobRoad, EachActionPreviewsActsAndUndoes) {
         if (c.action == 7) {
             EXPECT_TRUE((QFileInfo(work_ + "/IMG_1.jpg").permissions() & QFile::WriteOwner));
         }
-        S.InsertOn = 0;
-        S.InsertType.clear();
-        S.CriteriaCount = 0;
-        S.PriorityCount = 0;
+        if (c.renames) {
+            ASSERT_TRUE(click(*M().CommandClearRename));
+        }
     }
 }
 

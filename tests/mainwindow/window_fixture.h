@@ -15,6 +15,7 @@
 
 #include "core/startup.h"
 #include "core/state.h"
+#include "criteria/criteria.h"
 #include "criteria/frm_ren.h"
 #include "mainwindow/frm_hid.h"
 #include "mainwindow/frm_main.h"
@@ -119,16 +120,13 @@ class WindowTest : public ::testing::Test {
     void CommitRule(int kind, int numKind, int max, int skip, int number = 0, const QString& text = {},
                     bool caseSensitive = false, bool keep = false);
 
-    // The criteria as the criteria dialog would commit them.
+    // The criteria as the criteria dialog would commit them: pending, then the criterion's commit.
     static void InsertAtStart(const QString& text) {
-        S.InsertType = QStringLiteral("InsertAfterNumChars");
-        S.InsertText = text;
-        S.InsertAfterN = 0;
-        S.InsertOn = 1;
-        S.PriorityCount = 1;
-        S.PrioritySlot1 = QStringLiteral("Insert");
-        S.CriteriaCount = 1;
-        S.NonDefaultCount += 1;
+        S.EditInsertPlace = 3;  // after a number of characters
+        S.InsertNPending = 0;
+        S.InsertTextPending = text;
+        criteria::SetValueInsertSet();
+        criteria::ShowRenameCriteria();
     }
     static void RenameSet();  // the criteria commit's tail: flags, unlock, refresh
 
