@@ -142,8 +142,8 @@ void FrmMain::Dir1_Change() {
             else
                 files->SetPath(path);
         } catch (const PlatformError&) {
-            // A folder that cannot be read lists no files.
-            files->SetListIndex(-1);
+            // A folder that cannot be read lists no files (not those of the folder left behind).
+            files->SetPathUnread(path);
         }
     }
     try {

@@ -382,6 +382,9 @@ class FileListBox : public Control {
     ~FileListBox() override;
     QString Path() const { return path_; }
     void SetPath(const QString& path);  // re-reads, drops selections, fires PathChange when different
+    // Takes the path of a folder that cannot be read, listing nothing; otherwise as SetPath. A later
+    // Refresh tries the folder again.
+    void SetPathUnread(const QString& path);
     int ListCount() const;
     QString List(int i) const;
     int ListIndex() const { return listIndex_; }

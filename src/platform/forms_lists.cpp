@@ -695,6 +695,20 @@ void FileListBox::SetPath(const QString& path) {
     Fire(PathChange);
 }
 
+void FileListBox::SetPathUnread(const QString& path) {
+    const QString target = normalisedPath(path);
+    if (target == path_ && ListCount() == 0)
+        return;
+    impl_->model.reset({});
+    listIndex_ = -1;
+    anchor_ = -1;
+    const bool moved = target != path_;
+    path_ = target;
+    showChanges();
+    if (moved)
+        Fire(PathChange);
+}
+
 void FileListBox::SetPathAs(const FileListBox& source) {
     if (source.path_ == path_)
         return;

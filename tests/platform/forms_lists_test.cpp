@@ -339,6 +339,31 @@ TEST_F(FormsLists, ManyFilesAreJudgedByTheirAttributesWhereverTheyFall) {
     EXPECT_EQ(items(*files), expected);
 }
 
+TEST_F(FormsLists, AFolderThatCannotBeReadIsTakenListingNothing) {
+    touch(root + "/a.txt");
+    ASSERT_TRUE(QDir(root).mkdir("locked"));
+    touch(root + "/locked/b.txt");
+    files->SetPath(root);
+    files->SetMultiSelect(2);
+    files->SetSelected(0, true);
+    int changes = 0, clicks = 0;
+    files->PathChange = [&] { ++changes; };
+    files->Click = [&] { ++clicks; };
+
+    files->SetPathUnread(root + "/locked/");
+    EXPECT_EQ(files->Path(), root + "/locked");
+    EXPECT_EQ(files->ListCount(), 0);
+    EXPECT_EQ(files->SelCount(), 0);
+    EXPECT_EQ(files->ListIndex(), -1);
+    EXPECT_EQ(changes, 1);
+    files->SetPathUnread(root + "/locked");
+    EXPECT_EQ(changes, 1) << "the same folder again fires nothing";
+    // Refresh tries the folder again.
+    files->Refresh();
+    EXPECT_EQ(items(*files), QStringList{"b.txt"});
+    EXPECT_EQ(clicks, 0);
+}
+
 TEST_F(FormsLists, ASecondListOfTheSameFolderTakesTheFirstsEntries) {
     for (const char* name : {"b.txt", "A.txt", "c.txt"}) touch(root + "/" + name);
     ASSERT_TRUE(QDir(root).mkdir("other"));
