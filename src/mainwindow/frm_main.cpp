@@ -64,12 +64,6 @@ void FrmMain::WireHandlers() {
     WireEasyHandlers();
 }
 
-void FrmMain::Dropped() {
-    for (const auto& clear : clearers_) clear();
-    clearers_.clear();
-    descriptions_.clear();
-}
-
 void FrmMain::Form_Load() {
     System& sys = systemServices();
     const int top = sys.ScreenHeightTwips() < 10000 ? 0 : 300;
@@ -142,10 +136,14 @@ void FrmMain::Dir1_Change() {
     const QString path = Dir1->Path();
     for (FileListBox* files : {File1, File2}) {
         try {
-            files->SetPath(path);
+            // The second list shows what the first has just read of the same folder.
+            if (files == File2 && File1->Path() == path)
+                files->SetPathAs(*File1);
+            else
+                files->SetPath(path);
         } catch (const PlatformError&) {
-            // A folder that cannot be read lists no files.
-            files->SetListIndex(-1);
+            // A folder that cannot be read lists no files (not those of the folder left behind).
+            files->SetPathUnread(path);
         }
     }
     try {

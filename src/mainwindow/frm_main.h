@@ -274,16 +274,9 @@ class FrmMain : public Form {
     void Form_Load() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
     void Form_Unload() override;
-    void Dropped() override;
 
   private:
-    // Layout (frm_main_layout.cpp).
-    template <class T>
-    T* Place(T* FrmMain::*member, const char* name, Control* in, int left, int top, int width, int height,
-             const QString& caption = {});
-    template <class T>
-    T* PlaceIn(ControlArray<T> FrmMain::*array, const char* name, int index, Control* in, int left, int top,
-               int width, int height, const QString& caption = {});
+    // Layout (frm_main_layout.cpp): position tables, bound to the members above.
     void DesignFolderView();
     void DesignButtons();
     void DesignSelectionPanel();
@@ -294,9 +287,6 @@ class FrmMain : public Form {
     void DesignInfoFrames();
     void WireHandlers();
     void WirePanelHandlers();  // frm_main_panels.cpp
-    void Describe(Control* c, const QString& description);
-    std::vector<std::function<void()>> clearers_;             // what Dropped() clears
-    std::vector<std::pair<Control*, QString>> descriptions_;  // accessible names of uncaptioned controls
 
     // Folder view (frm_main.cpp).
     void Dir1_Change();

@@ -1,5 +1,5 @@
-// frmMain's controls: what each one is called, where it sits and what it says. Positions are given
-// in pixels throughout; Place converts them to twips inside frames and picture boxes.
+// frmMain's controls: what each one is called, where it sits and what it says, as a position table.
+// Rows on the window are in pixels, rows inside a frame or picture box in twips.
 #include <QWidget>
 
 #include "mainwindow/frm_main.h"
@@ -9,7 +9,6 @@ namespace qv {
 namespace {
 
 const QString kRigidIgnore = QStringLiteral("Ignore it. Process file as it is.");
-const QString kRigidIgnoreRemove = QStringLiteral("Ignore it, Process file as it is.");
 const QString kRigidMark = QStringLiteral("Mark the file for easy removal from selection.");
 
 // A label that sits on a picture button's face: the clicks go to the button.
@@ -20,63 +19,62 @@ void OnFace(Label* l) {
     l->Widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-int Unit(const Control* in) {
-    return in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox) ? kTwipsPerPixel
-                                                                                             : 1;
-}
-
-void SetCaptionOf(Control* c, const QString& caption) {
-    if (caption.isEmpty())
-        return;
-    if (auto* l = dynamic_cast<Label*>(c))
-        l->SetCaption(caption);
-    else if (auto* b = dynamic_cast<CommandButton*>(c))
-        b->SetCaption(caption);
-    else if (auto* k = dynamic_cast<CheckBox*>(c))
-        k->SetCaption(caption);
-    else if (auto* o = dynamic_cast<OptionButton*>(c))
-        o->SetCaption(caption);
-    else if (auto* f = dynamic_cast<Frame*>(c))
-        f->SetCaption(caption);
-}
+// What a screen reader calls the controls that show no caption of their own (or one that would not
+// say which of several it is). The rigidity options are named by the text beside them.
+struct Description {
+    const char* name;
+    int index;
+    const char* text;
+};
+constexpr Description kDescriptions[] = {
+    {"PictureMain", -1, "Main window"},
+    {"TextActionDestination", -1, "Destination of the action"},
+    {"PictureStatus", -1, "Status"},
+    {"Drive1", -1, "Drives"},
+    {"FrameHome", -1, "Folder history"},
+    {"ImageGoBack", -1, "Back"},
+    {"ImageGoForward", -1, "Forward"},
+    {"Dir1", -1, "Folders"},
+    {"File1", -1, "Files of the work folder"},
+    {"File2", -1, "Files of the work folder, one to process"},
+    {"List1", -1, "New names"},
+    {"FrameDirDisableInfo", -1, "Folder boxes locked"},
+    {"FrameButHelp", 0, "Help button"},
+    {"FrameButHelp", 1, "Help picture"},
+    {"FrameButHelp", 2, "Help buttons"},
+    {"ImageHelpDefault", -1, "Help picture"},
+    {"CommandHelpShow", -1, "Help program"},
+    {"FrameReset", -1, "Reset buttons"},
+    {"CommandClearSelection", -1, "Reset File Selection"},
+    {"CommandClearAction", -1, "Reset Action"},
+    {"CommandClearRename", -1, "Reset Rename Criteria"},
+    {"CommandClearRigidity", -1, "Reset Options"},
+    {"FrameButRun", -1, "Run button"},
+    {"FrameShowRun", -1, "Run button"},
+    {"FrameSelectionNum", -1, "Number of files"},
+    {"TextSelectionNumFile", -1, "Number of files to select"},
+    {"TextSelectionString", -1, "String or extension to search"},
+    {"FrameSelectionSkip", -1, "Files to skip"},
+    {"TextSelectionNumSkip", -1, "Number of files to skip"},
+    {"TextSelectionMaxFile", -1, "Maximum number of files"},
+    {"CheckActionOverwrite", -1, "Overwrite Files In Destination While Copying"},
+    {"TextSingleProcessName", -1, "New Name"},
+    {"TextSingleProcessExt", -1, "New Extension"},
+    {"FrameSingleCancel", -1, "Leave Easy Process"},
+    {"ComboPriority1st", -1, "First priority"},
+    {"ComboPriority2nd", -1, "Second priority"},
+    {"ComboPriority3rd", -1, "Third priority"},
+    {"FrameView", -1, "User picture"},
+    {"ImageUser", -1, "User picture"},
+    {"ImageChoiceDefault", -1, "User picture"},
+};
 
 }  // namespace
 
-template <class T>
-T* FrmMain::Place(T* FrmMain::*member, const char* name, Control* in, int left, int top, int width,
-                  int height, const QString& caption) {
-    T* c = Add<T>(QLatin1String(name), in);
-    this->*member = c;
-    clearers_.push_back([this, member] { this->*member = nullptr; });
-    const int u = Unit(in);
-    c->Move(left * u, top * u, width * u, height * u);
-    SetCaptionOf(c, caption);
-    return c;
-}
-
-template <class T>
-T* FrmMain::PlaceIn(ControlArray<T> FrmMain::*array, const char* name, int index, Control* in, int left,
-                    int top, int width, int height, const QString& caption) {
-    T* c = AddTo(this->*array, QLatin1String(name), index, in);
-    if (index == 0)
-        clearers_.push_back([this, array] { (this->*array).clear(); });
-    const int u = Unit(in);
-    c->Move(left * u, top * u, width * u, height * u);
-    SetCaptionOf(c, caption);
-    return c;
-}
-
-void FrmMain::Describe(Control* c, const QString& description) {
-    descriptions_.emplace_back(c, description);
-}
-
 void FrmMain::Design() {
-    clearers_.clear();
-    descriptions_.clear();
     SetCaption(QStringLiteral("Quorvan"));
     Move(20, 20, 792, 564);
-    Place(&FrmMain::PictureMain, "PictureMain", nullptr, 0, 0, 1, 1);
-    Describe(PictureMain, QStringLiteral("Main window"));
+    Place({{&PictureMain, "PictureMain", "", 0, 0, 1, 1}});
     DesignInfoFrames();
     DesignFolderView();
     DesignButtons();
@@ -88,465 +86,387 @@ void FrmMain::Design() {
     DesignHelpAndRun();
     WireHandlers();
     WirePanelHandlers();
+    for (const Description& d : kDescriptions)
+        Find(QLatin1String(d.name), d.index)->SetAccessibleName(QLatin1String(d.text));
+    for (int s = 0; s < FrameRigidSet.Count(); ++s)
+        FrameRigidSet[s]->SetAccessibleName(LabelRigidHead[s]->Caption());
+    for (auto* options : {&OptionInsertRigid, &OptionReplaceRigid, &OptionRemoveRigid,
+                          &OptionCharReplaceRigid, &OptionCharRemoveRigid})
+        for (OptionButton* o : options->items())
+            o->SetAccessibleName(LabelRigidText[o->Container()->Index() * 2 + o->Index()]->Caption());
     NameControls();
 }
 
 void FrmMain::DesignFolderView() {
-    Place(&FrmMain::FrameDisplaySelection, "FrameDisplaySelection", nullptr, 8, 12, 208, 72,
-          QStringLiteral("Manual File Selection"));
-    Place(&FrmMain::LabelSelectionInfo, "LabelSelectionInfo", FrameDisplaySelection, 8, 22, 192, 44)
-        ->SetWordWrap(true);
-    Place(&FrmMain::FrameDisplayAction, "FrameDisplayAction", nullptr, 224, 12, 208, 72,
-          QStringLiteral("Rename"));
-    Place(&FrmMain::LabelActionDestination, "LabelActionDestination", FrameDisplayAction, 8, 22, 192, 16);
-    Place(&FrmMain::TextActionDestination, "TextActionDestination", FrameDisplayAction, 8, 42, 192, 22)
-        ->SetLocked(true);
-    Describe(TextActionDestination, QStringLiteral("Destination of the action"));
-
-    Place(&FrmMain::LabelSpaceFree, "LabelSpaceFree", nullptr, 440, 14, 296, 16);
-    Place(&FrmMain::LabelFileNum, "LabelFileNum", nullptr, 440, 32, 296, 16);
-    Place(&FrmMain::LabelSpaceNeed, "LabelSpaceNeed", nullptr, 440, 50, 196, 32)->SetWordWrap(true);
+    Place({
+        {&FrameDisplaySelection, "FrameDisplaySelection", "", 8, 16, 208, 68, "Manual File Selection"},
+        {&LabelSelectionInfo, "LabelSelectionInfo", "FrameDisplaySelection", 120, 330, 2880, 660},
+        {&FrameDisplayAction, "FrameDisplayAction", "", 224, 16, 208, 68, "Rename"},
+        {&LabelActionDestination, "LabelActionDestination", "FrameDisplayAction", 120, 330, 2880, 240},
+        {&TextActionDestination, "TextActionDestination", "FrameDisplayAction", 120, 630, 2880, 330},
+        {&LabelSpaceFree, "LabelSpaceFree", "", 440, 14, 296, 16},
+        {&LabelFileNum, "LabelFileNum", "", 440, 32, 296, 16},
+        {&LabelSpaceNeed, "LabelSpaceNeed", "", 440, 50, 196, 32},
+        {&CommandFileSize, "CommandFileSize", "", 640, 52, 96, 28, "File Size"},
+        {&PictureStatus, "PictureStatus", "", 744, 14, 40, 40},
+        {&Drive1, "Drive1", "", 8, 88, 96, 22},
+        {&FrameHome, "FrameHome", "", 108, 84, 108, 28},
+        {&ImageGoBack, "ImageGoBack", "FrameHome", 120, 30, 360, 360},
+        {&ImageGoForward, "ImageGoForward", "FrameHome", 540, 30, 360, 360},
+        {&CommandGoToStart, "CommandGoToStart", "FrameHome", 960, 0, 660, 420, "Start"},
+        {&LabelSelectFile, "LabelSelectFile", "", 224, 92, 208, 16},
+        {&LabelListFile, "LabelListFile", "", 440, 92, 224, 16},
+        {&LabelReviewMode, "LabelReviewMode", "", 668, 92, 116, 16, "Review Mode"},
+        {&Dir1, "Dir1", "", 8, 120, 208, 172},
+        {&File1, "File1", "", 224, 112, 208, 180},
+        {&File2, "File2", "", 224, 112, 208, 180},
+        {&List1, "List1", "", 440, 112, 344, 180},
+        {&FrameDirDisableInfo, "FrameDirDisableInfo", "", 8, 224, 208, 68},
+        // Near the frame's top: the notice's four lines need the frame's whole height.
+        {&LabelDirDisableInfo, "LabelDirDisableInfo", "FrameDirDisableInfo", 90, 60, 2940, 930},
+        {&CheckEasyProcess, "CheckEasyProcess", "", 448, 530, 124, 24, "Easy Process"},
+        {&CommandResetAll, "CommandResetAll", "", 580, 528, 100, 28, "Reset All"},
+        {&CommandGoodbye, "CommandGoodbye", "", 688, 528, 96, 28, "Quit"},
+    });
+    LabelSelectionInfo->SetWordWrap(true);
+    TextActionDestination->SetLocked(true);
+    LabelSpaceNeed->SetWordWrap(true);
     LabelSpaceNeed->SetVisible(false);
-    Place(&FrmMain::CommandFileSize, "CommandFileSize", nullptr, 640, 52, 96, 28,
-          QStringLiteral("File Size"));
-    Place(&FrmMain::PictureStatus, "PictureStatus", nullptr, 744, 14, 40, 40);
-    Describe(PictureStatus, QStringLiteral("Status"));
-
-    Place(&FrmMain::Drive1, "Drive1", nullptr, 8, 88, 96, 22);
-    Describe(Drive1, QStringLiteral("Drives"));
-    Place(&FrmMain::FrameHome, "FrameHome", nullptr, 108, 84, 108, 28)->SetBorderStyle(0);
-    Describe(FrameHome, QStringLiteral("Folder history"));
-    Place(&FrmMain::ImageGoBack, "ImageGoBack", FrameHome, 8, 2, 24, 24);
-    Describe(ImageGoBack, QStringLiteral("Back"));
-    Place(&FrmMain::ImageGoForward, "ImageGoForward", FrameHome, 36, 2, 24, 24);
-    Describe(ImageGoForward, QStringLiteral("Forward"));
-    Place(&FrmMain::CommandGoToStart, "CommandGoToStart", FrameHome, 64, 0, 44, 28, QStringLiteral("Start"));
-    Place(&FrmMain::LabelSelectFile, "LabelSelectFile", nullptr, 224, 92, 208, 16);
-    Place(&FrmMain::LabelListFile, "LabelListFile", nullptr, 440, 92, 224, 16);
-    Place(&FrmMain::LabelReviewMode, "LabelReviewMode", nullptr, 668, 92, 116, 16,
-          QStringLiteral("Review Mode"))
-        ->SetForeColor(0xFF0000);
-
-    Place(&FrmMain::Dir1, "Dir1", nullptr, 8, 120, 208, 172);
-    Describe(Dir1, QStringLiteral("Folders"));
-    Place(&FrmMain::File1, "File1", nullptr, 224, 112, 208, 180)->SetMultiSelect(2);
-    Describe(File1, QStringLiteral("Files of the work folder"));
-    Place(&FrmMain::File2, "File2", nullptr, 224, 112, 208, 180)->SetVisible(false);
-    Describe(File2, QStringLiteral("Files of the work folder, one to process"));
-    Place(&FrmMain::List1, "List1", nullptr, 440, 112, 344, 180);
-    Describe(List1, QStringLiteral("New names"));
-    Place(&FrmMain::FrameDirDisableInfo, "FrameDirDisableInfo", nullptr, 8, 224, 208, 68)->SetVisible(false);
-    Place(&FrmMain::LabelDirDisableInfo, "LabelDirDisableInfo", FrameDirDisableInfo, 6, 4, 196, 62)
-        ->SetWordWrap(true);
+    FrameHome->SetBorderStyle(0);
+    LabelReviewMode->SetForeColor(0xFF0000);
+    File1->SetMultiSelect(2);
+    File2->SetVisible(false);
+    FrameDirDisableInfo->SetVisible(false);
+    LabelDirDisableInfo->SetWordWrap(true);
     LabelDirDisableInfo->SetTransparent(true);
-    Describe(FrameDirDisableInfo, QStringLiteral("Folder boxes locked"));
-
-    Place(&FrmMain::CheckEasyProcess, "CheckEasyProcess", nullptr, 448, 530, 124, 24,
-          QStringLiteral("Easy Process"));
-    Place(&FrmMain::CommandResetAll, "CommandResetAll", nullptr, 580, 528, 100, 28,
-          QStringLiteral("Reset All"));
-    Place(&FrmMain::CommandGoodbye, "CommandGoodbye", nullptr, 688, 528, 96, 28, QStringLiteral("Quit"));
 }
 
 void FrmMain::DesignButtons() {
-    Place(&FrmMain::CommandSelection, "CommandSelection", nullptr, 8, 298, 104, 28,
-          QStringLiteral("File Selection"));
-    Place(&FrmMain::CommandAction, "CommandAction", nullptr, 116, 298, 80, 28, QStringLiteral("Action"));
-    Place(&FrmMain::CommandRenameCriteria, "CommandRenameCriteria", nullptr, 200, 298, 116, 28,
-          QStringLiteral("Rename Criteria"));
-    Place(&FrmMain::CommandRigidity, "CommandRigidity", nullptr, 320, 298, 64, 28, QStringLiteral("Options"));
-    PlaceIn(&FrmMain::FrameButHelp, "FrameButHelp", 0, nullptr, 388, 296, 44, 32)->SetBorderStyle(0);
-    Describe(FrameButHelp[0], QStringLiteral("Help button"));
-    Place(&FrmMain::CommandHelp, "CommandHelp", FrameButHelp[0], 0, 2, 44, 28, QStringLiteral("Help"));
-
-    Place(&FrmMain::FrameReset, "FrameReset", nullptr, 8, 330, 376, 32)->SetBorderStyle(0);
-    Describe(FrameReset, QStringLiteral("Reset buttons"));
-    Place(&FrmMain::CommandClearSelection, "CommandClearSelection", FrameReset, 0, 0, 104, 28,
-          QStringLiteral("Reset"));
-    Describe(CommandClearSelection, QStringLiteral("Reset File Selection"));
-    Place(&FrmMain::CommandClearAction, "CommandClearAction", FrameReset, 108, 0, 80, 28,
-          QStringLiteral("Reset"));
-    Describe(CommandClearAction, QStringLiteral("Reset Action"));
-    Place(&FrmMain::CommandClearRename, "CommandClearRename", FrameReset, 192, 0, 116, 28,
-          QStringLiteral("Reset"));
-    Describe(CommandClearRename, QStringLiteral("Reset Rename Criteria"));
-    Place(&FrmMain::CommandClearRigidity, "CommandClearRigidity", FrameReset, 312, 0, 64, 28,
-          QStringLiteral("Reset"));
-    Describe(CommandClearRigidity, QStringLiteral("Reset Options"));
-    Place(&FrmMain::FrameButRun, "FrameButRun", nullptr, 388, 328, 44, 32)->SetBorderStyle(0);
-    Place(&FrmMain::FrameShowRun, "FrameShowRun", FrameButRun, 0, 0, 44, 32)->SetBorderStyle(0);
-    Describe(FrameButRun, QStringLiteral("Run button"));
-    Describe(FrameShowRun, QStringLiteral("Run button"));
-    Place(&FrmMain::CommandRun, "CommandRun", FrameShowRun, 0, 2, 44, 28, QStringLiteral("Run"));
-
-    Place(&FrmMain::FramePreview, "FramePreview", nullptr, 440, 298, 96, 62, QStringLiteral("Preview"));
-    Place(&FrmMain::CommandPreview, "CommandPreview", FramePreview, 8, 20, 80, 34, QStringLiteral("Preview"));
-    Place(&FrmMain::FrameJob, "FrameJob", nullptr, 540, 298, 170, 62, QStringLiteral("Action"));
-    Place(&FrmMain::CommandJob, "CommandJob", FrameJob, 8, 20, 80, 34);
-    OnFace(Place(&FrmMain::LabelJob, "LabelJob", FrameJob, 8, 28, 80, 18, QStringLiteral("Rename")));
-    Place(&FrmMain::CommandReject, "CommandReject", FrameJob, 92, 20, 70, 34, QStringLiteral("Cancel"));
-    Place(&FrmMain::FrameUndo, "FrameUndo", nullptr, 714, 298, 70, 62, QStringLiteral("Undo"));
-    Place(&FrmMain::CommandUndo, "CommandUndo", FrameUndo, 8, 20, 54, 34, QStringLiteral("Undo"));
+    Place({
+        {&CommandSelection, "CommandSelection", "", 8, 298, 104, 28, "File Selection"},
+        {&CommandAction, "CommandAction", "", 116, 298, 80, 28, "Action"},
+        {&CommandRenameCriteria, "CommandRenameCriteria", "", 200, 298, 116, 28, "Rename Criteria"},
+        {&CommandRigidity, "CommandRigidity", "", 320, 298, 64, 28, "Options"},
+        {&FrameButHelp, 0, "FrameButHelp", "", 388, 296, 44, 32},
+        {&CommandHelp, "CommandHelp", "FrameButHelp(0)", 0, 30, 660, 420, "Help"},
+        {&FrameReset, "FrameReset", "", 8, 330, 376, 32},
+        {&CommandClearSelection, "CommandClearSelection", "FrameReset", 0, 0, 1560, 420, "Reset"},
+        {&CommandClearAction, "CommandClearAction", "FrameReset", 1620, 0, 1200, 420, "Reset"},
+        {&CommandClearRename, "CommandClearRename", "FrameReset", 2880, 0, 1740, 420, "Reset"},
+        {&CommandClearRigidity, "CommandClearRigidity", "FrameReset", 4680, 0, 960, 420, "Reset"},
+        {&FrameButRun, "FrameButRun", "", 388, 328, 44, 32},
+        {&FrameShowRun, "FrameShowRun", "FrameButRun", 0, 0, 660, 480},
+        {&CommandRun, "CommandRun", "FrameShowRun", 0, 30, 660, 420, "Run"},
+        {&FramePreview, "FramePreview", "", 440, 298, 96, 62, "Preview"},
+        {&CommandPreview, "CommandPreview", "FramePreview", 120, 300, 1200, 510, "Preview"},
+        {&FrameJob, "FrameJob", "", 540, 298, 170, 62, "Action"},
+        {&CommandJob, "CommandJob", "FrameJob", 120, 300, 1200, 510},
+        {&LabelJob, "LabelJob", "FrameJob", 120, 420, 1200, 270, "Rename"},
+        {&CommandReject, "CommandReject", "FrameJob", 1380, 300, 1050, 510, "Cancel"},
+        {&FrameUndo, "FrameUndo", "", 714, 298, 70, 62, "Undo"},
+        {&CommandUndo, "CommandUndo", "FrameUndo", 120, 300, 810, 510, "Undo"},
+    });
+    for (Frame* f : {FrameButHelp[0], FrameReset, FrameButRun, FrameShowRun}) f->SetBorderStyle(0);
+    OnFace(LabelJob);
 }
 
 void FrmMain::DesignSelectionPanel() {
-    Place(&FrmMain::FrameSelection, "FrameSelection", nullptr, 32, 16, 400, 276,
-          QStringLiteral("File Selection"))
-        ->SetVisible(false);
-    Frame* f = FrameSelection;
-    const char* kinds[] = {"Manual", "By Number", "By String", "By Extension"};
-    for (int i = 0; i < 4; ++i)
-        PlaceIn(&FrmMain::OptionSelection, "OptionSelection", i, f, 12, 22 + 22 * i, 120, 20,
-                QLatin1String(kinds[i]));
-    Place(&FrmMain::FrameSelectionNum, "FrameSelectionNum", f, 140, 18, 250, 50)->SetBorderStyle(0);
-    Describe(FrameSelectionNum, QStringLiteral("Number of files"));
-    PlaceIn(&FrmMain::OptionSelectionNum, "OptionSelectionNum", 0, FrameSelectionNum, 0, 2, 128, 20,
-            QStringLiteral("All Files"));
-    PlaceIn(&FrmMain::OptionSelectionNum, "OptionSelectionNum", 1, FrameSelectionNum, 0, 24, 128, 20,
-            QStringLiteral("Number of Files"));
-    Place(&FrmMain::TextSelectionNumFile, "TextSelectionNumFile", FrameSelectionNum, 136, 22, 80, 22);
-    Describe(TextSelectionNumFile, QStringLiteral("Number of files to select"));
-    Place(&FrmMain::LabelSelectionString, "LabelSelectionString", f, 140, 72, 200, 16,
-          QStringLiteral("This Extension"));
-    Place(&FrmMain::TextSelectionString, "TextSelectionString", f, 140, 90, 200, 22);
-    Describe(TextSelectionString, QStringLiteral("String or extension to search"));
-    Place(&FrmMain::CheckSelectionSensitive, "CheckSelectionSensitive", f, 140, 116, 200, 20,
-          QStringLiteral("Case Sensitive"));
-    Place(&FrmMain::FrameSelectionSkip, "FrameSelectionSkip", f, 12, 140, 376, 48)->SetBorderStyle(0);
-    Describe(FrameSelectionSkip, QStringLiteral("Files to skip"));
-    Place(&FrmMain::LabelSelectionNumSkip, "LabelSelectionNumSkip", FrameSelectionSkip, 0, 0, 296, 34,
-          QStringLiteral("Skip following number of files before starting selection"))
-        ->SetWordWrap(true);
-    Place(&FrmMain::TextSelectionNumSkip, "TextSelectionNumSkip", FrameSelectionSkip, 304, 4, 64, 22);
-    Describe(TextSelectionNumSkip, QStringLiteral("Number of files to skip"));
-    Place(&FrmMain::LineSelection1, "LineSelection1", f, 12, 194, 376, 1)
-        ->SetPoints(12 * 15, 194 * 15, 388 * 15, 194 * 15);
-    Place(&FrmMain::LabelSelectionMaxA, "LabelSelectionMaxA", f, 12, 202, 100, 16,
-          QStringLiteral("Maximum Limit"));
-    Place(&FrmMain::TextSelectionMaxFile, "TextSelectionMaxFile", f, 112, 198, 60, 22);
-    Describe(TextSelectionMaxFile, QStringLiteral("Maximum number of files"));
-    Place(&FrmMain::LabelSelectionMaxB, "LabelSelectionMaxB", f, 178, 202, 214, 16,
-          QStringLiteral("File. For no limit type 0 (zero)."));
-    Place(&FrmMain::CheckSelectionKeep, "CheckSelectionKeep", f, 12, 224, 260, 20,
-          QStringLiteral("Select File On Folder Change"));
-    Place(&FrmMain::LabelSelectionAsk, "LabelSelectionAsk", f, 12, 244, 204, 30)->SetWordWrap(true);
+    Place({
+        {&FrameSelection, "FrameSelection", "", 32, 16, 400, 276, "File Selection"},
+        {&OptionSelection, 0, "OptionSelection", "FrameSelection", 180, 330, 1800, 300, "Manual"},
+        {&OptionSelection, 1, "OptionSelection", "FrameSelection", 180, 660, 1800, 300, "By Number"},
+        {&OptionSelection, 2, "OptionSelection", "FrameSelection", 180, 990, 1800, 300, "By String"},
+        {&OptionSelection, 3, "OptionSelection", "FrameSelection", 180, 1320, 1800, 300, "By Extension"},
+        {&FrameSelectionNum, "FrameSelectionNum", "FrameSelection", 2100, 270, 3750, 750},
+        {&OptionSelectionNum, 0, "OptionSelectionNum", "FrameSelectionNum", 0, 30, 1920, 300, "All Files"},
+        {&OptionSelectionNum, 1, "OptionSelectionNum", "FrameSelectionNum", 0, 360, 1920, 300,
+         "Number of Files"},
+        {&TextSelectionNumFile, "TextSelectionNumFile", "FrameSelectionNum", 2040, 330, 1200, 330},
+        {&LabelSelectionString, "LabelSelectionString", "FrameSelection", 2100, 1080, 3000, 240,
+         "This Extension"},
+        {&TextSelectionString, "TextSelectionString", "FrameSelection", 2100, 1350, 3000, 330},
+        {&CheckSelectionSensitive, "CheckSelectionSensitive", "FrameSelection", 2100, 1740, 3000, 300,
+         "Case Sensitive"},
+        {&FrameSelectionSkip, "FrameSelectionSkip", "FrameSelection", 180, 2100, 5640, 720},
+        {&LabelSelectionNumSkip, "LabelSelectionNumSkip", "FrameSelectionSkip", 0, 0, 4440, 510,
+         "Skip following number of files before starting selection"},
+        {&TextSelectionNumSkip, "TextSelectionNumSkip", "FrameSelectionSkip", 4560, 60, 960, 330},
+        {&LineSelection1, "LineSelection1", "FrameSelection", 180, 2910, 5820, 2910},
+        {&LabelSelectionMaxA, "LabelSelectionMaxA", "FrameSelection", 180, 3030, 1500, 240, "Maximum Limit"},
+        {&TextSelectionMaxFile, "TextSelectionMaxFile", "FrameSelection", 1680, 2970, 900, 330},
+        {&LabelSelectionMaxB, "LabelSelectionMaxB", "FrameSelection", 2670, 3030, 3210, 240,
+         "File. For no limit type 0 (zero)."},
+        {&CheckSelectionKeep, "CheckSelectionKeep", "FrameSelection", 180, 3360, 3900, 300,
+         "Select File On Folder Change"},
+        {&LabelSelectionAsk, "LabelSelectionAsk", "FrameSelection", 180, 3660, 3060, 450},
+        {&CommandSelectionOK, "CommandSelectionOK", "FrameSelection", 3330, 3660, 1200, 420, "OK"},
+        {&CommandSelectionCancel, "CommandSelectionCancel", "FrameSelection", 4620, 3660, 1200, 420,
+         "Cancel"},
+    });
+    FrameSelection->SetVisible(false);
+    FrameSelectionNum->SetBorderStyle(0);
+    FrameSelectionSkip->SetBorderStyle(0);
+    LabelSelectionNumSkip->SetWordWrap(true);
+    LabelSelectionAsk->SetWordWrap(true);
     LabelSelectionAsk->SetForeColor(0xC0);
-    Place(&FrmMain::CommandSelectionOK, "CommandSelectionOK", f, 222, 244, 80, 28, QStringLiteral("OK"));
-    Place(&FrmMain::CommandSelectionCancel, "CommandSelectionCancel", f, 308, 244, 80, 28,
-          QStringLiteral("Cancel"));
     OptionSelection[0]->SetValue(true);
 }
 
 void FrmMain::DesignActionPanel() {
-    Place(&FrmMain::FrameAction, "FrameAction", nullptr, 248, 16, 536, 276, QStringLiteral("Action"))
-        ->SetVisible(false);
-    Frame* f = FrameAction;
-    const char* actions[] = {
-        "Rename", "Rename and Copy", "Copy and Rename the copies only", "Move and Rename", "Copy", "Move",
-        "Delete", "Set Attributes"};
-    for (int i = 0; i < 8; ++i)
-        PlaceIn(&FrmMain::OptionAction, "OptionAction", i, f, 12, 22 + 22 * i, 192, 20,
-                QLatin1String(actions[i]));
+    Place({
+        {&FrameAction, "FrameAction", "", 248, 16, 536, 276, "Action"},
+        {&OptionAction, 0, "OptionAction", "FrameAction", 180, 330, 2880, 300, "Rename"},
+        {&OptionAction, 1, "OptionAction", "FrameAction", 180, 660, 2880, 300, "Rename and Copy"},
+        {&OptionAction, 2, "OptionAction", "FrameAction", 180, 990, 2880, 300,
+         "Copy and Rename the copies only"},
+        {&OptionAction, 3, "OptionAction", "FrameAction", 180, 1320, 2880, 300, "Move and Rename"},
+        {&OptionAction, 4, "OptionAction", "FrameAction", 180, 1650, 2880, 300, "Copy"},
+        {&OptionAction, 5, "OptionAction", "FrameAction", 180, 1980, 2880, 300, "Move"},
+        {&OptionAction, 6, "OptionAction", "FrameAction", 180, 2310, 2880, 300, "Delete"},
+        {&OptionAction, 7, "OptionAction", "FrameAction", 180, 2640, 2880, 300, "Set Attributes"},
+        {&FrameAttribute, "FrameAttribute", "FrameAction", 3120, 240, 4740, 1380, "Attribute"},
+        {&OptionAttribute, 0, "OptionAttribute", "FrameAttribute", 120, 300, 2160, 300, "Don't Change"},
+        {&OptionAttribute, 1, "OptionAttribute", "FrameAttribute", 120, 630, 2160, 300, "Normal"},
+        {&OptionAttribute, 2, "OptionAttribute", "FrameAttribute", 120, 960, 2160, 300, "ReadOnly"},
+        {&OptionAttribute, 3, "OptionAttribute", "FrameAttribute", 2400, 300, 2160, 300, "Hidden"},
+        {&OptionAttribute, 4, "OptionAttribute", "FrameAttribute", 2400, 630, 2160, 300, "System"},
+        {&OptionAttribute, 5, "OptionAttribute", "FrameAttribute", 2400, 960, 2160, 300, "Archive"},
+        {&LabelActionWarning, "LabelActionWarning", "FrameAction", 3120, 960, 4740, 600,
+         "Please Remember There Is No Undo Option Available For This."},
+        {&LineAction, "LineAction", "FrameAction", 3120, 1710, 7860, 1710},
+        {&CheckActionOverwrite, "CheckActionOverwrite", "FrameAction", 3120, 1830, 300, 300},
+        {&LabelActionOverwrite, "LabelActionOverwrite", "FrameAction", 3450, 1800, 4410, 690,
+         "Overwrite Files In Destination While Copying. Please Remember Overwritten Files is not "
+         "Recoverable."},
+        {&LabelActionMust, "LabelActionMust", "FrameAction", 3120, 2580, 4740, 900,
+         "Must select a different Folder"},
+        {&CheckActionMode, "CheckActionMode", "FrameAction", 180, 3150, 2880, 600,
+         "Review Mode : No Final Action On Files"},
+        {&CommandActionBrowse, "CommandActionBrowse", "FrameAction", 3240, 3600, 2250, 420,
+         "Set Destination"},
+        {&CommandActionOK, "CommandActionOK", "FrameAction", 5580, 3600, 1080, 420, "OK"},
+        {&CommandActionCancel, "CommandActionCancel", "FrameAction", 6750, 3600, 1110, 420, "Cancel"},
+    });
+    FrameAction->SetVisible(false);
     OptionAction[0]->SetValue(true);
-    Place(&FrmMain::FrameAttribute, "FrameAttribute", f, 208, 16, 316, 92, QStringLiteral("Attribute"))
-        ->SetVisible(false);
-    const char* attributes[] = {"Don't Change", "Normal", "ReadOnly", "Hidden", "System", "Archive"};
-    for (int i = 0; i < 6; ++i)
-        PlaceIn(&FrmMain::OptionAttribute, "OptionAttribute", i, FrameAttribute, i < 3 ? 8 : 160,
-                20 + 22 * (i % 3), 144, 20, QLatin1String(attributes[i]));
+    FrameAttribute->SetVisible(false);
     OptionAttribute[0]->SetValue(true);
-    Place(&FrmMain::LabelActionWarning, "LabelActionWarning", f, 208, 64, 316, 40,
-          QStringLiteral("Please Remember There Is No Undo Option Available For This."))
-        ->SetWordWrap(true);
+    LabelActionWarning->SetWordWrap(true);
     LabelActionWarning->SetForeColor(0xC0);
-    LabelActionWarning->SetVisible(false);
-    Place(&FrmMain::LineAction, "LineAction", f, 208, 114, 316, 1)
-        ->SetPoints(208 * 15, 114 * 15, 524 * 15, 114 * 15);
-    LineAction->SetVisible(false);
-    Place(&FrmMain::CheckActionOverwrite, "CheckActionOverwrite", f, 208, 122, 20, 20)->SetVisible(false);
-    Describe(CheckActionOverwrite, QStringLiteral("Overwrite Files In Destination While Copying"));
-    Place(&FrmMain::LabelActionOverwrite, "LabelActionOverwrite", f, 230, 120, 294, 46,
-          QStringLiteral(
-              "Overwrite Files In Destination While Copying. Please Remember Overwritten Files is not "
-              "Recoverable."))
-        ->SetWordWrap(true);
-    LabelActionOverwrite->SetVisible(false);
-    Place(&FrmMain::LabelActionMust, "LabelActionMust", f, 208, 172, 316, 60,
-          QStringLiteral("Must select a different Folder"))
-        ->SetWordWrap(true);
+    LabelActionMust->SetWordWrap(true);
     LabelActionMust->SetForeColor(0xC0);
-    Place(&FrmMain::CheckActionMode, "CheckActionMode", f, 12, 210, 192, 40,
-          QStringLiteral("Review Mode : No Final Action On Files"));
-    Place(&FrmMain::CommandActionBrowse, "CommandActionBrowse", f, 216, 240, 150, 28,
-          QStringLiteral("Set Destination"));
-    Place(&FrmMain::CommandActionOK, "CommandActionOK", f, 372, 240, 72, 28, QStringLiteral("OK"));
-    Place(&FrmMain::CommandActionCancel, "CommandActionCancel", f, 450, 240, 74, 28,
-          QStringLiteral("Cancel"));
+    LabelActionOverwrite->SetWordWrap(true);
+    for (Control* c : std::initializer_list<Control*>{LabelActionWarning, LineAction, CheckActionOverwrite,
+                                                      LabelActionOverwrite})
+        c->SetVisible(false);
 }
 
 void FrmMain::DesignOptionsPanel() {
-    Place(&FrmMain::FrameRigidity, "FrameRigidity", nullptr, 216, 16, 568, 280, QStringLiteral("Options"))
-        ->SetVisible(false);
-    Frame* f = FrameRigidity;
-    struct Set {
-        ControlArray<OptionButton> FrmMain::*options;
-        const char* name;
-        QString head, ignore, mark;
-    };
-    const Set sets[] = {
-        {&FrmMain::OptionInsertRigid, "OptionInsertRigid", QStringLiteral("If Insert is not possible :"),
-         kRigidIgnore, kRigidMark},
-        {&FrmMain::OptionReplaceRigid, "OptionReplaceRigid", QStringLiteral("If Replace is not possible :"),
-         kRigidIgnore, kRigidMark},
-        {&FrmMain::OptionRemoveRigid, "OptionRemoveRigid", QStringLiteral("If Remove is not possible :"),
-         kRigidIgnoreRemove, kRigidMark},
-        {&FrmMain::OptionCharReplaceRigid, "OptionCharReplaceRigid",
-         QStringLiteral("If can not be Replaced :"),
-         QStringLiteral(
-             "Without effecting anything if inserting the Replace Text is possible, just do that."),
-         kRigidMark},
-        {&FrmMain::OptionCharRemoveRigid, "OptionCharRemoveRigid", QStringLiteral("If can not be Removed :"),
-         QStringLiteral("Remove as many Character possible or ignore it. Process file as it is."),
-         kRigidMark},
-    };
-    for (int s = 0; s < 5; ++s) {
-        const int left = s < 3 ? 8 : 288, top = 18 + 72 * (s % 3);
-        Frame* set = PlaceIn(&FrmMain::FrameRigidSet, "FrameRigidSet", s, f, left, top, 272, 70);
-        set->SetBorderStyle(0);
-        Describe(set, sets[s].head);
-        PlaceIn(&FrmMain::LabelRigidHead, "LabelRigidHead", s, set, 0, 0, 272, 16, sets[s].head);
-        for (int k = 0; k < 2; ++k) {
-            OptionButton* o = PlaceIn(sets[s].options, sets[s].name, k, set, 0, 18 + 26 * k, 18, 20);
-            const QString& text = k == 0 ? sets[s].ignore : sets[s].mark;
-            Describe(o, text);
-            PlaceIn(&FrmMain::LabelRigidText, "LabelRigidText", s * 2 + k, set, 20, 18 + 26 * k, 252, 26,
-                    text)
-                ->SetWordWrap(true);
-        }
-    }
+    // Five sets of two marks, each with its heading and the text beside each mark.
+    Place({
+        {&FrameRigidity, "FrameRigidity", "", 216, 16, 568, 280, "Options"},
+        {&FrameRigidSet, 0, "FrameRigidSet", "FrameRigidity", 120, 270, 4080, 1050},
+        {&LabelRigidHead, 0, "LabelRigidHead", "FrameRigidSet(0)", 0, 0, 4080, 240,
+         "If Insert is not possible :"},
+        {&OptionInsertRigid, 0, "OptionInsertRigid", "FrameRigidSet(0)", 0, 270, 270, 300},
+        {&LabelRigidText, 0, "LabelRigidText", "FrameRigidSet(0)", 300, 270, 3780, 390, kRigidIgnore},
+        {&OptionInsertRigid, 1, "OptionInsertRigid", "FrameRigidSet(0)", 0, 660, 270, 300},
+        {&LabelRigidText, 1, "LabelRigidText", "FrameRigidSet(0)", 300, 660, 3780, 390, kRigidMark},
+        {&FrameRigidSet, 1, "FrameRigidSet", "FrameRigidity", 120, 1350, 4080, 1050},
+        {&LabelRigidHead, 1, "LabelRigidHead", "FrameRigidSet(1)", 0, 0, 4080, 240,
+         "If Replace is not possible :"},
+        {&OptionReplaceRigid, 0, "OptionReplaceRigid", "FrameRigidSet(1)", 0, 270, 270, 300},
+        {&LabelRigidText, 2, "LabelRigidText", "FrameRigidSet(1)", 300, 270, 3780, 390, kRigidIgnore},
+        {&OptionReplaceRigid, 1, "OptionReplaceRigid", "FrameRigidSet(1)", 0, 660, 270, 300},
+        {&LabelRigidText, 3, "LabelRigidText", "FrameRigidSet(1)", 300, 660, 3780, 390, kRigidMark},
+        {&FrameRigidSet, 2, "FrameRigidSet", "FrameRigidity", 120, 2430, 4080, 1050},
+        {&LabelRigidHead, 2, "LabelRigidHead", "FrameRigidSet(2)", 0, 0, 4080, 240,
+         "If Remove is not possible :"},
+        {&OptionRemoveRigid, 0, "OptionRemoveRigid", "FrameRigidSet(2)", 0, 270, 270, 300},
+        {&LabelRigidText, 4, "LabelRigidText", "FrameRigidSet(2)", 300, 270, 3780, 390,
+         "Ignore it, Process file as it is."},
+        {&OptionRemoveRigid, 1, "OptionRemoveRigid", "FrameRigidSet(2)", 0, 660, 270, 300},
+        {&LabelRigidText, 5, "LabelRigidText", "FrameRigidSet(2)", 300, 660, 3780, 390, kRigidMark},
+        {&FrameRigidSet, 3, "FrameRigidSet", "FrameRigidity", 4320, 270, 4080, 1050},
+        {&LabelRigidHead, 3, "LabelRigidHead", "FrameRigidSet(3)", 0, 0, 4080, 240,
+         "If can not be Replaced :"},
+        {&OptionCharReplaceRigid, 0, "OptionCharReplaceRigid", "FrameRigidSet(3)", 0, 270, 270, 300},
+        {&LabelRigidText, 6, "LabelRigidText", "FrameRigidSet(3)", 300, 270, 3780, 390,
+         "Without effecting anything if inserting the Replace Text is possible, just do that."},
+        {&OptionCharReplaceRigid, 1, "OptionCharReplaceRigid", "FrameRigidSet(3)", 0, 660, 270, 300},
+        {&LabelRigidText, 7, "LabelRigidText", "FrameRigidSet(3)", 300, 660, 3780, 390, kRigidMark},
+        {&FrameRigidSet, 4, "FrameRigidSet", "FrameRigidity", 4320, 1350, 4080, 1050},
+        {&LabelRigidHead, 4, "LabelRigidHead", "FrameRigidSet(4)", 0, 0, 4080, 240,
+         "If can not be Removed :"},
+        {&OptionCharRemoveRigid, 0, "OptionCharRemoveRigid", "FrameRigidSet(4)", 0, 270, 270, 300},
+        {&LabelRigidText, 8, "LabelRigidText", "FrameRigidSet(4)", 300, 270, 3780, 390,
+         "Remove as many Character possible or ignore it. Process file as it is."},
+        {&OptionCharRemoveRigid, 1, "OptionCharRemoveRigid", "FrameRigidSet(4)", 0, 660, 270, 300},
+        {&LabelRigidText, 9, "LabelRigidText", "FrameRigidSet(4)", 300, 660, 3780, 390, kRigidMark},
+        {&CheckHelpRigid, "CheckHelpRigid", "FrameRigidity", 4320, 2490, 4080, 300,
+         "Show Little Help From Start Of Program"},
+        {&CheckAllowSystemRigid, "CheckAllowSystemRigid", "FrameRigidity", 4320, 2820, 4080, 300,
+         "Allow Working In System Folder"},
+        {&CheckUndoWarnRigid, "CheckUndoWarnRigid", "FrameRigidity", 4320, 3150, 4080, 300,
+         "Undo Possible? - Do Not Show This Message"},
+        {&LabelRigidFoot, "LabelRigidFoot", "FrameRigidity", 120, 3510, 4080, 630,
+         "All changes above the line will be effective for current session only and can be reset by 'Reset' "
+         "button."},
+        {&CommandRigidityDefault, "CommandRigidityDefault", "FrameRigidity", 4320, 3660, 1290, 420,
+         "Default"},
+        {&CommandRigidityOK, "CommandRigidityOK", "FrameRigidity", 5700, 3660, 1290, 420, "OK"},
+        {&CommandRigidityCancel, "CommandRigidityCancel", "FrameRigidity", 7080, 3660, 1290, 420, "Cancel"},
+    });
+    FrameRigidity->SetVisible(false);
+    for (Frame* set : FrameRigidSet.items()) set->SetBorderStyle(0);
+    for (Label* text : LabelRigidText.items()) text->SetWordWrap(true);
+    LabelRigidFoot->SetWordWrap(true);
     OptionInsertRigid[1]->SetValue(true);
     OptionReplaceRigid[1]->SetValue(true);
     OptionRemoveRigid[0]->SetValue(true);
     OptionCharReplaceRigid[0]->SetValue(true);
     OptionCharRemoveRigid[0]->SetValue(true);
-    Place(&FrmMain::CheckHelpRigid, "CheckHelpRigid", f, 288, 166, 272, 20,
-          QStringLiteral("Show Little Help From Start Of Program"));
-    Place(&FrmMain::CheckAllowSystemRigid, "CheckAllowSystemRigid", f, 288, 188, 272, 20,
-          QStringLiteral("Allow Working In System Folder"));
-    Place(&FrmMain::CheckUndoWarnRigid, "CheckUndoWarnRigid", f, 288, 210, 272, 20,
-          QStringLiteral("Undo Possible? - Do Not Show This Message"));
-    Place(&FrmMain::LabelRigidFoot, "LabelRigidFoot", f, 8, 234, 272, 42,
-          QStringLiteral("All changes above the line will be effective for current session only and can be "
-                         "reset by 'Reset' button."))
-        ->SetWordWrap(true);
-    Place(&FrmMain::CommandRigidityDefault, "CommandRigidityDefault", f, 288, 244, 86, 28,
-          QStringLiteral("Default"));
-    Place(&FrmMain::CommandRigidityOK, "CommandRigidityOK", f, 380, 244, 86, 28, QStringLiteral("OK"));
-    Place(&FrmMain::CommandRigidityCancel, "CommandRigidityCancel", f, 472, 244, 86, 28,
-          QStringLiteral("Cancel"));
 }
 
 void FrmMain::DesignHelpAndRun() {
-    Place(&FrmMain::FrameHelp, "FrameHelp", nullptr, 272, 16, 300, 180, QStringLiteral("Help"))
-        ->SetVisible(false);
-    PlaceIn(&FrmMain::FrameButHelp, "FrameButHelp", 1, FrameHelp, 8, 20, 52, 52)->SetBorderStyle(0);
-    Describe(FrameButHelp[1], QStringLiteral("Help picture"));
-    Place(&FrmMain::ImageHelpDefault, "ImageHelpDefault", FrameButHelp[1], 0, 0, 48, 48);
-    Describe(ImageHelpDefault, QStringLiteral("Help picture"));
-    Place(&FrmMain::LabelHelpOption, "LabelHelpOption", FrameHelp, 68, 20, 224, 80,
-          QStringLiteral("To view Little Help from start of the Program please press Options to set that "
-                         "option."))
-        ->SetWordWrap(true);
-    PlaceIn(&FrmMain::FrameButHelp, "FrameButHelp", 2, FrameHelp, 8, 106, 284, 66)->SetBorderStyle(0);
-    Describe(FrameButHelp[2], QStringLiteral("Help buttons"));
-    Place(&FrmMain::CommandHelpShow, "CommandHelpShow", FrameButHelp[2], 0, 0, 138, 28,
-          QStringLiteral("Help"));
-    Describe(CommandHelpShow, QStringLiteral("Help program"));
-    Place(&FrmMain::CommandHelpAbout, "CommandHelpAbout", FrameButHelp[2], 146, 0, 138, 28,
-          QStringLiteral("About"));
-    Place(&FrmMain::CommandHelpWebSite, "CommandHelpWebSite", FrameButHelp[2], 0, 34, 138, 28,
-          QStringLiteral("Web Site"));
-    Place(&FrmMain::CommandHelpCancel, "CommandHelpCancel", FrameButHelp[2], 146, 34, 138, 28,
-          QStringLiteral("Cancel"));
-
-    Place(&FrmMain::FrameRun, "FrameRun", nullptr, 400, 16, 300, 200, QStringLiteral("Run"))
-        ->SetVisible(false);
-    Place(&FrmMain::CommandRunOK, "CommandRunOK", FrameRun, 120, 164, 80, 28, QStringLiteral("OK"));
-    Place(&FrmMain::CommandRunCancel, "CommandRunCancel", FrameRun, 208, 164, 84, 28,
-          QStringLiteral("Cancel"));
+    // The Run panel's options, one per family program, are added when it opens.
+    Place({
+        {&FrameHelp, "FrameHelp", "", 272, 16, 300, 180, "Help"},
+        {&FrameButHelp, 1, "FrameButHelp", "FrameHelp", 120, 300, 780, 780},
+        {&ImageHelpDefault, "ImageHelpDefault", "FrameButHelp(1)", 0, 0, 720, 720},
+        {&LabelHelpOption, "LabelHelpOption", "FrameHelp", 1020, 300, 3360, 1200,
+         "To view Little Help from start of the Program please press Options to set that option."},
+        {&FrameButHelp, 2, "FrameButHelp", "FrameHelp", 120, 1590, 4260, 990},
+        {&CommandHelpShow, "CommandHelpShow", "FrameButHelp(2)", 0, 0, 2070, 420, "Help"},
+        {&CommandHelpAbout, "CommandHelpAbout", "FrameButHelp(2)", 2190, 0, 2070, 420, "About"},
+        {&CommandHelpWebSite, "CommandHelpWebSite", "FrameButHelp(2)", 0, 510, 2070, 420, "Web Site"},
+        {&CommandHelpCancel, "CommandHelpCancel", "FrameButHelp(2)", 2190, 510, 2070, 420, "Cancel"},
+        {&FrameRun, "FrameRun", "", 400, 16, 300, 200, "Run"},
+        {&CommandRunOK, "CommandRunOK", "FrameRun", 1800, 2460, 1200, 420, "OK"},
+        {&CommandRunCancel, "CommandRunCancel", "FrameRun", 3120, 2460, 1260, 420, "Cancel"},
+    });
+    FrameHelp->SetVisible(false);
+    FrameButHelp[1]->SetBorderStyle(0);
+    FrameButHelp[2]->SetBorderStyle(0);
+    LabelHelpOption->SetWordWrap(true);
+    FrameRun->SetVisible(false);
 }
 
 void FrmMain::DesignSingleProcess() {
-    Place(&FrmMain::FrameSingleProcess, "FrameSingleProcess", nullptr, 440, 104, 344, 258,
-          QStringLiteral("Easy Process"))
-        ->SetVisible(false);
-    Frame* f = FrameSingleProcess;
-    Place(
-        &FrmMain::LabelSingleInfo1, "LabelSingleInfo1", f, 8, 18, 328, 32,
-        QStringLiteral("1. Select a file in the left hand side File box. You will not be able to select more "
-                       "than one file."))
-        ->SetWordWrap(true);
-    Place(&FrmMain::LabelSingleInfo2, "LabelSingleInfo2", f, 8, 52, 328, 32,
-          QStringLiteral("2. Set the new name in the Text boxes bellow and  press Rename button."))
-        ->SetWordWrap(true);
-    Place(&FrmMain::LabelSingleProcessName, "LabelSingleProcessName", f, 8, 86, 200, 16,
-          QStringLiteral("New Name"));
-    Place(&FrmMain::TextSingleProcessName, "TextSingleProcessName", f, 8, 104, 200, 22);
-    Describe(TextSingleProcessName, QStringLiteral("New Name"));
-    Place(&FrmMain::LabelSingleProcessExt, "LabelSingleProcessExt", f, 216, 86, 120, 16,
-          QStringLiteral("And New Extension"));
-    Place(&FrmMain::TextSingleProcessExt, "TextSingleProcessExt", f, 216, 104, 120, 22);
-    Describe(TextSingleProcessExt, QStringLiteral("New Extension"));
-    Place(&FrmMain::CheckSingleSpace, "CheckSingleSpace", f, 8, 132, 200, 20,
-          QStringLiteral("Include Space"));
-    Place(&FrmMain::LabelSingleReady, "LabelSingleReady", f, 216, 132, 120, 20, QStringLiteral("Ready To Go"))
-        ->SetForeColor(0x8000);
+    Place({
+        {&FrameSingleProcess, "FrameSingleProcess", "", 440, 104, 344, 258, "Easy Process"},
+        {&LabelSingleInfo1, "LabelSingleInfo1", "FrameSingleProcess", 120, 270, 4920, 480,
+         "1. Select a file in the left hand side File box. You will not be able to select more than one "
+         "file."},
+        {&LabelSingleInfo2, "LabelSingleInfo2", "FrameSingleProcess", 120, 780, 4920, 480,
+         "2. Set the new name in the Text boxes bellow and  press Rename button."},
+        {&LabelSingleProcessName, "LabelSingleProcessName", "FrameSingleProcess", 120, 1290, 3000, 240,
+         "New Name"},
+        {&TextSingleProcessName, "TextSingleProcessName", "FrameSingleProcess", 120, 1560, 3000, 330},
+        {&LabelSingleProcessExt, "LabelSingleProcessExt", "FrameSingleProcess", 3240, 1290, 1800, 240,
+         "And New Extension"},
+        {&TextSingleProcessExt, "TextSingleProcessExt", "FrameSingleProcess", 3240, 1560, 1800, 330},
+        {&CheckSingleSpace, "CheckSingleSpace", "FrameSingleProcess", 120, 1980, 3000, 300, "Include Space"},
+        {&LabelSingleReady, "LabelSingleReady", "FrameSingleProcess", 3240, 1980, 1800, 300, "Ready To Go"},
+        {&CommandSingleProcess, "CommandSingleProcess", "FrameSingleProcess", 120, 2370, 1800, 480},
+        {&LabelSingleProcess, "LabelSingleProcess", "FrameSingleProcess", 120, 2370, 1800, 480, "Rename"},
+        {&FrameSingleCancel, "FrameSingleCancel", "FrameSingleProcess", 2040, 2340, 1560, 540},
+        {&CommandSingleCancel, "CommandSingleCancel", "FrameSingleCancel", 0, 30, 1500, 480, "Cancel"},
+        {&LabelSingleFoot, "LabelSingleFoot", "FrameSingleProcess", 120, 2970, 4920, 810,
+         "To cancel and/or to work on multiple files please uncheck the Easy Process Check Box or click on "
+         "'Cancel' button."},
+    });
+    FrameSingleProcess->SetVisible(false);
+    for (Label* l : {LabelSingleInfo1, LabelSingleInfo2, LabelSingleFoot}) l->SetWordWrap(true);
+    LabelSingleReady->SetForeColor(0x8000);
     LabelSingleReady->SetVisible(false);
-    Place(&FrmMain::CommandSingleProcess, "CommandSingleProcess", f, 8, 158, 120, 32);
-    OnFace(Place(&FrmMain::LabelSingleProcess, "LabelSingleProcess", f, 8, 158, 120, 32,
-                 QStringLiteral("Rename")));
-    Place(&FrmMain::FrameSingleCancel, "FrameSingleCancel", f, 136, 156, 104, 36)->SetBorderStyle(0);
-    Describe(FrameSingleCancel, QStringLiteral("Leave Easy Process"));
-    Place(&FrmMain::CommandSingleCancel, "CommandSingleCancel", FrameSingleCancel, 0, 2, 100, 32,
-          QStringLiteral("Cancel"));
-    Place(
-        &FrmMain::LabelSingleFoot, "LabelSingleFoot", f, 8, 198, 328, 54,
-        QStringLiteral("To cancel and/or to work on multiple files please uncheck the Easy Process Check Box "
-                       "or click on 'Cancel' button."))
-        ->SetWordWrap(true);
+    OnFace(LabelSingleProcess);
+    FrameSingleCancel->SetBorderStyle(0);
 }
 
 void FrmMain::DesignInfoFrames() {
-    Place(&FrmMain::FrameRenInfo, "FrameRenInfo", nullptr, 8, 366, 424, 190,
-          QStringLiteral("Rename Criteria : Not Yet Set"));
-    Label* FrmMain::*lines[] = {&FrmMain::LabelCriChgCase,  &FrmMain::LabelCriChgExt,
-                                &FrmMain::LabelCriRmvSpace, &FrmMain::LabelCriHandle1,
-                                &FrmMain::LabelCriHandle2,  &FrmMain::LabelCriInsert,
-                                &FrmMain::LabelCriReplace,  &FrmMain::LabelCriRemove,
-                                &FrmMain::LabelCriAuto1,    &FrmMain::LabelCriAuto2};
-    const char* names[] = {"LabelCriChgCase", "LabelCriChgExt", "LabelCriRmvSpace", "LabelCriHandle1",
-                           "LabelCriHandle2", "LabelCriInsert", "LabelCriReplace",  "LabelCriRemove",
-                           "LabelCriAuto1",   "LabelCriAuto2"};
-    const char* off[] = {"Change Case :: No",
-                         "Change Extension :: No",
-                         "Change or Remove Space :: No",
-                         "Handle All Instance of a Char/Str :: No",
-                         "",
-                         "Insert :: No",
-                         "Replace :: No",
-                         "Remove :: No",
-                         "Auto Number or Letter :: No",
-                         ""};
-    for (int i = 0; i < 10; ++i)
-        Place(lines[i], names[i], FrameRenInfo, 8, 18 + 16 * i, 296, 16, QLatin1String(off[i]));
-    Place(&FrmMain::FramePriInfo, "FramePriInfo", FrameRenInfo, 310, 18, 106, 72,
-          QStringLiteral("Priority :"));
-    Place(&FrmMain::LabelPriority1st, "LabelPriority1st", FramePriInfo, 6, 18, 96, 16);
-    Place(&FrmMain::LabelPriority2nd, "LabelPriority2nd", FramePriInfo, 6, 34, 96, 16);
-    Place(&FrmMain::LabelPriority3rd, "LabelPriority3rd", FramePriInfo, 6, 50, 96, 16);
-
-    // The five information frames share one place; SetButtons shows one of them.
-    const int L = 448, T = 366, W = 336, H = 156;
-    Place(&FrmMain::FramePriority, "FramePriority", nullptr, L, T, W, H, QStringLiteral("Set Priority"))
-        ->SetVisible(false);
-    Place(&FrmMain::ComboPriority1st, "ComboPriority1st", FramePriority, 8, 22, 100, 24);
-    Describe(ComboPriority1st, QStringLiteral("First priority"));
-    Place(&FrmMain::ComboPriority2nd, "ComboPriority2nd", FramePriority, 116, 22, 100, 24);
-    Describe(ComboPriority2nd, QStringLiteral("Second priority"));
-    Place(&FrmMain::ComboPriority3rd, "ComboPriority3rd", FramePriority, 224, 22, 100, 24);
-    Describe(ComboPriority3rd, QStringLiteral("Third priority"));
-    Place(&FrmMain::LabelPriorityInfo1, "LabelPriorityInfo1", FramePriority, 8, 50, 320, 16,
-          QStringLiteral("Default Priority :"))
-        ->SetVisible(false);
-    Place(&FrmMain::LabelPriorityInfo2, "LabelPriorityInfo2", FramePriority, 8, 66, 320, 16,
-          QStringLiteral("1st - Insert   2nd - Replace   3rd - Remove"))
-        ->SetVisible(false);
-    Place(&FrmMain::LabelPriorityInfo3, "LabelPriorityInfo3", FramePriority, 8, 84, 320, 32,
-          QStringLiteral("Insert, Replace and Remove must have different Priority to be able to set it."))
-        ->SetWordWrap(true);
+    // The criteria summary with the priority it runs in; then the five information frames that share
+    // one place, of which SetButtons shows one.
+    Place({
+        {&FrameRenInfo, "FrameRenInfo", "", 8, 368, 424, 188, "Rename Criteria : Not Yet Set"},
+        {&LabelCriChgCase, "LabelCriChgCase", "FrameRenInfo", 120, 270, 4440, 240, "Change Case :: No"},
+        {&LabelCriChgExt, "LabelCriChgExt", "FrameRenInfo", 120, 510, 4440, 240, "Change Extension :: No"},
+        {&LabelCriRmvSpace, "LabelCriRmvSpace", "FrameRenInfo", 120, 750, 4440, 240,
+         "Change or Remove Space :: No"},
+        {&LabelCriHandle1, "LabelCriHandle1", "FrameRenInfo", 120, 990, 4440, 240,
+         "Handle All Instance of a Char/Str :: No"},
+        {&LabelCriHandle2, "LabelCriHandle2", "FrameRenInfo", 120, 1230, 4440, 240},
+        {&LabelCriInsert, "LabelCriInsert", "FrameRenInfo", 120, 1470, 4440, 240, "Insert :: No"},
+        {&LabelCriReplace, "LabelCriReplace", "FrameRenInfo", 120, 1710, 4440, 240, "Replace :: No"},
+        {&LabelCriRemove, "LabelCriRemove", "FrameRenInfo", 120, 1950, 4440, 240, "Remove :: No"},
+        {&LabelCriAuto1, "LabelCriAuto1", "FrameRenInfo", 120, 2190, 4440, 240,
+         "Auto Number or Letter :: No"},
+        {&LabelCriAuto2, "LabelCriAuto2", "FrameRenInfo", 120, 2430, 4440, 240},
+        {&FramePriInfo, "FramePriInfo", "FrameRenInfo", 4650, 270, 1590, 1080, "Priority :"},
+        {&LabelPriority1st, "LabelPriority1st", "FramePriInfo", 90, 270, 1440, 240},
+        {&LabelPriority2nd, "LabelPriority2nd", "FramePriInfo", 90, 510, 1440, 240},
+        {&LabelPriority3rd, "LabelPriority3rd", "FramePriInfo", 90, 750, 1440, 240},
+        {&FramePriority, "FramePriority", "", 448, 368, 336, 156, "Set Priority"},
+        {&ComboPriority1st, "ComboPriority1st", "FramePriority", 120, 330, 1500, 360},
+        {&ComboPriority2nd, "ComboPriority2nd", "FramePriority", 1740, 330, 1500, 360},
+        {&ComboPriority3rd, "ComboPriority3rd", "FramePriority", 3360, 330, 1500, 360},
+        {&LabelPriorityInfo1, "LabelPriorityInfo1", "FramePriority", 120, 750, 4800, 240,
+         "Default Priority :"},
+        {&LabelPriorityInfo2, "LabelPriorityInfo2", "FramePriority", 120, 990, 4800, 240,
+         "1st - Insert   2nd - Replace   3rd - Remove"},
+        {&LabelPriorityInfo3, "LabelPriorityInfo3", "FramePriority", 120, 1260, 4800, 480,
+         "Insert, Replace and Remove must have different Priority to be able to set it."},
+        {&LabelPriorityInfo4, "LabelPriorityInfo4", "FramePriority", 120, 1260, 4800, 480,
+         "Please press OK for this setting to take effect."},
+        {&CommandPriorityOK, "CommandPriorityOK", "FramePriority", 120, 1800, 1200, 420, "OK"},
+        {&CommandPriorityDefault, "CommandPriorityDefault", "FramePriority", 1410, 1800, 1200, 420,
+         "Default"},
+        {&CommandPriorityHide, "CommandPriorityHide", "FramePriority", 3720, 1800, 1200, 420, "Hide"},
+        {&FrameAbout, "FrameAbout", "", 448, 368, 336, 156, "About"},
+        {&LabelAboutProgName, "LabelAboutProgName", "FrameAbout", 120, 360, 4800, 300},
+        {&LabelAboutProgVersion, "LabelAboutProgVersion", "FrameAbout", 120, 720, 4800, 270},
+        {&LabelAboutInfo, "LabelAboutInfo", "FrameAbout", 120, 1080, 4800, 600},
+        {&FrameInfo, "FrameInfo", "", 448, 368, 336, 156, "Litte Help :"},
+        {&LabelInfo1, "LabelInfo1", "FrameInfo", 120, 240, 4800, 435},
+        {&LabelInfo2, "LabelInfo2", "FrameInfo", 120, 675, 4800, 435},
+        {&LabelInfo3, "LabelInfo3", "FrameInfo", 120, 1110, 4800, 435},
+        {&LabelInfo4, "LabelInfo4", "FrameInfo", 120, 1545, 4800, 435},
+        {&LabelInfoReset, "LabelInfoReset", "FrameInfo", 120, 2010, 3600, 240,
+         "Use 'Reset' buttons to reset settings."},
+        {&CommandInfoHide, "CommandInfoHide", "FrameInfo", 4080, 1950, 840, 330},
+        {&LabelInfoHide, "LabelInfoHide", "FrameInfo", 4080, 1950, 840, 330, "Hide"},
+        {&FrameView, "FrameView", "", 448, 368, 336, 156},
+        {&ImageUser, "ImageUser", "FrameView", 120, 300, 2700, 1890},
+        {&CommandViewChoice, "CommandViewChoice", "FrameView", 3600, 360, 1320, 420, "Choice"},
+        {&CommandViewPriority, "CommandViewPriority", "FrameView", 3600, 900, 1320, 420, "Priority"},
+        {&CommandViewInfo, "CommandViewInfo", "FrameView", 3600, 1440, 1320, 420, "Info"},
+        {&FrameChoice, "FrameChoice", "", 448, 368, 336, 156, "Wendral"},
+        {&ImageChoiceDefault, "ImageChoiceDefault", "FrameChoice", 120, 300, 2700, 1890},
+        {&CommandChoiceSetPic, "CommandChoiceSetPic", "FrameChoice", 3600, 360, 1320, 420, "Pembrit"},
+        {&CommandChoiceSetName, "CommandChoiceSetName", "FrameChoice", 3600, 900, 1320, 420, "Nalvo"},
+        {&CommandChoiceHide, "CommandChoiceHide", "FrameChoice", 3600, 1440, 1320, 420, "Hide"},
+    });
+    for (Frame* f : {FramePriority, FrameAbout, FrameInfo, FrameChoice}) f->SetVisible(false);
+    for (Label* l : {LabelPriorityInfo1, LabelPriorityInfo2, LabelInfoReset}) l->SetVisible(false);
+    LabelPriorityInfo3->SetWordWrap(true);
     LabelPriorityInfo3->SetForeColor(0xC0);
     LabelPriorityInfo3->SetVisible(false);
-    Place(&FrmMain::LabelPriorityInfo4, "LabelPriorityInfo4", FramePriority, 8, 84, 320, 32,
-          QStringLiteral("Please press OK for this setting to take effect."))
-        ->SetWordWrap(true);
+    LabelPriorityInfo4->SetWordWrap(true);
     LabelPriorityInfo4->SetVisible(false);
-    Place(&FrmMain::CommandPriorityOK, "CommandPriorityOK", FramePriority, 8, 120, 80, 28,
-          QStringLiteral("OK"));
-    Place(&FrmMain::CommandPriorityDefault, "CommandPriorityDefault", FramePriority, 94, 120, 80, 28,
-          QStringLiteral("Default"));
-    Place(&FrmMain::CommandPriorityHide, "CommandPriorityHide", FramePriority, 248, 120, 80, 28,
-          QStringLiteral("Hide"));
-
-    Place(&FrmMain::FrameAbout, "FrameAbout", nullptr, L, T, W, H, QStringLiteral("About"))
-        ->SetVisible(false);
-    Place(&FrmMain::LabelAboutProgName, "LabelAboutProgName", FrameAbout, 8, 24, 320, 20);
-    Place(&FrmMain::LabelAboutProgVersion, "LabelAboutProgVersion", FrameAbout, 8, 48, 320, 18);
-    Place(&FrmMain::LabelAboutInfo, "LabelAboutInfo", FrameAbout, 8, 72, 320, 40)->SetWordWrap(true);
-
-    Place(&FrmMain::FrameInfo, "FrameInfo", nullptr, L, T, W, H, QStringLiteral("Litte Help :"))
-        ->SetVisible(false);
-    Label* FrmMain::*info[] = {&FrmMain::LabelInfo1, &FrmMain::LabelInfo2, &FrmMain::LabelInfo3,
-                               &FrmMain::LabelInfo4};
-    const char* infoNames[] = {"LabelInfo1", "LabelInfo2", "LabelInfo3", "LabelInfo4"};
-    for (int i = 0; i < 4; ++i)
-        Place(info[i], infoNames[i], FrameInfo, 8, 16 + 29 * i, 320, 29)->SetWordWrap(true);
-    Place(&FrmMain::LabelInfoReset, "LabelInfoReset", FrameInfo, 8, 134, 240, 16,
-          QStringLiteral("Use 'Reset' buttons to reset settings."))
-        ->SetVisible(false);
-    Place(&FrmMain::CommandInfoHide, "CommandInfoHide", FrameInfo, 272, 130, 56, 22);
-    OnFace(
-        Place(&FrmMain::LabelInfoHide, "LabelInfoHide", FrameInfo, 272, 130, 56, 22, QStringLiteral("Hide")));
-
-    Place(&FrmMain::FrameView, "FrameView", nullptr, L, T, W, H);
-    Describe(FrameView, QStringLiteral("User picture"));
-    Place(&FrmMain::ImageUser, "ImageUser", FrameView, 8, 20, 180, 126)->SetStretch(true);
-    Describe(ImageUser, QStringLiteral("User picture"));
-    Place(&FrmMain::CommandViewChoice, "CommandViewChoice", FrameView, 240, 24, 88, 28,
-          QStringLiteral("Choice"));
-    Place(&FrmMain::CommandViewPriority, "CommandViewPriority", FrameView, 240, 60, 88, 28,
-          QStringLiteral("Priority"));
-    Place(&FrmMain::CommandViewInfo, "CommandViewInfo", FrameView, 240, 96, 88, 28, QStringLiteral("Info"));
-
-    Place(&FrmMain::FrameChoice, "FrameChoice", nullptr, L, T, W, H, QStringLiteral("Wendral"))
-        ->SetVisible(false);
-    Place(&FrmMain::ImageChoiceDefault, "ImageChoiceDefault", FrameChoice, 8, 20, 180, 126)->SetStretch(true);
-    Describe(ImageChoiceDefault, QStringLiteral("User picture"));
-    Place(&FrmMain::CommandChoiceSetPic, "CommandChoiceSetPic", FrameChoice, 240, 24, 88, 28,
-          QStringLiteral("Pembrit"));
-    Place(&FrmMain::CommandChoiceSetName, "CommandChoiceSetName", FrameChoice, 240, 60, 88, 28,
-          QStringLiteral("Nalvo"));
-    Place(&FrmMain::CommandChoiceHide, "CommandChoiceHide", FrameChoice, 240, 96, 88, 28,
-          QStringLiteral("Hide"));
+    LabelAboutInfo->SetWordWrap(true);
+    for (Label* l : {LabelInfo1, LabelInfo2, LabelInfo3, LabelInfo4}) l->SetWordWrap(true);
+    OnFace(LabelInfoHide);
+    ImageUser->SetStretch(true);
+    ImageChoiceDefault->SetStretch(true);
 }
 
+// The picture buttons are named by the text on their faces, which changes with the job.
 void FrmMain::NameControls() {
-    auto captionOf = [](const Control* c) -> QString {
-        if (auto* l = dynamic_cast<const Label*>(c))
-            return l->Caption();
-        if (auto* b = dynamic_cast<const CommandButton*>(c))
-            return b->Caption();
-        if (auto* k = dynamic_cast<const CheckBox*>(c))
-            return k->Caption();
-        if (auto* o = dynamic_cast<const OptionButton*>(c))
-            return o->Caption();
-        if (auto* f = dynamic_cast<const Frame*>(c))
-            return f->Caption();
-        return {};
-    };
-    for (const auto& c : Controls()) {
-        QString name = captionOf(c.get());
-        if (c.get() == CommandJob && LabelJob)
-            name = LabelJob->Caption();
-        else if (c.get() == CommandSingleProcess && LabelSingleProcess)
-            name = LabelSingleProcess->Caption();
-        else if (c.get() == CommandInfoHide && LabelInfoHide)
-            name = LabelInfoHide->Caption();
-        for (const auto& [control, description] : descriptions_)
-            if (control == c.get())
-                name = description;
-        if (c->Widget() && c->Widget()->accessibleName() != name)
-            c->Widget()->setAccessibleName(name);
-    }
+    for (auto [button, face] :
+         {std::pair{CommandJob, LabelJob}, std::pair{CommandSingleProcess, LabelSingleProcess},
+          std::pair{CommandInfoHide, LabelInfoHide}})
+        if (button && face && button->AccessibleName() != face->Caption())
+            button->SetAccessibleName(face->Caption());
 }
 
 }  // namespace qv

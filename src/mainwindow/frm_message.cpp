@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -15,21 +16,35 @@ namespace qv {
 
 namespace {
 
-// Escape closes the box as its window's close command does.
-class EscapeFilter : public QObject {
+// The box's keys: Escape closes it as its window's close command does (Cancel when Cancel is offered,
+// else OK); Enter presses OK when OK is enabled. The name box keeps its own rule for Enter.
+class BoxKeys : public QObject {
   public:
-    explicit EscapeFilter(FrmMessage* form) : QObject(nullptr), form_(form) {}
+    explicit BoxKeys(FrmMessage* form) : QObject(nullptr), form_(form) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
-            FrmMessage* form = form_;
-            // Later, so that the key event is finished before the window goes.
-            QTimer::singleShot(0, [form] {
-                if (form->Loaded())
-                    form->UserCloses();
-            });
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (key != Qt::Key_Escape && !enter)
+            return QObject::eventFilter(watched, event);
+        QWidget* input = form_->TextInput0 ? form_->TextInput0->Widget() : nullptr;
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (enter && input && target && (target == input || input->isAncestorOf(target)))
+            return QObject::eventFilter(watched, event);
+        FrmMessage* form = form_;
+        // Later, so that the key event is finished before the window goes; and only for this box,
+        // not one shown since.
+        QPointer<QWidget> window = form->Window();
+        QTimer::singleShot(0, [form, window, enter] {
+            if (!window || !form->Loaded() || form->Window() != window)
+                return;
+            if (!enter)
+                form->UserCloses();
+            else if (form->CommandOK->EffectivelyEnabled() && form->CommandOK->EffectivelyVisible())
+                form->CommandOK_Click();
+        });
+        return true;
     }
 
   private:
@@ -88,10 +103,11 @@ void FrmMessage::Design() {
     TextInput0->KeyPress = [this](int& k) { TextInput0_KeyPress(k); };
 
     if (QWidget* w = Window()) {
-        auto* filter = new EscapeFilter(this);
+        auto* filter = new BoxKeys(this);
         filter->setParent(w);
         w->installEventFilter(filter);
-        // Also ahead of the controls: the name box's key rule would swallow Escape as a character.
+        // Also ahead of the controls: the name box's key rule would swallow Escape as a character, and
+        // a focused button would take Enter for itself.
         for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(filter);
     }
 }

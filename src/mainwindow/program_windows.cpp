@@ -80,9 +80,14 @@ void ProgramWindows::SetFileSelected(FileList list, int i, bool selected) {
 }
 
 void ProgramWindows::RefreshFileLists() {
+    // A list of the folder the work list has just read takes its entries rather than read again.
+    FileListBox* work = List(FileList::Work);
     for (FileList which : {FileList::Work, FileList::Easy, FileList::Dest}) {
         if (FileListBox* l = List(which)) {
-            l->Refresh();
+            if (work && l != work)
+                l->RefreshAs(*work);
+            else
+                l->Refresh();
             l->SetListIndex(-1);
         }
     }
@@ -92,8 +97,7 @@ void ProgramWindows::ShowPreviewNames() {
     FrmMain& m = frmMain();
     if (!m.Loaded() || !m.List1)
         return;
-    m.List1->Clear();
-    for (const QString& name : S.PreviewNames) m.List1->AddItem(name);
+    m.List1->SetItems(S.PreviewNames);
     m.List1->SetListIndex(-1);
 }
 

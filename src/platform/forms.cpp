@@ -1,5 +1,6 @@
 // Forms, the control base and the simple controls.
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -1013,8 +1014,31 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 // ---- Frame
 
+namespace {
+
+// A frame is announced by its caption, as a group box is, unless it was given a name of its own.
+class FrameAccessible : public QAccessibleWidget {
+  public:
+    explicit FrameAccessible(FrameWidget* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+    QString text(QAccessible::Text t) const override {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            s = static_cast<const FrameWidget*>(widget())->caption;
+        return s;
+    }
+};
+
+QAccessibleInterface* FrameAccessibleFactory(const QString&, QObject* object) {
+    auto* w = object && object->isWidgetType() ? dynamic_cast<FrameWidget*>(object) : nullptr;
+    return w ? new FrameAccessible(w) : nullptr;
+}
+
+}  // namespace
+
 Frame::Frame(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::Frame, std::move(name), index, container) {
+    static const bool installed = (QAccessible::installFactory(&FrameAccessibleFactory), true);
+    (void)installed;
     setWidget(new FrameWidget);
 }
 

@@ -277,6 +277,8 @@ class ListControl : public Control {
     void AddItem(const QString& item, int at = -1);
     void RemoveItem(int i);
     void Clear();  // ListIndex becomes -1, fires nothing
+    // Every entry at once, in place of the old ones: as Clear and an AddItem each, in one go.
+    void SetItems(const QStringList& items);
     int ListCount() const { return items_.size(); }
     QString List(int i) const;  // "" out of range
     void SetList(int i, const QString& s);
@@ -380,6 +382,9 @@ class FileListBox : public Control {
     ~FileListBox() override;
     QString Path() const { return path_; }
     void SetPath(const QString& path);  // re-reads, drops selections, fires PathChange when different
+    // Takes the path of a folder that cannot be read, listing nothing; otherwise as SetPath. A later
+    // Refresh tries the folder again.
+    void SetPathUnread(const QString& path);
     int ListCount() const;
     QString List(int i) const;
     int ListIndex() const { return listIndex_; }
@@ -389,6 +394,10 @@ class FileListBox : public Control {
     int MultiSelect() const { return multiSelect_; }
     void SetMultiSelect(int mode);  // 0 none, 1 simple, 2 extended
     void Refresh();                 // re-reads the folder and drops every selection
+    // For a second list of the folder another list has just read: SetPath(source.Path()) and
+    // Refresh() with the entries the source holds, without reading the folder again.
+    void SetPathAs(const FileListBox& source);
+    void RefreshAs(const FileListBox& source);  // a plain Refresh when source lists another folder
     std::function<void()> Click;
     std::function<void()> PathChange;
     std::function<void(int& keyAscii)> KeyPress;

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QTemporaryDir>
 
 #include "platform/fs_posix.h"
@@ -301,6 +302,154 @@ TEST_F(FormsLists, DriveListFollowsThePathsDrive) {
     EXPECT_EQ(changes, afterRoot + (drive == "/" ? 0 : 1)) << "same drive, no Change";
     ASSERT_TRUE(chooseDrive(*drives, "/"));
     EXPECT_EQ(drives->Drive(), "/");
+}
+
+// The real file system, counting the folder reads of the file lists.
+class CountingFiles : public PosixFileSystem {
+  public:
+    int reads = 0;
+    QStringList FileNames(const QString& folder) override {
+        ++reads;
+        return PosixFileSystem::FileNames(folder);
+    }
+};
+
+TEST_F(FormsLists, ManyFilesAreJudgedByTheirAttributesWhereverTheyFall) {
+    // Enough files for the attributes to be asked from several threads; the marked ones lie in every
+    // part of the folder's own order.
+    constexpr int kFiles = 9000;
+    QStringList expected;
+    for (int i = 0; i < kFiles; ++i) {
+        const QString name = QStringLiteral("F%1.txt").arg(i, 5, 10, QLatin1Char('0'));
+        const QString path = root + "/" + name;
+        const int fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_WRONLY, 0644);
+        ASSERT_GE(fd, 0);
+        ::close(fd);
+        if (i % 997 == 0)
+            storeAttributes(path, AttrHidden);
+        else if (i % 1009 == 0)
+            storeAttributes(path, AttrSystem | AttrArchive);
+        else if (i % 1013 == 0)
+            ASSERT_TRUE(QFile::rename(path, root + "/." + name));
+        else
+            expected << name;
+    }
+    files->SetPath(root);
+    ASSERT_EQ(files->ListCount(), expected.size());
+    EXPECT_EQ(items(*files), expected);
+}
+
+TEST_F(FormsLists, AFolderThatCannotBeReadIsTakenListingNothing) {
+    touch(root + "/a.txt");
+    ASSERT_TRUE(QDir(root).mkdir("locked"));
+    touch(root + "/locked/b.txt");
+    files->SetPath(root);
+    files->SetMultiSelect(2);
+    files->SetSelected(0, true);
+    int changes = 0, clicks = 0;
+    files->PathChange = [&] { ++changes; };
+    files->Click = [&] { ++clicks; };
+
+    files->SetPathUnread(root + "/locked/");
+    EXPECT_EQ(files->Path(), root + "/locked");
+    EXPECT_EQ(files->ListCount(), 0);
+    EXPECT_EQ(files->SelCount(), 0);
+    EXPECT_EQ(files->ListIndex(), -1);
+    EXPECT_EQ(changes, 1);
+    files->SetPathUnread(root + "/locked");
+    EXPECT_EQ(changes, 1) << "the same folder again fires nothing";
+    // Refresh tries the folder again.
+    files->Refresh();
+    EXPECT_EQ(items(*files), QStringList{"b.txt"});
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(FormsLists, ASecondListOfTheSameFolderTakesTheFirstsEntries) {
+    for (const char* name : {"b.txt", "A.txt", "c.txt"}) touch(root + "/" + name);
+    ASSERT_TRUE(QDir(root).mkdir("other"));
+    touch(root + "/other/z.txt");
+    CountingFiles& counted = services.useFiles<CountingFiles>();
+    FileListBox* second = nullptr;
+    TestForm g(QStringLiteral("frmSecond"));
+    g.design = [&](TestForm& t) { second = t.add<FileListBox>("File2"); };
+    g.Show();
+    second->SetMultiSelect(2);
+    int changes = 0;
+    second->PathChange = [&] { ++changes; };
+
+    files->SetPath(root);
+    second->SetPath(root + "/other");
+    second->SetSelected(0, true);  // what it listed before goes, selection and all
+    changes = 0;
+    counted.reads = 0;
+    second->SetPathAs(*files);
+    EXPECT_EQ(counted.reads, 0);
+    EXPECT_EQ(second->Path(), root);
+    EXPECT_EQ(items(*second), (QStringList{"A.txt", "b.txt", "c.txt"}));
+    EXPECT_EQ(second->SelCount(), 0);
+    EXPECT_EQ(second->ListIndex(), -1);
+    EXPECT_EQ(changes, 1);
+    second->SetPathAs(*files);
+    EXPECT_EQ(changes, 1) << "the same folder again fires nothing";
+
+    // Refresh: the entries the first list has just read, selections dropped.
+    touch(root + "/d.txt");
+    files->Refresh();
+    second->SetSelected(1, true);
+    counted.reads = 0;
+    second->RefreshAs(*files);
+    EXPECT_EQ(counted.reads, 0);
+    EXPECT_EQ(items(*second), (QStringList{"A.txt", "b.txt", "c.txt", "d.txt"}));
+    EXPECT_EQ(second->SelCount(), 0);
+    // A first list of another folder lends nothing: the second reads its own.
+    files->SetPath(root + "/other");
+    touch(root + "/e.txt");
+    second->RefreshAs(*files);
+    EXPECT_EQ(counted.reads, 2);
+    EXPECT_EQ(second->ListCount(), 5);
+    EXPECT_EQ(changes, 1);
+    g.Unload();
+}
+
+TEST_F(FormsLists, SetItemsFillsAListInOneGoFiringNothing) {
+    ListBox* single = nullptr;
+    ListBox* multi = nullptr;
+    TestForm g(QStringLiteral("frmItems"));
+    g.design = [&](TestForm& t) {
+        single = t.add<ListBox>("List1");
+        multi = t.add<ListBox>("List2");
+    };
+    g.Show();
+    multi->SetMultiSelect(1);
+    int clicks = 0;
+    single->Click = [&] { ++clicks; };
+    multi->Click = [&] { ++clicks; };
+    for (ListBox* l : {single, multi}) {
+        l->AddItem("old 1");
+        l->AddItem("old 2");
+        l->SetSelected(1, true);
+    }
+    clicks = 0;
+
+    const QStringList names{"x.txt", "y.txt", "z.txt"};
+    for (ListBox* l : {single, multi}) {
+        SCOPED_TRACE(l->Name().toStdString());
+        l->SetItems(names);
+        EXPECT_EQ(items(*l), names);
+        EXPECT_EQ(l->ListIndex(), -1);
+        EXPECT_EQ(l->SelCount(), 0);
+        auto* w = static_cast<QListWidget*>(l->Widget());
+        ASSERT_EQ(w->count(), 3);
+        EXPECT_EQ(w->item(2)->text(), "z.txt");
+        EXPECT_TRUE(w->selectedItems().isEmpty());
+    }
+    EXPECT_EQ(clicks, 0);
+    multi->SetSelected(2, true);
+    EXPECT_TRUE(multi->Selected(2));
+    EXPECT_EQ(multi->SelCount(), 1);
+    single->SetItems({});
+    EXPECT_EQ(single->ListCount(), 0);
+    g.Unload();
 }
 
 }  // namespace

@@ -129,6 +129,14 @@ TEST(FormsPlacement, RowsMakeBindAndPlaceTheirControls) {
     f.TextName->SetAccessibleName("Your name");
     EXPECT_EQ(f.TextName->AccessibleName(), "Your name");
     EXPECT_FALSE(unnamedControls(f).contains("TextName"));
+    // A frame is announced by its caption as it changes, until it is given a name of its own.
+    EXPECT_EQ(f.FrameInfo->AccessibleName(), "Info");
+    EXPECT_EQ(f.FrameButHelp[0]->AccessibleName(), "");
+    f.FrameInfo->SetCaption("More");
+    EXPECT_EQ(f.FrameInfo->AccessibleName(), "More");
+    f.FrameInfo->SetAccessibleName("Details");
+    f.FrameInfo->SetCaption("Less");
+    EXPECT_EQ(f.FrameInfo->AccessibleName(), "Details");
 
     // Dropping the controls sets every bound member back, before Dropped runs.
     ASSERT_TRUE(f.Unload());
