@@ -215,15 +215,15 @@ void FrmMain::DesignSelectionPanel() {
 void FrmMain::DesignActionPanel() {
     Place({
         {&FrameAction, "FrameAction", "", 248, 16, 536, 276, "Action"},
-        {&OptionAction, 0, "OptionAction", "FrameAction", 180, 330, 2880, 300, "Rename"},
-        {&OptionAction, 1, "OptionAction", "FrameAction", 180, 660, 2880, 300, "Rename and Copy"},
-        {&OptionAction, 2, "OptionAction", "FrameAction", 180, 990, 2880, 300,
+        {&OptionAction, 0, "OptionAction", "FrameAction", 120, 330, 3000, 300, "Rename"},
+        {&OptionAction, 1, "OptionAction", "FrameAction", 120, 660, 3000, 300, "Rename and Copy"},
+        {&OptionAction, 2, "OptionAction", "FrameAction", 120, 990, 3000, 300,
          "Copy and Rename the copies only"},
-        {&OptionAction, 3, "OptionAction", "FrameAction", 180, 1320, 2880, 300, "Move and Rename"},
-        {&OptionAction, 4, "OptionAction", "FrameAction", 180, 1650, 2880, 300, "Copy"},
-        {&OptionAction, 5, "OptionAction", "FrameAction", 180, 1980, 2880, 300, "Move"},
-        {&OptionAction, 6, "OptionAction", "FrameAction", 180, 2310, 2880, 300, "Delete"},
-        {&OptionAction, 7, "OptionAction", "FrameAction", 180, 2640, 2880, 300, "Set Attributes"},
+        {&OptionAction, 3, "OptionAction", "FrameAction", 120, 1320, 3000, 300, "Move and Rename"},
+        {&OptionAction, 4, "OptionAction", "FrameAction", 120, 1650, 3000, 300, "Copy"},
+        {&OptionAction, 5, "OptionAction", "FrameAction", 120, 1980, 3000, 300, "Move"},
+        {&OptionAction, 6, "OptionAction", "FrameAction", 120, 2310, 3000, 300, "Delete"},
+        {&OptionAction, 7, "OptionAction", "FrameAction", 120, 2640, 3000, 300, "Set Attributes"},
         {&FrameAttribute, "FrameAttribute", "FrameAction", 3120, 240, 4740, 1380, "Attribute"},
         {&OptionAttribute, 0, "OptionAttribute", "FrameAttribute", 120, 300, 2160, 300, "Don't Change"},
         {&OptionAttribute, 1, "OptionAttribute", "FrameAttribute", 120, 630, 2160, 300, "Normal"},
@@ -238,15 +238,17 @@ void FrmMain::DesignActionPanel() {
         {&LabelActionOverwrite, "LabelActionOverwrite", "FrameAction", 3450, 1800, 4410, 690,
          "Overwrite Files In Destination While Copying. Please Remember Overwritten Files is not "
          "Recoverable."},
-        {&LabelActionMust, "LabelActionMust", "FrameAction", 3120, 2580, 4740, 900,
+        {&LabelActionMust, "LabelActionMust", "FrameAction", 4080, 2520, 3780, 600,
          "Must select a different Folder"},
-        {&CheckActionMode, "CheckActionMode", "FrameAction", 180, 3150, 2880, 600,
+        {&CheckActionMode, "CheckActionMode", "FrameAction", 120, 3180, 3900, 300,
          "Review Mode : No Final Action On Files"},
         {&CommandActionBrowse, "CommandActionBrowse", "FrameAction", 3240, 3600, 2250, 420,
          "Set Destination"},
         {&CommandActionOK, "CommandActionOK", "FrameAction", 5580, 3600, 1080, 420, "OK"},
         {&CommandActionCancel, "CommandActionCancel", "FrameAction", 6750, 3600, 1110, 420, "Cancel"},
     });
+    // The longest choice may not fit its column with every font: the whole text on hover.
+    OptionAction[2]->SetToolTipText(OptionAction[2]->Caption());
     FrameAction->SetVisible(false);
     OptionAction[0]->SetValue(true);
     FrameAttribute->SetVisible(false);

@@ -294,6 +294,27 @@ TEST_F(WindowStates, EveryStateIsNamedAndPictured) {
         if (!out.isEmpty())
             shot.save(out + "/main-" + names[step] + ".png");
     }
+    // Each panel and frame open over the start state.
+    const struct {
+        const char* name;
+        CommandButton* FrmMain::*button;
+    } panels[] = {
+        {"info", &FrmMain::CommandViewInfo}, {"selection", &FrmMain::CommandSelection},
+        {"action", &FrmMain::CommandAction}, {"options", &FrmMain::CommandRigidity},
+        {"help", &FrmMain::CommandHelp},
+    };
+    for (const auto& p : panels) {
+        SCOPED_TRACE(p.name);
+        TearDown();
+        SetUp();
+        ToState(1);
+        M().Show();
+        ASSERT_TRUE(click(*(M().*p.button)));
+        EXPECT_EQ(Nameless(M().Window()), QStringList());
+        const QImage shot = grab(M());
+        if (!out.isEmpty())
+            shot.save(out + "/panel-" + p.name + ".png");
+    }
     // A conflict report: the box over the window.
     TearDown();
     SetUp();
