@@ -228,6 +228,7 @@ class FrmMain : public Form {
     void CommandAction_Click();
     void CommandActionBrowse_Click();
     void CommandSelectionOK_Click();
+    bool SelectionDigitKey(int& keyAscii, const QString& rule);
     void TextSelectionMaxFile_KeyPress(int& keyAscii);
     void TextSelectionMaxFile_Change();
     void TextSelectionNumFile_KeyPress(int& keyAscii);
@@ -242,8 +243,8 @@ class FrmMain : public Form {
     void NameControls();
 
     // Easy Process, Run, Help, Choice and info (frm_main_easy.cpp).
-    bool SingleSpaceAllowed = false;  // "Include Space" ticked
-    int HelpPictureIndex = 0;         // which help picture the Help panel shows; flips at each opening
+    bool SingleSpaceAllowed = false;        // "Include Space" ticked
+    int HelpPictureIndex = 0;               // which help picture the Help panel shows; flips at each opening
     static constexpr int kRunEntries = 10;  // OptionRun items: every entry the Run list can reach
     // The Run panel with one option per other family program, and its closing.
     void FamilyRunShow();
@@ -268,7 +269,6 @@ class FrmMain : public Form {
     QString singleNameTyped_, singleExtTyped_;  // the boxes' last accepted texts (a paste is checked)
 
   public:
-
   protected:
     void Design() override;
     void Form_Load() override;

@@ -440,21 +440,27 @@ void FrmMain::OptionsChanged() {
     Refresh("setButOnlyRigidity");
 }
 
-void FrmMain::TextSelectionMaxFile_KeyPress(int& keyAscii) {
-    if (keyAscii == 8)
-        return;
+// The Selection panel's number boxes: Enter presses an enabled OK, Backspace passes, any other
+// key that is not a digit is refused with the box's rule. True for a digit still to be judged.
+bool FrmMain::SelectionDigitKey(int& keyAscii, const QString& rule) {
     if (keyAscii == 13) {
         keyAscii = 0;
         if (CommandSelectionOK->Enabled())
             CommandSelectionOK_Click();
-        return;
+        return false;
     }
-    if (keyAscii > 0 && keyAscii < 0x10000 && IsDigit(QChar(keyAscii))) {
-        DigitFits(*TextSelectionMaxFile, keyAscii);
-        return;
-    }
+    if (keyAscii == 8)
+        return false;
+    if (keyAscii > 0 && keyAscii < 0x10000 && IsDigit(QChar(keyAscii)))
+        return true;
     keyAscii = 0;
-    Ready("MessageReadyOnlyDigit", MaxDigitRule());
+    Ready("MessageReadyOnlyDigit", rule);
+    return false;
+}
+
+void FrmMain::TextSelectionMaxFile_KeyPress(int& keyAscii) {
+    if (SelectionDigitKey(keyAscii, MaxDigitRule()))
+        DigitFits(*TextSelectionMaxFile, keyAscii);
 }
 
 void FrmMain::TextSelectionMaxFile_Change() {
@@ -472,28 +478,17 @@ void FrmMain::TextSelectionMaxFile_Change() {
 }
 
 void FrmMain::TextSelectionNumFile_KeyPress(int& keyAscii) {
-    if (keyAscii == 13) {
+    if (!SelectionDigitKey(keyAscii, NumberDigitRule()))
+        return;
+    if (keyAscii == '0' && S.SelNumberPending == 0) {
         keyAscii = 0;
-        if (CommandSelectionOK->Enabled())
-            CommandSelectionOK_Click();
+        Ready("MessageNoLeadingZero",
+              QStringLiteral("This number should not start with a 0 (zero).") + kCrLf2 +
+                  QStringLiteral("In this box please type the exact number how many files you want to be "
+                                 "selected. That number should not start with a 0 (zero)."));
         return;
     }
-    if (keyAscii == 8)
-        return;
-    if (keyAscii > 0 && keyAscii < 0x10000 && IsDigit(QChar(keyAscii))) {
-        if (keyAscii == '0' && S.SelNumberPending == 0) {
-            keyAscii = 0;
-            Ready("MessageNoLeadingZero",
-                  QStringLiteral("This number should not start with a 0 (zero).") + kCrLf2 +
-                      QStringLiteral("In this box please type the exact number how many files you want to be "
-                                     "selected. That number should not start with a 0 (zero)."));
-            return;
-        }
-        DigitFits(*TextSelectionNumFile, keyAscii);
-        return;
-    }
-    keyAscii = 0;
-    Ready("MessageReadyOnlyDigit", NumberDigitRule());
+    DigitFits(*TextSelectionNumFile, keyAscii);
 }
 
 void FrmMain::TextSelectionNumFile_Change() {
@@ -525,20 +520,8 @@ void FrmMain::TextSelectionNumFile_Change() {
 }
 
 void FrmMain::TextSelectionNumSkip_KeyPress(int& keyAscii) {
-    if (keyAscii == 13) {
-        keyAscii = 0;
-        if (CommandSelectionOK->Enabled())
-            CommandSelectionOK_Click();
-        return;
-    }
-    if (keyAscii == 8)
-        return;
-    if (keyAscii > 0 && keyAscii < 0x10000 && IsDigit(QChar(keyAscii))) {
+    if (SelectionDigitKey(keyAscii, SkipDigitRule()))
         DigitFits(*TextSelectionNumSkip, keyAscii);
-        return;
-    }
-    keyAscii = 0;
-    Ready("MessageReadyOnlyDigit", SkipDigitRule());
 }
 
 void FrmMain::TextSelectionNumSkip_Change() {
