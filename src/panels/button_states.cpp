@@ -3,6 +3,8 @@
 // colour of a fixed set of controls; none of them walks the file lists, so a refresh costs the same
 // for ten files as for a hundred thousand.
 #include <QFileInfo>
+#include <QWidget>
+#include <algorithm>
 
 #include "core/folders.h"
 #include "core/little_help.h"
@@ -13,6 +15,7 @@
 #include "mainwindow/picture_chooser.h"
 #include "panels/frm_but.h"
 #include "panels/panels.h"
+
 #include "platform/services.h"
 
 namespace qv::panels {
@@ -425,7 +428,16 @@ void SetButInfo() {
         return;
     const LittleHelpTexts t = LittleHelp();
     Label* lines[] = {m.LabelInfo1, m.LabelInfo2, m.LabelInfo3, m.LabelInfo4};
-    for (int i = 0; i < 4; ++i) lines[i]->SetCaption(t.info[static_cast<size_t>(i)]);
+    // The lines follow one another, each as tall as its text, so a long line is not cut short by a
+    // fixed slot while an empty one takes room.
+    int top = lines[0]->Top();
+    for (int i = 0; i < 4; ++i) {
+        Label* l = lines[i];
+        l->SetCaption(t.info[static_cast<size_t>(i)]);
+        const int pixels = l->Caption().isEmpty() ? 0 : l->Widget()->heightForWidth(l->Widget()->width());
+        l->Move(l->Left(), top, l->Width(), std::max(pixels, 1) * kTwipsPerPixel);
+        top += (pixels > 0 ? pixels + 2 : 0) * kTwipsPerPixel;
+    }
     m.LabelSpaceFree->SetCaption(t.spaceFree);
     m.LabelHelpOption->SetCaption(t.head);
     m.FramePriInfo->SetCaption(t.priority);
