@@ -44,14 +44,15 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
     names.removeIf([](const QString& name) { return name.startsWith(QLatin1Char('.')); });
 
     // The attributes cost a query each; the real file system answers them from several threads at
-    // once, which is what keeps a folder of many thousand files quick to open.
+    // once, which is what keeps a folder of many thousand files quick to open. The threads only read
+    // `names` (const access: no detach) and each writes its own part of `shown`.
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     std::vector<char> shown(static_cast<size_t>(names.size()), 0);
     auto judge = [&](qsizetype first, qsizetype last) {
         for (qsizetype i = first; i < last; ++i) {
             try {
                 shown[static_cast<size_t>(i)] =
-                    !(fs->GetAttributes(prefix + names[i]) & (AttrHidden | AttrSystem));
+                    !(fs->GetAttributes(prefix + names.at(i)) & (AttrHidden | AttrSystem));
             } catch (const PlatformError&) {
                 // gone meanwhile
             }
