@@ -383,8 +383,13 @@ void FrmMain::ResetPriorityMockup() {
     for (int i = 0; i <= 5; ++i) {
         if (Frame* f = FramePriority[i])
             f->SetVisible(i == 0);
-        if (i <= 2)
-            ComboPriority[i]->SetListIndex(i);
+        if (i <= 2) {
+            // Each assignment runs the combo handling, also when the combo already reads its default.
+            if (ComboPriority[i]->ListIndex() == i)
+                ComboPriority_Click();
+            else
+                ComboPriority[i]->SetListIndex(i);
+        }
     }
     CommandPriorityOK[1]->SetEnabled(false);
 }

@@ -44,6 +44,7 @@ class FrmMain : public Form {
     ControlArray<CommandButton> CommandJob;
     ControlArray<CommandButton> CommandReset;
     ControlArray<CommandButton> CommandHelpOK;
+    Label* LabelHelpOption = nullptr;
     ControlArray<CommandButton> CommandRunOK;
     ComboBox* ComboRun = nullptr;
 
@@ -78,7 +79,8 @@ class FrmMain : public Form {
     // Priority, Choice and Info mock-up (frame 8).
     ControlArray<Frame> FramePriority;
     ControlArray<CommandButton> CommandView;
-    ControlArray<CommandButton> CommandHideView;
+    ControlArray<CommandButton> CommandHideView;  // element 0 sits in FramePriority element 4
+    Label* LabelViewHidden = nullptr;
     ControlArray<ComboBox> ComboPriority;
     ControlArray<CommandButton> CommandPriorityOK;
     ControlArray<Label> LabelPriority;

@@ -214,13 +214,20 @@ void FrmMain::DesignMainButtons(Frame* host) {
     DesignSelection(FrameMain[0]);
     DesignAction(FrameMain[1]);
 
-    const QStringList help = {QStringLiteral("Help"), QStringLiteral("Web Site"), QStringLiteral("About"),
-                              QStringLiteral("Cancel")};
+    // Quorvan's Help frame: its four buttons, then the two its note sends the user to.
+    const QStringList help = {QStringLiteral("Help"),        QStringLiteral("Web Site"),
+                              QStringLiteral("About"),       QStringLiteral("Cancel"),
+                              QStringLiteral("Little Help"), QStringLiteral("Options")};
     for (int i = 0; i < help.size(); ++i) {
         CommandButton* b = AddTo(CommandHelpOK, QStringLiteral("CommandHelpOK"), i, FrameMain[2]);
         b->SetCaption(help[i]);
         b->Move(300, 400 + i * 600, 2200, 480);
     }
+    LabelHelpOption = Captioned(Add<Label>(QStringLiteral("LabelHelpOption"), FrameMain[2]),
+                                QStringLiteral("To view Little Help from start of the Program please press "
+                                               "Options to set that option."));
+    LabelHelpOption->Move(2800, 400, 3900, 900);
+    LabelHelpOption->SetWordWrap(true);
     ComboRun =
         Named(Add<ComboBox>(QStringLiteral("ComboRun"), FrameMain[3]), QStringLiteral("Program to run"));
     ComboRun->Move(300, 400, 3000, 330);
@@ -396,9 +403,10 @@ void FrmMain::DesignPriority(Frame* host) {
     LabelPriority[2]->SetCaption(QStringLiteral("Remove"));
     current->SetVisible(false);
 
+    // Element 4 is the place with the view buttons put away; its Hide brings them back.
     const QStringList captions = {QStringLiteral("Priority, Choice and Info"), QStringLiteral("Set Priority"),
-                                  QStringLiteral("Choice"), QStringLiteral("Little Help")};
-    for (int i = 0; i < 4; ++i) {
+                                  QStringLiteral("Choice"), QStringLiteral("Little Help"), QString()};
+    for (int i = 0; i < captions.size(); ++i) {
         Frame* f = AddTo(FramePriority, QStringLiteral("FramePriority"), i, host);
         f->SetCaption(captions[i]);
         f->Move(2400, 1680, 7000, 3700);
@@ -409,10 +417,18 @@ void FrmMain::DesignPriority(Frame* host) {
         CommandButton* v = AddTo(CommandView, QStringLiteral("CommandView"), i, FramePriority[0]);
         v->SetCaption(views[i - 1]);
         v->Move(300, 400 + (i - 1) * 600, 2200, 480);
-        CommandButton* hide = AddTo(CommandHideView, QStringLiteral("CommandHideView"), i, FramePriority[i]);
+    }
+    for (int i = 0; i <= 3; ++i) {
+        CommandButton* hide =
+            AddTo(CommandHideView, QStringLiteral("CommandHideView"), i, FramePriority[i == 0 ? 4 : i]);
         hide->SetCaption(QStringLiteral("Hide"));
         hide->Move(5300, 400, 1400, 450);
     }
+    LabelViewHidden = Captioned(Add<Label>(QStringLiteral("LabelViewHidden"), FramePriority[4]),
+                                QStringLiteral("The Priority, Choice and Info buttons are put away. Hide "
+                                               "brings them back."));
+    LabelViewHidden->Move(300, 400, 4800, 900);
+    LabelViewHidden->SetWordWrap(true);
     for (int i = 0; i < 3; ++i) {
         ComboBox* c = AddTo(ComboPriority, QStringLiteral("ComboPriority"), i, FramePriority[1]);
         c->Move(300, 400 + i * 480, 1800, 330);

@@ -339,7 +339,9 @@ const Entry kTexts[] = {
      "- Help shows this help when it is there; otherwise it says how to get it and set it up.\n"
      "- Web Site opens the default browser on the program's home page.\n"
      "- About shows or hides the About box.\n"
-     "- Cancel hides the Help frame (in this help, the main Help button does that)."},
+     "- Cancel hides the Help frame (in this help, the main Help button does that).\n"
+     "- Little Help and Options follow the frame's note: Options sets Little Help to show from the start "
+     "of the program, and the Info button at the bottom right shows it at any time."},
     {ButtonPage(22),
      "The Run button is visible only when another program of the same family is on the machine. It shows the "
      "Run frame, where that program is chosen.\n"

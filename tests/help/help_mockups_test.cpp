@@ -1,6 +1,8 @@
 // The help window driven as a user does: page navigation, the main-button mock-up with its
 // sub-pages, and the rules of the working mock-ups.
 #include "help/mockup_rules.h"
+#include "help/page_text.h"
+#include "help/pictures.h"
 #include "help_fixture.h"
 
 namespace qv::test {
@@ -53,9 +55,13 @@ TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
     EXPECT_FALSE(w().FramePriority[2]->Visible());
     EXPECT_TRUE(w().FramePriority[0]->Visible());
 
-    // The priority setter: a changed order, then a duplicate, then Default.
+    // The priority setter: first the default order, then a changed order, a duplicate, Default.
     ASSERT_TRUE(click(*w().CommandView[1]));
     EXPECT_TRUE(w().FramePriority[5]->Visible());
+    EXPECT_FALSE(w().CommandPriorityOK[0]->Enabled()) << "nothing to put back yet";
+    EXPECT_FALSE(w().CommandPriorityOK[1]->Enabled());
+    EXPECT_TRUE(w().LabelPriorityInfo4->Visible());
+    EXPECT_FALSE(w().LabelPriorityInfo1->Visible());
     ASSERT_TRUE(choose(*w().ComboPriority[0], 1));
     ASSERT_TRUE(choose(*w().ComboPriority[1], 0));
     EXPECT_TRUE(w().CommandPriorityOK[0]->Enabled());
@@ -75,6 +81,71 @@ TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
     EXPECT_FALSE(w().FramePriority[1]->Visible());
     EXPECT_FALSE(w().FramePriority[5]->Visible());
     EXPECT_EQ(help::TS.PageNumber, 1);
+}
+
+TEST_F(HelpNavigation, PutAwayViewButtonsComeBackWithHide) {
+    OpenTopic(w(), 8);
+    ASSERT_TRUE(click(*w().ImageGoContinue));
+    auto& m = w();
+    // Six frames share the mock-up; element 4 stands where the view buttons stand.
+    ASSERT_EQ(m.FramePriority.Count(), 6);
+    ASSERT_NE(m.FramePriority[4], nullptr);
+    EXPECT_EQ(m.FramePriority[4]->Left(), m.FramePriority[0]->Left());
+    EXPECT_EQ(m.FramePriority[4]->Top(), m.FramePriority[0]->Top());
+    EXPECT_FALSE(m.FramePriority[4]->Visible());
+    CommandButton* hide = m.CommandHideView[0];
+    ASSERT_NE(hide, nullptr);
+    EXPECT_EQ(hide->Container(), m.FramePriority[4]);
+    EXPECT_EQ(caption(*hide), "Hide");
+    EXPECT_EQ(pictureId(*hide), ":help/face-6");
+
+    // The buttons put away: Hide brings them back and the mock-up starts over.
+    ASSERT_TRUE(click(*m.CommandView[1]));
+    ASSERT_TRUE(choose(*m.ComboPriority[0], 2));
+    m.FramePriority[1]->SetVisible(false);
+    m.FramePriority[4]->SetVisible(true);
+    ASSERT_TRUE(click(*hide));
+    EXPECT_FALSE(m.FramePriority[4]->Visible());
+    EXPECT_FALSE(m.FramePriority[5]->Visible());
+    EXPECT_TRUE(m.FramePriority[0]->Visible());
+    EXPECT_EQ(Details(), "Quorvan - Setting Priority");
+    EXPECT_EQ(help::TS.PageNumber, 1);
+    EXPECT_EQ(m.ComboPriority[0]->ListIndex(), 0);
+
+    // Continue or Back into the first view puts element 4 away again.
+    m.FramePriority[4]->SetVisible(true);
+    ASSERT_TRUE(click(*m.ImageGoBack));
+    ASSERT_TRUE(click(*m.ImageGoContinue));
+    EXPECT_FALSE(m.FramePriority[4]->Visible());
+}
+
+TEST_F(HelpMockups, HelpFrameHasSixButtonsEachWithTheHelpFramePage) {
+    OpenTopic(w(), 5);
+    auto& m = w();
+    ASSERT_TRUE(click(*m.CommandMain[2]));
+    ASSERT_TRUE(m.FrameMain[2]->Visible());
+    EXPECT_EQ(caption(*m.LabelHelpOption),
+              "To view Little Help from start of the Program please press Options to set that option.");
+    const char* const captions[] = {"Help", "Web Site", "About", "Cancel", "Little Help", "Options"};
+    ASSERT_EQ(m.CommandHelpOK.Count(), int(std::size(captions)));
+    const QString page = help::PageText(help::ButtonPage(21), help::HS.HelpVersion);
+    for (int i = 0; i < int(std::size(captions)); ++i) {
+        SCOPED_TRACE(i);
+        CommandButton* b = m.CommandHelpOK[i];
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(caption(*b), captions[i]);
+        m.ShowPage(help::Page::MainButtons);  // another page first, so each click must show its own
+        ASSERT_TRUE(click(*b));
+        EXPECT_EQ(Details(), "Main Buttons : Help");
+        EXPECT_EQ(help::TS.PageNumber, 21);
+        EXPECT_EQ(m.LabelInfo->Caption(), page);
+        EXPECT_TRUE(m.FrameMain[2]->Visible()) << "the frame stays open";
+    }
+    // Re-entering the topic gives every Help frame button its normal face again.
+    for (CommandButton* b : m.CommandHelpOK.items()) b->SetPicture(help::ButtonFace(3));
+    OpenTopic(m, 3);
+    OpenTopic(m, 5);
+    for (CommandButton* b : m.CommandHelpOK.items()) EXPECT_EQ(pictureId(*b), ":help/face-0");
 }
 
 TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
@@ -97,7 +168,8 @@ TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
         {[&] { click(*m.OptionAction[4]); }, 16},      {[&] { click(*m.CheckActionOverwrite); }, 18},
         {[&] { click(*m.CheckActionMode); }, 19},      {[&] { click(*m.OptionAction[7]); }, 16},
         {[&] { click(*m.OptionAttribute[2]); }, 17},   {[&] { click(*m.CommandMain[2]); }, 20},
-        {[&] { click(*m.CommandHelpOK[1]); }, 21},     {[&] { click(*m.CommandMain[3]); }, 22},
+        {[&] { click(*m.CommandHelpOK[1]); }, 21},     {[&] { click(*m.CommandHelpOK[4]); }, 21},
+        {[&] { click(*m.CommandHelpOK[5]); }, 21},     {[&] { click(*m.CommandMain[3]); }, 22},
         {[&] { click(*m.CommandMain[6]); }, 23},       {[&] { click(*m.CommandReset[4]); }, 24},
         {[&] { click(*m.CommandJob[0]); }, 25},        {[&] { click(*m.CommandJob[1]); }, 26},
         {[&] { click(*m.CommandJob[3]); }, 27},        {[&] { click(*m.CommandMain[4]); }, 28},
@@ -105,6 +177,7 @@ TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.page);
+        help::TS.PageNumber = -1;  // so that a control showing nothing cannot pass on the last row's page
         r.act();
         EXPECT_EQ(Details(), QLatin1String(help::PageInfo(help::ButtonPage(r.page)).detailsCaption));
         EXPECT_EQ(help::TS.PageNumber, r.page);

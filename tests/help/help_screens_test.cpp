@@ -2,6 +2,7 @@
 // they can be looked at (and renewed); otherwise they go to a temporary folder.
 #include <QDir>
 #include <QImage>
+#include <functional>
 
 #include "help_fixture.h"
 
@@ -36,6 +37,45 @@ TEST_F(HelpScreens, EveryTopicsFirstPageDrawsItsFrame) {
         EXPECT_FALSE(isBlank(image));
         if (topic == 0)
             click(*w().CommandTopic);
+    }
+}
+
+// The mock-up views a click opens: the Help frame with its six buttons and each Priority view.
+TEST_F(HelpScreens, MockupViewsDrawWhole) {
+    QString folder = qEnvironmentVariable("QUORVAN_HELP_SHOTS");
+    if (folder.isEmpty())
+        folder = temp_.path();
+    QDir().mkpath(folder);
+    auto& m = w();
+    click(*m.CommandTopic);
+    ASSERT_TRUE(click(*m.OptionTopic[5]));
+    ASSERT_TRUE(click(*m.CommandMain[2]));
+    ASSERT_TRUE(click(*m.CommandHelpOK[5]));
+    struct Shot {
+        QString name;
+        std::function<bool()> open;
+    };
+    const Shot shots[] = {
+        {QStringLiteral("mockup-help"), [] { return true; }},
+        {QStringLiteral("mockup-priority"),
+         [&] { return click(*m.OptionTopic[8]) && click(*m.ImageGoContinue) && click(*m.CommandView[1]); }},
+        {QStringLiteral("mockup-choice"),
+         [&] { return click(*m.CommandHideView[1]) && click(*m.CommandView[2]); }},
+        {QStringLiteral("mockup-info"),
+         [&] { return click(*m.CommandHideView[2]) && click(*m.CommandView[3]); }},
+        {QStringLiteral("mockup-put-away"),
+         [&] {
+             m.FramePriority[3]->SetVisible(false);
+             m.FramePriority[4]->SetVisible(true);
+             return true;
+         }},
+    };
+    for (const Shot& shot : shots) {
+        SCOPED_TRACE(shot.name.toStdString());
+        ASSERT_TRUE(shot.open());
+        const QString path = folder + QLatin1Char('/') + shot.name + QStringLiteral(".png");
+        ASSERT_TRUE(grabToPng(m, path));
+        EXPECT_FALSE(isBlank(QImage(path)));
     }
 }
 
