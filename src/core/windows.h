@@ -82,8 +82,6 @@ class Windows {
     virtual void SetValueByKey() {}
     virtual void SetValueCancel() {}
     virtual void SetButPictures() {}
-    virtual void SetValueActionFlags() {}
-    virtual void SetValueSplitNames() {}
     virtual void ShowRenameCriteria() {}
 
     // Start-up: the windows loaded before the first checks, the rest, and the main window shown.
