@@ -23,15 +23,6 @@ void PutCaption(Form& form, const QString& name, const QString& caption, std::op
         c->SetForeColor(*colour);
 }
 
-// The loaded form of this name made last (a window may be made again under tests).
-Form* LoadedForm(const QString& name) {
-    const std::vector<Form*> forms = AllForms();
-    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
-        if ((*it)->Name() == name && (*it)->Loaded())
-            return *it;
-    return nullptr;
-}
-
 }  // namespace
 
 void OpenRenameCriteria() {
@@ -55,7 +46,7 @@ void ReloadRenameCriteria() {
 void ShowRenameCriteria() {
     const CriteriaSummary summary = BuildCriteriaSummary(S);
     S.CriteriaCount = summary.criteriaCount;
-    if (Form* main = LoadedForm(QStringLiteral("frmMain")))
+    if (Form* main = FindLoadedForm(QStringLiteral("frmMain")))
         for (const SummaryLine& line : summary.lines)
             PutCaption(*main, line.control, line.caption, line.colour);
     // The dialog shows what is committed now, also when the commit came from the main window.

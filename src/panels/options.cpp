@@ -229,10 +229,7 @@ void SetValuePriorityAdjust() {
 
 void SetValuePriorityLabels() {
     // By name on the loaded main window: the labels are written wherever that window is made from.
-    Form* main = nullptr;
-    for (Form* f : AllForms())
-        if (f->Name() == QLatin1String("frmMain") && f->Loaded())
-            main = f;
+    Form* main = FindLoadedForm(QStringLiteral("frmMain"));
     if (main == nullptr)
         return;
     const char* names[] = {"LabelPriority1st", "LabelPriority2nd", "LabelPriority3rd"};

@@ -452,6 +452,14 @@ Form* FindForm(const QString& name) {
     return nullptr;
 }
 
+Form* FindLoadedForm(const QString& name) {
+    const auto& r = registry();
+    for (auto it = r.rbegin(); it != r.rend(); ++it)
+        if ((*it)->Name() == name && (*it)->Loaded())
+            return *it;
+    return nullptr;
+}
+
 std::vector<Form*> AllForms() {
     return registry();
 }

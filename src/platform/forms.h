@@ -703,6 +703,8 @@ class Form {
 
 // The most recently made live form of this name, or nullptr.
 Form* FindForm(const QString& name);
+// The loaded form of this name made last, or nullptr.
+Form* FindLoadedForm(const QString& name);
 // Every live form, in the order they were made.
 std::vector<Form*> AllForms();
 
