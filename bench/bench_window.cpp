@@ -18,7 +18,7 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/program_windows.h"
-#include "panels/frm_but.h"
+#include "mainwindow/frm_but.h"
 #include "platform/services.h"
 
 namespace {

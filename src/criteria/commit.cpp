@@ -6,7 +6,7 @@
 #include "core/state.h"
 #include "criteria/criteria.h"
 #include "criteria/lists.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv::criteria {
 

@@ -9,8 +9,8 @@
 #include "core/state.h"
 #include "engine/selection.h"
 #include "mainwindow/control_forms.h"
-#include "panels/frm_but.h"
-#include "panels/panels.h"
+#include "mainwindow/frm_but.h"
+#include "mainwindow/panels.h"
 #include "platform/services.h"
 
 namespace qv {

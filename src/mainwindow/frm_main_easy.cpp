@@ -6,8 +6,8 @@
 #include "core/state.h"
 #include "engine/easy_process.h"
 #include "mainwindow/frm_main.h"
-#include "panels/frm_but.h"
-#include "panels/panels.h"
+#include "mainwindow/frm_but.h"
+#include "mainwindow/panels.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -9,7 +9,7 @@
 #include "engine/names.h"
 #include "engine/selection.h"
 #include "mainwindow/frm_main.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv {
 

@@ -12,7 +12,7 @@
 #include "core/state.h"
 #include "criteria/criteria.h"
 #include "mainwindow/frm_main.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv {
 

@@ -10,7 +10,7 @@
 #include <initializer_list>
 
 #include "core/state.h"
-#include "panels/frm_but.h"
+#include "mainwindow/frm_but.h"
 
 namespace qv {
 

@@ -4,7 +4,7 @@
 #include "core/profile.h"
 #include "core/state.h"
 #include "mainwindow/frm_move.h"
-#include "panels/frm_but.h"
+#include "mainwindow/frm_but.h"
 #include "platform/services.h"
 
 namespace qv {

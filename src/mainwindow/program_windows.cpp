@@ -11,8 +11,8 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_message.h"
 #include "mainwindow/frm_move.h"
-#include "panels/frm_but.h"
-#include "panels/panels.h"
+#include "mainwindow/frm_but.h"
+#include "mainwindow/panels.h"
 
 namespace qv {
 

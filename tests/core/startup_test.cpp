@@ -11,7 +11,7 @@
 #include "core_fixture.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
-#include "panels/frm_but.h"
+#include "mainwindow/frm_but.h"
 
 namespace qv::test {
 namespace {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/panel_calls.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 #include "window_fixture.h"
 
 namespace qv::test {

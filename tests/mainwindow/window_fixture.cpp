@@ -1,7 +1,7 @@
 #include "window_fixture.h"
 
 #include "core/panel_calls.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv::test {
 

@@ -22,7 +22,7 @@
 #include "mainwindow/frm_message.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/program_windows.h"
-#include "panels/frm_but.h"
+#include "mainwindow/frm_but.h"
 #include "support/fake_services.h"
 #include "support/harness.h"
 

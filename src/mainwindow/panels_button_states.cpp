@@ -13,8 +13,8 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/picture_chooser.h"
-#include "panels/frm_but.h"
-#include "panels/panels.h"
+#include "mainwindow/frm_but.h"
+#include "mainwindow/panels.h"
 
 #include "platform/services.h"
 

@@ -6,7 +6,7 @@
 #include "core/state.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv::panels {
 

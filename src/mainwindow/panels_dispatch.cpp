@@ -6,7 +6,7 @@
 #include "engine/selection.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv::panels {
 

@@ -1,4 +1,4 @@
-#include "panels/frm_but.h"
+#include "mainwindow/frm_but.h"
 
 #include <QPixmap>
 

@@ -7,7 +7,7 @@
 #include "core/state.h"
 #include "engine/selection.h"
 #include "mainwindow/frm_main.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv::panels {
 

@@ -4,7 +4,7 @@
 #include "core/state.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
-#include "panels/panels.h"
+#include "mainwindow/panels.h"
 
 namespace qv::panels {
 
