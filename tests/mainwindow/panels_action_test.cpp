@@ -117,6 +117,20 @@ TEST_F(ActionPanel, CommitsCountAndCaptionTheAction) {
     }
 }
 
+TEST_F(ActionPanel, AnOverwriteTickedAndCancelledIsNotCommittedLater) {
+    S.DestPath = dest_ + "/";
+    CommitAction(4);
+    Open();
+    ASSERT_TRUE(click(*M().CheckActionOverwrite));
+    ClickIn(M().CommandActionCancel);
+    Open();
+    EXPECT_EQ(M().CheckActionOverwrite->Value(), 0);
+    Choose(M().OptionAction[2]);
+    ClickIn(M().CommandActionOK);
+    EXPECT_EQ(M().FrameDisplayAction->Caption(), "Copy And Rename");
+    EXPECT_FALSE(S.OverwriteConfirmed);
+}
+
 TEST_F(ActionPanel, SetAttributeWithoutAnAttributeKeepsTheCommittedAction) {
     S.DestPath = dest_ + "/";
     S.OverwritePending = true;
