@@ -213,14 +213,13 @@ TEST_F(FolderDialogTest, TheSystemTreeIsRefusedUnlessAllowed) {
     // Withdrawn: the destination leaves the tree for the work folder.
     S.AllowSystemFolders = false;
     S.ActionIndex = 4;
-    frmMain().TextActionDestination->SetText("Copy To : " + S.DestPath);
     ControlFormsSetPaths();
     EXPECT_EQ(S.DestPath, S.WorkPath);
     EXPECT_EQ(S.DestPathCommitted, S.WorkPath);
     EXPECT_EQ(S.MoveLastPath, Dir("prog"));
     EXPECT_EQ(M().Dir1->Path(), Dir("prog"));
     EXPECT_FALSE(S.DestInSystemFolder);
-    EXPECT_EQ(frmMain().TextActionDestination->Text(), "Copy To : " + S.WorkPath);
+    EXPECT_EQ(frmMain().TextActionDestination->Text(), S.WorkPath);
     OpenDestination();
     EXPECT_FALSE(M().CommandActionMoveOK->Enabled());
 }
