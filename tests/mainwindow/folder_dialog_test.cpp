@@ -224,6 +224,28 @@ TEST_F(FolderDialogTest, TheSystemTreeIsRefusedUnlessAllowed) {
     EXPECT_FALSE(M().CommandActionMoveOK->Enabled());
 }
 
+TEST_F(FolderDialogTest, ReopenedOnTheSameFolderItListsWhatIsThereNow) {
+    Write(Dir("prog/gone.txt"), "x");
+    QDir().mkpath(Dir("prog/gonedir"));
+    OpenPictures();
+    ASSERT_EQ(M().Dir1->Path(), Dir("prog"));
+    // Made after the dialog was loaded on this folder.
+    EXPECT_TRUE(items(*M().File1).contains("gone.txt"));
+    EXPECT_TRUE(items(*M().Dir1).contains(Dir("prog/gonedir")));
+    ASSERT_TRUE(click(*M().CommandActionMoveCancel));
+
+    ASSERT_TRUE(QFile::remove(Dir("prog/gone.txt")));
+    ASSERT_TRUE(QDir().rmdir(Dir("prog/gonedir")));
+    Write(Dir("prog/fresh.txt"), "x");
+    QDir().mkpath(Dir("prog/freshdir"));
+    OpenPictures();
+    ASSERT_EQ(M().Dir1->Path(), Dir("prog"));
+    EXPECT_FALSE(items(*M().File1).contains("gone.txt"));
+    EXPECT_TRUE(items(*M().File1).contains("fresh.txt"));
+    EXPECT_FALSE(items(*M().Dir1).contains(Dir("prog/gonedir")));
+    EXPECT_TRUE(items(*M().Dir1).contains(Dir("prog/freshdir")));
+}
+
 TEST_F(FolderDialogTest, FoldersMadeInTheDialogAreRenamedAndDeletedInnermostFirst) {
     OpenDestination();
     Browse(Dir("b"));

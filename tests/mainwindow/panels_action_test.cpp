@@ -205,6 +205,33 @@ TEST_F(ActionPanel, WhileTheDialogIsOpenThePanelWaitsAndCancelRestoresFolderAndA
     EXPECT_FALSE(M().FrameAction->Visible());
 }
 
+TEST_F(ActionPanel, SetDestinationOpensOnTheDestinationNotOnThePictureFolder) {
+    const QString pics = root_ + "/pics";
+    QDir().mkpath(pics);
+    Open();
+    Choose(M().OptionAction[4]);
+    ClickIn(M().CommandActionBrowse);
+    Browse(dest_);
+    ASSERT_TRUE(click(*frmMove().CommandActionMoveOK));
+    ASSERT_EQ(S.DestPath, dest_ + "/");
+
+    ASSERT_TRUE(click(*M().CommandViewChoice));
+    ASSERT_TRUE(click(*M().CommandChoiceSetPic));
+    ASSERT_TRUE(frmMove().Visible());
+    Browse(pics);
+    ASSERT_TRUE(click(*frmMove().CommandActionMoveCancel));
+
+    Open();
+    Choose(M().OptionAction[5]);
+    ClickIn(M().CommandActionOK);
+    ASSERT_EQ(S.ActionName, "Move");
+    Open();
+    ClickIn(M().CommandActionBrowse);
+    ASSERT_TRUE(frmMove().Visible());
+    EXPECT_EQ(frmMove().Dir1->Path(), dest_);
+    EXPECT_EQ(frmMove().TextActionMovePath->Text(), dest_ + "/");
+}
+
 TEST_F(ActionPanel, SetDestinationDoesNothingForActionsWithoutOne) {
     for (int action : {0, 6, 7}) {
         SCOPED_TRACE(action);
