@@ -189,8 +189,7 @@ void ControlFormsSetPaths() {
         S.DestPathUpper = S.DestPath;
         S.DestInSystemFolder = false;
         if (S.ActionIndex >= 1 && S.ActionIndex <= 5) {
-            TextBox* box = frmMain().TextActionDestination;
-            box->SetText(box->Text().left(10) + S.DestPath);
+            frmMain().TextActionDestination->SetText(S.DestPath);
         }
     }
 }

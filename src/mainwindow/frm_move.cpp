@@ -535,8 +535,9 @@ void PrepareMoveForm() {
     if (!picture) {
         caption = QStringLiteral("Set Destination");
         S.DestPathPending = S.DestPath;
-        // With no destination chosen yet the list opens on the work folder.
-        const QString open = S.DestPath == S.WorkPath ? S.WorkDirPath : S.MoveLastPath;
+        // On the committed destination, not wherever the picture chooser was left; with none chosen yet
+        // the list opens on the work folder.
+        const QString open = S.DestPath == S.WorkPath ? S.WorkDirPath : WithoutTrailingSlash(S.DestPath);
         OpenFirst(f.Dir1, {open, WithoutTrailingSlash(S.WorkPath), WithoutTrailingSlash(S.StartFolder)});
         S.DestPathPending = WithTrailingSlash(f.Dir1->Path());
         if (S.DestPathPending != S.WorkPath) {
@@ -553,6 +554,14 @@ void PrepareMoveForm() {
         OpenFirst(f.Dir1, {WithoutTrailingSlash(S.PictureFolderPending), WithoutTrailingSlash(S.WorkPath),
                            WithoutTrailingSlash(S.StartFolder)});
     }
+    // Reopened on the folder it was left on, the lists are not read again by the path alone: files and
+    // folders made or removed meanwhile would be missing or still listed.
+    f.Dir1->Refresh();
+    try {
+        f.File1->SetPath(f.Dir1->Path());
+    } catch (const PlatformError&) {
+    }
+    f.File1->Refresh();
     f.SetCaption(caption);
     EnableFolderLists(f, true);
 

@@ -16,6 +16,7 @@ void SetValueResetAll();
 void SetValueResetRename();
 
 // Preparation of the open panel (the setNull tags).
+void CopySelectionToPending();  // the committed selection settings into their pending copies
 void ShowSelectionIndex();
 void ShowSelectionNumIndex();
 void FillSelectionTexts();

@@ -94,6 +94,7 @@ void SetValueCancel() {
             if (OptionButton* o = m.OptionAction[S.ActionIndex])
                 o->SetValue(true);
             m.CheckActionMode->SetValue(S.ReviewMode == 0 ? 0 : 1);
+            m.CheckActionOverwrite->SetValue(S.OverwriteConfirmed ? 1 : 0);
             m.FrameAction->SetVisible(false);
         } else if (key == QLatin1String("Options")) {
             SetValueOptionsRestore();
@@ -101,6 +102,12 @@ void SetValueCancel() {
             m.FrameHelp->SetVisible(false);
         }
     }
+    // What was typed or ticked in a cancelled panel must not ride along with a later commit (a reset
+    // commits the pending copies without opening the panel).
+    if (key == QLatin1String("Selection"))
+        CopySelectionToPending();
+    else if (key == QLatin1String("Action"))
+        S.OverwritePending = S.OverwriteConfirmed;
     S.PanelKey.clear();
     S.PanelOpen = false;
     if (S.ActionIndex < 6 && S.ViewLocked)

@@ -38,15 +38,7 @@ void FocusIfShown(TextBox* box) {
 }
 
 void ResetSelectionFrame() {
-    S.EditSelKind = S.SelKind;
-    S.EditSelNumKind = S.SelNumKind;
-    S.SelMaxFilesPending = S.SelMaxFiles;
-    S.SelSkipPending = S.SelSkip;
-    S.SelNumberPending = S.SelNumber;
-    S.SelKeepPending = S.SelKeep;
-    S.SelStringPending = S.SelString;
-    S.SelExtensionPending = S.SelExtension;
-    S.SelCaseSensitivePending = S.SelCaseSensitive;
+    CopySelectionToPending();
     FrmMain& m = frmMain();
     if (!m.Loaded())
         return;
@@ -92,6 +84,18 @@ void ResetRigidityFrame() {
 }
 
 }  // namespace
+
+void CopySelectionToPending() {
+    S.EditSelKind = S.SelKind;
+    S.EditSelNumKind = S.SelNumKind;
+    S.SelMaxFilesPending = S.SelMaxFiles;
+    S.SelSkipPending = S.SelSkip;
+    S.SelNumberPending = S.SelNumber;
+    S.SelKeepPending = S.SelKeep;
+    S.SelStringPending = S.SelString;
+    S.SelExtensionPending = S.SelExtension;
+    S.SelCaseSensitivePending = S.SelCaseSensitive;
+}
 
 void SetNullByTag() {
     const QString tag = S.SetNullKey;  // a control fired meanwhile may send a tag of its own

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QMouseEvent>
 #include <QPainter>
@@ -108,6 +109,9 @@ QColor ToQColor(Colour c) {
 }
 
 Picture LoadPicture(const QString& path) {
+    // Opening a FIFO, device or socket waits for a writer that never comes, and there is one thread.
+    if (!QFileInfo(path).isFile())
+        throw PlatformError(QStringLiteral("Not a readable picture: %1 (not a regular file)").arg(path));
     QImageReader reader(path);
     reader.setAutoTransform(true);
     // A drawing is rendered for the screen's pixel density, so it stays crisp on a scaled display.

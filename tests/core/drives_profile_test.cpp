@@ -1,10 +1,17 @@
-// Drive type names as the user sees them, and the user profile's picture path.
+// Drive type names as the user sees them, and the user profile's picture path and picture.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
 
 #include "core/folders.h"
 #include "core/profile.h"
+#include "core/startup.h"
 #include "core/state.h"
 #include "core_fixture.h"
+#include "mainwindow/frm_but.h"
+#include "mainwindow/frm_main.h"
 #include "platform/fs_posix.h"
 
 namespace qv::test {
@@ -57,6 +64,33 @@ TEST_F(DrivesProfileTest, PicturePathSplitsIntoFolderAndFile) {
         EXPECT_EQ(S.UserPicFolder, c.folder) << c.stored;
         EXPECT_EQ(S.UserPicFile, c.file) << c.stored;
     }
+}
+
+// A stored picture that is not a regular file is not opened: a FIFO would wait for a writer for ever,
+// before the window ever shows. A hang ends the test program instead.
+TEST_F(DrivesProfileTest, AStoredPictureThatIsAFifoStartsWithTheDefaultPicture) {
+    const QString prog = temp_.path() + "/prog/";
+    WriteFile(prog + "quorvan", "program");
+    WriteFile(prog + "Quorvan/Set.Kastrel", "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+    system_->programFolder = prog;
+    QDir::setCurrent(prog);
+    const QString fifo = temp_.path() + "/me.png";
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
+    store_->SaveSetting("Holvent", "NidraBhanga", "UserPic", fifo);
+    signal(SIGALRM, [](int) {
+        const char said[] = "Start-up blocked on a picture that is a FIFO\n";
+        (void)!write(2, said, sizeof said - 1);
+        _exit(1);
+    });
+    alarm(20);
+    Main();
+    alarm(0);
+    signal(SIGALRM, SIG_DFL);
+    ASSERT_TRUE(frmMain().Visible());
+    EXPECT_EQ(pictureId(*frmMain().ImageUser), "");
+    EXPECT_EQ(pictureId(*frmMain().ImageChoiceDefault), pictureId(*frmBut().ImageUser));
+    EXPECT_EQ(frmMain().FrameChoice->Caption(), "Your picture here? press Pembrit");
 }
 
 }  // namespace

@@ -213,16 +213,37 @@ TEST_F(FolderDialogTest, TheSystemTreeIsRefusedUnlessAllowed) {
     // Withdrawn: the destination leaves the tree for the work folder.
     S.AllowSystemFolders = false;
     S.ActionIndex = 4;
-    frmMain().TextActionDestination->SetText("Copy To : " + S.DestPath);
     ControlFormsSetPaths();
     EXPECT_EQ(S.DestPath, S.WorkPath);
     EXPECT_EQ(S.DestPathCommitted, S.WorkPath);
     EXPECT_EQ(S.MoveLastPath, Dir("prog"));
     EXPECT_EQ(M().Dir1->Path(), Dir("prog"));
     EXPECT_FALSE(S.DestInSystemFolder);
-    EXPECT_EQ(frmMain().TextActionDestination->Text(), "Copy To : " + S.WorkPath);
+    EXPECT_EQ(frmMain().TextActionDestination->Text(), S.WorkPath);
     OpenDestination();
     EXPECT_FALSE(M().CommandActionMoveOK->Enabled());
+}
+
+TEST_F(FolderDialogTest, ReopenedOnTheSameFolderItListsWhatIsThereNow) {
+    Write(Dir("prog/gone.txt"), "x");
+    QDir().mkpath(Dir("prog/gonedir"));
+    OpenPictures();
+    ASSERT_EQ(M().Dir1->Path(), Dir("prog"));
+    // Made after the dialog was loaded on this folder.
+    EXPECT_TRUE(items(*M().File1).contains("gone.txt"));
+    EXPECT_TRUE(items(*M().Dir1).contains(Dir("prog/gonedir")));
+    ASSERT_TRUE(click(*M().CommandActionMoveCancel));
+
+    ASSERT_TRUE(QFile::remove(Dir("prog/gone.txt")));
+    ASSERT_TRUE(QDir().rmdir(Dir("prog/gonedir")));
+    Write(Dir("prog/fresh.txt"), "x");
+    QDir().mkpath(Dir("prog/freshdir"));
+    OpenPictures();
+    ASSERT_EQ(M().Dir1->Path(), Dir("prog"));
+    EXPECT_FALSE(items(*M().File1).contains("gone.txt"));
+    EXPECT_TRUE(items(*M().File1).contains("fresh.txt"));
+    EXPECT_FALSE(items(*M().Dir1).contains(Dir("prog/gonedir")));
+    EXPECT_TRUE(items(*M().Dir1).contains(Dir("prog/freshdir")));
 }
 
 TEST_F(FolderDialogTest, FoldersMadeInTheDialogAreRenamedAndDeletedInnermostFirst) {

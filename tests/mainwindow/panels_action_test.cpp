@@ -117,6 +117,20 @@ TEST_F(ActionPanel, CommitsCountAndCaptionTheAction) {
     }
 }
 
+TEST_F(ActionPanel, AnOverwriteTickedAndCancelledIsNotCommittedLater) {
+    S.DestPath = dest_ + "/";
+    CommitAction(4);
+    Open();
+    ASSERT_TRUE(click(*M().CheckActionOverwrite));
+    ClickIn(M().CommandActionCancel);
+    Open();
+    EXPECT_EQ(M().CheckActionOverwrite->Value(), 0);
+    Choose(M().OptionAction[2]);
+    ClickIn(M().CommandActionOK);
+    EXPECT_EQ(M().FrameDisplayAction->Caption(), "Copy And Rename");
+    EXPECT_FALSE(S.OverwriteConfirmed);
+}
+
 TEST_F(ActionPanel, SetAttributeWithoutAnAttributeKeepsTheCommittedAction) {
     S.DestPath = dest_ + "/";
     S.OverwritePending = true;
@@ -189,6 +203,33 @@ TEST_F(ActionPanel, WhileTheDialogIsOpenThePanelWaitsAndCancelRestoresFolderAndA
     ClickIn(M().CommandActionCancel);
     EXPECT_EQ(S.ActionName, "Copy");
     EXPECT_FALSE(M().FrameAction->Visible());
+}
+
+TEST_F(ActionPanel, SetDestinationOpensOnTheDestinationNotOnThePictureFolder) {
+    const QString pics = root_ + "/pics";
+    QDir().mkpath(pics);
+    Open();
+    Choose(M().OptionAction[4]);
+    ClickIn(M().CommandActionBrowse);
+    Browse(dest_);
+    ASSERT_TRUE(click(*frmMove().CommandActionMoveOK));
+    ASSERT_EQ(S.DestPath, dest_ + "/");
+
+    ASSERT_TRUE(click(*M().CommandViewChoice));
+    ASSERT_TRUE(click(*M().CommandChoiceSetPic));
+    ASSERT_TRUE(frmMove().Visible());
+    Browse(pics);
+    ASSERT_TRUE(click(*frmMove().CommandActionMoveCancel));
+
+    Open();
+    Choose(M().OptionAction[5]);
+    ClickIn(M().CommandActionOK);
+    ASSERT_EQ(S.ActionName, "Move");
+    Open();
+    ClickIn(M().CommandActionBrowse);
+    ASSERT_TRUE(frmMove().Visible());
+    EXPECT_EQ(frmMove().Dir1->Path(), dest_);
+    EXPECT_EQ(frmMove().TextActionMovePath->Text(), dest_ + "/");
 }
 
 TEST_F(ActionPanel, SetDestinationDoesNothingForActionsWithoutOne) {

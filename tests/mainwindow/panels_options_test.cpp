@@ -115,6 +115,25 @@ TEST_F(OptionsPanel, WithdrawingTheSystemFolderPermissionMovesTheWorkFolderOut) 
     EXPECT_FALSE(M().Dir1->Path().startsWith(sys)) << M().Dir1->Path().toStdString();
 }
 
+TEST_F(OptionsPanel, WithdrawingTheSystemFolderPermissionShowsTheDestinationInForce) {
+    OpenWork({"a.txt"});
+    const QString sys = root_ + "/sys";
+    Open();
+    ASSERT_TRUE(click(*M().CheckAllowSystemRigid));
+    ClickIn(M().CommandRigidityOK);
+    ClickIn(M().CommandAction);
+    Choose(M().OptionAction[4]);
+    ClickIn(M().CommandActionBrowse);
+    frmMove().Dir1->SetPath(sys);
+    ASSERT_TRUE(click(*frmMove().CommandActionMoveOK));
+    ASSERT_EQ(M().TextActionDestination->Text(), sys + "/");
+    Open();
+    ASSERT_TRUE(click(*M().CheckAllowSystemRigid));
+    ClickIn(M().CommandRigidityOK);
+    EXPECT_EQ(S.DestPath, S.WorkPath);
+    EXPECT_EQ(M().TextActionDestination->Text(), S.DestPath);
+}
+
 // Switching one of the three operations on or off as the criteria dialog's commit does.
 void Switch(const QString& op, bool on) {
     if (op == "Insert") {

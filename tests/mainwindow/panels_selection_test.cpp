@@ -282,6 +282,27 @@ TEST_F(SelectionPanel, BoxesTakeDigitsOnlyWithinSixteenBitsTypedOrPasted) {
     }
 }
 
+TEST_F(SelectionPanel, AMaximumTypedAndCancelledIsNotCommittedByAReset) {
+    for (CommandButton* reset : {M().CommandClearSelection, M().CommandResetAll}) {
+        SCOPED_TRACE(reset->Name().toStdString());
+        Open();
+        Choose(M().OptionSelection[3]);
+        ASSERT_TRUE(type(*M().TextSelectionString, "txt"));
+        ClickIn(M().CommandSelectionOK);
+        ASSERT_EQ(S.SelExtension, "txt");
+        Open();
+        SelectAllOf(M().TextSelectionMaxFile);
+        ASSERT_TRUE(type(*M().TextSelectionMaxFile, "7"));
+        ClickIn(M().CommandSelectionCancel);
+        ClickIn(reset);
+        EXPECT_EQ(S.SelKind, 0);
+        EXPECT_EQ(S.SelMaxFiles, 100);
+        Open();
+        EXPECT_EQ(M().TextSelectionMaxFile->Text(), "100");
+        ClickIn(M().CommandSelectionCancel);
+    }
+}
+
 TEST_F(SelectionPanel, AnEmptiedMaximumShowsZero) {
     Open();
     Choose(M().OptionSelection[2]);

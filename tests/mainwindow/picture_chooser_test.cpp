@@ -185,6 +185,19 @@ TEST_F(PictureChooserTest, CancelWithTheStoredPictureDeletedShowsTheDefault) {
     EXPECT_EQ(shown.choiceCaption, kNoPicturePlease);
 }
 
+TEST_F(PictureChooserTest, AStoredPictureMovedAwayIsNoLongerFound) {
+    Stored("pic.png", "mine");
+    OpenPictures();
+    ASSERT_EQ(caption(*M().LabelActionMoveHead), "Picture File");
+    ASSERT_TRUE(click(*M().CommandActionMoveCancel));
+    ASSERT_TRUE(QFile::rename(Dir("pics/pic.png"), Dir("pic.png")));
+    OpenPictures();
+    EXPECT_EQ(caption(*M().LabelActionMoveHead), "");
+    EXPECT_FALSE(M().CommandActionMoveDefault->Enabled());
+    EXPECT_EQ(M().File1->ListIndex(), -1);
+    EXPECT_FALSE(items(*M().File1).contains("pic.png"));
+}
+
 TEST_F(PictureChooserTest, OKWithoutAPictureAsksForOne) {
     OpenPictures();
     Browse(Dir("pics"));
