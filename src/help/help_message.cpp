@@ -1,5 +1,9 @@
 #include "help/help_message.h"
 
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include "help/help_state.h"
@@ -88,6 +92,36 @@ void CloseMessage() {
     HM.MessageInput.clear();
 }
 
+// The box answers keys as Quorvan's does: Enter presses an enabled OK, Escape closes the box as its
+// window's close command does. Space presses the focused button by itself.
+class BoxKeys : public QObject {
+  public:
+    explicit BoxKeys(FrmMessage* form) : QObject(nullptr), form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (key != Qt::Key_Escape && !enter)
+            return QObject::eventFilter(watched, event);
+        FrmMessage* form = form_;
+        // Later, so that the key event is finished before the window goes; and only for this box.
+        QPointer<QWidget> window = form->Window();
+        QTimer::singleShot(0, [form, window, enter] {
+            if (!window || !form->Loaded() || form->Window() != window)
+                return;
+            if (!enter)
+                form->UserCloses();
+            else if (form->ImageOK->EffectivelyEnabled() && form->ImageOK->EffectivelyVisible())
+                CloseMessageOK();
+        });
+        return true;
+    }
+
+  private:
+    FrmMessage* form_;
+};
+
 }  // namespace
 
 void FrmMessage::Design() {
@@ -125,6 +159,14 @@ void FrmMessage::Design() {
     ImageCancel->SetVisible(false);
     ImageOK->Click = [] { CloseMessageOK(); };
     ImageCancel->Click = [] { CloseMessageCancel(); };
+
+    if (QWidget* w = Window()) {
+        auto* filter = new BoxKeys(this);
+        filter->setParent(w);
+        w->installEventFilter(filter);
+        // A focused button would take Enter for itself.
+        for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(filter);
+    }
 }
 
 QString FrmMessage::LabelOK() const {
@@ -211,6 +253,10 @@ void ShowMessage(const QString& head, const QString& text, const QString& button
     if (QWidget* w = f.ImageCancel->Widget())
         w->setAccessibleName(cancelFace);
 
+    // The box opens with OK in the focus, so that the keyboard answers it at once.
+    QWidget* first = f.ImageOK->Enabled() ? f.ImageOK->Widget() : f.ImageCancel->Widget();
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
     f.ShowModal();
     if (f.Loaded())
         f.Unload();

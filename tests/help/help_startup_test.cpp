@@ -1,6 +1,10 @@
 // Start-up of the help with fake screen, system folder and settings, and a real program folder.
+#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
+#include <QWidget>
 
 #include "help/help_message.h"
 #include "help/help_startup.h"
@@ -304,6 +308,30 @@ TEST_F(HelpMessageBox, CaptionHeadAndUnknownKeys) {
     help::HM.MessageKey = "MessageSmallScreen";
     help::ShowParentMessage();
     EXPECT_EQ(script.count(), 1);
+}
+
+}  // namespace
+}  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST_F(HelpMessageBox, KeyboardAnswersTheBoxAsItOpens) {
+    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) {
+        SCOPED_TRACE(k);
+        ModalScript script;
+        script.expect("frmMessage", [k](Form& f) {
+            // The key goes where the user's key goes: the control in the focus, else the window.
+            QWidget* target = f.Window()->focusWidget();
+            QTest::keyClick(target ? target : f.Window(), k);
+            QCoreApplication::processEvents();
+        });
+        help::HM.MessageKey = "MessageRunParentError";
+        help::ShowParentMessage();
+        script.verifyDone();
+        EXPECT_FALSE(help::frmMessage().Loaded());
+        EXPECT_TRUE(help::HM.MessageKey.isEmpty() && help::HM.MessageText.isEmpty());
+    }
 }
 
 }  // namespace
