@@ -276,6 +276,20 @@ TEST_F(HelpStartup, SystemFolderAndScreenRefusals) {
     }
 }
 
+TEST_F(HelpStartup, SecondStartBringsTheStartUpMessageForward) {
+    bool restored = false;
+    ModalScript script;
+    script.expect("frmMessage", [&](Form& f) {
+        QWidget* box = f.Window();
+        box->setWindowState(box->windowState() | Qt::WindowMinimized);
+        instance_->requestActivation();
+        restored = !(box->windowState() & Qt::WindowMinimized) && box->isVisible();
+        click(*static_cast<help::FrmMessage&>(f).ImageOK);
+    });
+    ASSERT_TRUE(Start());  // no family records: the box about the missing Quorvan comes first
+    EXPECT_TRUE(restored) << "the message stays minimised";
+}
+
 TEST_F(HelpStartup, SecondCopyEndsAndTheFirstComesForward) {
     instance_->acquireResult = false;
     ModalScript script;
