@@ -25,10 +25,8 @@ void Choose(OptionButton* o, const std::function<void()>& click) {
 }  // namespace
 
 void FrmMain::Form_Load() {
-    System& sys = systemServices();
-    const int top = sys.ScreenHeightTwips() < 10000 ? 400 : 700;
-    const int left = sys.ScreenWidthTwips() < 13000 ? 400 : 700;
-    Move(left / kTwipsPerPixel, top / kTwipsPerPixel, Width(), Height());
+    const QPoint at = HelpWindowPlace();
+    Move(at.x(), at.y(), Width(), Height());
     SetCaption(HS.HelpName);
 
     ColourText = kSysWindowText;
@@ -350,7 +348,7 @@ void FrmMain::CommandHelpOK_Click(int index) {
 void FrmMain::PrepareChoiceInfoMockup() {
     for (int i = 0; i <= 4; ++i) {
         if (Frame* f = FramePriority[i])
-            f->Move(2400, 1680, f->Width(), f->Height());
+            f->Move(U(2400), U(1680), f->Width(), f->Height());
         if (i <= 3) {
             for (CommandButton* b : {CommandView[i], CommandHideView[i]}) {
                 if (!b)

@@ -6,7 +6,12 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+#include <initializer_list>
+
+#include "help/frm_main.h"
 #include "help/help_state.h"
+#include "platform/services.h"
 
 namespace qv::help {
 
@@ -79,6 +84,29 @@ void Build(bool known, const QString& text) {
     if (known)
         HM.MessageText = text;
     ShowMessage(HM.MessageHead, HM.MessageText, HM.MessageButtons, HM.MessageInput);
+}
+
+// The box grows to the text it shows, and keeps whole on the screen: a box about a screen too small
+// is shown on that very screen.
+void FitBox(FrmMessage& f) {
+    if (QWidget* label = f.LabelMessage->Widget()) {
+        const int grow = std::max(0, label->heightForWidth(f.LabelMessage->Width()) - f.LabelMessage->Height());
+        if (grow > 0) {
+            f.LabelMessage->SetHeight(f.LabelMessage->Height() + grow);
+            for (Control* c : std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow,
+                                                              f.PictureMessage})
+                c->SetTop(c->Top() + grow);
+            f.Move(f.Left(), f.Top(), f.Width(), f.Height() + grow);
+        }
+    }
+    System& sys = systemServices();
+    const int screenWidth = sys.ScreenWidthTwips() / kTwipsPerPixel;
+    const int screenHeight = sys.ScreenHeightTwips() / kTwipsPerPixel;
+    const int outerWidth = f.Width() + 2 * kWindowBorder;
+    const int outerHeight = f.Height() + kWindowTitleBar + 2 * kWindowBorder;
+    const int left = std::max(0, std::min(f.Left(), screenWidth - outerWidth));
+    const int top = std::max(0, std::min(f.Top(), screenHeight - outerHeight));
+    f.Move(left, top, f.Width(), f.Height());
 }
 
 void CloseMessage() {
@@ -234,6 +262,7 @@ void ShowMessage(const QString& head, const QString& text, const QString& button
     f.LabelInput2->SetCaption(QString());
     f.LabelHead->SetCaption(headText);
     f.LabelMessage->SetCaption(bodyText);
+    FitBox(f);
 
     // Every caller of the help asks for OK alone; the other modes lay out the main program's way.
     QString okFace = QStringLiteral("OK"), cancelFace = QStringLiteral("Cancel");
