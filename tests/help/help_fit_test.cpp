@@ -167,29 +167,11 @@ TEST_F(HelpFit, EveryPageAndMockupShowsWholeAtEitherFont) {
     }
 }
 
-TEST_F(HelpFit, MessagesShowWholeAtEitherFont) {
-    const char* const keys[] = {"MessageSmallScreen", "MessageProgInSystem", "MessageMyPathLost",
-                                "MessageNeedSriptRuntime"};
-    for (double factor : {1.0, 1.25}) {
-        ScopedAppFont font(factor);
-        for (const char* key : keys) {
-            SCOPED_TRACE(QStringLiteral("%1 at font x%2").arg(QLatin1String(key)).arg(factor).toStdString());
-            ModalScript script;
-            script.expect("frmMessage", [](Form& f) {
-                EXPECT_EQ(cutTexts(f), QStringList());
-                EXPECT_EQ(controlsOutside(f), QStringList());
-                click(*static_cast<help::FrmMessage&>(f).ImageOK);
-            });
-            help::HM.MessageKey = QLatin1String(key);
-            help::ShowProgramMessage();
-        }
-    }
-}
-
 // The window with the title bar and borders a window manager adds, placed where the window is.
+constexpr int kTitleBar = 30, kBorder = 4;
+
 bool FitsScreen(Form& f, int width, int height) {
-    const QRect outer(f.Left(), f.Top(), f.Width() + 2 * help::kWindowBorder,
-                      f.Height() + help::kWindowTitleBar + 2 * help::kWindowBorder);
+    const QRect outer(f.Left(), f.Top(), f.Width() + 2 * kBorder, f.Height() + kTitleBar + 2 * kBorder);
     return f.Left() >= 0 && f.Top() >= 0 && QRect(0, 0, width, height).contains(outer);
 }
 
