@@ -130,6 +130,7 @@ class HelpFit : public HelpTest {
         // The crowded case: Quorvan found, a user with a name.
         help::HS.ParentFound = true;
         help::HS.ProfileNickName = QStringLiteral("Mira");
+        help::HS.ParentExePath = QStringLiteral("/home/mira/programs/file-tools/renaming/quorvan-1.1.2/quorvan");
     }
     void Open() {
         UnloadEveryForm();
