@@ -1,6 +1,7 @@
 #include "help/frm_main.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 #include <functional>
 
 #include "help/help_startup.h"
@@ -70,6 +71,11 @@ void FrmMain::Form_Load() {
 
     CommandActivate->SetCaption(QStringLiteral("Activate - ") + HS.ParentName);
     LabelParent->SetCaption(HS.ParentExePath);
+    // A long path shows its start; the whole of it is told on hover and to screen readers.
+    if (QWidget* w = LabelParent->Widget()) {
+        w->setToolTip(HS.ParentExePath);
+        w->setAccessibleDescription(HS.ParentExePath);
+    }
     CommandActivate->SetVisible(HS.ParentFound);
     LabelParent->SetVisible(HS.ParentFound);
 

@@ -130,7 +130,7 @@ class HelpFit : public HelpTest {
         // The crowded case: Quorvan found, a user with a name.
         help::HS.ParentFound = true;
         help::HS.ProfileNickName = QStringLiteral("Mira");
-        help::HS.ParentExePath = QStringLiteral("/home/mira/programs/file-tools/renaming/quorvan-1.1.2/quorvan");
+        help::HS.ParentExePath = QStringLiteral("/home/mira/programs/file-tools/renaming/batch-renamers/quorvan-version-1.1.2/quorvan");
     }
     void Open() {
         UnloadEveryForm();
