@@ -1,6 +1,7 @@
 #include "help/pictures.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QMap>
@@ -246,7 +247,10 @@ Picture FrameDrawing(int frame, int width, int height, const QFont& font) {
     const QString id =
         QStringLiteral(":help/frame-%1-%2x%3-%4").arg(frame).arg(width).arg(height).arg(font.toString());
     return Cached(id, [=] {
-        QPixmap pm(width, height);
+        // Drawn at the screen's own pixel density, so that a scaled desktop shows it sharp.
+        const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+        QPixmap pm(QSize(width, height) * ratio);
+        pm.setDevicePixelRatio(ratio);
         pm.fill(Qt::white);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
