@@ -101,7 +101,7 @@ QSize HelpWindowRoom() {
 }
 
 void FrmMain::DesignWindow() {
-    Move(0, 0, 920, 720);
+    Move(0, 0, 920, 656);
     PictureMain = Named(Add<PictureBox>(QStringLiteral("PictureMain")), QStringLiteral("Help window"));
     PictureMain->Move(880, 6, 24, 24);
 
@@ -164,9 +164,9 @@ void FrmMain::DesignWindow() {
     LabelGreeting->SetWordWrap(true);
 
     FrameInfo = Add<Frame>(QStringLiteral("FrameInfo"));
-    FrameInfo->Move(12, 488, 896, 224);
+    FrameInfo->Move(12, 488, 896, 160);
     LabelInfo = Add<Label>(QStringLiteral("LabelInfo"), FrameInfo);
-    LabelInfo->Move(150, 270, 11000, 2970);
+    LabelInfo->Move(150, 270, 11000, 2000);
     LabelInfo->SetWordWrap(true);
     FrameGo = Add<Frame>(QStringLiteral("FrameGo"), FrameInfo);
     FrameGo->Move(11300, 240, 1950, 1050);

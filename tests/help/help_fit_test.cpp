@@ -45,6 +45,12 @@ std::vector<View> Views() {
                                      click(*m.ImageGoContinue);
                              }});
     }
+    // The Main Buttons sub-pages, as the mock-up's controls show them.
+    for (int n = 1; n <= help::kMainButtonSubPages; ++n)
+        views.push_back({QStringLiteral("main buttons sub-page %1").arg(n), [n](FrmMain& m) {
+                             Topic(m, 5);
+                             m.ShowPage(help::ButtonPage(n));
+                         }});
     for (int i = 0; i <= 6; ++i)
         views.push_back({QStringLiteral("main button %1").arg(i), [i](FrmMain& m) { MainButton(m, i); }});
     for (int i = 1; i <= 3; ++i)
