@@ -55,9 +55,12 @@ void FrmMain::ScaleLayout() {
     const QFontMetricsF fm(window->font());
     const double grow = std::max({1.0, fm.height() / kDesignFontHeight,
                                   fm.horizontalAdvance(QLatin1String(kDesignSample)) / kDesignSampleWidth});
+    // A screen whose size is not known takes nothing off.
     const QSize room = HelpWindowRoom();
-    const double fit = std::min(room.width() / static_cast<double>(Width()),
-                                room.height() / static_cast<double>(Height()));
+    const double fit = room.width() > 0 && room.height() > 0
+                           ? std::min(room.width() / static_cast<double>(Width()),
+                                      room.height() / static_cast<double>(Height()))
+                           : grow;
     layoutUnit_ = std::min(grow, fit);
     if (layoutUnit_ < grow) {
         QFont font = window->font();
