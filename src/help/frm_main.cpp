@@ -1,6 +1,7 @@
 #include "help/frm_main.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 #include <functional>
 
 #include "help/help_startup.h"
@@ -25,10 +26,8 @@ void Choose(OptionButton* o, const std::function<void()>& click) {
 }  // namespace
 
 void FrmMain::Form_Load() {
-    System& sys = systemServices();
-    const int top = sys.ScreenHeightTwips() < 10000 ? 400 : 700;
-    const int left = sys.ScreenWidthTwips() < 13000 ? 400 : 700;
-    Move(left / kTwipsPerPixel, top / kTwipsPerPixel, Width(), Height());
+    const QPoint at = HelpWindowPlace();
+    Move(at.x(), at.y(), Width(), Height());
     SetCaption(HS.HelpName);
 
     ColourText = kSysWindowText;
@@ -72,6 +71,11 @@ void FrmMain::Form_Load() {
 
     CommandActivate->SetCaption(QStringLiteral("Activate - ") + HS.ParentName);
     LabelParent->SetCaption(HS.ParentExePath);
+    // A long path shows its start; the whole of it is told on hover and to screen readers.
+    if (QWidget* w = LabelParent->Widget()) {
+        w->setToolTip(HS.ParentExePath);
+        w->setAccessibleDescription(HS.ParentExePath);
+    }
     CommandActivate->SetVisible(HS.ParentFound);
     LabelParent->SetVisible(HS.ParentFound);
 
@@ -350,7 +354,7 @@ void FrmMain::CommandHelpOK_Click(int index) {
 void FrmMain::PrepareChoiceInfoMockup() {
     for (int i = 0; i <= 4; ++i) {
         if (Frame* f = FramePriority[i])
-            f->Move(2400, 1680, f->Width(), f->Height());
+            f->Move(U(2400), U(1680), f->Width(), f->Height());
         if (i <= 3) {
             for (CommandButton* b : {CommandView[i], CommandHideView[i]}) {
                 if (!b)

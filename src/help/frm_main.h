@@ -2,6 +2,9 @@
 // frame with the page arrows, and the button that starts the main program.
 #pragma once
 
+#include <QPoint>
+#include <QSize>
+
 #include "help/topic_engine.h"
 #include "platform/forms.h"
 
@@ -194,6 +197,10 @@ class FrmMain : public Form {
     void DesignCriteria(Frame* host);
     void DesignEasy(Frame* host);
     void WireMockups();
+    void ScaleLayout();
+    // A design length (pixels on the window, twips in a frame) at the window's scale.
+    int U(int length) const;
+    double layoutUnit_ = 1.0;
 
     void ShowPictureFrame();
     void UpdateTopicNavigation();
@@ -234,5 +241,16 @@ class FrmMain : public Form {
 };
 
 FrmMain& frmMain();
+
+// Where the window opens (by the screen's size), and the room the screen leaves it from there: the
+// window's inside, with a title bar and borders kept free.
+inline constexpr int kWindowTitleBar = 30, kWindowBorder = 4;
+QPoint HelpWindowPlace();
+QSize HelpWindowRoom();
+
+// The font the layout is drawn for: its line height, and the width of a sample text in it.
+inline constexpr double kDesignFontHeight = 14.0;
+inline constexpr const char* kDesignSample = "Select Files On Folder Change";
+inline constexpr double kDesignSampleWidth = 179.0;
 
 }  // namespace qv::help

@@ -1,10 +1,16 @@
 // The help window's layout. Controls on the window are placed in pixels, controls inside frames in
 // twips.
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "help/frm_main.h"
 #include "help/pictures.h"
+#include "platform/services.h"
 
 namespace qv::help {
 
@@ -31,11 +37,74 @@ T* Captioned(T* c, const QString& caption) {
 void FrmMain::Design() {
     DesignWindow();
     DesignPictureFrames();
+    ScaleLayout();
     WireMockups();
 }
 
+int FrmMain::U(int length) const {
+    return static_cast<int>(std::lround(length * layoutUnit_));
+}
+
+// The window is designed for a font of kDesignFontHeight pixels. A larger font grows the whole layout
+// in step. A screen too small for the grown window takes the layout and the window's font down
+// together, so that every text still shows whole and every control stays on the screen.
+void FrmMain::ScaleLayout() {
+    QWidget* window = Window();
+    if (!window)
+        return;
+    const QFontMetricsF fm(window->font());
+    const double grow = std::max({1.0, fm.height() / kDesignFontHeight,
+                                  fm.horizontalAdvance(QLatin1String(kDesignSample)) / kDesignSampleWidth});
+    // A screen whose size is not known takes nothing off.
+    const QSize room = HelpWindowRoom();
+    const double fit = room.width() > 0 && room.height() > 0
+                           ? std::min(room.width() / static_cast<double>(Width()),
+                                      room.height() / static_cast<double>(Height()))
+                           : grow;
+    layoutUnit_ = std::min(grow, fit);
+    if (layoutUnit_ < grow) {
+        QFont font = window->font();
+        const double shrink = layoutUnit_ / grow;
+        if (font.pointSizeF() > 0)
+            font.setPointSizeF(font.pointSizeF() * shrink);
+        else
+            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
+        window->setFont(font);
+    }
+    if (layoutUnit_ != 1.0) {
+        for (const auto& c : Controls())
+            if (c->Kind() != ControlKind::Line)
+                c->Move(U(c->Left()), U(c->Top()), U(c->Width()), U(c->Height()));
+        Move(Left(), Top(), U(Width()), U(Height()));
+    }
+    // The drawings fill their frames at the size the frames now have.
+    for (Image* img : ImageIntro.items())
+        img->SetPicture(FrameDrawing(img->Index(), img->Width() / kTwipsPerPixel,
+                                     img->Height() / kTwipsPerPixel, window->font()));
+}
+
+QPoint HelpWindowPlace() {
+    System& sys = systemServices();
+    const int top = sys.ScreenHeightTwips() < 10000 ? 400 : 700;
+    const int left = sys.ScreenWidthTwips() < 13000 ? 400 : 700;
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel};
+}
+
+QSize HelpWindowRoom() {
+    System& sys = systemServices();
+    int width = sys.ScreenWidthTwips() / kTwipsPerPixel;
+    int height = sys.ScreenHeightTwips() / kTwipsPerPixel;
+    // Panels and docks take their part of the screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        width -= screen->geometry().width() - screen->availableGeometry().width();
+        height -= screen->geometry().height() - screen->availableGeometry().height();
+    }
+    const QPoint at = HelpWindowPlace();
+    return {width - at.x() - 2 * kWindowBorder, height - at.y() - kWindowTitleBar - 2 * kWindowBorder};
+}
+
 void FrmMain::DesignWindow() {
-    Move(0, 0, 920, 720);
+    Move(0, 0, 920, 656);
     PictureMain = Named(Add<PictureBox>(QStringLiteral("PictureMain")), QStringLiteral("Help window"));
     PictureMain->Move(880, 6, 24, 24);
 
@@ -98,9 +167,9 @@ void FrmMain::DesignWindow() {
     LabelGreeting->SetWordWrap(true);
 
     FrameInfo = Add<Frame>(QStringLiteral("FrameInfo"));
-    FrameInfo->Move(12, 488, 896, 224);
+    FrameInfo->Move(12, 488, 896, 160);
     LabelInfo = Add<Label>(QStringLiteral("LabelInfo"), FrameInfo);
-    LabelInfo->Move(150, 270, 11000, 2970);
+    LabelInfo->Move(150, 270, 11000, 2000);
     LabelInfo->SetWordWrap(true);
     FrameGo = Add<Frame>(QStringLiteral("FrameGo"), FrameInfo);
     FrameGo->Move(11300, 240, 1950, 1050);
@@ -110,6 +179,9 @@ void FrmMain::DesignWindow() {
     ImageGoContinue =
         Named(Add<Image>(QStringLiteral("ImageGoContinue"), FrameGo), QStringLiteral("Continue"));
     ImageGoContinue->Move(1080, 150, 720, 600);
+    // The arrows take the size of their place, which follows the window's scale.
+    ImageGoBack->SetStretch(true);
+    ImageGoContinue->SetStretch(true);
     FrameGo->SetVisible(false);
     FrameRestart = Add<Frame>(QStringLiteral("FrameRestart"), FrameInfo);
     FrameRestart->Move(11300, 1400, 1950, 700);
@@ -132,11 +204,11 @@ void FrmMain::DesignWindow() {
     ImageGoContinue->Click = [this] { ImageGoContinue_Click(); };
     // The pressed faces; the released face comes back with the button.
     ImageGoBack->MouseDown = [this](int) {
-        ImageGoBack->SetLeft(60);
+        ImageGoBack->SetLeft(U(60));
         ImageGoBack->SetPicture(BackArrow(1));
     };
     ImageGoBack->MouseUp = [this](int) {
-        ImageGoBack->SetLeft(120);
+        ImageGoBack->SetLeft(U(120));
         ImageGoBack->SetPicture(BackArrow(ImageGoBack->Enabled() ? 0 : 2));
     };
     ImageGoContinue->MouseDown = [this](int) { ImageGoContinue->SetPicture(ContinueArrow(1)); };
@@ -171,7 +243,6 @@ void FrmMain::DesignPictureFrames() {
     for (int i : {1, 2, 6, 10}) {
         Image* img = AddTo(ImageIntro, QStringLiteral("ImageIntro"), i, FrameIntro[i]);
         img->Move(150, 270, w - 300, h - 420);
-        img->SetPicture(FrameDrawing(i, (w - 300) / kTwipsPerPixel, (h - 420) / kTwipsPerPixel));
         Named(img, QStringLiteral("Picture: ") + (i == 1   ? QStringLiteral("Quorvan and QuorvanHelp")
                                                   : i == 2 ? QStringLiteral("main features")
                                                   : i == 6 ? QStringLiteral("Quorvan main window")
@@ -477,7 +548,7 @@ void FrmMain::DesignCriteria(Frame* host) {
     CheckInsert->Move(150, 250, 1500, 330);
     ComboInsert =
         Named(Add<ComboBox>(QStringLiteral("ComboInsert"), host), QStringLiteral("Where to insert"));
-    ComboInsert->Move(150, 620, 3300, 330);
+    ComboInsert->Move(150, 620, 3650, 330);
     FrameInsertThis =
         Captioned(Add<Frame>(QStringLiteral("FrameInsertThis"), host), QStringLiteral("Insert This"));
     FrameInsertThis->Move(150, 1400, 4500, 1300);
@@ -487,14 +558,14 @@ void FrmMain::DesignCriteria(Frame* host) {
     Named(TextInsert[1], QStringLiteral("Number of characters"));
     Named(TextInsert[2], QStringLiteral("String"));
     TextInsert[0]->Move(150, 330, 4000, 330);
-    TextInsert[1]->Move(3550, 620, 600, 330);
-    TextInsert[2]->Move(3550, 620, 1100, 330);
+    TextInsert[1]->Move(3900, 620, 600, 330);
+    TextInsert[2]->Move(3900, 620, 950, 330);
     LabelMaxInsert =
         Captioned(Add<Label>(QStringLiteral("LabelMaxInsert"), host), QStringLiteral("Max. 2 Digits"));
     LabelMaxInsert->Move(150, 1020, 1500, 300);
     LabelInsertHighDigit = Captioned(Add<Label>(QStringLiteral("LabelInsertHighDigit"), host),
                                      QStringLiteral("Must be higher than 0. Digits only."));
-    LabelInsertHighDigit->Move(1700, 1020, 3000, 300);
+    LabelInsertHighDigit->Move(1500, 1020, 3350, 300);
     CheckInsertAddSpace = Captioned(Add<CheckBox>(QStringLiteral("CheckInsertAddSpace"), FrameInsertThis),
                                     QStringLiteral("Include Space"));
     CheckInsertAddSpace->Move(150, 760, 2200, 330);
@@ -509,7 +580,7 @@ void FrmMain::DesignCriteria(Frame* host) {
         o->Move(5750 + i * 1250, 250, 1200, 330);
     }
     ComboAuto = Named(Add<ComboBox>(QStringLiteral("ComboAuto"), host), QStringLiteral("Where to add"));
-    ComboAuto->Move(4950, 620, 3300, 330);
+    ComboAuto->Move(4950, 620, 3650, 330);
     FrameAutoStart =
         Captioned(Add<Frame>(QStringLiteral("FrameAutoStart"), host), QStringLiteral("Start From"));
     FrameAutoStart->Move(4950, 1400, 4700, 1300);
@@ -537,8 +608,8 @@ void FrmMain::DesignCriteria(Frame* host) {
     Named(TextAuto[1], QStringLiteral("Number of characters"));
     Named(TextAuto[2], QStringLiteral("String"));
     TextAuto[0]->Move(150, 330, 1800, 330);
-    TextAuto[1]->Move(8350, 620, 600, 330);
-    TextAuto[2]->Move(8350, 620, 1300, 330);
+    TextAuto[1]->Move(8700, 620, 600, 330);
+    TextAuto[2]->Move(8700, 620, 1000, 330);
 
     FrameRen = Captioned(Add<Frame>(QStringLiteral("FrameRen"), host), QStringLiteral("Rename Criteria :"));
     FrameRen->Move(150, 3900, 9540, 2550);

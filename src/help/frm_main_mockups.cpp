@@ -438,8 +438,11 @@ void FrmMain::LabelEasyFile_Click(int index) {
         }
         CheckEasySpace->SetEnabled(true);
     }
-    LabelEasyReady->SetVisible(false);
-    CommandEasyOK->SetEnabled(false);
+    // A name whose spaces the box may not hold shows without them: that name is a new one.
+    const bool ready = SelectedSample >= 0 &&
+                       EasyReady(TextEasy[0]->Text(), TextEasy[1]->Text(), EasyName, EasyExt);
+    LabelEasyReady->SetVisible(ready);
+    CommandEasyOK->SetEnabled(ready);
 }
 
 void FrmMain::TextEasy_Change(int index) {

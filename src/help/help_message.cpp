@@ -1,8 +1,17 @@
 #include "help/help_message.h"
 
+#include <QEvent>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
+#include <initializer_list>
+
+#include "help/frm_main.h"
 #include "help/help_state.h"
+#include "platform/services.h"
 
 namespace qv::help {
 
@@ -77,6 +86,29 @@ void Build(bool known, const QString& text) {
     ShowMessage(HM.MessageHead, HM.MessageText, HM.MessageButtons, HM.MessageInput);
 }
 
+// The box grows to the text it shows, and keeps whole on the screen: a box about a screen too small
+// is shown on that very screen.
+void FitBox(FrmMessage& f) {
+    if (QWidget* label = f.LabelMessage->Widget()) {
+        const int grow = std::max(0, label->heightForWidth(f.LabelMessage->Width()) - f.LabelMessage->Height());
+        if (grow > 0) {
+            f.LabelMessage->SetHeight(f.LabelMessage->Height() + grow);
+            for (Control* c : std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow,
+                                                              f.PictureMessage})
+                c->SetTop(c->Top() + grow);
+            f.Move(f.Left(), f.Top(), f.Width(), f.Height() + grow);
+        }
+    }
+    System& sys = systemServices();
+    const int screenWidth = sys.ScreenWidthTwips() / kTwipsPerPixel;
+    const int screenHeight = sys.ScreenHeightTwips() / kTwipsPerPixel;
+    const int outerWidth = f.Width() + 2 * kWindowBorder;
+    const int outerHeight = f.Height() + kWindowTitleBar + 2 * kWindowBorder;
+    const int left = std::max(0, std::min(f.Left(), screenWidth - outerWidth));
+    const int top = std::max(0, std::min(f.Top(), screenHeight - outerHeight));
+    f.Move(left, top, f.Width(), f.Height());
+}
+
 void CloseMessage() {
     FrmMessage& f = frmMessage();
     if (f.Loaded())
@@ -87,6 +119,36 @@ void CloseMessage() {
     HM.MessageButtons.clear();
     HM.MessageInput.clear();
 }
+
+// The box answers keys as Quorvan's does: Enter presses an enabled OK, Escape closes the box as its
+// window's close command does. Space presses the focused button by itself.
+class BoxKeys : public QObject {
+  public:
+    explicit BoxKeys(FrmMessage* form) : QObject(nullptr), form_(form) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+        if (key != Qt::Key_Escape && !enter)
+            return QObject::eventFilter(watched, event);
+        FrmMessage* form = form_;
+        // Later, so that the key event is finished before the window goes; and only for this box.
+        QPointer<QWidget> window = form->Window();
+        QTimer::singleShot(0, [form, window, enter] {
+            if (!window || !form->Loaded() || form->Window() != window)
+                return;
+            if (!enter)
+                form->UserCloses();
+            else if (form->ImageOK->EffectivelyEnabled() && form->ImageOK->EffectivelyVisible())
+                CloseMessageOK();
+        });
+        return true;
+    }
+
+  private:
+    FrmMessage* form_;
+};
 
 }  // namespace
 
@@ -125,6 +187,14 @@ void FrmMessage::Design() {
     ImageCancel->SetVisible(false);
     ImageOK->Click = [] { CloseMessageOK(); };
     ImageCancel->Click = [] { CloseMessageCancel(); };
+
+    if (QWidget* w = Window()) {
+        auto* filter = new BoxKeys(this);
+        filter->setParent(w);
+        w->installEventFilter(filter);
+        // A focused button would take Enter for itself.
+        for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(filter);
+    }
 }
 
 QString FrmMessage::LabelOK() const {
@@ -192,6 +262,7 @@ void ShowMessage(const QString& head, const QString& text, const QString& button
     f.LabelInput2->SetCaption(QString());
     f.LabelHead->SetCaption(headText);
     f.LabelMessage->SetCaption(bodyText);
+    FitBox(f);
 
     // Every caller of the help asks for OK alone; the other modes lay out the main program's way.
     QString okFace = QStringLiteral("OK"), cancelFace = QStringLiteral("Cancel");
@@ -211,6 +282,10 @@ void ShowMessage(const QString& head, const QString& text, const QString& button
     if (QWidget* w = f.ImageCancel->Widget())
         w->setAccessibleName(cancelFace);
 
+    // The box opens with OK in the focus, so that the keyboard answers it at once.
+    QWidget* first = f.ImageOK->Enabled() ? f.ImageOK->Widget() : f.ImageCancel->Widget();
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
     f.ShowModal();
     if (f.Loaded())
         f.Unload();

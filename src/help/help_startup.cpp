@@ -26,15 +26,21 @@ QString Get(const QString& section, const QString& key) {
     std::abort();  // EndProgram does not return
 }
 
-void RaiseWindow() {
-    FrmMain& m = frmMain();
-    if (!m.Loaded() || !m.Visible())
+void BringForward(Form& f) {
+    if (!f.Loaded() || !f.Visible())
         return;
-    if (QWidget* w = m.Window()) {
+    if (QWidget* w = f.Window()) {
         w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         w->raise();
         w->activateWindow();
     }
+}
+
+// A second start brings this copy forward: its window, and a message it shows over the window or
+// before the window is there at all (start-up messages come first).
+void RaiseWindow() {
+    BringForward(frmMain());
+    BringForward(frmMessage());
 }
 
 }  // namespace

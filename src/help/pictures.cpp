@@ -1,6 +1,8 @@
 #include "help/pictures.h"
 
 #include <QFont>
+#include <QGuiApplication>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QMap>
 #include <QPainter>
@@ -55,27 +57,48 @@ QPixmap Arrow(bool back, QColor fill) {
     return pm;
 }
 
+// A label drawn whole in its place: the painter's font, or a smaller one where it would not fit.
+void FitText(QPainter& p, const QRectF& r, int flags, const QString& text) {
+    const QFont saved = p.font();
+    QFont f = saved;
+    for (int i = 0; i < 40; ++i) {
+        const QRectF need = QFontMetricsF(f).boundingRect(QRectF(0, 0, r.width(), 1e6), flags & ~Qt::AlignVertical_Mask, text);
+        if (need.width() <= r.width() && need.height() <= r.height())
+            break;
+        if (f.pointSizeF() > 0)
+            f.setPointSizeF(f.pointSizeF() * 0.93);
+        else
+            f.setPixelSize(std::max(1, static_cast<int>(f.pixelSize() * 0.93)));
+    }
+    p.setFont(f);
+    p.drawText(r, flags, text);
+    p.setFont(saved);
+}
+
 // A labelled box of the main window drawing.
 void Box(QPainter& p, const QRectF& r, const QString& label, QColor fill = QColor(0xf4, 0xf4, 0xf4)) {
     p.setBrush(fill);
     p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
     p.drawRect(r);
     p.setPen(Qt::black);
-    p.drawText(r.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, label);
+    FitText(p, r.adjusted(4, 2, -4, -2), Qt::AlignCenter | Qt::TextWordWrap, label);
 }
 
 void Title(QPainter& p, const QRectF& r, const QString& text) {
     QFont f = p.font();
     f.setBold(true);
     p.setFont(f);
-    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, text);
+    FitText(p, r, Qt::AlignLeft | Qt::AlignVCenter, text);
     f.setBold(false);
     p.setFont(f);
 }
 
 void MainWindow(QPainter& p, int w, int h) {
     p.fillRect(0, 0, w, h, QColor(0xe8, 0xec, 0xf2));
-    Title(p, QRectF(10, 4, w - 20, 22), QStringLiteral("Quorvan"));
+    // Rows as tall as the font needs: a button caption may take two lines.
+    const double line = QFontMetricsF(p.font()).height();
+    const double titleH = line + 6, buttonH = std::max(28.0, 2 * line + 6), rowH = std::max(24.0, line + 8);
+    Title(p, QRectF(10, 4, w - 20, titleH), QStringLiteral("Quorvan"));
     const QStringList buttons = {QStringLiteral("File Selection"),
                                  QStringLiteral("Action"),
                                  QStringLiteral("Help"),
@@ -84,16 +107,18 @@ void MainWindow(QPainter& p, int w, int h) {
                                  QStringLiteral("Options"),
                                  QStringLiteral("Exit")};
     const double bw = (w - 20.0) / buttons.size();
+    const double buttonTop = 4 + titleH;
     for (int i = 0; i < buttons.size(); ++i)
-        Box(p, QRectF(10 + i * bw + 2, 28, bw - 4, 28), buttons[i], QColor(0xd8, 0xe4, 0xf8));
-    const double top = 66, colW = (w - 40) / 3.0;
-    Box(p, QRectF(10, top, colW * 0.36, 24), QStringLiteral("Drive box"));
-    Box(p, QRectF(10 + colW * 0.38, top, colW * 0.62, 24), QStringLiteral("Back  Forward  Home"));
-    Box(p, QRectF(10, top + 30, colW, h * 0.42), QStringLiteral("Directory box\n(double-click a folder)"));
-    Box(p, QRectF(20 + colW, top - 0, colW, 24), QStringLiteral("Selected Files Size / free space"));
-    Box(p, QRectF(20 + colW, top + 30, colW, h * 0.42), QStringLiteral("File box\n(select the files here)"));
-    Box(p, QRectF(30 + 2 * colW, top, colW, h * 0.42 + 30), QStringLiteral("Preview list / panels"));
-    const double low = top + 40 + h * 0.42;
+        Box(p, QRectF(10 + i * bw + 2, buttonTop, bw - 4, buttonH), buttons[i], QColor(0xd8, 0xe4, 0xf8));
+    const double top = buttonTop + buttonH + 8, colW = (w - 40) / 3.0;
+    const double listH = h * 0.42;
+    Box(p, QRectF(10, top, colW * 0.36, rowH), QStringLiteral("Drive box"));
+    Box(p, QRectF(10 + colW * 0.38, top, colW * 0.62, rowH), QStringLiteral("Back  Forward  Home"));
+    Box(p, QRectF(10, top + rowH + 6, colW, listH), QStringLiteral("Directory box\n(double-click a folder)"));
+    Box(p, QRectF(20 + colW, top, colW, rowH), QStringLiteral("Selected Files Size / free space"));
+    Box(p, QRectF(20 + colW, top + rowH + 6, colW, listH), QStringLiteral("File box\n(select the files here)"));
+    Box(p, QRectF(30 + 2 * colW, top, colW, listH + rowH + 6), QStringLiteral("Preview list / panels"));
+    const double low = top + rowH + 16 + listH;
     Box(p, QRectF(10, low, colW, h - low - 10), QStringLiteral("Rename Criteria summary"),
         QColor(0xfc, 0xf6, 0xe0));
     Box(p, QRectF(20 + colW, low, colW, (h - low - 10) * 0.45), QStringLiteral("Reset buttons"));
@@ -113,7 +138,7 @@ void Lines(QPainter& p, int w, int h, const QString& title, const QStringList& l
         p.setPen(Qt::NoPen);
         p.drawEllipse(QPointF(20, y + step / 2), 3.5, 3.5);
         p.setPen(Qt::black);
-        p.drawText(QRectF(32, y, w - 44, step), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, line);
+        FitText(p, QRectF(32, y, w - 44, step), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, line);
         y += step;
     }
 }
@@ -131,8 +156,8 @@ void Introduction(QPainter& p, int w, int h) {
     const double y = 40 + h * 0.25;
     p.drawLine(QPointF(left.right() + 6, y - 8), QPointF(right.left() - 6, y - 8));
     p.drawLine(QPointF(left.right() + 6, y + 8), QPointF(right.left() - 6, y + 8));
-    p.drawText(QRectF(left.right(), y - 40, right.left() - left.right(), 26), Qt::AlignCenter,
-               QStringLiteral("each starts the other"));
+    FitText(p, QRectF(left.right() + 2, y - 56, right.left() - left.right() - 4, 44),
+            Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("each starts the other"));
     Box(p, QRectF(20, h * 0.65, w - 40, h * 0.28),
         QStringLiteral("They share only the per-user settings file under ~/.config: the family records "
                        "(where each program lives) and the user name and picture."),
@@ -151,14 +176,14 @@ void OptionsFrame(QPainter& p, int w, int h) {
     const double rowH = 26;
     for (const QString& r : rows) {
         p.setPen(Qt::black);
-        p.drawText(QRectF(14, y, w * 0.34, rowH), Qt::AlignVCenter, r);
+        FitText(p, QRectF(14, y, w * 0.34 - 10, rowH), Qt::AlignVCenter, r);
         p.setBrush(Qt::white);
         p.drawEllipse(QPointF(w * 0.37, y + rowH / 2), 6, 6);
-        p.drawText(QRectF(w * 0.37 + 12, y, w * 0.3, rowH), Qt::AlignVCenter,
-                   QStringLiteral("Ignore it. Process file as it is."));
+        FitText(p, QRectF(w * 0.37 + 12, y, w * 0.3 - 16, rowH), Qt::AlignVCenter,
+                QStringLiteral("Ignore it. Process file as it is."));
         p.drawEllipse(QPointF(w * 0.68, y + rowH / 2), 6, 6);
-        p.drawText(QRectF(w * 0.68 + 12, y, w * 0.31, rowH), Qt::AlignVCenter | Qt::TextWordWrap,
-                   QStringLiteral("Mark the file"));
+        FitText(p, QRectF(w * 0.68 + 12, y, w * 0.31 - 14, rowH), Qt::AlignVCenter | Qt::TextWordWrap,
+                QStringLiteral("Mark the file"));
         y += rowH;
     }
     y += 10;
@@ -167,7 +192,7 @@ void OptionsFrame(QPainter& p, int w, int h) {
                              QStringLiteral("Undo Possible? - Do Not Show This Message")}) {
         p.setBrush(Qt::white);
         p.drawRect(QRectF(14, y + 7, 12, 12));
-        p.drawText(QRectF(34, y, w - 48, rowH), Qt::AlignVCenter, c);
+        FitText(p, QRectF(34, y, w - 48, rowH), Qt::AlignVCenter, c);
         y += rowH;
     }
     y += 12;
@@ -218,12 +243,18 @@ Picture ContinueArrow(int element) {
                   [element] { return Arrow(false, ArrowColour(element)); });
 }
 
-Picture FrameDrawing(int frame, int width, int height) {
-    return Cached(QStringLiteral(":help/frame-%1").arg(frame), [=] {
-        QPixmap pm(width, height);
+Picture FrameDrawing(int frame, int width, int height, const QFont& font) {
+    const QString id =
+        QStringLiteral(":help/frame-%1-%2x%3-%4").arg(frame).arg(width).arg(height).arg(font.toString());
+    return Cached(id, [=] {
+        // Drawn at the screen's own pixel density, so that a scaled desktop shows it sharp.
+        const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
+        QPixmap pm(QSize(width, height) * ratio);
+        pm.setDevicePixelRatio(ratio);
         pm.fill(Qt::white);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
+        p.setFont(font);
         switch (frame) {
             case 1:
                 Introduction(p, width, height);

@@ -2,6 +2,8 @@
 // of the main program's window, its features and its Options frame.
 #pragma once
 
+#include <QFont>
+
 #include "platform/forms.h"
 
 namespace qv::help {
@@ -11,8 +13,9 @@ Picture ButtonFace(int element);
 // Page arrows: 0 released, 1 pressed, 2 disabled.
 Picture BackArrow(int element);
 Picture ContinueArrow(int element);
-// The drawing a picture frame shows (frames 1, 2, 6 and 10), sized to fill it.
-Picture FrameDrawing(int frame, int width, int height);
+// The drawing a picture frame shows (frames 1, 2, 6 and 10), sized to fill it, its labels in `font`
+// or smaller where a label would not fit its place.
+Picture FrameDrawing(int frame, int width, int height, const QFont& font);
 // The stand-in for a user without a picture.
 Picture DefaultUserPicture();
 

@@ -362,5 +362,25 @@ TEST_F(HelpMockups, EasyProcessSplitsAndRenamesTheExampleOnly) {
     EXPECT_EQ(help::SplitAtLastDot("a.b.c").name, "a.b");
 }
 
+TEST_F(HelpMockups, EasyProcessNameShownWithoutItsSpacesIsReadyToGo) {
+    OpenTopic(w(), 9);
+    auto& m = w();
+    click(*m.CheckEasyProcess);
+    click(*m.LabelEasyFile[0]);
+    click(*m.CheckEasySpace);
+    m.TextEasy[0]->SetText(QString());
+    type(*m.TextEasy[0], "My Tool");
+    ASSERT_TRUE(click(*m.CommandEasyOK));
+    ASSERT_EQ(caption(*m.LabelEasyFile[0]), "My Tool.exe");
+    click(*m.LabelEasyFile[0]);
+    click(*m.CheckEasySpace);  // unticked: the spaces go
+    click(*m.LabelEasyFile[0]);
+    click(*m.LabelEasyFile[0]);  // picked again
+    EXPECT_EQ(text(*m.TextEasy[0]), "MyTool");
+    EXPECT_TRUE(m.LabelEasyReady->Visible());
+    ASSERT_TRUE(click(*m.CommandEasyOK));
+    EXPECT_EQ(caption(*m.LabelEasyFile[0]), "MyTool.exe");
+}
+
 }  // namespace
 }  // namespace qv::test

@@ -1,6 +1,10 @@
 // Start-up of the help with fake screen, system folder and settings, and a real program folder.
+#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QTest>
+#include <QWidget>
 
 #include "help/help_message.h"
 #include "help/help_startup.h"
@@ -272,6 +276,20 @@ TEST_F(HelpStartup, SystemFolderAndScreenRefusals) {
     }
 }
 
+TEST_F(HelpStartup, SecondStartBringsTheStartUpMessageForward) {
+    bool restored = false;
+    ModalScript script;
+    script.expect("frmMessage", [&](Form& f) {
+        QWidget* box = f.Window();
+        box->setWindowState(box->windowState() | Qt::WindowMinimized);
+        instance_->requestActivation();
+        restored = !(box->windowState() & Qt::WindowMinimized) && box->isVisible();
+        click(*static_cast<help::FrmMessage&>(f).ImageOK);
+    });
+    ASSERT_TRUE(Start());  // no family records: the box about the missing Quorvan comes first
+    EXPECT_TRUE(restored) << "the message stays minimised";
+}
+
 TEST_F(HelpStartup, SecondCopyEndsAndTheFirstComesForward) {
     instance_->acquireResult = false;
     ModalScript script;
@@ -304,6 +322,30 @@ TEST_F(HelpMessageBox, CaptionHeadAndUnknownKeys) {
     help::HM.MessageKey = "MessageSmallScreen";
     help::ShowParentMessage();
     EXPECT_EQ(script.count(), 1);
+}
+
+}  // namespace
+}  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST_F(HelpMessageBox, KeyboardAnswersTheBoxAsItOpens) {
+    for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) {
+        SCOPED_TRACE(k);
+        ModalScript script;
+        script.expect("frmMessage", [k](Form& f) {
+            // The key goes where the user's key goes: the control in the focus, else the window.
+            QWidget* target = f.Window()->focusWidget();
+            QTest::keyClick(target ? target : f.Window(), k);
+            QCoreApplication::processEvents();
+        });
+        help::HM.MessageKey = "MessageRunParentError";
+        help::ShowParentMessage();
+        script.verifyDone();
+        EXPECT_FALSE(help::frmMessage().Loaded());
+        EXPECT_TRUE(help::HM.MessageKey.isEmpty() && help::HM.MessageText.isEmpty());
+    }
 }
 
 }  // namespace
