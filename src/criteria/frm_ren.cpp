@@ -68,7 +68,8 @@ struct Metrics {
         co.frame = true;
         co.rect = QRect(0, 0, wide, combo);
         comboOver =
-            wide - c.style()->subControlRect(QStyle::CC_ComboBox, &co, QStyle::SC_ComboBoxEditField, &c).width();
+            wide -
+            c.style()->subControlRect(QStyle::CC_ComboBox, &co, QStyle::SC_ComboBoxEditField, &c).width();
         pad = std::max(4, line / 2);
         gap = std::max(2, line / 4);
     }
@@ -404,8 +405,8 @@ void FrmRen::Arrange() {
         return y + m.combo + g;
     };
     // The place boxes on one spot, the count limit beside them and the rule under them.
-    auto place = [&](std::initializer_list<TextBox*> counts, std::initializer_list<TextBox*> strings, Label* max,
-                     Label* high, int y) {
+    auto place = [&](std::initializer_list<TextBox*> counts, std::initializer_list<TextBox*> strings,
+                     Label* max, Label* high, int y) {
         for (TextBox* b : counts) At(b, p + indent, y, count, m.edit);
         for (TextBox* b : strings) At(b, p + indent, y, listCol - indent, m.edit);
         At(max, p + indent + count + g, y + labelDrop, m.text(max->Caption()), m.labelH());
@@ -472,7 +473,8 @@ void FrmRen::Arrange() {
     At(FrameAutoStart, p, y, listCol, startH);
     y += startH + g;
     const int fillW = m.comboW(criteria::ZeroFills());
-    At(LabelAutoZeroFill, p, y + (m.combo - m.labelH()) / 2, m.text(LabelAutoZeroFill->Caption()), m.labelH());
+    At(LabelAutoZeroFill, p, y + (m.combo - m.labelH()) / 2, m.text(LabelAutoZeroFill->Caption()),
+       m.labelH());
     At(ComboAutoZeroFill, p + m.text(LabelAutoZeroFill->Caption()) + g, y, fillW, m.combo);
     At(CheckAutoLetter, p, y + (m.combo - m.check) / 2, m.checkW(CheckAutoLetter->Caption()), m.check);
     y += m.combo + g;
