@@ -359,6 +359,7 @@ void FrmRen::Arrange() {
     const Metrics m;
     const int p = m.pad, g = m.gap;
     const int count = m.boxW(3);
+    const int indent = 2 * g;  // the place boxes sit a little in from the list they follow
 
     // A frame's column: the widest list or row it holds.
     const QString autoCaptions[] = {QStringLiteral("Start From This Number :"),
@@ -369,8 +370,8 @@ void FrmRen::Arrange() {
     listCol = std::max(listCol, m.text(LabelAuto->Caption()) + m.radioW(QStringLiteral("No")) +
                                     m.radioW(QStringLiteral("Number")) + m.radioW(QStringLiteral("Letter")) +
                                     3 * g);
-    listCol = std::max(listCol, count + g + m.text(LabelMaxInsert->Caption()));
-    listCol = std::max(listCol, m.text(LabelInsertHighDigit->Caption()));
+    listCol = std::max(listCol, indent + count + g + m.text(LabelMaxInsert->Caption()));
+    listCol = std::max(listCol, indent + m.text(LabelInsertHighDigit->Caption()));
     for (int i = 0; i < 2; ++i) {
         listCol = std::max(listCol, m.frameCaptionW(autoCaptions[i]) + 2 * p);
         listCol = std::max(listCol, 2 * p + m.boxW(5) + g + m.text(autoLimits[i]));
@@ -380,7 +381,8 @@ void FrmRen::Arrange() {
     listCol = std::max(listCol, m.text(LabelAutoZeroFill->Caption()) + g + m.comboW(criteria::ZeroFills()));
     listCol = std::max(listCol, m.checkW(CheckAutoLetter->Caption()));
     listCol = std::max(listCol, m.checkW(CheckExt->Caption()));
-    listCol = std::max(listCol, m.text(LabelExt->Caption()) + g + m.boxW(7));
+    listCol = std::max(listCol,
+                       m.text(LabelExt->Caption()) + g + std::max(m.boxW(7), m.text(LabelMaxExt->Caption())));
 
     int sideCol = 0;
     for (const QString& s : {CheckCase->Caption(), CheckSpace->Caption(), CheckSpaceAddSpace->Caption(),
@@ -393,7 +395,6 @@ void FrmRen::Arrange() {
     sideCol = std::max(sideCol, m.check + g + m.text(LabelSpThisChar->Caption()));
     sideCol = std::max(sideCol, m.text(LabelSpThisChar2->Caption()));
 
-    const int indent = 2 * g;  // the place boxes sit a little in from the list they follow
     const int labelDrop = (m.edit - m.labelH()) / 2;
 
     // The criterion's switch and its name, then its list.
