@@ -4,6 +4,7 @@
 
 #include "core/panel_calls.h"
 #include "core/state.h"
+#include "core/windows.h"
 #include "criteria/criteria.h"
 #include "criteria/lists.h"
 #include "mainwindow/panels.h"
@@ -345,6 +346,13 @@ void SetValueAutoSet() {
 }
 
 void SetValueRenameSet() {
+    // A finished preview was built from the criteria being replaced: the commit takes it back, so its
+    // names leave the list. Delete and Set Attribute list the files themselves, which still hold.
+    if (S.ReadyToFinalize && S.ActionName != QLatin1String("Delete") &&
+        S.ActionName != QLatin1String("Set Attribute")) {
+        S.PreviewNames.clear();
+        windows().ShowPreviewNames();
+    }
     SetValueExtensionSet();
     SetValueCaseSet();
     SetValueHandleSet();

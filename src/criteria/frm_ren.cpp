@@ -1,6 +1,17 @@
 #include "criteria/frm_ren.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QWidget>
+#include <algorithm>
+#include <vector>
 
 #include "core/state.h"
 #include "criteria/lists.h"
@@ -14,10 +25,104 @@ namespace {
 constexpr int T = kTwipsPerPixel;
 
 template <class C>
-C* Placed(C* c, int left, int top, int width, int height, bool visible = true) {
-    c->Move(left, top, width, height);
-    c->SetVisible(visible);
+C* Hidden(C* c) {
+    c->SetVisible(false);
     return c;
+}
+
+// What the dialog is laid out from, read from the application font when the form is designed:
+// every size is the room a text needs at that font, so nothing is cut at a larger one.
+struct Metrics {
+    QFontMetrics fm{QApplication::font()};
+    int line = 0;       // one line of text
+    int edit = 0;       // a text box
+    int combo = 0;      // a closed combo box
+    int check = 0;      // a check box or option button
+    int checkOver = 0;  // a check box beside its caption
+    int radioOver = 0;  // an option button beside its caption
+    int comboOver = 0;  // a combo box beside its entry
+    int pad = 0;        // inside a frame's border
+    int gap = 0;        // between neighbours
+
+    Metrics() {
+        const QLineEdit e;
+        const QComboBox c;
+        const QCheckBox k(QStringLiteral("x"));
+        const QRadioButton r(QStringLiteral("x"));
+        line = fm.height();
+        edit = e.sizeHint().height();
+        combo = c.sizeHint().height();
+        check = std::max(k.sizeHint().height(), r.sizeHint().height());
+        constexpr int wide = 1000;
+        QStyleOptionButton ko;
+        ko.initFrom(&k);
+        ko.rect = QRect(0, 0, wide, check);
+        checkOver = wide - k.style()->subElementRect(QStyle::SE_CheckBoxContents, &ko, &k).width();
+        QStyleOptionButton ro;
+        ro.initFrom(&r);
+        ro.rect = QRect(0, 0, wide, check);
+        radioOver = wide - r.style()->subElementRect(QStyle::SE_RadioButtonContents, &ro, &r).width();
+        QStyleOptionComboBox co;
+        co.initFrom(&c);
+        co.editable = false;
+        co.frame = true;
+        co.rect = QRect(0, 0, wide, combo);
+        comboOver =
+            wide -
+            c.style()->subControlRect(QStyle::CC_ComboBox, &co, QStyle::SC_ComboBoxEditField, &c).width();
+        pad = std::max(4, line / 2);
+        gap = std::max(2, line / 4);
+    }
+
+    int text(const QString& s) const { return fm.horizontalAdvance(s) + 2; }
+    int labelH() const { return line + 2; }
+    int checkW(const QString& s) const { return text(s) + checkOver; }
+    int radioW(const QString& s) const { return text(s) + radioOver; }
+    int comboW(const QStringList& items) const {
+        int w = 0;
+        for (const QString& s : items) w = std::max(w, text(s));
+        return w + comboOver;
+    }
+    // A text box for n characters.
+    int boxW(int n) const { return fm.averageCharWidth() * n + edit / 2; }
+    // A frame's caption on its top border.
+    int frameCaptionW(const QString& s) const { return 8 + fm.horizontalAdvance(s) + 6; }
+};
+
+// Places a control inside a frame: pixels in, twips out.
+void At(Control* c, int x, int y, int w, int h) {
+    c->Move(x * T, y * T, w * T, h * T);
+}
+
+struct Item {
+    Control* c;
+    int w, h;
+};
+
+// Lays items left to right from x, wrapping onto a new row when the next would pass `right`; each
+// row as high as its highest item, the others centred in it. Returns the bottom of the last row.
+int Flow(std::initializer_list<Item> items, int x, int y, int right, int gap) {
+    std::vector<std::vector<Item>> rows(1);
+    int used = x;
+    for (const Item& i : items) {
+        if (!rows.back().empty() && used + gap + i.w > right) {
+            rows.emplace_back();
+            used = x;
+        }
+        used += (rows.back().empty() ? 0 : gap) + i.w;
+        rows.back().push_back(i);
+    }
+    for (const auto& row : rows) {
+        int h = 0;
+        for (const Item& i : row) h = std::max(h, i.h);
+        int left = x;
+        for (const Item& i : row) {
+            At(i.c, left, y + (h - i.h) / 2, i.w, i.h);
+            left += i.w + gap;
+        }
+        y += h + gap;
+    }
+    return y - gap;
 }
 
 }  // namespace
@@ -26,7 +131,6 @@ FrmRen::FrmRen() : Form(QStringLiteral("frmRen")) {}
 
 void FrmRen::Design() {
     SetCaption(QStringLiteral("Set Rename Criteria"));
-    Move(300, 300, 680, 470);
     DesignInsert();
     DesignAuto();
     DesignCase();
@@ -36,6 +140,7 @@ void FrmRen::Design() {
     DesignRemove();
     DesignExtension();
     DesignFooter();
+    Arrange();
     Describe();
     WireRules();
 
@@ -63,257 +168,411 @@ void FrmRen::Design() {
 
 void FrmRen::DesignCase() {
     FrameCase = Add<Frame>(QStringLiteral("FrameCase"));
-    FrameCase->Move(408, 0, 264, 80);
-    CheckCase = Placed(Add<CheckBox>(QStringLiteral("CheckCase"), FrameCase), 120, 60, 2400, 300);
+    CheckCase = Add<CheckBox>(QStringLiteral("CheckCase"), FrameCase);
     CheckCase->SetCaption(QStringLiteral("Case : Change"));
-    FrameCaseOption =
-        Placed(Add<Frame>(QStringLiteral("FrameCaseOption"), FrameCase), 0, 0, 3720, 480, false);
+    FrameCaseOption = Hidden(Add<Frame>(QStringLiteral("FrameCaseOption"), FrameCase));
     FrameCaseOption->SetBorderStyle(0);
     const QStringList scopes = {QStringLiteral("File Name"), QStringLiteral("First Letter"),
                                 QStringLiteral("First Letter of all Words")};
-    const int lefts[] = {0, 1000, 2080};
-    const int widths[] = {1000, 1080, 1620};
-    for (int i = 0; i < 3; ++i) {
-        OptionButton* o = AddTo(OptionCase, QStringLiteral("OptionCase"), i, FrameCaseOption);
-        Placed(o, lefts[i], 60, widths[i], 360);
-        o->SetCaption(scopes[i]);
-    }
-    FrameCaseSelect =
-        Placed(Add<Frame>(QStringLiteral("FrameCaseSelect"), FrameCase), 0, 0, 3480, 360, false);
+    for (int i = 0; i < 3; ++i)
+        AddTo(OptionCase, QStringLiteral("OptionCase"), i, FrameCaseOption)->SetCaption(scopes[i]);
+    FrameCaseSelect = Hidden(Add<Frame>(QStringLiteral("FrameCaseSelect"), FrameCase));
     FrameCaseSelect->SetBorderStyle(0);
-    LabelCaseChangeTo =
-        Placed(Add<Label>(QStringLiteral("LabelCaseChangeTo"), FrameCaseSelect), 0, 30, 1000, 300);
+    LabelCaseChangeTo = Add<Label>(QStringLiteral("LabelCaseChangeTo"), FrameCaseSelect);
     LabelCaseChangeTo->SetCaption(QStringLiteral("Change To :"));
-    ComboCase = Placed(Add<ComboBox>(QStringLiteral("ComboCase"), FrameCaseSelect), 1080, 0, 1800, 330);
+    ComboCase = Add<ComboBox>(QStringLiteral("ComboCase"), FrameCaseSelect);
 }
 
 void FrmRen::DesignExtension() {
     FrameExt = Add<Frame>(QStringLiteral("FrameExt"));
-    FrameExt->Move(208, 296, 192, 104);
-    CheckExt = Placed(Add<CheckBox>(QStringLiteral("CheckExt"), FrameExt), 120, 120, 2640, 300);
+    CheckExt = Add<CheckBox>(QStringLiteral("CheckExt"), FrameExt);
     CheckExt->SetCaption(QStringLiteral("Extension : Change"));
-    LabelExt = Placed(Add<Label>(QStringLiteral("LabelExt"), FrameExt), 120, 540, 1320, 300, false);
+    LabelExt = Hidden(Add<Label>(QStringLiteral("LabelExt"), FrameExt));
     LabelExt->SetCaption(QStringLiteral("New Extension :"));
-    TextExt = Placed(Add<TextBox>(QStringLiteral("TextExt"), FrameExt), 1440, 480, 1200, 330, false);
+    TextExt = Hidden(Add<TextBox>(QStringLiteral("TextExt"), FrameExt));
     TextExt->SetMaxLength(7);
-    LabelMaxExt = Placed(Add<Label>(QStringLiteral("LabelMaxExt"), FrameExt), 1440, 900, 1200, 300, false);
+    LabelMaxExt = Hidden(Add<Label>(QStringLiteral("LabelMaxExt"), FrameExt));
     LabelMaxExt->SetCaption(QStringLiteral("Max 7 Char."));
 }
 
 void FrmRen::DesignSpace() {
     FrameSpace = Add<Frame>(QStringLiteral("FrameSpace"));
-    FrameSpace->Move(408, 80, 264, 88);
-    CheckSpace = Placed(Add<CheckBox>(QStringLiteral("CheckSpace"), FrameSpace), 120, 0, 3000, 260);
+    CheckSpace = Add<CheckBox>(QStringLiteral("CheckSpace"), FrameSpace);
     CheckSpace->SetCaption(QStringLiteral("Space : Remove || Replace"));
     const QStringList modes = {QStringLiteral("Remove"), QStringLiteral("Replace with :")};
-    for (int i = 0; i < 2; ++i) {
-        OptionButton* o = AddTo(OptionSpace, QStringLiteral("OptionSpace"), i, FrameSpace);
-        Placed(o, 240 + i * 1200, 250, i == 0 ? 1080 : 1500, 230, false);
-        o->SetCaption(modes[i]);
-    }
-    FrameSpaceReplace =
-        Placed(Add<Frame>(QStringLiteral("FrameSpaceReplace"), FrameSpace), 0, 0, 3720, 480, false);
+    for (int i = 0; i < 2; ++i)
+        Hidden(AddTo(OptionSpace, QStringLiteral("OptionSpace"), i, FrameSpace))->SetCaption(modes[i]);
+    FrameSpaceReplace = Hidden(Add<Frame>(QStringLiteral("FrameSpaceReplace"), FrameSpace));
     FrameSpaceReplace->SetBorderStyle(0);
-    TextSpaceWith =
-        Placed(Add<TextBox>(QStringLiteral("TextSpaceWith"), FrameSpaceReplace), 0, 60, 1200, 330);
+    TextSpaceWith = Add<TextBox>(QStringLiteral("TextSpaceWith"), FrameSpaceReplace);
     TextSpaceWith->SetMaxLength(8);
-    LabelMaxSpace =
-        Placed(Add<Label>(QStringLiteral("LabelMaxSpace"), FrameSpaceReplace), 1260, 0, 1200, 240);
+    LabelMaxSpace = Add<Label>(QStringLiteral("LabelMaxSpace"), FrameSpaceReplace);
     LabelMaxSpace->SetCaption(QStringLiteral("Max. 8 Chars."));
-    CheckSpaceAddSpace =
-        Placed(Add<CheckBox>(QStringLiteral("CheckSpaceAddSpace"), FrameSpaceReplace), 1260, 220, 1500, 260);
+    CheckSpaceAddSpace = Add<CheckBox>(QStringLiteral("CheckSpaceAddSpace"), FrameSpaceReplace);
     CheckSpaceAddSpace->SetCaption(QStringLiteral("Include Space"));
 }
 
 void FrmRen::DesignHandle() {
     FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"));
-    FrameSpChar->Move(408, 168, 264, 56);
-    CheckHandle = Placed(Add<CheckBox>(QStringLiteral("CheckHandle"), FrameSpChar), 120, 60, 300, 300);
-    LabelSpThisChar = Placed(Add<Label>(QStringLiteral("LabelSpThisChar"), FrameSpChar), 420, 90, 1800, 260);
+    CheckHandle = Add<CheckBox>(QStringLiteral("CheckHandle"), FrameSpChar);
+    LabelSpThisChar = Add<Label>(QStringLiteral("LabelSpThisChar"), FrameSpChar);
     LabelSpThisChar->SetCaption(QStringLiteral("Handle All Instances"));
-    LabelSpThisChar2 =
-        Placed(Add<Label>(QStringLiteral("LabelSpThisChar2"), FrameSpChar), 120, 400, 2400, 260);
+    LabelSpThisChar2 = Add<Label>(QStringLiteral("LabelSpThisChar2"), FrameSpChar);
     LabelSpThisChar2->SetCaption(QStringLiteral("of this Character or String :"));
-    TextHandleThis =
-        Placed(Add<TextBox>(QStringLiteral("TextHandleThis"), FrameSpChar), 2520, 360, 1260, 330, false);
+    TextHandleThis = Hidden(Add<TextBox>(QStringLiteral("TextHandleThis"), FrameSpChar));
 
-    FrameSpChangeTo = Add<Frame>(QStringLiteral("FrameSpChangeTo"));
-    FrameSpChangeTo->Move(408, 224, 264, 104);
-    FrameSpChangeTo->SetVisible(false);
+    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo")));
     const QStringList modes = {QStringLiteral("Remove"), QStringLiteral("Change as Space"),
                                QStringLiteral("Replace with :")};
-    for (int i = 0; i < 3; ++i) {
-        OptionButton* o = AddTo(OptionHandle, QStringLiteral("OptionHandle"), i, FrameSpChangeTo);
-        Placed(o, 120 + (i % 2) * 1800, 120 + (i / 2) * 360, 1740, 300);
-        o->SetCaption(modes[i]);
-    }
-    TextHandleWith =
-        Placed(Add<TextBox>(QStringLiteral("TextHandleWith"), FrameSpChangeTo), 1920, 480, 1200, 330, false);
+    for (int i = 0; i < 3; ++i)
+        AddTo(OptionHandle, QStringLiteral("OptionHandle"), i, FrameSpChangeTo)->SetCaption(modes[i]);
+    TextHandleWith = Hidden(Add<TextBox>(QStringLiteral("TextHandleWith"), FrameSpChangeTo));
     TextHandleWith->SetMaxLength(8);
-    LabelMaxHandle =
-        Placed(Add<Label>(QStringLiteral("LabelMaxHandle"), FrameSpChangeTo), 120, 900, 1500, 260, false);
+    LabelMaxHandle = Hidden(Add<Label>(QStringLiteral("LabelMaxHandle"), FrameSpChangeTo));
     LabelMaxHandle->SetCaption(QStringLiteral("Max. 8 Chars."));
-    CheckHandleAddSpace = Placed(Add<CheckBox>(QStringLiteral("CheckHandleAddSpace"), FrameSpChangeTo), 1920,
-                                 880, 1500, 280, false);
+    CheckHandleAddSpace = Hidden(Add<CheckBox>(QStringLiteral("CheckHandleAddSpace"), FrameSpChangeTo));
     CheckHandleAddSpace->SetCaption(QStringLiteral("IncludeSpace"));
 }
 
 void FrmRen::DesignInsert() {
     FrameInsert = Add<Frame>(QStringLiteral("FrameInsert"));
-    FrameInsert->Move(8, 0, 192, 168);
-    CheckInsert = Placed(Add<CheckBox>(QStringLiteral("CheckInsert"), FrameInsert), 120, 60, 300, 300);
-    LabelInsert = Placed(Add<Label>(QStringLiteral("LabelInsert"), FrameInsert), 420, 90, 1200, 260);
+    CheckInsert = Add<CheckBox>(QStringLiteral("CheckInsert"), FrameInsert);
+    LabelInsert = Add<Label>(QStringLiteral("LabelInsert"), FrameInsert);
     LabelInsert->SetCaption(QStringLiteral("Insert :"));
-    ComboInsert =
-        Placed(Add<ComboBox>(QStringLiteral("ComboInsert"), FrameInsert), 120, 360, 2640, 330, false);
-    TextInsertAfterNumChar = Placed(Add<TextBox>(QStringLiteral("TextInsertAfterNumChar"), FrameInsert), 240,
-                                    720, 600, 330, false);
+    ComboInsert = Hidden(Add<ComboBox>(QStringLiteral("ComboInsert"), FrameInsert));
+    TextInsertAfterNumChar = Hidden(Add<TextBox>(QStringLiteral("TextInsertAfterNumChar"), FrameInsert));
     TextInsertAfterNumChar->SetMaxLength(2);
-    TextInsertAfterString = Placed(Add<TextBox>(QStringLiteral("TextInsertAfterString"), FrameInsert), 240,
-                                   720, 2400, 330, false);
-    LabelMaxInsert =
-        Placed(Add<Label>(QStringLiteral("LabelMaxInsert"), FrameInsert), 960, 720, 1680, 260, false);
+    TextInsertAfterString = Hidden(Add<TextBox>(QStringLiteral("TextInsertAfterString"), FrameInsert));
+    LabelMaxInsert = Hidden(Add<Label>(QStringLiteral("LabelMaxInsert"), FrameInsert));
     LabelMaxInsert->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelInsertHighDigit =
-        Placed(Add<Label>(QStringLiteral("LabelInsertHighDigit"), FrameInsert), 120, 1080, 2640, 260, false);
+    LabelInsertHighDigit = Hidden(Add<Label>(QStringLiteral("LabelInsertHighDigit"), FrameInsert));
     LabelInsertHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameInsertThis =
-        Placed(Add<Frame>(QStringLiteral("FrameInsertThis"), FrameInsert), 120, 1340, 2640, 1080, false);
+    FrameInsertThis = Hidden(Add<Frame>(QStringLiteral("FrameInsertThis"), FrameInsert));
     FrameInsertThis->SetCaption(QStringLiteral("Insert This"));
-    TextInsertThis =
-        Placed(Add<TextBox>(QStringLiteral("TextInsertThis"), FrameInsertThis), 120, 300, 2400, 330);
-    CheckInsertAddSpace =
-        Placed(Add<CheckBox>(QStringLiteral("CheckInsertAddSpace"), FrameInsertThis), 120, 700, 1800, 300);
+    TextInsertThis = Add<TextBox>(QStringLiteral("TextInsertThis"), FrameInsertThis);
+    CheckInsertAddSpace = Add<CheckBox>(QStringLiteral("CheckInsertAddSpace"), FrameInsertThis);
     CheckInsertAddSpace->SetCaption(QStringLiteral("Include Space"));
 }
 
 void FrmRen::DesignReplace() {
     FrameReplace = Add<Frame>(QStringLiteral("FrameReplace"));
-    FrameReplace->Move(8, 168, 192, 232);
-    CheckReplace = Placed(Add<CheckBox>(QStringLiteral("CheckReplace"), FrameReplace), 120, 60, 300, 300);
-    LabelReplace = Placed(Add<Label>(QStringLiteral("LabelReplace"), FrameReplace), 420, 90, 1200, 260);
+    CheckReplace = Add<CheckBox>(QStringLiteral("CheckReplace"), FrameReplace);
+    LabelReplace = Add<Label>(QStringLiteral("LabelReplace"), FrameReplace);
     LabelReplace->SetCaption(QStringLiteral("Replace :"));
-    ComboReplace =
-        Placed(Add<ComboBox>(QStringLiteral("ComboReplace"), FrameReplace), 120, 360, 2640, 330, false);
-    auto box = [this](const char* name, int width) {
-        return Placed(Add<TextBox>(QString::fromLatin1(name), FrameReplace), 240, 720, width, 330, false);
+    ComboReplace = Hidden(Add<ComboBox>(QStringLiteral("ComboReplace"), FrameReplace));
+    auto box = [this](const char* name) {
+        return Hidden(Add<TextBox>(QString::fromLatin1(name), FrameReplace));
     };
-    TextReplaceString = box("TextReplaceString", 2400);
-    TextReplaceAfterNumChar = box("TextReplaceAfterNumChar", 600);
+    TextReplaceString = box("TextReplaceString");
+    TextReplaceAfterNumChar = box("TextReplaceAfterNumChar");
     TextReplaceAfterNumChar->SetMaxLength(2);
-    TextReplaceAfterString = box("TextReplaceAfterString", 2400);
-    TextReplaceCharAfterNumChar = box("TextReplaceCharAfterNumChar", 600);
+    TextReplaceAfterString = box("TextReplaceAfterString");
+    TextReplaceCharAfterNumChar = box("TextReplaceCharAfterNumChar");
     TextReplaceCharAfterNumChar->SetMaxLength(2);
-    TextReplaceCharAfterString = box("TextReplaceCharAfterString", 2400);
-    LabelMaxReplace =
-        Placed(Add<Label>(QStringLiteral("LabelMaxReplace"), FrameReplace), 960, 660, 1680, 260, false);
+    TextReplaceCharAfterString = box("TextReplaceCharAfterString");
+    LabelMaxReplace = Hidden(Add<Label>(QStringLiteral("LabelMaxReplace"), FrameReplace));
     LabelMaxReplace->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelReplaceHighDigit = Placed(Add<Label>(QStringLiteral("LabelReplaceHighDigit"), FrameReplace), 120,
-                                   1080, 2640, 260, false);
+    LabelReplaceHighDigit = Hidden(Add<Label>(QStringLiteral("LabelReplaceHighDigit"), FrameReplace));
     LabelReplaceHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameReplaceNumChar =
-        Placed(Add<Frame>(QStringLiteral("FrameReplaceNumChar"), FrameReplace), 120, 1340, 2640, 660, false);
+    FrameReplaceNumChar = Hidden(Add<Frame>(QStringLiteral("FrameReplaceNumChar"), FrameReplace));
     FrameReplaceNumChar->SetCaption(QStringLiteral("Number of Character"));
-    TextReplaceNumChar =
-        Placed(Add<TextBox>(QStringLiteral("TextReplaceNumChar"), FrameReplaceNumChar), 120, 260, 600, 330);
+    TextReplaceNumChar = Add<TextBox>(QStringLiteral("TextReplaceNumChar"), FrameReplaceNumChar);
     TextReplaceNumChar->SetMaxLength(2);
-    LabelReplaceNumChar =
-        Placed(Add<Label>(QStringLiteral("LabelReplaceNumChar"), FrameReplaceNumChar), 840, 300, 1500, 260);
+    LabelReplaceNumChar = Add<Label>(QStringLiteral("LabelReplaceNumChar"), FrameReplaceNumChar);
     LabelReplaceNumChar->SetCaption(QStringLiteral("To Replace"));
-    FrameReplaceWith =
-        Placed(Add<Frame>(QStringLiteral("FrameReplaceWith"), FrameReplace), 120, 2040, 2640, 1080, false);
+    FrameReplaceWith = Hidden(Add<Frame>(QStringLiteral("FrameReplaceWith"), FrameReplace));
     FrameReplaceWith->SetCaption(QStringLiteral("Replace With This"));
-    TextReplaceWith =
-        Placed(Add<TextBox>(QStringLiteral("TextReplaceWith"), FrameReplaceWith), 120, 300, 2400, 330);
-    CheckReplaceAddSpace =
-        Placed(Add<CheckBox>(QStringLiteral("CheckReplaceAddSpace"), FrameReplaceWith), 120, 700, 1800, 300);
+    TextReplaceWith = Add<TextBox>(QStringLiteral("TextReplaceWith"), FrameReplaceWith);
+    CheckReplaceAddSpace = Add<CheckBox>(QStringLiteral("CheckReplaceAddSpace"), FrameReplaceWith);
     CheckReplaceAddSpace->SetCaption(QStringLiteral("Include Space"));
 }
 
 void FrmRen::DesignRemove() {
     FrameRemove = Add<Frame>(QStringLiteral("FrameRemove"));
-    FrameRemove->Move(208, 168, 192, 128);
-    CheckRemove = Placed(Add<CheckBox>(QStringLiteral("CheckRemove"), FrameRemove), 120, 60, 300, 300);
-    LabelRemove = Placed(Add<Label>(QStringLiteral("LabelRemove"), FrameRemove), 420, 90, 1200, 260);
+    CheckRemove = Add<CheckBox>(QStringLiteral("CheckRemove"), FrameRemove);
+    LabelRemove = Add<Label>(QStringLiteral("LabelRemove"), FrameRemove);
     LabelRemove->SetCaption(QStringLiteral("Remove :"));
-    ComboRemove =
-        Placed(Add<ComboBox>(QStringLiteral("ComboRemove"), FrameRemove), 120, 360, 2640, 330, false);
-    auto box = [this](const char* name, int width) {
-        return Placed(Add<TextBox>(QString::fromLatin1(name), FrameRemove), 240, 720, width, 330, false);
+    ComboRemove = Hidden(Add<ComboBox>(QStringLiteral("ComboRemove"), FrameRemove));
+    auto box = [this](const char* name) {
+        return Hidden(Add<TextBox>(QString::fromLatin1(name), FrameRemove));
     };
-    TextRemoveString = box("TextRemoveString", 2400);
-    TextRemoveAfterNumChar = box("TextRemoveAfterNumChar", 600);
+    TextRemoveString = box("TextRemoveString");
+    TextRemoveAfterNumChar = box("TextRemoveAfterNumChar");
     TextRemoveAfterNumChar->SetMaxLength(2);
-    TextRemoveAfterString = box("TextRemoveAfterString", 2400);
-    TextRemoveCharAfterNumChar = box("TextRemoveCharAfterNumChar", 600);
+    TextRemoveAfterString = box("TextRemoveAfterString");
+    TextRemoveCharAfterNumChar = box("TextRemoveCharAfterNumChar");
     TextRemoveCharAfterNumChar->SetMaxLength(2);
-    TextRemoveCharAfterString = box("TextRemoveCharAfterString", 2400);
-    LabelMaxRemove =
-        Placed(Add<Label>(QStringLiteral("LabelMaxRemove"), FrameRemove), 960, 660, 1680, 260, false);
+    TextRemoveCharAfterString = box("TextRemoveCharAfterString");
+    LabelMaxRemove = Hidden(Add<Label>(QStringLiteral("LabelMaxRemove"), FrameRemove));
     LabelMaxRemove->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelRemoveHighDigit =
-        Placed(Add<Label>(QStringLiteral("LabelRemoveHighDigit"), FrameRemove), 120, 1060, 2640, 240, false);
+    LabelRemoveHighDigit = Hidden(Add<Label>(QStringLiteral("LabelRemoveHighDigit"), FrameRemove));
     LabelRemoveHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameRemoveNumChar =
-        Placed(Add<Frame>(QStringLiteral("FrameRemoveNumChar"), FrameRemove), 120, 1260, 2640, 600, false);
+    FrameRemoveNumChar = Hidden(Add<Frame>(QStringLiteral("FrameRemoveNumChar"), FrameRemove));
     FrameRemoveNumChar->SetCaption(QStringLiteral("Number of Character"));
-    TextRemoveNumChar =
-        Placed(Add<TextBox>(QStringLiteral("TextRemoveNumChar"), FrameRemoveNumChar), 120, 240, 600, 300);
+    TextRemoveNumChar = Add<TextBox>(QStringLiteral("TextRemoveNumChar"), FrameRemoveNumChar);
     TextRemoveNumChar->SetMaxLength(2);
-    LabelRemoveNumChar =
-        Placed(Add<Label>(QStringLiteral("LabelRemoveNumChar"), FrameRemoveNumChar), 840, 260, 1500, 260);
+    LabelRemoveNumChar = Add<Label>(QStringLiteral("LabelRemoveNumChar"), FrameRemoveNumChar);
     LabelRemoveNumChar->SetCaption(QStringLiteral("To Remove"));
 }
 
 void FrmRen::DesignAuto() {
     FrameAuto = Add<Frame>(QStringLiteral("FrameAuto"));
-    FrameAuto->Move(208, 0, 192, 168);
-    LabelAuto = Placed(Add<Label>(QStringLiteral("LabelAuto"), FrameAuto), 120, 90, 600, 260);
+    LabelAuto = Add<Label>(QStringLiteral("LabelAuto"), FrameAuto);
     LabelAuto->SetCaption(QStringLiteral("Auto :"));
     const QStringList types = {QStringLiteral("No"), QStringLiteral("Number"), QStringLiteral("Letter")};
-    const int lefts[] = {720, 1260, 2040};
-    const int widths[] = {540, 780, 720};
-    for (int i = 0; i < 3; ++i) {
-        OptionButton* o = AddTo(OptionAuto, QStringLiteral("OptionAuto"), i, FrameAuto);
-        Placed(o, lefts[i], 60, widths[i], 300);
-        o->SetCaption(types[i]);
-    }
-    ComboAutoPlace =
-        Placed(Add<ComboBox>(QStringLiteral("ComboAutoPlace"), FrameAuto), 120, 400, 2640, 330, false);
-    TextAutoAfterNumChar =
-        Placed(Add<TextBox>(QStringLiteral("TextAutoAfterNumChar"), FrameAuto), 240, 780, 600, 330, false);
+    for (int i = 0; i < 3; ++i)
+        AddTo(OptionAuto, QStringLiteral("OptionAuto"), i, FrameAuto)->SetCaption(types[i]);
+    ComboAutoPlace = Hidden(Add<ComboBox>(QStringLiteral("ComboAutoPlace"), FrameAuto));
+    TextAutoAfterNumChar = Hidden(Add<TextBox>(QStringLiteral("TextAutoAfterNumChar"), FrameAuto));
     TextAutoAfterNumChar->SetMaxLength(2);
-    TextAutoAfterString =
-        Placed(Add<TextBox>(QStringLiteral("TextAutoAfterString"), FrameAuto), 240, 780, 2400, 330, false);
-    LabelMaxAuto = Placed(Add<Label>(QStringLiteral("LabelMaxAuto"), FrameAuto), 960, 750, 1680, 260, false);
+    TextAutoAfterString = Hidden(Add<TextBox>(QStringLiteral("TextAutoAfterString"), FrameAuto));
+    LabelMaxAuto = Hidden(Add<Label>(QStringLiteral("LabelMaxAuto"), FrameAuto));
     LabelMaxAuto->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelAutoHighDigit =
-        Placed(Add<Label>(QStringLiteral("LabelAutoHighDigit"), FrameAuto), 120, 1120, 2640, 240, false);
+    LabelAutoHighDigit = Hidden(Add<Label>(QStringLiteral("LabelAutoHighDigit"), FrameAuto));
     LabelAutoHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameAutoStart =
-        Placed(Add<Frame>(QStringLiteral("FrameAutoStart"), FrameAuto), 120, 1340, 2640, 720, false);
-    TextAutoStart = Placed(Add<TextBox>(QStringLiteral("TextAutoStart"), FrameAutoStart), 120, 280, 900, 330);
-    LabelAutoMaxLength =
-        Placed(Add<Label>(QStringLiteral("LabelAutoMaxLength"), FrameAutoStart), 1080, 320, 1500, 260);
-    LabelAutoZeroFill =
-        Placed(Add<Label>(QStringLiteral("LabelAutoZeroFill"), FrameAuto), 120, 2140, 900, 260, false);
+    FrameAutoStart = Hidden(Add<Frame>(QStringLiteral("FrameAutoStart"), FrameAuto));
+    TextAutoStart = Add<TextBox>(QStringLiteral("TextAutoStart"), FrameAutoStart);
+    LabelAutoMaxLength = Add<Label>(QStringLiteral("LabelAutoMaxLength"), FrameAutoStart);
+    LabelAutoZeroFill = Hidden(Add<Label>(QStringLiteral("LabelAutoZeroFill"), FrameAuto));
     LabelAutoZeroFill->SetCaption(QStringLiteral("Zero Fill"));
-    ComboAutoZeroFill =
-        Placed(Add<ComboBox>(QStringLiteral("ComboAutoZeroFill"), FrameAuto), 1080, 2100, 720, 330, false);
-    CheckAutoLetter =
-        Placed(Add<CheckBox>(QStringLiteral("CheckAutoLetter"), FrameAuto), 120, 2120, 1800, 300, false);
+    ComboAutoZeroFill = Hidden(Add<ComboBox>(QStringLiteral("ComboAutoZeroFill"), FrameAuto));
+    CheckAutoLetter = Hidden(Add<CheckBox>(QStringLiteral("CheckAutoLetter"), FrameAuto));
     CheckAutoLetter->SetCaption(QStringLiteral("Small Letter"));
 }
 
 void FrmRen::DesignFooter() {
-    LabelFooter1 = Placed(Add<Label>(QStringLiteral("LabelFooter1")), 16, 414, 240, 18);
+    LabelFooter1 = Add<Label>(QStringLiteral("LabelFooter1"));
     LabelFooter1->SetCaption(QStringLiteral("For the settings to take effect"));
-    LabelFooter2 = Placed(Add<Label>(QStringLiteral("LabelFooter2")), 16, 434, 240, 18);
+    LabelFooter2 = Add<Label>(QStringLiteral("LabelFooter2"));
     LabelFooter2->SetCaption(QStringLiteral("Must Press  OK"));
-    CommandOK = Placed(Add<CommandButton>(QStringLiteral("CommandOK")), 440, 412, 100, 40);
+    CommandOK = Add<CommandButton>(QStringLiteral("CommandOK"));
     CommandOK->SetCaption(QStringLiteral("OK"));
-    CommandCancel = Placed(Add<CommandButton>(QStringLiteral("CommandCancel")), 556, 412, 100, 40);
+    CommandCancel = Add<CommandButton>(QStringLiteral("CommandCancel"));
     CommandCancel->SetCaption(QStringLiteral("Cancel"));
+}
+
+// Three columns of frames as the criteria are read: Insert and Replace; Auto, Remove and Extension;
+// Case, Space and the handled character; OK and Cancel below. Each box a choice shows lies in the
+// room kept for it, so a frame never grows or covers another whatever is ticked; boxes that stand
+// for one another (an N or a string for the same place) share one spot.
+void FrmRen::Arrange() {
+    const Metrics m;
+    const int p = m.pad, g = m.gap;
+    const int count = m.boxW(3);
+    const int indent = 2 * g;  // the place boxes sit a little in from the list they follow
+
+    // A frame's column: the widest list or row it holds.
+    const QString autoCaptions[] = {QStringLiteral("Start From This Number :"),
+                                    QStringLiteral("Start From These Letters :")};
+    const QString autoLimits[] = {QStringLiteral("Maximum 5 Digits."), QStringLiteral("Maximum 3 Letters.")};
+    int listCol = std::max({m.comboW(criteria::InsertPlaces()), m.comboW(criteria::ReplaceKinds()),
+                            m.comboW(criteria::RemoveKinds()), m.comboW(criteria::AutoPlaces())});
+    listCol = std::max(listCol, m.text(LabelAuto->Caption()) + m.radioW(QStringLiteral("No")) +
+                                    m.radioW(QStringLiteral("Number")) + m.radioW(QStringLiteral("Letter")) +
+                                    3 * g);
+    listCol = std::max(listCol, indent + count + g + m.text(LabelMaxInsert->Caption()));
+    listCol = std::max(listCol, indent + m.text(LabelInsertHighDigit->Caption()));
+    for (int i = 0; i < 2; ++i) {
+        listCol = std::max(listCol, m.frameCaptionW(autoCaptions[i]) + 2 * p);
+        listCol = std::max(listCol, 2 * p + m.boxW(5) + g + m.text(autoLimits[i]));
+    }
+    listCol = std::max(listCol, m.frameCaptionW(FrameReplaceNumChar->Caption()) + 2 * p);
+    listCol = std::max(listCol, 2 * p + count + g + m.text(LabelReplaceNumChar->Caption()));
+    listCol = std::max(listCol, m.text(LabelAutoZeroFill->Caption()) + g + m.comboW(criteria::ZeroFills()));
+    listCol = std::max(listCol, m.checkW(CheckAutoLetter->Caption()));
+    listCol = std::max(listCol, m.checkW(CheckExt->Caption()));
+    listCol = std::max(listCol,
+                       m.text(LabelExt->Caption()) + g + std::max(m.boxW(7), m.text(LabelMaxExt->Caption())));
+
+    int sideCol = 0;
+    for (const QString& s : {CheckCase->Caption(), CheckSpace->Caption(), CheckSpaceAddSpace->Caption(),
+                             CheckHandleAddSpace->Caption()})
+        sideCol = std::max(sideCol, m.checkW(s));
+    for (OptionButton* o : OptionCase.items()) sideCol = std::max(sideCol, m.radioW(o->Caption()));
+    for (OptionButton* o : OptionHandle.items()) sideCol = std::max(sideCol, m.radioW(o->Caption()));
+    sideCol = std::max(sideCol, m.text(LabelCaseChangeTo->Caption()) + g + m.comboW(criteria::CaseChoices()));
+    sideCol = std::max(sideCol, m.boxW(8) + g + m.text(LabelMaxSpace->Caption()));
+    sideCol = std::max(sideCol, m.check + g + m.text(LabelSpThisChar->Caption()));
+    sideCol = std::max(sideCol, m.text(LabelSpThisChar2->Caption()));
+
+    const int labelDrop = (m.edit - m.labelH()) / 2;
+
+    // The criterion's switch and its name, then its list.
+    auto head = [&](CheckBox* check, Label* name, ComboBox* list, int y) {
+        At(check, p, y, m.check, m.check);
+        At(name, p + m.check + g, y + (m.check - m.labelH()) / 2, m.text(name->Caption()), m.labelH());
+        y += m.check + g;
+        At(list, p, y, listCol, m.combo);
+        return y + m.combo + g;
+    };
+    // The place boxes on one spot, the count limit beside them and the rule under them.
+    auto place = [&](std::initializer_list<TextBox*> counts, std::initializer_list<TextBox*> strings,
+                     Label* max, Label* high, int y) {
+        for (TextBox* b : counts) At(b, p + indent, y, count, m.edit);
+        for (TextBox* b : strings) At(b, p + indent, y, listCol - indent, m.edit);
+        At(max, p + indent + count + g, y + labelDrop, m.text(max->Caption()), m.labelH());
+        y += m.edit + g;
+        At(high, p + indent, y, m.text(high->Caption()), m.labelH());
+        return y + m.labelH() + g;
+    };
+    // A captioned frame with a text box and its include-space box.
+    auto textFrame = [&](Frame* f, TextBox* box, CheckBox* space, int y) {
+        At(box, p, m.line, listCol - 2 * p, m.edit);
+        At(space, p, m.line + m.edit + g, m.checkW(space->Caption()), m.check);
+        const int h = m.line + m.edit + g + m.check + p;
+        At(f, p, y, listCol, h);
+        return y + h + g;
+    };
+    // A captioned frame with a count box and its label.
+    auto countFrame = [&](Frame* f, TextBox* box, Label* label, int y) {
+        At(box, p, m.line, count, m.edit);
+        At(label, p + count + g, m.line + labelDrop, m.text(label->Caption()), m.labelH());
+        const int h = m.line + m.edit + p;
+        At(f, p, y, listCol, h);
+        return y + h + g;
+    };
+
+    const int frameW = listCol + 2 * p;
+    const int margin = 8;
+    const int colA = margin, colB = colA + frameW + margin, colC = colB + frameW + margin;
+    const int sideW = sideCol + 2 * p;
+
+    // Insert
+    int y = head(CheckInsert, LabelInsert, ComboInsert, p);
+    y = place({TextInsertAfterNumChar}, {TextInsertAfterString}, LabelMaxInsert, LabelInsertHighDigit, y);
+    y = textFrame(FrameInsertThis, TextInsertThis, CheckInsertAddSpace, y);
+    FrameInsert->Move(colA, margin, frameW, y - g + p);
+    int bottomA = FrameInsert->Top() + FrameInsert->Height();
+
+    // Replace
+    y = head(CheckReplace, LabelReplace, ComboReplace, p);
+    y = place({TextReplaceAfterNumChar, TextReplaceCharAfterNumChar},
+              {TextReplaceString, TextReplaceAfterString, TextReplaceCharAfterString}, LabelMaxReplace,
+              LabelReplaceHighDigit, y);
+    y = countFrame(FrameReplaceNumChar, TextReplaceNumChar, LabelReplaceNumChar, y);
+    y = textFrame(FrameReplaceWith, TextReplaceWith, CheckReplaceAddSpace, y);
+    FrameReplace->Move(colA, bottomA + margin, frameW, y - g + p);
+    bottomA = FrameReplace->Top() + FrameReplace->Height();
+
+    // Auto: the type beside its name, the place list, then the start and how it is written.
+    At(LabelAuto, p, p + (m.check - m.labelH()) / 2, m.text(LabelAuto->Caption()), m.labelH());
+    {
+        int x = p + m.text(LabelAuto->Caption()) + g;
+        for (OptionButton* o : OptionAuto.items()) {
+            At(o, x, p, m.radioW(o->Caption()), m.check);
+            x += m.radioW(o->Caption()) + g;
+        }
+    }
+    y = p + m.check + g;
+    At(ComboAutoPlace, p, y, listCol, m.combo);
+    y += m.combo + g;
+    y = place({TextAutoAfterNumChar}, {TextAutoAfterString}, LabelMaxAuto, LabelAutoHighDigit, y);
+    At(TextAutoStart, p, m.line, m.boxW(5), m.edit);
+    At(LabelAutoMaxLength, p + m.boxW(5) + g, m.line + labelDrop,
+       std::max(m.text(autoLimits[0]), m.text(autoLimits[1])), m.labelH());
+    const int startH = m.line + m.edit + p;
+    At(FrameAutoStart, p, y, listCol, startH);
+    y += startH + g;
+    const int fillW = m.comboW(criteria::ZeroFills());
+    At(LabelAutoZeroFill, p, y + (m.combo - m.labelH()) / 2, m.text(LabelAutoZeroFill->Caption()),
+       m.labelH());
+    At(ComboAutoZeroFill, p + m.text(LabelAutoZeroFill->Caption()) + g, y, fillW, m.combo);
+    At(CheckAutoLetter, p, y + (m.combo - m.check) / 2, m.checkW(CheckAutoLetter->Caption()), m.check);
+    y += m.combo + g;
+    FrameAuto->Move(colB, margin, frameW, y - g + p);
+    int bottomB = FrameAuto->Top() + FrameAuto->Height();
+
+    // Remove
+    y = head(CheckRemove, LabelRemove, ComboRemove, p);
+    y = place({TextRemoveAfterNumChar, TextRemoveCharAfterNumChar},
+              {TextRemoveString, TextRemoveAfterString, TextRemoveCharAfterString}, LabelMaxRemove,
+              LabelRemoveHighDigit, y);
+    y = countFrame(FrameRemoveNumChar, TextRemoveNumChar, LabelRemoveNumChar, y);
+    FrameRemove->Move(colB, bottomB + margin, frameW, y - g + p);
+    bottomB = FrameRemove->Top() + FrameRemove->Height();
+
+    // Extension
+    At(CheckExt, p, p, m.checkW(CheckExt->Caption()), m.check);
+    y = p + m.check + g;
+    At(LabelExt, p, y + labelDrop, m.text(LabelExt->Caption()), m.labelH());
+    At(TextExt, p + m.text(LabelExt->Caption()) + g, y, m.boxW(7), m.edit);
+    y += m.edit + g;
+    At(LabelMaxExt, p + m.text(LabelExt->Caption()) + g, y, m.text(LabelMaxExt->Caption()), m.labelH());
+    y += m.labelH();
+    FrameExt->Move(colB, bottomB + margin, frameW, y + p);
+    bottomB = FrameExt->Top() + FrameExt->Height();
+
+    // Case: the scope, then what it changes to.
+    At(CheckCase, p, p, m.checkW(CheckCase->Caption()), m.check);
+    y = p + m.check + g;
+    {
+        const int h = Flow({{OptionCase[0], m.radioW(OptionCase[0]->Caption()), m.check},
+                            {OptionCase[1], m.radioW(OptionCase[1]->Caption()), m.check},
+                            {OptionCase[2], m.radioW(OptionCase[2]->Caption()), m.check}},
+                           0, 0, sideCol, g);
+        At(FrameCaseOption, p, y, sideCol, h);
+        y += h + g;
+        const int w = m.text(LabelCaseChangeTo->Caption());
+        At(LabelCaseChangeTo, 0, (m.combo - m.labelH()) / 2, w, m.labelH());
+        At(ComboCase, w + g, 0, m.comboW(criteria::CaseChoices()), m.combo);
+        At(FrameCaseSelect, p, y, sideCol, m.combo);
+        y += m.combo;
+    }
+    FrameCase->Move(colC, margin, sideW, y + p);
+    int bottomC = FrameCase->Top() + FrameCase->Height();
+
+    // Space
+    At(CheckSpace, p, p, m.checkW(CheckSpace->Caption()), m.check);
+    y = Flow({{OptionSpace[0], m.radioW(OptionSpace[0]->Caption()), m.check},
+              {OptionSpace[1], m.radioW(OptionSpace[1]->Caption()), m.check}},
+             p, p + m.check + g, p + sideCol, g) +
+        g;
+    {
+        const int h = Flow({{TextSpaceWith, m.boxW(8), m.edit},
+                            {LabelMaxSpace, m.text(LabelMaxSpace->Caption()), m.labelH()},
+                            {CheckSpaceAddSpace, m.checkW(CheckSpaceAddSpace->Caption()), m.check}},
+                           0, 0, sideCol, g);
+        At(FrameSpaceReplace, p, y, sideCol, h);
+        y += h;
+    }
+    FrameSpace->Move(colC, bottomC + margin, sideW, y + p);
+    bottomC = FrameSpace->Top() + FrameSpace->Height();
+
+    // The character or string to handle, then what becomes of it.
+    At(CheckHandle, p, p, m.check, m.check);
+    At(LabelSpThisChar, p + m.check + g, p + (m.check - m.labelH()) / 2, m.text(LabelSpThisChar->Caption()),
+       m.labelH());
+    y = Flow({{LabelSpThisChar2, m.text(LabelSpThisChar2->Caption()), m.labelH()},
+              {TextHandleThis, m.boxW(8), m.edit}},
+             p, p + m.check + g, p + sideCol, g);
+    FrameSpChar->Move(colC, bottomC + margin, sideW, y + p);
+    bottomC = FrameSpChar->Top() + FrameSpChar->Height();
+
+    y = Flow({{OptionHandle[0], m.radioW(OptionHandle[0]->Caption()), m.check},
+              {OptionHandle[1], m.radioW(OptionHandle[1]->Caption()), m.check}},
+             p, p, p + sideCol, g) +
+        g;
+    y = Flow({{OptionHandle[2], m.radioW(OptionHandle[2]->Caption()), m.check},
+              {TextHandleWith, m.boxW(8), m.edit}},
+             p, y, p + sideCol, g) +
+        g;
+    y = Flow({{LabelMaxHandle, m.text(LabelMaxHandle->Caption()), m.labelH()},
+              {CheckHandleAddSpace, m.checkW(CheckHandleAddSpace->Caption()), m.check}},
+             p, y, p + sideCol, g);
+    FrameSpChangeTo->Move(colC, bottomC + margin, sideW, y + p);
+    bottomC = FrameSpChangeTo->Top() + FrameSpChangeTo->Height();
+
+    // Footer: the reminder on the left, the buttons on the right, under the longest column.
+    const int width = colC + sideW + margin;
+    const int top = std::max({bottomA, bottomB, bottomC}) + margin;
+    const int buttonW = std::max(m.text(CommandCancel->Caption()) + 4 * m.pad, 6 * m.line);
+    const int buttonH = m.combo + m.pad;
+    LabelFooter1->Move(margin, top, m.text(LabelFooter1->Caption()), m.labelH());
+    LabelFooter2->Move(margin, top + m.labelH(), m.text(LabelFooter2->Caption()), m.labelH());
+    CommandCancel->Move(width - margin - buttonW, top, buttonW, buttonH);
+    CommandOK->Move(width - 2 * (margin + buttonW), top, buttonW, buttonH);
+    const int height = top + std::max(buttonH, 2 * m.labelH()) + margin;
+    Move(300, 300, width, height);
 }
 
 // Every control a user operates is named for assistive tools: its caption, or what it is for.
@@ -373,30 +632,8 @@ void FrmRen::Form_Load() {
     System& sys = systemServices();
     const int top = sys.ScreenHeightTwips() < 10000 ? 300 : 600;
     const int left = sys.ScreenWidthTwips() < 13000 ? 300 : 600;
-    // The window's place is given in twips.
+    // The window's place is given in twips; its size and the frames' places come from the font.
     Move(left / T, top / T, Width(), Height());
-    FrameInsert->Move(8, 0, FrameInsert->Width(), FrameInsert->Height());
-    FrameCase->Move(408, 0, FrameCase->Width(), FrameCase->Height());
-    FrameCaseOption->Move(240, 360, FrameCaseOption->Width(), FrameCaseOption->Height());
-    FrameCaseSelect->Move(360, 840, FrameCaseSelect->Width(), FrameCaseSelect->Height());
-    FrameSpace->Move(408, 80, FrameSpace->Width(), FrameSpace->Height());
-    FrameSpaceReplace->Move(120, 480, FrameSpaceReplace->Width(), FrameSpaceReplace->Height());
-    FrameExt->Move(208, 296, FrameExt->Width(), FrameExt->Height());
-    FrameReplace->Move(8, 168, FrameReplace->Width(), FrameReplace->Height());
-    FrameRemove->Move(208, 168, FrameRemove->Width(), FrameRemove->Height());
-    FrameAuto->Move(208, 0, FrameAuto->Width(), FrameAuto->Height());
-    FrameSpChar->Move(408, 168, FrameSpChar->Width(), FrameSpChar->Height());
-    FrameSpChangeTo->Move(408, 224, FrameSpChangeTo->Width(), FrameSpChangeTo->Height());
-    // The alternative boxes of a criterion lie on one spot; only the one shown is seen.
-    for (TextBox* b : {TextReplaceAfterNumChar, TextReplaceAfterString, TextReplaceCharAfterNumChar,
-                       TextReplaceCharAfterString, TextRemoveAfterNumChar, TextRemoveAfterString,
-                       TextRemoveCharAfterNumChar, TextRemoveCharAfterString, TextAutoAfterNumChar})
-        b->SetLeft(240);
-    TextInsertAfterNumChar->SetLeft(240);
-    TextInsertAfterNumChar->SetTop(720);
-    LabelMaxReplace->SetTop(660);
-    LabelMaxRemove->SetTop(660);
-    LabelMaxAuto->SetTop(750);
     for (TextBox* b :
          {TextInsertAfterNumChar, TextReplaceString, TextReplaceAfterString, TextReplaceCharAfterString,
           TextRemoveString, TextRemoveAfterString, TextRemoveCharAfterString, TextAutoAfterNumChar})

@@ -170,6 +170,7 @@ class FrmRen : public Form, public FrmRenControls {
     void DesignRemove();
     void DesignAuto();
     void DesignFooter();
+    void Arrange();
     void Describe();
     void FillCriteriaLists();
 

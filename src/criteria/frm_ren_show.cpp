@@ -362,7 +362,11 @@ void FrmRen::ShowRenRemovePlace() {
 }
 
 void FrmRen::ShowRenAutoOption() {
-    if (S.EditAutoType != 0)
+    // A start typed for one type is no start for the other: with no place chosen the place handler
+    // leaves the boxes alone, so the type refills or empties them here, as a place change does.
+    if (S.EditAutoType != 0 && S.EditAutoPlaceIndex == 0)
+        SetRenAutoTexts();
+    else if (S.EditAutoType != 0)
         SetRenAutoLimits();
     ShowRenAutoPlace();
 }

@@ -7,8 +7,10 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
+#include "core/state.h"
 #include "criteria/frm_ren.h"
 #include "mainwindow/frm_message.h"
 #include "mainwindow/program_windows.h"
@@ -23,7 +25,10 @@ class CriteriaWindows : public ProgramWindows {
   public:
     void SetValueByKey() override;
     void SetButtons() override;
+    // What the main window's preview list was last given.
+    void ShowPreviewNames() override { listShown = S.PreviewNames; }
     int commits = 0;
+    std::optional<QStringList> listShown;
 };
 
 struct MessageSeen {

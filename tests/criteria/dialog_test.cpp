@@ -225,6 +225,52 @@ TEST_F(CriteriaDialog, AutoLettersFollowTheSmallLetterBox) {
     EXPECT_EQ(S.EditAutoStart, QStringLiteral("abq"));
 }
 
+TEST_F(CriteriaDialog, SwitchingTheAutoTypeWithNoPlaceEmptiesTheStartBox) {
+    FrmRen& r = Open();
+    ASSERT_TRUE(click(*r.OptionAuto[1]));
+    ASSERT_TRUE(choose(*r.ComboAutoPlace, 1));
+    ASSERT_TRUE(type(*r.TextAutoStart, QStringLiteral("9999")));
+    ASSERT_TRUE(choose(*r.ComboAutoPlace, 0));
+    ASSERT_TRUE(click(*r.OptionAuto[2]));
+    EXPECT_EQ(r.TextAutoStart->Text(), QString());
+    EXPECT_EQ(S.EditAutoStart, QString());
+    // Cancel shows nothing; OK reports the missing start and commits no digits as letters.
+    ASSERT_TRUE(click(*r.CommandCancel));
+    Open();
+    ASSERT_TRUE(click(*r.OptionAuto[1]));
+    ASSERT_TRUE(choose(*r.ComboAutoPlace, 1));
+    ASSERT_TRUE(type(*r.TextAutoStart, QStringLiteral("9999")));
+    ASSERT_TRUE(choose(*r.ComboAutoPlace, 0));
+    ASSERT_TRUE(click(*r.OptionAuto[2]));
+    ExpectBox(false);
+    ASSERT_TRUE(click(*r.CommandOK));
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].key, QStringLiteral("MessageReadyIncompleteRen"));
+    EXPECT_EQ(S.AutoOn, 0);
+    EXPECT_EQ(S.RenAutoStartLetters, QString());
+}
+
+TEST_F(CriteriaDialog, OKTakesTheNamesOfAFinishedRenamePreviewOffTheList) {
+    for (const char* action : {"Rename", "Delete"}) {
+        const bool rename = QLatin1String(action) == QLatin1String("Rename");
+        S.ActionName = QLatin1String(action);
+        S.ReadyToFinalize = true;
+        S.PreviewNames = {QStringLiteral("a.md")};
+        windows_.listShown.reset();
+        FrmRen& r = Open();
+        if (r.CheckExt->Value() == 0) {
+            ASSERT_TRUE(click(*r.CheckExt));
+        }
+        ASSERT_TRUE(type(*r.TextExt, QStringLiteral("x")));
+        PressOK(r);
+        EXPECT_EQ(S.PreviewNames.isEmpty(), rename) << action;
+        EXPECT_EQ(windows_.listShown.has_value(), rename) << action;
+        if (rename && windows_.listShown) {
+            EXPECT_EQ(*windows_.listShown, QStringList());
+        }
+    }
+}
+
 TEST_F(CriteriaDialog, IncludeSpaceBoxesAndNewTextKeys) {
     FrmRen& r = Open();
     ASSERT_TRUE(click(*r.CheckInsert));

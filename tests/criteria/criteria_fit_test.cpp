@@ -1,0 +1,150 @@
+// The criteria dialog at the default font and at a larger one, in every state that shows a
+// criterion's boxes: every text whole, every control inside its frame and the window, no control
+// lying over another, and at the default font the window on the smallest screen the program accepts.
+#include <gtest/gtest.h>
+
+#include <QRect>
+#include <QWidget>
+
+#include "core/state.h"
+#include "criteria_fixture.h"
+#include "support/harness_layout.h"
+
+namespace qv::test {
+namespace {
+
+// The smallest screen the program starts on (11500 x 8500 twips), and room for a window manager's
+// title bar and borders around the dialog's own area.
+constexpr int kScreenWidth = 11500 / kTwipsPerPixel;
+constexpr int kScreenHeight = 8500 / kTwipsPerPixel;
+constexpr int kBorder = 8;
+constexpr int kTitle = 32;
+
+// A place box filled as a user fills it: a count or a string.
+void Fill(TextBox* box) {
+    if (box) {
+        ASSERT_TRUE(type(*box, box->MaxLength() == 2 ? QStringLiteral("2") : QStringLiteral("ab")));
+    }
+}
+
+// State i (0 to 11) shows Replace kind i + 1, Insert place i % 6 + 1, Remove kind i % 11 + 1 and
+// Auto type i % 2 + 1 at place i / 2 + 1, each with every box its choice shows, beside Case, Extension,
+// Space and Handle with all of theirs. The twelve states show every choice of every list.
+void ShowState(FrmRen& r, int i) {
+    ASSERT_TRUE(click(*r.CheckCase));
+    ASSERT_TRUE(click(*r.OptionCase[i % 3]));
+    ASSERT_TRUE(click(*r.CheckExt));
+    ASSERT_TRUE(click(*r.CheckSpace));
+    ASSERT_TRUE(click(*r.OptionSpace[1]));
+    ASSERT_TRUE(click(*r.CheckHandle));
+    ASSERT_TRUE(type(*r.TextHandleThis, QStringLiteral("x")));
+    ASSERT_TRUE(click(*r.OptionHandle[2]));
+
+    // The box each place shows first, by list index.
+    TextBox* const insertPlace[] = {nullptr,
+                                    nullptr,
+                                    nullptr,
+                                    r.TextInsertAfterNumChar,
+                                    r.TextInsertAfterNumChar,
+                                    r.TextInsertAfterString,
+                                    r.TextInsertAfterString};
+    TextBox* const replacePlace[] = {nullptr,
+                                     nullptr,
+                                     r.TextReplaceString,
+                                     r.TextReplaceAfterNumChar,
+                                     r.TextReplaceAfterNumChar,
+                                     r.TextReplaceAfterString,
+                                     r.TextReplaceAfterString,
+                                     nullptr,
+                                     nullptr,
+                                     r.TextReplaceCharAfterNumChar,
+                                     r.TextReplaceCharAfterNumChar,
+                                     r.TextReplaceCharAfterString,
+                                     r.TextReplaceCharAfterString};
+    TextBox* const removePlace[] = {nullptr,
+                                    r.TextRemoveString,
+                                    r.TextRemoveAfterNumChar,
+                                    r.TextRemoveAfterNumChar,
+                                    r.TextRemoveAfterString,
+                                    r.TextRemoveAfterString,
+                                    nullptr,
+                                    nullptr,
+                                    r.TextRemoveCharAfterNumChar,
+                                    r.TextRemoveCharAfterNumChar,
+                                    r.TextRemoveCharAfterString,
+                                    r.TextRemoveCharAfterString};
+    TextBox* const autoPlaceBox[] = {nullptr,
+                                     nullptr,
+                                     nullptr,
+                                     r.TextAutoAfterNumChar,
+                                     r.TextAutoAfterNumChar,
+                                     r.TextAutoAfterString,
+                                     r.TextAutoAfterString};
+
+    const int insert = i % 6 + 1, replace = i + 1, remove = i % 11 + 1;
+    ASSERT_TRUE(click(*r.CheckInsert));
+    ASSERT_TRUE(choose(*r.ComboInsert, insert));
+    Fill(insertPlace[insert]);
+    ASSERT_TRUE(click(*r.CheckReplace));
+    ASSERT_TRUE(choose(*r.ComboReplace, replace));
+    Fill(replacePlace[replace]);
+    Fill(replace >= 7 ? r.TextReplaceNumChar : nullptr);
+    ASSERT_TRUE(click(*r.CheckRemove));
+    ASSERT_TRUE(choose(*r.ComboRemove, remove));
+    Fill(removePlace[remove]);
+    Fill(remove >= 6 ? r.TextRemoveNumChar : nullptr);
+    const int autoType = i % 2 + 1, autoPlace = i / 2 + 1;
+    ASSERT_TRUE(click(*r.OptionAuto[autoType]));
+    ASSERT_TRUE(choose(*r.ComboAutoPlace, autoPlace));
+    Fill(autoPlaceBox[autoPlace]);
+}
+
+// Visible controls of one container that lie over each other.
+QStringList overlaps(Form& f) {
+    QStringList faults;
+    const auto& controls = f.Controls();
+    for (size_t a = 0; a < controls.size(); ++a) {
+        for (size_t b = a + 1; b < controls.size(); ++b) {
+            const Control& x = *controls[a];
+            const Control& y = *controls[b];
+            if (x.Container() != y.Container() || !x.EffectivelyVisible() || !y.EffectivelyVisible())
+                continue;
+            if (x.Widget()->geometry().intersects(y.Widget()->geometry()))
+                faults << x.Name() + QStringLiteral("(%1) over ").arg(x.Index()) + y.Name() +
+                              QStringLiteral("(%1)").arg(y.Index());
+        }
+    }
+    return faults;
+}
+
+class CriteriaFit : public CriteriaTest, public ::testing::WithParamInterface<double> {};
+
+TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
+    FakeSystem& system = services_.useSystem<FakeSystem>();
+    system.screenWidthTwips = 11500;
+    system.screenHeightTwips = 8500;
+    frmRen().Unload();
+    ScopedAppFont font(GetParam());
+    for (int i = 0; i < 12; ++i) {
+        SCOPED_TRACE(i);
+        FrmRen& r = Open();
+        ShowState(r, i);
+        if (HasFatalFailure())
+            return;
+        EXPECT_EQ(cutTexts(r), QStringList());
+        EXPECT_EQ(controlsOutside(r), QStringList());
+        EXPECT_EQ(overlaps(r), QStringList());
+        // At the default font the whole window, with a window manager's frame, is on the screen.
+        const QRect window(r.Left(), r.Top(), r.Width() + 2 * kBorder, r.Height() + kTitle + kBorder);
+        if (GetParam() == 1.0) {
+            EXPECT_TRUE(QRect(0, 0, kScreenWidth, kScreenHeight).contains(window))
+                << r.Left() << "," << r.Top() << " " << r.Width() << " x " << r.Height();
+        }
+        ASSERT_TRUE(click(*r.CommandCancel));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, CriteriaFit, ::testing::Values(1.0, 1.25));
+
+}  // namespace
+}  // namespace qv::test
