@@ -279,6 +279,17 @@ bool WorkText(const QString& key) {
             "Name of the file that you are trying to Move or Copy is conflicting with an existing file in "
             "the "
             "Destination Folder. To Copy or Move select a different Folder please.");
+    } else if (key == QLatin1String("MessageSingleNameChars")) {
+        S.MessageText = QStringLiteral(
+            "Your set new name can not be a file name. A file name can not hold some characters, such as "
+            "\"/\", and can not be empty, \".\" or \"..\". Select a different name please.");
+    } else if (key == QLatin1String("MessageSingleNameLong")) {
+        S.MessageText =
+            QStringLiteral("The name is longer than the Folder allows. A file name there can be at most ") +
+            QString::number(S.SingleNameLimit) +
+            QStringLiteral(
+                " bytes long: a letter A to Z, a digit or a sign takes one byte, other characters more. "
+                "Select a shorter name please.");
     } else if (key == QLatin1String("MessageHelpShow")) {
         S.MessageText =
             QStringLiteral(

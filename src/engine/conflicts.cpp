@@ -97,11 +97,27 @@ bool FindConflictNameZeroLength() {
                 most = qMin<qsizetype>(most, fileSystem().NameMax(f));
             }
         }
+        S.ConflictNotAName = 0;
+        S.ConflictLongName = 0;
+        S.ConflictNameLimit = static_cast<int>(most);
         const int rows = SelectionTableCount();
         for (int i = 0; i < rows; ++i) {
-            // A name that cannot be one file name there would move the file or fail: as bad as none.
-            if (S.ComboName.at(i).isEmpty() || !IsUsableFileName(SelectionNewName(i), most)) {
+            if (S.ComboName.at(i).isEmpty()) {
                 Hit(i, S.ConflictZeroLength);
+                continue;
+            }
+            // A name that cannot be one file name there would move the file or fail: each is told
+            // for what it is.
+            switch (FileNameFault(SelectionNewName(i), most)) {
+                case NameFault::None:
+                    break;
+                case NameFault::TooLong:
+                    Hit(i, S.ConflictLongName);
+                    break;
+                case NameFault::Empty:
+                case NameFault::NotAName:
+                    Hit(i, S.ConflictNotAName);
+                    break;
             }
         }
     });
@@ -282,13 +298,21 @@ QString FindConflictReport() {
         {S.ConflictRemove, "Number of selection for which Remove is not possible is : "},
         {S.ConflictAuto, "Number of selection for which Auto is not possible is : "},
         {S.ConflictZeroLength, "Number of selection getting zero length file name is : "},
+        {S.ConflictNotAName,
+         "Number of new name holding a character that file names can not hold (or being \".\" or \"..\") "
+         "is : "},
+        {S.ConflictLongName, nullptr},
         {S.ConflictExistName, "Number of new name conflicting with existing file name is : "},
         {S.ConflictNewName, "Number of new name conflicting with other new name is : "},
         {S.ConflictMove, "Number of new name conflicting with files in Destination Folder is : "},
     };
     for (const auto& line : lines) {
         if (line.count > 0) {
-            r += QLatin1String(line.label) + QString::number(line.count) + kCrLf;
+            const QString label =
+                line.label ? QString(QLatin1String(line.label))
+                           : QStringLiteral("Number of new name longer than the Folder allows (at most ") +
+                                 QString::number(S.ConflictNameLimit) + QStringLiteral(" bytes) is : ");
+            r += label + QString::number(line.count) + kCrLf;
         }
     }
     r += kCrLf;
@@ -339,6 +363,8 @@ void FindConflictClear() {
     S.ConflictNewName = 0;
     S.ConflictMove = 0;
     S.ConflictZeroLength = 0;
+    S.ConflictNotAName = 0;
+    S.ConflictLongName = 0;
     S.HasSelection = S.SelectedCount == 0 ? 0 : 1;
 }
 

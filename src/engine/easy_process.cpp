@@ -22,6 +22,28 @@ QString NewName() {
     return ext.isEmpty() ? name : name + QLatin1Char('.') + ext;
 }
 
+bool IsCopyOrMove() {
+    return S.ActionName == QLatin1String("Copy") || S.ActionName == QLatin1String("Move");
+}
+
+// Copy and Move never rename: the file goes under its own name, whatever the boxes hold.
+QString TargetName() {
+    return IsCopyOrMove() ? PickedFile() : NewName();
+}
+
+// The longest name, in bytes, that every folder the name goes to takes.
+int NameLimit() {
+    const bool work =
+        S.ActionName == QLatin1String("Rename") || S.ActionName == QLatin1String("Rename And Copy");
+    const bool dest = S.ActionIndex >= 1 && S.ActionIndex <= 5;
+    int most = static_cast<int>(kNameMaxBytes);
+    if (work)
+        most = qMin(most, fileSystem().NameMax(S.WorkPath));
+    if (dest)
+        most = qMin(most, fileSystem().NameMax(S.DestPath));
+    return most;
+}
+
 bool Conflict(void (*check)(), const char* key) {
     check();
     if (!S.SingleConflictFound)
@@ -56,7 +78,7 @@ int AttributeForChoice(int choice) {
 }
 
 void SingleProcessCheckName() {
-    const QString neu = NewName();
+    const QString neu = TargetName();
     Windows& w = windows();
     const int count = w.FileCount(FileList::Easy);
     for (int i = 0; i < count; ++i) {
@@ -72,7 +94,7 @@ void SingleProcessCheckName() {
 void SingleProcessCheckMove() {
     // Always the destination folder on the disk: the folder dialog's list may show another folder,
     // or nothing at all.
-    if (Taken(S.DestPath + NewName()))
+    if (Taken(S.DestPath + TargetName()))
         S.SingleConflictFound = true;
 }
 
@@ -84,13 +106,24 @@ void SingleProcessStart() {
         return;
     }
     const QString old = PickedFile();
-    const QString neu = NewName();
+    const QString neu = TargetName();
     const bool named = action != QLatin1String("Delete") && action != QLatin1String("Set Attribute");
-    // Nothing may leave the folder by a rename, nor get a name the file system would change.
-    if (old.isEmpty() || (named && !IsUsableFileName(neu))) {
+    if (old.isEmpty()) {
         S.MessageKey = QStringLiteral("MessageSingleConflictName");
         MessageShowWork();
         return;
+    }
+    // Nothing may leave the folder by a rename, nor get a name the file system would change or cut.
+    if (named) {
+        const int limit = NameLimit();
+        const NameFault fault = FileNameFault(neu, limit);
+        if (fault != NameFault::None) {
+            S.SingleNameLimit = limit;
+            S.MessageKey = fault == NameFault::TooLong ? QStringLiteral("MessageSingleNameLong")
+                                                       : QStringLiteral("MessageSingleNameChars");
+            MessageShowWork();
+            return;
+        }
     }
     S.SingleConflictFound = false;
     if (action == QLatin1String("Rename")) {

@@ -78,14 +78,24 @@ qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from) {
     return -1;
 }
 
-bool IsUsableFileName(const QString& name, qsizetype maxBytes) {
-    if (name.isEmpty() || name == QStringLiteral(".") || name == QStringLiteral("..") ||
-        name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0'))) {
-        return false;
+NameFault FileNameFault(const QString& name, qsizetype maxBytes) {
+    if (name.isEmpty()) {
+        return NameFault::Empty;
+    }
+    if (name == QStringLiteral(".") || name == QStringLiteral("..") || name.contains(QLatin1Char('/')) ||
+        name.contains(QChar(u'\0'))) {
+        return NameFault::NotAName;
     }
     // A name the encoding changes would be written under another name than the one previewed.
     const QByteArray encoded = QFile::encodeName(name);
-    return encoded.size() <= maxBytes && QFile::decodeName(encoded) == name;
+    if (QFile::decodeName(encoded) != name) {
+        return NameFault::NotAName;
+    }
+    return encoded.size() <= maxBytes ? NameFault::None : NameFault::TooLong;
+}
+
+bool IsUsableFileName(const QString& name, qsizetype maxBytes) {
+    return FileNameFault(name, maxBytes) == NameFault::None;
 }
 
 }  // namespace qv

@@ -29,6 +29,15 @@ qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from = 0);
 // NAME_MAX of the common Linux file systems: the longest name, in encoded bytes.
 inline constexpr qsizetype kNameMaxBytes = 255;
 
+// Why a name cannot be one file name in a folder, so each refusal can give its own reason.
+enum class NameFault {
+    None,
+    Empty,
+    NotAName,  // ".", "..", or a "/", a NUL or a character the file system's encoding cannot hold
+    TooLong,   // more encoded bytes than the folder takes
+};
+NameFault FileNameFault(const QString& name, qsizetype maxBytes = kNameMaxBytes);
+
 // Whether `name` can be one file name in a folder: not empty, ".", ".." or holding "/" or NUL, it
 // comes back unchanged from the file system's encoding, and it fits in `maxBytes` encoded bytes (the
 // folder's own limit where the file system tells it).

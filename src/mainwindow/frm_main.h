@@ -254,6 +254,8 @@ class FrmMain : public Form {
     void CommandSingleProcess_Click();
     void CommandHelp_Click();
     void CommandRun_Click();
+    // The single-file boxes, captions and readiness for the action just committed.
+    void SingleProcessPrepareForAction();
     // Wires the handlers above and makes the Run panel's options (called while the form is designed).
     void WireEasyHandlers();
 
@@ -262,6 +264,7 @@ class FrmMain : public Form {
     void SingleProcessReadiness();
     void SingleProcessKeyPress(TextBox* box, int& keyAscii);
     void SingleProcessBoxesOff();
+    bool SingleProcessShowPick(bool keepTyped);  // true when the boxes are editable
     void CheckSingleSpace_Click();
     void CommandHelpWebSite_Click();
     void CommandChoiceSetPic_Click();

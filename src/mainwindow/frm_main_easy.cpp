@@ -1,5 +1,7 @@
 // The main window's single-file mode (Easy Process), the Run and Help panels, and the buttons of the
 // information frames that share one place (view, choice, little help).
+#include <algorithm>
+
 #include "core/family.h"
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -30,6 +32,26 @@ bool IsAsciiLetterOrDigit(char32_t c) {
 
 bool NameCharAllowed(char32_t c, bool spaceAllowed) {
     return IsAsciiLetterOrDigit(c) || c == '$' || c == '-' || c == '_' || (c == ' ' && spaceAllowed);
+}
+
+// The characters an edit brought into a box. A paste or a key leaves the caret where what it put in
+// ends; it begins where the texts before and after stop being alike. An edit that leaves the caret
+// elsewhere is taken as the least change between the two texts.
+QList<uint> Inserted(const QString& before, const QString& after, int caret) {
+    const QList<uint> b = before.toUcs4(), a = after.toUcs4();
+    qsizetype head = 0;
+    while (head < b.size() && head < a.size() && b[head] == a[head]) ++head;
+    const qsizetype end = after.left(caret).toUcs4().size();
+    const qsizetype rest = a.size() - end;
+    if (rest <= b.size() && a.mid(end) == b.mid(b.size() - rest)) {
+        const qsizetype from = std::min({head, end, b.size() - rest});
+        return a.mid(from, end - from);
+    }
+    qsizetype tail = 0;
+    while (tail < b.size() - head && tail < a.size() - head &&
+           b[b.size() - 1 - tail] == a[a.size() - 1 - tail])
+        ++tail;
+    return a.mid(head, a.size() - head - tail);
 }
 
 void ShowReady(const char* key, const QString& text) {
@@ -175,7 +197,11 @@ void FrmMain::File2_Click() {
     } else {
         S.EasyFileIndex = clicked;
     }
+    SingleProcessShowPick(false);
+    Refresh("setButOnlyInfo");
+}
 
+bool FrmMain::SingleProcessShowPick(bool keepTyped) {
     QString name, ext;
     bool usable = false;
     if (S.EasyFileIndex >= 0) {
@@ -191,10 +217,14 @@ void FrmMain::File2_Click() {
     const bool editable = usable && renaming;
     if (!editable)
         CheckSingleSpace->SetValue(0);  // before the boxes are filled: unticking strips spaces
-    singleNameTyped_ = name;
-    singleExtTyped_ = ext;
-    TextSingleProcessName->SetText(name);
-    TextSingleProcessExt->SetText(ext);
+    // A name typed for a rename stays when the action is still a rename; anything else shows the
+    // file's own name, which is the name the other actions use.
+    if (!(keepTyped && editable)) {
+        singleNameTyped_ = name;
+        singleExtTyped_ = ext;
+        TextSingleProcessName->SetText(name);
+        TextSingleProcessExt->SetText(ext);
+    }
     for (TextBox* t : {TextSingleProcessName, TextSingleProcessExt}) {
         t->SetEnabled(editable);
         t->SetBackColor(editable ? kSysWindowBackground : kBoxOff);
@@ -205,9 +235,24 @@ void FrmMain::File2_Click() {
     if (editable) {
         TextSingleProcessName->SetFocus();
         TextSingleProcessName->SetSelStart(0);
-        TextSingleProcessName->SetSelLength(static_cast<int>(name.size()));
+        TextSingleProcessName->SetSelLength(static_cast<int>(TextSingleProcessName->Text().size()));
     }
-    Refresh("setButOnlyInfo");
+    return editable;
+}
+
+void FrmMain::SingleProcessPrepareForAction() {
+    const bool renaming = S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    LabelSingleProcess->SetCaption(S.ActionName);
+    LabelSingleInfo2->SetCaption(
+        renaming ? QStringLiteral("2. Set the new name in the Text boxes bellow and press ") + S.ActionName +
+                       QStringLiteral(" button.")
+                 : QStringLiteral("2. Press ") + S.ActionName + QStringLiteral(" button bellow."));
+    if (!S.EasyProcessMode)
+        return;
+    const bool editable = SingleProcessShowPick(true);
+    LabelSingleProcessName->SetCaption(editable ? QStringLiteral("New Name") : QStringLiteral("Name"));
+    LabelSingleProcessExt->SetCaption(editable ? QStringLiteral("And New Extension")
+                                               : QStringLiteral("Extension"));
 }
 
 void FrmMain::File2_PathChange() {
@@ -228,36 +273,25 @@ void FrmMain::SingleProcessReadiness() {
     const QString name = TextSingleProcessName->Text(), ext = TextSingleProcessExt->Text();
     // What is pasted passes the same rules as what is typed: a change that brings in a character the
     // keys would refuse is taken back. Characters the file's own name brought along may stay.
-    const bool spaceAllowed = SingleSpaceAllowed;
-    auto spaces = [](const QString& t) { return t.count(QLatin1Char(' ')); };
-    auto refusedInName = [spaceAllowed](const QString& t) {
-        qsizetype n = 0;
-        for (char32_t c : t.toUcs4())
-            if (c != ' ' && !NameCharAllowed(c, spaceAllowed))
-                ++n;
-        return n;
-    };
-    auto refusedInExt = [](const QString& t) {
-        qsizetype n = 0;
-        for (char32_t c : t.toUcs4())
-            if (!IsAsciiLetterOrDigit(c))
-                ++n;
-        return n;
-    };
-    if (!spaceAllowed && spaces(name) > spaces(singleNameTyped_)) {
+    const QList<uint> intoName = Inserted(singleNameTyped_, name, TextSingleProcessName->SelStart());
+    if (!SingleSpaceAllowed && intoName.contains(uint(' '))) {
         TextSingleProcessName->SetText(singleNameTyped_);
         SpaceRefused();
         return;
     }
-    if (refusedInName(name) > refusedInName(singleNameTyped_)) {
-        TextSingleProcessName->SetText(singleNameTyped_);
-        NameCharRefused();
-        return;
+    for (char32_t c : intoName) {
+        if (!NameCharAllowed(c, SingleSpaceAllowed)) {
+            TextSingleProcessName->SetText(singleNameTyped_);
+            NameCharRefused();
+            return;
+        }
     }
-    if (refusedInExt(ext) > refusedInExt(singleExtTyped_)) {
-        TextSingleProcessExt->SetText(singleExtTyped_);
-        ExtensionRefused();
-        return;
+    for (char32_t c : Inserted(singleExtTyped_, ext, TextSingleProcessExt->SelStart())) {
+        if (!IsAsciiLetterOrDigit(c)) {
+            TextSingleProcessExt->SetText(singleExtTyped_);
+            ExtensionRefused();
+            return;
+        }
     }
     singleNameTyped_ = name;
     singleExtTyped_ = ext;
@@ -305,8 +339,10 @@ void FrmMain::SingleProcessKeyPress(TextBox* box, int& k) {
 
 void FrmMain::CheckSingleSpace_Click() {
     SingleSpaceAllowed = CheckSingleSpace->Value() == 1;
-    if (!SingleSpaceAllowed && !TextSingleProcessName->Text().isEmpty())
-        TextSingleProcessName->SetText(TextSingleProcessName->Text().remove(QLatin1Char(' ')));
+    if (!SingleSpaceAllowed && !TextSingleProcessName->Text().isEmpty()) {
+        singleNameTyped_ = TextSingleProcessName->Text().remove(QLatin1Char(' '));
+        TextSingleProcessName->SetText(singleNameTyped_);
+    }
     if (TextSingleProcessName->EffectivelyVisible() && TextSingleProcessName->EffectivelyEnabled())
         TextSingleProcessName->SetFocus();
 }

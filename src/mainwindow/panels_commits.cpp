@@ -153,11 +153,6 @@ void SetValueActionOK() {
         m.LabelActionDestination->SetCaption(QLatin1String(row.destLabel));
         m.LabelJob->SetCaption(QLatin1String(row.job));
         m.FramePreview->SetCaption(QLatin1String(row.preview));
-        m.LabelSingleProcess->SetCaption(S.ActionName);
-        m.LabelSingleInfo2->SetCaption(
-            index < 4 ? QStringLiteral("2. Set the new name in the Text boxes bellow and press ") +
-                            S.ActionName + QStringLiteral(" button.")
-                      : QStringLiteral("2. Press ") + S.ActionName + QStringLiteral(" button bellow."));
     }
     if (frmMove().Loaded())
         S.MoveLastPath = frmMove().Dir1->Path();
@@ -174,6 +169,7 @@ void SetValueActionOK() {
             qv::SetValueSplitNames();
     }
     if (m.Loaded()) {
+        m.SingleProcessPrepareForAction();
         m.LabelReviewMode->SetVisible(S.ReviewMode != 0);
         m.FrameAction->SetVisible(false);
     }

@@ -41,15 +41,25 @@ TEST_F(ConflictsTest, RenameChecksAndTheirCounters) {
 }
 
 TEST_F(ConflictsTest, NamesThatCannotStayInTheFolderAreConflicts) {
-    MakeWorkFiles({"a", "b", "c", "d"});
+    MakeWorkFiles({"a", "b", "c", "d", "e"});
     SetAction(0);
-    Select({"a", "b", "c", "d"}, {"sub/a", "..", "ok", QString("n") + QChar(u'\0')});
+    Select({"a", "b", "c", "d", "e"},
+           {"sub/a", "..", "ok", QString("n") + QChar(u'\0'), QString(256, QLatin1Char('n'))});
     EXPECT_TRUE(FindConflictNameZeroLength());
-    EXPECT_EQ(MarkString(), "##-#");
-    EXPECT_EQ(S.ConflictZeroLength, 3);
-    EXPECT_EQ(S.ConflictTotal, 3);
+    EXPECT_EQ(MarkString(), "##-##");
+    EXPECT_EQ(S.ConflictZeroLength, 0);
+    EXPECT_EQ(S.ConflictNotAName, 3);
+    EXPECT_EQ(S.ConflictLongName, 1);
+    EXPECT_EQ(S.ConflictTotal, 4);
+    const QString report = FindConflictReport();
+    EXPECT_FALSE(report.contains("zero length")) << report.toStdString();
     EXPECT_TRUE(
-        FindConflictReport().contains("Number of selection getting zero length file name is : 3\r\n"));
+        report.contains("Number of new name holding a character that file names can not hold (or being "
+                        "\".\" or \"..\") is : 3\r\n"))
+        << report.toStdString();
+    EXPECT_TRUE(
+        report.contains("Number of new name longer than the Folder allows (at most 255 bytes) is : 1\r\n"))
+        << report.toStdString();
 }
 
 TEST_F(ConflictsTest, CountersCountEveryHitButTheTotalOnlyNewMarks) {

@@ -46,14 +46,14 @@ TEST_F(EasyProcessTest, EachActionOnThePickedFile) {
         {2, "taken", "txt", "MessageSingleConflictRenMove", {"a.txt", "b.txt"}, {"taken.txt"}},
         {3, "n", "txt", "", {"b.txt"}, {"n.txt"}},
         {4, "a", "txt", "", {"a.txt", "b.txt"}, {"a.txt"}},
-        {4, "taken", "txt", "MessageSingleConflictMove", {"a.txt", "b.txt"}, {"taken.txt"}},
+        {4, "taken", "txt", "", {"a.txt", "b.txt"}, {"a.txt", "taken.txt"}},  // never renamed
         {5, "a", "txt", "", {"b.txt"}, {"a.txt"}},
-        {5, "taken", "txt", "MessageSingleConflictMove", {"a.txt", "b.txt"}, {"taken.txt"}},
+        {5, "taken", "txt", "", {"b.txt"}, {"a.txt", "taken.txt"}},
         {6, "a", "txt", "", {"b.txt"}, {}},
-        {0, "x/y", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
-        {0, "..", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
-        {3, ".", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
-        {0, "", "", "MessageSingleConflictName", {"a.txt", "b.txt"}, {}},
+        {0, "x/y", "", "MessageSingleNameChars", {"a.txt", "b.txt"}, {}},
+        {0, "..", "", "MessageSingleNameChars", {"a.txt", "b.txt"}, {}},
+        {3, ".", "", "MessageSingleNameChars", {"a.txt", "b.txt"}, {}},
+        {0, "", "", "MessageSingleNameChars", {"a.txt", "b.txt"}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.action) + " " + c.name + "." + c.ext);
@@ -85,6 +85,22 @@ TEST_F(EasyProcessTest, EachActionOnThePickedFile) {
         if (c.dest.contains("taken.txt")) {
             EXPECT_EQ(Read(S.DestPath + "taken.txt"), "theirs");
         }
+    }
+}
+
+TEST_F(EasyProcessTest, CopyAndMoveMeetTheirOwnNameInTheDestination) {
+    for (int action : {4, 5}) {
+        SCOPED_TRACE(action);
+        shown.clear();
+        MakeWorkFiles({"a.txt"});
+        Write(S.DestPath + "a.txt", "theirs");
+        SetAction(action);
+        Pick("a.txt", "zzz", "txt");
+        SingleProcessStart();
+        EXPECT_EQ(shown, QStringList{"MessageSingleConflictMove"});
+        EXPECT_EQ(Files(S.WorkPath), QStringList{"a.txt"});
+        EXPECT_EQ(Files(S.DestPath), QStringList{"a.txt"});
+        EXPECT_EQ(Read(S.DestPath + "a.txt"), "theirs");
     }
 }
 

@@ -229,7 +229,7 @@ TEST_F(CaseBlindTest, NamesLongerThanTheFolderTakesAreConflicts) {
     Select({longest, "short.t"}, {"x_" + longest, "y.t"});
     ListWorkFolder();
     FindConflictStart();
-    EXPECT_EQ(S.ConflictZeroLength, 0);  // cleared with the row
+    EXPECT_EQ(S.ConflictLongName, 0);  // cleared with the row
     EXPECT_EQ(S.ComboFile1, QStringList({"short.t"}));
     EXPECT_TRUE(Files(work_.path()).contains(longest));
 
@@ -237,7 +237,7 @@ TEST_F(CaseBlindTest, NamesLongerThanTheFolderTakesAreConflicts) {
     scope_.useFiles<ShortNames>(*real_);
     Select({"short.t", "short.t"}, {"twelve.bytes", "thirteen.byte"});
     EXPECT_TRUE(FindConflictNameZeroLength());
-    EXPECT_EQ(S.ConflictZeroLength, 1);
+    EXPECT_EQ(S.ConflictLongName, 1);
     EXPECT_EQ(S.ComboClearString, QStringList({"OK", "#$#"}));
 }
 

@@ -27,6 +27,15 @@ class EasyProcess : public WindowTest {
             CommitAction(action, action == 7 ? 2 : 0);
         ASSERT_TRUE(click(*M().CheckEasyProcess));
     }
+    // The Action panel opened, an action chosen and OK pressed, as a user does in Easy Process.
+    void ChooseAction(int action) {
+        if (action >= 1 && action <= 5)
+            S.DestPath = dest_ + "/";
+        ASSERT_TRUE(click(*M().CommandAction));
+        ASSERT_TRUE(click(*M().OptionAction[action]));
+        ASSERT_TRUE(click(*M().CommandActionOK));
+        ASSERT_FALSE(M().FrameAction->Visible());
+    }
     TextBox& Name() { return *M().TextSingleProcessName; }
     TextBox& Ext() { return *M().TextSingleProcessExt; }
     bool Ready() { return M().CommandSingleProcess->Enabled() && M().LabelSingleReady->Visible(); }
@@ -155,6 +164,74 @@ TEST_F(EasyProcess, OtherActionsAreReadyAtOnceWithTheFilesOwnName) {
     }
 }
 
+TEST_F(EasyProcess, CopyOrMoveChosenAfterANewNameTakesTheFileUnderItsOwnName) {
+    for (int action : {4, 5}) {
+        SCOPED_TRACE(action);
+        TearDown();
+        SetUp();
+        QDir(dest_).removeRecursively();
+        QDir().mkpath(dest_);
+        Start({"a.txt"});
+        ASSERT_TRUE(clickFile(*M().File2, "a.txt"));
+        ASSERT_TRUE(type(Name(), "zzz"));
+        ASSERT_TRUE(Ready());
+        ChooseAction(action);
+        FrmMain& m = M();
+        EXPECT_EQ(text(Name()), "a");
+        EXPECT_EQ(text(Ext()), "txt");
+        EXPECT_FALSE(Name().Enabled());
+        EXPECT_FALSE(Ext().Enabled());
+        EXPECT_FALSE(m.CheckSingleSpace->Enabled());
+        EXPECT_EQ(Name().BackColor(), 0xE0E0E0u);
+        EXPECT_EQ(caption(*m.LabelSingleProcessName), "Name");
+        EXPECT_EQ(caption(*m.LabelSingleProcessExt), "Extension");
+        EXPECT_EQ(caption(*m.LabelSingleProcess), S.ActionName);
+        EXPECT_TRUE(Ready());
+        ASSERT_TRUE(click(*m.CommandSingleProcess));
+        EXPECT_EQ(FilesIn(dest_), QStringList{"a.txt"});
+        EXPECT_EQ(FilesIn(work_), action == 4 ? QStringList{"a.txt"} : QStringList());
+    }
+}
+
+TEST_F(EasyProcess, RenameChosenAfterAPickUnderMoveWaitsForANewName) {
+    Start({"a.txt"}, 5);
+    ASSERT_TRUE(clickFile(*M().File2, "a.txt"));
+    ASSERT_TRUE(Ready());
+    ChooseAction(0);
+    FrmMain& m = M();
+    EXPECT_TRUE(Name().Enabled());
+    EXPECT_TRUE(Ext().Enabled());
+    EXPECT_TRUE(m.CheckSingleSpace->Enabled());
+    EXPECT_EQ(Name().BackColor(), kSysWindowBackground);
+    EXPECT_EQ(caption(*m.LabelSingleProcessName), "New Name");
+    EXPECT_EQ(caption(*m.LabelSingleProcessExt), "And New Extension");
+    EXPECT_EQ(caption(*m.LabelSingleProcess), "Rename");
+    EXPECT_EQ(Name().SelLength(), 1);  // the name part selected: typing replaces it
+    EXPECT_FALSE(Ready());
+    ASSERT_TRUE(type(Name(), "b"));
+    EXPECT_TRUE(Ready());
+    ASSERT_TRUE(click(*m.CommandSingleProcess));
+    EXPECT_EQ(FilesIn(work_), QStringList{"b.txt"});
+    EXPECT_EQ(FilesIn(dest_), QStringList());
+}
+
+TEST_F(EasyProcess, ANameLongerThanTheFolderTakesIsToldSo) {
+    Start({"a.txt"});
+    ASSERT_TRUE(clickFile(*M().File2, "a.txt"));
+    ASSERT_TRUE(type(Name(), QString(256, QLatin1Char('n'))));
+    QStringList said;
+    ModalScript script;
+    script.expect(kMessageBox, Note(said));
+    ASSERT_TRUE(click(*M().CommandSingleProcess));
+    script.verifyDone();
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(
+        said[0].startsWith("The name is longer than the Folder allows. A file name there can be at most "
+                           "255 bytes long"))
+        << said[0].toStdString();
+    EXPECT_EQ(FilesIn(work_), QStringList{"a.txt"});
+}
+
 TEST_F(EasyProcess, SetAttributeWritesTheChosenAttribute) {
     Start({"a.txt"}, 7);  // attribute choice 2: read-only
     ASSERT_TRUE(clickFile(*M().File2, "a.txt"));
@@ -249,6 +326,38 @@ TEST_F(EasyProcess, PastesPassTheSameRules) {
     ASSERT_TRUE(paste(Name(), "new"));
     EXPECT_EQ(text(Name()), "new");
     EXPECT_TRUE(Ready());
+}
+
+TEST_F(EasyProcess, APasteOverTheFilesOwnNamePassesOnlyCharactersTheKeysPass) {
+    struct Row {
+        const char* file;
+        const char* pasted;
+        const char* kept;
+        const char* said;
+    } rows[] = {
+        {"a.b.c.txt", "x..y", "a.b.c", "For new name only the following characters can be used"},
+        {"a b.txt", "x y", "a b", "To include Space please check the Include Space Check Box."},
+        {"café.txt", "thé", "café", "For new name only the following characters can be used"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.file);
+        TearDown();
+        SetUp();
+        const QString file = QString::fromUtf8(r.file);
+        Start({file});
+        ASSERT_TRUE(clickFile(*M().File2, file));
+        ASSERT_EQ(Name().SelLength(), Name().Text().size());  // the whole name part
+        QStringList said;
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        ASSERT_TRUE(paste(Name(), QString::fromUtf8(r.pasted)));
+        script.verifyDone();
+        EXPECT_EQ(text(Name()), QString::fromUtf8(r.kept));
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].contains(QLatin1String(r.said))) << said[0].toStdString();
+        ASSERT_TRUE(key(Name(), 13));
+        EXPECT_EQ(FilesIn(work_), QStringList{file});
+    }
 }
 
 TEST_F(EasyProcess, UntickingIncludeSpaceStripsTheSpaces) {

@@ -109,6 +109,11 @@ struct ConflictCounts {
     int ConflictNewName = 0;
     int ConflictMove = 0;
     int ConflictZeroLength = 0;
+    // Names no file can have, and names longer than the folders they go to take (counted and zeroed
+    // by the name check itself, with the shortest limit it met).
+    int ConflictNotAName = 0;
+    int ConflictLongName = 0;
+    int ConflictNameLimit = 255;
 };
 
 struct WorkFlowState {
@@ -132,6 +137,7 @@ struct PreviewNames {
 // Easy Process: set by its two checks, read by SingleProcessStart.
 struct SingleProcessState {
     bool SingleConflictFound = false;
+    int SingleNameLimit = 255;  // bytes a name may have where the refused name was to go
 };
 
 struct EngineRecords : SelectionTable,
