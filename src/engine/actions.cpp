@@ -142,7 +142,8 @@ void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
             }
         } else {
             FileSystem::RenameResult result = FileSystem::RenameResult::Done;
-            OnFile(w + step.from, w + step.to, [&] { result = fs.RenameNoReplace(w + step.from, w + step.to); });
+            OnFile(w + step.from, w + step.to,
+                   [&] { result = fs.RenameNoReplace(w + step.from, w + step.to); });
             switch (result) {
                 case FileSystem::RenameResult::Done:
                     break;
@@ -326,10 +327,9 @@ void ActionDoMove() {
 
 void ActionDoDelete() {
     const QString w = S.WorkPath;
-    EachExistingRow("ActionDoDelete",
-                    [&](int, const QString& old) {
-                        OnFile(w + old, QString(), [&] { fileSystem().DeleteFile(w + old, true); });
-                    });
+    EachExistingRow("ActionDoDelete", [&](int, const QString& old) {
+        OnFile(w + old, QString(), [&] { fileSystem().DeleteFile(w + old, true); });
+    });
 }
 
 void ActionDoAttribute() {
@@ -371,7 +371,8 @@ void ActionUndoRename() {
     EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
         if (neu != old) {
-            OnFile(jw + neu, jw + old, [&] { fileSystem().RenameNoReplace(jw + neu, jw + CheckedName(old)); });
+            OnFile(jw + neu, jw + old,
+                   [&] { fileSystem().RenameNoReplace(jw + neu, jw + CheckedName(old)); });
         }
     });
 }

@@ -228,12 +228,11 @@ bool FrmMain::FoldersStillThere() {
     const bool workGone = !fs.FolderExists(S.WorkPath);
     if (!workGone && !(toDestination && !fs.FolderExists(S.DestPath)))
         return true;
-    TellFolderGone(workGone ? S.WorkPath : S.DestPath,
-                   workGone ? QStringLiteral(
-                                  "It may have been deleted, moved or renamed by another program. Please "
+    TellFolderGone(
+        workGone ? S.WorkPath : S.DestPath,
+        workGone ? QStringLiteral("It may have been deleted, moved or renamed by another program. Please "
                                   "choose a Folder and select the files again.")
-                            : QStringLiteral(
-                                  "It may have been deleted, moved or renamed by another program. Please "
+                 : QStringLiteral("It may have been deleted, moved or renamed by another program. Please "
                                   "change your Destination folder by pressing Action | Set Destination."));
     S.ReadyToFinalize = false;
     S.PreviewNames.clear();

@@ -375,7 +375,8 @@ TEST_F(ActionsTest, AttributeUndoLeavesNoTrace) {
 // The work folder refuses every rename, as a read-only folder does for anyone but root.
 class ReadOnlyFolderFiles : public ForwardingFiles {
   public:
-    ReadOnlyFolderFiles(FileSystem& real, QString folder) : ForwardingFiles(real), folder_(std::move(folder)) {}
+    ReadOnlyFolderFiles(FileSystem& real, QString folder)
+        : ForwardingFiles(real), folder_(std::move(folder)) {}
     RenameResult RenameNoReplace(const QString& f, const QString& t) override {
         if (f.startsWith(folder_))
             throw PlatformError(QStringLiteral("Cannot rename %1 to %2: Permission denied").arg(f, t));

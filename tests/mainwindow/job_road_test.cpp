@@ -341,7 +341,8 @@ TEST_F(JobRoad, AFolderRemovedBeforeTheActionIsNamed) {
             }
         }
         ASSERT_EQ(said.size(), 1);
-        EXPECT_TRUE(said[0].startsWith("The Folder " + gone + " does not exist any more.")) << said[0].toStdString();
+        EXPECT_TRUE(said[0].startsWith("The Folder " + gone + " does not exist any more."))
+            << said[0].toStdString();
         EXPECT_FALSE(S.ReadyToFinalize);
         EXPECT_FALSE(S.ViewLocked);
         EXPECT_TRUE(Listed().isEmpty());
