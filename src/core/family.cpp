@@ -4,6 +4,7 @@
 
 #include "core/family_codes.h"
 #include "core/message.h"
+#include "core/settings_file.h"
 #include "core/state.h"
 #include "core/windows.h"
 #include "platform/services.h"
@@ -213,10 +214,12 @@ void FamilyRunHelp() {
         if (S.MessageReply == QLatin1String("GoToWebSite")) {
             S.MessageReply.clear();
             if (!sys.OpenWebPage(ProductWebAddress())) {
-                S.MessageKey = QStringLiteral("MessageRunHelpError");
+                S.MessageKey = QStringLiteral("MessageRunHelpSiteError");
                 MessageShowSystem();
                 return;
             }
+            // The program ends without the main window's unload: this run's settings are kept first.
+            WriteSettingsFile();
             sys.EndProgram(0);
         }
         return;
@@ -236,6 +239,8 @@ void FamilyRunMember() {
         MessageShowSystem();
         return;
     }
+    // The program ends without the main window's unload: this run's settings are kept first.
+    WriteSettingsFile();
     sys.EndProgram(0);
 }
 

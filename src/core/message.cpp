@@ -320,8 +320,9 @@ bool WorkText(const QString& key) {
 
 }  // namespace
 
-void ReportBug(const char* procedure) {
+void ReportBug(const char* procedure, const QString& detail) {
     S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procedure);
+    S.MessageBugDetail = detail;
     MessageShowBug();
 }
 
@@ -350,6 +351,10 @@ void MessageShowBug() {
                     QStringLiteral("It will be helpful if you please report it to ") + BugReportEmail() +
                     QStringLiteral(" . Just include the following message in your email :") + kPara +
                     S.MessageKey;
+    // What failed and why, so that the user can act on it (and the report can say it).
+    if (!S.MessageBugDetail.isEmpty())
+        S.MessageText += kPara + S.MessageBugDetail;
+    S.MessageBugDetail.clear();
     MessageShow(S.MessageHead, S.MessageText, S.MessageButtons, S.MessageInput);
 }
 

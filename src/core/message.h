@@ -6,6 +6,7 @@
 #include <exception>
 #include <functional>
 #include <initializer_list>
+#include <stdexcept>
 
 #include "core/windows.h"
 
@@ -13,8 +14,9 @@ namespace qv {
 
 void MessageShowSystem();
 void MessageShowBug();
-// The error report of a procedure that trapped an unexpected error: "Bug-Quorvan-" and its name.
-void ReportBug(const char* procedure);
+// The error report of a procedure that trapped an unexpected error: "Bug-Quorvan-" and its name,
+// and under it what failed and why, when that is known.
+void ReportBug(const char* procedure, const QString& detail = {});
 void MessageShowReady();
 void MessageShowWork();
 
@@ -32,6 +34,13 @@ struct MessageKeyWork {
 };
 void RegisterMessageWork(std::initializer_list<MessageKeyWork> rows);
 
+// An error whose report can say more than the tag: which file, its target and the system's reason.
+class ExplainedError : public std::runtime_error {
+  public:
+    explicit ExplainedError(const QString& detail) : std::runtime_error(detail.toStdString()) {}
+    QString detail() const { return QString::fromStdString(what()); }
+};
+
 // Runs a procedure that traps unexpected errors: one that escapes is reported as "Bug-Quorvan-" and
 // the procedure's name, and the procedure ends there. True when it ran to its end.
 template <class Body>
@@ -39,6 +48,9 @@ bool Trapped(const char* procedure, Body&& body) {
     try {
         body();
         return true;
+    } catch (const ExplainedError& e) {
+        ReportBug(procedure, e.detail());
+        return false;
     } catch (const std::exception&) {
         ReportBug(procedure);
         return false;

@@ -28,9 +28,38 @@ void JournalRow(const QString& oldName, const QString& newName) {
 // A rename target must stay in its folder: a name with "/" (or none at all) is refused.
 QString CheckedName(const QString& name) {
     if (!IsUsableFileName(name)) {
-        throw PlatformError(QStringLiteral("Not a usable file name: ") + name);
+        throw PlatformError(QStringLiteral("\"%1\" is not a usable file name").arg(name));
     }
     return name;
+}
+
+// A failed operation on a file, as the error report tells it: the file, where it was to go, and the
+// system's reason.
+[[noreturn]] void Failed(const QString& file, const QString& target, const QString& reason) {
+    QString detail = QStringLiteral("File : ") + file;
+    if (!target.isEmpty()) {
+        detail += QStringLiteral("\r\nTarget : ") + target;
+    }
+    detail += QStringLiteral("\r\nReason : ") + reason;
+    throw ExplainedError(detail);
+}
+
+// The system's words, without the paths the platform put before them.
+QString ReasonOf(const std::exception& e) {
+    const QString text = QString::fromStdString(e.what());
+    const qsizetype at = text.lastIndexOf(QStringLiteral(": "));
+    return at < 0 ? text : text.mid(at + 2);
+}
+
+template <class Op>
+void OnFile(const QString& file, const QString& target, Op&& op) {
+    try {
+        op();
+    } catch (const ExplainedError&) {
+        throw;
+    } catch (const std::exception& e) {
+        Failed(file, target, ReasonOf(e));
+    }
 }
 
 bool Exists(const QString& path) {
@@ -81,7 +110,8 @@ void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
     QStringList news;
     news.reserve(rows);
     for (int i = 0; i < rows; ++i) {
-        news.append(CheckedName(S.PreviewNames.value(i)));
+        const QString neu = S.PreviewNames.value(i);
+        OnFile(w + olds.at(i), w + neu, [&] { news.append(CheckedName(neu)); });
     }
     const bool blind = FolderIsCaseBlind(w, olds);
     QSet<QString> keys;
@@ -111,7 +141,10 @@ void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
                 continue;
             }
         } else {
-            switch (fs.RenameNoReplace(w + step.from, w + step.to)) {
+            FileSystem::RenameResult result = FileSystem::RenameResult::Done;
+            OnFile(w + step.from, w + step.to,
+                   [&] { result = fs.RenameNoReplace(w + step.from, w + step.to); });
+            switch (result) {
                 case FileSystem::RenameResult::Done:
                     break;
                 case FileSystem::RenameResult::SourceMissing:
@@ -119,10 +152,9 @@ void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
                         skipped[step.row] = 1;
                         continue;
                     }
-                    throw PlatformError(QStringLiteral("%1 has gone").arg(w + step.from));
+                    Failed(w + step.from, w + step.to, QStringLiteral("the file has gone"));
                 case FileSystem::RenameResult::TargetTaken:
-                    throw PlatformError(QStringLiteral("Cannot rename %1 to %2: the target already exists")
-                                            .arg(w + step.from, step.to));
+                    Failed(w + step.from, w + step.to, QStringLiteral("the target already exists"));
             }
         }
         JournalRow(step.from, step.to);
@@ -131,7 +163,7 @@ void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
         }
         try {
             landed(step.to);
-        } catch (const PlatformError&) {
+        } catch (const std::exception&) {
             // Undo would delete the destination file, which this row never wrote: the step is taken
             // back, journal row first, so that a failing take-back deletes nothing later.
             S.ComboUndoOldName.removeLast();
@@ -153,9 +185,9 @@ void UndoCopyRows(const char* procedure) {
             return;
         }
         if (Exists(jw + old)) {
-            fileSystem().DeleteFile(jm + neu, true);
+            OnFile(jm + neu, QString(), [&] { fileSystem().DeleteFile(jm + neu, true); });
         } else if (!Taken(jw + old)) {
-            fileSystem().MoveFile(jm + neu, jw + CheckedName(old));
+            OnFile(jm + neu, jw + old, [&] { fileSystem().MoveFile(jm + neu, jw + CheckedName(old)); });
         }
     });
 }
@@ -213,7 +245,8 @@ void ActionAStartDo() {
         S.PanelKey = QStringLiteral("ResetAll");
         SetValueByKey();
     } else {
-        S.UndoAvailable = true;
+        // Nothing done (the first file failed, or every file had gone): there is nothing to undo.
+        S.UndoAvailable = !S.ComboUndoOldName.isEmpty();
     }
 }
 
@@ -248,7 +281,9 @@ void ActionDoRenCopy() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     Trapped("ActionDoRenCopy", [&] {
-        RenameInWorkFolder([&](const QString& neu) { fileSystem().CopyFile(w + neu, d + neu); });
+        RenameInWorkFolder([&](const QString& neu) {
+            OnFile(w + neu, d + neu, [&] { fileSystem().CopyFile(w + neu, d + neu); });
+        });
     });
 }
 
@@ -256,8 +291,8 @@ void ActionDoCpyRename() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     EachExistingRow("ActionDoCpyRename", [&](int i, const QString& old) {
-        const QString neu = CheckedName(SelectionNewName(i));
-        fileSystem().CopyFile(w + old, d + neu);
+        const QString neu = SelectionNewName(i);
+        OnFile(w + old, d + neu, [&] { fileSystem().CopyFile(w + old, d + CheckedName(neu)); });
         JournalRow(old, neu);
     });
 }
@@ -266,8 +301,8 @@ void ActionDoMovRename() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     EachExistingRow("ActionDoMovRename", [&](int i, const QString& old) {
-        const QString neu = CheckedName(SelectionNewName(i));
-        fileSystem().MoveFile(w + old, d + neu);
+        const QString neu = SelectionNewName(i);
+        OnFile(w + old, d + neu, [&] { fileSystem().MoveFile(w + old, d + CheckedName(neu)); });
         JournalRow(old, neu);
     });
 }
@@ -276,7 +311,7 @@ void ActionDoCopy() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     EachExistingRow("ActionDoCopy", [&](int, const QString& old) {
-        fileSystem().CopyFile(w + old, d + old);
+        OnFile(w + old, d + old, [&] { fileSystem().CopyFile(w + old, d + old); });
         JournalRow(old, old);
     });
 }
@@ -285,15 +320,16 @@ void ActionDoMove() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     EachExistingRow("ActionDoMove", [&](int, const QString& old) {
-        fileSystem().MoveFile(w + old, d + old);
+        OnFile(w + old, d + old, [&] { fileSystem().MoveFile(w + old, d + old); });
         JournalRow(old, old);
     });
 }
 
 void ActionDoDelete() {
     const QString w = S.WorkPath;
-    EachExistingRow("ActionDoDelete",
-                    [&](int, const QString& old) { fileSystem().DeleteFile(w + old, true); });
+    EachExistingRow("ActionDoDelete", [&](int, const QString& old) {
+        OnFile(w + old, QString(), [&] { fileSystem().DeleteFile(w + old, true); });
+    });
 }
 
 void ActionDoAttribute() {
@@ -320,8 +356,11 @@ void ActionDoAttribute() {
     const QString w = S.WorkPath;
     EachExistingRow("ActionDoAttribute", [&](int, const QString& old) {
         FileSystem& fs = fileSystem();
-        const int before = fs.GetAttributes(w + old);
-        fs.SetAttributes(w + old, value);
+        int before = 0;
+        OnFile(w + old, QString(), [&] {
+            before = fs.GetAttributes(w + old);
+            fs.SetAttributes(w + old, value);
+        });
         JournalRow(old, old);
         S.ComboUndoAttr.append(QString::number(before));
     });
@@ -332,7 +371,8 @@ void ActionUndoRename() {
     EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
         if (neu != old) {
-            fileSystem().RenameNoReplace(jw + neu, jw + CheckedName(old));
+            OnFile(jw + neu, jw + old,
+                   [&] { fileSystem().RenameNoReplace(jw + neu, jw + CheckedName(old)); });
         }
     });
 }
@@ -344,17 +384,17 @@ void ActionUndoRenCopy() {
         FileSystem& fs = fileSystem();
         if (Exists(jw + old)) {
             if (neu == old && Exists(jm + neu)) {
-                fs.DeleteFile(jm + neu, true);
+                OnFile(jm + neu, QString(), [&] { fs.DeleteFile(jm + neu, true); });
             }
         } else if (Taken(jw + old)) {
             return;
         } else if (Exists(jw + neu)) {
-            fs.Rename(jw + neu, jw + CheckedName(old));
+            OnFile(jw + neu, jw + old, [&] { fs.Rename(jw + neu, jw + CheckedName(old)); });
             if (Exists(jm + neu)) {
-                fs.DeleteFile(jm + neu, true);
+                OnFile(jm + neu, QString(), [&] { fs.DeleteFile(jm + neu, true); });
             }
         } else if (Exists(jm + neu)) {
-            fs.MoveFile(jm + neu, jw + CheckedName(old));
+            OnFile(jm + neu, jw + old, [&] { fs.MoveFile(jm + neu, jw + CheckedName(old)); });
         }
     });
 }
@@ -374,7 +414,7 @@ void ActionUndoMovRename() {
         if (!Exists(jm + neu) || Taken(jw + old)) {
             return;
         }
-        fileSystem().MoveFile(jm + neu, jw + CheckedName(old));
+        OnFile(jm + neu, jw + old, [&] { fileSystem().MoveFile(jm + neu, jw + CheckedName(old)); });
     });
     Trapped("ActionUndoMovRename", [] {
         windows().SetFolderPath(FolderList::Work, S.TextUndoWorkDir);
@@ -389,7 +429,7 @@ void ActionUndoMove() {
         if (!Exists(jm + old) || Taken(jw + old)) {
             return;
         }
-        fileSystem().MoveFile(jm + old, jw + CheckedName(old));
+        OnFile(jm + old, jw + old, [&] { fileSystem().MoveFile(jm + old, jw + CheckedName(old)); });
     });
 }
 
@@ -402,9 +442,9 @@ void ActionUndoAttribute() {
         bool ok = false;
         const int value = S.ComboUndoAttr.value(i).toInt(&ok);
         if (!ok) {
-            throw PlatformError(QStringLiteral("No attribute value kept for ") + old);
+            Failed(jw + old, QString(), QStringLiteral("no attribute value was kept"));
         }
-        fileSystem().SetAttributes(jw + old, value);
+        OnFile(jw + old, QString(), [&] { fileSystem().SetAttributes(jw + old, value); });
     });
 }
 

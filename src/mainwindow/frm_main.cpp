@@ -10,6 +10,7 @@
 #include "engine/selection.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
+#include "mainwindow/frm_move.h"
 #include "mainwindow/panels.h"
 #include "platform/services.h"
 
@@ -210,6 +211,52 @@ void FrmMain::CommandGoToStart_Click() {
     SetButtons();
 }
 
+namespace {
+
+void TellFolderGone(const QString& folder, const QString& advice) {
+    S.MessageKey = QStringLiteral("MessageFolderNotFound");
+    S.MessageReadyText = QStringLiteral("The Folder ") + WithoutTrailingSlash(folder) +
+                         QStringLiteral(" does not exist any more.") + QStringLiteral("\r\n\r\n") + advice;
+    MessageShowReady();
+}
+
+}  // namespace
+
+bool FrmMain::FoldersStillThere() {
+    FileSystem& fs = fileSystem();
+    const bool toDestination = S.ActionIndex >= 1 && S.ActionIndex <= 5;
+    const bool workGone = !fs.FolderExists(S.WorkPath);
+    if (!workGone && !(toDestination && !fs.FolderExists(S.DestPath)))
+        return true;
+    TellFolderGone(
+        workGone ? S.WorkPath : S.DestPath,
+        workGone ? QStringLiteral("It may have been deleted, moved or renamed by another program. Please "
+                                  "choose a Folder and select the files again.")
+                 : QStringLiteral("It may have been deleted, moved or renamed by another program. Please "
+                                  "change your Destination folder by pressing Action | Set Destination."));
+    S.ReadyToFinalize = false;
+    S.PreviewNames.clear();
+    panels::SetValueClearSelection();
+    if (S.ViewLocked) {
+        S.ViewLocked = false;
+        S.ViewLockChanged = true;
+    }
+    windows().RefreshFileLists();
+    Dir1->Refresh();
+    if (frmMove().Loaded())
+        frmMove().Dir1->Refresh();
+    S.SetButKey = QStringLiteral("setButGlobal");
+    SetButtons();
+    return false;
+}
+
+void FrmMain::ForgetVanishedWorkFolder() {
+    if (S.WorkPath.isEmpty() || fileSystem().FolderExists(S.WorkPath))
+        return;
+    File1->Refresh();
+    File2->Refresh();
+}
+
 void FrmMain::HistoryMoveTo(int target) {
     if (target < 0 || target > S.FolderHistoryCount || target >= S.FolderHistory.size())
         return;
@@ -217,10 +264,23 @@ void FrmMain::HistoryMoveTo(int target) {
     // A folder of the system tree visited while it was allowed stays out of reach once it is not.
     if (!S.AllowSystemFolders && IsInSystemTree(entry))
         return;
+    const int from = S.FolderHistoryPos;
     S.FolderHistoryPos = target;
     try {
         Dir1->SetPath(entry);
     } catch (const PlatformError&) {
+        // Not entered: the position stays on the folder shown. One removed since its visit leaves the
+        // history, so that the arrows reach the folders beyond it.
+        S.FolderHistoryPos = from;
+        if (!fileSystem().FolderExists(entry)) {
+            S.FolderHistory.removeAt(target);
+            --S.FolderHistoryCount;
+            if (target < S.FolderHistoryPos)
+                --S.FolderHistoryPos;
+            if (target < S.SystemHistoryMark)
+                --S.SystemHistoryMark;
+            TellFolderGone(entry, QStringLiteral("It is taken off the list of visited Folders."));
+        }
     }
     Dir1->Refresh();
     S.SetButKey = QStringLiteral("setButOnlyDir");

@@ -223,6 +223,12 @@ class FrmMain : public Form {
     void CommandUndo_Click();
     void CommandGoToStart_Click();
 
+    // A work or destination folder removed since it was chosen: the user is told, the prepared
+    // preview and the selection go, and the lists show what is there now. False when one has gone.
+    bool FoldersStillThere();
+    // A work folder removed meanwhile lists no files, so that no rule selects what it held.
+    void ForgetVanishedWorkFolder();
+
     // Panel handlers (frm_main_panels.cpp).
     void CommandSelection_Click();
     void CommandAction_Click();

@@ -44,6 +44,8 @@ void FrmMain::CommandPreview_Click() {
         WorkMessage("MessageSourceDestSame");
         return;
     }
+    if (!FoldersStillThere())
+        return;
     S.ConflictTotal = S.ConflictInsert = S.ConflictReplace = S.ConflictRemove = S.ConflictAuto = 0;
     S.ConflictExistName = S.ConflictNewName = S.ConflictMove = S.ConflictZeroLength = 0;
     if (S.NamesToBuild) {
@@ -55,6 +57,9 @@ void FrmMain::CommandPreview_Click() {
     }
     if (S.ConflictCheckDue)
         FindConflictStart();
+    // The conflict report's OK may have unselected every file: nothing is left to preview.
+    if (S.HasSelection == 0)
+        SetValueActionFlags();
     if (S.ReadyToFinalize) {
         S.ViewLocked = true;
         S.ViewLockChanged = true;
@@ -72,6 +77,8 @@ void FrmMain::CommandJob_Click() {
     }
     // Readiness first: a Yes to the old-undo question must not drop the undo when nothing will run.
     if (S.ReadyToFinalize) {
+        if (!FoldersStillThere())
+            return;
         if (!S.SkipUndoWarning && S.UndoAvailable) {
             WorkMessage("MessageOldUndoExist");
             if (S.MessageReply != QLatin1String("ActionContinue"))

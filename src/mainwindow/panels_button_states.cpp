@@ -209,8 +209,9 @@ void SetButActiveness() {
         m.CommandClearRename->SetEnabled(open && S.CriteriaCount != 0);
         m.CommandRigidity->SetEnabled(open || Is(S.PanelKey, "Options"));
         m.CommandClearRigidity->SetEnabled(open && S.OptionsNonDefault != 0);
-        m.CommandHelp->SetEnabled(open || Is(S.PanelKey, "Help") || S.ReadyToFinalize);
-        m.CommandRun->SetEnabled(open || Is(S.PanelKey, "Family") || S.ReadyToFinalize);
+        // A locked view opens no panel (a ready preview included): only the open one can be closed.
+        m.CommandHelp->SetEnabled(open || Is(S.PanelKey, "Help"));
+        m.CommandRun->SetEnabled(open || Is(S.PanelKey, "Family"));
         const int inEffect = S.SpaceOn + S.CaseOn + S.ExtensionOn + S.HandleOn + S.NonDefaultCount +
                              S.SelectedCount + S.OptionsNonDefault;
         m.CommandResetAll->SetEnabled(open && inEffect != 0);

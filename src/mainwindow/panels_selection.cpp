@@ -61,6 +61,7 @@ void SetValueAutoSelect() {
     FrmMain& m = frmMain();
     if (!m.Loaded())
         return;
+    m.ForgetVanishedWorkFolder();
     FileListBox& files = *m.File1;
     const int last = files.ListCount() - 1;
     if (last < 0) {

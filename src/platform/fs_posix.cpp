@@ -256,8 +256,14 @@ void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
     // its bits are written.
     if (!(original & S_IWUSR) && ::chmod(native.constData(), original | S_IWUSR) != 0)
         fail(QStringLiteral("Cannot change the attributes of %1").arg(path), errno);
+    // The default bits are kept as no stored value at all, so that setting them back (an undo) leaves
+    // a file that never had one without one.
     const QByteArray text = QByteArray::number(stored);
-    if (::setxattr(native.constData(), kAttributeXattr, text.constData(), text.size(), 0) != 0) {
+    const bool written =
+        stored == defaultStored
+            ? ::removexattr(native.constData(), kAttributeXattr) == 0 || errno == ENODATA
+            : ::setxattr(native.constData(), kAttributeXattr, text.constData(), text.size(), 0) == 0;
+    if (!written) {
         const int error = errno;
         const bool unsupported = error == ENOTSUP || error == EOPNOTSUPP || error == EPERM;
         if (!unsupported || stored != defaultStored) {

@@ -190,7 +190,12 @@ TEST_F(FamilyTest, HelpAndMemberLaunchers) {
         {true, false, true, {"Could not find Help."}, false, 0},               // it cannot start
         {false, true, true, {"Could not find Help. You may not"}, true, 1},    // Yes: web page, end
         {false, true, false, {"Could not find Help. You may not"}, false, 0},  // No: nothing more
-        {false, false, true, {"Could not find Help. You may not", "Could not find Help."}, false, 1},
+        {false,
+         false,
+         true,
+         {"Could not find Help. You may not", "Could not run the Web Browser to take you to the site "},
+         false,
+         1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.boxes.join('|').toStdString());
@@ -229,6 +234,30 @@ TEST_F(FamilyTest, HelpAndMemberLaunchers) {
     EXPECT_NO_THROW(FamilyRunMember());
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "Could not run the Program.");
+}
+
+// Handing over to a family program or to the web page ends the program without the main window's
+// unload: the settings of this run are written first.
+TEST_F(FamilyTest, AHandOverKeepsThisRunsSettings) {
+    S.SettingsPath = Folder("start") + "Quorvan/Set.Kastrel";
+    WriteFile(S.SettingsPath, "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+    S.SelMaxFiles = 100;
+    S.HelpAtStart = true;
+    S.LastFolder = QStringLiteral("/home/mira/Photos");
+    const QByteArray kept("\"100\"\r\n\"1\"\r\n\"0\"\r\n\"/home/mira/Photos\"\r\n");
+
+    S.RunListPaths = QStringList{Folder("m") + "member"};
+    S.RunChoice = 0;
+    EXPECT_THROW(FamilyRunMember(), ProgramEnded);
+    EXPECT_EQ(ReadFile(S.SettingsPath), kept);
+
+    WriteFile(S.SettingsPath, "\"100\"\r\n\"0\"\r\n\"0\"\r\n\"\"\r\n");
+    S.HelpFound = false;
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK));
+    EXPECT_THROW(FamilyRunHelp(), ProgramEnded);
+    EXPECT_EQ(ReadFile(S.SettingsPath), kept);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -14,6 +15,7 @@
 #include "engine/conflicts.h"
 #include "engine_fixture.h"
 #include "forwarding_files.h"
+#include "platform/fs_posix.h"
 
 namespace qv::test {
 namespace {
@@ -329,7 +331,7 @@ TEST_F(ActionsTest, RenameAndCopyOntoAReadOnlyTargetNeverLosesThatTarget) {
     PreviewAndFinalize();
     EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionDoRenCopy"}));
     EXPECT_TRUE(S.ComboUndoOldName.isEmpty());
-    Undo();
+    EXPECT_FALSE(S.UndoAvailable);
     EXPECT_EQ(Read(D("b.t")), "theirs");
     EXPECT_EQ(Files(work_.path()), QStringList({"a.t", "b.t", "c.t"}));
     QFile::setPermissions(D("b.t"), QFile::ReadOwner | QFile::WriteOwner);
@@ -349,6 +351,97 @@ TEST_F(ActionsTest, SetAttributeAndItsUndo) {
     Undo();
     EXPECT_EQ(fs.GetAttributes(W("a.t")), AttrReadOnly | AttrArchive);
     fs.SetAttributes(W("a.t"), AttrNormal);
+}
+
+// A file that never had a stored attribute has none again after the undo, not the default written.
+TEST_F(ActionsTest, AttributeUndoLeavesNoTrace) {
+    MakeWorkFiles({"a.t"});
+    const QByteArray path = QFile::encodeName(W("a.t"));
+    const auto stored = [&path] {
+        char bits[32];
+        return ::getxattr(path.constData(), kAttributeXattr, bits, sizeof bits) >= 0;
+    };
+    ASSERT_FALSE(stored());
+    SetAction(7);
+    S.ActionAttribute = 3;  // hidden
+    Select({"a.t"});
+    PreviewAndFinalize();
+    ASSERT_TRUE(stored());
+    Undo();
+    EXPECT_FALSE(stored());
+    EXPECT_EQ(fileSystem().GetAttributes(W("a.t")), AttrArchive);
+}
+
+// The work folder refuses every rename, as a read-only folder does for anyone but root.
+class ReadOnlyFolderFiles : public ForwardingFiles {
+  public:
+    ReadOnlyFolderFiles(FileSystem& real, QString folder)
+        : ForwardingFiles(real), folder_(std::move(folder)) {}
+    RenameResult RenameNoReplace(const QString& f, const QString& t) override {
+        if (f.startsWith(folder_))
+            throw PlatformError(QStringLiteral("Cannot rename %1 to %2: Permission denied").arg(f, t));
+        return real_.RenameNoReplace(f, t);
+    }
+
+  private:
+    QString folder_;
+};
+
+// A failed action says, under its error tag, which file failed, where it was to go and why; with
+// nothing done, no undo is offered.
+TEST_F(ActionsTest, AFailedActionNamesTheFileItsTargetAndTheReason) {
+    struct Case {
+        const char* what;
+        int action;
+        std::function<void()> meddle;  // after Preview
+        bool readOnlyFolder;
+        QString tag, file, target, reason;
+    };
+    const Case cases[] = {
+        {"target made by another program", 0, [this] { Write(W("c.t"), "theirs"); }, false,
+         "Bug-Quorvan-ActionDoRename", "a.t", "c.t", "the target already exists"},
+        {"read-only folder", 0, [] {}, true, "Bug-Quorvan-ActionDoRename", "a.t", "c.t", "Permission denied"},
+        {"read-only target", 4,
+         [this] {
+             Write(D("a.t"), "locked");
+             QFile::setPermissions(D("a.t"), QFile::ReadOwner);
+         },
+         false, "Bug-Quorvan-ActionDoCopy", "a.t", "a.t", "the file is read-only"},
+    };
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedServices scope;
+        if (c.readOnlyFolder)
+            scope.useFiles<ReadOnlyFolderFiles>(*real, S.WorkPath);
+        else
+            scope.useRealFiles();
+        QFile::setPermissions(D("a.t"), QFile::ReadOwner | QFile::WriteOwner);
+        QFile::remove(D("a.t"));
+        QFile::remove(W("c.t"));
+        windows.boxes.clear();
+        MakeWorkFiles({"a.t"});
+        S.DestFreeKB = 1000000;
+        S.OverwriteConfirmed = true;
+        S.UndoAvailable = true;  // an earlier action's
+        SetAction(c.action);
+        Select({"a.t"}, {"c.t"});
+        ListWorkFolder();
+        FindConflictStart();
+        ASSERT_TRUE(S.ReadyToFinalize);
+        c.meddle();
+        S.JobBusy = true;
+        ActionAStartDo();
+        ASSERT_EQ(windows.boxes.size(), 1);
+        const QString folderOfTarget = c.action == 0 ? S.WorkPath : S.DestPath;
+        EXPECT_TRUE(windows.boxes.last().text.endsWith(c.tag + "\r\n\r\nFile : " + W(c.file) +
+                                                       "\r\nTarget : " + folderOfTarget + c.target +
+                                                       "\r\nReason : " + c.reason))
+            << windows.boxes.last().text.toStdString();
+        EXPECT_FALSE(S.UndoAvailable);
+        EXPECT_EQ(Read(W("a.t")), "a.t");
+    }
+    QFile::setPermissions(D("a.t"), QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(ActionsTest, DeleteEndsTheUndo) {

@@ -284,6 +284,89 @@ TEST_F(JobRoad, ReviewModeRefusesFinalizeAndUndo) {
     EXPECT_EQ(FilesIn(work_), QStringList{"a.txt"});
 }
 
+TEST_F(JobRoad, PreviewIsOffOnceTheConflictReportUnselectedEveryFile) {
+    OpenWork({"Xa.txt", "Xb.txt", "a.txt", "b.txt"});
+    InsertAtStart("X");
+    SelectByHand({"a.txt", "b.txt"});
+    {
+        ModalScript script;
+        script.expect(kMessageBox, OK);  // the conflicts are unselected
+        Preview();
+    }
+    EXPECT_EQ(S.SelectedCount, 0);
+    EXPECT_FALSE(M().CommandPreview->Enabled());
+    EXPECT_FALSE(M().CommandJob->Enabled());
+}
+
+// A work or destination folder removed by another program before the action: the user is told which,
+// nothing is acted on, and the lists show what is there now.
+TEST_F(JobRoad, AFolderRemovedBeforeTheActionIsNamed) {
+    struct Case {
+        const char* label;
+        int action;
+        bool destination;    // the destination goes, else the work folder
+        bool beforePreview;  // removed before Preview, else between Preview and the action
+    } cases[] = {
+        {"work folder after Preview", 0, false, false},
+        {"destination after Preview", 4, true, false},
+        {"destination before Preview", 5, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        QDir().mkpath(dest_);
+        Go(root_);
+        OpenWork({"a.txt", "b.txt"});
+        CommitAction(c.action);
+        if (c.action == 0)
+            InsertAtStart("X");
+        SelectByHand({"a.txt"});
+        const QString gone = c.destination ? dest_ : work_;
+        if (c.beforePreview)
+            QDir(gone).removeRecursively();
+        else
+            Preview();
+        QStringList said;
+        {
+            ModalScript script;
+            script.expect(kMessageBox, [&said](Form& f) {
+                said << static_cast<FrmMessage&>(f).LabelMessage->Caption();
+                OK(f);
+            });
+            if (c.beforePreview) {
+                Preview();
+            } else {
+                ASSERT_TRUE(S.ReadyToFinalize);
+                QDir(gone).removeRecursively();
+                Finalize();
+            }
+        }
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].startsWith("The Folder " + gone + " does not exist any more."))
+            << said[0].toStdString();
+        EXPECT_FALSE(S.ReadyToFinalize);
+        EXPECT_FALSE(S.ViewLocked);
+        EXPECT_TRUE(Listed().isEmpty());
+        EXPECT_EQ(S.HasSelection, 0);
+        EXPECT_FALSE(M().CommandPreview->Enabled());
+        EXPECT_FALSE(M().CommandJob->Enabled());
+        EXPECT_FALSE(S.UndoAvailable);
+        EXPECT_EQ(M().File1->ListCount(), c.destination ? 2 : 0);
+        if (c.destination) {
+            EXPECT_EQ(FilesIn(work_), QStringList({"a.txt", "b.txt"}));
+        }
+    }
+}
+
+TEST_F(JobRoad, ARuleAppliedAfterTheWorkFolderWentSelectsNothing) {
+    OpenWork({"a.txt", "b.txt"});
+    QDir(work_).removeRecursively();
+    CommitRule(1, 0, 0, 0);  // every file
+    EXPECT_EQ(S.SelectedCount, 0);
+    EXPECT_TRUE(selectedItems(*M().File1).isEmpty());
+    EXPECT_TRUE(S.ComboFile1.isEmpty());
+    EXPECT_FALSE(M().CommandPreview->Enabled());
+}
+
 TEST_F(JobRoad, CopyIntoTheWorkFolderIsRefused) {
     OpenWork({"a.txt"});
     CommitAction(4);

@@ -38,17 +38,18 @@ struct StateRow {
     int step;
     bool preview, job, reject, undo, selection, action, criteria, resetAll, dir, file, dirInfo;
     const char* listHead;
+    bool helpRun;
 };
 
 TEST_F(WindowStates, ButtonsAndFramesFollowTheRoad) {
     const StateRow rows[] = {
         //                 prev   job    rej    undo   sel    act    crit   reset  dir    file  dirInfo
-        {"start", 0, false, false, false, false, true, true, true, false, true, true, false, ""},
-        {"selection", 1, true, false, false, false, true, true, true, true, true, true, false, ""},
+        {"start", 0, false, false, false, false, true, true, true, false, true, true, false, "", true},
+        {"selection", 1, true, false, false, false, true, true, true, true, true, true, false, "", true},
         {"preview", 2, false, true, true, false, false, false, false, false, false, true, true,
-         "New Names - Files to be Renamed"},
-        {"after action", 3, false, false, false, true, true, true, true, true, true, true, false, ""},
-        {"after undo", 4, false, false, false, false, true, true, true, true, true, true, false, ""},
+         "New Names - Files to be Renamed", false},
+        {"after action", 3, false, false, false, true, true, true, true, true, true, true, false, "", true},
+        {"after undo", 4, false, false, false, false, true, true, true, true, true, true, false, "", true},
     };
     for (const StateRow& r : rows) {
         SCOPED_TRACE(r.name);
@@ -70,6 +71,9 @@ TEST_F(WindowStates, ButtonsAndFramesFollowTheRoad) {
         EXPECT_EQ(m.FrameDirDisableInfo->Visible(), r.dirInfo);
         EXPECT_EQ(m.FrameHome->Visible(), !r.dirInfo);
         EXPECT_EQ(caption(*m.LabelListFile), QLatin1String(r.listHead));
+        // A locked view opens no Help or Run panel: their buttons are off with it.
+        EXPECT_EQ(m.CommandHelp->Enabled(), r.helpRun);
+        EXPECT_EQ(m.CommandRun->Enabled(), r.helpRun);
         EXPECT_EQ(pictureId(*m.CommandJob), r.job ? "AButton:8" : "AButton:2");
         EXPECT_TRUE(m.FrameView->Visible());
         EXPECT_EQ(m.Caption(), "Quorvan - Mira");
@@ -230,6 +234,30 @@ TEST_F(WindowStates, HistoryArrowsMoveAndShowWhereTheyCan) {
     while (S.FolderHistoryPos != 0) ASSERT_TRUE(click(*M().ImageGoBack));
     EXPECT_FALSE(M().ImageGoBack->Enabled());
     EXPECT_EQ(pictureId(*M().ImageGoBack), "ImageBack:2");
+}
+
+// Back onto a folder removed since its visit says so, stays where it is, and the next Back reaches
+// the folder before the removed one.
+TEST_F(WindowStates, BackOntoARemovedFolderSaysSoAndKeepsThePlace) {
+    for (const char* f : {"/a", "/b", "/c"}) QDir().mkpath(root_ + f);
+    Go(root_ + "/a");
+    Go(root_ + "/b");
+    Go(root_ + "/c");
+    QDir(root_ + "/b").removeRecursively();
+    QString said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, [&said](Form& f) {
+            said = static_cast<FrmMessage&>(f).LabelMessage->Caption();
+            static_cast<FrmMessage&>(f).CommandOK->UserClicks();
+        });
+        ASSERT_TRUE(click(*M().ImageGoBack));
+    }
+    EXPECT_TRUE(said.startsWith("The Folder " + root_ + "/b does not exist any more.")) << said.toStdString();
+    EXPECT_EQ(M().Dir1->Path(), root_ + "/c");
+    EXPECT_EQ(S.FolderHistory.value(S.FolderHistoryPos), root_ + "/c");
+    ASSERT_TRUE(click(*M().ImageGoBack));
+    EXPECT_EQ(M().Dir1->Path(), root_ + "/a");
 }
 
 TEST_F(WindowStates, FileListKeysMoveTheSelectionButTypeNothing) {

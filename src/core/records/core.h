@@ -102,6 +102,7 @@ struct MessageRequest {
     QString MessageText;
     QString MessageButtons;
     QString MessageInput;
+    QString MessageBugDetail;  // the failed file, its target and the reason, under the error tag
 };
 
 struct UserPicturePending {
