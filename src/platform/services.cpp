@@ -50,7 +50,7 @@ const char* KindEnding(TemporaryKind kind) {
 }  // namespace
 
 TemporaryOwner ThisProcess() {
-    static TemporaryOwner self;
+    thread_local TemporaryOwner self;
     const qint64 pid = ::getpid();
     if (self.pid != pid) {
         ProcessFacts facts;
@@ -74,6 +74,8 @@ TemporaryName ReadTemporaryName(const QString& name) {
         QStringLiteral("^\\.quorvan-(copy|rename)-([0-9]{1,10})-([0-9]{1,20})-[0-9]{1,20}\\.(part|tmp)$"));
     // Earlier versions named the file a ring of renames stepped aside as ".quorvan-<pid>-<n>.tmp".
     static const QRegularExpression earlierHolder(QStringLiteral("^\\.quorvan-([0-9]{1,10})-[0-9]{1,20}\\.tmp$"));
+    if (!name.startsWith(QLatin1String(".quorvan-")))
+        return {};
     TemporaryName out;
     bool pidOk = false;
     if (const QRegularExpressionMatch m = shape.match(name); m.hasMatch()) {

@@ -20,6 +20,15 @@ qint64 DeadPid() {
     return child;
 }
 
+// Answers a message box with OK and notes its text.
+std::function<void(Form&)> Note(QStringList& said) {
+    return [&said](Form& f) {
+        auto& box = static_cast<FrmMessage&>(f);
+        said << box.LabelMessage->Caption();
+        box.CommandOK->UserClicks();
+    };
+}
+
 class Leftovers : public WindowTest {
   protected:
     void Preview() { ASSERT_TRUE(click(*M().CommandPreview)); }
@@ -61,11 +70,7 @@ TEST_F(Leftovers, OpeningAFolderNamesWhatAnInterruptedRenameLeftThereAndNothingR
     QStringList said;
     {
         ModalScript script;
-        script.expect(kMessageBox, [&said](Form& f) {
-            auto& box = static_cast<FrmMessage&>(f);
-            said << box.LabelMessage->Caption();
-            box.CommandOK->UserClicks();
-        });
+        script.expect(kMessageBox, Note(said));
         Go(folder);
         script.verifyDone();
     }
@@ -91,6 +96,24 @@ TEST_F(Leftovers, OpeningAFolderNamesWhatAnInterruptedRenameLeftThereAndNothingR
     QFile kept(folder + "/" + holder);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), holder.toUtf8());
+}
+
+// After a killed run the program starts again in the folder it remembers; it tells there too.
+TEST_F(Leftovers, StartingInAFolderNamesWhatAnInterruptedRenameLeftThere) {
+    const QString holder = MakeTemporaryName(TemporaryKind::RenameHolder, 1, {DeadPid(), 0});
+    MakeFile(work_ + "/" + holder, "a");
+    UnloadEveryForm();
+    ResetState();
+    MakeFile(prog_ + "Quorvan/Set.Kastrel", ("\"100\"\r\n\"0\"\r\n\"0\"\r\n\"" + work_ + "\"\r\n").toUtf8());
+    QStringList said;
+    ModalScript script;
+    script.expect(kMessageBox, Note(said));
+    Main();
+    script.verifyDone();
+    EXPECT_EQ(M().Dir1->Path(), work_);
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].contains(holder)) << said[0].toStdString();
+    EXPECT_EQ(FilesIn(work_), QStringList{holder});
 }
 
 }  // namespace
