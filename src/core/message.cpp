@@ -264,6 +264,20 @@ bool WorkText(const QString& key) {
         S.MessageText = QStringLiteral(
             "Current file selection most probaly will change or get undone. After this Undo if you want to "
             "continue your current action then you may have to select files again.");
+    } else if (key == QLatin1String("MessageInterruptedRename")) {
+        const bool one = S.InterruptedRenameFiles.size() == 1;
+        const QString it = one ? QStringLiteral("it") : QStringLiteral("them");
+        S.MessageText =
+            QStringLiteral("A Rename that was interrupted before it could finish left ") +
+            (one ? QStringLiteral("one of your files") : QStringLiteral("some of your files")) +
+            QStringLiteral(" in this Folder under the following temporary name") +
+            (one ? QString() : QStringLiteral("s")) + QStringLiteral(" :") + kPara +
+            S.InterruptedRenameFiles.join(kCrlf) + kPara +
+            (one ? QStringLiteral("The file is hidden") : QStringLiteral("These files are hidden")) +
+            QStringLiteral(", so the Program does not show ") + it +
+            QStringLiteral(" and will not change or remove ") + it + QStringLiteral(". Please give ") +
+            (one ? QStringLiteral("it") : QStringLiteral("each")) +
+            QStringLiteral(" its right name again with your file manager.");
     } else if (key == QLatin1String("MessageSingleActionError")) {
         S.MessageText = QStringLiteral("There was some error. The requested action can not be taken.");
     } else if (key == QLatin1String("MessageSingleConflictName")) {

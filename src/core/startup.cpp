@@ -8,6 +8,7 @@
 #include "core/settings_file.h"
 #include "core/state.h"
 #include "core/windows.h"
+#include "engine/leftovers.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -129,6 +130,8 @@ void Main() {
         S.MessageKey = QStringLiteral("MessageFisrtTimeMode");
         MessageShowWork();
     }
+    // After a run that was killed the program opens where it may have left a user's file.
+    TellOfInterruptedRenames(S.WorkPath);
 }
 
 }  // namespace qv

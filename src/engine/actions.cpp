@@ -12,6 +12,7 @@
 #include "engine/conflicts.h"
 #include "engine/dispatch.h"
 #include "engine/filename.h"
+#include "engine/leftovers.h"
 #include "engine/rename_plan.h"
 #include "engine/selection.h"
 #include "platform/services.h"
@@ -221,6 +222,7 @@ void ActionAStartDo() {
         S.ComboUndoOldName.clear();
         S.ComboUndoNewName.clear();
         S.ComboUndoAttr.clear();
+        RemoveAbandonedCopies(action, false, S.WorkPath, S.DestPath);
         RunRoute(action, {{"Rename", ActionDoRename},
                           {"Rename And Copy", ActionDoRenCopy},
                           {"Copy And Rename", ActionDoCpyRename},
@@ -259,6 +261,7 @@ void ActionAStartUndo() {
             S.MessageKey = QStringLiteral("MessageUndoResetsFile");
             MessageShowWork();
         }
+        RemoveAbandonedCopies(S.TextUndoAction, true, S.TextUndoWorkPath, S.TextUndoMovePath);
         // "Delete" has no undo.
         RunRoute(S.TextUndoAction, {{"Rename", ActionUndoRename},
                                     {"Rename And Copy", ActionUndoRenCopy},

@@ -1,6 +1,5 @@
 #include "engine/rename_plan.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <vector>
 
@@ -122,10 +121,9 @@ bool FolderIsCaseBlind(const QString& folder, const QStringList& present) {
 }
 
 QString FreeTemporaryName(const QString& folder, const std::function<bool(const QString&)>& used) {
-    static int counter = 0;
-    const QString stem = QStringLiteral(".quorvan-%1-").arg(QCoreApplication::applicationPid());
+    static quint64 counter = 0;
     for (;;) {
-        const QString name = stem + QString::number(++counter) + QStringLiteral(".tmp");
+        const QString name = MakeTemporaryName(TemporaryKind::RenameHolder, ++counter);
         if (!used(name) && !fileSystem().Stat(folder + name).exists()) {
             return name;
         }

@@ -33,7 +33,7 @@ QList<RenameStep> PlanRenames(const QStringList& olds, const QStringList& news, 
 bool FolderIsCaseBlind(const QString& folder, const QStringList& present);
 
 // A temporary name for the folder that holds no file and is none of `used` (keys of the folder's
-// comparison); hidden, and plainly the program's own.
+// comparison); hidden, plainly the program's own, and one that an interrupted run leaves alone.
 QString FreeTemporaryName(const QString& folder, const std::function<bool(const QString&)>& used);
 
 }  // namespace qv

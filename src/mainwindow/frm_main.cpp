@@ -7,6 +7,7 @@
 #include "core/panel_calls.h"
 #include "core/settings_file.h"
 #include "core/state.h"
+#include "engine/leftovers.h"
 #include "engine/selection.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
@@ -188,6 +189,9 @@ void FrmMain::Dir1_Change() {
         ReportSystemFolderRefused();
     S.SetButKey = QStringLiteral("setButGlobal");
     SetButtons();
+    // A refused folder has already been left for another, whose own change told of it.
+    if (Dir1->Path() == path)
+        TellOfInterruptedRenames(S.WorkPath);
 }
 
 void FrmMain::Drive1_Change() {

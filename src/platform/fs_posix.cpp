@@ -319,10 +319,18 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
     if (!S_ISREG(st.st_mode))
         throw PlatformError(QStringLiteral("%1 is not a file").arg(from));
 
-    QByteArray temporary = folderOf(target) + "/.quorvan-XXXXXX";
-    Fd out(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (out.get() < 0)
-        fail(QStringLiteral("Cannot create a file in the folder of %1").arg(to), errno);
+    // Named for this process, so that what a killed copy leaves can be told from a copy under way.
+    static quint64 counter = 0;
+    const QByteArray folder = folderOf(target) + '/';
+    QByteArray temporary;
+    int made = -1;
+    while (made < 0) {
+        temporary = folder + QFile::encodeName(MakeTemporaryName(TemporaryKind::PartialCopy, ++counter));
+        made = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (made < 0 && errno != EEXIST)
+            fail(QStringLiteral("Cannot create a file in the folder of %1").arg(to), errno);
+    }
+    Fd out(made);
     try {
         copyData(in.get(), out.get(), from);
         struct stat written {};

@@ -175,6 +175,30 @@ void installRealServices();
 // The program file of a program named `name` in `folder`: Linux program files are lower case.
 QString ProgramFilePath(const QString& folder, const QString& name);
 
+// The hidden files the program makes while it works, named so that what is left of them after a
+// process ended can be told apart: a copy on its way into place is waste once its maker is gone
+// (the source is still whole); a file stepped aside during a ring of renames is the only copy of a
+// user's file and is never touched.
+enum class TemporaryKind { None, PartialCopy, RenameHolder };
+// The process that made a temporary: its id and its start time (clock ticks since boot, so that a
+// reused id is not taken for its maker); 0 when not known.
+struct TemporaryOwner {
+    qint64 pid = 0;
+    quint64 started = 0;
+};
+struct TemporaryName {
+    TemporaryKind kind = TemporaryKind::None;
+    TemporaryOwner owner;
+};
+TemporaryOwner ThisProcess();
+// The n-th temporary name of its kind for the owner.
+QString MakeTemporaryName(TemporaryKind kind, quint64 n, const TemporaryOwner& owner = ThisProcess());
+// What a name says of itself; kind None for a name that is not one of the program's temporaries.
+TemporaryName ReadTemporaryName(const QString& name);
+// Whether the owner still runs. An id that cannot be asked about (another user's process) runs; one
+// that now belongs to a later process, or to one that has ended but not been reaped, does not.
+bool OwnerRuns(const TemporaryOwner& owner);
+
 // Path helpers for "/" separated paths.
 QString WithTrailingSlash(const QString& path);
 QString WithoutTrailingSlash(const QString& path);  // keeps "/" alone

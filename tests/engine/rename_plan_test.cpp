@@ -91,6 +91,17 @@ TEST(RenamePlanTest, NoStepMeetsAHeldNameAndEveryFileEndsUnderItsNewName) {
     EXPECT_EQ(plain.at(2).row, 2);
 }
 
+// The file a ring steps aside holds a user's only copy: its name says so, and whose it is.
+using RingTemporaryTest = EngineTest;
+TEST_F(RingTemporaryTest, IsNamedAsARenamesOwnForThisProcess) {
+    const QString t = FreeTemporaryName(S.WorkPath, [](const QString&) { return false; });
+    const TemporaryName read = ReadTemporaryName(t);
+    EXPECT_EQ(read.kind, TemporaryKind::RenameHolder) << t.toStdString();
+    EXPECT_EQ(read.owner.pid, ThisProcess().pid);
+    EXPECT_NE(read.owner.started, 0u);
+    EXPECT_EQ(read.owner.started, ThisProcess().started);
+}
+
 class CaseBlindTest : public EngineTest {
   protected:
     void Blind() {

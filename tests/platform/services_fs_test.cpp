@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -205,6 +206,47 @@ TEST_F(FileSystemTest, CopyOverwritesAndKeepsTimeAndPermissions) {
     EXPECT_EQ(read(source), "new contents");
     EXPECT_THROW(fs.CopyFile(path("missing"), target), PlatformError);
     EXPECT_EQ(read(target), "new contents");
+}
+
+// A copy on its way in is named for the process that makes it, so that one left by a process that
+// has ended can be told from one under way; a process ended but not yet reaped runs no more.
+TEST_F(FileSystemTest, ACopyOnItsWayIsNamedForItsMaker) {
+    const QString source = write("src.txt", "0123456789");
+    QStringList during;
+    bool inner = false;
+    fs.copy = [&](int in, int out, const QString& from) {
+        if (!inner) {
+            during = entries();
+            inner = true;
+            fs.CopyFile(source, path("other.txt"));  // no name of this copy is taken by another
+            during += entries();
+        }
+        char buffer[16];
+        const ssize_t got = ::read(in, buffer, sizeof buffer);
+        ASSERT_EQ(::write(out, buffer, static_cast<size_t>(got)), got) << from.toStdString();
+    };
+    fs.CopyFile(source, path("dst.txt"));
+    during.removeAll("src.txt");
+    during.removeAll("other.txt");
+    during.removeDuplicates();
+    ASSERT_EQ(during.size(), 1);
+    const TemporaryName made = ReadTemporaryName(during.at(0));
+    EXPECT_EQ(made.kind, TemporaryKind::PartialCopy) << during.at(0).toStdString();
+    EXPECT_EQ(made.owner.pid, ::getpid());
+    EXPECT_EQ(made.owner.started, ThisProcess().started);
+    EXPECT_TRUE(OwnerRuns(made.owner));
+    EXPECT_EQ(entries(), (QStringList{"dst.txt", "other.txt", "src.txt"}));
+
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_GT(child, 0);
+    siginfo_t ended {};
+    ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(child), &ended, WEXITED | WNOWAIT), 0);  // not reaped
+    EXPECT_FALSE(OwnerRuns({child, 0}));
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_FALSE(OwnerRuns({child, 0}));
 }
 
 TEST_F(FileSystemTest, FailedCopyLeavesTheOldTargetUntouched) {

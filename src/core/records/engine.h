@@ -126,6 +126,7 @@ struct WorkFlowState {
     int CriteriaCount = 0;
     int SelectedCount = 0;
     int HasSelection = 0;
+    QStringList InterruptedRenameFiles;  // named by "MessageInterruptedRename"
 };
 
 // The new names shown in the main window's preview list, one per selection-table row; the list is
