@@ -1,5 +1,12 @@
 #include "mainwindow/control_forms.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QStyle>
+#include <QWidget>
+#include <algorithm>
+
 #include "core/folders.h"
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -300,6 +307,57 @@ void ControlFormsRenameFolder() {
     ShowBorderedPath(f.TextActionMovePath, S.DestPathPending);
     S.MoveRenameMode = false;
     FramesAgain();
+}
+
+// --- Window sizes that follow the font
+
+double FontScale() {
+    // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
+    constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
+    const QFontMetrics fm(QApplication::font());
+    const double width = fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
+    return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
+}
+
+void FixFormSize(Form& form) {
+    if (QWidget* w = form.Window())
+        w->setFixedSize(form.Width(), form.Height());
+}
+
+void FitFormToFont(Form& form, bool fixSize) {
+    const double k = FontScale();
+    auto scaled = [k](int v) { return static_cast<int>(v * k + (v < 0 ? -0.5 : 0.5)); };
+    if (k > 1.0) {
+        for (const auto& c : form.Controls()) {
+            if (auto* line = dynamic_cast<Line*>(c.get()))
+                line->SetPoints(scaled(line->X1()), scaled(line->Y1()), scaled(line->X2()), scaled(line->Y2()));
+            else
+                c->Move(scaled(c->Left()), scaled(c->Top()), scaled(c->Width()), scaled(c->Height()));
+        }
+        form.Move(form.Left(), form.Top(), scaled(form.Width()), scaled(form.Height()));
+    }
+    if (fixSize)
+        FixFormSize(form);
+}
+
+void ShowWholeTextOnDemand(Control& control, const QString& text) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    // Room for the text: the control's width less what the style draws beside it (an option's circle,
+    // a frame's border).
+    int room = w->width();
+    if (control.Kind() == ControlKind::OptionButton || control.Kind() == ControlKind::CheckBox)
+        room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    else if (control.Kind() == ControlKind::Frame)
+        room -= 16;
+    else if (control.Kind() == ControlKind::TextBox)
+        room -= 8;
+    const bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
+    control.SetToolTipText(fits ? QString() : text);
+    w->setAccessibleDescription(fits ? QString() : text);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setCursorPosition(0);
 }
 
 }  // namespace qv

@@ -10,6 +10,7 @@
 #include <initializer_list>
 
 #include "core/state.h"
+#include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
 
 namespace qv {
@@ -88,6 +89,8 @@ void FrmMessage::Design() {
     LabelCancel->SetAlignment(2);
     LabelCancel->SetTransparent(true);
 
+    FitFormToFont(*this, false);
+
     CommandOK->Click = [this] { CommandOK_Click(); };
     CommandCancel->Click = [this] { CommandCancel_Click(); };
     // The faces lie over the buttons: a click on a face is a click on its button.
@@ -117,7 +120,7 @@ void FrmMessage::FitMessage() {
     if (!label)
         return;
     // A box wider than this reads badly; beyond it the box only grows taller.
-    constexpr int kWidestLabel = 560;
+    const int kWidestLabel = static_cast<int>(560 * FontScale());
     int width = LabelMessage->Width();
     int need = label->heightForWidth(width);
     if (need > LabelMessage->Height() && width < kWidestLabel) {
@@ -126,8 +129,10 @@ void FrmMessage::FitMessage() {
     }
     const int widen = width - LabelMessage->Width();
     const int grow = std::max(0, need - LabelMessage->Height());
-    if (widen == 0 && grow == 0)
+    if (widen == 0 && grow == 0) {
+        FixFormSize(*this);
         return;
+    }
     LabelMessage->SetWidth(width);
     LabelMessage->SetHeight(LabelMessage->Height() + grow);
     LabelHead->SetWidth(LabelHead->Width() + widen);
@@ -138,6 +143,7 @@ void FrmMessage::FitMessage() {
     for (Control* c : std::initializer_list<Control*>{CommandOK, CommandCancel, LabelOK, LabelCancel})
         c->Move(c->Left() + widen, c->Top() + grow, c->Width(), c->Height());
     Move(Left(), Top(), Width() + widen, Height() + grow);
+    FixFormSize(*this);
 }
 
 MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {

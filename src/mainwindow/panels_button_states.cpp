@@ -10,6 +10,7 @@
 #include "core/little_help.h"
 #include "core/state.h"
 #include "criteria/frm_ren.h"
+#include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/picture_chooser.h"
@@ -439,8 +440,10 @@ void SetButInfo() {
         top += (pixels > 0 ? pixels + 2 : 0) * kTwipsPerPixel;
     }
     m.LabelSpaceFree->SetCaption(t.spaceFree);
+    ShowWholeTextOnDemand(*m.LabelSpaceFree, t.spaceFree);
     m.LabelHelpOption->SetCaption(t.head);
     m.FramePriInfo->SetCaption(t.priority);
+    ShowWholeTextOnDemand(*m.FramePriInfo, t.priority);
     m.LabelSelectFile->SetCaption(t.selection);
     m.LabelFileNum->SetCaption(t.fileNum);
     m.LabelListFile->SetCaption(t.listHead);
