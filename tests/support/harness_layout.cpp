@@ -1,0 +1,200 @@
+#include "support/harness_layout.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QRegularExpression>
+#include <QWidget>
+#include <algorithm>
+
+namespace qv::test {
+
+namespace {
+
+QString describe(const Control& c) {
+    QString s = c.ParentForm()->Name() + QLatin1Char('.') + c.Name();
+    if (c.Index() >= 0)
+        s += QStringLiteral("(%1)").arg(c.Index());
+    return s;
+}
+
+QString fault(const Control& c, const QString& text, QSize need, QSize has) {
+    return QStringLiteral("%1 \"%2\": needs %3 x %4, has %5 x %6")
+        .arg(describe(c), text)
+        .arg(need.width())
+        .arg(need.height())
+        .arg(has.width())
+        .arg(has.height());
+}
+
+bool fits(QSize need, QSize has) {
+    return need.width() <= has.width() && need.height() <= has.height();
+}
+
+// The text as a button draws it: "&&" is one ampersand, a single "&" marks the mnemonic.
+QString withoutMnemonic(QString text) {
+    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+QSize lineBlock(const QFontMetrics& fm, const QString& text) {
+    return fm.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::AlignLeft | Qt::AlignTop, text).size();
+}
+
+// Wrapped to `width`; a word wider than the line makes the block wider than `width`.
+QSize wrappedBlock(const QFontMetrics& fm, const QString& text, int width) {
+    const QRect r = fm.boundingRect(QRect(0, 0, width, 1 << 20), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                                    text);
+    int widest = r.width();
+    for (const QString& word : text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+        widest = std::max(widest, fm.horizontalAdvance(word));
+    return {widest, r.height()};
+}
+
+QString captionOf(const Control& c) {
+    if (auto* l = dynamic_cast<const Label*>(&c))
+        return l->Caption();
+    if (auto* b = dynamic_cast<const CommandButton*>(&c))
+        return b->Caption();
+    if (auto* k = dynamic_cast<const CheckBox*>(&c))
+        return k->Caption();
+    if (auto* o = dynamic_cast<const OptionButton*>(&c))
+        return o->Caption();
+    if (auto* fr = dynamic_cast<const Frame*>(&c))
+        return fr->Caption();
+    return {};
+}
+
+// A control that shows the start of its text on purpose tells the whole of it in both places.
+bool toldWhole(const Control& c, const QString& text) {
+    const QWidget* w = c.Widget();
+    return w->toolTip() == text && w->accessibleDescription() == text;
+}
+
+void measureCaption(const Control& c, QStringList& faults) {
+    QWidget* w = c.Widget();
+    const QString text = captionOf(c);
+    if (text.trimmed().isEmpty() || toldWhole(c, text))
+        return;
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        const QRect cr = label->contentsRect();
+        const QSize need = label->wordWrap() ? wrappedBlock(fm, text, cr.width()) : lineBlock(fm, text);
+        if (!fits(need, cr.size()))
+            faults << fault(c, text, need, cr.size());
+        return;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (!button->icon().isNull())
+            return;  // a picture face carries its own caption
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        QStyle::SubElement element = QStyle::SE_PushButtonContents;
+        if (c.Kind() == ControlKind::CheckBox)
+            element = QStyle::SE_CheckBoxContents;
+        else if (c.Kind() == ControlKind::OptionButton)
+            element = QStyle::SE_RadioButtonContents;
+        const QRect room = button->style()->subElementRect(element, &opt, button);
+        const QSize need = lineBlock(fm, withoutMnemonic(text));
+        if (!fits(need, room.size()))
+            faults << fault(c, text, need, room.size());
+        return;
+    }
+    if (c.Kind() == ControlKind::Frame) {
+        // The caption sits on the top border, 8 pixels in, with 2 pixels on each side.
+        const QSize need(8 + fm.horizontalAdvance(text) + 4 + 1, fm.height());
+        if (!fits(need, w->size()))
+            faults << fault(c, text, need, w->size());
+    }
+}
+
+void measureCombo(const Control& c, QStringList& faults) {
+    auto* combo = qobject_cast<QComboBox*>(c.Widget());
+    if (!combo)
+        return;
+    QStyleOptionComboBox opt;
+    opt.initFrom(combo);
+    opt.editable = combo->isEditable();
+    opt.frame = combo->hasFrame();
+    const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, combo);
+    const QFontMetrics fm = combo->fontMetrics();
+    const auto& list = static_cast<const ListControl&>(c);
+    for (int i = 0; i < list.ListCount(); ++i) {
+        const QString item = list.List(i);
+        const QSize need = lineBlock(fm, item);
+        if (!fits(need, field.size()) && !toldWhole(c, item))
+            faults << fault(c, item, need, field.size());
+    }
+}
+
+}  // namespace
+
+QStringList cutTexts(Form& f) {
+    QStringList faults;
+    for (const auto& owned : f.Controls()) {
+        const Control& c = *owned;
+        if (!c.Widget() || !c.EffectivelyVisible())
+            continue;
+        if (c.Kind() == ControlKind::ComboBox)
+            measureCombo(c, faults);
+        else
+            measureCaption(c, faults);
+    }
+    return faults;
+}
+
+QStringList controlsOutside(Form& f) {
+    QStringList faults;
+    for (const auto& owned : f.Controls()) {
+        const Control& c = *owned;
+        QWidget* w = c.Widget();
+        if (!w || !c.EffectivelyVisible() || c.Kind() == ControlKind::Line)
+            continue;
+        QWidget* parent = w->parentWidget();
+        if (parent && !parent->rect().contains(w->geometry()))
+            faults << QStringLiteral("%1: %2,%3 %4 x %5 outside its container of %6 x %7")
+                          .arg(describe(c))
+                          .arg(w->x())
+                          .arg(w->y())
+                          .arg(w->width())
+                          .arg(w->height())
+                          .arg(parent->width())
+                          .arg(parent->height());
+        QWidget* window = w->window();
+        if (window == w || window == parent)
+            continue;
+        const QRect inWindow(w->mapTo(window, QPoint(0, 0)), w->size());
+        if (!window->rect().contains(inWindow))
+            faults << QStringLiteral("%1: %2,%3 %4 x %5 outside the window of %6 x %7")
+                          .arg(describe(c))
+                          .arg(inWindow.x())
+                          .arg(inWindow.y())
+                          .arg(inWindow.width())
+                          .arg(inWindow.height())
+                          .arg(window->width())
+                          .arg(window->height());
+    }
+    return faults;
+}
+
+ScopedAppFont::ScopedAppFont(double factor) : saved_(QApplication::font()) {
+    QFont scaled = saved_;
+    if (saved_.pointSizeF() > 0)
+        scaled.setPointSizeF(saved_.pointSizeF() * factor);
+    else
+        scaled.setPixelSize(qRound(saved_.pixelSize() * factor));
+    QApplication::setFont(scaled);
+}
+
+ScopedAppFont::~ScopedAppFont() {
+    QApplication::setFont(saved_);
+}
+
+}  // namespace qv::test

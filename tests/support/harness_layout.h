@@ -1,0 +1,35 @@
+// Whether a form shows every text whole and keeps every control inside its window, measured the way
+// the platform draws them at the widgets' own font.
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+#include "platform/forms.h"
+
+namespace qv::test {
+
+// Texts that do not show whole at the widget's font: captions of labels, check boxes, option
+// buttons, command buttons without a picture face and frames, and every entry of a combo box
+// against its closed field. A label with word wrap is measured wrapped to its width (a word longer
+// than the width is cut). A control whose whole text is both its tooltip and its accessible
+// description may show only its start. Hidden controls are not measured. One line per fault.
+QStringList cutTexts(Form& f);
+
+// Effectively visible controls that reach outside their container or the window: one line each.
+QStringList controlsOutside(Form& f);
+
+// While alive, the application font is the default one scaled by `factor`; forms designed meanwhile
+// are designed at that font.
+class ScopedAppFont {
+  public:
+    explicit ScopedAppFont(double factor);
+    ~ScopedAppFont();
+    ScopedAppFont(const ScopedAppFont&) = delete;
+    ScopedAppFont& operator=(const ScopedAppFont&) = delete;
+
+  private:
+    QFont saved_;
+};
+
+}  // namespace qv::test
