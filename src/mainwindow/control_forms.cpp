@@ -6,6 +6,7 @@
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
+#include <cmath>
 
 #include "core/folders.h"
 #include "core/message.h"
@@ -326,15 +327,25 @@ void FixFormSize(Form& form) {
 
 void FitFormToFont(Form& form, bool fixSize) {
     const double k = FontScale();
-    auto scaled = [k](int v) { return static_cast<int>(v * k + (v < 0 ? -0.5 : 0.5)); };
     if (k > 1.0) {
+        // Edges are scaled, not sizes, and rounded down to whole pixels, so that what lies inside a
+        // container still does.
+        auto edge = [k](int v, bool twips) {
+            return twips ? static_cast<int>(std::floor(v * k / kTwipsPerPixel)) * kTwipsPerPixel
+                         : static_cast<int>(std::floor(v * k));
+        };
         for (const auto& c : form.Controls()) {
-            if (auto* line = dynamic_cast<Line*>(c.get()))
-                line->SetPoints(scaled(line->X1()), scaled(line->Y1()), scaled(line->X2()), scaled(line->Y2()));
-            else
-                c->Move(scaled(c->Left()), scaled(c->Top()), scaled(c->Width()), scaled(c->Height()));
+            const Control* in = c->Container();
+            const bool twips = in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
+            if (auto* line = dynamic_cast<Line*>(c.get())) {
+                line->SetPoints(edge(line->X1(), twips), edge(line->Y1(), twips), edge(line->X2(), twips),
+                                edge(line->Y2(), twips));
+                continue;
+            }
+            const int left = edge(c->Left(), twips), top = edge(c->Top(), twips);
+            c->Move(left, top, edge(c->Left() + c->Width(), twips) - left, edge(c->Top() + c->Height(), twips) - top);
         }
-        form.Move(form.Left(), form.Top(), scaled(form.Width()), scaled(form.Height()));
+        form.Move(form.Left(), form.Top(), edge(form.Width(), false), edge(form.Height(), false));
     }
     if (fixSize)
         FixFormSize(form);

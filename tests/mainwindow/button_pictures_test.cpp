@@ -1,6 +1,8 @@
 // The button pictures of the three windows: which face each button carries normal, pressed and
 // disabled, the status picture by state, and that the faces are real, distinct drawings.
+#include <QFontMetrics>
 #include <QSet>
+#include <QWidget>
 
 #include "core/panel_calls.h"
 #include "window_fixture.h"
@@ -159,6 +161,19 @@ TEST_F(ButtonPictures, LittleHelpOpensAtStartWhenAskedFor) {
         SetButPictures();
         EXPECT_EQ(M().FrameInfo->Visible(), atStart);
         EXPECT_EQ(M().FrameView->Visible(), !atStart);
+    }
+}
+
+// The caption written on a picture button's face is as wide as the face allows: each word whole.
+TEST_F(ButtonPictures, EveryJobCaptionFitsOnItsFace) {
+    for (int action = 0; action < 8; ++action) {
+        CommitAction(action);
+        for (Label* face : {M().LabelJob, M().LabelSingleProcess}) {
+            SCOPED_TRACE(caption(*face).toStdString());
+            const QFontMetrics fm = face->Widget()->fontMetrics();
+            for (const QString& word : caption(*face).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                EXPECT_LE(fm.horizontalAdvance(word), face->Widget()->width()) << word.toStdString();
+        }
     }
 }
 
