@@ -2,8 +2,10 @@
 // Rows on the window are in pixels, rows inside a frame or picture box in twips, both for the desktop's
 // usual font; a larger font scales the whole window (FitFormToFont).
 #include <QEvent>
+#include <QFont>
 #include <QWidget>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "mainwindow/control_forms.h"
@@ -521,6 +523,40 @@ void FrmMain::DesignInfoFrames() {
     OnFace(LabelInfoHide);
     ImageUser->SetStretch(true);
     ImageChoiceDefault->SetStretch(true);
+}
+
+void FrmMain::FitLittleHelp() {
+    Label* lines[] = {LabelInfo1, LabelInfo2, LabelInfo3, LabelInfo4};
+    // The lines follow one another, each as tall as its text, so a long line is not cut short by a
+    // fixed slot while an empty one takes room. Below them: the reset note and Hide.
+    const int first = LabelInfo1->Top() / kTwipsPerPixel;
+    const int room = std::min(LabelInfoReset->Top(), CommandInfoHide->Top()) / kTwipsPerPixel - 2 - first;
+    auto heights = [&lines](std::array<int, 4>& h) {
+        int sum = 0;
+        for (size_t i = 0; i < 4; ++i) {
+            QWidget* w = lines[i]->Widget();
+            h[i] = lines[i]->Caption().isEmpty() ? 0 : w->heightForWidth(w->width());
+            sum += h[i] > 0 ? h[i] + 2 : 0;
+        }
+        return sum;
+    };
+    // The form's font first; smaller, down to three quarters of it, while the texts need more room.
+    const QFont usual = Window()->font();
+    QFont font = usual;
+    std::array<int, 4> h{};
+    for (double size = usual.pointSizeF();; size -= 0.5) {
+        if (usual.pointSizeF() > 0)
+            font.setPointSizeF(size);
+        for (Label* l : lines) l->Widget()->setFont(font);
+        if (heights(h) <= room || usual.pointSizeF() <= 0 || size - 0.5 < usual.pointSizeF() * 0.75)
+            break;
+    }
+    int top = first;
+    for (size_t i = 0; i < 4; ++i) {
+        Label* l = lines[i];
+        l->Move(l->Left(), top * kTwipsPerPixel, l->Width(), std::max(h[i], 1) * kTwipsPerPixel);
+        top += h[i] > 0 ? h[i] + 2 : 0;
+    }
 }
 
 // The picture buttons are named by the text on their faces, which changes with the job.

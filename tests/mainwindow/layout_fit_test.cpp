@@ -2,6 +2,7 @@
 // label or button face cut, no control outside its window; and the main window fits the smallest
 // screen the program accepts.
 #include <QWidget>
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -46,6 +47,16 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<do
         m.FrameShowRun->SetVisible(true);
     }
 
+    // The Little Help's lines end above its reset note and Hide.
+    static void LinesClear(FrmMain& m, const char* state) {
+        SCOPED_TRACE(state);
+        const int bottomRow = std::min(m.LabelInfoReset->Widget()->y(), m.CommandInfoHide->Widget()->y());
+        for (Label* line : {m.LabelInfo1, m.LabelInfo2, m.LabelInfo3, m.LabelInfo4})
+            if (!caption(*line).isEmpty()) {
+                EXPECT_LE(line->Widget()->geometry().bottom(), bottomRow) << caption(*line).toStdString();
+            }
+    }
+
     std::unique_ptr<ScopedAppFont> font_;
 };
 
@@ -84,11 +95,23 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     Fits(M(), "Options");
     click(*M().CommandRigidityCancel);
 
+    // The Little Help's longest texts: with each panel open and with the criteria dialog open.
     click(*M().CommandViewInfo);
     Fits(M(), "Little Help");
-    click(*M().CommandRigidity);
-    Fits(M(), "Little Help with Options open");
-    click(*M().CommandRigidityCancel);
+    for (auto [open, close] : {std::pair{M().CommandSelection, M().CommandSelectionCancel},
+                               std::pair{M().CommandAction, M().CommandActionCancel},
+                               std::pair{M().CommandRigidity, M().CommandRigidityCancel},
+                               std::pair{M().CommandHelp, M().CommandHelpCancel}}) {
+        click(*open);
+        Fits(M(), qPrintable(QStringLiteral("Little Help with %1 open").arg(open->Name())));
+        LinesClear(M(), qPrintable(open->Name()));
+        click(*close);
+    }
+    click(*M().CommandRenameCriteria);
+    ASSERT_TRUE(frmRen().Visible());
+    Fits(M(), "Little Help with the criteria dialog open");
+    LinesClear(M(), "criteria dialog open");
+    click(ctl(QStringLiteral("frmRen"), QStringLiteral("CommandCancel")));
     click(*M().CommandInfoHide);
 
     S.PriorityCount = 2;
