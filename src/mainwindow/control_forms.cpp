@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QStyle>
 #include <QWidget>
 #include <algorithm>
@@ -364,11 +366,21 @@ void ShowWholeTextOnDemand(Control& control, const QString& text) {
         room -= 16;
     else if (control.Kind() == ControlKind::TextBox)
         room -= 8;
-    const bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
+    bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
+    auto* lines = qobject_cast<QPlainTextEdit*>(w);
+    if (lines) {
+        const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, room, 1 << 20),
+                                                         Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
+        fits = need.height() <= lines->viewport()->height();
+    }
     control.SetToolTipText(fits ? QString() : text);
     w->setAccessibleDescription(fits ? QString() : text);
     if (auto* edit = qobject_cast<QLineEdit*>(w))
         edit->setCursorPosition(0);
+    if (lines) {
+        lines->moveCursor(QTextCursor::Start);
+        lines->ensureCursorVisible();
+    }
 }
 
 }  // namespace qv

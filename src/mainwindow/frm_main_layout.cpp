@@ -3,11 +3,17 @@
 // usual font; a larger font scales the whole window (FitFormToFont).
 #include <QEvent>
 #include <QFont>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QWidget>
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <initializer_list>
 #include <vector>
 
+#include "core/state.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 
@@ -80,7 +86,7 @@ constexpr Description kDescriptions[] = {
 };
 
 // A panel lies over the folder view and the display frames. What it covers only in part (a caption,
-// a label, a button) is hidden while the panel is shown, so that no fragment of it shows at the
+// a label, a list) is hidden while the panel is shown, so that no fragment of it shows at the
 // panel's edges; it comes back when the panel goes.
 class PanelCover : public QObject {
   public:
@@ -96,7 +102,7 @@ class PanelCover : public QObject {
   private:
     void Apply() {
         for (const auto& c : form_->Controls()) {
-            if (c->Container() || !c->Widget() || !HasText(*c) ||
+            if (c->Container() || !c->Widget() || !Shows(*c) ||
                 std::find(panels_.begin(), panels_.end(), c.get()) != panels_.end())
                 continue;
             const QRect r = c->Widget()->geometry();
@@ -109,19 +115,28 @@ class PanelCover : public QObject {
             c->Widget()->setVisible(c->Visible() && !inPart);
         }
     }
-    static bool HasText(const Control& c) {
-        switch (c.Kind()) {
-            case ControlKind::Label:
-            case ControlKind::Frame:
-            case ControlKind::CheckBox:
-            case ControlKind::CommandButton:
-                return true;
-            default:
-                return false;
-        }
+    static bool Shows(const Control& c) {
+        return c.Kind() != ControlKind::PictureBox && c.Kind() != ControlKind::Line;
     }
     FrmMain* form_;
     std::vector<Control*> panels_;
+};
+
+// Runs `changed` whenever one of the widgets is shown or hidden.
+class OnShowHide : public QObject {
+  public:
+    OnShowHide(std::initializer_list<QWidget*> widgets, std::function<void()> changed)
+        : changed_(std::move(changed)) {
+        for (QWidget* w : widgets) w->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
+            changed_();
+        return QObject::eventFilter(watched, e);
+    }
+
+  private:
+    std::function<void()> changed_;
 };
 
 }  // namespace
@@ -153,9 +168,23 @@ void FrmMain::Design() {
     // The Run panel's options span the panel.
     for (OptionButton* o : OptionRun.items()) o->SetWidth(FrameRun->Width() * kTwipsPerPixel - 24 * kTwipsPerPixel);
     FitFormToFont(*this);
-    // Where the fixed places leave a text too little room, its start shows and the whole on demand.
-    for (OptionButton* o : OptionAction.items()) ShowWholeTextOnDemand(*o, o->Caption());
+    // The action choices take the panel's width unless the Attribute frame or the warning stands
+    // beside them; a choice too long for its room then shows its start, and the whole on demand.
+    auto fitChoices = [this] {
+        const bool beside = !FrameAttribute->Widget()->isHidden() || !LabelActionWarning->Widget()->isHidden();
+        for (OptionButton* o : OptionAction.items()) {
+            o->SetWidth(beside ? FrameAttribute->Left() - o->Left() : LineAction->X2() - o->Left());
+            ShowWholeTextOnDemand(*o, o->Caption());
+        }
+    };
+    fitChoices();
+    (new OnShowHide({FrameAttribute->Widget(), LabelActionWarning->Widget()}, fitChoices))->setParent(Window());
     TextActionDestination->Change = [this] {
+        // The Delete warning has no label above it and takes the label's line too.
+        const int frame = FrameDisplayAction->Height() * kTwipsPerPixel - 3 * kTwipsPerPixel;
+        const int top = S.ActionIndex == 6 ? LabelActionDestination->Top()
+                                           : LabelActionDestination->Top() + LabelActionDestination->Height();
+        TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(), frame - top);
         ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
     };
     auto* cover = new PanelCover(this, {FrameSelection, FrameRigidity, FrameAction, FrameHelp, FrameRun});
@@ -167,8 +196,8 @@ void FrmMain::DesignFolderView() {
         {&FrameDisplaySelection, "FrameDisplaySelection", "", 8, 16, 208, 68, "Manual File Selection"},
         {&LabelSelectionInfo, "LabelSelectionInfo", "FrameDisplaySelection", 120, 330, 2880, 660},
         {&FrameDisplayAction, "FrameDisplayAction", "", 224, 16, 208, 68, "Rename"},
-        {&LabelActionDestination, "LabelActionDestination", "FrameDisplayAction", 120, 330, 2880, 240},
-        {&TextActionDestination, "TextActionDestination", "FrameDisplayAction", 120, 630, 2880, 330},
+        {&LabelActionDestination, "LabelActionDestination", "FrameDisplayAction", 120, 270, 2880, 210},
+        {&TextActionDestination, "TextActionDestination", "FrameDisplayAction", 120, 495, 2880, 495},
         {&LabelSpaceFree, "LabelSpaceFree", "", 440, 0, 312, 15},
         {&LabelFileNum, "LabelFileNum", "", 440, 20, 268, 16},
         {&LabelSpaceNeed, "LabelSpaceNeed", "", 440, 40, 210, 44},
@@ -196,6 +225,14 @@ void FrmMain::DesignFolderView() {
     });
     LabelSelectionInfo->SetWordWrap(true);
     TextActionDestination->SetLocked(true);
+    // Two lines under its label, or three where no label stands above it (the Delete warning).
+    TextActionDestination->SetMultiLine(true);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(TextActionDestination->Widget())) {
+        box->document()->setDocumentMargin(0);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
     LabelSpaceNeed->SetWordWrap(true);
     LabelSpaceNeed->SetVisible(false);
     FrameHome->SetBorderStyle(0);
