@@ -12,6 +12,7 @@
 #include "core/state.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
+#include "platform/services.h"
 
 namespace qv {
 
@@ -119,8 +120,9 @@ void FrmMessage::FitMessage() {
     QWidget* label = LabelMessage ? LabelMessage->Widget() : nullptr;
     if (!label)
         return;
-    // A box wider than this reads badly; beyond it the box only grows taller.
-    const int kWidestLabel = static_cast<int>(560 * FontScale());
+    // A box wider than this reads badly (and would leave the smallest screen); beyond it the box only
+    // grows taller.
+    const int kWidestLabel = static_cast<int>(520 * FontScale());
     int width = LabelMessage->Width();
     int need = label->heightForWidth(width);
     if (need > LabelMessage->Height() && width < kWidestLabel) {
@@ -130,7 +132,7 @@ void FrmMessage::FitMessage() {
     const int widen = width - LabelMessage->Width();
     const int grow = std::max(0, need - LabelMessage->Height());
     if (widen == 0 && grow == 0) {
-        FixFormSize(*this);
+        KeepOnScreen();
         return;
     }
     LabelMessage->SetWidth(width);
@@ -143,6 +145,15 @@ void FrmMessage::FitMessage() {
     for (Control* c : std::initializer_list<Control*>{CommandOK, CommandCancel, LabelOK, LabelCancel})
         c->Move(c->Left() + widen, c->Top() + grow, c->Width(), c->Height());
     Move(Left(), Top(), Width() + widen, Height() + grow);
+    KeepOnScreen();
+}
+
+void FrmMessage::KeepOnScreen() {
+    // Room for the border and title bar a window manager adds.
+    System& sys = systemServices();
+    const int right = sys.ScreenWidthTwips() / kTwipsPerPixel - 8, bottom = sys.ScreenHeightTwips() / kTwipsPerPixel - 32;
+    Move(std::max(0, std::min(Left(), right - Width())), std::max(0, std::min(Top(), bottom - Height())), Width(),
+         Height());
     FixFormSize(*this);
 }
 
