@@ -4,8 +4,8 @@
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextCursor>
 #include <QStyle>
+#include <QTextCursor>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -318,7 +318,8 @@ double FontScale() {
     // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
     constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
     const QFontMetrics fm(QApplication::font());
-    const double width = fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
+    const double width =
+        fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
     return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
 }
 
@@ -338,14 +339,16 @@ void FitFormToFont(Form& form, bool fixSize) {
         };
         for (const auto& c : form.Controls()) {
             const Control* in = c->Container();
-            const bool twips = in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
+            const bool twips =
+                in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
             if (auto* line = dynamic_cast<Line*>(c.get())) {
                 line->SetPoints(edge(line->X1(), twips), edge(line->Y1(), twips), edge(line->X2(), twips),
                                 edge(line->Y2(), twips));
                 continue;
             }
             const int left = edge(c->Left(), twips), top = edge(c->Top(), twips);
-            c->Move(left, top, edge(c->Left() + c->Width(), twips) - left, edge(c->Top() + c->Height(), twips) - top);
+            c->Move(left, top, edge(c->Left() + c->Width(), twips) - left,
+                    edge(c->Top() + c->Height(), twips) - top);
         }
         form.Move(form.Left(), form.Top(), edge(form.Width(), false), edge(form.Height(), false));
     }

@@ -347,7 +347,8 @@ void FrmMain::CommandRun_Click() {
 void FrmMain::FamilyRunShow() {
     const int n = std::min(S.RunListLast, kRunEntries - 1);
     const int buttonsTop = kRunRowTop + kRunRowPitch * (n + 1) + 4;
-    FrameRun->SetHeight(buttonsTop + std::max(kRunButtonHeight, CommandRunOK->Height() / kTwipsPerPixel) + 10);
+    const int buttonHeight = std::max(kRunButtonHeight, CommandRunOK->Height() / kTwipsPerPixel);
+    FrameRun->SetHeight(buttonsTop + buttonHeight + 10);
     for (CommandButton* b : {CommandRunOK, CommandRunCancel}) b->SetTop(buttonsTop * kTwipsPerPixel);
     CommandRunOK->SetEnabled(false);
     for (OptionButton* o : OptionRun.items()) {

@@ -166,25 +166,29 @@ void FrmMain::Design() {
             o->SetAccessibleName(LabelRigidText[o->Container()->Index() * 2 + o->Index()]->Caption());
     NameControls();
     // The Run panel's options span the panel.
-    for (OptionButton* o : OptionRun.items()) o->SetWidth(FrameRun->Width() * kTwipsPerPixel - 24 * kTwipsPerPixel);
+    for (OptionButton* o : OptionRun.items())
+        o->SetWidth(FrameRun->Width() * kTwipsPerPixel - 24 * kTwipsPerPixel);
     FitFormToFont(*this);
     // The action choices take the panel's width unless the Attribute frame or the warning stands
     // beside them; a choice too long for its room then shows its start, and the whole on demand.
     auto fitChoices = [this] {
-        const bool beside = !FrameAttribute->Widget()->isHidden() || !LabelActionWarning->Widget()->isHidden();
+        const bool beside =
+            !FrameAttribute->Widget()->isHidden() || !LabelActionWarning->Widget()->isHidden();
         for (OptionButton* o : OptionAction.items()) {
             o->SetWidth(beside ? FrameAttribute->Left() - o->Left() : LineAction->X2() - o->Left());
             ShowWholeTextOnDemand(*o, o->Caption());
         }
     };
     fitChoices();
-    (new OnShowHide({FrameAttribute->Widget(), LabelActionWarning->Widget()}, fitChoices))->setParent(Window());
+    (new OnShowHide({FrameAttribute->Widget(), LabelActionWarning->Widget()}, fitChoices))
+        ->setParent(Window());
     TextActionDestination->Change = [this] {
         // The Delete warning has no label above it and takes the label's line too.
         const int frame = FrameDisplayAction->Height() * kTwipsPerPixel - 3 * kTwipsPerPixel;
         const int top = S.ActionIndex == 6 ? LabelActionDestination->Top()
                                            : LabelActionDestination->Top() + LabelActionDestination->Height();
-        TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(), frame - top);
+        TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(),
+                                    frame - top);
         ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
     };
     auto* cover = new PanelCover(this, {FrameSelection, FrameRigidity, FrameAction, FrameHelp, FrameRun});
@@ -371,35 +375,39 @@ void FrmMain::DesignOptionsPanel() {
     Place({
         {&FrameRigidity, "FrameRigidity", "", 216, 16, 536, 280, "Options"},
         {&FrameRigidSet, 0, "FrameRigidSet", "FrameRigidity", 120, 255, 3360, 1080},
-        {&LabelRigidHead, 0, "LabelRigidHead", "FrameRigidSet(0)", 0, 0, 3360, 210, "If Insert is not possible :"},
+        {&LabelRigidHead, 0, "LabelRigidHead", "FrameRigidSet(0)", 0, 0, 3360, 210,
+         "If Insert is not possible :"},
         {&OptionInsertRigid, 0, "OptionInsertRigid", "FrameRigidSet(0)", 0, 225, 270, 300},
-        {&LabelRigidText, 0, "LabelRigidText", "FrameRigidSet(0)", 300, 225, 3060, 420,
-         kRigidIgnore},
+        {&LabelRigidText, 0, "LabelRigidText", "FrameRigidSet(0)", 300, 225, 3060, 420, kRigidIgnore},
         {&OptionInsertRigid, 1, "OptionInsertRigid", "FrameRigidSet(0)", 0, 660, 270, 300},
         {&LabelRigidText, 1, "LabelRigidText", "FrameRigidSet(0)", 300, 660, 3060, 420, kRigidMark},
         {&FrameRigidSet, 1, "FrameRigidSet", "FrameRigidity", 120, 1335, 3360, 1080},
-        {&LabelRigidHead, 1, "LabelRigidHead", "FrameRigidSet(1)", 0, 0, 3360, 210, "If Replace is not possible :"},
+        {&LabelRigidHead, 1, "LabelRigidHead", "FrameRigidSet(1)", 0, 0, 3360, 210,
+         "If Replace is not possible :"},
         {&OptionReplaceRigid, 0, "OptionReplaceRigid", "FrameRigidSet(1)", 0, 225, 270, 300},
-        {&LabelRigidText, 2, "LabelRigidText", "FrameRigidSet(1)", 300, 225, 3060, 420,
-         kRigidIgnore},
+        {&LabelRigidText, 2, "LabelRigidText", "FrameRigidSet(1)", 300, 225, 3060, 420, kRigidIgnore},
         {&OptionReplaceRigid, 1, "OptionReplaceRigid", "FrameRigidSet(1)", 0, 660, 270, 300},
         {&LabelRigidText, 3, "LabelRigidText", "FrameRigidSet(1)", 300, 660, 3060, 420, kRigidMark},
         {&FrameRigidSet, 2, "FrameRigidSet", "FrameRigidity", 120, 2415, 3360, 1080},
-        {&LabelRigidHead, 2, "LabelRigidHead", "FrameRigidSet(2)", 0, 0, 3360, 210, "If Remove is not possible :"},
+        {&LabelRigidHead, 2, "LabelRigidHead", "FrameRigidSet(2)", 0, 0, 3360, 210,
+         "If Remove is not possible :"},
         {&OptionRemoveRigid, 0, "OptionRemoveRigid", "FrameRigidSet(2)", 0, 225, 270, 300},
         {&LabelRigidText, 4, "LabelRigidText", "FrameRigidSet(2)", 300, 225, 3060, 420,
          QStringLiteral("Ignore it, Process file as it is.")},
         {&OptionRemoveRigid, 1, "OptionRemoveRigid", "FrameRigidSet(2)", 0, 660, 270, 300},
         {&LabelRigidText, 5, "LabelRigidText", "FrameRigidSet(2)", 300, 660, 3060, 420, kRigidMark},
         {&FrameRigidSet, 3, "FrameRigidSet", "FrameRigidity", 3570, 255, 4380, 1080},
-        {&LabelRigidHead, 3, "LabelRigidHead", "FrameRigidSet(3)", 0, 0, 4380, 210, "If can not be Replaced :"},
+        {&LabelRigidHead, 3, "LabelRigidHead", "FrameRigidSet(3)", 0, 0, 4380, 210,
+         "If can not be Replaced :"},
         {&OptionCharReplaceRigid, 0, "OptionCharReplaceRigid", "FrameRigidSet(3)", 0, 225, 270, 300},
         {&LabelRigidText, 6, "LabelRigidText", "FrameRigidSet(3)", 300, 225, 4080, 420,
-         QStringLiteral("Without effecting anything if inserting the Replace Text is possible, just do that.")},
+         QStringLiteral(
+             "Without effecting anything if inserting the Replace Text is possible, just do that.")},
         {&OptionCharReplaceRigid, 1, "OptionCharReplaceRigid", "FrameRigidSet(3)", 0, 660, 270, 300},
         {&LabelRigidText, 7, "LabelRigidText", "FrameRigidSet(3)", 300, 660, 4080, 420, kRigidMark},
         {&FrameRigidSet, 4, "FrameRigidSet", "FrameRigidity", 3570, 1335, 4380, 1080},
-        {&LabelRigidHead, 4, "LabelRigidHead", "FrameRigidSet(4)", 0, 0, 4380, 210, "If can not be Removed :"},
+        {&LabelRigidHead, 4, "LabelRigidHead", "FrameRigidSet(4)", 0, 0, 4380, 210,
+         "If can not be Removed :"},
         {&OptionCharRemoveRigid, 0, "OptionCharRemoveRigid", "FrameRigidSet(4)", 0, 225, 270, 300},
         {&LabelRigidText, 8, "LabelRigidText", "FrameRigidSet(4)", 300, 225, 4080, 420,
          QStringLiteral("Remove as many Character possible or ignore it. Process file as it is.")},
@@ -494,13 +502,16 @@ void FrmMain::DesignInfoFrames() {
         {&FrameRenInfo, "FrameRenInfo", "", 8, 368, 424, 164, "Rename Criteria : Not Yet Set"},
         {&LabelCriChgCase, "LabelCriChgCase", "FrameRenInfo", 120, 255, 4440, 210, "Change Case :: No"},
         {&LabelCriChgExt, "LabelCriChgExt", "FrameRenInfo", 120, 465, 4440, 210, "Change Extension :: No"},
-        {&LabelCriRmvSpace, "LabelCriRmvSpace", "FrameRenInfo", 120, 675, 4440, 210, "Change or Remove Space :: No"},
-        {&LabelCriHandle1, "LabelCriHandle1", "FrameRenInfo", 120, 885, 4440, 210, "Handle All Instance of a Char/Str :: No"},
+        {&LabelCriRmvSpace, "LabelCriRmvSpace", "FrameRenInfo", 120, 675, 4440, 210,
+         "Change or Remove Space :: No"},
+        {&LabelCriHandle1, "LabelCriHandle1", "FrameRenInfo", 120, 885, 4440, 210,
+         "Handle All Instance of a Char/Str :: No"},
         {&LabelCriHandle2, "LabelCriHandle2", "FrameRenInfo", 120, 1095, 4440, 210},
         {&LabelCriInsert, "LabelCriInsert", "FrameRenInfo", 120, 1305, 4440, 210, "Insert :: No"},
         {&LabelCriReplace, "LabelCriReplace", "FrameRenInfo", 120, 1515, 4440, 210, "Replace :: No"},
         {&LabelCriRemove, "LabelCriRemove", "FrameRenInfo", 120, 1725, 4440, 210, "Remove :: No"},
-        {&LabelCriAuto1, "LabelCriAuto1", "FrameRenInfo", 120, 1935, 4440, 210, "Auto Number or Letter :: No"},
+        {&LabelCriAuto1, "LabelCriAuto1", "FrameRenInfo", 120, 1935, 4440, 210,
+         "Auto Number or Letter :: No"},
         {&LabelCriAuto2, "LabelCriAuto2", "FrameRenInfo", 120, 2145, 4440, 210},
         {&FramePriInfo, "FramePriInfo", "FrameRenInfo", 4650, 255, 1590, 960, "Priority :"},
         {&LabelPriority1st, "LabelPriority1st", "FramePriInfo", 90, 270, 1410, 210},

@@ -151,9 +151,10 @@ void FrmMessage::FitMessage() {
 void FrmMessage::KeepOnScreen() {
     // Room for the border and title bar a window manager adds.
     System& sys = systemServices();
-    const int right = sys.ScreenWidthTwips() / kTwipsPerPixel - 8, bottom = sys.ScreenHeightTwips() / kTwipsPerPixel - 32;
-    Move(std::max(0, std::min(Left(), right - Width())), std::max(0, std::min(Top(), bottom - Height())), Width(),
-         Height());
+    const int right = sys.ScreenWidthTwips() / kTwipsPerPixel - 8,
+              bottom = sys.ScreenHeightTwips() / kTwipsPerPixel - 32;
+    Move(std::max(0, std::min(Left(), right - Width())), std::max(0, std::min(Top(), bottom - Height())),
+         Width(), Height());
     FixFormSize(*this);
 }
 

@@ -199,7 +199,9 @@ void FrmMove::Design() {
     ImageActionMoveUser->SetStretch(true);
     FitFormToFont(*this);
     // A long path shows its start, and the whole on demand.
-    TextActionMovePath->Change = [this] { ShowWholeTextOnDemand(*TextActionMovePath, TextActionMovePath->Text()); };
+    TextActionMovePath->Change = [this] {
+        ShowWholeTextOnDemand(*TextActionMovePath, TextActionMovePath->Text());
+    };
 
     Faces().clear();
     for (auto [button, face] : std::initializer_list<std::pair<CommandButton*, Label*>>{

@@ -64,8 +64,8 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<do
         if (!edit)
             return false;
         const QWidget* room = edit->viewport();
-        const QRect need = edit->fontMetrics().boundingRect(QRect(0, 0, room->width(), 1 << 20),
-                                                            Qt::TextWordWrap | Qt::TextWrapAnywhere, box.Text());
+        const QRect need = edit->fontMetrics().boundingRect(
+            QRect(0, 0, room->width(), 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, box.Text());
         return need.height() <= room->height() && need.width() <= room->width();
     }
 
