@@ -164,10 +164,12 @@ MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
     Load();
     LabelMessage->SetTransparent(true);
     const Picture face = frmBut().ButtonFace();
+    // A button that cannot be pressed looks it: the disabled face, and its caption greyed.
+    const Picture disabled = frmBut().AButton[2] ? frmBut().AButton[2]->GetPicture() : face;
     for (CommandButton* b : {CommandCancel, CommandOK}) {
         b->SetPicture(face);
         b->SetDownPicture(face);
-        b->SetDisabledPicture(face);
+        b->SetDisabledPicture(disabled);
     }
     SetCaption(r.caption);
     CheckDoNotShow->SetValue(r.checked ? 1 : 0);
@@ -176,6 +178,8 @@ MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
     FitMessage();
     CommandOK->SetEnabled(r.okEnabled);
     CommandCancel->SetEnabled(r.cancelEnabled);
+    LabelOK->SetEnabled(r.okEnabled);
+    LabelCancel->SetEnabled(r.cancelEnabled);
     LabelOK->SetCaption(r.okFace);
     LabelCancel->SetCaption(r.cancelFace);
     // The faces are labels over the buttons: the buttons carry their names for screen readers.
@@ -226,6 +230,7 @@ void FrmMessage::CommandCancel_Click() {
 
 void FrmMessage::TextInput0_Change() {
     CommandOK->SetEnabled(!TextInput0->Text().isEmpty());
+    LabelOK->SetEnabled(CommandOK->Enabled());
 }
 
 void FrmMessage::TextInput0_KeyPress(int& keyAscii) {

@@ -4,6 +4,7 @@
 #include <QSet>
 #include <QWidget>
 
+#include "core/message.h"
 #include "core/panel_calls.h"
 #include "window_fixture.h"
 
@@ -175,6 +176,22 @@ TEST_F(ButtonPictures, EveryJobCaptionFitsOnItsFace) {
                 EXPECT_LE(fm.horizontalAdvance(word), face->Widget()->width()) << word.toStdString();
         }
     }
+}
+
+// A box that offers only OK shows its Cancel as one that cannot be pressed.
+TEST_F(ButtonPictures, TheMessageBoxShowsItsDisabledButtonDisabled) {
+    ModalScript script;
+    script.expect(kMessageBox, [](Form&) {
+        auto& cancel = ctlAs<CommandButton>(kMessageBox, "CommandCancel");
+        EXPECT_EQ(cancel.ShownPicture().id(), Id(2));
+        EXPECT_FALSE(ctl(kMessageBox, "LabelCancel").EffectivelyEnabled());
+        EXPECT_EQ(ctlAs<CommandButton>(kMessageBox, "CommandOK").ShownPicture().id(), Id(0));
+        EXPECT_TRUE(ctl(kMessageBox, "LabelOK").EffectivelyEnabled());
+        click(ctl(kMessageBox, "CommandOK"));
+    });
+    S.MessageKey = QStringLiteral("MessageDriveNotReady");
+    MessageShowWork();
+    script.verifyDone();
 }
 
 TEST_F(ButtonPictures, PictureButtonsAreNamedByTheirFaces) {
