@@ -3,6 +3,7 @@
 // usual font; a larger font scales the whole window (FitFormToFont).
 #include <QEvent>
 #include <QFont>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
@@ -33,6 +34,9 @@ void OnFace(Label* l) {
     l->SetAlignment(2);
     l->SetWordWrap(true);
     l->Widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Centred both ways on the face, however tall the button.
+    if (auto* face = qobject_cast<QLabel*>(l->Widget()))
+        face->setAlignment(Qt::AlignCenter);
 }
 
 // What a screen reader calls the controls that show no caption of their own (or one that would not
