@@ -95,11 +95,17 @@ constexpr Description kDescriptions[] = {
 class PanelCover : public QObject {
   public:
     PanelCover(FrmMain* form, std::vector<Control*> panels) : form_(form), panels_(std::move(panels)) {
-        for (Control* p : panels_) p->Widget()->installEventFilter(this);
+        // The panels, and what may be shown while one is open.
+        for (const auto& c : form_->Controls())
+            if (!c->Container() && c->Widget())
+                c->Widget()->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
+        if ((e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) && !applying_) {
+            applying_ = true;
             Apply();
+            applying_ = false;
+        }
         return QObject::eventFilter(watched, e);
     }
 
@@ -124,6 +130,7 @@ class PanelCover : public QObject {
     }
     FrmMain* form_;
     std::vector<Control*> panels_;
+    bool applying_ = false;
 };
 
 // Runs `changed` whenever one of the widgets is shown or hidden.
