@@ -618,6 +618,16 @@ void FrmMain::FitLittleHelp() {
     }
 }
 
+void FrmMain::ShowWholeTexts() {
+    for (Label* l :
+         {LabelSpaceFree, LabelFileNum, LabelListFile, LabelSelectFile, LabelCriChgCase, LabelCriChgExt,
+          LabelCriRmvSpace, LabelCriHandle1, LabelCriHandle2, LabelCriInsert, LabelCriReplace, LabelCriRemove,
+          LabelCriAuto1, LabelCriAuto2, LabelPriority1st, LabelPriority2nd, LabelPriority3rd})
+        ShowWholeTextOnDemand(*l, l->Caption());
+    for (Frame* f : {FramePriInfo, FrameRenInfo, FrameDisplayAction, FrameDisplaySelection})
+        ShowWholeTextOnDemand(*f, f->Caption());
+}
+
 // The picture buttons are named by the text on their faces, which changes with the job.
 void FrmMain::NameControls() {
     for (auto [button, face] :

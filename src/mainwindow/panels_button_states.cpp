@@ -10,7 +10,6 @@
 #include "core/little_help.h"
 #include "core/state.h"
 #include "criteria/frm_ren.h"
-#include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/picture_chooser.h"
@@ -432,14 +431,13 @@ void SetButInfo() {
     for (int i = 0; i < 4; ++i) lines[i]->SetCaption(t.info[static_cast<size_t>(i)]);
     m.FitLittleHelp();
     m.LabelSpaceFree->SetCaption(t.spaceFree);
-    ShowWholeTextOnDemand(*m.LabelSpaceFree, t.spaceFree);
     m.LabelHelpOption->SetCaption(t.head);
     m.FramePriInfo->SetCaption(t.priority);
-    ShowWholeTextOnDemand(*m.FramePriInfo, t.priority);
     m.LabelSelectFile->SetCaption(t.selection);
     m.LabelFileNum->SetCaption(t.fileNum);
     m.LabelListFile->SetCaption(t.listHead);
     m.LabelInfoReset->SetVisible(t.resetVisible);
+    m.ShowWholeTexts();
 }
 
 void SetButStatusPicture() {

@@ -154,6 +154,11 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     clickFile(*M().File2, "alpha.txt");
     Fits(M(), "Easy Process");
     click(*M().CheckEasyProcess);
+
+    // A criterion whose text is longer than the summary's line.
+    InsertAtStart(QStringLiteral("a_text_to_insert_that_is_longer_than_the_summary_line_has_room_for_"));
+    RenameSet();
+    Fits(M(), "criteria summary");
 }
 
 TEST_P(LayoutFitTest, TheFolderDialogInBothModesShowsItsTextsWhole) {
