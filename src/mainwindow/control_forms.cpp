@@ -1,5 +1,15 @@
 #include "mainwindow/control_forms.h"
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QStyle>
+#include <QTextCursor>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
 #include "core/folders.h"
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -299,6 +309,80 @@ void ControlFormsRenameFolder() {
     ShowBorderedPath(f.TextActionMovePath, S.DestPathPending);
     S.MoveRenameMode = false;
     FramesAgain();
+}
+
+// --- Window sizes that follow the font
+
+double FontScale() {
+    // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
+    constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
+    const QFontMetrics fm(QApplication::font());
+    const double width =
+        fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
+    return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
+}
+
+void FixFormSize(Form& form) {
+    if (QWidget* w = form.Window())
+        w->setFixedSize(form.Width(), form.Height());
+}
+
+void FitFormToFont(Form& form, bool fixSize) {
+    const double k = FontScale();
+    if (k > 1.0) {
+        // Edges are scaled, not sizes, and rounded down to whole pixels, so that what lies inside a
+        // container still does.
+        auto edge = [k](int v, bool twips) {
+            return twips ? static_cast<int>(std::floor(v * k / kTwipsPerPixel)) * kTwipsPerPixel
+                         : static_cast<int>(std::floor(v * k));
+        };
+        for (const auto& c : form.Controls()) {
+            const Control* in = c->Container();
+            const bool twips =
+                in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
+            if (auto* line = dynamic_cast<Line*>(c.get())) {
+                line->SetPoints(edge(line->X1(), twips), edge(line->Y1(), twips), edge(line->X2(), twips),
+                                edge(line->Y2(), twips));
+                continue;
+            }
+            const int left = edge(c->Left(), twips), top = edge(c->Top(), twips);
+            c->Move(left, top, edge(c->Left() + c->Width(), twips) - left,
+                    edge(c->Top() + c->Height(), twips) - top);
+        }
+        form.Move(form.Left(), form.Top(), edge(form.Width(), false), edge(form.Height(), false));
+    }
+    if (fixSize)
+        FixFormSize(form);
+}
+
+void ShowWholeTextOnDemand(Control& control, const QString& text) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    // Room for the text: the control's width less what the style draws beside it (an option's circle,
+    // a frame's border).
+    int room = w->width();
+    if (control.Kind() == ControlKind::OptionButton || control.Kind() == ControlKind::CheckBox)
+        room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    else if (control.Kind() == ControlKind::Frame)
+        room -= 16;
+    else if (control.Kind() == ControlKind::TextBox)
+        room -= 8;
+    bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
+    auto* lines = qobject_cast<QPlainTextEdit*>(w);
+    if (lines) {
+        const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, room, 1 << 20),
+                                                         Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
+        fits = need.height() <= lines->viewport()->height();
+    }
+    control.SetToolTipText(fits ? QString() : text);
+    w->setAccessibleDescription(fits ? QString() : text);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->setCursorPosition(0);
+    if (lines) {
+        lines->moveCursor(QTextCursor::Start);
+        lines->ensureCursorVisible();
+    }
 }
 
 }  // namespace qv

@@ -6,8 +6,10 @@
 
 namespace qv {
 
+class Control;
 class DirListBox;
 class DriveListBox;
+class Form;
 
 // A drive chosen in a drive list: the folder list goes to it and the drive fields follow. A drive that
 // is not ready puts the drive list back on the previous drive and says so; false then.
@@ -18,5 +20,18 @@ void ControlFormsSetPaths();
 void ControlFormsCreateFolder(const QString& parent, const QString& name);
 void ControlFormsDeleteFolder();
 void ControlFormsRenameFolder();
+
+// Window sizes follow the font. The windows are drawn for the desktop's usual font (a line 14 pixels
+// high); a larger font makes every place and size of the window larger in step, so no text is cut.
+double FontScale();
+// Scales the form's size and every control's place and size by FontScale() and fixes the window at
+// that size (unless told not to yet): a window whose layout is fixed is never made so small that a
+// control is out of reach.
+void FitFormToFont(Form& form, bool fixSize = true);
+// Fixes the window at the form's size.
+void FixFormSize(Form& form);
+// A one-line text that may not fit its control shows its start; then its whole text is the control's
+// tooltip and accessible description (and neither when it fits).
+void ShowWholeTextOnDemand(Control& control, const QString& text);
 
 }  // namespace qv

@@ -247,6 +247,12 @@ class FrmMain : public Form {
 
     // Every control's accessible name again: its caption, the label on its face, or a description.
     void NameControls();
+    // The Little Help's lines one under another above its bottom row, in a smaller font when their
+    // texts need more room than the frame has.
+    void FitLittleHelp();
+    // The one-line texts that change with the state (free space, file, priority, criteria summary): a
+    // text longer than its place shows its start, and the whole on demand.
+    void ShowWholeTexts();
 
     // Easy Process, Run, Help, Choice and info (frm_main_easy.cpp).
     bool SingleSpaceAllowed = false;        // "Include Space" ticked

@@ -7,6 +7,7 @@
 #include "core/panel_calls.h"
 #include "core/state.h"
 #include "engine/easy_process.h"
+#include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_but.h"
 #include "mainwindow/panels.h"
@@ -382,7 +383,8 @@ void FrmMain::CommandRun_Click() {
 void FrmMain::FamilyRunShow() {
     const int n = std::min(S.RunListLast, kRunEntries - 1);
     const int buttonsTop = kRunRowTop + kRunRowPitch * (n + 1) + 4;
-    FrameRun->SetHeight(buttonsTop + kRunButtonHeight + 10);
+    const int buttonHeight = std::max(kRunButtonHeight, CommandRunOK->Height() / kTwipsPerPixel);
+    FrameRun->SetHeight(buttonsTop + buttonHeight + 10);
     for (CommandButton* b : {CommandRunOK, CommandRunCancel}) b->SetTop(buttonsTop * kTwipsPerPixel);
     CommandRunOK->SetEnabled(false);
     for (OptionButton* o : OptionRun.items()) {
@@ -390,6 +392,7 @@ void FrmMain::FamilyRunShow() {
         o->SetValue(false);
         o->SetVisible(i <= n);
         o->SetCaption(i <= n ? S.RunListNames.value(i) : QString());
+        ShowWholeTextOnDemand(*o, o->Caption());
     }
     // A single program is chosen already: OK starts it.
     if (n == 0)

@@ -1,12 +1,29 @@
 // frmMain's controls: what each one is called, where it sits and what it says, as a position table.
-// Rows on the window are in pixels, rows inside a frame or picture box in twips.
+// Rows on the window are in pixels, rows inside a frame or picture box in twips, both for the desktop's
+// usual font; a larger font scales the whole window (FitFormToFont).
+#include <QEvent>
+#include <QFont>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QWidget>
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <initializer_list>
+#include <vector>
 
+#include "core/state.h"
+#include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 
 namespace qv {
 
 namespace {
+
+// The window fits the smallest screen the program accepts (767 x 567) with its title bar and border.
+constexpr int kWindowWidth = 760, kWindowHeight = 538;
 
 const QString kRigidIgnore = QStringLiteral("Ignore it. Process file as it is.");
 const QString kRigidMark = QStringLiteral("Mark the file for easy removal from selection.");
@@ -17,6 +34,9 @@ void OnFace(Label* l) {
     l->SetAlignment(2);
     l->SetWordWrap(true);
     l->Widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Centred both ways on the face, however tall the button.
+    if (auto* face = qobject_cast<QLabel*>(l->Widget()))
+        face->setAlignment(Qt::AlignCenter);
 }
 
 // What a screen reader calls the controls that show no caption of their own (or one that would not
@@ -69,11 +89,72 @@ constexpr Description kDescriptions[] = {
     {"ImageChoiceDefault", -1, "User picture"},
 };
 
+// A panel lies over the folder view and the display frames. What it covers only in part (a caption,
+// a label, a list) is hidden while the panel is shown, so that no fragment of it shows at the
+// panel's edges; it comes back when the panel goes.
+class PanelCover : public QObject {
+  public:
+    PanelCover(FrmMain* form, std::vector<Control*> panels) : form_(form), panels_(std::move(panels)) {
+        // The panels, and what may be shown while one is open.
+        for (const auto& c : form_->Controls())
+            if (!c->Container() && c->Widget())
+                c->Widget()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if ((e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) && !applying_) {
+            applying_ = true;
+            Apply();
+            applying_ = false;
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+  private:
+    void Apply() {
+        for (const auto& c : form_->Controls()) {
+            if (c->Container() || !c->Widget() || !Shows(*c) ||
+                std::find(panels_.begin(), panels_.end(), c.get()) != panels_.end())
+                continue;
+            const QRect r = c->Widget()->geometry();
+            bool inPart = false;
+            for (Control* p : panels_) {
+                const QRect pr = p->Widget()->geometry();
+                if (!p->Widget()->isHidden() && pr.intersects(r) && !pr.contains(r))
+                    inPart = true;
+            }
+            c->Widget()->setVisible(c->Visible() && !inPart);
+        }
+    }
+    static bool Shows(const Control& c) {
+        return c.Kind() != ControlKind::PictureBox && c.Kind() != ControlKind::Line;
+    }
+    FrmMain* form_;
+    std::vector<Control*> panels_;
+    bool applying_ = false;
+};
+
+// Runs `changed` whenever one of the widgets is shown or hidden.
+class OnShowHide : public QObject {
+  public:
+    OnShowHide(std::initializer_list<QWidget*> widgets, std::function<void()> changed)
+        : changed_(std::move(changed)) {
+        for (QWidget* w : widgets) w->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
+            changed_();
+        return QObject::eventFilter(watched, e);
+    }
+
+  private:
+    std::function<void()> changed_;
+};
+
 }  // namespace
 
 void FrmMain::Design() {
     SetCaption(QStringLiteral("Quorvan"));
-    Move(20, 20, 792, 564);
+    Move(20, 20, kWindowWidth, kWindowHeight);
     Place({{&PictureMain, "PictureMain", "", 0, 0, 1, 1}});
     DesignInfoFrames();
     DesignFolderView();
@@ -95,6 +176,34 @@ void FrmMain::Design() {
         for (OptionButton* o : options->items())
             o->SetAccessibleName(LabelRigidText[o->Container()->Index() * 2 + o->Index()]->Caption());
     NameControls();
+    // The Run panel's options span the panel.
+    for (OptionButton* o : OptionRun.items())
+        o->SetWidth(FrameRun->Width() * kTwipsPerPixel - 24 * kTwipsPerPixel);
+    FitFormToFont(*this);
+    // The action choices take the panel's width unless the Attribute frame or the warning stands
+    // beside them; a choice too long for its room then shows its start, and the whole on demand.
+    auto fitChoices = [this] {
+        const bool beside =
+            !FrameAttribute->Widget()->isHidden() || !LabelActionWarning->Widget()->isHidden();
+        for (OptionButton* o : OptionAction.items()) {
+            o->SetWidth(beside ? FrameAttribute->Left() - o->Left() : LineAction->X2() - o->Left());
+            ShowWholeTextOnDemand(*o, o->Caption());
+        }
+    };
+    fitChoices();
+    (new OnShowHide({FrameAttribute->Widget(), LabelActionWarning->Widget()}, fitChoices))
+        ->setParent(Window());
+    TextActionDestination->Change = [this] {
+        // The Delete warning has no label above it and takes the label's line too.
+        const int frame = FrameDisplayAction->Height() * kTwipsPerPixel - 3 * kTwipsPerPixel;
+        const int top = S.ActionIndex == 6 ? LabelActionDestination->Top()
+                                           : LabelActionDestination->Top() + LabelActionDestination->Height();
+        TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(),
+                                    frame - top);
+        ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
+    };
+    auto* cover = new PanelCover(this, {FrameSelection, FrameRigidity, FrameAction, FrameHelp, FrameRun});
+    cover->setParent(Window());
 }
 
 void FrmMain::DesignFolderView() {
@@ -102,13 +211,13 @@ void FrmMain::DesignFolderView() {
         {&FrameDisplaySelection, "FrameDisplaySelection", "", 8, 16, 208, 68, "Manual File Selection"},
         {&LabelSelectionInfo, "LabelSelectionInfo", "FrameDisplaySelection", 120, 330, 2880, 660},
         {&FrameDisplayAction, "FrameDisplayAction", "", 224, 16, 208, 68, "Rename"},
-        {&LabelActionDestination, "LabelActionDestination", "FrameDisplayAction", 120, 330, 2880, 240},
-        {&TextActionDestination, "TextActionDestination", "FrameDisplayAction", 120, 630, 2880, 330},
-        {&LabelSpaceFree, "LabelSpaceFree", "", 440, 14, 296, 16},
-        {&LabelFileNum, "LabelFileNum", "", 440, 32, 296, 16},
-        {&LabelSpaceNeed, "LabelSpaceNeed", "", 440, 50, 196, 32},
-        {&CommandFileSize, "CommandFileSize", "", 640, 52, 96, 28, "File Size"},
-        {&PictureStatus, "PictureStatus", "", 744, 14, 40, 40},
+        {&LabelActionDestination, "LabelActionDestination", "FrameDisplayAction", 120, 270, 2880, 210},
+        {&TextActionDestination, "TextActionDestination", "FrameDisplayAction", 120, 495, 2880, 495},
+        {&LabelSpaceFree, "LabelSpaceFree", "", 440, 0, 312, 15},
+        {&LabelFileNum, "LabelFileNum", "", 440, 20, 268, 16},
+        {&LabelSpaceNeed, "LabelSpaceNeed", "", 440, 40, 210, 44},
+        {&CommandFileSize, "CommandFileSize", "", 656, 60, 96, 28, "File Size"},
+        {&PictureStatus, "PictureStatus", "", 712, 16, 40, 40},
         {&Drive1, "Drive1", "", 8, 88, 96, 22},
         {&FrameHome, "FrameHome", "", 108, 84, 108, 28},
         {&ImageGoBack, "ImageGoBack", "FrameHome", 120, 30, 360, 360},
@@ -116,20 +225,29 @@ void FrmMain::DesignFolderView() {
         {&CommandGoToStart, "CommandGoToStart", "FrameHome", 960, 0, 660, 420, "Start"},
         {&LabelSelectFile, "LabelSelectFile", "", 224, 92, 208, 16},
         {&LabelListFile, "LabelListFile", "", 440, 92, 224, 16},
-        {&LabelReviewMode, "LabelReviewMode", "", 668, 92, 116, 16, "Review Mode"},
+        {&LabelReviewMode, "LabelReviewMode", "", 668, 92, 84, 16, "Review Mode"},
         {&Dir1, "Dir1", "", 8, 120, 208, 172},
         {&File1, "File1", "", 224, 112, 208, 180},
         {&File2, "File2", "", 224, 112, 208, 180},
-        {&List1, "List1", "", 440, 112, 344, 180},
+        {&List1, "List1", "", 440, 112, 312, 150},
         {&FrameDirDisableInfo, "FrameDirDisableInfo", "", 8, 224, 208, 68},
         // Near the frame's top: the notice's four lines need the frame's whole height.
         {&LabelDirDisableInfo, "LabelDirDisableInfo", "FrameDirDisableInfo", 90, 60, 2940, 930},
-        {&CheckEasyProcess, "CheckEasyProcess", "", 448, 530, 124, 24, "Easy Process"},
-        {&CommandResetAll, "CommandResetAll", "", 580, 528, 100, 28, "Reset All"},
-        {&CommandGoodbye, "CommandGoodbye", "", 688, 528, 96, 28, "Quit"},
+        // Under the job buttons, clear of the information frames below.
+        {&CheckEasyProcess, "CheckEasyProcess", "", 440, 336, 114, 24, "Easy Process"},
+        {&CommandResetAll, "CommandResetAll", "", 558, 334, 96, 28, "Reset All"},
+        {&CommandGoodbye, "CommandGoodbye", "", 658, 334, 94, 28, "Quit"},
     });
     LabelSelectionInfo->SetWordWrap(true);
     TextActionDestination->SetLocked(true);
+    // Two lines under its label, or three where no label stands above it (the Delete warning).
+    TextActionDestination->SetMultiLine(true);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(TextActionDestination->Widget())) {
+        box->document()->setDocumentMargin(0);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
     LabelSpaceNeed->SetWordWrap(true);
     LabelSpaceNeed->SetVisible(false);
     FrameHome->SetBorderStyle(0);
@@ -157,14 +275,15 @@ void FrmMain::DesignButtons() {
         {&FrameButRun, "FrameButRun", "", 388, 328, 44, 32},
         {&FrameShowRun, "FrameShowRun", "FrameButRun", 0, 0, 660, 480},
         {&CommandRun, "CommandRun", "FrameShowRun", 0, 30, 660, 420, "Run"},
-        {&FramePreview, "FramePreview", "", 440, 298, 96, 62, "Preview"},
-        {&CommandPreview, "CommandPreview", "FramePreview", 120, 300, 1200, 510, "Preview"},
-        {&FrameJob, "FrameJob", "", 540, 298, 170, 62, "Action"},
-        {&CommandJob, "CommandJob", "FrameJob", 120, 300, 1200, 510},
-        {&LabelJob, "LabelJob", "FrameJob", 120, 420, 1200, 270, "Rename"},
-        {&CommandReject, "CommandReject", "FrameJob", 1380, 300, 1050, 510, "Cancel"},
-        {&FrameUndo, "FrameUndo", "", 714, 298, 70, 62, "Undo"},
-        {&CommandUndo, "CommandUndo", "FrameUndo", 120, 300, 810, 510, "Undo"},
+        // The job button's face is as wide as its longest caption ("Move+Rename").
+        {&FramePreview, "FramePreview", "", 440, 266, 74, 62, "Preview"},
+        {&CommandPreview, "CommandPreview", "FramePreview", 90, 300, 930, 510, "Preview"},
+        {&FrameJob, "FrameJob", "", 517, 266, 172, 62, "Action"},
+        {&CommandJob, "CommandJob", "FrameJob", 90, 300, 1500, 510},
+        {&LabelJob, "LabelJob", "FrameJob", 90, 420, 1500, 270, "Rename"},
+        {&CommandReject, "CommandReject", "FrameJob", 1650, 300, 840, 510, "Cancel"},
+        {&FrameUndo, "FrameUndo", "", 692, 266, 60, 62, "Undo"},
+        {&CommandUndo, "CommandUndo", "FrameUndo", 90, 300, 720, 510, "Undo"},
     });
     for (Frame* f : {FrameButHelp[0], FrameReset, FrameButRun, FrameShowRun}) f->SetBorderStyle(0);
     OnFace(LabelJob);
@@ -214,7 +333,7 @@ void FrmMain::DesignSelectionPanel() {
 
 void FrmMain::DesignActionPanel() {
     Place({
-        {&FrameAction, "FrameAction", "", 248, 16, 536, 276, "Action"},
+        {&FrameAction, "FrameAction", "", 248, 16, 504, 276, "Action"},
         {&OptionAction, 0, "OptionAction", "FrameAction", 120, 330, 3000, 300, "Rename"},
         {&OptionAction, 1, "OptionAction", "FrameAction", 120, 660, 3000, 300, "Rename and Copy"},
         {&OptionAction, 2, "OptionAction", "FrameAction", 120, 990, 3000, 300,
@@ -224,31 +343,29 @@ void FrmMain::DesignActionPanel() {
         {&OptionAction, 5, "OptionAction", "FrameAction", 120, 1980, 3000, 300, "Move"},
         {&OptionAction, 6, "OptionAction", "FrameAction", 120, 2310, 3000, 300, "Delete"},
         {&OptionAction, 7, "OptionAction", "FrameAction", 120, 2640, 3000, 300, "Set Attributes"},
-        {&FrameAttribute, "FrameAttribute", "FrameAction", 3120, 240, 4740, 1380, "Attribute"},
-        {&OptionAttribute, 0, "OptionAttribute", "FrameAttribute", 120, 300, 2160, 300, "Don't Change"},
-        {&OptionAttribute, 1, "OptionAttribute", "FrameAttribute", 120, 630, 2160, 300, "Normal"},
-        {&OptionAttribute, 2, "OptionAttribute", "FrameAttribute", 120, 960, 2160, 300, "ReadOnly"},
-        {&OptionAttribute, 3, "OptionAttribute", "FrameAttribute", 2400, 300, 2160, 300, "Hidden"},
-        {&OptionAttribute, 4, "OptionAttribute", "FrameAttribute", 2400, 630, 2160, 300, "System"},
-        {&OptionAttribute, 5, "OptionAttribute", "FrameAttribute", 2400, 960, 2160, 300, "Archive"},
-        {&LabelActionWarning, "LabelActionWarning", "FrameAction", 3120, 960, 4740, 600,
+        {&FrameAttribute, "FrameAttribute", "FrameAction", 3120, 240, 4320, 1380, "Attribute"},
+        {&OptionAttribute, 0, "OptionAttribute", "FrameAttribute", 120, 300, 2040, 300, "Don't Change"},
+        {&OptionAttribute, 1, "OptionAttribute", "FrameAttribute", 120, 630, 2040, 300, "Normal"},
+        {&OptionAttribute, 2, "OptionAttribute", "FrameAttribute", 120, 960, 2040, 300, "ReadOnly"},
+        {&OptionAttribute, 3, "OptionAttribute", "FrameAttribute", 2220, 300, 1980, 300, "Hidden"},
+        {&OptionAttribute, 4, "OptionAttribute", "FrameAttribute", 2220, 630, 1980, 300, "System"},
+        {&OptionAttribute, 5, "OptionAttribute", "FrameAttribute", 2220, 960, 1980, 300, "Archive"},
+        {&LabelActionWarning, "LabelActionWarning", "FrameAction", 3120, 960, 4320, 600,
          "Please Remember There Is No Undo Option Available For This."},
-        {&LineAction, "LineAction", "FrameAction", 3120, 1710, 7860, 1710},
+        {&LineAction, "LineAction", "FrameAction", 3120, 1710, 7440, 1710},
         {&CheckActionOverwrite, "CheckActionOverwrite", "FrameAction", 3120, 1830, 300, 300},
-        {&LabelActionOverwrite, "LabelActionOverwrite", "FrameAction", 3450, 1800, 4410, 690,
+        {&LabelActionOverwrite, "LabelActionOverwrite", "FrameAction", 3450, 1800, 3990, 690,
          "Overwrite Files In Destination While Copying. Please Remember Overwritten Files is not "
          "Recoverable."},
-        {&LabelActionMust, "LabelActionMust", "FrameAction", 4080, 2520, 3780, 600,
+        {&LabelActionMust, "LabelActionMust", "FrameAction", 4080, 2490, 3360, 660,
          "Must select a different Folder"},
-        {&CheckActionMode, "CheckActionMode", "FrameAction", 120, 3180, 3900, 300,
+        {&CheckActionMode, "CheckActionMode", "FrameAction", 120, 3180, 4200, 300,
          "Review Mode : No Final Action On Files"},
-        {&CommandActionBrowse, "CommandActionBrowse", "FrameAction", 3240, 3600, 2250, 420,
+        {&CommandActionBrowse, "CommandActionBrowse", "FrameAction", 3180, 3600, 2100, 420,
          "Set Destination"},
-        {&CommandActionOK, "CommandActionOK", "FrameAction", 5580, 3600, 1080, 420, "OK"},
-        {&CommandActionCancel, "CommandActionCancel", "FrameAction", 6750, 3600, 1110, 420, "Cancel"},
+        {&CommandActionOK, "CommandActionOK", "FrameAction", 5340, 3600, 1020, 420, "OK"},
+        {&CommandActionCancel, "CommandActionCancel", "FrameAction", 6420, 3600, 1020, 420, "Cancel"},
     });
-    // The longest choice may not fit its column with every font: the whole text on hover.
-    OptionAction[2]->SetToolTipText(OptionAction[2]->Caption());
     FrameAction->SetVisible(false);
     OptionAction[0]->SetValue(true);
     FrameAttribute->SetVisible(false);
@@ -264,60 +381,62 @@ void FrmMain::DesignActionPanel() {
 }
 
 void FrmMain::DesignOptionsPanel() {
-    // Five sets of two marks, each with its heading and the text beside each mark.
+    // Five sets of two marks, each with its heading and the text beside each mark, in two columns; each
+    // text has room for two lines. The right column is as wide as its longest check box.
     Place({
-        {&FrameRigidity, "FrameRigidity", "", 216, 16, 568, 280, "Options"},
-        {&FrameRigidSet, 0, "FrameRigidSet", "FrameRigidity", 120, 270, 4080, 1050},
-        {&LabelRigidHead, 0, "LabelRigidHead", "FrameRigidSet(0)", 0, 0, 4080, 240,
+        {&FrameRigidity, "FrameRigidity", "", 216, 16, 536, 280, "Options"},
+        {&FrameRigidSet, 0, "FrameRigidSet", "FrameRigidity", 120, 255, 3360, 1080},
+        {&LabelRigidHead, 0, "LabelRigidHead", "FrameRigidSet(0)", 0, 0, 3360, 210,
          "If Insert is not possible :"},
-        {&OptionInsertRigid, 0, "OptionInsertRigid", "FrameRigidSet(0)", 0, 270, 270, 300},
-        {&LabelRigidText, 0, "LabelRigidText", "FrameRigidSet(0)", 300, 270, 3780, 390, kRigidIgnore},
+        {&OptionInsertRigid, 0, "OptionInsertRigid", "FrameRigidSet(0)", 0, 225, 270, 300},
+        {&LabelRigidText, 0, "LabelRigidText", "FrameRigidSet(0)", 300, 225, 3060, 420, kRigidIgnore},
         {&OptionInsertRigid, 1, "OptionInsertRigid", "FrameRigidSet(0)", 0, 660, 270, 300},
-        {&LabelRigidText, 1, "LabelRigidText", "FrameRigidSet(0)", 300, 660, 3780, 390, kRigidMark},
-        {&FrameRigidSet, 1, "FrameRigidSet", "FrameRigidity", 120, 1350, 4080, 1050},
-        {&LabelRigidHead, 1, "LabelRigidHead", "FrameRigidSet(1)", 0, 0, 4080, 240,
+        {&LabelRigidText, 1, "LabelRigidText", "FrameRigidSet(0)", 300, 660, 3060, 420, kRigidMark},
+        {&FrameRigidSet, 1, "FrameRigidSet", "FrameRigidity", 120, 1335, 3360, 1080},
+        {&LabelRigidHead, 1, "LabelRigidHead", "FrameRigidSet(1)", 0, 0, 3360, 210,
          "If Replace is not possible :"},
-        {&OptionReplaceRigid, 0, "OptionReplaceRigid", "FrameRigidSet(1)", 0, 270, 270, 300},
-        {&LabelRigidText, 2, "LabelRigidText", "FrameRigidSet(1)", 300, 270, 3780, 390, kRigidIgnore},
+        {&OptionReplaceRigid, 0, "OptionReplaceRigid", "FrameRigidSet(1)", 0, 225, 270, 300},
+        {&LabelRigidText, 2, "LabelRigidText", "FrameRigidSet(1)", 300, 225, 3060, 420, kRigidIgnore},
         {&OptionReplaceRigid, 1, "OptionReplaceRigid", "FrameRigidSet(1)", 0, 660, 270, 300},
-        {&LabelRigidText, 3, "LabelRigidText", "FrameRigidSet(1)", 300, 660, 3780, 390, kRigidMark},
-        {&FrameRigidSet, 2, "FrameRigidSet", "FrameRigidity", 120, 2430, 4080, 1050},
-        {&LabelRigidHead, 2, "LabelRigidHead", "FrameRigidSet(2)", 0, 0, 4080, 240,
+        {&LabelRigidText, 3, "LabelRigidText", "FrameRigidSet(1)", 300, 660, 3060, 420, kRigidMark},
+        {&FrameRigidSet, 2, "FrameRigidSet", "FrameRigidity", 120, 2415, 3360, 1080},
+        {&LabelRigidHead, 2, "LabelRigidHead", "FrameRigidSet(2)", 0, 0, 3360, 210,
          "If Remove is not possible :"},
-        {&OptionRemoveRigid, 0, "OptionRemoveRigid", "FrameRigidSet(2)", 0, 270, 270, 300},
-        {&LabelRigidText, 4, "LabelRigidText", "FrameRigidSet(2)", 300, 270, 3780, 390,
-         "Ignore it, Process file as it is."},
+        {&OptionRemoveRigid, 0, "OptionRemoveRigid", "FrameRigidSet(2)", 0, 225, 270, 300},
+        {&LabelRigidText, 4, "LabelRigidText", "FrameRigidSet(2)", 300, 225, 3060, 420,
+         QStringLiteral("Ignore it, Process file as it is.")},
         {&OptionRemoveRigid, 1, "OptionRemoveRigid", "FrameRigidSet(2)", 0, 660, 270, 300},
-        {&LabelRigidText, 5, "LabelRigidText", "FrameRigidSet(2)", 300, 660, 3780, 390, kRigidMark},
-        {&FrameRigidSet, 3, "FrameRigidSet", "FrameRigidity", 4320, 270, 4080, 1050},
-        {&LabelRigidHead, 3, "LabelRigidHead", "FrameRigidSet(3)", 0, 0, 4080, 240,
+        {&LabelRigidText, 5, "LabelRigidText", "FrameRigidSet(2)", 300, 660, 3060, 420, kRigidMark},
+        {&FrameRigidSet, 3, "FrameRigidSet", "FrameRigidity", 3570, 255, 4380, 1080},
+        {&LabelRigidHead, 3, "LabelRigidHead", "FrameRigidSet(3)", 0, 0, 4380, 210,
          "If can not be Replaced :"},
-        {&OptionCharReplaceRigid, 0, "OptionCharReplaceRigid", "FrameRigidSet(3)", 0, 270, 270, 300},
-        {&LabelRigidText, 6, "LabelRigidText", "FrameRigidSet(3)", 300, 270, 3780, 390,
-         "Without effecting anything if inserting the Replace Text is possible, just do that."},
+        {&OptionCharReplaceRigid, 0, "OptionCharReplaceRigid", "FrameRigidSet(3)", 0, 225, 270, 300},
+        {&LabelRigidText, 6, "LabelRigidText", "FrameRigidSet(3)", 300, 225, 4080, 420,
+         QStringLiteral(
+             "Without effecting anything if inserting the Replace Text is possible, just do that.")},
         {&OptionCharReplaceRigid, 1, "OptionCharReplaceRigid", "FrameRigidSet(3)", 0, 660, 270, 300},
-        {&LabelRigidText, 7, "LabelRigidText", "FrameRigidSet(3)", 300, 660, 3780, 390, kRigidMark},
-        {&FrameRigidSet, 4, "FrameRigidSet", "FrameRigidity", 4320, 1350, 4080, 1050},
-        {&LabelRigidHead, 4, "LabelRigidHead", "FrameRigidSet(4)", 0, 0, 4080, 240,
+        {&LabelRigidText, 7, "LabelRigidText", "FrameRigidSet(3)", 300, 660, 4080, 420, kRigidMark},
+        {&FrameRigidSet, 4, "FrameRigidSet", "FrameRigidity", 3570, 1335, 4380, 1080},
+        {&LabelRigidHead, 4, "LabelRigidHead", "FrameRigidSet(4)", 0, 0, 4380, 210,
          "If can not be Removed :"},
-        {&OptionCharRemoveRigid, 0, "OptionCharRemoveRigid", "FrameRigidSet(4)", 0, 270, 270, 300},
-        {&LabelRigidText, 8, "LabelRigidText", "FrameRigidSet(4)", 300, 270, 3780, 390,
-         "Remove as many Character possible or ignore it. Process file as it is."},
+        {&OptionCharRemoveRigid, 0, "OptionCharRemoveRigid", "FrameRigidSet(4)", 0, 225, 270, 300},
+        {&LabelRigidText, 8, "LabelRigidText", "FrameRigidSet(4)", 300, 225, 4080, 420,
+         QStringLiteral("Remove as many Character possible or ignore it. Process file as it is.")},
         {&OptionCharRemoveRigid, 1, "OptionCharRemoveRigid", "FrameRigidSet(4)", 0, 660, 270, 300},
-        {&LabelRigidText, 9, "LabelRigidText", "FrameRigidSet(4)", 300, 660, 3780, 390, kRigidMark},
-        {&CheckHelpRigid, "CheckHelpRigid", "FrameRigidity", 4320, 2490, 4080, 300,
+        {&LabelRigidText, 9, "LabelRigidText", "FrameRigidSet(4)", 300, 660, 4080, 420, kRigidMark},
+        {&CheckHelpRigid, "CheckHelpRigid", "FrameRigidity", 3570, 2445, 4380, 300,
          "Show Little Help From Start Of Program"},
-        {&CheckAllowSystemRigid, "CheckAllowSystemRigid", "FrameRigidity", 4320, 2820, 4080, 300,
+        {&CheckAllowSystemRigid, "CheckAllowSystemRigid", "FrameRigidity", 3570, 2775, 4380, 300,
          "Allow Working In System Folder"},
-        {&CheckUndoWarnRigid, "CheckUndoWarnRigid", "FrameRigidity", 4320, 3150, 4080, 300,
+        {&CheckUndoWarnRigid, "CheckUndoWarnRigid", "FrameRigidity", 3570, 3105, 4380, 300,
          "Undo Possible? - Do Not Show This Message"},
-        {&LabelRigidFoot, "LabelRigidFoot", "FrameRigidity", 120, 3510, 4080, 630,
+        {&LabelRigidFoot, "LabelRigidFoot", "FrameRigidity", 120, 3510, 3360, 630,
          "All changes above the line will be effective for current session only and can be reset by 'Reset' "
          "button."},
-        {&CommandRigidityDefault, "CommandRigidityDefault", "FrameRigidity", 4320, 3660, 1290, 420,
+        {&CommandRigidityDefault, "CommandRigidityDefault", "FrameRigidity", 3570, 3450, 1380, 420,
          "Default"},
-        {&CommandRigidityOK, "CommandRigidityOK", "FrameRigidity", 5700, 3660, 1290, 420, "OK"},
-        {&CommandRigidityCancel, "CommandRigidityCancel", "FrameRigidity", 7080, 3660, 1290, 420, "Cancel"},
+        {&CommandRigidityOK, "CommandRigidityOK", "FrameRigidity", 5040, 3450, 1380, 420, "OK"},
+        {&CommandRigidityCancel, "CommandRigidityCancel", "FrameRigidity", 6510, 3450, 1380, 420, "Cancel"},
     });
     FrameRigidity->SetVisible(false);
     for (Frame* set : FrameRigidSet.items()) set->SetBorderStyle(0);
@@ -333,19 +452,19 @@ void FrmMain::DesignOptionsPanel() {
 void FrmMain::DesignHelpAndRun() {
     // The Run panel's options, one per family program, are added when it opens.
     Place({
-        {&FrameHelp, "FrameHelp", "", 272, 16, 300, 180, "Help"},
+        {&FrameHelp, "FrameHelp", "", 272, 16, 320, 180, "Help"},
         {&FrameButHelp, 1, "FrameButHelp", "FrameHelp", 120, 300, 780, 780},
         {&ImageHelpDefault, "ImageHelpDefault", "FrameButHelp(1)", 0, 0, 720, 720},
-        {&LabelHelpOption, "LabelHelpOption", "FrameHelp", 1020, 300, 3360, 1200,
+        {&LabelHelpOption, "LabelHelpOption", "FrameHelp", 1020, 270, 3660, 1290,
          "To view Little Help from start of the Program please press Options to set that option."},
         {&FrameButHelp, 2, "FrameButHelp", "FrameHelp", 120, 1590, 4260, 990},
         {&CommandHelpShow, "CommandHelpShow", "FrameButHelp(2)", 0, 0, 2070, 420, "Help"},
         {&CommandHelpAbout, "CommandHelpAbout", "FrameButHelp(2)", 2190, 0, 2070, 420, "About"},
         {&CommandHelpWebSite, "CommandHelpWebSite", "FrameButHelp(2)", 0, 510, 2070, 420, "Web Site"},
         {&CommandHelpCancel, "CommandHelpCancel", "FrameButHelp(2)", 2190, 510, 2070, 420, "Cancel"},
-        {&FrameRun, "FrameRun", "", 400, 16, 300, 200, "Run"},
-        {&CommandRunOK, "CommandRunOK", "FrameRun", 1800, 2460, 1200, 420, "OK"},
-        {&CommandRunCancel, "CommandRunCancel", "FrameRun", 3120, 2460, 1260, 420, "Cancel"},
+        {&FrameRun, "FrameRun", "", 400, 16, 352, 200, "Run"},
+        {&CommandRunOK, "CommandRunOK", "FrameRun", 2550, 2460, 1260, 420, "OK"},
+        {&CommandRunCancel, "CommandRunCancel", "FrameRun", 3900, 2460, 1260, 420, "Cancel"},
     });
     FrameHelp->SetVisible(false);
     FrameButHelp[1]->SetBorderStyle(0);
@@ -356,25 +475,25 @@ void FrmMain::DesignHelpAndRun() {
 
 void FrmMain::DesignSingleProcess() {
     Place({
-        {&FrameSingleProcess, "FrameSingleProcess", "", 440, 104, 344, 258, "Easy Process"},
-        {&LabelSingleInfo1, "LabelSingleInfo1", "FrameSingleProcess", 120, 270, 4920, 480,
+        {&FrameSingleProcess, "FrameSingleProcess", "", 440, 104, 312, 226, "Easy Process"},
+        {&LabelSingleInfo1, "LabelSingleInfo1", "FrameSingleProcess", 120, 240, 4470, 420,
          "1. Select a file in the left hand side File box. You will not be able to select more than one "
          "file."},
-        {&LabelSingleInfo2, "LabelSingleInfo2", "FrameSingleProcess", 120, 780, 4920, 480,
+        {&LabelSingleInfo2, "LabelSingleInfo2", "FrameSingleProcess", 120, 690, 4470, 420,
          "2. Set the new name in the Text boxes bellow and  press Rename button."},
-        {&LabelSingleProcessName, "LabelSingleProcessName", "FrameSingleProcess", 120, 1290, 3000, 240,
+        {&LabelSingleProcessName, "LabelSingleProcessName", "FrameSingleProcess", 120, 1140, 2520, 210,
          "New Name"},
-        {&TextSingleProcessName, "TextSingleProcessName", "FrameSingleProcess", 120, 1560, 3000, 330},
-        {&LabelSingleProcessExt, "LabelSingleProcessExt", "FrameSingleProcess", 3240, 1290, 1800, 240,
+        {&TextSingleProcessName, "TextSingleProcessName", "FrameSingleProcess", 120, 1365, 2520, 330},
+        {&LabelSingleProcessExt, "LabelSingleProcessExt", "FrameSingleProcess", 2760, 1140, 1830, 210,
          "And New Extension"},
-        {&TextSingleProcessExt, "TextSingleProcessExt", "FrameSingleProcess", 3240, 1560, 1800, 330},
-        {&CheckSingleSpace, "CheckSingleSpace", "FrameSingleProcess", 120, 1980, 3000, 300, "Include Space"},
-        {&LabelSingleReady, "LabelSingleReady", "FrameSingleProcess", 3240, 1980, 1800, 300, "Ready To Go"},
-        {&CommandSingleProcess, "CommandSingleProcess", "FrameSingleProcess", 120, 2370, 1800, 480},
-        {&LabelSingleProcess, "LabelSingleProcess", "FrameSingleProcess", 120, 2370, 1800, 480, "Rename"},
-        {&FrameSingleCancel, "FrameSingleCancel", "FrameSingleProcess", 2040, 2340, 1560, 540},
-        {&CommandSingleCancel, "CommandSingleCancel", "FrameSingleCancel", 0, 30, 1500, 480, "Cancel"},
-        {&LabelSingleFoot, "LabelSingleFoot", "FrameSingleProcess", 120, 2970, 4920, 810,
+        {&TextSingleProcessExt, "TextSingleProcessExt", "FrameSingleProcess", 2760, 1365, 1830, 330},
+        {&CheckSingleSpace, "CheckSingleSpace", "FrameSingleProcess", 120, 1755, 2520, 300, "Include Space"},
+        {&LabelSingleReady, "LabelSingleReady", "FrameSingleProcess", 2760, 1755, 1830, 300, "Ready To Go"},
+        {&CommandSingleProcess, "CommandSingleProcess", "FrameSingleProcess", 120, 2100, 1800, 450},
+        {&LabelSingleProcess, "LabelSingleProcess", "FrameSingleProcess", 120, 2100, 1800, 450, "Rename"},
+        {&FrameSingleCancel, "FrameSingleCancel", "FrameSingleProcess", 2040, 2070, 1560, 510},
+        {&CommandSingleCancel, "CommandSingleCancel", "FrameSingleCancel", 0, 30, 1500, 450, "Cancel"},
+        {&LabelSingleFoot, "LabelSingleFoot", "FrameSingleProcess", 120, 2610, 4470, 630,
          "To cancel and/or to work on multiple files please uncheck the Easy Process Check Box or click on "
          "'Cancel' button."},
     });
@@ -390,63 +509,66 @@ void FrmMain::DesignInfoFrames() {
     // The criteria summary with the priority it runs in; then the five information frames that share
     // one place, of which SetButtons shows one.
     Place({
-        {&FrameRenInfo, "FrameRenInfo", "", 8, 368, 424, 188, "Rename Criteria : Not Yet Set"},
-        {&LabelCriChgCase, "LabelCriChgCase", "FrameRenInfo", 120, 270, 4440, 240, "Change Case :: No"},
-        {&LabelCriChgExt, "LabelCriChgExt", "FrameRenInfo", 120, 510, 4440, 240, "Change Extension :: No"},
-        {&LabelCriRmvSpace, "LabelCriRmvSpace", "FrameRenInfo", 120, 750, 4440, 240,
+        // A line of the summary is a line of text high.
+        {&FrameRenInfo, "FrameRenInfo", "", 8, 368, 424, 164, "Rename Criteria : Not Yet Set"},
+        {&LabelCriChgCase, "LabelCriChgCase", "FrameRenInfo", 120, 255, 4440, 210, "Change Case :: No"},
+        {&LabelCriChgExt, "LabelCriChgExt", "FrameRenInfo", 120, 465, 4440, 210, "Change Extension :: No"},
+        {&LabelCriRmvSpace, "LabelCriRmvSpace", "FrameRenInfo", 120, 675, 4440, 210,
          "Change or Remove Space :: No"},
-        {&LabelCriHandle1, "LabelCriHandle1", "FrameRenInfo", 120, 990, 4440, 240,
+        {&LabelCriHandle1, "LabelCriHandle1", "FrameRenInfo", 120, 885, 4440, 210,
          "Handle All Instance of a Char/Str :: No"},
-        {&LabelCriHandle2, "LabelCriHandle2", "FrameRenInfo", 120, 1230, 4440, 240},
-        {&LabelCriInsert, "LabelCriInsert", "FrameRenInfo", 120, 1470, 4440, 240, "Insert :: No"},
-        {&LabelCriReplace, "LabelCriReplace", "FrameRenInfo", 120, 1710, 4440, 240, "Replace :: No"},
-        {&LabelCriRemove, "LabelCriRemove", "FrameRenInfo", 120, 1950, 4440, 240, "Remove :: No"},
-        {&LabelCriAuto1, "LabelCriAuto1", "FrameRenInfo", 120, 2190, 4440, 240,
+        {&LabelCriHandle2, "LabelCriHandle2", "FrameRenInfo", 120, 1095, 4440, 210},
+        {&LabelCriInsert, "LabelCriInsert", "FrameRenInfo", 120, 1305, 4440, 210, "Insert :: No"},
+        {&LabelCriReplace, "LabelCriReplace", "FrameRenInfo", 120, 1515, 4440, 210, "Replace :: No"},
+        {&LabelCriRemove, "LabelCriRemove", "FrameRenInfo", 120, 1725, 4440, 210, "Remove :: No"},
+        {&LabelCriAuto1, "LabelCriAuto1", "FrameRenInfo", 120, 1935, 4440, 210,
          "Auto Number or Letter :: No"},
-        {&LabelCriAuto2, "LabelCriAuto2", "FrameRenInfo", 120, 2430, 4440, 240},
-        {&FramePriInfo, "FramePriInfo", "FrameRenInfo", 4650, 270, 1590, 1080, "Priority :"},
-        {&LabelPriority1st, "LabelPriority1st", "FramePriInfo", 90, 270, 1440, 240},
-        {&LabelPriority2nd, "LabelPriority2nd", "FramePriInfo", 90, 510, 1440, 240},
-        {&LabelPriority3rd, "LabelPriority3rd", "FramePriInfo", 90, 750, 1440, 240},
-        {&FramePriority, "FramePriority", "", 448, 368, 336, 156, "Set Priority"},
-        {&ComboPriority1st, "ComboPriority1st", "FramePriority", 120, 330, 1500, 360},
-        {&ComboPriority2nd, "ComboPriority2nd", "FramePriority", 1740, 330, 1500, 360},
-        {&ComboPriority3rd, "ComboPriority3rd", "FramePriority", 3360, 330, 1500, 360},
-        {&LabelPriorityInfo1, "LabelPriorityInfo1", "FramePriority", 120, 750, 4800, 240,
+        {&LabelCriAuto2, "LabelCriAuto2", "FrameRenInfo", 120, 2145, 4440, 210},
+        {&FramePriInfo, "FramePriInfo", "FrameRenInfo", 4650, 255, 1590, 960, "Priority :"},
+        {&LabelPriority1st, "LabelPriority1st", "FramePriInfo", 90, 270, 1410, 210},
+        {&LabelPriority2nd, "LabelPriority2nd", "FramePriInfo", 90, 480, 1410, 210},
+        {&LabelPriority3rd, "LabelPriority3rd", "FramePriInfo", 90, 690, 1410, 210},
+        {&FramePriority, "FramePriority", "", 448, 368, 304, 164, "Set Priority"},
+        {&ComboPriority1st, "ComboPriority1st", "FramePriority", 120, 330, 1350, 360},
+        {&ComboPriority2nd, "ComboPriority2nd", "FramePriority", 1560, 330, 1350, 360},
+        {&ComboPriority3rd, "ComboPriority3rd", "FramePriority", 3000, 330, 1350, 360},
+        {&LabelPriorityInfo1, "LabelPriorityInfo1", "FramePriority", 120, 780, 4320, 210,
          "Default Priority :"},
-        {&LabelPriorityInfo2, "LabelPriorityInfo2", "FramePriority", 120, 990, 4800, 240,
+        {&LabelPriorityInfo2, "LabelPriorityInfo2", "FramePriority", 120, 990, 4320, 210,
          "1st - Insert   2nd - Replace   3rd - Remove"},
-        {&LabelPriorityInfo3, "LabelPriorityInfo3", "FramePriority", 120, 1260, 4800, 480,
+        {&LabelPriorityInfo3, "LabelPriorityInfo3", "FramePriority", 120, 1230, 4320, 420,
          "Insert, Replace and Remove must have different Priority to be able to set it."},
-        {&LabelPriorityInfo4, "LabelPriorityInfo4", "FramePriority", 120, 1260, 4800, 480,
+        {&LabelPriorityInfo4, "LabelPriorityInfo4", "FramePriority", 120, 1230, 4320, 420,
          "Please press OK for this setting to take effect."},
-        {&CommandPriorityOK, "CommandPriorityOK", "FramePriority", 120, 1800, 1200, 420, "OK"},
-        {&CommandPriorityDefault, "CommandPriorityDefault", "FramePriority", 1410, 1800, 1200, 420,
+        {&CommandPriorityOK, "CommandPriorityOK", "FramePriority", 120, 1740, 1200, 420, "OK"},
+        {&CommandPriorityDefault, "CommandPriorityDefault", "FramePriority", 1410, 1740, 1200, 420,
          "Default"},
-        {&CommandPriorityHide, "CommandPriorityHide", "FramePriority", 3720, 1800, 1200, 420, "Hide"},
-        {&FrameAbout, "FrameAbout", "", 448, 368, 336, 156, "About"},
-        {&LabelAboutProgName, "LabelAboutProgName", "FrameAbout", 120, 360, 4800, 300},
-        {&LabelAboutProgVersion, "LabelAboutProgVersion", "FrameAbout", 120, 720, 4800, 270},
-        {&LabelAboutInfo, "LabelAboutInfo", "FrameAbout", 120, 1080, 4800, 600},
-        {&FrameInfo, "FrameInfo", "", 448, 368, 336, 156, "Litte Help :"},
-        {&LabelInfo1, "LabelInfo1", "FrameInfo", 120, 240, 4800, 435},
-        {&LabelInfo2, "LabelInfo2", "FrameInfo", 120, 675, 4800, 435},
-        {&LabelInfo3, "LabelInfo3", "FrameInfo", 120, 1110, 4800, 435},
-        {&LabelInfo4, "LabelInfo4", "FrameInfo", 120, 1545, 4800, 435},
-        {&LabelInfoReset, "LabelInfoReset", "FrameInfo", 120, 2010, 3600, 240,
+        {&CommandPriorityHide, "CommandPriorityHide", "FramePriority", 3240, 1740, 1200, 420, "Hide"},
+        {&FrameAbout, "FrameAbout", "", 448, 368, 304, 164, "About"},
+        {&LabelAboutProgName, "LabelAboutProgName", "FrameAbout", 120, 360, 4320, 300},
+        {&LabelAboutProgVersion, "LabelAboutProgVersion", "FrameAbout", 120, 720, 4320, 270},
+        {&LabelAboutInfo, "LabelAboutInfo", "FrameAbout", 120, 1080, 4320, 1200},
+        // The help lines follow one another from the top (SetButtons sizes them to their texts); the
+        // reset note and Hide share the bottom row.
+        {&FrameInfo, "FrameInfo", "", 448, 368, 304, 164, "Litte Help :"},
+        {&LabelInfo1, "LabelInfo1", "FrameInfo", 120, 240, 4320, 420},
+        {&LabelInfo2, "LabelInfo2", "FrameInfo", 120, 660, 4320, 420},
+        {&LabelInfo3, "LabelInfo3", "FrameInfo", 120, 1080, 4320, 420},
+        {&LabelInfo4, "LabelInfo4", "FrameInfo", 120, 1500, 4320, 420},
+        {&LabelInfoReset, "LabelInfoReset", "FrameInfo", 120, 2145, 3420, 210,
          "Use 'Reset' buttons to reset settings."},
-        {&CommandInfoHide, "CommandInfoHide", "FrameInfo", 4080, 1950, 840, 330},
-        {&LabelInfoHide, "LabelInfoHide", "FrameInfo", 4080, 1950, 840, 330, "Hide"},
-        {&FrameView, "FrameView", "", 448, 368, 336, 156},
+        {&CommandInfoHide, "CommandInfoHide", "FrameInfo", 3600, 2040, 840, 330},
+        {&LabelInfoHide, "LabelInfoHide", "FrameInfo", 3600, 2040, 840, 330, "Hide"},
+        {&FrameView, "FrameView", "", 448, 368, 304, 164},
         {&ImageUser, "ImageUser", "FrameView", 120, 300, 2700, 1890},
-        {&CommandViewChoice, "CommandViewChoice", "FrameView", 3600, 360, 1320, 420, "Choice"},
-        {&CommandViewPriority, "CommandViewPriority", "FrameView", 3600, 900, 1320, 420, "Priority"},
-        {&CommandViewInfo, "CommandViewInfo", "FrameView", 3600, 1440, 1320, 420, "Info"},
-        {&FrameChoice, "FrameChoice", "", 448, 368, 336, 156, "Wendral"},
+        {&CommandViewChoice, "CommandViewChoice", "FrameView", 2940, 360, 1500, 420, "Choice"},
+        {&CommandViewPriority, "CommandViewPriority", "FrameView", 2940, 900, 1500, 420, "Priority"},
+        {&CommandViewInfo, "CommandViewInfo", "FrameView", 2940, 1440, 1500, 420, "Info"},
+        {&FrameChoice, "FrameChoice", "", 448, 368, 304, 164, "Wendral"},
         {&ImageChoiceDefault, "ImageChoiceDefault", "FrameChoice", 120, 300, 2700, 1890},
-        {&CommandChoiceSetPic, "CommandChoiceSetPic", "FrameChoice", 3600, 360, 1320, 420, "Pembrit"},
-        {&CommandChoiceSetName, "CommandChoiceSetName", "FrameChoice", 3600, 900, 1320, 420, "Nalvo"},
-        {&CommandChoiceHide, "CommandChoiceHide", "FrameChoice", 3600, 1440, 1320, 420, "Hide"},
+        {&CommandChoiceSetPic, "CommandChoiceSetPic", "FrameChoice", 2940, 360, 1500, 420, "Pembrit"},
+        {&CommandChoiceSetName, "CommandChoiceSetName", "FrameChoice", 2940, 900, 1500, 420, "Nalvo"},
+        {&CommandChoiceHide, "CommandChoiceHide", "FrameChoice", 2940, 1440, 1500, 420, "Hide"},
     });
     for (Frame* f : {FramePriority, FrameAbout, FrameInfo, FrameChoice}) f->SetVisible(false);
     for (Label* l : {LabelPriorityInfo1, LabelPriorityInfo2, LabelInfoReset}) l->SetVisible(false);
@@ -460,6 +582,50 @@ void FrmMain::DesignInfoFrames() {
     OnFace(LabelInfoHide);
     ImageUser->SetStretch(true);
     ImageChoiceDefault->SetStretch(true);
+}
+
+void FrmMain::FitLittleHelp() {
+    Label* lines[] = {LabelInfo1, LabelInfo2, LabelInfo3, LabelInfo4};
+    // The lines follow one another, each as tall as its text, so a long line is not cut short by a
+    // fixed slot while an empty one takes room. Below them: the reset note and Hide.
+    const int first = LabelInfo1->Top() / kTwipsPerPixel;
+    const int room = std::min(LabelInfoReset->Top(), CommandInfoHide->Top()) / kTwipsPerPixel - 2 - first;
+    auto heights = [&lines](std::array<int, 4>& h) {
+        int sum = 0;
+        for (size_t i = 0; i < 4; ++i) {
+            QWidget* w = lines[i]->Widget();
+            h[i] = lines[i]->Caption().isEmpty() ? 0 : w->heightForWidth(w->width());
+            sum += h[i] > 0 ? h[i] + 2 : 0;
+        }
+        return sum;
+    };
+    // The form's font first; smaller, down to three quarters of it, while the texts need more room.
+    const QFont usual = Window()->font();
+    QFont font = usual;
+    std::array<int, 4> h{};
+    for (double size = usual.pointSizeF();; size -= 0.5) {
+        if (usual.pointSizeF() > 0)
+            font.setPointSizeF(size);
+        for (Label* l : lines) l->Widget()->setFont(font);
+        if (heights(h) <= room || usual.pointSizeF() <= 0 || size - 0.5 < usual.pointSizeF() * 0.75)
+            break;
+    }
+    int top = first;
+    for (size_t i = 0; i < 4; ++i) {
+        Label* l = lines[i];
+        l->Move(l->Left(), top * kTwipsPerPixel, l->Width(), std::max(h[i], 1) * kTwipsPerPixel);
+        top += h[i] > 0 ? h[i] + 2 : 0;
+    }
+}
+
+void FrmMain::ShowWholeTexts() {
+    for (Label* l :
+         {LabelSpaceFree, LabelFileNum, LabelListFile, LabelSelectFile, LabelCriChgCase, LabelCriChgExt,
+          LabelCriRmvSpace, LabelCriHandle1, LabelCriHandle2, LabelCriInsert, LabelCriReplace, LabelCriRemove,
+          LabelCriAuto1, LabelCriAuto2, LabelPriority1st, LabelPriority2nd, LabelPriority3rd})
+        ShowWholeTextOnDemand(*l, l->Caption());
+    for (Frame* f : {FramePriInfo, FrameRenInfo, FrameDisplayAction, FrameDisplaySelection})
+        ShowWholeTextOnDemand(*f, f->Caption());
 }
 
 // The picture buttons are named by the text on their faces, which changes with the job.

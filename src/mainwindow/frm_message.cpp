@@ -10,7 +10,9 @@
 #include <initializer_list>
 
 #include "core/state.h"
+#include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
+#include "platform/services.h"
 
 namespace qv {
 
@@ -88,6 +90,8 @@ void FrmMessage::Design() {
     LabelCancel->SetAlignment(2);
     LabelCancel->SetTransparent(true);
 
+    FitFormToFont(*this, false);
+
     CommandOK->Click = [this] { CommandOK_Click(); };
     CommandCancel->Click = [this] { CommandCancel_Click(); };
     // The faces lie over the buttons: a click on a face is a click on its button.
@@ -116,8 +120,9 @@ void FrmMessage::FitMessage() {
     QWidget* label = LabelMessage ? LabelMessage->Widget() : nullptr;
     if (!label)
         return;
-    // A box wider than this reads badly; beyond it the box only grows taller.
-    constexpr int kWidestLabel = 560;
+    // A box wider than this reads badly (and would leave the smallest screen); beyond it the box only
+    // grows taller.
+    const int kWidestLabel = static_cast<int>(520 * FontScale());
     int width = LabelMessage->Width();
     int need = label->heightForWidth(width);
     if (need > LabelMessage->Height() && width < kWidestLabel) {
@@ -126,8 +131,10 @@ void FrmMessage::FitMessage() {
     }
     const int widen = width - LabelMessage->Width();
     const int grow = std::max(0, need - LabelMessage->Height());
-    if (widen == 0 && grow == 0)
+    if (widen == 0 && grow == 0) {
+        KeepOnScreen();
         return;
+    }
     LabelMessage->SetWidth(width);
     LabelMessage->SetHeight(LabelMessage->Height() + grow);
     LabelHead->SetWidth(LabelHead->Width() + widen);
@@ -138,6 +145,17 @@ void FrmMessage::FitMessage() {
     for (Control* c : std::initializer_list<Control*>{CommandOK, CommandCancel, LabelOK, LabelCancel})
         c->Move(c->Left() + widen, c->Top() + grow, c->Width(), c->Height());
     Move(Left(), Top(), Width() + widen, Height() + grow);
+    KeepOnScreen();
+}
+
+void FrmMessage::KeepOnScreen() {
+    // Room for the border and title bar a window manager adds.
+    System& sys = systemServices();
+    const int right = sys.ScreenWidthTwips() / kTwipsPerPixel - 8,
+              bottom = sys.ScreenHeightTwips() / kTwipsPerPixel - 32;
+    Move(std::max(0, std::min(Left(), right - Width())), std::max(0, std::min(Top(), bottom - Height())),
+         Width(), Height());
+    FixFormSize(*this);
 }
 
 MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
@@ -146,10 +164,12 @@ MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
     Load();
     LabelMessage->SetTransparent(true);
     const Picture face = frmBut().ButtonFace();
+    // A button that cannot be pressed looks it: the disabled face, and its caption greyed.
+    const Picture disabled = frmBut().AButton[2] ? frmBut().AButton[2]->GetPicture() : face;
     for (CommandButton* b : {CommandCancel, CommandOK}) {
         b->SetPicture(face);
         b->SetDownPicture(face);
-        b->SetDisabledPicture(face);
+        b->SetDisabledPicture(disabled);
     }
     SetCaption(r.caption);
     CheckDoNotShow->SetValue(r.checked ? 1 : 0);
@@ -158,6 +178,8 @@ MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
     FitMessage();
     CommandOK->SetEnabled(r.okEnabled);
     CommandCancel->SetEnabled(r.cancelEnabled);
+    LabelOK->SetEnabled(r.okEnabled);
+    LabelCancel->SetEnabled(r.cancelEnabled);
     LabelOK->SetCaption(r.okFace);
     LabelCancel->SetCaption(r.cancelFace);
     // The faces are labels over the buttons: the buttons carry their names for screen readers.
@@ -208,6 +230,7 @@ void FrmMessage::CommandCancel_Click() {
 
 void FrmMessage::TextInput0_Change() {
     CommandOK->SetEnabled(!TextInput0->Text().isEmpty());
+    LabelOK->SetEnabled(CommandOK->Enabled());
 }
 
 void FrmMessage::TextInput0_KeyPress(int& keyAscii) {

@@ -29,6 +29,7 @@ class FrmMessage : public Form {
 
     // Grows the box (wider first, then taller) until LabelMessage shows its whole text.
     void FitMessage();
+    void KeepOnScreen();  // moved up and left as far as the screen needs
 
   protected:
     void Design() override;

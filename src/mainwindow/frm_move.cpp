@@ -137,7 +137,8 @@ FrmMove::FrmMove() : Form(QStringLiteral("frmMove")) {}
 
 void FrmMove::Design() {
     SetCaption(QStringLiteral("Set Destination"));
-    Move(216, 88, 560, 400);
+    // Narrow enough to stand beside the main window's left edge on the smallest screen (767 pixels).
+    Move(216, 88, 540, 400);
     const QString create = QStringLiteral("FrameActionMoveCreate");
     const QString remove = QStringLiteral("FrameActionMoveRemove");
     const QString pic = QStringLiteral("FrameActionMovePic");
@@ -145,49 +146,49 @@ void FrmMove::Design() {
     Place({
         {&PictureMove, "PictureMove", "", 0, 0, 8, 8},
         {&LabelActionMoveHead, "LabelActionMoveHead", "", 8, 8, 360, 18, "Move to this Folder"},
-        {&TextActionMovePath, "TextActionMovePath", "", 8, 28, 544, 22},
+        {&TextActionMovePath, "TextActionMovePath", "", 8, 28, 524, 22},
         {&LabelActionMoveBrowse, "LabelActionMoveBrowse", "", 8, 56, 160, 18, "Browse Folder"},
         {&Drive1, "Drive1", "", 8, 76, 160, 24},
         {&Dir1, "Dir1", "", 8, 104, 160, 220},
         {&CommandActionMoveCreateNew, "CommandActionMoveCreateNew", "", 176, 70, 130, 28},
         {&LabelActionMoveCreateNew, "LabelActionMoveCreateNew", "", 176, 76, 130, 22, "Create Folder"},
-        {&LabelActionMoveSelectFile, "LabelActionMoveSelectFile", "", 176, 60, 376, 40,
+        {&LabelActionMoveSelectFile, "LabelActionMoveSelectFile", "", 176, 60, 356, 40,
          "Select picture. To look better make sure it's 180x120 pixel."},
         {&File1, "File1", "", 176, 104, 180, 220},
 
-        {&FrameActionMoveCreate, "FrameActionMoveCreate", "", 176, 104, 376, 100, "Folder Name"},
-        {&TextActionMoveCreate, "TextActionMoveCreate", create, 120, 360, 2700, 330},
-        {&CommandActionMoveCreateOK, "CommandActionMoveCreateOK", create, 2940, 330, 1200, 420, "OK"},
-        {&CommandActionMoveCreateCancel, "CommandActionMoveCreateCancel", create, 4260, 330, 1200, 420},
-        {&LabelActionMoveCreateCancel, "LabelActionMoveCreateCancel", create, 4260, 420, 1200, 330, "Cancel"},
+        {&FrameActionMoveCreate, "FrameActionMoveCreate", "", 176, 104, 356, 100, "Folder Name"},
+        {&TextActionMoveCreate, "TextActionMoveCreate", create, 120, 360, 2520, 330},
+        {&CommandActionMoveCreateOK, "CommandActionMoveCreateOK", create, 2700, 330, 1200, 420, "OK"},
+        {&CommandActionMoveCreateCancel, "CommandActionMoveCreateCancel", create, 3990, 330, 1200, 420},
+        {&LabelActionMoveCreateCancel, "LabelActionMoveCreateCancel", create, 3990, 420, 1200, 330, "Cancel"},
 
-        {&FrameActionMoveRemove, "FrameActionMoveRemove", "", 176, 104, 376, 220},
-        {&Label1, "Label1", remove, 120, 240, 5400, 1260,
+        {&FrameActionMoveRemove, "FrameActionMoveRemove", "", 176, 104, 356, 220},
+        {&Label1, "Label1", remove, 120, 240, 5100, 1260,
          "You can Rename or Delete the Folder just created. To browse again please activate Directory and "
          "Drive box with Activate Directory button, but you will not be able to Delete or Rename the newly "
          "created Folder any more."},
-        {&CommandActionMoveRename, "CommandActionMoveRename", remove, 120, 1560, 1560, 420},
-        {&LabelActionMoveRename, "LabelActionMoveRename", remove, 120, 1650, 1560, 330, "Rename"},
-        {&CommandActionMoveDelete, "CommandActionMoveDelete", remove, 1800, 1560, 1560, 420},
-        {&LabelActionMoveDelete, "LabelActionMoveDelete", remove, 1800, 1650, 1560, 330, "Delete"},
-        {&CommandActionMoveBrowseAgain, "CommandActionMoveBrowseAgain", remove, 3480, 1560, 1920, 420},
-        {&LabelActionMoveBrowseAgain, "LabelActionMoveBrowseAgain", remove, 3480, 1650, 1920, 330,
+        {&CommandActionMoveRename, "CommandActionMoveRename", remove, 120, 1560, 1500, 420},
+        {&LabelActionMoveRename, "LabelActionMoveRename", remove, 120, 1650, 1500, 330, "Rename"},
+        {&CommandActionMoveDelete, "CommandActionMoveDelete", remove, 1680, 1560, 1500, 420},
+        {&LabelActionMoveDelete, "LabelActionMoveDelete", remove, 1680, 1650, 1500, 330, "Delete"},
+        {&CommandActionMoveBrowseAgain, "CommandActionMoveBrowseAgain", remove, 3240, 1560, 1980, 420},
+        {&LabelActionMoveBrowseAgain, "LabelActionMoveBrowseAgain", remove, 3240, 1650, 1980, 330,
          "Activate Directory"},
         {&LabelActionMoveNewName, "LabelActionMoveNewName", remove, 120, 2160, 1500, 270, "New Name"},
         {&TextActionMoveNewName, "TextActionMoveNewName", remove, 120, 2460, 3300, 330},
         {&CommandActionMoveRenameOK, "CommandActionMoveRenameOK", remove, 3540, 2400, 1200, 420},
         {&LabelActionMoveRenameOK, "LabelActionMoveRenameOK", remove, 3540, 2490, 1200, 330, "OK"},
 
-        {&FrameActionMovePic, "FrameActionMovePic", "", 364, 104, 188, 220},
-        {&ImageActionMoveUser, "ImageActionMoveUser", pic, 120, 240, 2580, 1720},
-        {&LabelActionMoveUser, "LabelActionMoveUser", pic, 120, 2040, 2580, 270, "Picture Caption"},
-        {&TextActionMoveUser, "TextActionMoveUser", pic, 120, 2340, 2580, 330},
+        {&FrameActionMovePic, "FrameActionMovePic", "", 364, 104, 168, 220},
+        {&ImageActionMoveUser, "ImageActionMoveUser", pic, 120, 240, 2280, 1520},
+        {&LabelActionMoveUser, "LabelActionMoveUser", pic, 120, 1920, 2280, 270, "Picture Caption"},
+        {&TextActionMoveUser, "TextActionMoveUser", pic, 120, 2250, 2280, 330},
         {&CommandActionMoveDefault, "CommandActionMoveDefault", "", 364, 330, 90, 28},
         {&LabelActionMoveDefault, "LabelActionMoveDefault", "", 364, 336, 90, 22, "Default"},
 
         {&LabelMoveSpaceFree, "LabelMoveSpaceFree", "", 8, 334, 350, 18},
-        {&CommandActionMoveOK, "CommandActionMoveOK", "", 370, 362, 86, 28, "OK"},
-        {&CommandActionMoveCancel, "CommandActionMoveCancel", "", 466, 362, 86, 28, "Cancel"},
+        {&CommandActionMoveOK, "CommandActionMoveOK", "", 354, 362, 86, 28, "OK"},
+        {&CommandActionMoveCancel, "CommandActionMoveCancel", "", 446, 362, 86, 28, "Cancel"},
     });
     PictureMove->SetBorderStyle(0);
     TextActionMovePath->SetLocked(true);
@@ -196,6 +197,11 @@ void FrmMove::Design() {
     LabelActionMoveSelectFile->SetWordWrap(true);
     Label1->SetWordWrap(true);
     ImageActionMoveUser->SetStretch(true);
+    FitFormToFont(*this);
+    // A long path shows its start, and the whole on demand.
+    TextActionMovePath->Change = [this] {
+        ShowWholeTextOnDemand(*TextActionMovePath, TextActionMovePath->Text());
+    };
 
     Faces().clear();
     for (auto [button, face] : std::initializer_list<std::pair<CommandButton*, Label*>>{

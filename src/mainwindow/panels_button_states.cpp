@@ -429,16 +429,8 @@ void SetButInfo() {
         return;
     const LittleHelpTexts t = LittleHelp();
     Label* lines[] = {m.LabelInfo1, m.LabelInfo2, m.LabelInfo3, m.LabelInfo4};
-    // The lines follow one another, each as tall as its text, so a long line is not cut short by a
-    // fixed slot while an empty one takes room.
-    int top = lines[0]->Top();
-    for (int i = 0; i < 4; ++i) {
-        Label* l = lines[i];
-        l->SetCaption(t.info[static_cast<size_t>(i)]);
-        const int pixels = l->Caption().isEmpty() ? 0 : l->Widget()->heightForWidth(l->Widget()->width());
-        l->Move(l->Left(), top, l->Width(), std::max(pixels, 1) * kTwipsPerPixel);
-        top += (pixels > 0 ? pixels + 2 : 0) * kTwipsPerPixel;
-    }
+    for (int i = 0; i < 4; ++i) lines[i]->SetCaption(t.info[static_cast<size_t>(i)]);
+    m.FitLittleHelp();
     m.LabelSpaceFree->SetCaption(t.spaceFree);
     m.LabelHelpOption->SetCaption(t.head);
     m.FramePriInfo->SetCaption(t.priority);
@@ -446,6 +438,7 @@ void SetButInfo() {
     m.LabelFileNum->SetCaption(t.fileNum);
     m.LabelListFile->SetCaption(t.listHead);
     m.LabelInfoReset->SetVisible(t.resetVisible);
+    m.ShowWholeTexts();
 }
 
 void SetButStatusPicture() {

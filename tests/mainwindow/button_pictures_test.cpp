@@ -1,7 +1,10 @@
 // The button pictures of the three windows: which face each button carries normal, pressed and
 // disabled, the status picture by state, and that the faces are real, distinct drawings.
+#include <QFontMetrics>
 #include <QSet>
+#include <QWidget>
 
+#include "core/message.h"
 #include "core/panel_calls.h"
 #include "window_fixture.h"
 
@@ -160,6 +163,35 @@ TEST_F(ButtonPictures, LittleHelpOpensAtStartWhenAskedFor) {
         EXPECT_EQ(M().FrameInfo->Visible(), atStart);
         EXPECT_EQ(M().FrameView->Visible(), !atStart);
     }
+}
+
+// The caption written on a picture button's face is as wide as the face allows: each word whole.
+TEST_F(ButtonPictures, EveryJobCaptionFitsOnItsFace) {
+    for (int action = 0; action < 8; ++action) {
+        CommitAction(action);
+        for (Label* face : {M().LabelJob, M().LabelSingleProcess}) {
+            SCOPED_TRACE(caption(*face).toStdString());
+            const QFontMetrics fm = face->Widget()->fontMetrics();
+            for (const QString& word : caption(*face).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                EXPECT_LE(fm.horizontalAdvance(word), face->Widget()->width()) << word.toStdString();
+        }
+    }
+}
+
+// A box that offers only OK shows its Cancel as one that cannot be pressed.
+TEST_F(ButtonPictures, TheMessageBoxShowsItsDisabledButtonDisabled) {
+    ModalScript script;
+    script.expect(kMessageBox, [](Form&) {
+        auto& cancel = ctlAs<CommandButton>(kMessageBox, "CommandCancel");
+        EXPECT_EQ(cancel.ShownPicture().id(), Id(2));
+        EXPECT_FALSE(ctl(kMessageBox, "LabelCancel").EffectivelyEnabled());
+        EXPECT_EQ(ctlAs<CommandButton>(kMessageBox, "CommandOK").ShownPicture().id(), Id(0));
+        EXPECT_TRUE(ctl(kMessageBox, "LabelOK").EffectivelyEnabled());
+        click(ctl(kMessageBox, "CommandOK"));
+    });
+    S.MessageKey = QStringLiteral("MessageDriveNotReady");
+    MessageShowWork();
+    script.verifyDone();
 }
 
 TEST_F(ButtonPictures, PictureButtonsAreNamedByTheirFaces) {

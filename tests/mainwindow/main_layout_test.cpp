@@ -59,6 +59,44 @@ TEST_F(MainLayoutTest, EveryControlLiesInsideWhatHoldsIt) {
     }
 }
 
+// An open panel leaves no fragment of what lies under it at its edges, and the free-space line shows.
+TEST_F(MainLayoutTest, AnOpenPanelCoversWholeOrNothingAndLeavesTheFreeSpaceLine) {
+    OpenWork({"a.txt"});
+    M().Show();
+    S.RunListLast = 0;
+    S.RunListNames = {QStringLiteral("Kastrel")};
+    M().FrameShowRun->SetVisible(true);
+    for (auto [open, close] : {std::pair{M().CommandSelection, M().CommandSelectionCancel},
+                               std::pair{M().CommandAction, M().CommandActionCancel},
+                               std::pair{M().CommandRigidity, M().CommandRigidityCancel},
+                               std::pair{M().CommandHelp, M().CommandHelpCancel},
+                               std::pair{M().CommandRun, M().CommandRunCancel}}) {
+        SCOPED_TRACE(open->Name().toStdString());
+        ASSERT_TRUE(click(*open));
+        const Control* panel = nullptr;
+        for (Control* p : std::initializer_list<Control*>{M().FrameSelection, M().FrameAction,
+                                                          M().FrameRigidity, M().FrameHelp, M().FrameRun})
+            if (shownOnScreen(*p))
+                panel = p;
+        ASSERT_NE(panel, nullptr);
+        const QRect cover = panel->Widget()->geometry();
+        for (const auto& c : M().Controls()) {
+            if (c->Container() || c.get() == panel || !shownOnScreen(*c) ||
+                c->Kind() == ControlKind::PictureBox)
+                continue;
+            const QRect r = c->Widget()->geometry();
+            EXPECT_TRUE(!cover.intersects(r) || cover.contains(r))
+                << c->Name().toStdString() << " " << r.x() << "," << r.y() << " " << r.width() << "x"
+                << r.height();
+        }
+        EXPECT_TRUE(shownOnScreen(*M().LabelSpaceFree));
+        ASSERT_TRUE(click(*close));
+    }
+    // Closed, everything is back.
+    EXPECT_TRUE(shownOnScreen(*M().FrameDisplayAction));
+    EXPECT_TRUE(shownOnScreen(*M().File1));
+}
+
 TEST_F(MainLayoutTest, EveryOperableControlIsNamedOnEveryPanel) {
     OpenWork({"a.txt"});
     M().Show();

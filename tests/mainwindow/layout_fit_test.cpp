@@ -1,0 +1,212 @@
+// Every window in each of its states, at the usual font and at a larger one: no caption, option text,
+// label or button face cut, no control outside its window; and the main window fits the smallest
+// screen the program accepts.
+#include <QPlainTextEdit>
+#include <QWidget>
+#include <algorithm>
+#include <functional>
+#include <memory>
+
+#include "core/message.h"
+#include "core/panel_calls.h"
+#include "support/harness_layout.h"
+#include "window_fixture.h"
+
+namespace qv::test {
+namespace {
+
+// A user's way into one state of the windows; the form it leaves on show is the one measured.
+struct Step {
+    const char* name;
+    std::function<Form&(FrmMain&)> act;
+};
+
+class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<double> {
+  protected:
+    void SetUp() override {
+        font_ = std::make_unique<ScopedAppFont>(GetParam());
+        WindowTest::SetUp();
+        OpenWork({"alpha.txt", "beta.txt"});
+        M().Show();
+    }
+    void TearDown() override {
+        WindowTest::TearDown();
+        font_.reset();
+    }
+
+    static void Fits(Form& f, const char* state) {
+        SCOPED_TRACE(state);
+        EXPECT_EQ(cutTexts(f), QStringList{});
+        EXPECT_EQ(controlsOutside(f), QStringList{});
+    }
+
+    // The Run panel with two family programs, one of them with a long name.
+    static void TwoFamilyPrograms(FrmMain& m) {
+        S.RunListLast = 1;
+        S.RunListNames = {QStringLiteral("Quorvan Sister Program With A Name Longer Than The Panel Is Wide"),
+                          QStringLiteral("Kastrel")};
+        m.FrameShowRun->SetVisible(true);
+    }
+
+    // The Little Help's lines end above its reset note and Hide.
+    static void LinesClear(FrmMain& m, const char* state) {
+        SCOPED_TRACE(state);
+        const int bottomRow = std::min(m.LabelInfoReset->Widget()->y(), m.CommandInfoHide->Widget()->y());
+        for (Label* line : {m.LabelInfo1, m.LabelInfo2, m.LabelInfo3, m.LabelInfo4})
+            if (!caption(*line).isEmpty()) {
+                EXPECT_LE(line->Widget()->geometry().bottom(), bottomRow) << caption(*line).toStdString();
+            }
+    }
+
+    // The box's text wrapped to its width fits its height.
+    static bool WholeIn(const TextBox& box) {
+        auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget());
+        if (!edit)
+            return false;
+        const QWidget* room = edit->viewport();
+        const QRect need = edit->fontMetrics().boundingRect(
+            QRect(0, 0, room->width(), 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, box.Text());
+        return need.height() <= room->height() && need.width() <= room->width();
+    }
+
+    std::unique_ptr<ScopedAppFont> font_;
+};
+
+TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
+    Fits(M(), "start");
+    for (int kind = 0; kind < 4; ++kind) {
+        click(*M().CommandSelection);
+        click(*M().OptionSelection[kind]);
+        if (kind == 1)
+            click(*M().OptionSelectionNum[1]);
+        Fits(M(), qPrintable(QStringLiteral("File Selection, kind %1").arg(kind)));
+        click(*M().CommandSelectionCancel);
+    }
+    for (int action = 0; action < 8; ++action) {
+        click(*M().CommandAction);
+        click(*M().OptionAction[action]);
+        Fits(M(), qPrintable(QStringLiteral("Action panel, action %1").arg(action)));
+        click(*M().CommandActionCancel);
+    }
+    // Committed, the Delete warning and a long destination take the display frame.
+    // The Delete warning shows whole in its box; a destination too long for it shows its start, and
+    // the whole on demand.
+    CommitAction(6);
+    Fits(M(), "Delete committed");
+    EXPECT_TRUE(WholeIn(*M().TextActionDestination)) << text(*M().TextActionDestination).toStdString();
+    dest_ = root_ + "/a destination folder with a long name/and another one below it/and one more";
+    QDir().mkpath(dest_);
+    CommitAction(2);
+    Fits(M(), "Copy and Rename committed");
+    const QString path = text(*M().TextActionDestination);
+    EXPECT_FALSE(WholeIn(*M().TextActionDestination));
+    EXPECT_EQ(M().TextActionDestination->SelStart(), 0);
+    EXPECT_EQ(M().TextActionDestination->ToolTipText(), path);
+    EXPECT_EQ(M().TextActionDestination->Widget()->accessibleDescription(), path);
+    CommitAction(0);
+
+    click(*M().CommandRigidity);
+    Fits(M(), "Options");
+    click(*M().CommandRigidityCancel);
+
+    // The Little Help's longest texts: with each panel open and with the criteria dialog open.
+    click(*M().CommandViewInfo);
+    Fits(M(), "Little Help");
+    for (auto [open, close] : {std::pair{M().CommandSelection, M().CommandSelectionCancel},
+                               std::pair{M().CommandAction, M().CommandActionCancel},
+                               std::pair{M().CommandRigidity, M().CommandRigidityCancel},
+                               std::pair{M().CommandHelp, M().CommandHelpCancel}}) {
+        click(*open);
+        Fits(M(), qPrintable(QStringLiteral("Little Help with %1 open").arg(open->Name())));
+        LinesClear(M(), qPrintable(open->Name()));
+        click(*close);
+    }
+    click(*M().CommandRenameCriteria);
+    ASSERT_TRUE(frmRen().Visible());
+    Fits(M(), "Little Help with the criteria dialog open");
+    LinesClear(M(), "criteria dialog open");
+    click(ctl(QStringLiteral("frmRen"), QStringLiteral("CommandCancel")));
+    click(*M().CommandInfoHide);
+
+    S.PriorityCount = 2;
+    S.SetButKey = QStringLiteral("setButGlobal");
+    SetButtons();
+    click(*M().CommandViewPriority);
+    Fits(M(), "Priority");
+    click(*M().CommandPriorityHide);
+
+    click(*M().CommandViewChoice);
+    Fits(M(), "Choice");
+    click(*M().CommandChoiceHide);
+
+    click(*M().CommandHelp);
+    Fits(M(), "Help");
+    click(*M().CommandHelpAbout);
+    Fits(M(), "Help and About");
+    click(*M().CommandHelpCancel);
+
+    TwoFamilyPrograms(M());
+    click(*M().CommandRun);
+    Fits(M(), "Run");
+    click(*M().CommandRunCancel);
+
+    click(*M().CheckEasyProcess);
+    clickFile(*M().File2, "alpha.txt");
+    Fits(M(), "Easy Process");
+    click(*M().CheckEasyProcess);
+
+    // A criterion whose text is longer than the summary's line.
+    InsertAtStart(QStringLiteral("a_text_to_insert_that_is_longer_than_the_summary_line_has_room_for_"));
+    RenameSet();
+    Fits(M(), "criteria summary");
+}
+
+TEST_P(LayoutFitTest, TheFolderDialogInBothModesShowsItsTextsWhole) {
+    click(*M().CommandAction);
+    click(*M().OptionAction[4]);
+    click(*M().CommandActionBrowse);
+    ASSERT_TRUE(frmMove().Visible());
+    Fits(frmMove(), "destination");
+    click(*frmMove().CommandActionMoveCreateNew);
+    Fits(frmMove(), "destination, new folder");
+    click(*frmMove().CommandActionMoveCancel);
+    click(*M().CommandActionCancel);
+
+    click(*M().CommandViewChoice);
+    click(*M().CommandChoiceSetPic);
+    ASSERT_TRUE(frmMove().Visible());
+    Fits(frmMove(), "picture");
+    click(*frmMove().CommandActionMoveCancel);
+}
+
+TEST_P(LayoutFitTest, TheMessageBoxShowsALongMessageWhole) {
+    ModalScript script;
+    script.expect(kMessageBox, [](Form& box) {
+        Fits(box, "long message");
+        // At the usual font it stays on the smallest screen where it is put.
+        if (GetParam() == 1.0) {
+            EXPECT_LE(box.Left() + box.Width(), 763);
+            EXPECT_LE(box.Top() + box.Height(), 540);
+        }
+        click(ctl(kMessageBox, "CommandCancel"));
+    });
+    S.MessageKey = QStringLiteral("MessageHelpShow");
+    MessageShowWork();
+    script.verifyDone();
+}
+
+INSTANTIATE_TEST_SUITE_P(Fonts, LayoutFitTest, ::testing::Values(1.0, 1.25));
+
+class MainWindowSize : public WindowTest {};
+
+// 767 x 567 pixels less the title bar and border a window manager adds.
+TEST_F(MainWindowSize, FitsTheSmallestScreenAndKeepsItsSize) {
+    const QWidget* w = M().Window();
+    EXPECT_LE(w->width(), 763);
+    EXPECT_LE(w->height(), 540);
+    EXPECT_EQ(w->minimumSize(), w->maximumSize());
+    EXPECT_EQ(w->size(), w->minimumSize());
+}
+
+}  // namespace
+}  // namespace qv::test
