@@ -533,12 +533,16 @@ DirListBox::DirListBox(Form* form, QString name, int index, Control* container)
         if (syncing_)
             return;
         WidgetEventScope scope;
-        const auto chosen = w->selectedItems();
-        const int row = chosen.isEmpty() ? -1 : w->row(chosen.first());
+        // The entry selected besides the current one, if any.
+        int row = -1;
+        for (QListWidgetItem* item : w->selectedItems())
+            if (row < 0 || w->row(item) != rowOf(listIndex_))
+                row = w->row(item);
         auto token = LifeToken();
         if (row >= 0 && row != rowOf(listIndex_))
             UserClicks(indexOfRow(row));
-        if (Alive(token) && (w->currentRow() != rowOf(listIndex_) || row != rowOf(listIndex_))) {
+        if (Alive(token) && (w->currentRow() != rowOf(listIndex_) || w->selectedItems().size() != 1 ||
+                             row != rowOf(listIndex_))) {
             syncing_ = true;
             w->setCurrentRow(rowOf(listIndex_), QItemSelectionModel::ClearAndSelect);
             syncing_ = false;
