@@ -286,19 +286,39 @@ void Control::applyColours() {
     widget_->update();
 }
 
+namespace {
+
+// Tab indices count within the outermost frame a control sits in (or among the controls placed on the
+// form itself): a window's panels each keep their own order, and an index set in one panel does not
+// take the control out of it.
+const Control* tabGroup(const Control* c) {
+    const Control* outer = nullptr;
+    for (const Control* up = c->Container(); up; up = up->Container()) outer = up;
+    return outer;
+}
+
+}  // namespace
+
 int Control::TabIndex() const {
     if (!form_)
         return 0;
-    const auto& all = form_->controls_;
+    const Control* group = tabGroup(this);
+    int k = 0;
     if (form_->designing_) {
-        for (size_t k = 0; k < all.size(); ++k)
-            if (all[k].get() == this)
-                return static_cast<int>(k);
+        for (const auto& c : form_->controls_) {
+            if (c.get() == this)
+                return k;
+            k += tabGroup(c.get()) == group;
+        }
         return 0;
     }
     form_->ensureTabOrder();
-    const auto& order = form_->tabOrder_;
-    return static_cast<int>(std::find(order.begin(), order.end(), this) - order.begin());
+    for (const Control* c : form_->tabOrder_) {
+        if (c == this)
+            return k;
+        k += tabGroup(c) == group;
+    }
+    return 0;
 }
 
 void Control::SetTabIndex(int i) {
@@ -312,8 +332,21 @@ void Control::SetTabIndex(int i) {
     form_->ensureTabOrder();
     auto& order = form_->tabOrder_;
     order.erase(std::find(order.begin(), order.end(), this));
-    i = std::clamp(i, 0, static_cast<int>(order.size()));
-    order.insert(order.begin() + i, this);
+    // Before the group's control now at place i, or after the group's last one.
+    const Control* group = tabGroup(this);
+    auto at = order.end();
+    auto afterLast = order.end();
+    int k = 0;
+    for (auto it = order.begin(); it != order.end(); ++it) {
+        if (tabGroup(*it) != group)
+            continue;
+        if (k++ == std::max(0, i)) {
+            at = it;
+            break;
+        }
+        afterLast = it + 1;
+    }
+    order.insert(at != order.end() ? at : afterLast, this);
 }
 
 bool Control::isTabStop() const {

@@ -9,10 +9,11 @@
 //   FileListBox::SetPath -> PathChange; FileListBox::SetSelected -> Click; DriveListBox::SetDrive -> Change.
 // - What the user does with mouse, keyboard or an assistive tool (a screen reader's action, voice
 //   control, switch access) reaches the same handlers, once.
-// - Tab order: every control of a form holds a unique TabIndex; setting one moves the control to that
-//   place and shifts the others. Until code sets one, the order is the window's reading order (left to
-//   right, top to bottom, a frame's controls together), taken once the form is built. Tab stops only
-//   on controls that act: one option button per group (the chosen one), picture buttons included.
+// - Tab order: the controls in one outermost frame (or those placed on the form itself) hold unique
+//   TabIndex values; setting one moves the control to that place among them and shifts the others.
+//   Until code sets one, the order is the window's reading order (left to right, top to bottom, a
+//   frame's controls together), taken once the form is built. Tab stops only on controls that act:
+//   one option button per group (the chosen one), picture buttons included.
 // - Escape presses the form's Cancel button; Enter and Space press a focused button.
 // - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
 //   container is in twips (15 twips a pixel).
@@ -119,7 +120,7 @@ class Control {
     void SetForeColor(Colour c);
     void SetBackColor(Colour c);
     int TabIndex() const;
-    void SetTabIndex(int i);  // the control takes place i; the others shift
+    void SetTabIndex(int i);  // the control takes place i in its outermost frame; the others shift
     QString ToolTipText() const;
     void SetToolTipText(const QString& t);
     // The name screen readers announce. A control with a caption is named by it; one without (a

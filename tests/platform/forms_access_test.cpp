@@ -186,9 +186,10 @@ TEST_F(FormsAccess, KeysPressButtonsAndPictureButtons) {
 }
 
 TEST_F(FormsAccess, TabIndexIsUniqueAndSettingOneShiftsTheOthers) {
-    // Reading order first: the frame with its controls, the column beside it, the pictures below.
-    EXPECT_LT(frame->TabIndex(), options[0]->TabIndex());
-    EXPECT_LT(check->TabIndex(), name->TabIndex());
+    // Reading order first: the frame with its controls, the column beside it, the pictures below;
+    // the frame's controls count on their own.
+    EXPECT_LT(frame->TabIndex(), name->TabIndex());
+    EXPECT_LT(options[2]->TabIndex(), check->TabIndex());
     EXPECT_LT(combo->TabIndex(), back->TabIndex());
     const int okAt = ok->TabIndex();
     const int nameAt = name->TabIndex();
@@ -196,8 +197,17 @@ TEST_F(FormsAccess, TabIndexIsUniqueAndSettingOneShiftsTheOthers) {
     EXPECT_EQ(combo->TabIndex(), okAt);
     EXPECT_EQ(ok->TabIndex(), okAt + 1);
     EXPECT_EQ(name->TabIndex(), nameAt);
-    std::vector<int> all;
-    for (const auto& c : f.Controls()) all.push_back(c->TabIndex());
+    std::vector<int> all;  // unique among the controls on the form itself, the frame's apart
+    for (const auto& c : f.Controls())
+        if (!c->Container())
+            all.push_back(c->TabIndex());
+    EXPECT_EQ(options[0]->TabIndex(), 0);
+    check->SetTabIndex(0);
+    EXPECT_EQ(check->TabIndex(), 0);
+    EXPECT_EQ(options[0]->TabIndex(), 1) << "the frame's own order shifts, the form's stays";
+    EXPECT_EQ(combo->TabIndex(), okAt);
+    check->SetTabIndex(9);
+    EXPECT_EQ(check->TabIndex(), 3);
     std::sort(all.begin(), all.end());
     for (size_t k = 0; k < all.size(); ++k) EXPECT_EQ(all[k], static_cast<int>(k));
     EXPECT_EQ(tabCycle(*name), (QStringList{"TextName", "ComboPlace", "CommandOK", "CommandCancel", "ImageBack",
