@@ -125,6 +125,7 @@ void FrmMessage::Design() {
     ImageCancel->SetVisible(false);
     ImageOK->Click = [] { CloseMessageOK(); };
     ImageCancel->Click = [] { CloseMessageCancel(); };
+    ImageCancel->SetCancel(true);
 }
 
 QString FrmMessage::LabelOK() const {

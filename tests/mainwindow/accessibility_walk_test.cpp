@@ -2,6 +2,7 @@
 #include <QAccessible>
 #include <QWidget>
 
+#include "folder_dialog_fixture.h"
 #include "window_fixture.h"
 
 namespace qv::test {
@@ -83,6 +84,16 @@ TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
 TEST_F(AccessibilityWalk, ADisabledJobButtonShowsItsCaptionDisabled) {
     ASSERT_FALSE(M().CommandJob->Enabled());
     EXPECT_TRUE(M().LabelJob->OnDisabledFace());
+}
+
+using FolderDialogWalk = dialog::DialogTest;
+
+TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
+    OpenDestination();
+    EXPECT_EQ(accessibilityProblems(frmMove()), QStringList());
+    frmMove().TextActionMovePath->Widget()->setFocus();
+    pressKey(frmMove(), Qt::Key_Escape);
+    EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";
 }
 
 }  // namespace
