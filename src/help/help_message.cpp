@@ -125,7 +125,6 @@ void FrmMessage::Design() {
     ImageCancel->SetVisible(false);
     ImageOK->Click = [] { CloseMessageOK(); };
     ImageCancel->Click = [] { CloseMessageCancel(); };
-    ImageCancel->SetCancel(true);
 }
 
 QString FrmMessage::LabelOK() const {
