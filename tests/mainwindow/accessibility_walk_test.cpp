@@ -81,9 +81,26 @@ TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
     EXPECT_EQ(M().Dir1->Path(), work_ + "/sub");
 }
 
-TEST_F(AccessibilityWalk, ADisabledJobButtonShowsItsCaptionDisabled) {
+TEST_F(AccessibilityWalk, DisabledButtonsShowTheirCaptionsDisabled) {
     ASSERT_FALSE(M().CommandJob->Enabled());
     EXPECT_TRUE(M().LabelJob->OnDisabledFace());
+    // A message box offering OK alone: its Cancel face does not look like OK's.
+    bool answered = false;
+    ModalScript script;
+    script.expect(kMessageBox, [&](Form& f) {
+        auto& box = static_cast<FrmMessage&>(f);
+        EXPECT_FALSE(box.LabelOK->OnDisabledFace());
+        EXPECT_TRUE(box.LabelCancel->OnDisabledFace());
+        EXPECT_EQ(accessibilityProblems(box), QStringList());
+        answered = click(*box.CommandOK);
+    });
+    MessageBoxRequest request;
+    request.caption = request.head = request.text = QStringLiteral("Note");
+    request.okFace = QStringLiteral("OK");
+    request.cancelFace = QStringLiteral("Cancel");
+    request.okEnabled = true;
+    frmMessage().Present(request);
+    EXPECT_TRUE(answered);
 }
 
 using FolderDialogWalk = dialog::DialogTest;
