@@ -164,6 +164,10 @@ void FrmRen::Design() {
     CheckAutoLetter->Click = [this] { CheckAutoLetter_Click(); };
     CommandOK->Click = [this] { CommandOK_Click(); };
     CommandCancel->Click = [this] { CommandCancel_Click(); };
+    CommandCancel->SetCancel(true);
+    // No typing into the lists: a typed key would change the choice.
+    for (ComboBox* c : {ComboCase, ComboInsert, ComboReplace, ComboRemove, ComboAutoPlace, ComboAutoZeroFill})
+        c->KeyPress = [](int& keyAscii) { keyAscii = 0; };
 }
 
 void FrmRen::DesignCase() {

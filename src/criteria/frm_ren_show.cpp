@@ -24,6 +24,12 @@ bool Filled(const TextBox* b) {
     return !b->Text().isEmpty();
 }
 
+// Puts `next` right after `before` in the form's tab order (a TabIndex shifts the others).
+void TabAfter(const Control* before, Control* next) {
+    const int at = before->TabIndex();
+    next->SetTabIndex(next->TabIndex() < at ? at : at + 1);
+}
+
 }  // namespace
 
 // ---- writes that always run the handler -------------------------------------------------------
@@ -458,16 +464,17 @@ void FrmRen::SetRenAutoTexts() {
                                       : QString());
 }
 
-// ---- tab order: the box filled first comes first ------------------------------------------------
+// ---- tab order: inside the criterion's frame, after its list, the box filled first comes first ----
 
 void FrmRen::SetRenInsertTabOrder() {
     const int k = S.EditInsertPlace;
     Control* first = In(k, {3, 4})   ? static_cast<Control*>(TextInsertAfterNumChar)
                      : In(k, {5, 6}) ? static_cast<Control*>(TextInsertAfterString)
                                      : static_cast<Control*>(TextInsertThis);
-    first->SetTabIndex(0);
+    TabAfter(ComboInsert, first);
     if (first != TextInsertThis)
-        TextInsertThis->SetTabIndex(1);
+        TabAfter(first, TextInsertThis);
+    TabAfter(TextInsertThis, CheckInsertAddSpace);
     Focus(first);
 }
 
@@ -497,12 +504,13 @@ void FrmRen::SetRenReplaceTabOrder() {
         default:
             break;
     }
-    int i = 0;
-    if (place)
-        place->SetTabIndex(i++);
-    if (k >= 7)
-        TextReplaceNumChar->SetTabIndex(i++);
-    TextReplaceWith->SetTabIndex(i);
+    Control* last = ComboReplace;
+    for (Control* box : {place, k >= 7 ? static_cast<Control*>(TextReplaceNumChar) : nullptr,
+                         static_cast<Control*>(TextReplaceWith), static_cast<Control*>(CheckReplaceAddSpace)})
+        if (box) {
+            TabAfter(last, box);
+            last = box;
+        }
     Focus(place ? place : k >= 7 ? static_cast<Control*>(TextReplaceNumChar) : TextReplaceWith);
 }
 
@@ -532,11 +540,10 @@ void FrmRen::SetRenRemoveTabOrder() {
         default:
             break;
     }
-    int i = 0;
     if (place)
-        place->SetTabIndex(i++);
+        TabAfter(ComboRemove, place);
     if (k >= 6)
-        TextRemoveNumChar->SetTabIndex(i);
+        TabAfter(place ? place : static_cast<Control*>(ComboRemove), TextRemoveNumChar);
     Focus(place ? place : TextRemoveNumChar);
 }
 
@@ -545,9 +552,9 @@ void FrmRen::SetRenAutoTabOrder() {
     Control* first = In(p, {3, 4})   ? static_cast<Control*>(TextAutoAfterNumChar)
                      : In(p, {5, 6}) ? static_cast<Control*>(TextAutoAfterString)
                                      : static_cast<Control*>(TextAutoStart);
-    first->SetTabIndex(0);
+    TabAfter(ComboAutoPlace, first);
     if (first != TextAutoStart)
-        TextAutoStart->SetTabIndex(1);
+        TabAfter(first, TextAutoStart);
     Focus(first);
 }
 

@@ -246,6 +246,7 @@ void FrmMove::Design() {
     File1->Click = [this] { File1_Click(); };
     CommandActionMoveOK->Click = [this] { CommandActionMoveOK_Click(); };
     CommandActionMoveCancel->Click = [this] { CommandActionMoveCancel_Click(); };
+    CommandActionMoveCancel->SetCancel(true);
     CommandActionMoveDefault->Click = [this] {
         PictureMove->SetFocus();
         S.PictureDefaultChosen = true;

@@ -1,11 +1,13 @@
 // Forms, the control base and the simple controls.
 #include <QAccessible>
+#include <QAbstractButton>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -203,6 +205,11 @@ void Control::SetEnabled(bool e) {
     enabled_ = e;
     if (widget_)
         widget_->setEnabled(e);
+    // A caption label lying on a button's face shows the button's state.
+    if (kind_ == ControlKind::CommandButton && form_)
+        for (const auto& c : form_->Controls())
+            if (c->kind_ == ControlKind::Label && c->container_ == container_ && c->widget_)
+                c->widget_->update();
 }
 
 bool Control::EffectivelyVisible() const {
@@ -283,20 +290,105 @@ void Control::applyColours() {
     widget_->update();
 }
 
+namespace {
+
+// Tab indices count within the outermost frame a control sits in (or among the controls placed on the
+// form itself): a window's panels each keep their own order, and an index set in one panel does not
+// take the control out of it.
+const Control* tabGroup(const Control* c) {
+    const Control* outer = nullptr;
+    for (const Control* up = c->Container(); up; up = up->Container()) outer = up;
+    return outer;
+}
+
+}  // namespace
+
+int Control::TabIndex() const {
+    if (!form_)
+        return 0;
+    const Control* group = tabGroup(this);
+    int k = 0;
+    if (form_->designing_) {
+        for (const auto& c : form_->controls_) {
+            if (c.get() == this)
+                return k;
+            k += tabGroup(c.get()) == group;
+        }
+        return 0;
+    }
+    form_->ensureTabOrder();
+    for (const Control* c : form_->tabOrder_) {
+        if (c == this)
+            return k;
+        k += tabGroup(c) == group;
+    }
+    return 0;
+}
+
 void Control::SetTabIndex(int i) {
-    tabIndex_ = i;
     if (!form_)
         return;
-    // Rebuild the window's tab chain in TabIndex order.
-    std::vector<QWidget*> chain;
-    std::vector<const Control*> ordered;
-    for (const auto& c : form_->Controls())
-        if (c->widget_ && c->widget_->focusPolicy() != Qt::NoFocus)
-            ordered.push_back(c.get());
-    std::stable_sort(ordered.begin(), ordered.end(),
-                     [](const Control* a, const Control* b) { return a->tabIndex_ < b->tabIndex_; });
-    for (size_t k = 1; k < ordered.size(); ++k)
-        QWidget::setTabOrder(ordered[k - 1]->widget_, ordered[k]->widget_);
+    if (form_->designing_) {
+        // The reading order is taken once every control is there; this applies on top of it.
+        form_->designTabIndex_.emplace_back(this, i);
+        return;
+    }
+    form_->ensureTabOrder();
+    auto& order = form_->tabOrder_;
+    order.erase(std::find(order.begin(), order.end(), this));
+    // Before the group's control now at place i, or after the group's last one.
+    const Control* group = tabGroup(this);
+    auto at = order.end();
+    auto afterLast = order.end();
+    int k = 0;
+    for (auto it = order.begin(); it != order.end(); ++it) {
+        if (tabGroup(*it) != group)
+            continue;
+        if (k++ == std::max(0, i)) {
+            at = it;
+            break;
+        }
+        afterLast = it + 1;
+    }
+    order.insert(at != order.end() ? at : afterLast, this);
+}
+
+bool Control::isTabStop() const {
+    if (!widget_ || !EffectivelyVisible() || !EffectivelyEnabled())
+        return false;
+    switch (kind_) {
+        case ControlKind::Label:
+        case ControlKind::Frame:
+        case ControlKind::Line:
+            return false;
+        case ControlKind::Image:
+        case ControlKind::PictureBox: {
+            // A picture that acts when clicked is a button to the keyboard; one that only shows is not.
+            const bool acts = kind_ == ControlKind::Image ? static_cast<bool>(static_cast<const Image*>(this)->Click)
+                                                         : static_cast<bool>(static_cast<const PictureBox*>(this)->Click);
+            if (acts && !(widget_->focusPolicy() & Qt::TabFocus))
+                widget_->setFocusPolicy(Qt::TabFocus);
+            return acts;
+        }
+        case ControlKind::OptionButton: {
+            // One stop per group: the chosen option, or the first when none is chosen.
+            if (static_cast<const OptionButton*>(this)->Value())
+                return true;
+            const Control* first = nullptr;
+            for (const Control* c : form_->tabOrder_) {
+                if (c->kind_ != ControlKind::OptionButton || c->container_ != container_ || !c->EffectivelyVisible() ||
+                    !c->EffectivelyEnabled())
+                    continue;
+                if (static_cast<const OptionButton*>(c)->Value())
+                    return false;
+                if (!first)
+                    first = c;
+            }
+            return first == this;
+        }
+        default:
+            return (widget_->focusPolicy() & Qt::TabFocus) != 0;
+    }
 }
 
 QString Control::ToolTipText() const {
@@ -485,6 +577,8 @@ QWidget* Form::ensureWindow() {
 }
 
 void Form::dropControls() {
+    tabOrder_.clear();
+    designTabIndex_.clear();
     auto dying = std::move(controls_);
     controls_.clear();
     // Children before their containers.
@@ -495,7 +589,14 @@ void Form::Load() {
     if (window_)
         return;
     ensureWindow();
-    Design();
+    designing_ = true;
+    try {
+        Design();
+    } catch (...) {
+        designing_ = false;
+        throw;
+    }
+    designing_ = false;
     Form_Load();
 }
 
@@ -504,6 +605,117 @@ void Form::Show() {
     if (!window_)
         return;  // Form_Load unloaded it again
     window_->show();
+}
+
+namespace {
+
+bool isInside(const Control* c, const Control* container) {
+    for (const Control* up = c->Container(); up; up = up->Container())
+        if (up == container)
+            return true;
+    return false;
+}
+
+// Left to right, top to bottom, a container's controls right after the container.
+void appendInReadingOrder(const std::vector<std::unique_ptr<Control>>& all, const Control* container,
+                          std::vector<Control*>& out) {
+    std::vector<Control*> kids;
+    for (const auto& c : all)
+        if (c->Container() == container)
+            kids.push_back(c.get());
+    std::stable_sort(kids.begin(), kids.end(), [](const Control* a, const Control* b) { return a->Top() < b->Top(); });
+    // A row: what starts above the middle of the row's first control.
+    for (size_t k = 0; k < kids.size();) {
+        const int reach = kids[k]->Top() + std::max(1, kids[k]->Height() / 2);
+        size_t end = k + 1;
+        while (end < kids.size() && kids[end]->Top() < reach) ++end;
+        std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](const Control* a, const Control* b) { return a->Left() < b->Left(); });
+        k = end;
+    }
+    for (Control* c : kids) {
+        out.push_back(c);
+        if (c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox)
+            appendInReadingOrder(all, c, out);
+    }
+}
+
+}  // namespace
+
+void Form::ensureTabOrder() {
+    if (tabOrder_.size() == controls_.size())
+        return;
+    if (tabOrder_.empty()) {
+        appendInReadingOrder(controls_, nullptr, tabOrder_);
+        for (auto [c, i] : std::exchange(designTabIndex_, {})) c->SetTabIndex(i);
+        return;
+    }
+    // Controls made since: after the last control of their container, or last.
+    for (const auto& owned : controls_) {
+        Control* c = owned.get();
+        if (std::find(tabOrder_.begin(), tabOrder_.end(), c) != tabOrder_.end())
+            continue;
+        auto at = tabOrder_.end();
+        if (const Control* box = c->Container())
+            for (auto it = tabOrder_.begin(); it != tabOrder_.end(); ++it)
+                if (*it == box || isInside(*it, box))
+                    at = it + 1;
+        tabOrder_.insert(at, c);
+    }
+}
+
+bool Form::moveFocus(bool next) {
+    if (!window_)
+        return false;
+    ensureTabOrder();
+    const int n = static_cast<int>(tabOrder_.size());
+    QWidget* focus = window_->focusWidget();
+    int at = -1;
+    for (int k = 0; k < n && focus && at < 0; ++k)
+        if (tabOrder_[k]->Widget() == focus)
+            at = k;
+    for (int k = 0; k < n && focus && at < 0; ++k) {
+        const Control* c = tabOrder_[k];
+        if (c->Widget() && c->Kind() != ControlKind::Frame && c->Kind() != ControlKind::PictureBox &&
+            c->Widget()->isAncestorOf(focus))
+            at = k;
+    }
+    if (at < 0)
+        at = next ? -1 : n;
+    for (int step = 1; step <= n; ++step) {
+        const int k = ((next ? at + step : at - step) % n + n) % n;
+        Control* c = tabOrder_[k];
+        if (c->isTabStop()) {
+            c->Widget()->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+CommandButton* Form::CancelButton() const {
+    for (const auto& c : controls_)
+        if (c->Kind() == ControlKind::CommandButton && static_cast<CommandButton*>(c.get())->Cancel())
+            return static_cast<CommandButton*>(c.get());
+    return nullptr;
+}
+
+bool FormWindow::focusNextPrevChild(bool next) {
+    if (!form || form->Controls().empty())
+        return QWidget::focusNextPrevChild(next);
+    WidgetEventScope scope;
+    return form->moveFocus(next);
+}
+
+void FormWindow::keyPressEvent(QKeyEvent* e) {
+    WidgetEventScope scope;
+    if (form && e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        if (CommandButton* cancel = form->CancelButton(); cancel && cancel->EffectivelyEnabled()) {
+            cancel->UserClicks();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void Form::endModalLoop() {
@@ -753,6 +965,36 @@ void Label::UserClicks() {
     Fire(Click);
 }
 
+bool Label::OnDisabledFace() const {
+    if (!transparent_ || !ParentForm())
+        return false;
+    const QRect mine(Left(), Top(), Width(), Height());
+    for (const auto& c : ParentForm()->Controls()) {
+        if (c.get() == this)
+            return false;  // made later: it lies over this label, not under it
+        if (c->Kind() == ControlKind::CommandButton && c->Container() == Container() &&
+            QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(mine))
+            return !c->Enabled();
+    }
+    return false;
+}
+
+void LabelWidget::paintEvent(QPaintEvent* e) {
+    auto* label = static_cast<Label*>(owner);
+    if (!label || !isEnabled() || !label->OnDisabledFace()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    // The caption of a disabled button: the desktop's disabled text, whatever colour it was given.
+    QPainter p(this);
+    QPalette pal = palette();
+    pal.setCurrentColorGroup(QPalette::Disabled);
+    int flags = static_cast<int>(QStyle::visualAlignment(layoutDirection(), alignment()));
+    if (wordWrap())
+        flags |= Qt::TextWordWrap;
+    style()->drawItemText(&p, contentsRect(), flags, pal, false, text(), foregroundRole());
+}
+
 void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
     WidgetEventScope scope;
     QLabel::mouseReleaseEvent(e);
@@ -764,6 +1006,7 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 CommandButton::CommandButton(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::CommandButton, std::move(name), index, container) {
+    InstallControlAccessibility();
     auto* w = new ButtonWidget;
     w->setFocusPolicy(Qt::StrongFocus);
     w->setAutoDefault(false);
@@ -814,6 +1057,25 @@ void CommandButton::UserClicks() {
     Fire(Click);
 }
 
+void CommandButton::SetCancel(bool c) {
+    // One Cancel button a form, as one Escape key.
+    if (c && ParentForm())
+        for (const auto& other : ParentForm()->Controls())
+            if (other->Kind() == ControlKind::CommandButton)
+                static_cast<CommandButton*>(other.get())->cancel_ = false;
+    cancel_ = c;
+}
+
+void ButtonWidget::keyPressEvent(QKeyEvent* e) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        if (!e->isAutoRepeat())
+            click();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
 void ButtonWidget::paintEvent(QPaintEvent* e) {
     auto* button = static_cast<CommandButton*>(owner);
     if (!button || button->ShownPicture().IsEmpty()) {
@@ -837,11 +1099,26 @@ void ButtonWidget::paintEvent(QPaintEvent* e) {
 
 CheckBox::CheckBox(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::CheckBox, std::move(name), index, container) {
+    InstallControlAccessibility();
     auto* w = new CheckWidget;
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QCheckBox::clicked, context(), [this] {
         WidgetEventScope scope;
         SetValue(value_ == 1 ? 0 : 1);
+    });
+    // A box ticked by anything but the control (a tool's toggle through the widget) is the user's
+    // click it stands for; the control then shows what it holds.
+    QObject::connect(w, &QCheckBox::toggled, context(), [this, w] {
+        const int shown = w->checkState() == Qt::Unchecked ? 0 : w->checkState() == Qt::Checked ? 1 : 2;
+        if (shown == value_)
+            return;
+        WidgetEventScope scope;
+        auto token = LifeToken();
+        UserClicks();
+        if (Alive(token) && shown != value_) {
+            w->setTristate(value_ == 2);
+            w->setCheckState(value_ == 0 ? Qt::Unchecked : value_ == 1 ? Qt::Checked : Qt::PartiallyChecked);
+        }
     });
     setWidget(w);
 }
@@ -873,6 +1150,7 @@ void CheckBox::UserClicks() {
 
 OptionButton::OptionButton(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::OptionButton, std::move(name), index, container) {
+    InstallControlAccessibility();
     auto* w = new OptionWidget;
     w->setAutoExclusive(false);
     w->setFocusPolicy(Qt::StrongFocus);
@@ -880,7 +1158,46 @@ OptionButton::OptionButton(Form* form, QString name, int index, Control* contain
         WidgetEventScope scope;
         SetValue(true);
     });
+    // Chosen from outside the control: the user's click; an option is never unchosen that way.
+    QObject::connect(w, &QRadioButton::toggled, context(), [this, w](bool on) {
+        if (on == value_)
+            return;
+        WidgetEventScope scope;
+        auto token = LifeToken();
+        if (on)
+            UserClicks();
+        if (Alive(token) && w->isChecked() != value_)
+            w->setChecked(value_);
+    });
     setWidget(w);
+}
+
+void OptionWidget::keyPressEvent(QKeyEvent* e) {
+    auto* option = static_cast<OptionButton*>(owner);
+    const int key = e->key();
+    const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+    if (!option || !(back || key == Qt::Key_Down || key == Qt::Key_Right)) {
+        QRadioButton::keyPressEvent(e);
+        return;
+    }
+    WidgetEventScope scope;
+    // The group's options in tab order, those a user can reach.
+    std::vector<OptionButton*> group;
+    std::vector<std::pair<int, OptionButton*>> ordered;
+    for (const auto& c : option->ParentForm()->Controls())
+        if (c->Kind() == ControlKind::OptionButton && c->Container() == option->Container() &&
+            c->EffectivelyVisible() && c->EffectivelyEnabled())
+            ordered.emplace_back(c->TabIndex(), static_cast<OptionButton*>(c.get()));
+    std::sort(ordered.begin(), ordered.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& o : ordered) group.push_back(o.second);
+    const auto at = std::find(group.begin(), group.end(), option);
+    if (group.size() < 2 || at == group.end())
+        return;
+    const auto n = static_cast<std::ptrdiff_t>(group.size());
+    const std::ptrdiff_t k = ((at - group.begin()) + (back ? n - 1 : 1)) % n;
+    OptionButton* target = group[static_cast<size_t>(k)];
+    target->Widget()->setFocus(Qt::TabFocusReason);
+    target->UserClicks();
 }
 
 void OptionButton::SetCaption(const QString& c) {
@@ -920,6 +1237,7 @@ void OptionButton::UserClicks() {
 
 Image::Image(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::Image, std::move(name), index, container) {
+    InstallControlAccessibility();
     setWidget(new ImageWidget);
 }
 
@@ -941,6 +1259,28 @@ void Image::SetStretch(bool s) {
     Widget()->update();
 }
 
+void ImageWidget::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    if (owner && !e->isAutoRepeat() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        WidgetEventScope scope;
+        static_cast<Image*>(owner)->UserClicks();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    auto* box = static_cast<PictureBox*>(owner);
+    if (box && box->Click && !e->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        WidgetEventScope scope;
+        box->UserClicks();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void Image::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
@@ -955,13 +1295,19 @@ void Image::UserClicks() {
 }
 
 void ImageWidget::paintEvent(QPaintEvent*) {
-    if (pixmap.isNull())
-        return;
     QPainter p(this);
-    if (stretch)
-        p.drawPixmap(rect(), pixmap);
-    else
-        p.drawPixmap(0, 0, pixmap);
+    if (!pixmap.isNull()) {
+        if (stretch)
+            p.drawPixmap(rect(), pixmap);
+        else
+            p.drawPixmap(0, 0, pixmap);
+    }
+    if (hasFocus()) {
+        QStyleOptionFocusRect opt;
+        opt.initFrom(this);
+        opt.rect = rect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+    }
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {
@@ -1040,17 +1386,158 @@ class FrameAccessible : public QAccessibleWidget {
     }
 };
 
-QAccessibleInterface* FrameAccessibleFactory(const QString&, QObject* object) {
-    auto* w = object && object->isWidgetType() ? dynamic_cast<FrameWidget*>(object) : nullptr;
-    return w ? new FrameAccessible(w) : nullptr;
+Control* ownerOf(const QWidget* w) {
+    const auto* owned = dynamic_cast<const OwnedWidget*>(w);
+    return owned ? owned->owner : nullptr;
+}
+
+// "&&" is an ampersand; a lone "&" marks the access key and is not read out.
+QString withoutAccessKeys(const QString& s) {
+    QString out;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == QLatin1Char('&')) {
+            if (i + 1 < s.size() && s[i + 1] == QLatin1Char('&'))
+                out += s[++i];
+            continue;
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+bool actsOnClick(const Control* c) {
+    if (!c)
+        return false;
+    switch (c->Kind()) {
+        case ControlKind::CommandButton:
+        case ControlKind::CheckBox:
+        case ControlKind::OptionButton:
+            return true;
+        case ControlKind::Image:
+            return static_cast<bool>(static_cast<const Image*>(c)->Click);
+        default:
+            return false;
+    }
+}
+
+void userClick(Control* c) {
+    switch (c->Kind()) {
+        case ControlKind::CommandButton:
+            static_cast<CommandButton*>(c)->UserClicks();
+            break;
+        case ControlKind::CheckBox:
+            static_cast<CheckBox*>(c)->UserClicks();
+            break;
+        case ControlKind::OptionButton:
+            static_cast<OptionButton*>(c)->UserClicks();
+            break;
+        case ControlKind::Image:
+            static_cast<Image*>(c)->UserClicks();
+            break;
+        default:
+            break;
+    }
+}
+
+// A control one clicks, as assistive tools see it: an option button is a radio button of its
+// frame's group (the widget is not auto-exclusive, so Qt would call it a check box), a picture that
+// acts is a button, and every action a tool can take runs the control's own click, at once.
+class ClickableAccessible : public QAccessibleWidget {
+  public:
+    ClickableAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QAccessible::Role role() const override {
+        const Control* c = ownerOf(widget());
+        if (c && c->Kind() == ControlKind::Image)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::Graphic;
+        return QAccessibleWidget::role();
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            if (const auto* b = qobject_cast<const QAbstractButton*>(widget()))
+                s = withoutAccessKeys(b->text());
+        return s;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        const Control* c = ownerOf(widget());
+        if (!c)
+            return st;
+        if (c->Kind() == ControlKind::CheckBox) {
+            const int v = static_cast<const CheckBox*>(c)->Value();
+            st.checkable = true;
+            st.checked = v == 1;
+            st.checkStateMixed = v == 2;
+        } else if (c->Kind() == ControlKind::OptionButton) {
+            st.checkable = true;
+            st.checked = static_cast<const OptionButton*>(c)->Value();
+        } else if (const auto* b = qobject_cast<const QAbstractButton*>(widget())) {
+            st.pressed = b->isDown();
+        }
+        return st;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names;
+        const Control* c = ownerOf(widget());
+        if (actsOnClick(c)) {
+            if (c->Kind() == ControlKind::CheckBox)
+                names << toggleAction() << pressAction();
+            else if (c->Kind() == ControlKind::OptionButton)
+                names << pressAction() << toggleAction();
+            else
+                names << pressAction();
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override {
+        Control* c = ownerOf(widget());
+        if ((name == pressAction() || name == toggleAction()) && actsOnClick(c)) {
+            WidgetEventScope scope;
+            userClick(c);
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == pressAction() || name == toggleAction())
+            return {QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+};
+
+QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* w = static_cast<QWidget*>(object);
+    if (auto* frame = dynamic_cast<FrameWidget*>(w))
+        return new FrameAccessible(frame);
+    if (dynamic_cast<ButtonWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::Button);
+    if (dynamic_cast<CheckWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::CheckBox);
+    if (dynamic_cast<OptionWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::RadioButton);
+    if (dynamic_cast<ImageWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::Graphic);
+    return nullptr;
 }
 
 }  // namespace
 
+void InstallControlAccessibility() {
+    static const bool installed = (QAccessible::installFactory(&ControlAccessibleFactory), true);
+    (void)installed;
+}
+
 Frame::Frame(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::Frame, std::move(name), index, container) {
-    static const bool installed = (QAccessible::installFactory(&FrameAccessibleFactory), true);
-    (void)installed;
+    InstallControlAccessibility();
     setWidget(new FrameWidget);
 }
 

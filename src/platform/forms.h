@@ -7,7 +7,14 @@
 // - Event-firing writes: OptionButton::SetValue(true) -> Click; CheckBox::SetValue -> Click;
 //   TextBox::SetText -> Change; ComboBox/ListBox::SetListIndex -> Click; DirListBox::SetPath -> Change;
 //   FileListBox::SetPath -> PathChange; FileListBox::SetSelected -> Click; DriveListBox::SetDrive -> Change.
-// - What the user does with mouse and keyboard reaches the same handlers, once.
+// - What the user does with mouse, keyboard or an assistive tool (a screen reader's action, voice
+//   control, switch access) reaches the same handlers, once.
+// - Tab order: the controls in one outermost frame (or those placed on the form itself) hold unique
+//   TabIndex values; setting one moves the control to that place among them and shifts the others.
+//   Until code sets one, the order is the window's reading order (left to right, top to bottom, a
+//   frame's controls together), taken once the form is built. Tab stops only on controls that act:
+//   one option button per group (the chosen one), picture buttons included.
+// - Escape presses the form's Cancel button; Enter and Space press a focused button.
 // - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
 //   container is in twips (15 twips a pixel).
 #pragma once
@@ -21,6 +28,7 @@
 #include <initializer_list>
 #include <memory>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 class QEventLoop;
@@ -111,8 +119,8 @@ class Control {
     Colour BackColor() const { return backColor_; }
     void SetForeColor(Colour c);
     void SetBackColor(Colour c);
-    int TabIndex() const { return tabIndex_; }
-    void SetTabIndex(int i);
+    int TabIndex() const;
+    void SetTabIndex(int i);  // the control takes place i in its outermost frame; the others shift
     QString ToolTipText() const;
     void SetToolTipText(const QString& t);
     // The name screen readers announce. A control with a caption is named by it; one without (a
@@ -140,6 +148,8 @@ class Control {
     QObject* context() const { return context_.get(); }  // receiver that dies with the control
 
   private:
+    friend class Form;
+    bool isTabStop() const;
     std::shared_ptr<void> alive_;
     std::unique_ptr<QObject> context_;
     Form* form_;
@@ -153,7 +163,6 @@ class Control {
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Colour foreColor_ = kSysWindowText;
     Colour backColor_ = kSysButtonFace;
-    int tabIndex_ = 0;
 };
 
 class Label : public Control {
@@ -167,6 +176,8 @@ class Label : public Control {
     void SetWordWrap(bool w);
     std::function<void()> Click;
     void UserClicks();  // refused when not effectively enabled/visible
+    // A transparent label lying on a command button is that button's face: it looks disabled with it.
+    bool OnDisabledFace() const;
 
   private:
     QString caption_;
@@ -229,11 +240,15 @@ class CommandButton : public Control {
     void SetDisabledPicture(const Picture& p);
     // The picture the button shows now (disabled picture when disabled and one is set).
     const Picture& ShownPicture() const;
+    // The button Escape presses anywhere on its form.
+    bool Cancel() const { return cancel_; }
+    void SetCancel(bool c);
     std::function<void()> Click;
     void UserClicks();  // what a mouse click does; refused when not effectively enabled/visible
 
   private:
     void refreshFace();
+    bool cancel_ = false;
     QString caption_;
     Picture picture_, downPicture_, disabledPicture_;
 };
@@ -303,6 +318,9 @@ class ListControl : public Control {
 class ComboBox : public ListControl {  // drop-down list
   public:
     ComboBox(Form* form, QString name, int index, Control* container);
+    std::function<void(int& keyAscii)> KeyPress;
+    // A character typed into the closed list: KeyPress, then the next entry it starts is chosen.
+    void UserKey(int keyAscii);
 
   private:
     void syncWidget() override;
@@ -411,6 +429,9 @@ class FileListBox : public Control {
     void userClick(int i, bool ctrl, bool shift);
     void reread(const QString& path);  // throws PlatformError; drops selections and ListIndex
     void showChanges();
+    void syncSelection();  // the view's selection (what assistive tools read) follows ours
+    void scheduleSync();   // the same, when the event loop is next idle
+    void viewSelectionChanged();  // a selection made through the view's accessibility interface
     void checkIndex(int i) const;
     struct Impl;
     std::unique_ptr<Impl> impl_;
@@ -631,6 +652,8 @@ class Form {
     // Every control of the form (in creation order); the one with this name and index.
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     Control* Find(const QString& name, int index = -1) const;
+    // The button marked Cancel, which Escape presses; nullptr when there is none.
+    CommandButton* CancelButton() const;
 
     // Under tests, closing the window as its close command would.
     bool UserCloses();
@@ -697,6 +720,12 @@ class Form {
     bool modal_ = false;
     bool unloading_ = false;
     QEventLoop* modalLoop_ = nullptr;
+    // Tab order: every control, the first stop first. Built on first use once Design has run.
+    void ensureTabOrder();
+    bool moveFocus(bool next);
+    std::vector<Control*> tabOrder_;
+    std::vector<std::pair<Control*, int>> designTabIndex_;  // set while Design runs
+    bool designing_ = false;
     int left_ = 0, top_ = 0, width_ = 480, height_ = 360;
     Colour backColor_ = kSysButtonFace;
 };

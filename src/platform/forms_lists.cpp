@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QTimer>
 #include <algorithm>
 #include <thread>
 #include <typeinfo>
@@ -209,9 +210,68 @@ void ListControl::userChoose(int i) {
 
 // ---- ComboBox
 
+namespace {
+
+// Characters typed into a closed combo go through the control's KeyPress before they pick an entry.
+class ComboKeys : public QObject {
+  public:
+    explicit ComboKeys(ComboBox* combo) : combo_(combo) {}
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        const QList<uint> cps = key->text().toUcs4();
+        if (cps.isEmpty())
+            return false;
+        for (uint cp : cps)
+            if (cp < 32 || cp == 127)
+                return false;
+        WidgetEventScope scope;
+        auto token = combo_->LifeToken();
+        ComboBox* combo = combo_;
+        for (uint cp : cps) {
+            combo->UserKey(static_cast<int>(cp));
+            if (!Alive(token))
+                break;
+        }
+        return true;
+    }
+
+  private:
+    ComboBox* combo_;
+};
+
+}  // namespace
+
+void ComboBox::UserKey(int keyAscii) {
+    if (!EffectivelyEnabled() || !EffectivelyVisible())
+        return;
+    int key = keyAscii;
+    auto token = LifeToken();
+    Fire(KeyPress, key);
+    if (!Alive(token) || key < 32 || key == 127)
+        return;
+    // As in a closed drop-down list: the next entry that begins with the character.
+    const char32_t cp = static_cast<char32_t>(key);
+    const QString lead = QString::fromUcs4(&cp, 1);
+    const int n = static_cast<int>(items_.size());
+    for (int step = 1; step <= n; ++step) {
+        const int k = (std::max(listIndex_, -1) + step) % n;
+        if (items_[k].startsWith(lead, Qt::CaseInsensitive)) {
+            userChoose(k);
+            return;
+        }
+    }
+}
+
 ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     : ListControl(form, ControlKind::ComboBox, std::move(name), index, container) {
     auto* w = new QComboBox;
+    auto* keys = new ComboKeys(this);
+    keys->setParent(context());
+    w->installEventFilter(keys);
     w->setEditable(false);
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
@@ -467,6 +527,27 @@ DirListBox::DirListBox(Form* form, QString name, int index, Control* container)
         if (!syncing_)
             UserOpens(indexOfRow(w->row(item)));
     });
+    // A selection made through the accessibility interface moves ListIndex as a click does, so that
+    // the entry a tool selected is the one Enter opens.
+    QObject::connect(w, &QListWidget::itemSelectionChanged, context(), [this, w] {
+        if (syncing_)
+            return;
+        WidgetEventScope scope;
+        // The entry selected besides the current one, if any.
+        int row = -1;
+        for (QListWidgetItem* item : w->selectedItems())
+            if (row < 0 || w->row(item) != rowOf(listIndex_))
+                row = w->row(item);
+        auto token = LifeToken();
+        if (row >= 0 && row != rowOf(listIndex_))
+            UserClicks(indexOfRow(row));
+        if (Alive(token) && (w->currentRow() != rowOf(listIndex_) || w->selectedItems().size() != 1 ||
+                             row != rowOf(listIndex_))) {
+            syncing_ = true;
+            w->setCurrentRow(rowOf(listIndex_), QItemSelectionModel::ClearAndSelect);
+            syncing_ = false;
+        }
+    });
     w->onEnter = [w] {
         if (auto* list = static_cast<DirListBox*>(w->owner))
             list->UserOpens(list->ListIndex());
@@ -505,11 +586,16 @@ void DirListBox::syncWidget() {
     syncing_ = true;
     w->clear();
     const int depth = static_cast<int>(ancestors_.size());
-    for (int i = 0; i < depth; ++i) {
-        const QString name = i == 0 ? QStringLiteral("/") : ancestors_[i].section(QLatin1Char('/'), -1);
-        w->addItem(QString(i * 2, QLatin1Char(' ')) + name);
-    }
-    for (const QString& sub : subFolders_) w->addItem(QString(depth * 2, QLatin1Char(' ')) + sub);
+    // Indented on screen; read out by the folder's name, its depth as the description.
+    auto add = [w](int level, const QString& name) {
+        auto* item = new QListWidgetItem(QString(level * 2, QLatin1Char(' ')) + name);
+        item->setData(Qt::AccessibleTextRole, name);
+        item->setData(Qt::AccessibleDescriptionRole, QStringLiteral("Level %1").arg(level + 1));
+        w->addItem(item);
+    };
+    for (int i = 0; i < depth; ++i)
+        add(i, i == 0 ? QStringLiteral("/") : ancestors_[i].section(QLatin1Char('/'), -1));
+    for (const QString& sub : subFolders_) add(depth, sub);
     w->setCurrentRow(rowOf(listIndex_));
     syncing_ = false;
 }
@@ -639,6 +725,8 @@ class FileListModel : public QAbstractListModel {
 
 struct FileListBox::Impl {
     FileListModel model;
+    bool syncing = false;      // the control is writing the view's selection
+    bool syncPending = false;  // the view's selection is behind; brought up when the loop is idle
 };
 
 FileListBox::FileListBox(Form* form, QString name, int index, Control* container)
@@ -646,12 +734,18 @@ FileListBox::FileListBox(Form* form, QString name, int index, Control* container
       impl_(std::make_unique<Impl>()) {
     auto* view = new FileListView;
     view->setUniformItemSizes(true);
-    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);
     view->setFocusPolicy(Qt::StrongFocus);
     view->setLayoutMode(QListView::SinglePass);
     impl_->model.view = view;
     view->setModel(&impl_->model);
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, context(), [this] {
+        if (impl_->syncing)
+            return;
+        WidgetEventScope scope;
+        viewSelectionChanged();
+    });
     setWidget(view);
     path_ = normalisedPath(QDir::currentPath());
     try {
@@ -675,10 +769,87 @@ void FileListBox::reread(const QString& path) {
 void FileListBox::showChanges() {
     auto* view = static_cast<QListView*>(Widget());
     impl_->model.changed(0, impl_->model.names.size() - 1);
+    scheduleSync();
     if (view->selectionModel()) {
         const QModelIndex current = listIndex_ >= 0 ? impl_->model.index(listIndex_) : QModelIndex();
+        impl_->syncing = true;
         view->selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+        impl_->syncing = false;
     }
+}
+
+void FileListBox::scheduleSync() {
+    // Once for a run of changes from code (a program may select thousands of files one by one).
+    if (impl_->syncPending)
+        return;
+    impl_->syncPending = true;
+    QTimer::singleShot(0, context(), [this] {
+        if (impl_->syncPending)
+            syncSelection();
+    });
+}
+
+void FileListBox::syncSelection() {
+    auto* view = static_cast<QListView*>(Widget());
+    QItemSelectionModel* sm = view ? view->selectionModel() : nullptr;
+    impl_->syncPending = false;
+    if (!sm)
+        return;
+    const FileListModel& m = impl_->model;
+    const int n = static_cast<int>(m.names.size());
+    QItemSelection selection;
+    for (int i = 0; i < n;) {
+        if (!m.selected[i]) {
+            ++i;
+            continue;
+        }
+        int last = i;
+        while (last + 1 < n && m.selected[last + 1]) ++last;
+        selection.select(m.index(i), m.index(last));
+        i = last + 1;
+    }
+    // Cleared, then selected: either step is cheap, where one that compares the two would not be.
+    impl_->syncing = true;
+    sm->clearSelection();
+    sm->select(selection, QItemSelectionModel::Select);
+    impl_->syncing = false;
+}
+
+void FileListBox::viewSelectionChanged() {
+    auto* view = static_cast<QListView*>(Widget());
+    QItemSelectionModel* sm = view->selectionModel();
+    FileListModel& m = impl_->model;
+    if (!EffectivelyEnabled() || !EffectivelyVisible()) {
+        syncSelection();
+        return;
+    }
+    const int n = static_cast<int>(m.names.size());
+    int chosen = -1;
+    bool changed = false;
+    for (int i = 0; i < n; ++i) {
+        const bool s = sm->isSelected(m.index(i));
+        if (s == m.selected[i])
+            continue;
+        changed = true;
+        if (s && (chosen < 0 || i != listIndex_))
+            chosen = i;
+    }
+    if (!changed)
+        return;
+    if (multiSelect_ == 0) {
+        // One entry at most: the one just selected, or none.
+        m.clear();
+        if (chosen >= 0)
+            m.set(chosen, true);
+        listIndex_ = chosen;
+    } else {
+        for (int i = 0; i < n; ++i) m.set(i, sm->isSelected(m.index(i)));
+        if (chosen >= 0)
+            listIndex_ = anchor_ = chosen;
+    }
+    showChanges();
+    syncSelection();
+    Fire(Click);
 }
 
 void FileListBox::checkIndex(int i) const {
@@ -777,6 +948,7 @@ void FileListBox::SetSelected(int i, bool s) {
         showChanges();
     } else {
         impl_->model.changed(i, i);
+        scheduleSync();
         view->viewport()->update();
     }
     Fire(Click);
@@ -784,6 +956,11 @@ void FileListBox::SetSelected(int i, bool s) {
 
 void FileListBox::SetMultiSelect(int mode) {
     multiSelect_ = std::clamp(mode, 0, 2);
+    impl_->syncing = true;
+    static_cast<QListView*>(Widget())->setSelectionMode(multiSelect_ == 0   ? QAbstractItemView::SingleSelection
+                                                        : multiSelect_ == 1 ? QAbstractItemView::MultiSelection
+                                                                            : QAbstractItemView::ExtendedSelection);
+    impl_->syncing = false;
     impl_->model.clear();
     anchor_ = -1;
     showChanges();
@@ -831,6 +1008,7 @@ void FileListBox::userClick(int i, bool ctrl, bool shift) {
     }
     listIndex_ = i;
     showChanges();
+    syncSelection();
     static_cast<QListView*>(Widget())->scrollTo(m.index(i));
     Fire(Click);
 }

@@ -56,6 +56,10 @@ void ReleaseWidget(QWidget* w);
 // Visual Basic style mouse button numbers.
 int MouseButtonCode(Qt::MouseButton b);
 
+// What assistive tools see of the controls: roles, names, states and actions that run the control's
+// own user path. Installed once, before the first control's widget is asked for.
+void InstallControlAccessibility();
+
 class FormWindow : public QWidget {
   public:
     explicit FormWindow(Form* f) : form(f) {}
@@ -63,6 +67,8 @@ class FormWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 };
 
 // Focus events of any control.
@@ -81,6 +87,7 @@ class LabelWidget : public QLabel, public OwnedWidget {
 
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
 };
 
 class ButtonWidget : public QPushButton, public OwnedWidget {
@@ -89,6 +96,7 @@ class ButtonWidget : public QPushButton, public OwnedWidget {
 
   protected:
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // Check and option buttons change their value only through the control, never on their own.
@@ -108,6 +116,8 @@ class OptionWidget : public QRadioButton, public OwnedWidget {
 
   protected:
     void nextCheckState() override {}
+    // The arrow keys move to the next option of the group and choose it.
+    void keyPressEvent(QKeyEvent* e) override;
     // The whole control answers a click, caption area included.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
@@ -122,6 +132,7 @@ class ImageWidget : public QWidget, public OwnedWidget {
     void paintEvent(QPaintEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;  // Enter or Space: a picture button's click
 };
 
 class PictureWidget : public QWidget, public OwnedWidget {
@@ -133,6 +144,7 @@ class PictureWidget : public QWidget, public OwnedWidget {
   protected:
     void paintEvent(QPaintEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 class FrameWidget : public QWidget, public OwnedWidget {

@@ -312,7 +312,13 @@ bool TextBoxWidgetFilter::key(QKeyEvent* e) {
         return true;
     }
     if (k == Qt::Key_Escape) {
-        box_->userKey(27);
+        // Escape belongs to the form's Cancel button when it has one to press.
+        Form* form = box_->ParentForm();
+        CommandButton* cancel = form ? form->CancelButton() : nullptr;
+        if (cancel && cancel->EffectivelyEnabled() && cancel->EffectivelyVisible())
+            cancel->UserClicks();
+        else
+            box_->userKey(27);
         return true;
     }
     if (e->modifiers() & (Qt::ControlModifier | Qt::MetaModifier))

@@ -454,3 +454,47 @@ TEST_F(FormsLists, SetItemsFillsAListInOneGoFiringNothing) {
 
 }  // namespace
 }  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST_F(FormsLists, AssistiveToolsReadAndMakeTheSelectionsTheUserSees) {
+    for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt", "f.txt"}) touch(root + "/" + name);
+    files->SetPath(root);
+    files->SetMultiSelect(2);
+    int clicks = 0;
+    files->Click = [&] { ++clicks; };
+    ASSERT_TRUE(clickFile(*files, 0));
+    ASSERT_TRUE(clickFile(*files, 2, false, true));
+    files->SetSelected(4, true);
+    EXPECT_EQ(accessibleSelection(*files), (QStringList{"a.txt", "b.txt", "c.txt", "e.txt"}));
+    clicks = 0;
+    ASSERT_TRUE(toggleThroughAccessibility(*files, 5));
+    EXPECT_EQ(clicks, 1) << "a selection through the interface is a click";
+    EXPECT_EQ(selectedItems(*files), (QStringList{"a.txt", "b.txt", "c.txt", "e.txt", "f.txt"}));
+    EXPECT_EQ(files->ListIndex(), 5);
+    ASSERT_TRUE(toggleThroughAccessibility(*files, 0));
+    EXPECT_EQ(clicks, 2);
+    EXPECT_FALSE(files->Selected(0));
+
+    // The folder list: one current entry, read by the folder's name; Enter opens what a tool chose.
+    ASSERT_TRUE(QDir(root).mkdir("sub1"));
+    ASSERT_TRUE(QDir(root).mkdir("sub2"));
+    dirs->SetPath(root);
+    const QStringList names = accessibleItems(*dirs);
+    ASSERT_GE(names.size(), 3);
+    EXPECT_EQ(names.last(), "sub2");
+    EXPECT_EQ(names.value(names.size() - 3), root.section('/', -1)) << "no indentation in the name";
+    int dirClicks = 0;
+    dirs->Click = [&] { ++dirClicks; };
+    ASSERT_TRUE(toggleThroughAccessibility(*dirs, static_cast<int>(names.size()) - 1));
+    EXPECT_EQ(dirClicks, 1);
+    EXPECT_EQ(dirs->ListIndex(), 1);
+    EXPECT_EQ(accessibleSelection(*dirs), QStringList{"sub2"});
+    dirs->Widget()->setFocus();
+    pressKey(f, Qt::Key_Return);
+    EXPECT_EQ(dirs->Path(), root + "/sub2");
+}
+
+}  // namespace
+}  // namespace qv::test

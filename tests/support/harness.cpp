@@ -4,6 +4,8 @@
 #include "platform/services.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -485,6 +487,294 @@ QStringList unnamedControls(Form& f) {
             unnamed << (c->Index() < 0 ? c->Name() : c->Name() + QStringLiteral("(%1)").arg(c->Index()));
     }
     return unnamed;
+}
+
+// ---- keyboard and assistive tools
+
+QString controlName(const Control& c) {
+    return c.Index() < 0 ? c.Name() : QStringLiteral("%1(%2)").arg(c.Name()).arg(c.Index());
+}
+
+Control* focused(Form& f) {
+    QWidget* w = f.Window() ? f.Window()->focusWidget() : nullptr;
+    if (!w)
+        return nullptr;
+    for (const auto& c : f.Controls())
+        if (c->Widget() == w)
+            return c.get();
+    for (const auto& c : f.Controls())
+        if (c->Widget() && c->Kind() != ControlKind::Frame && c->Kind() != ControlKind::PictureBox &&
+            c->Widget()->isAncestorOf(w))
+            return c.get();
+    return nullptr;
+}
+
+void pressKey(Form& f, Qt::Key key, Qt::KeyboardModifiers mods) {
+    if (!f.Window())
+        return;
+    QWidget* target = f.Window()->focusWidget();
+    QTest::keyClick(target ? target : f.Window(), key, mods);
+}
+
+QStringList tabCycle(Control& start, int limit) {
+    QStringList seen;
+    Form* f = start.ParentForm();
+    if (!f || !reachable(start, "tab from"))
+        return seen;
+    start.Widget()->setFocus(Qt::OtherFocusReason);
+    seen << controlName(start);
+    for (int i = 0; i < limit; ++i) {
+        pressKey(*f, Qt::Key_Tab);
+        Control* now = focused(*f);
+        if (!now || now == &start || seen.contains(controlName(*now)))
+            break;
+        seen << controlName(*now);
+    }
+    return seen;
+}
+
+namespace {
+
+std::function<void()>* clickHandler(Control& c) {
+    switch (c.Kind()) {
+        case ControlKind::CommandButton:
+            return &static_cast<CommandButton&>(c).Click;
+        case ControlKind::CheckBox:
+            return &static_cast<CheckBox&>(c).Click;
+        case ControlKind::OptionButton:
+            return &static_cast<OptionButton&>(c).Click;
+        case ControlKind::Image:
+            return &static_cast<Image&>(c).Click;
+        case ControlKind::PictureBox:
+            return &static_cast<PictureBox&>(c).Click;
+        default:
+            return nullptr;
+    }
+}
+
+bool operable(Control& c) {
+    if (!c.Widget() || !c.EffectivelyVisible() || !c.EffectivelyEnabled())
+        return false;
+    switch (c.Kind()) {
+        case ControlKind::Label:
+        case ControlKind::Frame:
+        case ControlKind::Line:
+            return false;
+        case ControlKind::Image:
+        case ControlKind::PictureBox:
+            return static_cast<bool>(*clickHandler(c));
+        default:
+            return true;
+    }
+}
+
+// Screen position of a widget inside its window.
+QRect onWindow(const QWidget* w) {
+    return QRect(w->mapTo(w->window(), QPoint(0, 0)), w->size());
+}
+
+void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
+    std::vector<Control*> kids;
+    for (const auto& c : f.Controls())
+        if (c->Widget() && c->Widget()->parentWidget() == parent)
+            kids.push_back(c.get());
+    auto top = [](const Control* c) { return onWindow(c->Widget()).top(); };
+    std::stable_sort(kids.begin(), kids.end(), [&](Control* a, Control* b) { return top(a) < top(b); });
+    for (size_t k = 0; k < kids.size();) {
+        const int reach = top(kids[k]) + std::max(1, kids[k]->Widget()->height() / 2);
+        size_t end = k + 1;
+        while (end < kids.size() && top(kids[end]) < reach) ++end;
+        std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
+                         [](Control* a, Control* b) { return onWindow(a->Widget()).left() < onWindow(b->Widget()).left(); });
+        k = end;
+    }
+    for (Control* c : kids) {
+        out.push_back(c);
+        if (c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox)
+            readChildren(f, c->Widget(), out);
+    }
+}
+
+QAccessible::Role expectedRole(ControlKind k) {
+    switch (k) {
+        case ControlKind::CommandButton:
+        case ControlKind::Image:
+        case ControlKind::PictureBox:
+            return QAccessible::Button;
+        case ControlKind::CheckBox:
+            return QAccessible::CheckBox;
+        case ControlKind::OptionButton:
+            return QAccessible::RadioButton;
+        case ControlKind::TextBox:
+            return QAccessible::EditableText;
+        case ControlKind::ComboBox:
+        case ControlKind::DriveListBox:
+            return QAccessible::ComboBox;
+        default:
+            return QAccessible::List;
+    }
+}
+
+// How many times `act` runs the control's Click, with every handler of its group stood in for and
+// the values put back afterwards.
+int clicksOf(Control& c, const std::function<void()>& act) {
+    std::vector<Control*> group{&c};
+    Form* f = c.ParentForm();
+    if (c.Kind() == ControlKind::OptionButton)
+        for (const auto& o : f->Controls())
+            if (o.get() != &c && o->Kind() == ControlKind::OptionButton && o->Container() == c.Container())
+                group.push_back(o.get());
+    int clicks = 0;
+    std::vector<std::function<void()>> saved;
+    for (Control* g : group) {
+        std::function<void()>* h = clickHandler(*g);
+        saved.push_back(*h);
+        *h = [&clicks, g, &c] {
+            if (g == &c)
+                ++clicks;
+        };
+    }
+    const int checkValue = c.Kind() == ControlKind::CheckBox ? static_cast<CheckBox&>(c).Value() : 0;
+    OptionButton* chosen = nullptr;
+    for (Control* g : group)
+        if (g->Kind() == ControlKind::OptionButton && static_cast<OptionButton*>(g)->Value())
+            chosen = static_cast<OptionButton*>(g);
+    auto token = c.LifeToken();
+    act();
+    if (token.expired())
+        return clicks;
+    const int counted = clicks;
+    if (c.Kind() == ControlKind::CheckBox)
+        static_cast<CheckBox&>(c).SetValue(checkValue);
+    if (c.Kind() == ControlKind::OptionButton) {
+        if (chosen)
+            chosen->SetValue(true);
+        else
+            static_cast<OptionButton&>(c).SetValue(false);
+    }
+    for (size_t k = 0; k < group.size(); ++k) *clickHandler(*group[k]) = saved[k];
+    return counted;
+}
+
+}  // namespace
+
+QStringList readingOrder(Form& f) {
+    std::vector<Control*> all;
+    if (f.Window())
+        readChildren(f, f.Window(), all);
+    QStringList out;
+    std::vector<const Control*> groupsDone;
+    for (Control* c : all) {
+        if (!operable(*c))
+            continue;
+        if (c->Kind() == ControlKind::OptionButton) {
+            if (std::find(groupsDone.begin(), groupsDone.end(), c->Container()) != groupsDone.end())
+                continue;
+            // The group's stop: the chosen option, else its first.
+            Control* stop = c;
+            for (Control* o : all)
+                if (o->Kind() == ControlKind::OptionButton && o->Container() == c->Container() && operable(*o) &&
+                    static_cast<OptionButton*>(o)->Value())
+                    stop = o;
+            groupsDone.push_back(c->Container());
+            out << controlName(*stop);
+            continue;
+        }
+        out << controlName(*c);
+    }
+    return out;
+}
+
+QStringList accessibilityProblems(Form& f) {
+    QStringList problems;
+    for (const auto& owned : f.Controls()) {
+        Control& c = *owned;
+        if (!operable(c))
+            continue;
+        const QString name = controlName(c);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
+        if (!a) {
+            problems << name + QStringLiteral(": nothing for assistive tools");
+            continue;
+        }
+        if (a->text(QAccessible::Name).trimmed().isEmpty())
+            problems << name + QStringLiteral(": no name");
+        if (a->role() != expectedRole(c.Kind()))
+            problems << name + QStringLiteral(": role %1, not %2").arg(a->role()).arg(expectedRole(c.Kind()));
+        if (!clickHandler(c))
+            continue;
+        QAccessibleActionInterface* actions = a->actionInterface();
+        const QStringList names = actions ? actions->actionNames() : QStringList();
+        bool any = false;
+        for (const QString& action :
+             {QAccessibleActionInterface::pressAction(), QAccessibleActionInterface::toggleAction()}) {
+            if (!names.contains(action))
+                continue;
+            any = true;
+            const bool chosen = c.Kind() == ControlKind::OptionButton && static_cast<OptionButton&>(c).Value();
+            const int byMouse = clicksOf(c, [&c] { click(c); });
+            const int byTool = clicksOf(c, [&] {
+                if (QAccessibleInterface* now = QAccessible::queryAccessibleInterface(c.Widget()))
+                    if (QAccessibleActionInterface* act = now->actionInterface())
+                        act->doAction(action);
+            });
+            if (byTool != byMouse || byMouse != (chosen ? 0 : 1))
+                problems << name + QStringLiteral(": %1 runs Click %2 times, a click %3").arg(action).arg(byTool).arg(byMouse);
+        }
+        if (!any)
+            problems << name + QStringLiteral(": no press or toggle action");
+    }
+    return problems;
+}
+
+namespace {
+
+QAccessibleInterface* listInterface(const Control& list) {
+    QCoreApplication::processEvents();  // a list may bring its selection up when the loop is idle
+    return list.Widget() ? QAccessible::queryAccessibleInterface(list.Widget()) : nullptr;
+}
+
+}  // namespace
+
+QStringList accessibleItems(const Control& list) {
+    QStringList out;
+    if (QAccessibleInterface* a = listInterface(list))
+        for (int i = 0; i < a->childCount(); ++i)
+            if (QAccessibleInterface* item = a->child(i))
+                out << item->text(QAccessible::Name);
+    return out;
+}
+
+QStringList accessibleSelection(const Control& list) {
+    QStringList out;
+    if (QAccessibleInterface* a = listInterface(list))
+        for (int i = 0; i < a->childCount(); ++i)
+            if (QAccessibleInterface* item = a->child(i); item && item->state().selected)
+                out << item->text(QAccessible::Name);
+    return out;
+}
+
+bool toggleThroughAccessibility(Control& list, int row) {
+    QAccessibleInterface* a = listInterface(list);
+    QAccessibleInterface* item = a ? a->child(row) : nullptr;
+    QAccessibleActionInterface* act = item ? item->actionInterface() : nullptr;
+    if (!act || !act->actionNames().contains(QAccessibleActionInterface::toggleAction())) {
+        ADD_FAILURE() << describe(list) << ": entry " << row << " has no toggle action";
+        return false;
+    }
+    act->doAction(QAccessibleActionInterface::toggleAction());
+    return true;
+}
+
+bool accessibleAction(Control& c, const QString& action) {
+    QAccessibleInterface* a = c.Widget() ? QAccessible::queryAccessibleInterface(c.Widget()) : nullptr;
+    QAccessibleActionInterface* act = a ? a->actionInterface() : nullptr;
+    if (!act || !act->actionNames().contains(action)) {
+        ADD_FAILURE() << describe(c) << " has no accessibility action " << action.toStdString();
+        return false;
+    }
+    act->doAction(action);
+    return true;
 }
 
 QImage grab(Form& f) {

@@ -103,6 +103,34 @@ void UnloadEveryForm();
 // accessibility client finds without a name, by control name (and index).
 QStringList unnamedControls(Form& f);
 
+// ---- keyboard and assistive tools
+
+// The control that has the keyboard focus in the form's window, or nullptr.
+Control* focused(Form& f);
+// A key pressed on the control with the focus (or the window when none has it).
+void pressKey(Form& f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier);
+// Focus on `start`, then Tab until the focus comes back (or stops moving): the controls reached, in
+// order, by name ("Name(i)" for array items). `start` comes first.
+QStringList tabCycle(Control& start, int limit = 400);
+// The controls a user can operate now, in the window's reading order (left to right, top to bottom,
+// a frame's controls together), from where the widgets show on screen. One option per group: the
+// chosen one, else the first.
+QStringList readingOrder(Form& f);
+QString controlName(const Control& c);
+
+// Everything an assistive tool finds wrong with the controls a user can operate now: a control
+// without a name, with the wrong role, or whose press/toggle action does not run its Click handler
+// exactly once, as a click does. The handlers are stood in for and each control's value restored, so
+// the walk changes nothing. Empty when all is well.
+QStringList accessibilityProblems(Form& f);
+// A list's entries as assistive tools read them, and those they read as selected.
+QStringList accessibleItems(const Control& list);
+QStringList accessibleSelection(const Control& list);
+// Selects (or, when selected, unselects) entry `row` through its accessibility action.
+bool toggleThroughAccessibility(Control& list, int row);
+// Runs a control's accessibility action by name ("Press", "Toggle").
+bool accessibleAction(Control& c, const QString& action);
+
 // Window pictures.
 QImage grab(Form& f);
 bool grabToPng(Form& f, const QString& path);

@@ -1,0 +1,112 @@
+// The criteria dialog from the keyboard: Tab goes from the box filled first to the next one of the
+// criterion, typed keys do not change a list's choice, and Escape leaves the dialog as Cancel does.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <functional>
+
+#include "core/state.h"
+#include "criteria_fixture.h"
+
+namespace qv::test {
+namespace {
+
+class CriteriaKeys : public CriteriaTest {};
+
+struct TabRow {
+    const char* choice;
+    std::function<void(FrmRen&)> choose;                 // as the user does, switch then list
+    std::vector<std::pair<TextBox* FrmRen::*, QString>> fills;  // each box typed into, then Tab
+    TextBox* FrmRen::*last;                                      // where the last Tab lands
+    QString typed = QStringLiteral("x");                         // a key that box takes
+    ComboBox* FrmRen::*list = nullptr;                           // the criterion's list: Shift+Tab's end
+};
+
+void Pick(CheckBox* check, ComboBox* combo, int index) {
+    ASSERT_TRUE(click(*check));
+    ASSERT_TRUE(choose(*combo, index));
+}
+
+TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
+    const std::vector<TabRow> rows = {
+        {"Insert after N", [](FrmRen& r) { Pick(r.CheckInsert, r.ComboInsert, 3); },
+         {{&FrmRen::TextInsertAfterNumChar, "1"}}, &FrmRen::TextInsertThis, "x", &FrmRen::ComboInsert},
+        {"Insert before a string", [](FrmRen& r) { Pick(r.CheckInsert, r.ComboInsert, 6); },
+         {{&FrmRen::TextInsertAfterString, "ab"}}, &FrmRen::TextInsertThis, "x", &FrmRen::ComboInsert},
+        {"Replace this string", [](FrmRen& r) { Pick(r.CheckReplace, r.ComboReplace, 2); },
+         {{&FrmRen::TextReplaceString, "ab"}}, &FrmRen::TextReplaceWith, "x", &FrmRen::ComboReplace},
+        {"Replace all after N", [](FrmRen& r) { Pick(r.CheckReplace, r.ComboReplace, 3); },
+         {{&FrmRen::TextReplaceAfterNumChar, "1"}}, &FrmRen::TextReplaceWith, "x", &FrmRen::ComboReplace},
+        {"Replace M after N", [](FrmRen& r) { Pick(r.CheckReplace, r.ComboReplace, 9); },
+         {{&FrmRen::TextReplaceCharAfterNumChar, "1"}, {&FrmRen::TextReplaceNumChar, "2"}},
+         &FrmRen::TextReplaceWith, "x", &FrmRen::ComboReplace},
+        {"Replace M before a string", [](FrmRen& r) { Pick(r.CheckReplace, r.ComboReplace, 12); },
+         {{&FrmRen::TextReplaceCharAfterString, "ab"}, {&FrmRen::TextReplaceNumChar, "2"}},
+         &FrmRen::TextReplaceWith, "x", &FrmRen::ComboReplace},
+        {"Remove M after N", [](FrmRen& r) { Pick(r.CheckRemove, r.ComboRemove, 8); },
+         {{&FrmRen::TextRemoveCharAfterNumChar, "1"}}, &FrmRen::TextRemoveNumChar, "3", &FrmRen::ComboRemove},
+        {"Remove M before a string", [](FrmRen& r) { Pick(r.CheckRemove, r.ComboRemove, 11); },
+         {{&FrmRen::TextRemoveCharAfterString, "ab"}}, &FrmRen::TextRemoveNumChar, "3", &FrmRen::ComboRemove},
+        {"Auto number after N",
+         [](FrmRen& r) {
+             ASSERT_TRUE(click(*r.OptionAuto[1]));
+             ASSERT_TRUE(choose(*r.ComboAutoPlace, 3));
+         },
+         {{&FrmRen::TextAutoAfterNumChar, "1"}}, &FrmRen::TextAutoStart, "3", &FrmRen::ComboAutoPlace},
+        {"Auto letters before a string",
+         [](FrmRen& r) {
+             ASSERT_TRUE(click(*r.OptionAuto[2]));
+             ASSERT_TRUE(choose(*r.ComboAutoPlace, 6));
+         },
+         {{&FrmRen::TextAutoAfterString, "ab"}}, &FrmRen::TextAutoStart, "X", &FrmRen::ComboAutoPlace},
+    };
+    for (const TabRow& row : rows) {
+        SCOPED_TRACE(row.choice);
+        TearDown();
+        SetUp();
+        FrmRen& r = Open();
+        S.CriteriaDialogLoading = false;
+        row.choose(r);
+        for (const auto& [box, text] : row.fills) {
+            ASSERT_EQ(focused(r), r.*box) << "the box the user fills next has the focus";
+            ASSERT_TRUE(type(*(r.*box), text));
+            pressKey(r, Qt::Key_Tab);
+        }
+        ASSERT_EQ(focused(r), r.*row.last);
+        QTest::keyClicks(r.Window()->focusWidget(), row.typed);
+        EXPECT_EQ((r.*row.last)->Text(), row.typed) << "the typed key reaches the next box";
+        // Back again: the boxes, then the criterion's list, inside its frame.
+        for (size_t k = 0; k <= row.fills.size(); ++k) pressKey(r, Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(focused(r), r.*row.list);
+    }
+}
+
+TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
+    FrmRen& r = Open();
+    ASSERT_TRUE(click(*r.CheckInsert));
+    ASSERT_TRUE(click(*r.OptionAuto[1]));
+    for (ComboBox* combo : {r.ComboInsert, r.ComboAutoPlace, r.ComboAutoZeroFill}) {
+        if (!combo->EffectivelyVisible())
+            continue;
+        const int before = combo->ListIndex();
+        combo->Widget()->setFocus();
+        QTest::keyClicks(combo->Widget(), "A1a");
+        EXPECT_EQ(combo->ListIndex(), before) << combo->Name().toStdString();
+    }
+    EXPECT_EQ(S.EditInsertPlace, 0);
+}
+
+TEST_F(CriteriaKeys, EscapeLeavesTheDialogAsCancelDoes) {
+    FrmRen& r = Open();
+    S.CriteriaDialogLoading = false;
+    ASSERT_TRUE(click(*r.CheckExt));
+    ASSERT_TRUE(type(*r.TextExt, "txt"));
+    r.TextExt->Widget()->setFocus();
+    pressKey(r, Qt::Key_Escape);
+    EXPECT_FALSE(r.Visible());
+    EXPECT_TRUE(S.CriteriaDialogClosed);
+    EXPECT_EQ(S.ExtNewPending, QString()) << "nothing pending outlives it";
+}
+
+}  // namespace
+}  // namespace qv::test

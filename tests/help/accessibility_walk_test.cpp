@@ -1,0 +1,60 @@
+// The help window as a keyboard or screen-reader user meets it: every control named and acting,
+// every one reached by Tab, and the topics paged from the keyboard.
+#include <QAccessible>
+#include <QWidget>
+
+#include "help_fixture.h"
+
+namespace qv::test {
+namespace {
+
+using HelpAccessibility = HelpWindowTest;
+
+TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
+    struct Row {
+        const char* state;
+        std::function<void(help::FrmMain&)> setUp;
+    };
+    const std::vector<Row> rows = {
+        {"the start page", [](help::FrmMain&) {}},
+        {"a topic of several pages",
+         [](help::FrmMain& w) {
+             ASSERT_TRUE(click(*w.CommandTopic));
+             ASSERT_TRUE(click(*w.OptionTopic[3]));
+             ASSERT_TRUE(click(*w.ImageGoContinue));
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.state);
+        TearDown();
+        SetUp();
+        row.setUp(w());
+        EXPECT_EQ(accessibilityProblems(w()), QStringList());
+        const QStringList reading = readingOrder(w());
+        ASSERT_FALSE(reading.isEmpty());
+        Control* first = w().Find(reading[0].section('(', 0, 0),
+                                  reading[0].contains('(') ? reading[0].section('(', 1).chopped(1).toInt() : -1);
+        ASSERT_NE(first, nullptr);
+        QStringList cycle = tabCycle(*first), expected = reading;
+        cycle.sort();
+        expected.sort();
+        EXPECT_EQ(cycle, expected);
+    }
+}
+
+TEST_F(HelpAccessibility, TopicsArePagedFromTheKeyboard) {
+    ASSERT_TRUE(click(*w().CommandTopic));
+    ASSERT_TRUE(click(*w().OptionTopic[3]));
+    const int first = ShownFrame();
+    EXPECT_TRUE(tabCycle(*w().CommandTopic).contains("ImageGoContinue"));
+    w().ImageGoContinue->Widget()->setFocus();
+    pressKey(w(), Qt::Key_Return);
+    EXPECT_NE(ShownFrame(), first);
+    EXPECT_EQ(help::TS.PageNumber, 1);
+    ASSERT_TRUE(accessibleAction(*w().ImageGoBack, QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(help::TS.PageNumber, 0);
+    EXPECT_EQ(ShownFrame(), first);
+}
+
+}  // namespace
+}  // namespace qv::test

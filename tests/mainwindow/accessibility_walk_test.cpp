@@ -1,0 +1,117 @@
+// The main window and its dialogs as a keyboard or screen-reader user meets them, state by state.
+#include <QAccessible>
+#include <QWidget>
+
+#include "folder_dialog_fixture.h"
+#include "window_fixture.h"
+
+namespace qv::test {
+namespace {
+
+class AccessibilityWalk : public WindowTest {};
+
+TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
+    struct Row {
+        const char* state;
+        std::function<void()> setUp;
+        Form* (*form)();
+    };
+    auto main = [] { return static_cast<Form*>(&frmMain()); };
+    const std::vector<Row> rows = {
+        {"just started", [] {}, main},
+        {"files chosen by hand", [this] { OpenWork({"a.txt", "b.txt", "c.txt"}), SelectByHand({"a.txt", "c.txt"}); },
+         main},
+        {"File Selection panel open", [this] { ASSERT_TRUE(click(*M().CommandSelection)); }, main},
+        {"Easy Process with a file picked",
+         [this] {
+             OpenWork({"a.txt", "b.txt"});
+             ASSERT_TRUE(click(*M().CheckEasyProcess));
+             ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
+         },
+         main},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.state);
+        TearDown();
+        SetUp();
+        row.setUp();
+        Form& f = *row.form();
+        EXPECT_EQ(accessibilityProblems(f), QStringList());
+        // Tab reaches every control a user can operate, each once.
+        const QStringList reading = readingOrder(f);
+        ASSERT_FALSE(reading.isEmpty());
+        QStringList cycle = tabCycle(*f.Find(reading[0].section('(', 0, 0),
+                                             reading[0].contains('(') ? reading[0].section('(', 1).chopped(1).toInt() : -1));
+        QStringList a = cycle, b = reading;
+        a.sort();
+        b.sort();
+        EXPECT_EQ(a, b);
+    }
+}
+
+TEST_F(AccessibilityWalk, ToolsSeeAndMakeWhatTheUserSees) {
+    OpenWork({"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"});
+    SelectByHand({"a.txt", "b.txt", "d.txt", "e.txt"});
+    EXPECT_EQ(accessibleSelection(*M().File1), (QStringList{"a.txt", "b.txt", "d.txt", "e.txt"}));
+    ASSERT_TRUE(toggleThroughAccessibility(*M().File1, 2));
+    EXPECT_EQ(selectedItems(*M().File1), (QStringList{"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}));
+
+    // Easy Process switched on by a tool's toggle shows its frame, as a click does.
+    ASSERT_TRUE(accessibleAction(*M().CheckEasyProcess, QAccessibleActionInterface::toggleAction()));
+    EXPECT_TRUE(S.EasyProcessMode);
+    EXPECT_TRUE(M().FrameSingleProcess->Visible());
+    ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
+    ASSERT_TRUE(type(*M().TextSingleProcessName, "x"));
+    // The extension box comes before the buttons that act on the name.
+    EXPECT_EQ(tabCycle(*M().TextSingleProcessName).mid(0, 5),
+              (QStringList{"TextSingleProcessName", "TextSingleProcessExt", "CheckSingleSpace",
+                           "CommandSingleProcess", "CommandSingleCancel"}));
+}
+
+TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
+    QDir().mkpath(work_ + "/sub");
+    Go(work_);
+    Go(work_ + "/sub");
+    ASSERT_TRUE(M().ImageGoBack->EffectivelyEnabled());
+    EXPECT_TRUE(tabCycle(*M().Dir1).contains("ImageGoBack"));
+    M().ImageGoBack->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Return);
+    EXPECT_EQ(M().Dir1->Path(), work_);
+    ASSERT_TRUE(accessibleAction(*M().ImageGoForward, QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(M().Dir1->Path(), work_ + "/sub");
+}
+
+TEST_F(AccessibilityWalk, DisabledButtonsShowTheirCaptionsDisabled) {
+    ASSERT_FALSE(M().CommandJob->Enabled());
+    EXPECT_TRUE(M().LabelJob->OnDisabledFace());
+    // A message box offering OK alone: its Cancel face does not look like OK's.
+    bool answered = false;
+    ModalScript script;
+    script.expect(kMessageBox, [&](Form& f) {
+        auto& box = static_cast<FrmMessage&>(f);
+        EXPECT_FALSE(box.LabelOK->OnDisabledFace());
+        EXPECT_TRUE(box.LabelCancel->OnDisabledFace());
+        EXPECT_EQ(accessibilityProblems(box), QStringList());
+        answered = click(*box.CommandOK);
+    });
+    MessageBoxRequest request;
+    request.caption = request.head = request.text = QStringLiteral("Note");
+    request.okFace = QStringLiteral("OK");
+    request.cancelFace = QStringLiteral("Cancel");
+    request.okEnabled = true;
+    frmMessage().Present(request);
+    EXPECT_TRUE(answered);
+}
+
+using FolderDialogWalk = dialog::DialogTest;
+
+TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
+    OpenDestination();
+    EXPECT_EQ(accessibilityProblems(frmMove()), QStringList());
+    frmMove().TextActionMovePath->Widget()->setFocus();
+    pressKey(frmMove(), Qt::Key_Escape);
+    EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";
+}
+
+}  // namespace
+}  // namespace qv::test

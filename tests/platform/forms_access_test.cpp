@@ -1,0 +1,263 @@
+// What the keyboard and assistive tools reach: names, roles, actions, Tab order and the keys that
+// press buttons, each running the same handler a click runs, once.
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QImage>
+#include <QTest>
+
+#include "support/harness.h"
+#include "support/harness_testform.h"
+
+namespace qv::test {
+namespace {
+
+class FormsAccess : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        f.design = [this](TestForm& t) {
+            options.clear();
+            frame = t.add<Frame>("FrameKind");
+            frame->Move(10, 10, 200, 150);
+            frame->SetCaption("Kind");
+            for (int i = 0; i < 3; ++i) {
+                OptionButton* o = t.addTo(options, "OptionKind", i, frame);
+                o->Move(150, 300 + i * 400, 2400, 300);
+                o->SetCaption(QStringLiteral("Kind &%1").arg(i));
+            }
+            check = t.add<CheckBox>("CheckKeep", frame);
+            check->Move(150, 1500, 2400, 300);
+            check->SetCaption("Keep");
+            name = t.add<TextBox>("TextName");
+            name->Move(220, 10, 90, 24);
+            name->SetAccessibleName("Name");
+            ok = t.add<CommandButton>("CommandOK");
+            ok->Move(220, 50, 90, 30);
+            ok->SetCaption("OK");
+            cancel = t.add<CommandButton>("CommandCancel");
+            cancel->Move(320, 50, 90, 30);
+            cancel->SetCaption("Cancel");
+            combo = t.add<ComboBox>("ComboPlace");
+            combo->Move(220, 90, 190, 24);
+            combo->SetAccessibleName("Place");
+            back = t.add<Image>("ImageBack");
+            back->Move(10, 170, 30, 30);
+            back->SetAccessibleName("Back");
+            deco = t.add<Image>("ImageDeco");
+            deco->Move(50, 170, 30, 30);
+        };
+        f.Show();
+        for (const char* s : {"Select", "At start", "At end", "After"}) combo->AddItem(s);
+        cancel->SetCancel(true);
+        for (OptionButton* o : options.items()) o->Click = [this, o] { clicks << o->Name() + QString::number(o->Index()); };
+        check->Click = [this] { clicks << "CheckKeep"; };
+        ok->Click = [this] { clicks << "CommandOK"; };
+        cancel->Click = [this] { clicks << "CommandCancel"; };
+        combo->Click = [this] { clicks << "ComboPlace"; };
+        back->Click = [this] { clicks << "ImageBack"; };
+    }
+    void TearDown() override {
+        if (f.Loaded())
+            f.Unload();
+    }
+
+    TestForm f{"frmAccess"};
+    Frame* frame = nullptr;
+    ControlArray<OptionButton> options;
+    CheckBox* check = nullptr;
+    TextBox* name = nullptr;
+    CommandButton *ok = nullptr, *cancel = nullptr;
+    ComboBox* combo = nullptr;
+    Image *back = nullptr, *deco = nullptr;
+    QStringList clicks;
+};
+
+// Every state of the form: each control a user can operate has a name and its role, its actions
+// run its Click once as a click does, and Tab visits the controls in reading order.
+TEST_F(FormsAccess, EveryOperableControlIsNamedActsAndIsReachedInReadingOrder) {
+    struct Row {
+        const char* state;
+        std::function<void()> setUp;
+        QStringList tabs;
+    };
+    const std::vector<Row> rows = {
+        {"as designed", [] {},
+         {"OptionKind(0)", "CheckKeep", "TextName", "CommandOK", "CommandCancel", "ComboPlace", "ImageBack"}},
+        {"an option chosen, OK disabled",
+         [this] {
+             options[1]->SetValue(true);
+             ok->SetEnabled(false);
+         },
+         {"OptionKind(1)", "CheckKeep", "TextName", "CommandCancel", "ComboPlace", "ImageBack"}},
+        {"the frame hidden",
+         [this] { frame->SetVisible(false); },
+         {"TextName", "CommandOK", "CommandCancel", "ComboPlace", "ImageBack"}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.state);
+        f.Unload();
+        SetUp();
+        row.setUp();
+        clicks.clear();
+        EXPECT_EQ(accessibilityProblems(f), QStringList());
+        const QStringList reading = readingOrder(f);
+        EXPECT_EQ(reading, row.tabs);
+        Control* first = f.Find(reading.value(0).section('(', 0, 0),
+                                reading.value(0).contains('(') ? reading.value(0).section('(', 1).chopped(1).toInt() : -1);
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(tabCycle(*first), reading);
+        EXPECT_TRUE(clicks.isEmpty()) << "the walk runs no handler";
+    }
+}
+
+TEST_F(FormsAccess, ToggleThroughTheAccessibilityInterfaceRunsClickOnce) {
+    ASSERT_TRUE(accessibleAction(*check, QAccessibleActionInterface::toggleAction()));
+    EXPECT_EQ(check->Value(), 1);
+    EXPECT_EQ(clicks, QStringList{"CheckKeep"});
+    // The stock toggle a tool reaches through the widget itself is a click as well.
+    static_cast<QAbstractButton*>(check->Widget())->toggle();
+    EXPECT_EQ(check->Value(), 0);
+    EXPECT_EQ(clicks, (QStringList{"CheckKeep", "CheckKeep"}));
+
+    clicks.clear();
+    options[0]->SetValue(true);
+    ASSERT_TRUE(accessibleAction(*options[2], QAccessibleActionInterface::toggleAction()));
+    static_cast<QAbstractButton*>(options[1]->Widget())->toggle();
+    static_cast<QAbstractButton*>(options[1]->Widget())->toggle();  // an option is not unchosen so
+    EXPECT_EQ(clicks, (QStringList{"OptionKind0", "OptionKind2", "OptionKind1"}));
+    EXPECT_FALSE(options[0]->Value());
+    EXPECT_FALSE(options[2]->Value());
+    EXPECT_TRUE(options[1]->Value());
+    int shownChecked = 0;
+    for (OptionButton* o : options.items())
+        shownChecked += static_cast<QAbstractButton*>(o->Widget())->isChecked() ? 1 : 0;
+    EXPECT_EQ(shownChecked, 1) << "the group stays exclusive on screen";
+
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(options[1]->Widget());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::RadioButton);
+    EXPECT_TRUE(a->state().checked);
+    EXPECT_EQ(a->text(QAccessible::Name), "Kind 1");
+    EXPECT_EQ(a->parent()->role(), QAccessible::Grouping) << "announced as one group, its frame";
+}
+
+TEST_F(FormsAccess, KeysPressButtonsAndPictureButtons) {
+    ok->Widget()->setFocus();
+    pressKey(f, Qt::Key_Return);
+    EXPECT_EQ(clicks, (QStringList{"CommandOK"}));
+    pressKey(f, Qt::Key_Space);
+    EXPECT_EQ(clicks, (QStringList{"CommandOK", "CommandOK"}));
+
+    clicks.clear();
+    int typed27 = 0;
+    name->KeyPress = [&](int& k) { typed27 += k == 27; };
+    name->Widget()->setFocus();
+    pressKey(f, Qt::Key_Escape);
+    combo->Widget()->setFocus();
+    pressKey(f, Qt::Key_Escape);
+    EXPECT_EQ(clicks, (QStringList{"CommandCancel", "CommandCancel"})) << "Escape presses Cancel";
+    EXPECT_EQ(typed27, 0);
+    cancel->SetEnabled(false);
+    name->Widget()->setFocus();
+    pressKey(f, Qt::Key_Escape);
+    EXPECT_EQ(typed27, 1) << "with no Cancel to press the box has the key";
+
+    clicks.clear();
+    options[0]->SetValue(true);
+    clicks.clear();
+    combo->Widget()->setFocus();
+    pressKey(f, Qt::Key_Tab);
+    ASSERT_EQ(focused(f), back) << "the picture button is a tab stop";
+    pressKey(f, Qt::Key_Return);
+    pressKey(f, Qt::Key_Space);
+    EXPECT_EQ(clicks, (QStringList{"ImageBack", "ImageBack"}));
+    pressKey(f, Qt::Key_Tab);
+    EXPECT_EQ(focused(f), options[0]) << "the plain picture is not";
+    pressKey(f, Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(f), back);
+
+    // The arrows move through an option group and choose.
+    clicks.clear();
+    options[0]->Widget()->setFocus();
+    pressKey(f, Qt::Key_Down);
+    EXPECT_EQ(focused(f), options[1]);
+    pressKey(f, Qt::Key_Up);
+    pressKey(f, Qt::Key_Up);
+    EXPECT_EQ(clicks, (QStringList{"OptionKind1", "OptionKind0", "OptionKind2"}));
+}
+
+TEST_F(FormsAccess, TabIndexIsUniqueAndSettingOneShiftsTheOthers) {
+    // Reading order first: the frame with its controls, the column beside it, the pictures below;
+    // the frame's controls count on their own.
+    EXPECT_LT(frame->TabIndex(), name->TabIndex());
+    EXPECT_LT(options[2]->TabIndex(), check->TabIndex());
+    EXPECT_LT(combo->TabIndex(), back->TabIndex());
+    const int okAt = ok->TabIndex();
+    const int nameAt = name->TabIndex();
+    combo->SetTabIndex(okAt);  // right after the name box, before OK
+    EXPECT_EQ(combo->TabIndex(), okAt);
+    EXPECT_EQ(ok->TabIndex(), okAt + 1);
+    EXPECT_EQ(name->TabIndex(), nameAt);
+    std::vector<int> all;  // unique among the controls on the form itself, the frame's apart
+    for (const auto& c : f.Controls())
+        if (!c->Container())
+            all.push_back(c->TabIndex());
+    EXPECT_EQ(options[0]->TabIndex(), 0);
+    check->SetTabIndex(0);
+    EXPECT_EQ(check->TabIndex(), 0);
+    EXPECT_EQ(options[0]->TabIndex(), 1) << "the frame's own order shifts, the form's stays";
+    EXPECT_EQ(combo->TabIndex(), okAt);
+    check->SetTabIndex(9);
+    EXPECT_EQ(check->TabIndex(), 3);
+    std::sort(all.begin(), all.end());
+    for (size_t k = 0; k < all.size(); ++k) EXPECT_EQ(all[k], static_cast<int>(k));
+    EXPECT_EQ(tabCycle(*name), (QStringList{"TextName", "ComboPlace", "CommandOK", "CommandCancel", "ImageBack",
+                                            "OptionKind(0)", "CheckKeep"}));
+}
+
+TEST_F(FormsAccess, ComboKeysPassKeyPressBeforeTheyChoose) {
+    QStringList seen;
+    combo->KeyPress = [&](int& k) {
+        seen << QString(QChar(k));
+        if (k == 'x')
+            k = 0;
+    };
+    combo->Widget()->setFocus();
+    QTest::keyClicks(combo->Widget(), "x");
+    EXPECT_EQ(combo->ListIndex(), -1) << "a discarded key chooses nothing";
+    EXPECT_TRUE(clicks.isEmpty());
+    QTest::keyClicks(combo->Widget(), "a");
+    EXPECT_EQ(combo->Text(), "At start");
+    EXPECT_EQ(clicks, QStringList{"ComboPlace"});
+    EXPECT_EQ(seen, (QStringList{"x", "a"}));
+}
+
+TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
+    Label* face = nullptr;
+    CommandButton* job = nullptr;
+    f.Unload();
+    f.design = [&](TestForm& t) {
+        job = t.add<CommandButton>("CommandJob");
+        job->Move(20, 20, 120, 40);
+        face = t.add<Label>("LabelJob");
+        face->Move(30, 28, 100, 24);
+        face->SetTransparent(true);
+        face->SetForeColor(0x8000);
+        face->SetCaption("MMMMMMMM");
+    };
+    f.Show();
+    auto ready = [&] {
+        const QImage img = face->Widget()->grab().toImage();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelColor(x, y) == QColor(0, 128, 0))
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(ready()) << "enabled: the caption in its colour";
+    job->SetEnabled(false);
+    EXPECT_FALSE(ready()) << "disabled: the desktop's disabled text";
+}
+
+}  // namespace
+}  // namespace qv::test
