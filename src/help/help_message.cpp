@@ -1,9 +1,5 @@
 #include "help/help_message.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 
 #include <algorithm>
@@ -11,6 +7,7 @@
 
 #include "help/frm_main.h"
 #include "help/help_state.h"
+#include "platform/forms_box_keys.h"
 #include "platform/services.h"
 
 namespace qv::help {
@@ -120,36 +117,6 @@ void CloseMessage() {
     HM.MessageInput.clear();
 }
 
-// The box answers keys as Quorvan's does: Enter presses an enabled OK, Escape closes the box as its
-// window's close command does. Space presses the focused button by itself.
-class BoxKeys : public QObject {
-  public:
-    explicit BoxKeys(FrmMessage* form) : QObject(nullptr), form_(form) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (key != Qt::Key_Escape && !enter)
-            return QObject::eventFilter(watched, event);
-        FrmMessage* form = form_;
-        // Later, so that the key event is finished before the window goes; and only for this box.
-        QPointer<QWidget> window = form->Window();
-        QTimer::singleShot(0, [form, window, enter] {
-            if (!window || !form->Loaded() || form->Window() != window)
-                return;
-            if (!enter)
-                form->UserCloses();
-            else if (form->ImageOK->EffectivelyEnabled() && form->ImageOK->EffectivelyVisible())
-                CloseMessageOK();
-        });
-        return true;
-    }
-
-  private:
-    FrmMessage* form_;
-};
-
 }  // namespace
 
 void FrmMessage::Design() {
@@ -188,13 +155,7 @@ void FrmMessage::Design() {
     ImageOK->Click = [] { CloseMessageOK(); };
     ImageCancel->Click = [] { CloseMessageCancel(); };
 
-    if (QWidget* w = Window()) {
-        auto* filter = new BoxKeys(this);
-        filter->setParent(w);
-        w->installEventFilter(filter);
-        // A focused button would take Enter for itself.
-        for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(filter);
-    }
+    AnswerBoxKeys(*this, ImageOK, [] { CloseMessageOK(); });
 }
 
 QString FrmMessage::LabelOK() const {

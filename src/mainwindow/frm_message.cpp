@@ -1,10 +1,5 @@
 #include "mainwindow/frm_message.h"
 
-#include <QEvent>
-#include <QKeyEvent>
-#include <QObject>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <initializer_list>
@@ -12,48 +7,10 @@
 #include "core/state.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
+#include "platform/forms_box_keys.h"
 #include "platform/services.h"
 
 namespace qv {
-
-namespace {
-
-// The box's keys: Escape closes it as its window's close command does (Cancel when Cancel is offered,
-// else OK); Enter presses OK when OK is enabled. The name box keeps its own rule for Enter.
-class BoxKeys : public QObject {
-  public:
-    explicit BoxKeys(FrmMessage* form) : QObject(nullptr), form_(form) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::KeyPress)
-            return QObject::eventFilter(watched, event);
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-        if (key != Qt::Key_Escape && !enter)
-            return QObject::eventFilter(watched, event);
-        QWidget* input = form_->TextInput0 ? form_->TextInput0->Widget() : nullptr;
-        auto* target = qobject_cast<QWidget*>(watched);
-        if (enter && input && target && (target == input || input->isAncestorOf(target)))
-            return QObject::eventFilter(watched, event);
-        FrmMessage* form = form_;
-        // Later, so that the key event is finished before the window goes; and only for this box,
-        // not one shown since.
-        QPointer<QWidget> window = form->Window();
-        QTimer::singleShot(0, [form, window, enter] {
-            if (!window || !form->Loaded() || form->Window() != window)
-                return;
-            if (!enter)
-                form->UserCloses();
-            else if (form->CommandOK->EffectivelyEnabled() && form->CommandOK->EffectivelyVisible())
-                form->CommandOK_Click();
-        });
-        return true;
-    }
-
-  private:
-    FrmMessage* form_;
-};
-
-}  // namespace
 
 FrmMessage::FrmMessage() : Form(QStringLiteral("frmMessage")) {}
 
@@ -106,14 +63,8 @@ void FrmMessage::Design() {
     TextInput0->Change = [this] { TextInput0_Change(); };
     TextInput0->KeyPress = [this](int& k) { TextInput0_KeyPress(k); };
 
-    if (QWidget* w = Window()) {
-        auto* filter = new BoxKeys(this);
-        filter->setParent(w);
-        w->installEventFilter(filter);
-        // Also ahead of the controls: the name box's key rule would swallow Escape as a character, and
-        // a focused button would take Enter for itself.
-        for (QWidget* child : w->findChildren<QWidget*>()) child->installEventFilter(filter);
-    }
+    // The name box keeps its own rule for Enter.
+    AnswerBoxKeys(*this, CommandOK, [this] { CommandOK_Click(); }, TextInput0);
 }
 
 void FrmMessage::FitMessage() {
