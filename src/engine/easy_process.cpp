@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "core/windows.h"
 #include "engine/filename.h"
+#include "engine/leftovers.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -141,6 +142,7 @@ void SingleProcessStart() {
             return;
     }
 
+    RemoveAbandonedCopies(action, false, S.WorkPath, S.DestPath);
     const QString wo = S.WorkPath + old, wn = S.WorkPath + neu, dn = S.DestPath + neu;
     try {
         FileSystem& fs = fileSystem();

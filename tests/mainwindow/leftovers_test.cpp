@@ -57,6 +57,21 @@ TEST_F(Leftovers, AbandonedPartialCopiesGoWithTheNextCopyIntoTheirFolder) {
     EXPECT_EQ(FilesIn(dest_), want);
 }
 
+// Easy Process is an action that writes into the destination too.
+TEST_F(Leftovers, AnEasyProcessCopyClearsTheAbandonedCopiesOfItsDestination) {
+    const QString deadCopy = MakeTemporaryName(TemporaryKind::PartialCopy, 1, {DeadPid(), 0});
+    const QString liveCopy = MakeTemporaryName(TemporaryKind::PartialCopy, 2);
+    for (const QString& n : {deadCopy, liveCopy}) MakeFile(dest_ + "/" + n, "part");
+    OpenWork({"a.txt"});
+    CommitAction(4);
+    ASSERT_TRUE(click(*M().CheckEasyProcess));
+    ASSERT_TRUE(clickFile(*M().File2, "a.txt"));
+    ASSERT_TRUE(click(*M().CommandSingleProcess));
+    QStringList want{"a.txt", liveCopy};
+    want.sort();
+    EXPECT_EQ(FilesIn(dest_), want);
+}
+
 TEST_F(Leftovers, OpeningAFolderNamesWhatAnInterruptedRenameLeftThereAndNothingRemovesIt) {
     const qint64 deadPid = DeadPid();
     const QString holder = MakeTemporaryName(TemporaryKind::RenameHolder, 1, {deadPid, 0});
