@@ -563,6 +563,7 @@ std::vector<Form*> AllForms() {
 QWidget* Form::ensureWindow() {
     if (window_)
         return window_;
+    InstallControlAccessibility();
     auto* w = new FormWindow(this);
     w->setObjectName(name_);
     w->setWindowTitle(caption_);
@@ -1511,10 +1512,22 @@ class ClickableAccessible : public QAccessibleWidget {
     }
 };
 
+// A form's window is announced (with its caption) as a window, or as a dialog while it is shown
+// modal; a plain widget would be read out as a filler.
+class FormAccessible : public QAccessibleWidget {
+  public:
+    explicit FormAccessible(FormWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QAccessible::Role role() const override {
+        return widget()->windowModality() != Qt::NonModal ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
 QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
+    if (auto* window = dynamic_cast<FormWindow*>(w))
+        return new FormAccessible(window);
     if (auto* frame = dynamic_cast<FrameWidget*>(w))
         return new FrameAccessible(frame);
     if (dynamic_cast<ButtonWidget*>(w))
