@@ -1,9 +1,11 @@
 // Forms, the control base and the simple controls.
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QImageReader>
@@ -1522,12 +1524,55 @@ class FormAccessible : public QAccessibleWidget {
     }
 };
 
+// A combo given a name is announced by that name, its choice being its value; left to itself Qt on
+// this desktop reads the choice out as the name. The drop-down list is its one child, as before.
+class ComboAccessible : public QAccessibleWidget {
+  public:
+    explicit ComboAccessible(QComboBox* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value || (t == QAccessible::Name && combo()->accessibleName().isEmpty()))
+            return combo()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return combo()->view() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && combo()->view() ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && combo()->view() && child->object() == combo()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        st.expandable = true;
+        st.expanded = combo()->view() && combo()->view()->isVisible();
+        return st;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == showMenuAction() || name == pressAction()) {
+            if (combo()->view() && combo()->view()->isVisible())
+                combo()->hidePopup();
+            else
+                combo()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
 QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
     if (auto* window = dynamic_cast<FormWindow*>(w))
         return new FormAccessible(window);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return new ComboAccessible(combo);
     if (auto* frame = dynamic_cast<FrameWidget*>(w))
         return new FrameAccessible(frame);
     if (dynamic_cast<ButtonWidget*>(w))
