@@ -286,6 +286,7 @@ TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCapti
 struct ColourRow {
     const char* kind;
     Colour colour;
+    friend void PrintTo(const ColourRow& r, std::ostream* os) { *os << r.kind; }
 };
 
 class DisabledCaptionColour : public ::testing::TestWithParam<ColourRow> {};
