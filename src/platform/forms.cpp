@@ -1334,6 +1334,7 @@ void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 PictureBox::PictureBox(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::PictureBox, std::move(name), index, container) {
+    InstallControlAccessibility();
     auto* w = new PictureWidget;
     w->setFocusPolicy(Qt::StrongFocus);
     setWidget(w);
@@ -1418,6 +1419,8 @@ bool actsOnClick(const Control* c) {
             return true;
         case ControlKind::Image:
             return static_cast<bool>(static_cast<const Image*>(c)->Click);
+        case ControlKind::PictureBox:
+            return static_cast<bool>(static_cast<const PictureBox*>(c)->Click);
         default:
             return false;
     }
@@ -1437,6 +1440,9 @@ void userClick(Control* c) {
         case ControlKind::Image:
             static_cast<Image*>(c)->UserClicks();
             break;
+        case ControlKind::PictureBox:
+            static_cast<PictureBox*>(c)->UserClicks();
+            break;
         default:
             break;
     }
@@ -1444,7 +1450,9 @@ void userClick(Control* c) {
 
 // A control one clicks, as assistive tools see it: an option button is a radio button of its
 // frame's group (the widget is not auto-exclusive, so Qt would call it a check box), a picture that
-// acts is a button, and every action a tool can take runs the control's own click, at once.
+// acts is a button, a picture box that does not is a pane (the focus rests there after many clicks,
+// and a filler is read out as nothing), and every action a tool can take runs the control's own
+// click, at once.
 class ClickableAccessible : public QAccessibleWidget {
   public:
     ClickableAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
@@ -1453,6 +1461,8 @@ class ClickableAccessible : public QAccessibleWidget {
         const Control* c = ownerOf(widget());
         if (c && c->Kind() == ControlKind::Image)
             return actsOnClick(c) ? QAccessible::Button : QAccessible::Graphic;
+        if (c && c->Kind() == ControlKind::PictureBox)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::Pane;
         return QAccessibleWidget::role();
     }
 
@@ -1583,6 +1593,8 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
         return new ClickableAccessible(w, QAccessible::RadioButton);
     if (dynamic_cast<ImageWidget*>(w))
         return new ClickableAccessible(w, QAccessible::Graphic);
+    if (dynamic_cast<PictureWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::Pane);
     return nullptr;
 }
 

@@ -281,6 +281,26 @@ TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCapti
     box.Unload();
 }
 
+TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {
+    PictureBox* picture = nullptr;
+    f.Unload();
+    f.design = [&](TestForm& t) {
+        picture = t.add<PictureBox>("PictureMain");
+        picture->Move(10, 10, 40, 40);
+        picture->SetAccessibleName("Help window");
+    };
+    f.Show();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(picture->Widget());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Pane);
+    EXPECT_EQ(a->text(QAccessible::Name), "Help window");
+    int clicked = 0;
+    picture->Click = [&] { ++clicked; };
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    ASSERT_TRUE(accessibleAction(*picture, QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(clicked, 1);
+}
+
 // A control given a caption colour, enabled and then disabled itself, through its container and
 // through its window: disabled, it shows the desktop's disabled text and none of its colour.
 struct ColourRow {
