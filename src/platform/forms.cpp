@@ -1542,7 +1542,9 @@ class ComboAccessible : public QAccessibleWidget {
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
 
     QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value || (t == QAccessible::Name && combo()->accessibleName().isEmpty()))
+        if (t == QAccessible::Value)
+            return combo()->currentText();
+        if (t == QAccessible::Name && combo()->accessibleName().isEmpty() && !combo()->currentText().isEmpty())
             return combo()->currentText();
         return QAccessibleWidget::text(t);
     }
