@@ -1544,7 +1544,8 @@ class ComboAccessible : public QAccessibleWidget {
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
             return combo()->currentText();
-        if (t == QAccessible::Name && combo()->accessibleName().isEmpty() && !combo()->currentText().isEmpty())
+        const bool unnamed = combo()->accessibleName().isEmpty();
+        if (t == QAccessible::Name && unnamed && !combo()->currentText().isEmpty())
             return combo()->currentText();
         return QAccessibleWidget::text(t);
     }

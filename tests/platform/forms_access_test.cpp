@@ -259,7 +259,6 @@ TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
     EXPECT_FALSE(ready()) << "disabled: the desktop's disabled text";
 }
 
-
 TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCaptions) {
     f.SetCaption("Access");
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f.Window());
