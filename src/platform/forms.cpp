@@ -1,9 +1,11 @@
 // Forms, the control base and the simple controls.
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QImageReader>
@@ -563,6 +565,7 @@ std::vector<Form*> AllForms() {
 QWidget* Form::ensureWindow() {
     if (window_)
         return window_;
+    InstallControlAccessibility();
     auto* w = new FormWindow(this);
     w->setObjectName(name_);
     w->setWindowTitle(caption_);
@@ -1331,6 +1334,7 @@ void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
 
 PictureBox::PictureBox(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::PictureBox, std::move(name), index, container) {
+    InstallControlAccessibility();
     auto* w = new PictureWidget;
     w->setFocusPolicy(Qt::StrongFocus);
     setWidget(w);
@@ -1415,6 +1419,8 @@ bool actsOnClick(const Control* c) {
             return true;
         case ControlKind::Image:
             return static_cast<bool>(static_cast<const Image*>(c)->Click);
+        case ControlKind::PictureBox:
+            return static_cast<bool>(static_cast<const PictureBox*>(c)->Click);
         default:
             return false;
     }
@@ -1434,6 +1440,9 @@ void userClick(Control* c) {
         case ControlKind::Image:
             static_cast<Image*>(c)->UserClicks();
             break;
+        case ControlKind::PictureBox:
+            static_cast<PictureBox*>(c)->UserClicks();
+            break;
         default:
             break;
     }
@@ -1441,7 +1450,9 @@ void userClick(Control* c) {
 
 // A control one clicks, as assistive tools see it: an option button is a radio button of its
 // frame's group (the widget is not auto-exclusive, so Qt would call it a check box), a picture that
-// acts is a button, and every action a tool can take runs the control's own click, at once.
+// acts is a button, a picture box that does not is a pane (the focus rests there after many clicks,
+// and a filler is read out as nothing), and every action a tool can take runs the control's own
+// click, at once.
 class ClickableAccessible : public QAccessibleWidget {
   public:
     ClickableAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
@@ -1450,6 +1461,8 @@ class ClickableAccessible : public QAccessibleWidget {
         const Control* c = ownerOf(widget());
         if (c && c->Kind() == ControlKind::Image)
             return actsOnClick(c) ? QAccessible::Button : QAccessible::Graphic;
+        if (c && c->Kind() == ControlKind::PictureBox)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::Pane;
         return QAccessibleWidget::role();
     }
 
@@ -1511,10 +1524,68 @@ class ClickableAccessible : public QAccessibleWidget {
     }
 };
 
+// A form's window is announced (with its caption) as a window, or as a dialog while it is shown
+// modal; a plain widget would be read out as a filler.
+class FormAccessible : public QAccessibleWidget {
+  public:
+    explicit FormAccessible(FormWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QAccessible::Role role() const override {
+        return widget()->windowModality() != Qt::NonModal ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
+// A combo given a name is announced by that name, its choice being its value; left to itself Qt on
+// this desktop reads the choice out as the name. The drop-down list is its one child, as before.
+class ComboAccessible : public QAccessibleWidget {
+  public:
+    explicit ComboAccessible(QComboBox* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return combo()->currentText();
+        const bool unnamed = combo()->accessibleName().isEmpty();
+        if (t == QAccessible::Name && unnamed && !combo()->currentText().isEmpty())
+            return combo()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return combo()->view() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && combo()->view() ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && combo()->view() && child->object() == combo()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        st.expandable = true;
+        st.expanded = combo()->view() && combo()->view()->isVisible();
+        return st;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (name == showMenuAction() || name == pressAction()) {
+            if (combo()->view() && combo()->view()->isVisible())
+                combo()->hidePopup();
+            else
+                combo()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
 QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) {
     if (!object || !object->isWidgetType())
         return nullptr;
     auto* w = static_cast<QWidget*>(object);
+    if (auto* window = dynamic_cast<FormWindow*>(w))
+        return new FormAccessible(window);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return new ComboAccessible(combo);
     if (auto* frame = dynamic_cast<FrameWidget*>(w))
         return new FrameAccessible(frame);
     if (dynamic_cast<ButtonWidget*>(w))
@@ -1525,6 +1596,8 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
         return new ClickableAccessible(w, QAccessible::RadioButton);
     if (dynamic_cast<ImageWidget*>(w))
         return new ClickableAccessible(w, QAccessible::Graphic);
+    if (dynamic_cast<PictureWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::Pane);
     return nullptr;
 }
 

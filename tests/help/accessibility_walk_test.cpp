@@ -23,6 +23,13 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              ASSERT_TRUE(click(*w.OptionTopic[3]));
              ASSERT_TRUE(click(*w.ImageGoContinue));
          }},
+        {"the Run mock-up with a program chosen",
+         [](help::FrmMain& w) {
+             ASSERT_TRUE(click(*w.CommandTopic));
+             ASSERT_TRUE(click(*w.OptionTopic[5]));
+             ASSERT_TRUE(click(*w.CommandMain[3]));
+             ASSERT_TRUE(choose(*w.ComboRun, 0));
+         }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.state);

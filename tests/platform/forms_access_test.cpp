@@ -259,5 +259,122 @@ TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
     EXPECT_FALSE(ready()) << "disabled: the desktop's disabled text";
 }
 
+TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCaptions) {
+    f.SetCaption("Access");
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f.Window());
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->role(), QAccessible::Window);
+    EXPECT_EQ(window->text(QAccessible::Name), "Access");
+    TestForm box{"frmBox"};
+    box.design = [](TestForm& t) { t.SetCaption("Sure?"); };
+    ModalScript script;
+    script.expect("frmBox", [](Form& b) {
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(b.Window());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+        EXPECT_EQ(dialog->text(QAccessible::Name), "Sure?");
+        b.Hide();
+    });
+    box.ShowModal();
+    script.verifyDone();
+    box.Unload();
+}
+
+TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {
+    PictureBox* picture = nullptr;
+    f.Unload();
+    f.design = [&](TestForm& t) {
+        picture = t.add<PictureBox>("PictureMain");
+        picture->Move(10, 10, 40, 40);
+        picture->SetAccessibleName("Help window");
+    };
+    f.Show();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(picture->Widget());
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->role(), QAccessible::Pane);
+    EXPECT_EQ(a->text(QAccessible::Name), "Help window");
+    int clicked = 0;
+    picture->Click = [&] { ++clicked; };
+    EXPECT_EQ(a->role(), QAccessible::Button);
+    ASSERT_TRUE(accessibleAction(*picture, QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(clicked, 1);
+}
+
+// A control given a caption colour, enabled and then disabled itself, through its container and
+// through its window: disabled, it shows the desktop's disabled text and none of its colour.
+struct ColourRow {
+    const char* kind;
+    Colour colour;
+    friend void PrintTo(const ColourRow& r, std::ostream* os) { *os << r.kind; }
+};
+
+class DisabledCaptionColour : public ::testing::TestWithParam<ColourRow> {};
+
+TEST_P(DisabledCaptionColour, ShowsTheDesktopsDisabledText) {
+    TestForm f{"frmColour"};
+    Frame* holder = nullptr;
+    Control* c = nullptr;
+    const QString kind = GetParam().kind;
+    f.design = [&](TestForm& t) {
+        holder = t.add<Frame>("FrameHolder");
+        holder->SetBorderStyle(0);
+        holder->Move(0, 0, 300, 200);
+        if (kind == "Label") {
+            auto* l = t.add<Label>("LabelCaption", holder);
+            l->SetCaption("MMMMMMMM");
+            c = l;
+        } else if (kind == "CheckBox") {
+            auto* k = t.add<CheckBox>("CheckCaption", holder);
+            k->SetCaption("MMMMMMMM");
+            c = k;
+        } else if (kind == "OptionButton") {
+            auto* o = t.add<OptionButton>("OptionCaption", holder);
+            o->SetCaption("MMMMMMMM");
+            c = o;
+        } else if (kind == "Frame") {
+            auto* fr = t.add<Frame>("FrameCaption", holder);
+            fr->SetCaption("MMMMMMMM");
+            c = fr;
+        } else {
+            auto* b = t.add<CommandButton>("CommandCaption", holder);
+            b->SetCaption("MMMMMMMM");
+            c = b;
+        }
+        c->Move(150, 150, 3000, 1200);
+        c->SetForeColor(GetParam().colour);
+    };
+    f.Show();
+    const QColor given = ToQColor(GetParam().colour);
+    const QColor grey = c->Widget()->palette().color(QPalette::Disabled, QPalette::WindowText);
+    ASSERT_NE(given, grey);
+    auto shows = [&](const QColor& colour) {
+        const QImage img = c->Widget()->grab().toImage();
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                if (img.pixelColor(x, y) == colour)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(shows(given)) << "enabled: the caption in its colour";
+    const std::vector<std::pair<const char*, std::function<void(bool)>>> ways = {
+        {"itself", [&](bool on) { c->SetEnabled(on); }},
+        {"its container", [&](bool on) { holder->SetEnabled(on); }},
+        {"its window", [&](bool on) { f.Window()->setEnabled(on); }},
+    };
+    for (const auto& [how, enable] : ways) {
+        enable(false);
+        EXPECT_FALSE(shows(given)) << "disabled through " << how;
+        EXPECT_TRUE(shows(grey)) << "disabled through " << how;
+        enable(true);
+        EXPECT_TRUE(shows(given)) << "enabled again through " << how;
+    }
+    f.Unload();
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCaptionKind, DisabledCaptionColour,
+                         ::testing::Values(ColourRow{"Label", 0x8000}, ColourRow{"CheckBox", 0xFF0000},
+                                           ColourRow{"OptionButton", 0xC0}, ColourRow{"Frame", 0x8000},
+                                           ColourRow{"CommandButton", 0xC0}),
+                         [](const auto& info) { return std::string(info.param.kind); });
 }  // namespace
 }  // namespace qv::test

@@ -699,6 +699,13 @@ QStringList accessibilityProblems(Form& f) {
         }
         if (a->text(QAccessible::Name).trimmed().isEmpty())
             problems << name + QStringLiteral(": no name");
+        // A name given is what is read out; a combo's choice is its value, not its name.
+        const QString read = a->text(QAccessible::Name), given = c.Widget()->accessibleName();
+        if (!given.isEmpty() && read != given)
+            problems << name + QStringLiteral(": read as \"%1\", not \"%2\"").arg(read, given);
+        if (auto* combo = qobject_cast<QComboBox*>(c.Widget()))
+            if (const QString value = a->text(QAccessible::Value); value != combo->currentText())
+                problems << name + QStringLiteral(": value \"%1\", not \"%2\"").arg(value, combo->currentText());
         if (a->role() != expectedRole(c.Kind()))
             problems << name + QStringLiteral(": role %1, not %2").arg(a->role()).arg(expectedRole(c.Kind()));
         if (!clickHandler(c))
