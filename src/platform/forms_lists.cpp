@@ -33,6 +33,22 @@ QString joinPath(const QString& folder, const QString& name) {
     return folder.endsWith(QLatin1Char('/')) ? folder + name : folder + QLatin1Char('/') + name;
 }
 
+// What a typed character picks in a list: after `current`, round to the start, the next entry that
+// begins with it; -1 for none (or a key that is no character).
+int NextEntryStartingWith(const QStringList& entries, int current, int keyAscii) {
+    if (keyAscii < 32 || keyAscii == 127)
+        return -1;
+    const char32_t cp = static_cast<char32_t>(keyAscii);
+    const QString lead = QString::fromUcs4(&cp, 1);
+    const int n = static_cast<int>(entries.size());
+    for (int step = 1; step <= n; ++step) {
+        const int k = (std::max(current, -1) + step) % n;
+        if (entries[k].startsWith(lead, Qt::CaseInsensitive))
+            return k;
+    }
+    return -1;
+}
+
 // What the lists show of a folder, read through the file system in force so that the user sees the
 // names the program's checks see: no hidden entries (a leading dot, or the hidden or system
 // attribute), sorted ignoring case with the exact name breaking ties.
@@ -251,19 +267,11 @@ void ComboBox::UserKey(int keyAscii) {
     int key = keyAscii;
     auto token = LifeToken();
     Fire(KeyPress, key);
-    if (!Alive(token) || key < 32 || key == 127)
+    if (!Alive(token))
         return;
-    // As in a closed drop-down list: the next entry that begins with the character.
-    const char32_t cp = static_cast<char32_t>(key);
-    const QString lead = QString::fromUcs4(&cp, 1);
-    const int n = static_cast<int>(items_.size());
-    for (int step = 1; step <= n; ++step) {
-        const int k = (std::max(listIndex_, -1) + step) % n;
-        if (items_[k].startsWith(lead, Qt::CaseInsensitive)) {
-            userChoose(k);
-            return;
-        }
-    }
+    // As in a closed drop-down list.
+    if (const int k = NextEntryStartingWith(items_, listIndex_, key); k >= 0)
+        userChoose(k);
 }
 
 ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
@@ -1017,19 +1025,10 @@ void FileListBox::UserKey(int keyAscii) {
     int key = keyAscii;
     auto token = LifeToken();
     Fire(KeyPress, key);
-    if (!Alive(token) || key < 32 || key == 127)
+    if (!Alive(token))
         return;
-    // Typing a character goes to the next entry that begins with it.
-    const char32_t cp = static_cast<char32_t>(key);
-    const QString lead = QString::fromUcs4(&cp, 1);
-    const int n = impl_->model.names.size();
-    for (int step = 1; step <= n; ++step) {
-        const int k = (std::max(listIndex_, -1) + step) % n;
-        if (impl_->model.names[k].startsWith(lead, Qt::CaseInsensitive)) {
-            userClick(k, false, false);
-            return;
-        }
-    }
+    if (const int k = NextEntryStartingWith(impl_->model.names, listIndex_, key); k >= 0)
+        userClick(k, false, false);
 }
 
 void FileListView::mousePressEvent(QMouseEvent* e) {
