@@ -3,6 +3,7 @@
 #include <QHash>
 #include <vector>
 
+#include "engine/leftovers.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -124,7 +125,9 @@ QString FreeTemporaryName(const QString& folder, const std::function<bool(const 
     static quint64 counter = 0;
     for (;;) {
         const QString name = MakeTemporaryName(TemporaryKind::RenameHolder, ++counter);
-        if (!used(name) && !fileSystem().Stat(folder + name).exists()) {
+        // The record kept beside it takes a name too.
+        if (!used(name) && !fileSystem().Stat(folder + name).exists() &&
+            !fileSystem().Stat(folder + HolderRecordName(name)).exists()) {
             return name;
         }
     }
