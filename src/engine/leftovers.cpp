@@ -22,7 +22,12 @@ namespace {
 
 const QLatin1String kRecordEnding(".rows");
 
+// The program's temporaries in the folder: as the last read of it saw them (the file list's, or
+// Preview's), or read now when it has not been read.
 QStringList NamesOf(const QString& folder) {
+    QStringList names;
+    if (fileSystem().TemporariesSeen(folder, names))
+        return names;
     try {
         return fileSystem().FileNames(folder);
     } catch (const PlatformError&) {
@@ -59,10 +64,10 @@ QStringList Waste(const QStringList& names) {
     return waste;
 }
 
-void RemoveFrom(const QString& folder, const QStringList& listed) {
+void RemoveFrom(const QString& folder) {
     if (folder.isEmpty())
         return;
-    for (const QString& name : Waste(listed.isEmpty() ? NamesOf(folder) : listed)) {
+    for (const QString& name : Waste(NamesOf(folder))) {
         try {
             fileSystem().DeleteFile(folder + name, true);
         } catch (const PlatformError&) {
@@ -102,17 +107,16 @@ void WriteWhole(const QString& folder, const QString& name, const QByteArray& da
 
 }  // namespace
 
-void RemoveAbandonedCopies(const QString& action, bool undo, const QString& work, const QString& dest,
-                           const QStringList& listedWork, const QStringList& listedDest) {
+void RemoveAbandonedCopies(const QString& action, bool undo, const QString& work, const QString& dest) {
     if (action.isEmpty() || action == QLatin1String("Delete") || action == QLatin1String("Set Attribute"))
         return;
     // An undo puts files back into the work folder; an action writes new names into the work folder
     // when it renames there, and files into the destination when it copies or moves.
     const bool renamesInPlace = action == QLatin1String("Rename") || action == QLatin1String("Rename And Copy");
     if (undo || renamesInPlace)
-        RemoveFrom(work, listedWork);
+        RemoveFrom(work);
     if (!undo && action != QLatin1String("Rename") && dest != work)
-        RemoveFrom(dest, listedDest);
+        RemoveFrom(dest);
 }
 
 QString HolderRecordName(const QString& holder) {
@@ -163,8 +167,8 @@ QList<InterruptedRename> InterruptedRenamesAmong(const QString& folder, const QS
     return found;
 }
 
-void TellOfInterruptedRenames(const QString& folder, const QStringList& names) {
-    const QList<InterruptedRename> found = InterruptedRenamesAmong(folder, names);
+void TellOfInterruptedRenames(const QString& folder) {
+    const QList<InterruptedRename> found = InterruptedRenamesAmong(folder, NamesOf(folder));
     if (found.isEmpty())
         return;
     for (const InterruptedRename& r : found) {
@@ -177,10 +181,6 @@ void TellOfInterruptedRenames(const QString& folder, const QStringList& names) {
     S.InterruptedRenameFiles.clear();
     S.InterruptedRenameHeld.clear();
     S.InterruptedRenameTo.clear();
-}
-
-void TellOfInterruptedRenames(const QString& folder) {
-    TellOfInterruptedRenames(folder, NamesOf(folder));
 }
 
 }  // namespace qv

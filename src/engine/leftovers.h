@@ -14,10 +14,9 @@ namespace qv {
 
 // Removes the abandoned partial copies (and records whose held file is back) from the folders that
 // `action` (with `undo`, its undo) writes into: the work folder `work` and the destination `dest`.
-// `listed` holds the names of such a folder as a read this step already made found them, hidden
-// names included; where it is empty the folder is read once. Nothing that fails here stops the action.
-void RemoveAbandonedCopies(const QString& action, bool undo, const QString& work, const QString& dest,
-                           const QStringList& listedWork = {}, const QStringList& listedDest = {});
+// They are found in the last read of each folder (Preview's, or the file list's); a folder not read
+// yet is read once. Nothing that fails here stops the action.
+void RemoveAbandonedCopies(const QString& action, bool undo, const QString& work, const QString& dest);
 
 // The record kept beside a ring's temporary name while the ring runs: the file it holds, what that
 // file was being renamed to, and the ring's other rows.
@@ -39,9 +38,8 @@ struct InterruptedRename {
 // folder found them), sorted by holder.
 QList<InterruptedRename> InterruptedRenamesAmong(const QString& folder, const QStringList& names);
 
-// Names them to the user in one message ("MessageInterruptedRename"), when there are any.
-void TellOfInterruptedRenames(const QString& folder, const QStringList& names);
-// The same, reading the folder first.
+// Names them to the user in one message ("MessageInterruptedRename"), when there are any; they are
+// found in the last read of the folder (the file list's), or in a read of its own when none was made.
 void TellOfInterruptedRenames(const QString& folder);
 
 }  // namespace qv

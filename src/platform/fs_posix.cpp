@@ -58,6 +58,11 @@ bool lexists(const QByteArray& path) {
     return ::lstat(path.constData(), &st) == 0;
 }
 
+// A name the program gives the files it makes while it works (see TemporaryKind) and their records.
+bool IsProgramTemporary(const char* name) {
+    return std::strncmp(name, ".quorvan-", 9) == 0;
+}
+
 QByteArray folderOf(const QByteArray& path) {
     const int slash = path.lastIndexOf('/');
     if (slash < 0)
@@ -512,14 +517,19 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
     if (!dir)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
     QStringList names;
+    QStringList temporaries;
     for (;;) {
         errno = 0;  // only a failing readdir may leave it set at the end
         const dirent* entry = ::readdir(dir);
         if (!entry)
             break;
         const char* name = entry->d_name;
-        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
-            continue;
+        if (name[0] == '.') {
+            if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+                continue;
+            if (IsProgramTemporary(name))
+                temporaries.append(QFile::decodeName(name));
+        }
         bool isFolder = entry->d_type == DT_DIR;
         bool isFile = entry->d_type == DT_REG;
         if (!isFolder && !isFile) {  // a link, or a file system that does not say
@@ -540,7 +550,23 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
     ::closedir(dir);
     if (error != 0)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), error);
+    noteTemporaries(folder, std::move(temporaries));
     return names;
+}
+
+void PosixFileSystem::noteTemporaries(const QString& folder, QStringList&& names) {
+    // A handful of folders are in play at a time; the memory stays small.
+    if (temporariesSeen_.size() >= 64)
+        temporariesSeen_.clear();
+    temporariesSeen_.insert(WithTrailingSlash(folder), std::move(names));
+}
+
+bool PosixFileSystem::TemporariesSeen(const QString& folder, QStringList& names) {
+    const auto seen = temporariesSeen_.constFind(WithTrailingSlash(folder));
+    if (seen == temporariesSeen_.cend())
+        return false;
+    names = *seen;
+    return true;
 }
 
 QStringList PosixFileSystem::FileNames(const QString& folder) {
@@ -578,17 +604,22 @@ QStringList PosixFileSystem::EntryNames(const QString& folder) {
     if (!dir)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
     QStringList names;
+    QStringList temporaries;
     errno = 0;
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
-        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
             names.append(QFile::decodeName(name));
+            if (IsProgramTemporary(name))
+                temporaries.append(names.constLast());
+        }
         errno = 0;
     }
     const int error = errno;
     ::closedir(dir);
     if (error != 0)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), error);
+    noteTemporaries(folder, std::move(temporaries));
     return names;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -47,6 +48,7 @@ class PosixFileSystem : public FileSystem {
     QStringList FolderNames(const QString& folder) override;
     Entry Stat(const QString& path) override;
     QStringList EntryNames(const QString& folder) override;
+    bool TemporariesSeen(const QString& folder, QStringList& names) override;
     int NameMax(const QString& folder) override;
     RenameResult RenameNoReplace(const QString& from, const QString& to) override;
 
@@ -73,6 +75,8 @@ class PosixFileSystem : public FileSystem {
     // Copies `from` into a new temporary file in the folder of `to`; returns its name.
     QByteArray copyToTemporary(const QString& from, const QString& to);
     QStringList folderEntries(const QString& folder, bool folders);
+    void noteTemporaries(const QString& folder, QStringList&& names);
+    QHash<QString, QStringList> temporariesSeen_;  // by folder, with its trailing "/"
     const MountEntry* mountFor(const QList<MountEntry>& mounts, const QString& path);
 };
 

@@ -552,6 +552,7 @@ TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) 
     ASSERT_EQ(holders.size(), 1) << left.join(',').toStdString();
     EXPECT_EQ(Read(W(holders[0])), "a");
 
+    fileSystem().FileNames(S.WorkPath);  // the folder opened again: its file list reads it
     TellOfInterruptedRenames(S.WorkPath);
     ASSERT_EQ(windows.boxes.size(), 1);
     EXPECT_TRUE(windows.boxes.last().text.contains(holders[0] + " holds a, which was being renamed to b"))
