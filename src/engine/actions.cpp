@@ -27,9 +27,25 @@ void JournalRow(const QString& oldName, const QString& newName) {
     S.ComboUndoNewName.append(newName);
 }
 
+// Most names are plain ASCII, which the encoding keeps as it is: no trip through it is needed to
+// know them usable.
+bool PlainUsableName(const QString& name) {
+    const qsizetype n = name.size();
+    if (n == 0 || n > kNameMaxBytes || name == QLatin1String(".") || name == QLatin1String("..")) {
+        return false;
+    }
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u == 0 || u > 0x7f || u == u'/') {
+            return false;
+        }
+    }
+    return true;
+}
+
 // A rename target must stay in its folder: a name with "/" (or none at all) is refused.
 QString CheckedName(const QString& name) {
-    if (!IsUsableFileName(name)) {
+    if (!PlainUsableName(name) && !IsUsableFileName(name)) {
         throw PlatformError(QStringLiteral("\"%1\" is not a usable file name").arg(name));
     }
     return name;
@@ -145,16 +161,22 @@ void RenameInWorkFolder(const QString& copyTo) {
     news.reserve(rows);
     for (int i = 0; i < rows; ++i) {
         const QString neu = S.PreviewNames.value(i);
-        OnFile(w + olds.at(i), w + neu, [&] { news.append(CheckedName(neu)); });
+        if (!PlainUsableName(neu)) {
+            OnFile(w + olds.at(i), w + neu, [&] { CheckedName(neu); });
+        }
+        news.append(neu);
     }
     const bool blind = FolderIsCaseBlind(w, olds);
+    // The rows' names, gathered only when a temporary name is wanted (a ring, or a change of case).
     QSet<QString> keys;
-    keys.reserve(2 * rows);
-    for (int i = 0; i < rows; ++i) {
-        keys.insert(NameKey(olds.at(i), blind));
-        keys.insert(NameKey(news.at(i), blind));
-    }
     const auto temporary = [&] {
+        if (keys.isEmpty()) {
+            keys.reserve(2 * rows);
+            for (int i = 0; i < rows; ++i) {
+                keys.insert(NameKey(olds.at(i), blind));
+                keys.insert(NameKey(news.at(i), blind));
+            }
+        }
         return FreeTemporaryName(w, [&](const QString& n) { return keys.contains(NameKey(n, blind)); });
     };
     const QList<RenameStep> plan = PlanRenames(olds, news, blind, temporary);
@@ -223,7 +245,7 @@ void RenameInWorkFolder(const QString& copyTo) {
                 }
             }
         }
-        QString target = w + news.at(step.row);
+        QString target;  // where the failing row was to go, when not its new name here
         if (inPlace) {
             JournalRow(step.from, step.to);
             if (ring) {
@@ -247,6 +269,9 @@ void RenameInWorkFolder(const QString& copyTo) {
                 ring.reset();
             }
             continue;
+        }
+        if (target.isEmpty()) {
+            target = w + news.at(step.row);
         }
         // The row cannot be done. Undo would delete a destination file this row never wrote, so a
         // row renamed but not copied is taken back, journal row first, so that a failing take-back
@@ -460,8 +485,12 @@ void ActionUndoRename() {
     EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
         if (neu != old) {
-            OnFile(jw + neu, jw + old,
-                   [&] { fileSystem().RenameNoReplace(jw + neu, jw + CheckedName(old)); });
+            const QString from = jw + neu;
+            const QString to = jw + old;
+            OnFile(from, to, [&] {
+                CheckedName(old);
+                fileSystem().RenameNoReplace(from, to);
+            });
         }
     });
 }

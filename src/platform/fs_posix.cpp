@@ -42,6 +42,24 @@ QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
 }
 
+// The same bytes as encoded(), without the general converter for a path that is plain ASCII (the
+// usual case), which a rename of many thousand files would otherwise spend much of its time in.
+QByteArray encodedQuickly(const QString& path) {
+    const qsizetype n = path.size();
+    QByteArray out(n, Qt::Uninitialized);
+    char* to = out.data();
+    const QChar* from = path.constData();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t u = from[i].unicode();
+        if (u == 0 || u > 0x7f)
+            return encoded(path);
+        to[i] = static_cast<char>(u);
+    }
+    if (n == 0)
+        return encoded(path);
+    return out;
+}
+
 bool statPath(const QByteArray& path, struct stat& st) {
     return ::stat(path.constData(), &st) == 0;
 }
@@ -630,8 +648,8 @@ int PosixFileSystem::NameMax(const QString& folder) {
 }
 
 FileSystem::RenameResult PosixFileSystem::RenameNoReplace(const QString& from, const QString& to) {
-    const QByteArray source = encoded(from);
-    const QByteArray target = encoded(to);
+    const QByteArray source = encodedQuickly(from);
+    const QByteArray target = encodedQuickly(to);
     const int error = renameNoReplace(source, target);
     if (error == 0)
         return RenameResult::Done;
