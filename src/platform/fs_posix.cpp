@@ -45,19 +45,9 @@ QByteArray encoded(const QString& path) {
 // The same bytes as encoded(), without the general converter for a path that is plain ASCII (the
 // usual case), which a rename of many thousand files would otherwise spend much of its time in.
 QByteArray encodedQuickly(const QString& path) {
-    const qsizetype n = path.size();
-    QByteArray out(n, Qt::Uninitialized);
-    char* to = out.data();
-    const QChar* from = path.constData();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = from[i].unicode();
-        if (u == 0 || u > 0x7f)
-            return encoded(path);
-        to[i] = static_cast<char>(u);
-    }
-    if (n == 0)
+    if (path.isEmpty() || !QtPrivate::isAscii(QStringView(path)))
         return encoded(path);
-    return out;
+    return path.toLatin1();
 }
 
 bool statPath(const QByteArray& path, struct stat& st) {
