@@ -383,7 +383,7 @@ class DirListBox : public Control {
     void UserOpens(int i);   // double click / Enter: Path := List(i), Change
 
   private:
-    void reload();
+    void reload(QStringList* read = nullptr);
     void syncWidget();
     int rowOf(int index) const;
     int indexOfRow(int row) const;

@@ -572,7 +572,7 @@ int DirListBox::indexOfRow(int row) const {
     return row - static_cast<int>(ancestors_.size());
 }
 
-void DirListBox::reload() {
+void DirListBox::reload(QStringList* read) {
     ancestors_.clear();
     ancestors_.push_back(QStringLiteral("/"));
     const QStringList parts = path_.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -582,7 +582,7 @@ void DirListBox::reload() {
         ancestors_.push_back(at);
     }
     try {
-        subFolders_ = readFolder(path_, EntryKind::Folders);
+        subFolders_ = read ? std::move(*read) : readFolder(path_, EntryKind::Folders);
     } catch (const PlatformError&) {
         subFolders_.clear();
     }
@@ -610,12 +610,12 @@ void DirListBox::syncWidget() {
 
 void DirListBox::SetPath(const QString& path) {
     const QString target = normalisedPath(path);
-    readFolder(target, EntryKind::Folders);  // throws before anything changes
+    QStringList read = readFolder(target, EntryKind::Folders);  // throws before anything changes
     if (target == path_)
         return;
     path_ = target;
     listIndex_ = -1;
-    reload();
+    reload(&read);
     Fire(Change);
 }
 

@@ -66,6 +66,20 @@ bool lexists(const QByteArray& path) {
     return ::lstat(path.constData(), &st) == 0;
 }
 
+// A name read from a folder as a string, when it comes back to the same bytes: one that does not
+// would name another file, or none. Plain ASCII always does, without the converter's round trip.
+bool DecodedExactly(const char* name, QString& decoded) {
+    const size_t length = std::strlen(name);
+    bool ascii = true;
+    for (size_t i = 0; i < length && ascii; ++i) ascii = static_cast<unsigned char>(name[i]) < 0x80;
+    if (ascii) {
+        decoded = QString::fromLatin1(name, static_cast<qsizetype>(length));
+        return true;
+    }
+    decoded = QFile::decodeName(name);
+    return QFile::encodeName(decoded) == QByteArrayView(name, static_cast<qsizetype>(length));
+}
+
 // A name the program gives the files it makes while it works (see TemporaryKind) and their records.
 bool IsProgramTemporary(const char* name) {
     return std::strncmp(name, ".quorvan-", 9) == 0;
@@ -520,11 +534,17 @@ void PosixFileSystem::RemoveFolder(const QString& path) {
 }
 
 QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) {
+    const QString key = WithTrailingSlash(folder);
+    if (sharing_ && lastRead_.folder == key && Clock::now() - lastRead_.at < std::chrono::seconds(2))
+        return folders ? lastRead_.folders : lastRead_.files;
+    lastRead_ = {};
     const QByteArray native = encoded(folder);
     DIR* dir = ::opendir(native.constData());
     if (!dir)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
-    QStringList names;
+    // Both kinds in one pass: the folder list and the file lists of one folder share it.
+    QStringList files;
+    QStringList subFolders;
     QStringList temporaries;
     for (;;) {
         errno = 0;  // only a failing readdir may leave it set at the end
@@ -547,19 +567,25 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
             isFolder = S_ISDIR(st.st_mode);
             isFile = S_ISREG(st.st_mode);
         }
-        if (!(folders ? isFolder : isFile))
+        if (!isFolder && !isFile)
             continue;
-        // A name that does not come back to the same bytes would name another file, or none.
-        const QString decoded = QFile::decodeName(name);
-        if (QFile::encodeName(decoded) == QByteArrayView(name))
-            names.append(decoded);
+        QString decoded;
+        if (DecodedExactly(name, decoded))
+            (isFolder ? subFolders : files).append(std::move(decoded));
     }
     const int error = errno;
     ::closedir(dir);
     if (error != 0)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), error);
     noteTemporaries(folder, std::move(temporaries));
-    return names;
+    lastRead_ = {key, files, subFolders, Clock::now()};
+    return folders ? subFolders : files;
+}
+
+void PosixFileSystem::ShareLastRead(bool on) {
+    sharing_ = on;
+    if (!on)
+        lastRead_ = {};
 }
 
 void PosixFileSystem::noteTemporaries(const QString& folder, QStringList&& names) {

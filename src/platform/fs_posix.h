@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 
 #include "platform/services.h"
 
@@ -49,6 +50,7 @@ class PosixFileSystem : public FileSystem {
     Entry Stat(const QString& path) override;
     QStringList EntryNames(const QString& folder) override;
     bool TemporariesSeen(const QString& folder, QStringList& names) override;
+    void ShareLastRead(bool on) override;
     int NameMax(const QString& folder) override;
     RenameResult RenameNoReplace(const QString& from, const QString& to) override;
 
@@ -77,6 +79,16 @@ class PosixFileSystem : public FileSystem {
     QStringList folderEntries(const QString& folder, bool folders);
     void noteTemporaries(const QString& folder, QStringList&& names);
     QHash<QString, QStringList> temporariesSeen_;  // by folder, with its trailing "/"
+    // The last read of a folder, both kinds of entry, kept only for sharing within one step.
+    using Clock = std::chrono::steady_clock;
+    struct LastRead {
+        QString folder;  // with its trailing "/"; "" for none
+        QStringList files;
+        QStringList folders;
+        Clock::time_point at;
+    };
+    LastRead lastRead_;
+    bool sharing_ = false;
     const MountEntry* mountFor(const QList<MountEntry>& mounts, const QString& path);
 };
 
