@@ -304,6 +304,35 @@ void RenameInWorkFolder(const QString& copyTo) {
     }
 }
 
+bool IsHolderName(const QString& name) {
+    return name.startsWith(QLatin1String(".quorvan-")) &&
+           ReadTemporaryName(name).kind == TemporaryKind::RenameHolder;
+}
+
+// The record of a ring the undo opens at journal row `i`, whose temporary name is that row's old
+// name: the file it holds, the name the undo takes it back to, and the ring's other rows as the undo
+// renames them.
+void RecordUndoneRing(const QString& jw, qsizetype i) {
+    const QString holder = S.ComboUndoOldName.at(i);
+    qsizetype first = i - 1;
+    while (first >= 0 && S.ComboUndoNewName.at(first) != holder) {
+        --first;
+    }
+    if (first < 0) {
+        return;
+    }
+    QList<QPair<QString, QString>> rows{{S.ComboUndoNewName.at(i), S.ComboUndoOldName.at(first)}};
+    for (qsizetype k = i - 1; k > first; --k) {
+        rows.append({S.ComboUndoNewName.at(k), S.ComboUndoOldName.at(k)});
+    }
+    try {
+        WriteHolderRecord(jw, holder, rows);
+    } catch (const std::exception& e) {
+        Failed(jw + S.ComboUndoNewName.at(i), jw + S.ComboUndoOldName.at(first),
+               QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+    }
+}
+
 // Copy undo: the copy in the destination goes; when the source has gone, the copy comes back.
 void UndoCopyRows(const char* procedure) {
     const QString jw = S.TextUndoWorkPath;
@@ -492,15 +521,27 @@ void ActionDoAttribute() {
 
 void ActionUndoRename() {
     const QString jw = S.TextUndoWorkPath;
-    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
+    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype i, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
-        if (neu != old) {
-            const QString from = Joined(jw, neu);
-            const QString to = Joined(jw, old);
-            OnFile(from, to, [&] {
-                CheckedName(old);
-                fileSystem().RenameNoReplace(from, to);
-            });
+        if (neu == old) {
+            return;
+        }
+        const QString from = Joined(jw, neu);
+        const QString to = Joined(jw, old);
+        // Undone, a ring steps a file aside again: the record goes first here too.
+        const bool stepsAside = IsHolderName(old);
+        if (stepsAside) {
+            RecordUndoneRing(jw, i);
+        }
+        FileSystem::RenameResult result = FileSystem::RenameResult::SourceMissing;
+        OnFile(from, to, [&] {
+            CheckedName(old);
+            result = fileSystem().RenameNoReplace(from, to);
+        });
+        if (stepsAside && result != FileSystem::RenameResult::Done) {
+            RemoveHolderRecord(jw, old);
+        } else if (IsHolderName(neu) && result == FileSystem::RenameResult::Done) {
+            RemoveHolderRecord(jw, neu);
         }
     });
 }

@@ -514,49 +514,67 @@ TEST_F(ActionsTest, ARingThatCannotGoOnPutsEveryFileBackUnderItsOwnName) {
     }
 }
 
-// A run killed inside a ring leaves the file it stepped aside with a record beside it; opening the
-// folder then says which file the temporary name holds and what it was being renamed to.
+// A run killed inside a ring, or inside the undo of one, leaves the file it stepped aside with a
+// record beside it; opening the folder then says which file the temporary name holds and what it
+// was being renamed to.
 TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) {
-    // Ends the process at its second rename: the first has put "a" aside.
+    // Ends the process at its n-th rename.
     class KilledFiles : public ForwardingFiles {
       public:
-        using ForwardingFiles::ForwardingFiles;
+        KilledFiles(FileSystem& real, int at) : ForwardingFiles(real), at_(at) {}
         RenameResult RenameNoReplace(const QString& f, const QString& t) override {
-            if (++renames_ == 2)
+            if (++renames_ == at_)
                 ::_exit(0);
             return real_.RenameNoReplace(f, t);
         }
 
       private:
-        int renames_ = 0;
+        int at_, renames_ = 0;
     };
-    MakeWorkFiles({"a", "b", "c", "d"});
-    SetAction(0);
-    Select({"a", "b", "c", "d"}, {"b", "c", "a", "e"});
-    ListWorkFolder();
-    FindConflictStart();
-    ASSERT_TRUE(S.ReadyToFinalize);
+    struct Case {
+        const char* what;
+        int killedAt;
+        QString said;
+    };
+    // The renames: "a" aside, "c" to "a", "b" to "c", "a" from aside to "b", "d" to "e"; the undo:
+    // "e" back to "d", "b" aside, "c" back to "b", "a" back to "c", "b" from aside back to "a".
+    const Case cases[] = {
+        {"rename", 2, " holds a, which was being renamed to b"},
+        {"undo", 8, " holds b, which was being renamed to a"},
+    };
     std::unique_ptr<FileSystem> real = makePosixFileSystem();
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ScopedServices scope;
-        scope.useFiles<KilledFiles>(*real);
-        ActionAStartDo();
-        ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const QStringList left = Files(work_.path());
-    const QStringList holders = left.filter(QRegularExpression("^\\.quorvan-rename-.*\\.tmp$"));
-    ASSERT_EQ(holders.size(), 1) << left.join(',').toStdString();
-    EXPECT_EQ(Read(W(holders[0])), "a");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        windows.boxes.clear();
+        MakeWorkFiles({"a", "b", "c", "d"});
+        SetAction(0);
+        Select({"a", "b", "c", "d"}, {"b", "c", "a", "e"});
+        ListWorkFolder();
+        FindConflictStart();
+        ASSERT_TRUE(S.ReadyToFinalize);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ScopedServices scope;
+            scope.useFiles<KilledFiles>(*real, c.killedAt);
+            ActionAStartDo();
+            ActionAStartUndo();
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const QStringList left = Files(work_.path());
+        const QStringList holders = left.filter(QRegularExpression("^\\.quorvan-rename-.*\\.tmp$"));
+        ASSERT_EQ(holders.size(), 1) << left.join(',').toStdString();
+        EXPECT_EQ(Read(W(holders[0])), "a");
 
-    fileSystem().FileNames(S.WorkPath);  // the folder opened again: its file list reads it
-    TellOfInterruptedRenames(S.WorkPath);
-    ASSERT_EQ(windows.boxes.size(), 1);
-    EXPECT_TRUE(windows.boxes.last().text.contains(holders[0] + " holds a, which was being renamed to b"))
-        << windows.boxes.last().text.toStdString();
+        fileSystem().FileNames(S.WorkPath);  // the folder opened again: its file list reads it
+        TellOfInterruptedRenames(S.WorkPath);
+        ASSERT_EQ(windows.boxes.size(), 1);
+        EXPECT_TRUE(windows.boxes.last().text.contains(holders[0] + c.said))
+            << windows.boxes.last().text.toStdString();
+    }
 }
 
 TEST_F(ActionsTest, DeleteEndsTheUndo) {
