@@ -659,14 +659,13 @@ void DirListBox::UserOpens(int i) {
     const QString target = List(i);
     if (target.isEmpty())
         return;
+    // SetPath reads the folder before anything changes: its one read is the check.
     try {
-        readFolder(normalisedPath(target), EntryKind::Folders);
+        SetPath(target);
     } catch (const PlatformError&) {
         // A folder the user may not enter (or that has gone): the list stays where it was.
         Refresh();
-        return;
     }
-    SetPath(target);
 }
 
 // ---- FileListBox
