@@ -626,9 +626,19 @@ QByteArray PosixFileSystem::mountTable() {
     return file.readAll();
 }
 
+QList<MountEntry> PosixFileSystem::mounts() {
+    try {
+        return ParseMounts(mountTable());
+    } catch (const PlatformError&) {
+        // No table to read (a chroot without /proc): the root holds every path.
+        return {};
+    }
+}
+
 QStringList PosixFileSystem::Drives() {
-    QStringList points;
-    for (const MountEntry& mount : ParseMounts(mountTable()))
+    // The root holds whatever no listed mount does, listed or not (a chroot's root is no mount).
+    QStringList points{QStringLiteral("/")};
+    for (const MountEntry& mount : mounts())
         if (!points.contains(mount.mountPoint))
             points.append(mount.mountPoint);
     return points;
@@ -657,8 +667,8 @@ const MountEntry* PosixFileSystem::mountFor(const QList<MountEntry>& mounts, con
 }
 
 int PosixFileSystem::DriveType(const QString& drive) {
-    const QList<MountEntry> mounts = ParseMounts(mountTable());
-    const MountEntry* mount = mountFor(mounts, drive);
+    const QList<MountEntry> listed = mounts();
+    const MountEntry* mount = mountFor(listed, drive);
     return mount ? DriveTypeOf(*mount) : DriveUnknown;
 }
 
