@@ -69,7 +69,15 @@ bool AnyCaseBlind(const QStringList& folders) {
         if (f.isEmpty()) {
             continue;
         }
-        const QStringList present = f == S.WorkPath ? S.ComboFile1.mid(0, 4) : NamesOnDisk(f).mid(0, 4);
+        QStringList present = S.ComboFile1.mid(0, 4);
+        if (f != S.WorkPath) {
+            try {
+                present = NamesOnDisk(f).mid(0, 4);
+            } catch (const PlatformError&) {
+                // A folder that cannot be listed: the destination check reports it, once.
+                continue;
+            }
+        }
         if (FolderIsCaseBlind(f, present)) {
             return true;
         }

@@ -54,9 +54,9 @@ bool Conflict(void (*check)(), const char* key) {
     return true;
 }
 
+// Any entry takes the name: a dangling link, a pipe or a socket as much as a file or a folder.
 bool Taken(const QString& path) {
-    FileSystem& fs = fileSystem();
-    return fs.FileExists(path) || fs.FolderExists(path);
+    return fileSystem().Stat(path).exists();
 }
 
 }  // namespace

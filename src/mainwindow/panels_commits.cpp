@@ -2,6 +2,7 @@
 // the captions that show them follow, and the selection is collected again for them.
 #include "core/panel_calls.h"
 #include "core/state.h"
+#include "engine/selection.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/panels.h"

@@ -179,6 +179,16 @@ TEST_F(WindowStates, AutomaticRulesSelect) {
          {"myPhoto.png"}},
         {"ByString max 2 after skip", {"a1", "a2", "a3", "a4"}, 2, -1, 2, 1, 0, "a", false, {"a2", "a3"}},
         {"ByExtension", {"a.TXT", "atxt", "b.doc"}, 3, -1, 0, 0, 0, "txt", false, {"a.TXT", "atxt"}},
+        {"ByExtension case-sensitive",
+         {"a.TXT", "atxt", "b.txt"},
+         3,
+         -1,
+         0,
+         0,
+         0,
+         "txt",
+         true,
+         {"atxt", "b.txt"}},
     };
     for (const RuleRow& r : rows) {
         SCOPED_TRACE(r.label);
