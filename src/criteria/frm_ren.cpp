@@ -577,6 +577,8 @@ void FrmRen::Arrange() {
     CommandOK->Move(width - 2 * (margin + buttonW), top, buttonW, buttonH);
     const int height = top + std::max(buttonH, 2 * m.labelH()) + margin;
     Move(300, 300, width, height);
+    // Laid out for this size: a smaller window would put OK and Cancel out of reach.
+    Window()->setFixedSize(width, height);
 }
 
 // Every control a user operates is named for assistive tools: its caption, or what it is for.

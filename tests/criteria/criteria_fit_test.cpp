@@ -146,5 +146,22 @@ TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
 
 INSTANTIATE_TEST_SUITE_P(Fonts, CriteriaFit, ::testing::Values(1.0, 1.25));
 
+class CriteriaDialogSize : public CriteriaTest {};
+
+// A user cannot shrink the dialog until OK and Cancel are out of sight, nor reopen it so.
+TEST_F(CriteriaDialogSize, KeepsTheSizeItIsLaidOutFor) {
+    FrmRen& r = Open();
+    QWidget* w = r.Window();
+    const QSize laidOut(r.Width(), r.Height());
+    EXPECT_EQ(w->minimumSize(), laidOut);
+    EXPECT_EQ(w->maximumSize(), laidOut);
+    w->resize(laidOut / 2);
+    ASSERT_TRUE(click(*r.CommandCancel));
+    Open();
+    EXPECT_EQ(w->size(), laidOut);
+    EXPECT_TRUE(QRect(QPoint(), w->size()).contains(r.CommandOK->Widget()->geometry()));
+    ASSERT_TRUE(click(*r.CommandCancel));
+}
+
 }  // namespace
 }  // namespace qv::test
