@@ -217,7 +217,9 @@ void FrmRen::DesignSpace() {
 }
 
 void FrmRen::DesignHandle() {
-    FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"));
+    FrameHandle = Add<Frame>(QStringLiteral("FrameHandle"));
+    FrameHandle->SetBorderStyle(0);
+    FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"), FrameHandle);
     CheckHandle = Add<CheckBox>(QStringLiteral("CheckHandle"), FrameSpChar);
     LabelSpThisChar = Add<Label>(QStringLiteral("LabelSpThisChar"), FrameSpChar);
     LabelSpThisChar->SetCaption(QStringLiteral("Handle All Instances"));
@@ -225,7 +227,7 @@ void FrmRen::DesignHandle() {
     LabelSpThisChar2->SetCaption(QStringLiteral("of this Character or String :"));
     TextHandleThis = Hidden(Add<TextBox>(QStringLiteral("TextHandleThis"), FrameSpChar));
 
-    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo")));
+    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo"), FrameHandle));
     const QStringList modes = {QStringLiteral("Remove"), QStringLiteral("Change as Space"),
                                QStringLiteral("Replace with :")};
     for (int i = 0; i < 3; ++i)
@@ -549,8 +551,9 @@ void FrmRen::Arrange() {
     y = Flow({{LabelSpThisChar2, m.text(LabelSpThisChar2->Caption()), m.labelH()},
               {TextHandleThis, m.boxW(8), m.edit}},
              p, p + m.check + g, p + sideCol, g);
-    FrameSpChar->Move(colC, bottomC + margin, sideW, y + p);
-    bottomC = FrameSpChar->Top() + FrameSpChar->Height();
+    const int handleTop = bottomC + margin;
+    At(FrameSpChar, 0, 0, sideW, y + p);
+    const int changeTop = y + p + margin;
 
     y = Flow({{OptionHandle[0], m.radioW(OptionHandle[0]->Caption()), m.check},
               {OptionHandle[1], m.radioW(OptionHandle[1]->Caption()), m.check}},
@@ -563,8 +566,9 @@ void FrmRen::Arrange() {
     y = Flow({{LabelMaxHandle, m.text(LabelMaxHandle->Caption()), m.labelH()},
               {CheckHandleAddSpace, m.checkW(CheckHandleAddSpace->Caption()), m.check}},
              p, y, p + sideCol, g);
-    FrameSpChangeTo->Move(colC, bottomC + margin, sideW, y + p);
-    bottomC = FrameSpChangeTo->Top() + FrameSpChangeTo->Height();
+    At(FrameSpChangeTo, 0, changeTop, sideW, y + p);
+    FrameHandle->Move(colC, handleTop, sideW, changeTop + y + p);
+    bottomC = FrameHandle->Top() + FrameHandle->Height();
 
     // Footer: the reminder on the left, the buttons on the right, under the longest column.
     const int width = colC + sideW + margin;

@@ -20,6 +20,7 @@ struct TabRow {
     TextBox* FrmRen::*last;                                      // where the last Tab lands
     QString typed = QStringLiteral("x");                         // a key that box takes
     ComboBox* FrmRen::*list = nullptr;                           // the criterion's list: Shift+Tab's end
+    CheckBox* FrmRen::*check = nullptr;                          // or its switch, when it has no list
 };
 
 void Pick(CheckBox* check, ComboBox* combo, int index) {
@@ -59,6 +60,14 @@ TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
              ASSERT_TRUE(choose(*r.ComboAutoPlace, 6));
          },
          {{&FrmRen::TextAutoAfterString, "ab"}}, &FrmRen::TextAutoStart, "X", &FrmRen::ComboAutoPlace},
+        {"Handle, replaced with",
+         [](FrmRen& r) {
+             ASSERT_TRUE(click(*r.CheckHandle));
+             ASSERT_TRUE(type(*r.TextHandleThis, "a"));
+             ASSERT_TRUE(click(*r.OptionHandle[2]));
+             QTest::mouseClick(r.TextHandleThis->Widget(), Qt::LeftButton);  // back, to change it
+         },
+         {{&FrmRen::TextHandleThis, "b"}}, &FrmRen::TextHandleWith, "x", nullptr, &FrmRen::CheckHandle},
     };
     for (const TabRow& row : rows) {
         SCOPED_TRACE(row.choice);
@@ -72,12 +81,12 @@ TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
             ASSERT_TRUE(type(*(r.*box), text));
             pressKey(r, Qt::Key_Tab);
         }
-        ASSERT_EQ(focused(r), r.*row.last);
+        ASSERT_EQ(focused(r), r.*row.last) << (focused(r) ? focused(r)->Name().toStdString() : "none");
         QTest::keyClicks(r.Window()->focusWidget(), row.typed);
         EXPECT_EQ((r.*row.last)->Text(), row.typed) << "the typed key reaches the next box";
         // Back again: the boxes, then the criterion's list, inside its frame.
         for (size_t k = 0; k <= row.fills.size(); ++k) pressKey(r, Qt::Key_Tab, Qt::ShiftModifier);
-        EXPECT_EQ(focused(r), r.*row.list);
+        EXPECT_EQ(focused(r), row.list ? static_cast<Control*>(r.*row.list) : r.*row.check);
     }
 }
 
