@@ -2,6 +2,8 @@
 // criterion, typed keys do not change a list's choice, and Escape leaves the dialog as Cancel does.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTest>
 #include <functional>
 
@@ -94,13 +96,24 @@ TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
     FrmRen& r = Open();
     ASSERT_TRUE(click(*r.CheckInsert));
     ASSERT_TRUE(click(*r.OptionAuto[1]));
-    for (ComboBox* combo : {r.ComboInsert, r.ComboAutoPlace, r.ComboAutoZeroFill}) {
-        if (!combo->EffectivelyVisible())
-            continue;
-        const int before = combo->ListIndex();
-        combo->Widget()->setFocus();
-        QTest::keyClicks(combo->Widget(), "A1a");
-        EXPECT_EQ(combo->ListIndex(), before) << combo->Name().toStdString();
+    for (const bool open : {false, true}) {
+        SCOPED_TRACE(open ? "list open" : "list closed");
+        for (ComboBox* combo : {r.ComboInsert, r.ComboAutoPlace, r.ComboAutoZeroFill}) {
+            if (!combo->EffectivelyVisible())
+                continue;
+            const int before = combo->ListIndex();
+            combo->Widget()->setFocus();
+            if (open) {
+                // Typed into the open list, then Return, which takes the entry highlighted.
+                auto* box = qobject_cast<QComboBox*>(combo->Widget());
+                box->showPopup();
+                QTest::keyClicks(box->view(), "A1a");
+                QTest::keyClick(box->view(), Qt::Key_Return);
+            } else {
+                QTest::keyClicks(combo->Widget(), "A1a");
+            }
+            EXPECT_EQ(combo->ListIndex(), before) << combo->Name().toStdString();
+        }
     }
     EXPECT_EQ(S.EditInsertPlace, 0);
 }
