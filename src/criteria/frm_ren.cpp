@@ -570,6 +570,8 @@ void FrmRen::Arrange() {
     FrameHandle->Move(colC, handleTop, sideW, changeTop + y + p);
     bottomC = FrameHandle->Top() + FrameHandle->Height();
 
+    AlignFrames();
+
     // Footer: the reminder on the left, the buttons on the right, under the longest column.
     const int width = colC + sideW + margin;
     const int top = std::max({bottomA, bottomB, bottomC}) + margin;
@@ -583,6 +585,27 @@ void FrmRen::Arrange() {
     Move(300, 300, width, height);
     // Laid out for this size: a smaller window would put OK and Cancel out of reach.
     Window()->setFixedSize(width, height);
+}
+
+// At a fractional display scale (125 %, 150 %) a frame whose left or top edge falls between two screen
+// pixels loses that border. Each frame's top left corner goes out to a multiple of four pixels of the
+// window, a whole screen pixel at any scale in quarters; what it holds stays where it was. Three
+// pixels at most: within the padding and the gaps around a frame.
+void FrmRen::AlignFrames() {
+    constexpr int step = 4;
+    for (const auto& c : Controls()) {  // containers come before what they hold
+        if (c->Kind() != ControlKind::Frame)
+            continue;
+        const QPoint at = c->Widget()->mapTo(Window(), QPoint());
+        const int dx = at.x() % step, dy = at.y() % step;
+        if (dx == 0 && dy == 0)
+            continue;
+        const int unit = c->Container() ? T : 1;
+        c->Move(c->Left() - dx * unit, c->Top() - dy * unit, c->Width() + dx * unit, c->Height() + dy * unit);
+        for (const auto& held : Controls())
+            if (held->Container() == c.get())
+                held->Move(held->Left() + dx * T, held->Top() + dy * T, held->Width(), held->Height());
+    }
 }
 
 // Every control a user operates is named for assistive tools: its caption, or what it is for.

@@ -173,6 +173,7 @@ class FrmRen : public Form, public FrmRenControls {
     void DesignAuto();
     void DesignFooter();
     void Arrange();
+    void AlignFrames();
     void Describe();
     void FillCriteriaLists();
 
