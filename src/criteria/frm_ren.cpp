@@ -588,16 +588,23 @@ void FrmRen::Arrange() {
 }
 
 // At a fractional display scale (125 %, 150 %) a frame whose left or top edge falls between two screen
-// pixels loses that border. Each frame's top left corner goes out to a multiple of four pixels of the
-// window, a whole screen pixel at any scale in quarters; what it holds stays where it was. Three
-// pixels at most: within the padding and the gaps around a frame.
+// pixels loses that border. Each frame's top left corner goes to the nearest multiple of four pixels
+// of the window, a whole screen pixel at any scale in quarters, and what it holds stays where it was:
+// two pixels out or one in at most, within the padding and the gaps around a frame. A frame without a
+// border, whose controls may touch its edge, only goes out.
 void FrmRen::AlignFrames() {
     constexpr int step = 4;
     for (const auto& c : Controls()) {  // containers come before what they hold
-        if (c->Kind() != ControlKind::Frame)
+        const auto* frame = dynamic_cast<const Frame*>(c.get());
+        if (!frame)
             continue;
+        // How far the edge goes out (negative: in).
+        auto out = [bordered = frame->BorderStyle() != 0](int v) {
+            const int off = v % step;
+            return !bordered || off <= step / 2 ? off : off - step;
+        };
         const QPoint at = c->Widget()->mapTo(Window(), QPoint());
-        const int dx = at.x() % step, dy = at.y() % step;
+        const int dx = out(at.x()), dy = out(at.y());
         if (dx == 0 && dy == 0)
             continue;
         const int unit = c->Container() ? T : 1;
