@@ -217,7 +217,9 @@ void FrmRen::DesignSpace() {
 }
 
 void FrmRen::DesignHandle() {
-    FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"));
+    FrameHandle = Add<Frame>(QStringLiteral("FrameHandle"));
+    FrameHandle->SetBorderStyle(0);
+    FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"), FrameHandle);
     CheckHandle = Add<CheckBox>(QStringLiteral("CheckHandle"), FrameSpChar);
     LabelSpThisChar = Add<Label>(QStringLiteral("LabelSpThisChar"), FrameSpChar);
     LabelSpThisChar->SetCaption(QStringLiteral("Handle All Instances"));
@@ -225,7 +227,7 @@ void FrmRen::DesignHandle() {
     LabelSpThisChar2->SetCaption(QStringLiteral("of this Character or String :"));
     TextHandleThis = Hidden(Add<TextBox>(QStringLiteral("TextHandleThis"), FrameSpChar));
 
-    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo")));
+    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo"), FrameHandle));
     const QStringList modes = {QStringLiteral("Remove"), QStringLiteral("Change as Space"),
                                QStringLiteral("Replace with :")};
     for (int i = 0; i < 3; ++i)
@@ -549,8 +551,9 @@ void FrmRen::Arrange() {
     y = Flow({{LabelSpThisChar2, m.text(LabelSpThisChar2->Caption()), m.labelH()},
               {TextHandleThis, m.boxW(8), m.edit}},
              p, p + m.check + g, p + sideCol, g);
-    FrameSpChar->Move(colC, bottomC + margin, sideW, y + p);
-    bottomC = FrameSpChar->Top() + FrameSpChar->Height();
+    const int handleTop = bottomC + margin;
+    At(FrameSpChar, 0, 0, sideW, y + p);
+    const int changeTop = y + p + margin;
 
     y = Flow({{OptionHandle[0], m.radioW(OptionHandle[0]->Caption()), m.check},
               {OptionHandle[1], m.radioW(OptionHandle[1]->Caption()), m.check}},
@@ -563,8 +566,11 @@ void FrmRen::Arrange() {
     y = Flow({{LabelMaxHandle, m.text(LabelMaxHandle->Caption()), m.labelH()},
               {CheckHandleAddSpace, m.checkW(CheckHandleAddSpace->Caption()), m.check}},
              p, y, p + sideCol, g);
-    FrameSpChangeTo->Move(colC, bottomC + margin, sideW, y + p);
-    bottomC = FrameSpChangeTo->Top() + FrameSpChangeTo->Height();
+    At(FrameSpChangeTo, 0, changeTop, sideW, y + p);
+    FrameHandle->Move(colC, handleTop, sideW, changeTop + y + p);
+    bottomC = FrameHandle->Top() + FrameHandle->Height();
+
+    AlignFrames();
 
     // Footer: the reminder on the left, the buttons on the right, under the longest column.
     const int width = colC + sideW + margin;
@@ -577,6 +583,36 @@ void FrmRen::Arrange() {
     CommandOK->Move(width - 2 * (margin + buttonW), top, buttonW, buttonH);
     const int height = top + std::max(buttonH, 2 * m.labelH()) + margin;
     Move(300, 300, width, height);
+    // Laid out for this size: a smaller window would put OK and Cancel out of reach.
+    Window()->setFixedSize(width, height);
+}
+
+// At a fractional display scale (125 %, 150 %) a frame whose left or top edge falls between two screen
+// pixels loses that border. Each frame's top left corner goes to the nearest multiple of four pixels
+// of the window, a whole screen pixel at any scale in quarters, and what it holds stays where it was:
+// two pixels out or one in at most, within the padding and the gaps around a frame. A frame without a
+// border, whose controls may touch its edge, only goes out.
+void FrmRen::AlignFrames() {
+    constexpr int step = 4;
+    for (const auto& c : Controls()) {  // containers come before what they hold
+        const auto* frame = dynamic_cast<const Frame*>(c.get());
+        if (!frame)
+            continue;
+        // How far the edge goes out (negative: in).
+        auto out = [bordered = frame->BorderStyle() != 0](int v) {
+            const int off = v % step;
+            return !bordered || off <= step / 2 ? off : off - step;
+        };
+        const QPoint at = c->Widget()->mapTo(Window(), QPoint());
+        const int dx = out(at.x()), dy = out(at.y());
+        if (dx == 0 && dy == 0)
+            continue;
+        const int unit = c->Container() ? T : 1;
+        c->Move(c->Left() - dx * unit, c->Top() - dy * unit, c->Width() + dx * unit, c->Height() + dy * unit);
+        for (const auto& held : Controls())
+            if (held->Container() == c.get())
+                held->Move(held->Left() + dx * T, held->Top() + dy * T, held->Width(), held->Height());
+    }
 }
 
 // Every control a user operates is named for assistive tools: its caption, or what it is for.

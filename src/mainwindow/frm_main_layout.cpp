@@ -619,6 +619,28 @@ void FrmMain::FitLittleHelp() {
 }
 
 void FrmMain::ShowWholeTexts() {
+    // The priority beside the criteria summary widens to its caption, from its right edge; the
+    // summary lines beside it end where it begins, and show their whole text on demand.
+    {
+        const int caption =
+            8 + FramePriInfo->Widget()->fontMetrics().horizontalAdvance(FramePriInfo->Caption()) + 8;
+        const int right = FramePriInfo->Left() + FramePriInfo->Width();
+        const int width = std::max(FramePriInfo->Width(), caption * kTwipsPerPixel);
+        FramePriInfo->Move(right - width, FramePriInfo->Top(), width, FramePriInfo->Height());
+        Label* lines[] = {LabelCriChgCase, LabelCriChgExt, LabelCriRmvSpace, LabelCriHandle1,
+                          LabelCriHandle2, LabelCriInsert, LabelCriReplace,  LabelCriRemove,
+                          LabelCriAuto1,   LabelCriAuto2};
+        int whole = 0;
+        for (Label* l : lines) whole = std::max(whole, l->Width());
+        const bool beside = FramePriInfo->Visible();
+        for (Label* l : lines) {
+            const bool level = l->Top() < FramePriInfo->Top() + FramePriInfo->Height() &&
+                               l->Top() + l->Height() > FramePriInfo->Top();
+            const int room = beside && level ? FramePriInfo->Left() - 4 * kTwipsPerPixel - l->Left() : whole;
+            if (l->Width() != room)
+                l->SetWidth(room);
+        }
+    }
     for (Label* l :
          {LabelSpaceFree, LabelFileNum, LabelListFile, LabelSelectFile, LabelCriChgCase, LabelCriChgExt,
           LabelCriRmvSpace, LabelCriHandle1, LabelCriHandle2, LabelCriInsert, LabelCriReplace, LabelCriRemove,

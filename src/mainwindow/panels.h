@@ -35,7 +35,6 @@ void SetValueOptionsRestore();
 // in the order of the user's choice in the priority lists.
 void SetValuePriorityDefault();
 void SetValuePriorityOK();
-void SetValuePriorityAdjust();  // after one of the three was switched on or off
 void SetValuePriorityLabels();  // "1 - Insert" ..., shown only when there is an order to show
 
 // Selection processing.

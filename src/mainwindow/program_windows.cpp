@@ -187,6 +187,10 @@ void ProgramWindows::ShowRenameCriteria() {
     criteria::ShowRenameCriteria();
 }
 
+void ProgramWindows::SetValuePriorityLabels() {
+    panels::SetValuePriorityLabels();
+}
+
 void ProgramWindows::LoadFirstWindows() {
     frmBut().Load();
     frmMove().Load();

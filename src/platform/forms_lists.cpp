@@ -1,4 +1,5 @@
 // List controls: combo and list boxes, and the drive, folder and file lists.
+#include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QComboBox>
 #include <QDir>
@@ -229,9 +230,11 @@ void ListControl::userChoose(int i) {
 namespace {
 
 // Characters typed into a closed combo go through the control's KeyPress before they pick an entry.
+// Typed into the open list they go through it too: one it discards does not move the highlight there,
+// which Return would then choose.
 class ComboKeys : public QObject {
   public:
-    explicit ComboKeys(ComboBox* combo) : combo_(combo) {}
+    explicit ComboKeys(ComboBox* combo, bool open = false) : combo_(combo), open_(open) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() != QEvent::KeyPress)
             return false;
@@ -247,6 +250,17 @@ class ComboKeys : public QObject {
         WidgetEventScope scope;
         auto token = combo_->LifeToken();
         ComboBox* combo = combo_;
+        if (open_) {
+            bool discarded = false;
+            for (uint cp : cps) {
+                int key = static_cast<int>(cp);
+                Fire(combo->KeyPress, key);
+                if (!Alive(token))
+                    return true;
+                discarded = discarded || key == 0;
+            }
+            return discarded;
+        }
         for (uint cp : cps) {
             combo->UserKey(static_cast<int>(cp));
             if (!Alive(token))
@@ -257,6 +271,7 @@ class ComboKeys : public QObject {
 
   private:
     ComboBox* combo_;
+    bool open_;
 };
 
 }  // namespace
@@ -280,6 +295,9 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     auto* keys = new ComboKeys(this);
     keys->setParent(context());
     w->installEventFilter(keys);
+    auto* openKeys = new ComboKeys(this, true);
+    openKeys->setParent(context());
+    w->view()->installEventFilter(openKeys);
     w->setEditable(false);
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {

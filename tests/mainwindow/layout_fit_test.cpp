@@ -161,6 +161,29 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     Fits(M(), "criteria summary");
 }
 
+// The priority beside the criteria summary is sized by us: it shows each of its captions whole, not
+// only on demand.
+TEST_P(LayoutFitTest, ThePriorityBesideTheCriteriaShowsEachCaptionWhole) {
+    S.PriorityCount = 2;
+    S.SetButKey = QStringLiteral("setButGlobal");
+    SetButtons();
+    Frame& priority = *M().FramePriInfo;
+    ASSERT_TRUE(priority.EffectivelyVisible());
+    const std::pair<CommandButton*, const char*> ways[] = {
+        {M().CommandViewInfo, "Priority : To access press Hide."},
+        {M().CommandInfoHide, "Priority : To change press Priority."},
+    };
+    for (const auto& [button, shown] : ways) {
+        click(*button);
+        ASSERT_EQ(caption(priority), QLatin1String(shown));
+        Fits(M(), shown);
+        // Measured as if it did not tell its whole text on demand.
+        priority.SetToolTipText(QString());
+        priority.Widget()->setAccessibleDescription(QString());
+        EXPECT_EQ(cutTexts(M()).filter(QStringLiteral("FramePriInfo")), QStringList()) << shown;
+    }
+}
+
 TEST_P(LayoutFitTest, TheFolderDialogInBothModesShowsItsTextsWhole) {
     click(*M().CommandAction);
     click(*M().OptionAction[4]);
