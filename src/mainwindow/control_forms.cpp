@@ -16,6 +16,7 @@
 #include "core/state.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
+#include "platform/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -328,31 +329,21 @@ void FixFormSize(Form& form) {
 }
 
 void FitFormToFont(Form& form, bool fixSize) {
-    const double k = FontScale();
-    if (k > 1.0) {
-        // Edges are scaled, not sizes, and rounded down to whole pixels, so that what lies inside a
-        // container still does.
-        auto edge = [k](int v, bool twips) {
-            return twips ? static_cast<int>(std::floor(v * k / kTwipsPerPixel)) * kTwipsPerPixel
-                         : static_cast<int>(std::floor(v * k));
-        };
-        for (const auto& c : form.Controls()) {
-            const Control* in = c->Container();
-            const bool twips =
-                in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
-            if (auto* line = dynamic_cast<Line*>(c.get())) {
-                line->SetPoints(edge(line->X1(), twips), edge(line->Y1(), twips), edge(line->X2(), twips),
-                                edge(line->Y2(), twips));
-                continue;
-            }
-            const int left = edge(c->Left(), twips), top = edge(c->Top(), twips);
-            c->Move(left, top, edge(c->Left() + c->Width(), twips) - left,
-                    edge(c->Top() + c->Height(), twips) - top);
-        }
-        form.Move(form.Left(), form.Top(), edge(form.Width(), false), edge(form.Height(), false));
-    }
+    ScaleFormLayout(form, FontScale());
     if (fixSize)
         FixFormSize(form);
+}
+
+void FitFormToFontAndScreen(Form& form, QPoint place) {
+    const double grow = FontScale();
+    const QSize grown(static_cast<int>(form.Width() * grow), static_cast<int>(form.Height() * grow));
+    const double k = grow * ScreenFit(grown, place);
+    if (k < grow) {
+        if (QWidget* w = form.Window())
+            w->setFont(FontAtScale(w->font(), k / grow));
+    }
+    ScaleFormLayout(form, k);
+    FixFormSize(form);
 }
 
 void ShowWholeTextOnDemand(Control& control, const QString& text) {

@@ -197,7 +197,10 @@ void FrmMove::Design() {
     LabelActionMoveSelectFile->SetWordWrap(true);
     Label1->SetWordWrap(true);
     ImageActionMoveUser->SetStretch(true);
-    FitFormToFont(*this);
+    // Where the load puts the dialog.
+    System& sys = systemServices();
+    FitFormToFontAndScreen(
+        *this, QPoint(sys.ScreenWidthTwips() < 13000 ? 216 : 236, sys.ScreenHeightTwips() < 10000 ? 68 : 88));
     // A long path shows its start, and the whole on demand.
     TextActionMovePath->Change = [this] {
         ShowWholeTextOnDemand(*TextActionMovePath, TextActionMovePath->Text());

@@ -1,11 +1,14 @@
-// Every window in each of its states, at the usual font and at a larger one: no caption, option text,
-// label or button face cut, no control outside its window; and the main window fits the smallest
-// screen the program accepts.
+// Every window in each of its states, at the usual font and at larger ones, on a large screen and on
+// the small ones the program accepts: no caption, option text, label or button face cut, no control
+// outside its window, and every window with its frame on the screen.
 #include <QPlainTextEdit>
+#include <QSize>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <string>
 
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -21,10 +24,26 @@ struct Step {
     std::function<Form&(FrmMain&)> act;
 };
 
-class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<double> {
+// The desktop the program starts on: a font (a factor of the default, or a size in points) and a
+// screen.
+struct Desktop {
+    const char* name;
+    double factor;
+    double points;
+    QSize screen;
+};
+
+void PrintTo(const Desktop& d, std::ostream* os) {
+    *os << d.name;
+}
+
+class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<Desktop> {
   protected:
     void SetUp() override {
-        font_ = std::make_unique<ScopedAppFont>(GetParam());
+        font_ = GetParam().points > 0
+                    ? std::make_unique<ScopedAppFont>(ScopedAppFont::Points{GetParam().points})
+                    : std::make_unique<ScopedAppFont>(GetParam().factor);
+        screen_ = GetParam().screen;
         WindowTest::SetUp();
         OpenWork({"alpha.txt", "beta.txt"});
         M().Show();
@@ -38,6 +57,7 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<do
         SCOPED_TRACE(state);
         EXPECT_EQ(cutTexts(f), QStringList{});
         EXPECT_EQ(controlsOutside(f), QStringList{});
+        EXPECT_EQ(offScreen(f, GetParam().screen), QStringList{});
     }
 
     // The Run panel with two family programs, one of them with a long name.
@@ -184,7 +204,7 @@ TEST_P(LayoutFitTest, TheMessageBoxShowsALongMessageWhole) {
     script.expect(kMessageBox, [](Form& box) {
         Fits(box, "long message");
         // At the usual font it stays on the smallest screen where it is put.
-        if (GetParam() == 1.0) {
+        if (GetParam().factor == 1.0 && GetParam().screen == QSize(1280, 1024)) {
             EXPECT_LE(box.Left() + box.Width(), 763);
             EXPECT_LE(box.Top() + box.Height(), 540);
         }
@@ -195,7 +215,16 @@ TEST_P(LayoutFitTest, TheMessageBoxShowsALongMessageWhole) {
     script.verifyDone();
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, LayoutFitTest, ::testing::Values(1.0, 1.25));
+INSTANTIATE_TEST_SUITE_P(Fonts, LayoutFitTest,
+                         ::testing::Values(Desktop{"Usual", 1.0, 0, {1280, 1024}},
+                                           Desktop{"Larger", 1.25, 0, {1280, 1024}},
+                                           Desktop{"UsualOnTheSmallestScreen", 1.0, 0, {767, 567}},
+                                           Desktop{"Points12OnTheSmallestScreen", 0, 12, {767, 567}},
+                                           Desktop{"Points12On1024x768", 0, 12, {1024, 768}},
+                                           Desktop{"Points10On800x600", 0, 10, {800, 600}}),
+                         [](const ::testing::TestParamInfo<Desktop>& info) {
+                             return std::string(info.param.name);
+                         });
 
 class MainWindowSize : public WindowTest {};
 

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/forms_fit.h"
+
 namespace qv::test {
 
 namespace {
@@ -184,6 +186,21 @@ QStringList controlsOutside(Form& f) {
     return faults;
 }
 
+QStringList offScreen(Form& f, QSize screen) {
+    const QRect outer(f.Left(), f.Top(), f.Width() + 2 * kFrameBorder,
+                      f.Height() + kFrameTitle + 2 * kFrameBorder);
+    if (QRect(QPoint(0, 0), screen).contains(outer))
+        return {};
+    return {QStringLiteral("%1 with its frame: %2,%3 %4 x %5 off a screen of %6 x %7")
+                .arg(f.Name())
+                .arg(outer.x())
+                .arg(outer.y())
+                .arg(outer.width())
+                .arg(outer.height())
+                .arg(screen.width())
+                .arg(screen.height())};
+}
+
 ScopedAppFont::ScopedAppFont(double factor) : saved_(QApplication::font()) {
     QFont scaled = saved_;
     if (saved_.pointSizeF() > 0)
@@ -191,6 +208,12 @@ ScopedAppFont::ScopedAppFont(double factor) : saved_(QApplication::font()) {
     else
         scaled.setPixelSize(qRound(saved_.pixelSize() * factor));
     QApplication::setFont(scaled);
+}
+
+ScopedAppFont::ScopedAppFont(Points points) : saved_(QApplication::font()) {
+    QFont font = saved_;
+    font.setPointSizeF(points.size);
+    QApplication::setFont(font);
 }
 
 ScopedAppFont::~ScopedAppFont() {

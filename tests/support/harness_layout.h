@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QStringList>
 
 #include "platform/forms.h"
@@ -19,11 +20,19 @@ QStringList cutTexts(Form& f);
 // Effectively visible controls that reach outside their container or the window: one line each.
 QStringList controlsOutside(Form& f);
 
-// While alive, the application font is the default one scaled by `factor`; forms designed meanwhile
-// are designed at that font.
+// A window, with the frame a window manager adds, that does not lie whole on a screen of `screen`
+// pixels: one line saying how far it reaches.
+QStringList offScreen(Form& f, QSize screen);
+
+// While alive, the application font is the default one scaled by `factor`, or one of `points` points;
+// forms designed meanwhile are designed at that font.
 class ScopedAppFont {
   public:
+    struct Points {
+        double size;
+    };
     explicit ScopedAppFont(double factor);
+    explicit ScopedAppFont(Points points);
     ~ScopedAppFont();
     ScopedAppFont(const ScopedAppFont&) = delete;
     ScopedAppFont& operator=(const ScopedAppFont&) = delete;
