@@ -1,9 +1,12 @@
 #include "mainwindow/control_forms.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTextCursor>
 #include <QWidget>
@@ -346,12 +349,12 @@ void FitFormToFontAndScreen(Form& form, QPoint place) {
     FixFormSize(form);
 }
 
-void ShowWholeTextOnDemand(Control& control, const QString& text) {
-    QWidget* w = control.Widget();
-    if (!w)
-        return;
-    // Room for the text: the control's width less what the style draws beside it (an option's circle,
-    // a frame's border).
+namespace {
+
+// Room for a text in the control: its width less what the style draws beside it (an option's
+// circle, a frame's border, a box's margins).
+int TextRoom(const Control& control) {
+    const QWidget* w = control.Widget();
     int room = w->width();
     if (control.Kind() == ControlKind::OptionButton || control.Kind() == ControlKind::CheckBox)
         room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
@@ -359,21 +362,86 @@ void ShowWholeTextOnDemand(Control& control, const QString& text) {
         room -= 16;
     else if (control.Kind() == ControlKind::TextBox)
         room -= 8;
-    bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
-    auto* lines = qobject_cast<QPlainTextEdit*>(w);
-    if (lines) {
+    return room;
+}
+
+// Whether the text shows whole: on one line, or in a box of several lines wrapped to its width.
+bool ShowsWhole(const QWidget* w, int room, const QString& text) {
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(w)) {
         const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, room, 1 << 20),
                                                          Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
-        fits = need.height() <= lines->viewport()->height();
+        return need.height() <= lines->viewport()->height() && need.width() <= room;
     }
-    control.SetToolTipText(fits ? QString() : text);
-    w->setAccessibleDescription(fits ? QString() : text);
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
+    return w->fontMetrics().horizontalAdvance(text) <= room;
+}
+
+// What a control shows of its text, the whole text kept by the control: a caption's widget text, a
+// locked box's lines. The box's change signals stay quiet, for its text has not changed.
+void ShowText(Control& control, const QString& shown) {
+    QWidget* w = control.Widget();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(shown);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(shown);
+    else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(shown);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
+        const QSignalBlocker quiet(lines);
+        lines->setPlainText(shown);
+    }
+}
+
+void TellWhole(Control& control, const QString& text, bool whole) {
+    control.SetToolTipText(whole ? QString() : text);
+    control.Widget()->setAccessibleDescription(whole ? QString() : text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget()))
         edit->setCursorPosition(0);
-    if (lines) {
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(control.Widget())) {
         lines->moveCursor(QTextCursor::Start);
         lines->ensureCursorVisible();
     }
+}
+
+}  // namespace
+
+void ShowWholeTextOnDemand(Control& control, const QString& text) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    const int room = TextRoom(control);
+    const bool whole = ShowsWhole(w, room, text);
+    // A frame draws its caption shortened itself; a box of several lines shows what fits.
+    if (control.Kind() != ControlKind::Frame && !qobject_cast<QPlainTextEdit*>(w))
+        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    TellWhole(control, text, whole);
+}
+
+void ShowPathEnd(Control& control, const QString& path) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    const int room = TextRoom(control);
+    const bool whole = ShowsWhole(w, room, path);
+    QString shown = path;
+    if (!whole) {
+        const QChar ellipsis(0x2026);
+        // The last folder or file, with the separator before it.
+        const qsizetype cut = path.lastIndexOf(QLatin1Char('/'), path.endsWith(QLatin1Char('/')) ? -2 : -1);
+        const qsizetype last = cut < 0 ? path.size() : path.size() - cut;
+        shown = QString(ellipsis);
+        for (qsizetype keep = path.size() - 1; keep > 0; --keep) {
+            // The end keeps its last name whole while it can; the rest is shared with the start.
+            const qsizetype tail = std::min(keep, std::max(last, keep / 2));
+            const QString candidate = path.left(keep - tail) + ellipsis + path.right(tail);
+            if (ShowsWhole(w, room, candidate)) {
+                shown = candidate;
+                break;
+            }
+        }
+    }
+    ShowText(control, shown);
+    TellWhole(control, path, whole);
 }
 
 }  // namespace qv

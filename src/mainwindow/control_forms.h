@@ -34,8 +34,11 @@ void FitFormToFont(Form& form, bool fixSize = true);
 void FitFormToFontAndScreen(Form& form, QPoint place);
 // Fixes the window at the form's size.
 void FixFormSize(Form& form);
-// A one-line text that may not fit its control shows its start; then its whole text is the control's
-// tooltip and accessible description (and neither when it fits).
+// A one-line text that may not fit its control shows its start, ended with an ellipsis; then its
+// whole text is the control's tooltip and accessible description (and neither when it fits).
 void ShowWholeTextOnDemand(Control& control, const QString& text);
+// A path that may not fit its locked box shows its end (the folder or file chosen) whole and as much
+// of its start as fits, an ellipsis between them; the whole path on demand, as above.
+void ShowPathEnd(Control& control, const QString& path);
 
 }  // namespace qv

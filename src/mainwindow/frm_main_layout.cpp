@@ -205,7 +205,11 @@ void FrmMain::Design() {
                                            : LabelActionDestination->Top() + LabelActionDestination->Height();
         TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(),
                                     frame - top);
-        ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
+        // A destination shows the folder chosen, at the path's end; a warning its start.
+        if (S.ActionIndex >= 1 && S.ActionIndex <= 5)
+            ShowPathEnd(*TextActionDestination, TextActionDestination->Text());
+        else
+            ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
     };
     auto* cover = new PanelCover(this, {FrameSelection, FrameRigidity, FrameAction, FrameHelp, FrameRun});
     cover->setParent(Window());
@@ -629,8 +633,12 @@ void FrmMain::ShowWholeTexts() {
           LabelCriRmvSpace, LabelCriHandle1, LabelCriHandle2, LabelCriInsert, LabelCriReplace, LabelCriRemove,
           LabelCriAuto1, LabelCriAuto2, LabelPriority1st, LabelPriority2nd, LabelPriority3rd})
         ShowWholeTextOnDemand(*l, l->Caption());
-    for (Frame* f : {FramePriInfo, FrameRenInfo, FrameDisplayAction, FrameDisplaySelection})
+    for (Frame* f :
+         {FramePriInfo, FrameRenInfo, FrameDisplayAction, FrameDisplaySelection, FrameView, FrameChoice})
         ShowWholeTextOnDemand(*f, f->Caption());
+    // The user's picture is named by the caption the user gave it.
+    FrameView->SetAccessibleName(FrameView->Caption().isEmpty() ? QStringLiteral("User picture")
+                                                                : FrameView->Caption());
 }
 
 // The picture buttons are named by the text on their faces, which changes with the job.

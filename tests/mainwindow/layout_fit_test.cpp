@@ -1,6 +1,8 @@
 // Every window in each of its states, at the usual font and at larger ones, on a large screen and on
 // the small ones the program accepts: no caption, option text, label or button face cut, no control
 // outside its window, and every window with its frame on the screen.
+#include <QImage>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSize>
 #include <QWidget>
@@ -56,6 +58,7 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
     static void Fits(Form& f, const char* state) {
         SCOPED_TRACE(state);
         EXPECT_EQ(cutTexts(f), QStringList{});
+        EXPECT_EQ(shortenedWithoutEllipsis(f), QStringList{});
         EXPECT_EQ(controlsOutside(f), QStringList{});
         EXPECT_EQ(offScreen(f, GetParam().screen), QStringList{});
     }
@@ -78,15 +81,37 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
             }
     }
 
-    // The box's text wrapped to its width fits its height.
+    // What the box shows, which may be less than its text.
+    static QString Shown(const TextBox& box) {
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget()))
+            return edit->toPlainText();
+        if (auto* line = qobject_cast<QLineEdit*>(box.Widget()))
+            return line->text();
+        return {};
+    }
+
+    // What the box shows, wrapped to its width, fits its height (one line for a one-line box).
     static bool WholeIn(const TextBox& box) {
+        if (auto* line = qobject_cast<QLineEdit*>(box.Widget()))
+            return line->fontMetrics().horizontalAdvance(Shown(box)) <= line->width() - 8;
         auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget());
         if (!edit)
             return false;
         const QWidget* room = edit->viewport();
         const QRect need = edit->fontMetrics().boundingRect(
-            QRect(0, 0, room->width(), 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, box.Text());
+            QRect(0, 0, room->width(), 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, Shown(box));
         return need.height() <= room->height() && need.width() <= room->width();
+    }
+
+    // A path too long for its box shows its end, the folder chosen, whole after an ellipsis; the
+    // whole path is at hand.
+    static void ShowsItsEnd(const TextBox& box, const QString& path, const QString& folder) {
+        EXPECT_EQ(box.Text(), path);
+        EXPECT_TRUE(WholeIn(box)) << Shown(box).toStdString();
+        EXPECT_TRUE(Shown(box).endsWith(folder)) << Shown(box).toStdString();
+        EXPECT_TRUE(Shown(box).contains(QChar(0x2026))) << Shown(box).toStdString();
+        EXPECT_EQ(box.ToolTipText(), path);
+        EXPECT_EQ(box.Widget()->accessibleDescription(), path);
     }
 
     std::unique_ptr<ScopedAppFont> font_;
@@ -109,20 +134,18 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
         click(*M().CommandActionCancel);
     }
     // Committed, the Delete warning and a long destination take the display frame.
-    // The Delete warning shows whole in its box; a destination too long for it shows its start, and
+    // The Delete warning shows whole in its box; a destination too long for it shows its end, and
     // the whole on demand.
     CommitAction(6);
     Fits(M(), "Delete committed");
     EXPECT_TRUE(WholeIn(*M().TextActionDestination)) << text(*M().TextActionDestination).toStdString();
+    EXPECT_EQ(Shown(*M().TextActionDestination), text(*M().TextActionDestination));
     dest_ = root_ + "/a destination folder with a long name/and another one below it/and one more";
     QDir().mkpath(dest_);
     CommitAction(2);
     Fits(M(), "Copy and Rename committed");
-    const QString path = text(*M().TextActionDestination);
-    EXPECT_FALSE(WholeIn(*M().TextActionDestination));
+    ShowsItsEnd(*M().TextActionDestination, dest_ + "/", QStringLiteral("/and one more/"));
     EXPECT_EQ(M().TextActionDestination->SelStart(), 0);
-    EXPECT_EQ(M().TextActionDestination->ToolTipText(), path);
-    EXPECT_EQ(M().TextActionDestination->Widget()->accessibleDescription(), path);
     CommitAction(0);
 
     click(*M().CommandRigidity);
@@ -159,6 +182,18 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     Fits(M(), "Choice");
     click(*M().CommandChoiceHide);
 
+    // The user's picture under a caption longer than its frame: named by it, the whole at hand.
+    const QString picture = root_ + "/me.png";
+    QImage(180, 120, QImage::Format_RGB32).save(picture);
+    S.UserPicPath = picture;
+    S.UserPicCaption = QStringLiteral("The picture of the user with a caption longer than its frame");
+    S.SetButKey = QStringLiteral("setButFrame");
+    SetButtons();
+    ASSERT_TRUE(M().FrameView->EffectivelyVisible());
+    Fits(M(), "user picture");
+    EXPECT_EQ(M().FrameView->AccessibleName(), S.UserPicCaption);
+    EXPECT_EQ(M().FrameView->ToolTipText(), S.UserPicCaption);
+
     click(*M().CommandHelp);
     Fits(M(), "Help");
     click(*M().CommandHelpAbout);
@@ -187,6 +222,13 @@ TEST_P(LayoutFitTest, TheFolderDialogInBothModesShowsItsTextsWhole) {
     click(*M().CommandActionBrowse);
     ASSERT_TRUE(frmMove().Visible());
     Fits(frmMove(), "destination");
+    // A folder deep down: the path box shows the folder chosen.
+    const QString deep = root_ + "/a destination folder with a long name/and another one below it" +
+                         "/and one more below that/and the folder chosen";
+    QDir().mkpath(deep);
+    frmMove().Dir1->SetPath(deep);
+    Fits(frmMove(), "destination deep down");
+    ShowsItsEnd(*frmMove().TextActionMovePath, deep + "/", QStringLiteral("/and the folder chosen/"));
     click(*frmMove().CommandActionMoveCreateNew);
     Fits(frmMove(), "destination, new folder");
     click(*frmMove().CommandActionMoveCancel);

@@ -14,8 +14,14 @@ namespace qv::test {
 // buttons, command buttons without a picture face and frames, and every entry of a combo box
 // against its closed field. A label with word wrap is measured wrapped to its width (a word longer
 // than the width is cut). A control whose whole text is both its tooltip and its accessible
-// description may show only its start. Hidden controls are not measured. One line per fault.
+// description may show only its start (see below). Hidden controls are not measured. One line per
+// fault.
 QStringList cutTexts(Form& f);
+
+// Captions shown shortened on purpose (the whole told in the tooltip and the description) that are
+// cut mid-letter: not ended with an ellipsis, or still too long where they show. Frames shorten
+// their captions as they paint them and are not measured.
+QStringList shortenedWithoutEllipsis(Form& f);
 
 // Effectively visible controls that reach outside their container or the window: one line each.
 QStringList controlsOutside(Form& f);
