@@ -9,6 +9,9 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -368,9 +371,20 @@ int TextRoom(const Control& control) {
 // Whether the text shows whole: on one line, or in a box of several lines wrapped to its width.
 bool ShowsWhole(const QWidget* w, int room, const QString& text) {
     if (const auto* lines = qobject_cast<const QPlainTextEdit*>(w)) {
-        const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, room, 1 << 20),
-                                                         Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
-        return need.height() <= lines->viewport()->height() && need.width() <= room;
+        // Laid out as the box lays it out: it breaks lines after a "/" too, not only at spaces.
+        QTextLayout layout(text, lines->font());
+        QTextOption option;
+        option.setWrapMode(lines->wordWrapMode());
+        layout.setTextOption(option);
+        const qreal margin = lines->document()->documentMargin();
+        qreal height = 2 * margin;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(lines->viewport()->width() - 2 * margin);
+            height += line.height();
+        }
+        layout.endLayout();
+        return height <= lines->viewport()->height();
     }
     return w->fontMetrics().horizontalAdvance(text) <= room;
 }

@@ -5,6 +5,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSize>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
@@ -97,10 +100,20 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
         auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget());
         if (!edit)
             return false;
-        const QWidget* room = edit->viewport();
-        const QRect need = edit->fontMetrics().boundingRect(
-            QRect(0, 0, room->width(), 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, Shown(box));
-        return need.height() <= room->height() && need.width() <= room->width();
+        // Laid out as the box lays it out: its font, its way of wrapping, its width.
+        QTextLayout layout(Shown(box), edit->font());
+        QTextOption option;
+        option.setWrapMode(edit->wordWrapMode());
+        layout.setTextOption(option);
+        const qreal margin = edit->document()->documentMargin();
+        qreal height = 2 * margin;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(edit->viewport()->width() - 2 * margin);
+            height += line.height();
+        }
+        layout.endLayout();
+        return height <= edit->viewport()->height();
     }
 
     // A path too long for its box shows its end, the folder chosen, whole after an ellipsis; the
