@@ -406,6 +406,18 @@ void ShowText(Control& control, const QString& shown) {
     }
 }
 
+// A caption shown shortened is still read out whole: the control is named by it, unless it has a
+// name of its own.
+void NameByWhole(QWidget* w, const QString& text, bool whole) {
+    static const char* const kGiven = "nameByWholeCaption";
+    const QString given = w->property(kGiven).toString();
+    if (!w->accessibleName().isEmpty() && w->accessibleName() != given)
+        return;
+    const QString name = whole ? QString() : text;
+    w->setAccessibleName(name);
+    w->setProperty(kGiven, name);
+}
+
 void TellWhole(Control& control, const QString& text, bool whole) {
     control.SetToolTipText(whole ? QString() : text);
     control.Widget()->setAccessibleDescription(whole ? QString() : text);
@@ -426,8 +438,12 @@ void ShowWholeTextOnDemand(Control& control, const QString& text) {
     const int room = TextRoom(control);
     const bool whole = ShowsWhole(w, room, text);
     // A frame draws its caption shortened itself; a box of several lines shows what fits.
-    if (control.Kind() != ControlKind::Frame && !qobject_cast<QPlainTextEdit*>(w))
+    if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
         ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
+        NameByWhole(w, text, whole);
+    } else if (qobject_cast<QLineEdit*>(w)) {
+        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    }
     TellWhole(control, text, whole);
 }
 

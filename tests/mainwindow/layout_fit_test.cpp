@@ -144,6 +144,8 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
         click(*M().CommandAction);
         click(*M().OptionAction[action]);
         Fits(M(), qPrintable(QStringLiteral("Action panel, action %1").arg(action)));
+        // Shown shortened or not, a choice is read out whole.
+        EXPECT_EQ(M().OptionAction[2]->AccessibleName(), caption(*M().OptionAction[2])) << action;
         click(*M().CommandActionCancel);
     }
     // Committed, the Delete warning and a long destination take the display frame.
@@ -216,6 +218,7 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     TwoFamilyPrograms(M());
     click(*M().CommandRun);
     Fits(M(), "Run");
+    EXPECT_EQ(M().OptionRun[0]->AccessibleName(), S.RunListNames.value(0));
     click(*M().CommandRunCancel);
 
     click(*M().CheckEasyProcess);
