@@ -15,6 +15,7 @@
 
 #include "core/state.h"
 #include "criteria/lists.h"
+#include "platform/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -30,10 +31,10 @@ C* Hidden(C* c) {
     return c;
 }
 
-// What the dialog is laid out from, read from the application font when the form is designed:
+// What the dialog is laid out from, read from the window's font when the form is designed:
 // every size is the room a text needs at that font, so nothing is cut at a larger one.
 struct Metrics {
-    QFontMetrics fm{QApplication::font()};
+    QFontMetrics fm;
     int line = 0;       // one line of text
     int edit = 0;       // a text box
     int combo = 0;      // a closed combo box
@@ -44,11 +45,12 @@ struct Metrics {
     int pad = 0;        // inside a frame's border
     int gap = 0;        // between neighbours
 
-    Metrics() {
-        const QLineEdit e;
-        const QComboBox c;
-        const QCheckBox k(QStringLiteral("x"));
-        const QRadioButton r(QStringLiteral("x"));
+    explicit Metrics(const QFont& font) : fm(font) {
+        QLineEdit e;
+        QComboBox c;
+        QCheckBox k(QStringLiteral("x"));
+        QRadioButton r(QStringLiteral("x"));
+        for (QWidget* w : std::initializer_list<QWidget*>{&e, &c, &k, &r}) w->setFont(font);
         line = fm.height();
         edit = e.sizeHint().height();
         combo = c.sizeHint().height();
@@ -141,6 +143,11 @@ void FrmRen::Design() {
     DesignExtension();
     DesignFooter();
     Arrange();
+    // Where the load puts the dialog; a screen with too little room there takes it down to fit.
+    System& sys = systemServices();
+    FitFormToScreen(
+        *this, QPoint(sys.ScreenWidthTwips() < 13000 ? 20 : 40, sys.ScreenHeightTwips() < 10000 ? 20 : 40),
+        [this] { Arrange(); });
     Describe();
     WireRules();
 
@@ -362,7 +369,7 @@ void FrmRen::DesignFooter() {
 // room kept for it, so a frame never grows or covers another whatever is ticked; boxes that stand
 // for one another (an N or a string for the same place) share one spot.
 void FrmRen::Arrange() {
-    const Metrics m;
+    const Metrics m(Window() ? Window()->font() : QApplication::font());
     const int p = m.pad, g = m.gap;
     const int count = m.boxW(3);
     const int indent = 2 * g;  // the place boxes sit a little in from the list they follow

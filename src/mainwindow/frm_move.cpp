@@ -197,11 +197,12 @@ void FrmMove::Design() {
     LabelActionMoveSelectFile->SetWordWrap(true);
     Label1->SetWordWrap(true);
     ImageActionMoveUser->SetStretch(true);
-    FitFormToFont(*this);
-    // A long path shows its start, and the whole on demand.
-    TextActionMovePath->Change = [this] {
-        ShowWholeTextOnDemand(*TextActionMovePath, TextActionMovePath->Text());
-    };
+    // Where the load puts the dialog.
+    System& sys = systemServices();
+    FitFormToFontAndScreen(
+        *this, QPoint(sys.ScreenWidthTwips() < 13000 ? 216 : 236, sys.ScreenHeightTwips() < 10000 ? 68 : 88));
+    // A long path shows its end, the folder or picture chosen, and the whole on demand.
+    TextActionMovePath->Change = [this] { ShowPathEnd(*TextActionMovePath, TextActionMovePath->Text()); };
 
     Faces().clear();
     for (auto [button, face] : std::initializer_list<std::pair<CommandButton*, Label*>>{

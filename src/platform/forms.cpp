@@ -1636,10 +1636,12 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     p.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
     if (caption.isEmpty())
         return;
-    const QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+    // A caption longer than the border ends with an ellipsis.
+    const QString shown = fm.elidedText(caption, Qt::ElideRight, std::max(0, width() - 16));
+    const QRect text(8, 0, fm.horizontalAdvance(shown) + 4, fm.height());
     p.fillRect(text, palette().color(QPalette::Window));
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(text, Qt::AlignCenter, caption);
+    p.drawText(text, Qt::AlignCenter, shown);
 }
 
 // ---- Line

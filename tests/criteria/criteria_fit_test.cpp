@@ -6,9 +6,13 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QWidget>
 #include <QtMath>
 #include <algorithm>
+#include <memory>
+#include <ostream>
+#include <string>
 
 #include "core/state.h"
 #include "criteria_fixture.h"
@@ -162,14 +166,28 @@ QStringList bordersLost(Form& f, double scale) {
     return lost;
 }
 
-class CriteriaFit : public CriteriaTest, public ::testing::WithParamInterface<double> {};
+// The desktop: a font (a factor of the default, or a size in points) and a screen.
+struct Desktop {
+    const char* name;
+    double factor;
+    double points;
+    QSize screen;
+};
+
+void PrintTo(const Desktop& d, std::ostream* os) {
+    *os << d.name;
+}
+
+class CriteriaFit : public CriteriaTest, public ::testing::WithParamInterface<Desktop> {};
 
 TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
     FakeSystem& system = services_.useSystem<FakeSystem>();
-    system.screenWidthTwips = 11500;
-    system.screenHeightTwips = 8500;
+    system.screenWidthTwips = GetParam().screen.width() * kTwipsPerPixel;
+    system.screenHeightTwips = GetParam().screen.height() * kTwipsPerPixel;
     frmRen().Unload();
-    ScopedAppFont font(GetParam());
+    const auto font = GetParam().points > 0
+                          ? std::make_unique<ScopedAppFont>(ScopedAppFont::Points{GetParam().points})
+                          : std::make_unique<ScopedAppFont>(GetParam().factor);
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
         FrmRen& r = Open();
@@ -182,9 +200,10 @@ TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
         for (const double scale : {1.25, 1.5}) {
             EXPECT_EQ(bordersLost(r, scale), QStringList()) << "at a display scale of " << scale;
         }
+        EXPECT_EQ(offScreen(r, GetParam().screen), QStringList());
         // At the default font the whole window, with a window manager's frame, is on the screen.
         const QRect window(r.Left(), r.Top(), r.Width() + 2 * kBorder, r.Height() + kTitle + kBorder);
-        if (GetParam() == 1.0) {
+        if (GetParam().factor == 1.0) {
             EXPECT_TRUE(QRect(0, 0, kScreenWidth, kScreenHeight).contains(window))
                 << r.Left() << "," << r.Top() << " " << r.Width() << " x " << r.Height();
         }
@@ -192,7 +211,14 @@ TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, CriteriaFit, ::testing::Values(1.0, 1.25));
+INSTANTIATE_TEST_SUITE_P(Fonts, CriteriaFit,
+                         ::testing::Values(Desktop{"Usual", 1.0, 0, {kScreenWidth, kScreenHeight}},
+                                           Desktop{"Larger", 1.25, 0, {kScreenWidth, kScreenHeight}},
+                                           Desktop{"Points12", 0, 12, {kScreenWidth, kScreenHeight}},
+                                           Desktop{"Points12On1024x768", 0, 12, {1024, 768}}),
+                         [](const ::testing::TestParamInfo<Desktop>& info) {
+                             return std::string(info.param.name);
+                         });
 
 class CriteriaDialogSize : public CriteriaTest {};
 

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/forms_fit.h"
+
 namespace qv::test {
 
 namespace {
@@ -78,11 +80,39 @@ bool toldWhole(const Control& c, const QString& text) {
     return w->toolTip() == text && w->accessibleDescription() == text;
 }
 
+// What the widget shows of a caption it may shorten; the caption itself where it draws it whole or
+// shortens it as it paints (a frame).
+QString shownOf(const Control& c, const QString& caption) {
+    if (auto* label = qobject_cast<const QLabel*>(c.Widget()))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(c.Widget()))
+        return button->text();
+    return caption;
+}
+
+void measureText(const Control& c, const QString& text, QStringList& faults);
+
 void measureCaption(const Control& c, QStringList& faults) {
-    QWidget* w = c.Widget();
     const QString text = captionOf(c);
     if (text.trimmed().isEmpty() || toldWhole(c, text))
         return;
+    measureText(c, text, faults);
+}
+
+// Shortened on purpose: what shows must fit and end with an ellipsis, not be cut mid-letter.
+void measureShortened(const Control& c, QStringList& faults) {
+    const QString text = captionOf(c);
+    if (text.trimmed().isEmpty() || !toldWhole(c, text) || c.Kind() == ControlKind::Frame)
+        return;
+    const QString shown = shownOf(c, text);
+    if (shown != text && !shown.endsWith(QChar(0x2026)))
+        faults << QStringLiteral("%1 \"%2\": shortened without an ellipsis").arg(describe(c), shown);
+    else
+        measureText(c, shown, faults);
+}
+
+void measureText(const Control& c, const QString& text, QStringList& faults) {
+    QWidget* w = c.Widget();
     const QFontMetrics fm = w->fontMetrics();
     if (auto* label = qobject_cast<QLabel*>(w)) {
         const QRect cr = label->contentsRect();
@@ -150,6 +180,14 @@ QStringList cutTexts(Form& f) {
     return faults;
 }
 
+QStringList shortenedWithoutEllipsis(Form& f) {
+    QStringList faults;
+    for (const auto& owned : f.Controls())
+        if (owned->Widget() && owned->EffectivelyVisible())
+            measureShortened(*owned, faults);
+    return faults;
+}
+
 QStringList controlsOutside(Form& f) {
     QStringList faults;
     for (const auto& owned : f.Controls()) {
@@ -184,6 +222,21 @@ QStringList controlsOutside(Form& f) {
     return faults;
 }
 
+QStringList offScreen(Form& f, QSize screen) {
+    const QRect outer(f.Left(), f.Top(), f.Width() + 2 * kFrameBorder,
+                      f.Height() + kFrameTitle + 2 * kFrameBorder);
+    if (QRect(QPoint(0, 0), screen).contains(outer))
+        return {};
+    return {QStringLiteral("%1 with its frame: %2,%3 %4 x %5 off a screen of %6 x %7")
+                .arg(f.Name())
+                .arg(outer.x())
+                .arg(outer.y())
+                .arg(outer.width())
+                .arg(outer.height())
+                .arg(screen.width())
+                .arg(screen.height())};
+}
+
 ScopedAppFont::ScopedAppFont(double factor) : saved_(QApplication::font()) {
     QFont scaled = saved_;
     if (saved_.pointSizeF() > 0)
@@ -191,6 +244,12 @@ ScopedAppFont::ScopedAppFont(double factor) : saved_(QApplication::font()) {
     else
         scaled.setPixelSize(qRound(saved_.pixelSize() * factor));
     QApplication::setFont(scaled);
+}
+
+ScopedAppFont::ScopedAppFont(Points points) : saved_(QApplication::font()) {
+    QFont font = saved_;
+    font.setPointSizeF(points.size);
+    QApplication::setFont(font);
 }
 
 ScopedAppFont::~ScopedAppFont() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QFont>
+#include <QSize>
 #include <QStringList>
 
 #include "platform/forms.h"
@@ -13,17 +14,31 @@ namespace qv::test {
 // buttons, command buttons without a picture face and frames, and every entry of a combo box
 // against its closed field. A label with word wrap is measured wrapped to its width (a word longer
 // than the width is cut). A control whose whole text is both its tooltip and its accessible
-// description may show only its start. Hidden controls are not measured. One line per fault.
+// description may show only its start (see below). Hidden controls are not measured. One line per
+// fault.
 QStringList cutTexts(Form& f);
+
+// Captions shown shortened on purpose (the whole told in the tooltip and the description) that are
+// cut mid-letter: not ended with an ellipsis, or still too long where they show. Frames shorten
+// their captions as they paint them and are not measured.
+QStringList shortenedWithoutEllipsis(Form& f);
 
 // Effectively visible controls that reach outside their container or the window: one line each.
 QStringList controlsOutside(Form& f);
 
-// While alive, the application font is the default one scaled by `factor`; forms designed meanwhile
-// are designed at that font.
+// A window, with the frame a window manager adds, that does not lie whole on a screen of `screen`
+// pixels: one line saying how far it reaches.
+QStringList offScreen(Form& f, QSize screen);
+
+// While alive, the application font is the default one scaled by `factor`, or one of `points` points;
+// forms designed meanwhile are designed at that font.
 class ScopedAppFont {
   public:
+    struct Points {
+        double size;
+    };
     explicit ScopedAppFont(double factor);
+    explicit ScopedAppFont(Points points);
     ~ScopedAppFont();
     ScopedAppFont(const ScopedAppFont&) = delete;
     ScopedAppFont& operator=(const ScopedAppFont&) = delete;
