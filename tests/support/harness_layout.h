@@ -16,8 +16,17 @@ namespace qv::test {
 // description may show only its start. Hidden controls are not measured. One line per fault.
 QStringList cutTexts(Form& f);
 
+// Texts shown in part on purpose (their whole told by the tooltip and the accessible description)
+// that do not mark the cut with an ellipsis: cut short as they stand, or shortened without one.
+QStringList shortenedWithoutEllipsis(Form& f);
+
 // Effectively visible controls that reach outside their container or the window: one line each.
 QStringList controlsOutside(Form& f);
+
+// Texts that a visible control stacked over them hides in part (a later control of the same
+// container, or of a container they lie in): a label's text block, a check box's or option's text
+// beside its mark, a plain button's face and a frame's caption. One line per text and control over it.
+QStringList coveredTexts(Form& f);
 
 // While alive, the application font is the default one scaled by `factor`; forms designed meanwhile
 // are designed at that font.
