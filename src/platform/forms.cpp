@@ -359,7 +359,12 @@ bool Control::isTabStop() const {
     if (!widget_ || !EffectivelyVisible() || !EffectivelyEnabled())
         return false;
     switch (kind_) {
-        case ControlKind::Label:
+        case ControlKind::Label: {
+            const bool acts = static_cast<const Label*>(this)->ActsAsButton();
+            if (acts && !(widget_->focusPolicy() & Qt::TabFocus))
+                widget_->setFocusPolicy(Qt::TabFocus);
+            return acts;
+        }
         case ControlKind::Frame:
         case ControlKind::Line:
             return false;
@@ -936,6 +941,7 @@ bool HasModalResponder() {
 
 Label::Label(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::Label, std::move(name), index, container) {
+    InstallControlAccessibility();
     auto* w = new LabelWidget;
     w->setTextFormat(Qt::PlainText);
     w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -982,10 +988,40 @@ bool Label::OnDisabledFace() const {
     return false;
 }
 
+bool Label::ActsAsButton() const {
+    if (!Click || !ParentForm())
+        return false;
+    const QRect mine(Left(), Top(), Width(), Height());
+    for (const auto& c : ParentForm()->Controls())
+        if (c->Kind() == ControlKind::CommandButton && c->Container() == Container() &&
+            QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(mine))
+            return false;
+    return true;
+}
+
+void LabelWidget::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    auto* label = static_cast<Label*>(owner);
+    if (label && label->ActsAsButton() && !e->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        WidgetEventScope scope;
+        label->UserClicks();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
 void LabelWidget::paintEvent(QPaintEvent* e) {
     auto* label = static_cast<Label*>(owner);
     if (!label || !isEnabled() || !label->OnDisabledFace()) {
         QLabel::paintEvent(e);
+        if (hasFocus()) {
+            QPainter p(this);
+            QStyleOptionFocusRect opt;
+            opt.initFrom(this);
+            opt.rect = rect().adjusted(1, 1, -1, -1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+        }
         return;
     }
     // The caption of a disabled button: the desktop's disabled text, whatever colour it was given.
@@ -1421,6 +1457,8 @@ bool actsOnClick(const Control* c) {
             return static_cast<bool>(static_cast<const Image*>(c)->Click);
         case ControlKind::PictureBox:
             return static_cast<bool>(static_cast<const PictureBox*>(c)->Click);
+        case ControlKind::Label:
+            return static_cast<const Label*>(c)->ActsAsButton();
         default:
             return false;
     }
@@ -1443,6 +1481,9 @@ void userClick(Control* c) {
         case ControlKind::PictureBox:
             static_cast<PictureBox*>(c)->UserClicks();
             break;
+        case ControlKind::Label:
+            static_cast<Label*>(c)->UserClicks();
+            break;
         default:
             break;
     }
@@ -1463,14 +1504,19 @@ class ClickableAccessible : public QAccessibleWidget {
             return actsOnClick(c) ? QAccessible::Button : QAccessible::Graphic;
         if (c && c->Kind() == ControlKind::PictureBox)
             return actsOnClick(c) ? QAccessible::Button : QAccessible::Pane;
+        if (c && c->Kind() == ControlKind::Label)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::StaticText;
         return QAccessibleWidget::role();
     }
 
     QString text(QAccessible::Text t) const override {
         QString s = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && s.isEmpty())
+        if (t == QAccessible::Name && s.isEmpty()) {
             if (const auto* b = qobject_cast<const QAbstractButton*>(widget()))
                 s = withoutAccessKeys(b->text());
+            else if (const auto* l = qobject_cast<const QLabel*>(widget()))
+                s = l->text();
+        }
         return s;
     }
 
@@ -1598,6 +1644,8 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
         return new ClickableAccessible(w, QAccessible::Graphic);
     if (dynamic_cast<PictureWidget*>(w))
         return new ClickableAccessible(w, QAccessible::Pane);
+    if (dynamic_cast<LabelWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::StaticText);
     return nullptr;
 }
 

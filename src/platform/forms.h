@@ -13,7 +13,7 @@
 //   TabIndex values; setting one moves the control to that place among them and shifts the others.
 //   Until code sets one, the order is the window's reading order (left to right, top to bottom, a
 //   frame's controls together), taken once the form is built. Tab stops only on controls that act:
-//   one option button per group (the chosen one), picture buttons included.
+//   one option button per group (the chosen one), picture buttons and labels that act included.
 // - Escape presses the form's Cancel button; Enter and Space press a focused button.
 // - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
 //   container is in twips (15 twips a pixel).
@@ -178,6 +178,9 @@ class Label : public Control {
     void UserClicks();  // refused when not effectively enabled/visible
     // A transparent label lying on a command button is that button's face: it looks disabled with it.
     bool OnDisabledFace() const;
+    // A label that acts when clicked, and lies on no command button, stands for a button of its own:
+    // Tab stops on it, Enter and Space press it, and assistive tools read it as a button.
+    bool ActsAsButton() const;
 
   private:
     QString caption_;

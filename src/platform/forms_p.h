@@ -88,6 +88,7 @@ class LabelWidget : public QLabel, public OwnedWidget {
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;  // Enter or Space: the click of a label that acts
 };
 
 class ButtonWidget : public QPushButton, public OwnedWidget {

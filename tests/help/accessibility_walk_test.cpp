@@ -30,6 +30,20 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              ASSERT_TRUE(click(*w.CommandMain[3]));
              ASSERT_TRUE(choose(*w.ComboRun, 0));
          }},
+        {"the Easy Process mock-up, its example files chosen from the keyboard",
+         [](help::FrmMain& w) {
+             ASSERT_TRUE(click(*w.CommandTopic));
+             ASSERT_TRUE(click(*w.OptionTopic[9]));
+             ASSERT_TRUE(click(*w.CheckEasyProcess));
+             w.LabelEasyFile[2]->Widget()->setFocus();
+             pressKey(w, Qt::Key_Space);
+             EXPECT_EQ(w.SelectedSample, 2);
+             EXPECT_EQ(text(*w.TextEasy[0]), "QuorvanHelp");
+             w.LabelEasyFile[1]->Widget()->setFocus();
+             pressKey(w, Qt::Key_Return);
+             EXPECT_EQ(w.SelectedSample, 1);
+             EXPECT_EQ(text(*w.TextEasy[0]), "Plenvix");
+         }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.state);

@@ -547,9 +547,24 @@ std::function<void()>* clickHandler(Control& c) {
             return &static_cast<Image&>(c).Click;
         case ControlKind::PictureBox:
             return &static_cast<PictureBox&>(c).Click;
+        case ControlKind::Label:
+            return &static_cast<Label&>(c).Click;
         default:
             return nullptr;
     }
+}
+
+// A label a user operates: one that acts when clicked and is not the caption lying on a button
+// (the button is what the user operates then).
+bool labelActs(Label& l) {
+    if (!l.Click)
+        return false;
+    const QRect mine(l.Left(), l.Top(), l.Width(), l.Height());
+    for (const auto& c : l.ParentForm()->Controls())
+        if (c->Kind() == ControlKind::CommandButton && c->Container() == l.Container() &&
+            QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(mine))
+            return false;
+    return true;
 }
 
 bool operable(Control& c) {
@@ -557,6 +572,7 @@ bool operable(Control& c) {
         return false;
     switch (c.Kind()) {
         case ControlKind::Label:
+            return labelActs(static_cast<Label&>(c));
         case ControlKind::Frame:
         case ControlKind::Line:
             return false;
@@ -597,6 +613,7 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
 
 QAccessible::Role expectedRole(ControlKind k) {
     switch (k) {
+        case ControlKind::Label:  // one that acts: a button
         case ControlKind::CommandButton:
         case ControlKind::Image:
         case ControlKind::PictureBox:

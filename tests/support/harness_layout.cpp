@@ -164,7 +164,85 @@ void measureCombo(const Control& c, QStringList& faults) {
     }
 }
 
+// Where the control draws its caption, in its own coordinates; empty when it draws none.
+QRect captionRect(const Control& c) {
+    QWidget* w = c.Widget();
+    const QString text = captionOf(c);
+    if (text.trimmed().isEmpty())
+        return {};
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        int flags = static_cast<int>(label->alignment());
+        if (label->wordWrap())
+            flags |= Qt::TextWordWrap;
+        const QRect cr = label->contentsRect();
+        return fm.boundingRect(cr, flags, text) & cr;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (!button->icon().isNull())
+            return {};
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        const QSize need = lineBlock(fm, withoutMnemonic(text));
+        if (c.Kind() == ControlKind::CheckBox || c.Kind() == ControlKind::OptionButton) {
+            const QRect room = button->style()->subElementRect(c.Kind() == ControlKind::CheckBox
+                                                                   ? QStyle::SE_CheckBoxContents
+                                                                   : QStyle::SE_RadioButtonContents,
+                                                               &opt, button);
+            return QRect(room.left(), room.top(), std::min(need.width(), room.width()), room.height());
+        }
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+        return QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, need, room) & room;
+    }
+    if (c.Kind() == ControlKind::Frame)
+        return QRect(8, 0, fm.horizontalAdvance(text) + 4, fm.height()) & w->rect();
+    return {};
+}
+
 }  // namespace
+
+QStringList coveredTexts(Form& f) {
+    QStringList faults;
+    QWidget* window = f.Window();
+    if (!window)
+        return faults;
+    auto controlOf = [&f](const QWidget* w) -> const Control* {
+        for (const auto& c : f.Controls())
+            if (c->Widget() == w)
+                return c.get();
+        return nullptr;
+    };
+    for (const auto& owned : f.Controls()) {
+        const Control& c = *owned;
+        QWidget* w = c.Widget();
+        if (!w || !c.EffectivelyVisible() || w == window)
+            continue;
+        const QRect own = captionRect(c);
+        if (own.isEmpty())
+            continue;
+        const QRect text(w->mapTo(window, own.topLeft()), own.size());
+        for (QWidget* below = w; below && below != window; below = below->parentWidget()) {
+            QWidget* parent = below->parentWidget();
+            if (!parent)
+                break;
+            const QObjectList& stack = parent->children();  // bottom first
+            for (qsizetype k = stack.indexOf(below) + 1; k < stack.size(); ++k) {
+                auto* over = qobject_cast<QWidget*>(stack[k]);
+                if (!over || over->isWindow() || !over->isVisibleTo(window))
+                    continue;
+                const QRect at(over->mapTo(window, QPoint(0, 0)), over->size());
+                if (!at.intersects(text))
+                    continue;
+                const Control* top = controlOf(over);
+                faults << QStringLiteral("%1 \"%2\": covered by %3")
+                              .arg(describe(c), captionOf(c),
+                                   top ? describe(*top)
+                                       : QString::fromLatin1(over->metaObject()->className()));
+            }
+        }
+    }
+    return faults;
+}
 
 QStringList cutTexts(Form& f) {
     QStringList faults;

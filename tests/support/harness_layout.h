@@ -30,6 +30,11 @@ QStringList controlsOutside(Form& f);
 // pixels: one line saying how far it reaches.
 QStringList offScreen(Form& f, QSize screen);
 
+// Texts that a visible control stacked over them hides in part (a later control of the same
+// container, or of a container they lie in): a label's text block, a check box's or option's text
+// beside its mark, a plain button's face and a frame's caption. One line per text and control over it.
+QStringList coveredTexts(Form& f);
+
 // While alive, the application font is the default one scaled by `factor`, or one of `points` points;
 // forms designed meanwhile are designed at that font.
 class ScopedAppFont {
