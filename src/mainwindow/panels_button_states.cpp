@@ -296,6 +296,10 @@ void SetButShowFrame() {
     S.ShowFramePending = false;
 }
 
+bool DestinationChosen() {
+    return S.DestPathChosen && S.DestPath != S.WorkPath;
+}
+
 void SetButAction() {
     FrmMain& m = frmMain();
     const int review = S.ReviewModePending != S.ReviewMode ? 1 : 0;
@@ -306,7 +310,7 @@ void SetButAction() {
     if (e == 0 || e == 6)
         ok = review + action > 0;
     else if (e >= 1 && e <= 5)
-        ok = S.DestPath != S.WorkPath;
+        ok = DestinationChosen();
     else if (e == 7)
         ok = S.EditActionAttribute != 0 && review + attribute > 0;
     m.CommandActionOK->SetEnabled(ok);

@@ -29,8 +29,10 @@ class EasyProcess : public WindowTest {
     }
     // The Action panel opened, an action chosen and OK pressed, as a user does in Easy Process.
     void ChooseAction(int action) {
-        if (action >= 1 && action <= 5)
+        if (action >= 1 && action <= 5) {
             S.DestPath = dest_ + "/";
+            S.DestPathChosen = true;
+        }
         ASSERT_TRUE(click(*M().CommandAction));
         ASSERT_TRUE(click(*M().OptionAction[action]));
         ASSERT_TRUE(click(*M().CommandActionOK));
