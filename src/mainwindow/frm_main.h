@@ -305,6 +305,7 @@ class FrmMain : public Form {
 
     // Folder view (frm_main.cpp).
     void Dir1_Change();
+    void Dir1_OpenRefused(const QString& folder, const QString& error);
     void Drive1_Change();
     void File1_Click();
     void FillPriorityCombos();
