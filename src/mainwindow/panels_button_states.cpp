@@ -198,7 +198,9 @@ void SetButActiveness() {
         const bool open = !S.ViewLocked;
         const bool upToMove = S.ActionIndex <= 5;
         const bool noPanel = S.PanelKey.isEmpty();
-        const bool selection = open ? !S.EasyProcessMode : (upToMove ? Is(S.PanelKey, "Selection") : noPanel);
+        // No batch is chosen behind the Easy Process frame, whatever the view lock.
+        const bool selection =
+            !S.EasyProcessMode && (open || (upToMove ? Is(S.PanelKey, "Selection") : noPanel));
         m.CommandSelection->SetEnabled(selection);
         m.CommandClearSelection->SetEnabled(selection && S.HasSelection + S.SelKind != 0);
         const bool action =

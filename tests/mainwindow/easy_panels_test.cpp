@@ -274,6 +274,37 @@ TEST_F(EasyProcess, ConflictsAreReportedAndNothingIsTouched) {
     }
 }
 
+// Delete or Set Attribute committed in Easy Process keeps File Selection off: no batch can be
+// chosen behind the frame, and leaving the mode shows no batch ready to act on.
+TEST_F(EasyProcess, DeleteOrSetAttributeLeavesFileSelectionOff) {
+    for (int action : {6, 7}) {
+        SCOPED_TRACE(action);
+        TearDown();
+        SetUp();
+        Start({"a.txt", "b.txt"});
+        ASSERT_TRUE(click(*M().CommandAction));
+        ASSERT_TRUE(click(*M().OptionAction[action]));
+        if (action == 7) {
+            ASSERT_TRUE(click(*M().OptionAttribute[2]));
+        }
+        ASSERT_TRUE(click(*M().CommandActionOK));
+        ASSERT_EQ(S.ActionIndex, action);
+        EXPECT_FALSE(M().CommandSelection->Enabled());
+        EXPECT_FALSE(M().CommandClearSelection->Enabled());
+        EXPECT_FALSE(S.ViewLocked);
+        EXPECT_TRUE(M().CommandRigidity->Enabled());
+        EXPECT_TRUE(M().CommandAction->Enabled());
+        M().CommandSelection->Click();  // whatever reaches it
+        EXPECT_FALSE(M().FrameSelection->Visible());
+        ASSERT_TRUE(click(*M().CheckEasyProcess));
+        EXPECT_FALSE(S.EasyProcessMode);
+        EXPECT_EQ(S.HasSelection, 0);
+        EXPECT_FALSE(M().CommandPreview->Enabled());
+        EXPECT_TRUE(M().CommandSelection->Enabled());
+        EXPECT_TRUE(M().CheckEasyProcess->Enabled());
+    }
+}
+
 TEST_F(EasyProcess, KeyRulesOfTheBoxes) {
     struct Row {
         bool extBox;
