@@ -268,6 +268,8 @@ class FrmMain : public Form {
     void CommandRun_Click();
     // The single-file boxes, captions and readiness for the action just committed.
     void SingleProcessPrepareForAction();
+    // The boxes' labels and accessible names: a new name for editable boxes, the file's own otherwise.
+    void SingleProcessLabels(bool editable);
     // Wires the handlers above and makes the Run panel's options (called while the form is designed).
     void WireEasyHandlers();
 

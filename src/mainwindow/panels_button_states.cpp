@@ -339,6 +339,7 @@ void SetButSingleProcess() {
         t->SetBackColor(kLightGrey);
         t->SetEnabled(false);
     }
+    m.SingleProcessLabels(false);
     for (Control* c : std::initializer_list<Control*>{m.File2, m.FrameSingleCancel, m.FrameSingleProcess})
         c->SetVisible(S.EasyProcessMode);
     m.LabelSpaceNeed->SetVisible(false);

@@ -274,6 +274,30 @@ TEST_F(EasyProcess, ConflictsAreReportedAndNothingIsTouched) {
     }
 }
 
+// The boxes' labels and the names assistive tools read follow what the boxes are: editable for a new
+// name under a renaming action once a file is picked, read-only with the file's own name otherwise.
+TEST_F(EasyProcess, LabelsAndNamesFollowWhatTheBoxesAre) {
+    for (int action : {0, 3, 4, 5, 6, 7}) {
+        SCOPED_TRACE(action);
+        TearDown();
+        SetUp();
+        Start({"a.txt"}, action);
+        FrmMain& m = M();
+        auto expectLabels = [&](bool editable) {
+            EXPECT_EQ(Name().Enabled(), editable);
+            EXPECT_EQ(caption(*m.LabelSingleProcessName), editable ? "New Name" : "Name");
+            EXPECT_EQ(caption(*m.LabelSingleProcessExt), editable ? "And New Extension" : "Extension");
+            EXPECT_EQ(Name().AccessibleName(), editable ? "New Name" : "Name");
+            EXPECT_EQ(Ext().AccessibleName(), editable ? "New Extension" : "Extension");
+        };
+        expectLabels(false);  // nothing picked yet
+        ASSERT_TRUE(clickFile(*m.File2, "a.txt"));
+        expectLabels(action <= 3);
+        ASSERT_TRUE(clickFile(*m.File2, "a.txt"));  // the pick taken back
+        expectLabels(false);
+    }
+}
+
 // Delete or Set Attribute committed in Easy Process keeps File Selection off: no batch can be
 // chosen behind the frame, and leaving the mode shows no batch ready to act on.
 TEST_F(EasyProcess, DeleteOrSetAttributeLeavesFileSelectionOff) {
