@@ -27,7 +27,8 @@ void FrmMain::WireHandlers() {
     };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
-    // Characters only: arrows, Shift+arrows and Ctrl+A still move and extend the selection.
+    // Characters only: arrows, Home and End still move the selection and Shift extends it. Ctrl+A
+    // selects nothing.
     File1->KeyPress = [](int& k) { k = 0; };
     List1->Click = [this] {
         if (List1->ListIndex() != -1)
