@@ -126,6 +126,7 @@ class FrmMain : public Form {
     CheckBox* CheckHelpRigid = nullptr;
     CheckBox* CheckAllowSystemRigid = nullptr;
     CheckBox* CheckUndoWarnRigid = nullptr;
+    Line* LineRigidity = nullptr;  // the line the foot speaks of: session-only settings lie above it
     Label* LabelRigidFoot = nullptr;
     CommandButton* CommandRigidityDefault = nullptr;
     CommandButton* CommandRigidityOK = nullptr;
