@@ -23,7 +23,7 @@ FrmMain::FrmMain() : Form(QStringLiteral("frmMain")) {}
 void FrmMain::WireHandlers() {
     Dir1->Change = [this] { Dir1_Change(); };
     Dir1->OpenRefused = [this](const QString& folder, const QString& error) {
-        Dir1_OpenRefused(folder, error);
+        TellFolderNotOpened(*Dir1, folder, error);
     };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
@@ -252,16 +252,16 @@ void FrmMain::CommandGoToStart_Click() {
     SetButtons();
 }
 
-void FrmMain::Dir1_OpenRefused(const QString& folder, const QString& error) {
+void TellFolderNotOpened(DirListBox& list, const QString& folder, const QString& error) {
     if (!fileSystem().FolderExists(folder)) {
         TellFolderGone(folder,
                        QStringLiteral("It may have been deleted, moved or renamed by another program."));
-        // Its entry has gone from the list: the one marked is the folder the program is in.
-        Dir1->SetListIndex(-1);
+        // Its entry has gone from the list: the one marked is the folder the list is in.
+        list.SetListIndex(-1);
         return;
     }
     TellFolderRefused(folder, error,
-                      QStringLiteral("You stay in the Folder ") + S.WorkDirPath + QStringLiteral("."));
+                      QStringLiteral("You stay in the Folder ") + list.Path() + QStringLiteral("."));
 }
 
 bool FrmMain::FoldersStillThere() {

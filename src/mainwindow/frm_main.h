@@ -308,7 +308,6 @@ class FrmMain : public Form {
 
     // Folder view (frm_main.cpp).
     void Dir1_Change();
-    void Dir1_OpenRefused(const QString& folder, const QString& error);
     void Drive1_Change();
     void File1_Click();
     void FillPriorityCombos();
@@ -316,5 +315,8 @@ class FrmMain : public Form {
 };
 
 FrmMain& frmMain();
+
+// A folder list's open refused: names the folder and why (or that it has gone); the list stays.
+void TellFolderNotOpened(DirListBox& list, const QString& folder, const QString& error);
 
 }  // namespace qv

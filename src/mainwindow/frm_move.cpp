@@ -243,6 +243,9 @@ void FrmMove::Design() {
     EnableButton(CommandActionMoveCreateOK, false);
 
     Dir1->Change = [this] { Dir1_Change(); };
+    Dir1->OpenRefused = [this](const QString& folder, const QString& error) {
+        TellFolderNotOpened(*Dir1, folder, error);
+    };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
     CommandActionMoveOK->Click = [this] { CommandActionMoveOK_Click(); };

@@ -114,6 +114,31 @@ TEST_F(UnreadableFolderTest, AFolderThatCannotBeEnteredKeepsTheListWhereItWas) {
     EXPECT_EQ(S.FolderHistory, history);
 }
 
+// The folder dialog's list tells the same when a destination cannot be opened.
+TEST_F(UnreadableFolderTest, TheFolderDialogNamesAFolderThatCannotBeOpened) {
+    OpenWork({"a.txt"});
+    Lock(dest_ + "/locked", /*foldersToo=*/true);
+    ASSERT_TRUE(click(*M().CommandAction));
+    ASSERT_TRUE(click(*M().OptionAction[4]));
+    ASSERT_TRUE(click(*M().CommandActionBrowse));
+    FrmMove& f = frmMove();
+    ASSERT_TRUE(f.Visible());
+    f.Dir1->SetPath(dest_);
+    const int at = items(*f.Dir1).indexOf(dest_ + "/locked");
+    ASSERT_GE(at, 0);
+    QStringList said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        f.Dir1->UserOpens(at);
+    }
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("The Folder " + dest_ + "/locked can not be opened: Permission denied."))
+        << said[0].toStdString();
+    EXPECT_EQ(f.Dir1->Path(), dest_);
+    EXPECT_EQ(f.TextActionMovePath->Text(), dest_ + "/");
+}
+
 // Back onto a folder that may no longer be opened says which and why, stays where it is, and the
 // next Back reaches the folder before it.
 TEST_F(UnreadableFolderTest, BackOntoAFolderThatCannotBeOpenedSaysWhyAndStepsOverIt) {
