@@ -202,6 +202,7 @@ void ControlFormsSetPaths() {
         S.MoveLastPath = frmMain().Dir1->Path();
         SetDirPath(frmMove().Dir1, S.MoveLastPath);
         S.DestPath = S.WorkPath;
+        S.DestPathChosen = false;
         S.DestPathCommitted = S.DestPath;
         S.DestPathUpper = S.DestPath;
         S.DestInSystemFolder = false;

@@ -439,7 +439,8 @@ void FrmMain::DesignOptionsPanel() {
          "Allow Working In System Folder"},
         {&CheckUndoWarnRigid, "CheckUndoWarnRigid", "FrameRigidity", 3570, 3105, 4380, 300,
          "Undo Possible? - Do Not Show This Message"},
-        {&LabelRigidFoot, "LabelRigidFoot", "FrameRigidity", 120, 3510, 3360, 630,
+        {&LineRigidity, "LineRigidity", "FrameRigidity", 120, 3510, 3480, 3510},
+        {&LabelRigidFoot, "LabelRigidFoot", "FrameRigidity", 120, 3540, 3360, 630,
          "All changes above the line will be effective for current session only and can be reset by 'Reset' "
          "button."},
         {&CommandRigidityDefault, "CommandRigidityDefault", "FrameRigidity", 3570, 3450, 1380, 420,

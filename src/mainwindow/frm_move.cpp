@@ -13,6 +13,7 @@
 #include "core/windows.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/panels.h"
 #include "mainwindow/picture_chooser.h"
 #include "platform/services.h"
 
@@ -243,6 +244,9 @@ void FrmMove::Design() {
     EnableButton(CommandActionMoveCreateOK, false);
 
     Dir1->Change = [this] { Dir1_Change(); };
+    Dir1->OpenRefused = [this](const QString& folder, const QString& error) {
+        TellFolderNotOpened(*Dir1, folder, error);
+    };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
     CommandActionMoveOK->Click = [this] { CommandActionMoveOK_Click(); };
@@ -448,6 +452,7 @@ void FrmMove::CommandActionMoveOK_Click() {
     }
     // Destination mode: the browsed folder becomes the destination only now.
     S.DestPath = S.DestPathPending;
+    S.DestPathChosen = true;
     S.DestPathUpper = S.DestPath;
     S.DestPathCommitted = S.DestPath;
     S.DestInSystemFolder = IsInSystemTree(S.DestPath);
@@ -545,7 +550,7 @@ void PrepareMoveForm() {
         S.DestPathPending = S.DestPath;
         // On the committed destination, not wherever the picture chooser was left; with none chosen yet
         // the list opens on the work folder.
-        const QString open = S.DestPath == S.WorkPath ? S.WorkDirPath : WithoutTrailingSlash(S.DestPath);
+        const QString open = panels::DestinationChosen() ? WithoutTrailingSlash(S.DestPath) : S.WorkDirPath;
         OpenFirst(f.Dir1, {open, WithoutTrailingSlash(S.WorkPath), WithoutTrailingSlash(S.StartFolder)});
         S.DestPathPending = WithTrailingSlash(f.Dir1->Path());
         if (S.DestPathPending != S.WorkPath) {

@@ -46,6 +46,9 @@ void SetValueListForDelete();
 void SetValueClearSelection();
 void SetValueRestoreSelection();
 
+// A copy or move has somewhere to go: a destination the user chose, other than the work folder.
+bool DestinationChosen();
+
 // Button and frame states.
 void SetButActiveness();
 void SetButPicture();

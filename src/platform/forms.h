@@ -384,6 +384,8 @@ class DirListBox : public Control {
     std::function<void()> Click;
     void UserClicks(int i);  // moves ListIndex (Click)
     void UserOpens(int i);   // double click / Enter: Path := List(i), Change
+    // The user's open refused: the folder and the system's words on why. The list stays as it was.
+    std::function<void(const QString& folder, const QString& error)> OpenRefused;
 
   private:
     void reload();

@@ -679,9 +679,10 @@ void DirListBox::UserOpens(int i) {
         return;
     try {
         readFolder(normalisedPath(target), EntryKind::Folders);
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
         // A folder the user may not enter (or that has gone): the list stays where it was.
         Refresh();
+        Fire(OpenRefused, normalisedPath(target), e.message());
         return;
     }
     SetPath(target);

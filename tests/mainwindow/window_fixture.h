@@ -101,8 +101,10 @@ class WindowTest : public ::testing::Test {
     void CommitAction(int index, int attribute = 0) {
         S.EditActionIndex = index;
         S.EditActionAttribute = attribute;
-        if (index >= 1 && index <= 5)
+        if (index >= 1 && index <= 5) {
             S.DestPath = dest_ + "/";
+            S.DestPathChosen = true;
+        }
         panels_CommitAction();
     }
     void panels_CommitAction();

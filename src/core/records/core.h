@@ -36,6 +36,9 @@ struct FolderState {
     QString WorkDirPath;
     QString WorkPathUpper;
     QString DestPath;  // trailing "/"
+    // The user has taken DestPath in Set Destination in this run. Until then it only holds the
+    // folder the program started in, which nobody chose to copy or move into.
+    bool DestPathChosen = false;
     QString DestPathCommitted;
     QString DestPathUpper;
     QString MoveLastPath;
