@@ -701,6 +701,7 @@ class Form {
   private:
     friend class Control;
     friend class FormWindow;
+    friend class KeyboardPress;
     friend bool UnloadAllForms();
     struct Binding {
         void* slot;
@@ -723,6 +724,7 @@ class Form {
     // Tab order: every control, the first stop first. Built on first use once Design has run.
     void ensureTabOrder();
     bool moveFocus(bool next);
+    void focusAfterPress(Control* pressed);
     std::vector<Control*> tabOrder_;
     std::vector<std::pair<Control*, int>> designTabIndex_;  // set while Design runs
     bool designing_ = false;

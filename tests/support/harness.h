@@ -113,8 +113,9 @@ void pressKey(Form& f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 // order, by name ("Name(i)" for array items). `start` comes first.
 QStringList tabCycle(Control& start, int limit = 400);
 // The controls a user can operate now, in the window's reading order (left to right, top to bottom,
-// a frame's controls together), from where the widgets show on screen. One option per group: the
-// chosen one, else the first.
+// a frame's controls together; tops less than half a line apart are one row), from where the
+// widgets show on screen. One option per group: the chosen one, else the first. Left out: what the
+// user cannot see (hidden, or under a panel) and read-only text boxes.
 QStringList readingOrder(Form& f);
 QString controlName(const Control& c);
 
