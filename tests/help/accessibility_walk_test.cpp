@@ -57,9 +57,13 @@ TEST_F(HelpAccessibility, TopicsArePagedFromTheKeyboard) {
     pressKey(w(), Qt::Key_Return);
     EXPECT_NE(ShownFrame(), first);
     EXPECT_EQ(help::TS.PageNumber, 1);
+    EXPECT_EQ(focused(w()), w().ImageGoContinue) << "the next page is one more key away";
     ASSERT_TRUE(accessibleAction(*w().ImageGoBack, QAccessibleActionInterface::pressAction()));
     EXPECT_EQ(help::TS.PageNumber, 0);
     EXPECT_EQ(ShownFrame(), first);
+    ASSERT_NE(focused(w()), nullptr);
+    EXPECT_NE(focused(w()), w().PictureMain);
+    EXPECT_TRUE(readingOrder(w()).contains(controlName(*focused(w()))));
 }
 
 }  // namespace

@@ -85,6 +85,29 @@ TEST_F(AccessibilityWalk, ToolsSeeAndMakeWhatTheUserSees) {
                            "CommandSingleProcess", "CommandSingleCancel"}));
 }
 
+TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFocus) {
+    // Options opens its panel and closes it again, staying where it is.
+    M().CommandRigidity->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Space);
+    ASSERT_TRUE(M().FrameRigidity->Visible());
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
+    pressKey(M(), Qt::Key_Return);
+    ASSERT_FALSE(M().FrameRigidity->Visible());
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
+    ASSERT_TRUE(accessibleAction(*M().CommandRigidity, QAccessibleActionInterface::pressAction()));
+    ASSERT_TRUE(M().FrameRigidity->Visible());
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
+    // Cancel goes with its panel: the focus goes on to the next stop.
+    M().CommandRigidityCancel->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Space);
+    ASSERT_FALSE(M().FrameRigidity->Visible());
+    ASSERT_NE(focused(M()), nullptr);
+    EXPECT_TRUE(readingOrder(M()).contains(controlName(*focused(M()))));
+    // A click rests the focus on the window's picture box, off the clicked button.
+    ASSERT_TRUE(click(*M().CommandRigidity));
+    EXPECT_EQ(focused(M()), M().PictureMain);
+}
+
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
     QDir().mkpath(work_ + "/sub");
     Go(work_);
