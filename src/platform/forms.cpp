@@ -15,6 +15,7 @@
 #include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <exception>
@@ -323,6 +324,11 @@ bool coveredByPanel(const Control* c, const QWidget* window) {
     return false;
 }
 
+// The picture box a handler rests the focus on, off a clicked button: no picture button itself.
+bool restingPane(const Control* c) {
+    return c->Kind() == ControlKind::PictureBox && !static_cast<const PictureBox*>(c)->Click;
+}
+
 }  // namespace
 
 int Control::TabIndex() const {
@@ -448,12 +454,16 @@ void Control::SetFocus() {
         return;
     if (!KeyboardPress::AllowsFocusOn(this))
         return;
+    if (form_ && form_->opening_ && restingPane(this))
+        return;
     widget_->setFocus(Qt::OtherFocusReason);
 }
 
 KeyboardPress::KeyboardPress(Control* pressed)
     : pressed_(pressed), alive_(pressed->LifeToken()), outer_(current_) {
     current_ = this;
+    if (Form* f = pressed->ParentForm())
+        f->opening_ = false;
 }
 
 KeyboardPress::~KeyboardPress() {
@@ -469,8 +479,7 @@ bool KeyboardPress::AllowsFocusOn(const Control* target) {
     KeyboardPress* press = current_;
     if (!press || !Alive(press->alive_) || target->ParentForm() != press->pressed_->ParentForm())
         return true;
-    // The picture box that only rests the focus, not a picture button.
-    if (target->Kind() == ControlKind::PictureBox && !static_cast<const PictureBox*>(target)->Click)
+    if (restingPane(target))
         return false;
     press->focusPlaced_ = true;
     return true;
@@ -485,6 +494,8 @@ bool Control::HasFocus() const {
 bool ControlFilter::eventFilter(QObject* watched, QEvent* e) {
     if (watched == control_->Widget()) {
         WidgetEventScope scope;
+        if (e->type() == QEvent::MouseButtonPress && control_->ParentForm())
+            control_->ParentForm()->opening_ = false;
         if (e->type() == QEvent::FocusIn)
             Fire(control_->GotFocus);
         else if (e->type() == QEvent::FocusOut)
@@ -661,7 +672,28 @@ void Form::Show() {
     Load();
     if (!window_)
         return;  // Form_Load unloaded it again
+    const bool opens = !window_->isVisible();
     window_->show();
+    if (opens)
+        openOnFirstStop();
+}
+
+void Form::openOnFirstStop() {
+    ensureTabOrder();
+    QWidget* focus = window_->focusWidget();
+    const auto onStop = std::find_if(tabOrder_.begin(), tabOrder_.end(), [focus](const Control* c) {
+        return c->Widget() == focus && c->isTabStop();
+    });
+    if (onStop == tabOrder_.end())
+        for (Control* c : tabOrder_)
+            if (c->isTabStop()) {
+                c->Widget()->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+    // Until the user acts in the window, a move to its resting pane (made as the window is shown) is
+    // not made: the window opens on a control that can be read out and used.
+    opening_ = true;
+    QTimer::singleShot(0, window_, [this] { opening_ = false; });
 }
 
 namespace {
@@ -846,6 +878,7 @@ void Form::ShowModal() {
         }
     } restore{this};
     window_->show();
+    openOnFirstStop();
     if (responder()) {
         ModalResponder answer = responder();
         answer(*this);

@@ -702,6 +702,7 @@ class Form {
     friend class Control;
     friend class FormWindow;
     friend class KeyboardPress;
+    friend class ControlFilter;
     friend bool UnloadAllForms();
     struct Binding {
         void* slot;
@@ -725,6 +726,8 @@ class Form {
     void ensureTabOrder();
     bool moveFocus(bool next);
     void focusAfterPress(Control* pressed);
+    void openOnFirstStop();
+    bool opening_ = false;
     std::vector<Control*> tabOrder_;
     std::vector<std::pair<Control*, int>> designTabIndex_;  // set while Design runs
     bool designing_ = false;

@@ -48,6 +48,17 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
     }
 }
 
+TEST_F(HelpAccessibility, TheWindowOpensOnItsFirstStopNotOnThePictureBox) {
+    w().Hide();
+    // As the start-up shows it: the window, then the focus to its picture box.
+    w().Show();
+    w().PictureMain->SetFocus();
+    const QStringList reading = readingOrder(w());
+    ASSERT_FALSE(reading.isEmpty());
+    ASSERT_NE(focused(w()), nullptr);
+    EXPECT_EQ(controlName(*focused(w())), reading[0]);
+}
+
 TEST_F(HelpAccessibility, TopicsArePagedFromTheKeyboard) {
     ASSERT_TRUE(click(*w().CommandTopic));
     ASSERT_TRUE(click(*w().OptionTopic[3]));

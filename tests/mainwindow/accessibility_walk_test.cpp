@@ -147,7 +147,15 @@ using FolderDialogWalk = dialog::DialogTest;
 
 TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     OpenDestination();
+    // It opens on its first control, one that can be read out and used, and Tab goes round it.
+    const QStringList reading = readingOrder(frmMove());
+    ASSERT_FALSE(reading.isEmpty());
+    Control* first = focused(frmMove());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(controlName(*first), reading[0]);
     EXPECT_EQ(accessibilityProblems(frmMove()), QStringList());
+    EXPECT_EQ(tabCycle(*first), reading);
+    EXPECT_EQ(focused(frmMove()), first);
     frmMove().TextActionMovePath->Widget()->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";
