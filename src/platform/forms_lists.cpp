@@ -1,8 +1,10 @@
 // List controls: combo and list boxes, and the drive, folder and file lists.
+#include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -297,7 +299,17 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
 
 void ComboBox::syncWidget() {
     syncing_ = true;
-    static_cast<QComboBox*>(Widget())->setCurrentIndex(listIndex_);
+    auto* w = static_cast<QComboBox*>(Widget());
+    w->setCurrentIndex(listIndex_);
+    // Assistive tools read a closed list's choice from its drop-down list too, which Qt brings up to
+    // date only when it opens.
+    if (QItemSelectionModel* selection = w->view() ? w->view()->selectionModel() : nullptr) {
+        const QModelIndex at = w->model()->index(listIndex_, w->modelColumn(), w->rootModelIndex());
+        if (at.isValid())
+            selection->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+        else
+            selection->clear();
+    }
     syncing_ = false;
 }
 
