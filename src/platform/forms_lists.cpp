@@ -691,8 +691,17 @@ class FileListModel : public QAbstractListModel {
     std::vector<bool> selected;
     int selectedCount = 0;
     QWidget* view = nullptr;
+    bool hidden = false;  // the view is hidden: no entries for assistive tools to read as showing
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : names.size(); }
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() || hidden ? 0 : names.size();
+    }
+
+    void setHidden(bool h) {
+        beginResetModel();
+        hidden = h;
+        endResetModel();
+    }
 
     QVariant data(const QModelIndex& index, int role) const override {
         const int row = index.row();
@@ -735,7 +744,7 @@ class FileListModel : public QAbstractListModel {
     }
 
     void changed(int first, int last) {
-        if (names.isEmpty())
+        if (names.isEmpty() || hidden)
             return;
         Q_EMIT dataChanged(index(first), index(last), {Qt::BackgroundRole, Qt::ForegroundRole});
     }
@@ -856,6 +865,13 @@ void FileListBox::viewSelectionChanged() {
     }
     if (!changed)
         return;
+    // A tool's pick in a one-entry list clears the view first and selects after: the clearing alone
+    // is no pick (a user cannot unpick such a list), and the view shows the pick again unless the
+    // selection follows.
+    if (multiSelect_ == 0 && chosen < 0) {
+        scheduleSync();
+        return;
+    }
     if (multiSelect_ == 0) {
         // One entry at most: the one just selected, or none.
         m.clear();
@@ -1041,6 +1057,23 @@ void FileListBox::UserKey(int keyAscii) {
         return;
     if (const int k = NextEntryStartingWith(impl_->model.names, listIndex_, key); k >= 0)
         userClick(k, false, false);
+}
+
+void FileListView::setVisible(bool visible) {
+    auto* files = static_cast<FileListBox*>(owner);
+    if (!files || files->impl_->model.hidden == !visible) {
+        QListView::setVisible(visible);
+        return;
+    }
+    if (!visible) {
+        QListView::setVisible(false);
+        files->impl_->model.setHidden(true);
+        return;
+    }
+    files->impl_->model.setHidden(false);
+    QListView::setVisible(true);
+    files->showChanges();
+    files->syncSelection();
 }
 
 void FileListView::mousePressEvent(QMouseEvent* e) {

@@ -215,6 +215,8 @@ class ListWidget : public QListWidget, public OwnedWidget {
 class FileListView : public QListView, public OwnedWidget {
   public:
     using QListView::QListView;
+    // A hidden list has no entries for assistive tools to read as showing.
+    void setVisible(bool visible) override;
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;

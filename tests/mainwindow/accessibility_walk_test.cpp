@@ -77,6 +77,14 @@ TEST_F(AccessibilityWalk, ToolsSeeAndMakeWhatTheUserSees) {
     ASSERT_TRUE(accessibleAction(*M().CheckEasyProcess, QAccessibleActionInterface::toggleAction()));
     EXPECT_TRUE(S.EasyProcessMode);
     EXPECT_TRUE(M().FrameSingleProcess->Visible());
+    EXPECT_EQ(accessibleShowing(*M().File1), QStringList()) << "the batch list is hidden";
+    EXPECT_FALSE(accessibleShowing(*M().File2).isEmpty());
+    // A tool's pick in the Easy Process list moves the pick, as one click on the entry does.
+    ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
+    ASSERT_TRUE(toggleThroughAccessibility(*M().File2, 0));
+    EXPECT_EQ(selectedItems(*M().File2), QStringList{"a.txt"});
+    EXPECT_EQ(accessibleSelection(*M().File2), QStringList{"a.txt"});
+    EXPECT_EQ(text(*M().TextSingleProcessName), "a");
     ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
     ASSERT_TRUE(type(*M().TextSingleProcessName, "x"));
     // The extension box comes before the buttons that act on the name.

@@ -791,6 +791,15 @@ QStringList accessibleSelection(const Control& list) {
     return out;
 }
 
+QStringList accessibleShowing(const Control& list) {
+    QStringList out;
+    if (QAccessibleInterface* a = listInterface(list))
+        for (int i = 0; i < a->childCount(); ++i)
+            if (QAccessibleInterface* item = a->child(i); item && !item->state().invisible)
+                out << item->text(QAccessible::Name);
+    return out;
+}
+
 bool toggleThroughAccessibility(Control& list, int row) {
     QAccessibleInterface* a = listInterface(list);
     QAccessibleInterface* item = a ? a->child(row) : nullptr;

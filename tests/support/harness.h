@@ -127,6 +127,8 @@ QStringList accessibilityProblems(Form& f);
 // A list's entries as assistive tools read them, and those they read as selected.
 QStringList accessibleItems(const Control& list);
 QStringList accessibleSelection(const Control& list);
+// The entries assistive tools read as showing on screen.
+QStringList accessibleShowing(const Control& list);
 // Selects (or, when selected, unselects) entry `row` through its accessibility action.
 bool toggleThroughAccessibility(Control& list, int row);
 // Runs a control's accessibility action by name ("Press", "Toggle").
