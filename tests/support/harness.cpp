@@ -768,7 +768,11 @@ namespace {
 
 QAccessibleInterface* listInterface(const Control& list) {
     QCoreApplication::processEvents();  // a list may bring its selection up when the loop is idle
-    return list.Widget() ? QAccessible::queryAccessibleInterface(list.Widget()) : nullptr;
+    QAccessibleInterface* a = list.Widget() ? QAccessible::queryAccessibleInterface(list.Widget()) : nullptr;
+    // A combo's entries are those of its drop-down list, its one child.
+    if (a && a->role() == QAccessible::ComboBox)
+        return a->child(0);
+    return a;
 }
 
 }  // namespace

@@ -124,7 +124,8 @@ QString controlName(const Control& c);
 // exactly once, as a click does. The handlers are stood in for and each control's value restored, so
 // the walk changes nothing. Empty when all is well.
 QStringList accessibilityProblems(Form& f);
-// A list's entries as assistive tools read them, and those they read as selected.
+// A list's entries as assistive tools read them, and those they read as selected (a combo's: those
+// of its drop-down list).
 QStringList accessibleItems(const Control& list);
 QStringList accessibleSelection(const Control& list);
 // The entries assistive tools read as showing on screen.
