@@ -693,7 +693,11 @@ void Form::openOnFirstStop() {
     // Until the user acts in the window, a move to its resting pane (made as the window is shown) is
     // not made: the window opens on a control that can be read out and used.
     opening_ = true;
-    QTimer::singleShot(0, window_, [this] { opening_ = false; });
+    auto* window = static_cast<FormWindow*>(window_);
+    QTimer::singleShot(0, window, [window] {
+        if (window->form)  // not when the form has let its window go
+            window->form->opening_ = false;
+    });
 }
 
 namespace {
