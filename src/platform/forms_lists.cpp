@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -315,7 +316,17 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
 
 void ComboBox::syncWidget() {
     syncing_ = true;
-    static_cast<QComboBox*>(Widget())->setCurrentIndex(listIndex_);
+    auto* w = static_cast<QComboBox*>(Widget());
+    w->setCurrentIndex(listIndex_);
+    // Assistive tools read a closed list's choice from its drop-down list too, which Qt brings up to
+    // date only when it opens.
+    if (QItemSelectionModel* selection = w->view() ? w->view()->selectionModel() : nullptr) {
+        const QModelIndex at = w->model()->index(listIndex_, w->modelColumn(), w->rootModelIndex());
+        if (at.isValid())
+            selection->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+        else
+            selection->clear();
+    }
     syncing_ = false;
 }
 
@@ -698,8 +709,17 @@ class FileListModel : public QAbstractListModel {
     std::vector<bool> selected;
     int selectedCount = 0;
     QWidget* view = nullptr;
+    bool hidden = false;  // the view is hidden: no entries for assistive tools to read as showing
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : names.size(); }
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() || hidden ? 0 : names.size();
+    }
+
+    void setHidden(bool h) {
+        beginResetModel();
+        hidden = h;
+        endResetModel();
+    }
 
     QVariant data(const QModelIndex& index, int role) const override {
         const int row = index.row();
@@ -742,7 +762,7 @@ class FileListModel : public QAbstractListModel {
     }
 
     void changed(int first, int last) {
-        if (names.isEmpty())
+        if (names.isEmpty() || hidden)
             return;
         Q_EMIT dataChanged(index(first), index(last), {Qt::BackgroundRole, Qt::ForegroundRole});
     }
@@ -863,6 +883,13 @@ void FileListBox::viewSelectionChanged() {
     }
     if (!changed)
         return;
+    // A tool's pick in a one-entry list clears the view first and selects after: the clearing alone
+    // is no pick (a user cannot unpick such a list), and the view shows the pick again unless the
+    // selection follows.
+    if (multiSelect_ == 0 && chosen < 0) {
+        scheduleSync();
+        return;
+    }
     if (multiSelect_ == 0) {
         // One entry at most: the one just selected, or none.
         m.clear();
@@ -1048,6 +1075,23 @@ void FileListBox::UserKey(int keyAscii) {
         return;
     if (const int k = NextEntryStartingWith(impl_->model.names, listIndex_, key); k >= 0)
         userClick(k, false, false);
+}
+
+void FileListView::setVisible(bool visible) {
+    auto* files = static_cast<FileListBox*>(owner);
+    if (!files || files->impl_->model.hidden == !visible) {
+        QListView::setVisible(visible);
+        return;
+    }
+    if (!visible) {
+        QListView::setVisible(false);
+        files->impl_->model.setHidden(true);
+        return;
+    }
+    files->impl_->model.setHidden(false);
+    QListView::setVisible(true);
+    files->showChanges();
+    files->syncSelection();
 }
 
 void FileListView::mousePressEvent(QMouseEvent* e) {
