@@ -161,19 +161,17 @@ bool FindConflictWithNewName() {
     return Trapped("FindConflictWithNewName", [&] {
         const bool blind = AnyCaseBlind(NewNameFolders());
         // A row is a hit when a later row has the same new name: all but the last of each group.
+        // One lookup a row: a name seen before hits the row that held it last (kept as row + 1,
+        // so a new entry's 0 means none).
         const int rows = SelectionTableCount();
         QHash<QString, int> lastRow;
         lastRow.reserve(rows);
-        QStringList names;
-        names.reserve(rows);
         for (int i = 0; i < rows; ++i) {
-            names.append(NameKey(SelectionNewName(i), blind));
-            lastRow.insert(names.last(), i);
-        }
-        for (int i = 0; i < rows - 1; ++i) {
-            if (lastRow.value(names.at(i)) > i) {
-                Hit(i, S.ConflictNewName);
+            int& last = lastRow[NameKey(SelectionNewName(i), blind)];
+            if (last > 0) {
+                Hit(last - 1, S.ConflictNewName);
             }
+            last = i + 1;
         }
     });
 }

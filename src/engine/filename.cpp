@@ -26,6 +26,10 @@ qsizetype CharCount(QStringView s) {
     return count;
 }
 
+qsizetype CharUnitsAt(QStringView s, qsizetype at) {
+    return UnitsAt(s, at);
+}
+
 qsizetype CharOffset(QStringView s, qsizetype pos) {
     qsizetype at = 0;
     for (; pos > 0 && at < s.size(); --pos) {
@@ -82,9 +86,19 @@ NameFault FileNameFault(const QString& name, qsizetype maxBytes) {
     if (name.isEmpty()) {
         return NameFault::Empty;
     }
-    if (name == QStringLiteral(".") || name == QStringLiteral("..") || name.contains(QLatin1Char('/')) ||
-        name.contains(QChar(u'\0'))) {
+    if (name == QStringLiteral(".") || name == QStringLiteral("..")) {
         return NameFault::NotAName;
+    }
+    bool ascii = true;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c.isNull()) {
+            return NameFault::NotAName;
+        }
+        ascii = ascii && c.unicode() < 0x80;
+    }
+    // Plain ASCII is the same in every encoding a file name can have: one byte a character.
+    if (ascii) {
+        return name.size() <= maxBytes ? NameFault::None : NameFault::TooLong;
     }
     // A name the encoding changes would be written under another name than the one previewed.
     const QByteArray encoded = QFile::encodeName(name);

@@ -12,6 +12,8 @@ namespace qv {
 // its own, so these helpers never drop or split anything; such a name is refused by
 // IsUsableFileName instead.
 qsizetype CharCount(QStringView s);
+// UTF-16 units of the character that starts at `at`: 2 for a surrogate pair, else 1.
+qsizetype CharUnitsAt(QStringView s, qsizetype at);
 // The UTF-16 offset where character `pos` starts; pos is clamped to 0..CharCount(s).
 qsizetype CharOffset(QStringView s, qsizetype pos);
 // The first n characters, the last n, and n characters from character pos (n < 0: to the end).

@@ -401,30 +401,51 @@ void ApplyChangeCase() {
         return;
     }
     const QString& scope = S.CaseScope;
+    enum { WholeName, FirstLetter, FirstLetterOfWords } what;
+    if (scope == QStringLiteral("FileName")) {
+        what = WholeName;
+    } else if (scope == QStringLiteral("FirstLetter")) {
+        what = FirstLetter;
+    } else if (scope == QStringLiteral("FirstLetterOfWords")) {
+        what = FirstLetterOfWords;
+    } else {
+        return;
+    }
     const int rows = SelectionTableCount();
     for (int i = 0; i < rows; ++i) {
         const QString n = S.ComboName.at(i);
         QString out;
-        if (scope == QStringLiteral("FileName")) {
+        if (what == WholeName) {
             out = ConvertCase(n, upper);
-        } else if (scope == QStringLiteral("FirstLetter")) {
+        } else if (what == FirstLetter) {
             out = ConvertCase(CharLeft(n, 1), upper) + CharMid(n, 1);
-        } else if (scope == QStringLiteral("FirstLetterOfWords")) {
+        } else {
+            // Unchanged stretches are copied whole; only the first character of each word is
+            // converted, on its own as a one-character string would be.
             out.reserve(n.size());
             bool wordStart = true;
-            for (const QString& c : Chars(n)) {
-                if (c == kSpace) {
+            qsizetype copied = 0;
+            for (qsizetype at = 0; at < n.size();) {
+                const QChar c = n.at(at);
+                if (c == kSpace.front()) {
                     wordStart = true;
-                    out.append(c);
-                } else if (wordStart) {
-                    out.append(ConvertCase(c, upper));
-                    wordStart = false;
-                } else {
-                    out.append(c);
+                    ++at;
+                    continue;
                 }
+                const qsizetype units = CharUnitsAt(n, at);
+                if (wordStart) {
+                    out.append(QStringView(n).mid(copied, at - copied));
+                    if (c.unicode() < 0x80) {
+                        out.append(upper ? c.toUpper() : c.toLower());
+                    } else {
+                        out.append(ConvertCase(n.mid(at, units), upper));
+                    }
+                    copied = at + units;
+                    wordStart = false;
+                }
+                at += units;
             }
-        } else {
-            continue;
+            out.append(QStringView(n).mid(copied));
         }
         S.ComboName[i] = out;
     }
@@ -448,8 +469,9 @@ void ApplySpace() {
         if (!n.contains(kSpace)) {
             continue;
         }
-        // Split and join: the replacement is never scanned again.
-        S.ComboName[i] = n.split(kSpace).join(S.SpaceWith);
+        // One pass over the name: the replacement is never scanned again.
+        QString out = n;
+        S.ComboName[i] = out.replace(kSpace.front(), S.SpaceWith);
     }
 }
 

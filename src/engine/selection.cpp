@@ -62,7 +62,17 @@ int SelectionTableCount() {
 }
 
 QString SelectionNewName(int i) {
-    return S.ComboName.at(i) + S.ComboDot.at(i) + S.ComboExt.at(i);
+    const QString& name = S.ComboName.at(i);
+    const QString& dot = S.ComboDot.at(i);
+    const QString& ext = S.ComboExt.at(i);
+    if (dot.isEmpty() && ext.isEmpty()) {
+        return name;
+    }
+    // One allocation for the whole name.
+    QString out;
+    out.reserve(name.size() + dot.size() + ext.size());
+    out.append(name).append(dot).append(ext);
+    return out;
 }
 
 bool SelectionRowMarked(int i) {
