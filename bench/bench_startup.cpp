@@ -88,7 +88,8 @@ int main(int argc, char** argv) {
     QTemporaryDir temp;
     // The single-instance guard locks a file there: on a disk that costs a flush to the disk.
     QTemporaryDir memory(QStringLiteral("/dev/shm/quorvan-bench-XXXXXX"));
-    const QString prog = temp.path() + QStringLiteral("/prog"), config = temp.path() + QStringLiteral("/config"),
+    const QString prog = temp.path() + QStringLiteral("/prog"),
+                  config = temp.path() + QStringLiteral("/config"),
                   run = (memory.isValid() ? memory.path() : temp.path()) + QStringLiteral("/run");
     QDir().mkpath(prog + QStringLiteral("/Quorvan"));
     QDir().mkpath(config);
@@ -132,8 +133,9 @@ int main(int argc, char** argv) {
     std::printf("first window: \"%s\" (medians of %d starts)\n", last.said.c_str(), runs);
     std::printf("smallest Qt Widgets, empty window  %6.1f ms\n", e);
     std::printf("smallest Qt Widgets, one line      %6.1f ms\n", w);
-    std::printf("start to main window               %6.1f ms  %5.2f x empty window (goal 1.5), %5.2f x one line\n",
-                q, e > 0 ? q / e : 0.0, w > 0 ? q / w : 0.0);
+    std::printf(
+        "start to main window               %6.1f ms  %5.2f x empty window (goal 1.5), %5.2f x one line\n", q,
+        e > 0 ? q / e : 0.0, w > 0 ? q / w : 0.0);
     std::fflush(stdout);
     return 0;
 }

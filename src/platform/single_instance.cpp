@@ -5,9 +5,9 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
-#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QPointer>
 #include <QRegularExpression>
@@ -61,8 +61,8 @@ class StartLock {
         const QByteArray native = QFile::encodeName(path);
         fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
         if (fd_ < 0)
-            throw PlatformError(QStringLiteral("Cannot open %1: %2")
-                                    .arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+            throw PlatformError(
+                QStringLiteral("Cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
         QElapsedTimer clock;
         clock.start();
         while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
