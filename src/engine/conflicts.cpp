@@ -2,7 +2,10 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <exception>
+#include <utility>
+#include <vector>
 
 #include "core/folders.h"
 #include "core/message.h"
@@ -75,6 +78,25 @@ bool AnyCaseBlind(const QStringList& folders) {
         }
     }
     return false;
+}
+
+// A 64-bit hash of row i's new name as the folders compare it, taken from its parts as they stand,
+// so that no name is built for a row whose hash no other row has.
+quint64 NewNameHash(int i, bool blind) {
+    quint64 h = 14695981039346656037ULL;
+    auto add = [&h](QStringView s) {
+        for (const QChar c : s) {
+            h = (h ^ c.unicode()) * 1099511628211ULL;
+        }
+    };
+    if (blind) {
+        add(NameKey(SelectionNewName(i), true));
+    } else {
+        add(S.ComboName.at(i));
+        add(S.ComboDot.at(i));
+        add(S.ComboExt.at(i));
+    }
+    return h;
 }
 
 // The name each row's file gets in the destination folder.
@@ -161,17 +183,43 @@ bool FindConflictWithNewName() {
     return Trapped("FindConflictWithNewName", [&] {
         const bool blind = AnyCaseBlind(NewNameFolders());
         // A row is a hit when a later row has the same new name: all but the last of each group.
-        // One lookup a row: a name seen before hits the row that held it last (kept as row + 1,
-        // so a new entry's 0 means none).
+        // Rows sorted by the hash of their new names: only rows that share a hash have their names
+        // built and compared.
         const int rows = SelectionTableCount();
-        QHash<QString, int> lastRow;
-        lastRow.reserve(rows);
+        std::vector<std::pair<quint64, int>> order;
+        order.reserve(static_cast<size_t>(rows));
         for (int i = 0; i < rows; ++i) {
-            int& last = lastRow[NameKey(SelectionNewName(i), blind)];
-            if (last > 0) {
-                Hit(last - 1, S.ConflictNewName);
+            order.emplace_back(NewNameHash(i, blind), i);
+        }
+        std::sort(order.begin(), order.end());
+        std::vector<int> hits;
+        QStringList keys;
+        for (size_t a = 0; a < order.size();) {
+            size_t b = a + 1;
+            while (b < order.size() && order[b].first == order[a].first) {
+                ++b;
             }
-            last = i + 1;
+            if (b - a > 1) {
+                keys.clear();
+                for (size_t k = a; k < b; ++k) {
+                    keys.append(NameKey(SelectionNewName(order[k].second), blind));
+                }
+                // The rows of one hash are in row order: a row is a hit when a later one has its name.
+                for (size_t k = a; k < b; ++k) {
+                    for (size_t m = k + 1; m < b; ++m) {
+                        if (keys.at(static_cast<qsizetype>(k - a)) ==
+                            keys.at(static_cast<qsizetype>(m - a))) {
+                            hits.push_back(order[k].second);
+                            break;
+                        }
+                    }
+                }
+            }
+            a = b;
+        }
+        std::sort(hits.begin(), hits.end());
+        for (const int i : hits) {
+            Hit(i, S.ConflictNewName);
         }
     });
 }
