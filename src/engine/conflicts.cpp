@@ -80,24 +80,60 @@ bool AnyCaseBlind(const QStringList& folders) {
     return false;
 }
 
-// A 64-bit hash of row i's new name as the folders compare it, taken from its parts as they stand,
-// so that no name is built for a row whose hash no other row has.
-quint64 NewNameHash(int i, bool blind) {
-    quint64 h = 14695981039346656037ULL;
-    auto add = [&h](QStringView s) {
+// A 64-bit hash of UTF-16 text taken piece by piece: the pieces hash as their concatenation.
+class TextHash {
+  public:
+    TextHash& add(QStringView s) {
         for (const QChar c : s) {
-            h = (h ^ c.unicode()) * 1099511628211ULL;
+            h_ = (h_ ^ c.unicode()) * 1099511628211ULL;
         }
-    };
-    if (blind) {
-        add(NameKey(SelectionNewName(i), true));
-    } else {
-        add(S.ComboName.at(i));
-        add(S.ComboDot.at(i));
-        add(S.ComboExt.at(i));
+        return *this;
     }
-    return h;
+    quint64 value() const { return h_; }
+
+  private:
+    quint64 h_ = 14695981039346656037ULL;
+};
+
+// Row i's new name as the folders compare it, hashed from its parts as they stand, so that no name
+// is built for a row whose hash no other row has.
+quint64 NewNameHash(int i, bool blind) {
+    if (blind) {
+        return TextHash().add(NameKey(SelectionNewName(i), true)).value();
+    }
+    return TextHash().add(S.ComboName.at(i)).add(S.ComboDot.at(i)).add(S.ComboExt.at(i)).value();
 }
+
+// The keys of a list of names, asked whether it holds one: the list's hashes sorted, so building it
+// stores no string and a question compares names only where the hashes agree.
+class KeySet {
+  public:
+    KeySet(const QStringList& names, bool blind) : names_(names), blind_(blind) {
+        hashes_.reserve(static_cast<size_t>(names.size()));
+        for (qsizetype k = 0; k < names.size(); ++k) {
+            hashes_.emplace_back(TextHash().add(key(k)).value(), k);
+        }
+        std::sort(hashes_.begin(), hashes_.end());
+    }
+
+    bool contains(const QString& key) const {
+        const quint64 h = TextHash().add(key).value();
+        for (auto at = std::lower_bound(hashes_.begin(), hashes_.end(), std::make_pair(h, qsizetype(0)));
+             at != hashes_.end() && at->first == h; ++at) {
+            if (this->key(at->second) == key) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    QString key(qsizetype k) const { return NameKey(names_.at(k), blind_); }
+
+    const QStringList names_;
+    const bool blind_;
+    std::vector<std::pair<quint64, qsizetype>> hashes_;
+};
 
 // The name each row's file gets in the destination folder.
 QString DestinationName(int i) {
@@ -151,7 +187,7 @@ bool FindConflictWithExistName() {
         const bool blind = FolderIsCaseBlind(w, S.ComboFile1.mid(0, 4));
         // Unselected entries of the list, and every name on the disk that no row's file holds now
         // (hidden files are not listed but take the name all the same).
-        const QSet<QString> moving = Keys(S.ComboFile1, blind);
+        const KeySet moving(S.ComboFile1, blind);
         QSet<QString> taken;
         Windows& win = windows();
         const int listed = win.FileCount(FileList::Work);
