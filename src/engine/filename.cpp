@@ -1,6 +1,7 @@
 #include "engine/filename.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace qv {
 
@@ -19,11 +20,12 @@ bool Between(QStringView s, qsizetype at) {
 }  // namespace
 
 qsizetype CharCount(QStringView s) {
-    qsizetype count = 0;
-    for (qsizetype at = 0; at < s.size(); at += UnitsAt(s, at)) {
-        ++count;
+    // Every unit is a character but the low half of a pair.
+    qsizetype pairs = 0;
+    for (qsizetype at = 1; at < s.size(); ++at) {
+        pairs += s[at].isLowSurrogate() && s[at - 1].isHighSurrogate();
     }
-    return count;
+    return s.size() - pairs;
 }
 
 qsizetype CharUnitsAt(QStringView s, qsizetype at) {
@@ -31,6 +33,11 @@ qsizetype CharUnitsAt(QStringView s, qsizetype at) {
 }
 
 qsizetype CharOffset(QStringView s, qsizetype pos) {
+    // Without a surrogate before it, character pos starts at unit pos.
+    const qsizetype plain = qBound<qsizetype>(0, pos, s.size());
+    if (std::none_of(s.begin(), s.begin() + plain, [](QChar c) { return c.isSurrogate(); })) {
+        return plain;
+    }
     qsizetype at = 0;
     for (; pos > 0 && at < s.size(); --pos) {
         at += UnitsAt(s, at);
@@ -57,9 +64,11 @@ QString CharMid(QStringView s, qsizetype pos, qsizetype n) {
 
 QString CharInsert(QStringView s, qsizetype pos, QStringView text) {
     const qsizetype at = CharOffset(s, pos);
-    QString out;
-    out.reserve(s.size() + text.size());
-    out.append(s.left(at)).append(text).append(s.mid(at));
+    // One allocation, filled in place.
+    QString out(s.size() + text.size(), Qt::Uninitialized);
+    QChar* to = std::copy_n(s.data(), at, out.data());
+    to = std::copy_n(text.data(), text.size(), to);
+    std::copy_n(s.data() + at, s.size() - at, to);
     return out;
 }
 

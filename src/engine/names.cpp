@@ -304,6 +304,59 @@ QString ConvertCase(const QString& s, bool upper) {
     return upper ? s.toUpper() : s.toLower();
 }
 
+// The first character of each word converted, on its own as a one-character string would be.
+QString WordStartsConverted(const QString& n, bool upper) {
+    const QChar space = kSpace.front();
+    // Plain ASCII at every word start keeps the length: those letters change in place in a copy.
+    QString out = n;
+    bool wordStart = true;
+    for (qsizetype at = 0; at < n.size(); ++at) {
+        const QChar c = n.at(at);
+        if (c == space) {
+            wordStart = true;
+        } else if (wordStart) {
+            if (c.unicode() >= 0x80) {
+                out.clear();
+                break;
+            }
+            const QChar to = upper ? c.toUpper() : c.toLower();
+            if (to != c) {
+                out[at] = to;
+            }
+            wordStart = false;
+        }
+    }
+    if (!out.isNull() || n.isNull()) {
+        return out;
+    }
+    // Otherwise unchanged stretches are copied whole between the converted characters.
+    out.reserve(n.size());
+    wordStart = true;
+    qsizetype copied = 0;
+    for (qsizetype at = 0; at < n.size();) {
+        const QChar c = n.at(at);
+        if (c == space) {
+            wordStart = true;
+            ++at;
+            continue;
+        }
+        const qsizetype units = CharUnitsAt(n, at);
+        if (wordStart) {
+            out.append(QStringView(n).mid(copied, at - copied));
+            if (c.unicode() < 0x80) {
+                out.append(upper ? c.toUpper() : c.toLower());
+            } else {
+                out.append(ConvertCase(n.mid(at, units), upper));
+            }
+            copied = at + units;
+            wordStart = false;
+        }
+        at += units;
+    }
+    out.append(QStringView(n).mid(copied));
+    return out;
+}
+
 }  // namespace
 
 void FinalizeNewNames() {
@@ -420,32 +473,7 @@ void ApplyChangeCase() {
         } else if (what == FirstLetter) {
             out = ConvertCase(CharLeft(n, 1), upper) + CharMid(n, 1);
         } else {
-            // Unchanged stretches are copied whole; only the first character of each word is
-            // converted, on its own as a one-character string would be.
-            out.reserve(n.size());
-            bool wordStart = true;
-            qsizetype copied = 0;
-            for (qsizetype at = 0; at < n.size();) {
-                const QChar c = n.at(at);
-                if (c == kSpace.front()) {
-                    wordStart = true;
-                    ++at;
-                    continue;
-                }
-                const qsizetype units = CharUnitsAt(n, at);
-                if (wordStart) {
-                    out.append(QStringView(n).mid(copied, at - copied));
-                    if (c.unicode() < 0x80) {
-                        out.append(upper ? c.toUpper() : c.toLower());
-                    } else {
-                        out.append(ConvertCase(n.mid(at, units), upper));
-                    }
-                    copied = at + units;
-                    wordStart = false;
-                }
-                at += units;
-            }
-            out.append(QStringView(n).mid(copied));
+            out = WordStartsConverted(n, upper);
         }
         S.ComboName[i] = out;
     }

@@ -1,5 +1,7 @@
 #include "engine/selection.h"
 
+#include <algorithm>
+
 #include "core/state.h"
 
 namespace qv {
@@ -68,10 +70,13 @@ QString SelectionNewName(int i) {
     if (dot.isEmpty() && ext.isEmpty()) {
         return name;
     }
-    // One allocation for the whole name.
-    QString out;
-    out.reserve(name.size() + dot.size() + ext.size());
-    out.append(name).append(dot).append(ext);
+    // One allocation for the whole name, filled in place.
+    QString out(name.size() + dot.size() + ext.size(), Qt::Uninitialized);
+    QChar* at = out.data();
+    for (const QString* part : {&name, &dot, &ext}) {
+        std::copy_n(part->constData(), part->size(), at);
+        at += part->size();
+    }
     return out;
 }
 
