@@ -86,7 +86,7 @@ bool Write(const QString& file, const QByteArray& text) {
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     QTemporaryDir temp;
-    // The single-instance guard locks a file there: on a disk that costs a flush to the disk.
+    // A session's runtime folder is in memory; the single-instance guard keeps its socket there.
     QTemporaryDir memory(QStringLiteral("/dev/shm/quorvan-bench-XXXXXX"));
     const QString prog = temp.path() + QStringLiteral("/prog"),
                   config = temp.path() + QStringLiteral("/config"),
