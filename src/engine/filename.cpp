@@ -91,6 +91,22 @@ qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from) {
     return -1;
 }
 
+QString DecimalNumber(qint64 n) {
+    char digits[24];
+    char* at = digits + sizeof digits;
+    // Negative values count down from zero so the smallest one does not overflow.
+    qint64 rest = n;
+    do {
+        const int digit = static_cast<int>(rest % 10);
+        *--at = static_cast<char>('0' + (digit < 0 ? -digit : digit));
+        rest /= 10;
+    } while (rest != 0);
+    if (n < 0) {
+        *--at = '-';
+    }
+    return QString::fromLatin1(at, digits + sizeof digits - at);
+}
+
 NameFault FileNameFault(const QString& name, qsizetype maxBytes) {
     if (name.isEmpty()) {
         return NameFault::Empty;

@@ -28,6 +28,10 @@ QStringList Chars(QStringView s);
 // ends between characters; -1 when there is none.
 qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from = 0);
 
+// n in decimal digits, as QString::number(n) writes it, without going through the locale's number
+// formatting (the names of a whole folder are numbered).
+QString DecimalNumber(qint64 n);
+
 // NAME_MAX of the common Linux file systems: the longest name, in encoded bytes.
 inline constexpr qsizetype kNameMaxBytes = 255;
 

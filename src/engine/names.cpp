@@ -216,20 +216,20 @@ class NumberRun {
     NumberRun()
         : value_(S.RenAutoStartNumber),
           zeros_(qBound(0, S.RenAutoZeroFill, 16), QLatin1Char('0')),
-          width_(QString::number(value_).size() + zeros_.size()) {}
+          width_(DecimalNumber(value_).size() + zeros_.size()) {}
 
     bool Ended() const { return false; }
 
     QString operator()() {
         QString s;
         if (!zeros_.isEmpty()) {
-            s = zeros_ + QString::number(value_);
+            s = zeros_ + DecimalNumber(value_);
             if (s.size() > width_ && s.startsWith(QLatin1Char('0'))) {
                 s.remove(0, 1);
                 zeros_.chop(1);
             }
         } else {
-            s = QString::number(value_);
+            s = DecimalNumber(value_);
         }
         ++value_;
         return s;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/state.h"
+#include "engine/filename.h"
 
 namespace qv {
 
@@ -23,7 +24,7 @@ void SelectionTableAppend(const QString& file, int listIndex) {
     QString name, dot, ext;
     SplitFileName(file, name, dot, ext);
     S.ComboFile1.append(file);
-    S.ComboIndex.append(QString::number(listIndex));
+    S.ComboIndex.append(DecimalNumber(listIndex));
     S.ComboName.append(name);
     S.ComboDot.append(dot);
     S.ComboExt.append(ext);
