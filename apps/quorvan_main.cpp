@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWidget>
 #include <cstdio>
 #include <exception>
 
@@ -20,10 +22,31 @@ void ReportFatal(const std::exception& e) {
                           QStringLiteral("Quorvan cannot go on:\n\n") + what);
 }
 
+// The start-up benchmark times the program to its first painted window: with QUORVAN_TELL_SHOWN
+// set, "shown" and the window's title go to stdout once, when that paint is done.
+class FirstPaintTeller : public QObject {
+  public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched->isWidgetType() &&
+            static_cast<QWidget*>(watched)->isWindow()) {
+            const QByteArray title = static_cast<QWidget*>(watched)->windowTitle().toUtf8();
+            QCoreApplication::instance()->removeEventFilter(this);
+            QTimer::singleShot(0, [title] {
+                std::printf("shown %s\n", title.constData());
+                std::fflush(stdout);
+            });
+        }
+        return false;
+    }
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("QUORVAN_TELL_SHOWN"))
+        app.installEventFilter(new FirstPaintTeller(&app));
     QApplication::setApplicationName(QStringLiteral("Quorvan"));
     int code = 0;
     try {
