@@ -44,9 +44,14 @@ bool ValidFolderName(const QString& name) {
     return !name.isEmpty();
 }
 
-// The folder could not be made, renamed or removed (no permission, gone meanwhile).
-void ReportFolderActionFailed() {
+// The folder could not be made, renamed or removed (no permission, gone meanwhile): which folder,
+// and the system's words without the paths the platform put before them.
+void ReportFolderActionFailed(const QString& folder, const PlatformError& e) {
+    const QString text = e.message();
+    const qsizetype at = text.lastIndexOf(QStringLiteral(": "));
     S.MessageKey = QStringLiteral("MessageSingleActionError");
+    S.MessageBugDetail = QStringLiteral("Folder : ") + folder + QStringLiteral("\r\nReason : ") +
+                         (at < 0 ? text : text.mid(at + 2));
     MessageShowWork();
 }
 
@@ -227,8 +232,8 @@ void ControlFormsCreateFolder(const QString& parent, const QString& name) {
     }
     try {
         fs.MakeFolder(path);
-    } catch (const PlatformError&) {
-        ReportFolderActionFailed();
+    } catch (const PlatformError& e) {
+        ReportFolderActionFailed(path, e);
         return;
     }
     // The list holds a chain: each made folder lies in the one before it.
@@ -264,8 +269,8 @@ void ControlFormsDeleteFolder() {
                 return;
             }
             fs.RemoveFolder(last);
-        } catch (const PlatformError&) {
-            ReportFolderActionFailed();
+        } catch (const PlatformError& e) {
+            ReportFolderActionFailed(last, e);
             return;
         }
     }
@@ -304,8 +309,8 @@ void ControlFormsRenameFolder() {
         }
         try {
             fs.Rename(from, to);  // never replaces an existing folder
-        } catch (const PlatformError&) {
-            ReportFolderActionFailed();
+        } catch (const PlatformError& e) {
+            ReportFolderActionFailed(from, e);
             return;
         }
         S.MadeFolders[S.MadeFolderCount] = to;

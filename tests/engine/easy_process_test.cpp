@@ -186,6 +186,12 @@ TEST_F(EasyProcessTest, SetAttributeSourceIsDestinationAndFailures) {
     SingleProcessStart();
     EXPECT_EQ(shown, QStringList{"MessageSingleActionError"});
     EXPECT_EQ(windows.texts.value(WindowText::SingleProcessName), "n");
+    // The message names the file, where it was to go and why, as a failed batch action does.
+    ASSERT_FALSE(windows.boxes.isEmpty());
+    EXPECT_TRUE(windows.boxes.last().text.endsWith(QStringLiteral("\r\n\r\nFile : ") + S.WorkPath +
+                                                   "a.txt\r\nTarget : " + S.WorkPath +
+                                                   "n.txt\r\nReason : No such file or directory"))
+        << windows.boxes.last().text.toStdString();
 
     // Rename And Copy whose copy fails: the file gets its name back.
     shown.clear();
@@ -196,6 +202,9 @@ TEST_F(EasyProcessTest, SetAttributeSourceIsDestinationAndFailures) {
     SingleProcessStart();
     EXPECT_EQ(shown, QStringList{"MessageSingleActionError"});
     EXPECT_EQ(Files(S.WorkPath), QStringList{"a.txt"});
+    EXPECT_TRUE(windows.boxes.last().text.contains(QStringLiteral("File : ") + S.WorkPath +
+                                                   "n.txt\r\nTarget : " + S.DestPath + "n.txt\r\nReason : "))
+        << windows.boxes.last().text.toStdString();
 }
 
 }  // namespace

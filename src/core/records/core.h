@@ -105,7 +105,8 @@ struct MessageRequest {
     QString MessageText;
     QString MessageButtons;
     QString MessageInput;
-    QString MessageBugDetail;  // the failed file, its target and the reason, under the error tag
+    QString MessageBugDetail;  // the failed file, its target and the reason, under the error tag or
+                               // under the work message of a failed Easy Process
 };
 
 struct UserPicturePending {
