@@ -253,15 +253,14 @@ void FrmMain::CommandGoToStart_Click() {
 }
 
 void TellFolderNotOpened(DirListBox& list, const QString& folder, const QString& error) {
-    if (!fileSystem().FolderExists(folder)) {
+    if (!fileSystem().FolderExists(folder))
         TellFolderGone(folder,
                        QStringLiteral("It may have been deleted, moved or renamed by another program."));
-        // Its entry has gone from the list: the one marked is the folder the list is in.
-        list.SetListIndex(-1);
-        return;
-    }
-    TellFolderRefused(folder, error,
-                      QStringLiteral("You stay in the Folder ") + list.Path() + QStringLiteral("."));
+    else
+        TellFolderRefused(folder, error,
+                          QStringLiteral("You stay in the Folder ") + list.Path() + QStringLiteral("."));
+    // The one marked is the folder the list is in, not the one that could not be opened.
+    list.SetListIndex(-1);
 }
 
 bool FrmMain::FoldersStillThere() {

@@ -101,6 +101,8 @@ TEST_F(UnreadableFolderTest, AFolderThatCannotBeEnteredKeepsTheListWhereItWas) {
     {
         ModalScript script;
         script.expect(kMessageBox, Note(said));
+        // As a double click does: the folder is marked, then opened.
+        M().Dir1->UserClicks(at);
         M().Dir1->UserOpens(at);
     }
     // The user is told which folder and why, not left wondering.
@@ -108,6 +110,7 @@ TEST_F(UnreadableFolderTest, AFolderThatCannotBeEnteredKeepsTheListWhereItWas) {
     EXPECT_TRUE(said[0].startsWith("The Folder " + work_ + "/locked can not be opened: Permission denied."))
         << said[0].toStdString();
     EXPECT_EQ(M().Dir1->Path(), work_);
+    EXPECT_EQ(M().Dir1->ListIndex(), -1) << "the list marks the folder the program is in";
     EXPECT_EQ(items(*M().File1), QStringList{"a.txt"});
     EXPECT_EQ(S.WorkPath, work_ + "/");
     EXPECT_EQ(S.FolderHistoryPos, historyPos);
