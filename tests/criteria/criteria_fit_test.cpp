@@ -166,18 +166,6 @@ QStringList bordersLost(Form& f, double scale) {
     return lost;
 }
 
-// The desktop: a font (a factor of the default, or a size in points) and a screen.
-struct Desktop {
-    const char* name;
-    double factor;
-    double points;
-    QSize screen;
-};
-
-void PrintTo(const Desktop& d, std::ostream* os) {
-    *os << d.name;
-}
-
 class CriteriaFit : public CriteriaTest, public ::testing::WithParamInterface<Desktop> {};
 
 TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {

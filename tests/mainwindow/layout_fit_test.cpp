@@ -29,19 +29,6 @@ struct Step {
     std::function<Form&(FrmMain&)> act;
 };
 
-// The desktop the program starts on: a font (a factor of the default, or a size in points) and a
-// screen.
-struct Desktop {
-    const char* name;
-    double factor;
-    double points;
-    QSize screen;
-};
-
-void PrintTo(const Desktop& d, std::ostream* os) {
-    *os << d.name;
-}
-
 class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<Desktop> {
   protected:
     void SetUp() override {

@@ -5,10 +5,24 @@
 #include <QFont>
 #include <QSize>
 #include <QStringList>
+#include <ostream>
 
 #include "platform/forms.h"
 
 namespace qv::test {
+
+// The desktop a window is laid out on: a font (a factor of the default, or a size in points) and a
+// screen.
+struct Desktop {
+    const char* name;
+    double factor;
+    double points;
+    QSize screen;
+};
+
+inline void PrintTo(const Desktop& d, std::ostream* os) {
+    *os << d.name;
+}
 
 // Texts that do not show whole at the widget's font: captions of labels, check boxes, option
 // buttons, command buttons without a picture face and frames, and every entry of a combo box
