@@ -1,24 +1,42 @@
 // QuorvanHelp: one copy per user, started from its own folder, ends when its window closes.
 #include <QApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <cstdio>
+#include <exception>
 
 #include "help/frm_main.h"
 #include "help/help_message.h"
 #include "help/help_startup.h"
 #include "platform/services.h"
 
+namespace {
+
+// Nothing may end the program unexplained: what failed, on the terminal and in a box.
+void ReportFatal(const std::exception& e) {
+    const QString what = QString::fromUtf8(e.what());
+    std::fprintf(stderr, "QuorvanHelp: %s\n", what.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, QStringLiteral("QuorvanHelp"),
+                          QStringLiteral("QuorvanHelp cannot go on:\n\n") + what);
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("QuorvanHelp"));
-    qv::installRealServices();
-    // A desktop launcher usually starts programs in the home folder: the help works from its own.
-    QDir::setCurrent(qv::systemServices().ProgramFolder());
     int code = 0;
     try {
+        qv::installRealServices();
+        // A desktop launcher usually starts programs in the home folder: the help works from its own.
+        QDir::setCurrent(qv::systemServices().ProgramFolder());
         qv::help::Main();
         code = QApplication::exec();
     } catch (const qv::ProgramEnded& ended) {
         code = ended.code;
+    } catch (const std::exception& e) {
+        ReportFatal(e);
+        code = 1;
     }
     qv::help::frmMessage().Unload();
     return code;

@@ -408,8 +408,13 @@ void MessageShowWork() {
     SetDefaultHead();
     S.MessageButtons.clear();
     S.MessageInput.clear();
+    const QString detail = S.MessageBugDetail;
+    S.MessageBugDetail.clear();
     if (!WorkText(S.MessageKey))
         return;
+    // What failed and why, so that the user can act on it.
+    if (!detail.isEmpty())
+        S.MessageText += kPara + detail;
     if (S.MessageButtons.isEmpty())
         S.MessageButtons = QStringLiteral("OK");
     MessageShow(S.MessageHead, S.MessageText, S.MessageButtons, S.MessageInput);

@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "core/windows.h"
+#include "platform/services.h"
 
 namespace qv {
 
@@ -50,6 +51,10 @@ bool Trapped(const char* procedure, Body&& body) {
         return true;
     } catch (const ExplainedError& e) {
         ReportBug(procedure, e.detail());
+        return false;
+    } catch (const PlatformError& e) {
+        // The platform's own words name what failed and why.
+        ReportBug(procedure, e.message());
         return false;
     } catch (const std::exception&) {
         ReportBug(procedure);

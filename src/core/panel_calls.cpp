@@ -1,8 +1,9 @@
 #include "core/panel_calls.h"
 
+#include <QStringList>
+
 #include "core/state.h"
 #include "core/windows.h"
-#include "engine/selection.h"
 
 namespace qv {
 
@@ -33,32 +34,61 @@ void ShowRenameCriteria() {
     windows().ShowRenameCriteria();
 }
 
-void SetValueActionFlags() {
-    S.NamesToBuild = false;
-    S.ConflictCheckDue = false;
-    S.ReadyToFinalize = false;
-    S.HasSelection = S.SelectedCount == 0 ? 0 : 1;
-    if (S.HasSelection == 1) {
-        const QString& a = S.ActionName;
-        if (a == QLatin1String("Delete") || a == QLatin1String("Set Attribute")) {
-            S.ReadyToFinalize = true;
-        } else if (a == QLatin1String("Move") || a == QLatin1String("Copy")) {
-            S.ConflictCheckDue = true;
-        } else if (a == QLatin1String("Rename") || a == QLatin1String("Rename And Copy") ||
-                   a == QLatin1String("Copy And Rename") || a == QLatin1String("Move And Rename")) {
-            const int on = S.ExtensionOn + S.CaseOn + S.HandleOn + S.SpaceOn + S.InsertOn + S.ReplaceOn +
-                           S.RemoveOn + S.AutoOn;
-            S.NamesToBuild = on > 0;
-        }
-    }
-    // A table left holding built names (a conflict report answered, a free-space refusal) would have
-    // the criteria applied twice by the next Preview.
-    if (S.NamesToBuild || S.ConflictCheckDue)
-        SelectionTableResplit();
+namespace {
+
+const QString kInsert = QStringLiteral("Insert");
+const QString kReplace = QStringLiteral("Replace");
+const QString kRemove = QStringLiteral("Remove");
+
+bool IsOn(const QString& op) {
+    if (op == kInsert)
+        return S.InsertOn == 1;
+    if (op == kReplace)
+        return S.ReplaceOn == 1;
+    if (op == kRemove)
+        return S.RemoveOn == 1;
+    return false;
 }
 
-void SetValueSplitNames() {
-    SelectionTableResplit();
+// The committed choice as an order of the three operations; a damaged choice falls back on the
+// default order for what it lacks, so that every operation has its place.
+QStringList ChoiceOrder() {
+    QStringList order;
+    for (const QString& op :
+         {S.PriorityChoice1, S.PriorityChoice2, S.PriorityChoice3, kInsert, kReplace, kRemove})
+        if ((op == kInsert || op == kReplace || op == kRemove) && !order.contains(op))
+            order << op;
+    return order;
+}
+
+}  // namespace
+
+// Slots from the choice: the operations that are on, in the chosen order; after them the others,
+// continuing the choice cyclically after the last one that is on. With none on nothing changes.
+void SetValuePriorityAdjust() {
+    const QStringList order = ChoiceOrder();
+    QStringList slots;
+    int last = -1;
+    for (int i = 0; i < 3; ++i) {
+        if (IsOn(order[i])) {
+            slots << order[i];
+            last = i;
+        }
+    }
+    if (last < 0)
+        return;
+    for (int k = 1; k <= 3; ++k) {
+        const QString& op = order[(last + k) % 3];
+        if (!slots.contains(op))
+            slots << op;
+    }
+    S.PrioritySlot1 = slots[0];
+    S.PrioritySlot2 = slots[1];
+    S.PrioritySlot3 = slots[2];
+}
+
+void SetValuePriorityLabels() {
+    windows().SetValuePriorityLabels();
 }
 
 }  // namespace qv

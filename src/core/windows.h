@@ -83,6 +83,7 @@ class Windows {
     virtual void SetValueCancel() {}
     virtual void SetButPictures() {}
     virtual void ShowRenameCriteria() {}
+    virtual void SetValuePriorityLabels() {}
 
     // Start-up: the windows loaded before the first checks, the rest, and the main window shown.
     virtual void LoadFirstWindows() {}

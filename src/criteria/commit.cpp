@@ -7,7 +7,6 @@
 #include "core/windows.h"
 #include "criteria/criteria.h"
 #include "criteria/lists.h"
-#include "mainwindow/panels.h"
 
 namespace qv::criteria {
 
@@ -26,7 +25,7 @@ void Switched(const QString& op, bool on) {
         S.NamesToBuild = S.PriorityCount + S.AutoOn > 0;
     S.PriorityChangeOp = op;
     S.PriorityChangeDir = on ? QStringLiteral("Up") : QStringLiteral("Down");
-    panels::SetValuePriorityAdjust();
+    SetValuePriorityAdjust();
 }
 
 }  // namespace
@@ -362,7 +361,7 @@ void SetValueRenameSet() {
     SetValueReplaceSet();
     SetValueRemoveSet();
     ShowRenameCriteria();
-    panels::SetValuePriorityLabels();
+    SetValuePriorityLabels();
 }
 
 }  // namespace qv::criteria

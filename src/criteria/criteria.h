@@ -25,8 +25,8 @@ void SetValueInsertSet();
 void SetValueReplaceSet();
 void SetValueRemoveSet();
 
-// The priority order kept in step with the switches is the panel controller's:
-// panels::SetValuePriorityAdjust and panels::SetValuePriorityLabels.
+// The priority order kept in step with the switches is the panel controller's, reached through
+// core/panel_calls.h: SetValuePriorityAdjust (state only) and SetValuePriorityLabels (the window).
 
 // Writes the readable summary of the committed criteria on the main window and CriteriaCount.
 void ShowRenameCriteria();

@@ -15,6 +15,7 @@
 
 #include "core/state.h"
 #include "criteria/lists.h"
+#include "platform/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -30,10 +31,10 @@ C* Hidden(C* c) {
     return c;
 }
 
-// What the dialog is laid out from, read from the application font when the form is designed:
+// What the dialog is laid out from, read from the window's font when the form is designed:
 // every size is the room a text needs at that font, so nothing is cut at a larger one.
 struct Metrics {
-    QFontMetrics fm{QApplication::font()};
+    QFontMetrics fm;
     int line = 0;       // one line of text
     int edit = 0;       // a text box
     int combo = 0;      // a closed combo box
@@ -44,11 +45,12 @@ struct Metrics {
     int pad = 0;        // inside a frame's border
     int gap = 0;        // between neighbours
 
-    Metrics() {
-        const QLineEdit e;
-        const QComboBox c;
-        const QCheckBox k(QStringLiteral("x"));
-        const QRadioButton r(QStringLiteral("x"));
+    explicit Metrics(const QFont& font) : fm(font) {
+        QLineEdit e;
+        QComboBox c;
+        QCheckBox k(QStringLiteral("x"));
+        QRadioButton r(QStringLiteral("x"));
+        for (QWidget* w : std::initializer_list<QWidget*>{&e, &c, &k, &r}) w->setFont(font);
         line = fm.height();
         edit = e.sizeHint().height();
         combo = c.sizeHint().height();
@@ -141,6 +143,11 @@ void FrmRen::Design() {
     DesignExtension();
     DesignFooter();
     Arrange();
+    // Where the load puts the dialog; a screen with too little room there takes it down to fit.
+    System& sys = systemServices();
+    FitFormToScreen(
+        *this, QPoint(sys.ScreenWidthTwips() < 13000 ? 20 : 40, sys.ScreenHeightTwips() < 10000 ? 20 : 40),
+        [this] { Arrange(); });
     Describe();
     WireRules();
 
@@ -217,7 +224,9 @@ void FrmRen::DesignSpace() {
 }
 
 void FrmRen::DesignHandle() {
-    FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"));
+    FrameHandle = Add<Frame>(QStringLiteral("FrameHandle"));
+    FrameHandle->SetBorderStyle(0);
+    FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"), FrameHandle);
     CheckHandle = Add<CheckBox>(QStringLiteral("CheckHandle"), FrameSpChar);
     LabelSpThisChar = Add<Label>(QStringLiteral("LabelSpThisChar"), FrameSpChar);
     LabelSpThisChar->SetCaption(QStringLiteral("Handle All Instances"));
@@ -225,7 +234,7 @@ void FrmRen::DesignHandle() {
     LabelSpThisChar2->SetCaption(QStringLiteral("of this Character or String :"));
     TextHandleThis = Hidden(Add<TextBox>(QStringLiteral("TextHandleThis"), FrameSpChar));
 
-    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo")));
+    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo"), FrameHandle));
     const QStringList modes = {QStringLiteral("Remove"), QStringLiteral("Change as Space"),
                                QStringLiteral("Replace with :")};
     for (int i = 0; i < 3; ++i)
@@ -360,7 +369,7 @@ void FrmRen::DesignFooter() {
 // room kept for it, so a frame never grows or covers another whatever is ticked; boxes that stand
 // for one another (an N or a string for the same place) share one spot.
 void FrmRen::Arrange() {
-    const Metrics m;
+    const Metrics m(Window() ? Window()->font() : QApplication::font());
     const int p = m.pad, g = m.gap;
     const int count = m.boxW(3);
     const int indent = 2 * g;  // the place boxes sit a little in from the list they follow
@@ -549,8 +558,9 @@ void FrmRen::Arrange() {
     y = Flow({{LabelSpThisChar2, m.text(LabelSpThisChar2->Caption()), m.labelH()},
               {TextHandleThis, m.boxW(8), m.edit}},
              p, p + m.check + g, p + sideCol, g);
-    FrameSpChar->Move(colC, bottomC + margin, sideW, y + p);
-    bottomC = FrameSpChar->Top() + FrameSpChar->Height();
+    const int handleTop = bottomC + margin;
+    At(FrameSpChar, 0, 0, sideW, y + p);
+    const int changeTop = y + p + margin;
 
     y = Flow({{OptionHandle[0], m.radioW(OptionHandle[0]->Caption()), m.check},
               {OptionHandle[1], m.radioW(OptionHandle[1]->Caption()), m.check}},
@@ -563,8 +573,11 @@ void FrmRen::Arrange() {
     y = Flow({{LabelMaxHandle, m.text(LabelMaxHandle->Caption()), m.labelH()},
               {CheckHandleAddSpace, m.checkW(CheckHandleAddSpace->Caption()), m.check}},
              p, y, p + sideCol, g);
-    FrameSpChangeTo->Move(colC, bottomC + margin, sideW, y + p);
-    bottomC = FrameSpChangeTo->Top() + FrameSpChangeTo->Height();
+    At(FrameSpChangeTo, 0, changeTop, sideW, y + p);
+    FrameHandle->Move(colC, handleTop, sideW, changeTop + y + p);
+    bottomC = FrameHandle->Top() + FrameHandle->Height();
+
+    AlignFrames();
 
     // Footer: the reminder on the left, the buttons on the right, under the longest column.
     const int width = colC + sideW + margin;
@@ -577,6 +590,36 @@ void FrmRen::Arrange() {
     CommandOK->Move(width - 2 * (margin + buttonW), top, buttonW, buttonH);
     const int height = top + std::max(buttonH, 2 * m.labelH()) + margin;
     Move(300, 300, width, height);
+    // Laid out for this size: a smaller window would put OK and Cancel out of reach.
+    Window()->setFixedSize(width, height);
+}
+
+// At a fractional display scale (125 %, 150 %) a frame whose left or top edge falls between two screen
+// pixels loses that border. Each frame's top left corner goes to the nearest multiple of four pixels
+// of the window, a whole screen pixel at any scale in quarters, and what it holds stays where it was:
+// two pixels out or one in at most, within the padding and the gaps around a frame. A frame without a
+// border, whose controls may touch its edge, only goes out.
+void FrmRen::AlignFrames() {
+    constexpr int step = 4;
+    for (const auto& c : Controls()) {  // containers come before what they hold
+        const auto* frame = dynamic_cast<const Frame*>(c.get());
+        if (!frame)
+            continue;
+        // How far the edge goes out (negative: in).
+        auto out = [bordered = frame->BorderStyle() != 0](int v) {
+            const int off = v % step;
+            return !bordered || off <= step / 2 ? off : off - step;
+        };
+        const QPoint at = c->Widget()->mapTo(Window(), QPoint());
+        const int dx = out(at.x()), dy = out(at.y());
+        if (dx == 0 && dy == 0)
+            continue;
+        const int unit = c->Container() ? T : 1;
+        c->Move(c->Left() - dx * unit, c->Top() - dy * unit, c->Width() + dx * unit, c->Height() + dy * unit);
+        for (const auto& held : Controls())
+            if (held->Container() == c.get())
+                held->Move(held->Left() + dx * T, held->Top() + dy * T, held->Width(), held->Height());
+    }
 }
 
 // Every control a user operates is named for assistive tools: its caption, or what it is for.

@@ -40,7 +40,9 @@ struct FrmRenControls {
     Label* LabelMaxSpace = nullptr;
     CheckBox* CheckSpaceAddSpace = nullptr;
 
-    // Handle a character or string
+    // Handle a character or string. Its two frames share a borderless one, so that the keyboard goes
+    // from the handled string to its replacement: a tab order holds within a window's outermost frame.
+    Frame* FrameHandle = nullptr;
     Frame* FrameSpChar = nullptr;
     CheckBox* CheckHandle = nullptr;
     Label* LabelSpThisChar = nullptr;
@@ -171,6 +173,7 @@ class FrmRen : public Form, public FrmRenControls {
     void DesignAuto();
     void DesignFooter();
     void Arrange();
+    void AlignFrames();
     void Describe();
     void FillCriteriaLists();
 

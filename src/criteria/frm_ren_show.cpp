@@ -160,8 +160,9 @@ void FrmRen::HandleChain() {
 
 void FrmRen::CheckHandle_Click() {
     if (CheckHandle->Value() == 1) {
-        TextHandleThis->SetTabIndex(0);
-        TextHandleWith->SetTabIndex(1);
+        // The handled string right after the switch, its replacement right after it.
+        TabAfter(CheckHandle, TextHandleThis);
+        TabAfter(TextHandleThis, TextHandleWith);
         if (S.EditHandleMode != -1 && S.EditHandleMode == CommittedHandleMode())
             Put(TextHandleThis, S.HandleWhat);
         if (Filled(TextHandleThis) && S.EditHandleMode == 2 && CommittedHandleMode() == 2)

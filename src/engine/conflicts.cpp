@@ -2,7 +2,10 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <exception>
+#include <utility>
+#include <vector>
 
 #include "core/folders.h"
 #include "core/message.h"
@@ -69,13 +72,76 @@ bool AnyCaseBlind(const QStringList& folders) {
         if (f.isEmpty()) {
             continue;
         }
-        const QStringList present = f == S.WorkPath ? S.ComboFile1.mid(0, 4) : NamesOnDisk(f).mid(0, 4);
+        QStringList present = S.ComboFile1.mid(0, 4);
+        if (f != S.WorkPath) {
+            try {
+                present = NamesOnDisk(f).mid(0, 4);
+            } catch (const PlatformError&) {
+                // A folder that cannot be listed: the destination check reports it, once.
+                continue;
+            }
+        }
         if (FolderIsCaseBlind(f, present)) {
             return true;
         }
     }
     return false;
 }
+
+// A 64-bit hash of UTF-16 text taken piece by piece: the pieces hash as their concatenation.
+class TextHash {
+  public:
+    TextHash& add(QStringView s) {
+        for (const QChar c : s) {
+            h_ = (h_ ^ c.unicode()) * 1099511628211ULL;
+        }
+        return *this;
+    }
+    quint64 value() const { return h_; }
+
+  private:
+    quint64 h_ = 14695981039346656037ULL;
+};
+
+// Row i's new name as the folders compare it, hashed from its parts as they stand, so that no name
+// is built for a row whose hash no other row has.
+quint64 NewNameHash(int i, bool blind) {
+    if (blind) {
+        return TextHash().add(NameKey(SelectionNewName(i), true)).value();
+    }
+    return TextHash().add(S.ComboName.at(i)).add(S.ComboDot.at(i)).add(S.ComboExt.at(i)).value();
+}
+
+// The keys of a list of names, asked whether it holds one: the list's hashes sorted, so building it
+// stores no string and a question compares names only where the hashes agree.
+class KeySet {
+  public:
+    KeySet(const QStringList& names, bool blind) : names_(names), blind_(blind) {
+        hashes_.reserve(static_cast<size_t>(names.size()));
+        for (qsizetype k = 0; k < names.size(); ++k) {
+            hashes_.emplace_back(TextHash().add(key(k)).value(), k);
+        }
+        std::sort(hashes_.begin(), hashes_.end());
+    }
+
+    bool contains(const QString& key) const {
+        const quint64 h = TextHash().add(key).value();
+        for (auto at = std::lower_bound(hashes_.begin(), hashes_.end(), std::make_pair(h, qsizetype(0)));
+             at != hashes_.end() && at->first == h; ++at) {
+            if (this->key(at->second) == key) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    QString key(qsizetype k) const { return NameKey(names_.at(k), blind_); }
+
+    const QStringList names_;
+    const bool blind_;
+    std::vector<std::pair<quint64, qsizetype>> hashes_;
+};
 
 // The name each row's file gets in the destination folder.
 QString DestinationName(int i) {
@@ -129,7 +195,7 @@ bool FindConflictWithExistName() {
         const bool blind = FolderIsCaseBlind(w, S.ComboFile1.mid(0, 4));
         // Unselected entries of the list, and every name on the disk that no row's file holds now
         // (hidden files are not listed but take the name all the same).
-        const QSet<QString> moving = Keys(S.ComboFile1, blind);
+        const KeySet moving(S.ComboFile1, blind);
         QSet<QString> taken;
         Windows& win = windows();
         const int listed = win.FileCount(FileList::Work);
@@ -161,19 +227,43 @@ bool FindConflictWithNewName() {
     return Trapped("FindConflictWithNewName", [&] {
         const bool blind = AnyCaseBlind(NewNameFolders());
         // A row is a hit when a later row has the same new name: all but the last of each group.
+        // Rows sorted by the hash of their new names: only rows that share a hash have their names
+        // built and compared.
         const int rows = SelectionTableCount();
-        QHash<QString, int> lastRow;
-        lastRow.reserve(rows);
-        QStringList names;
-        names.reserve(rows);
+        std::vector<std::pair<quint64, int>> order;
+        order.reserve(static_cast<size_t>(rows));
         for (int i = 0; i < rows; ++i) {
-            names.append(NameKey(SelectionNewName(i), blind));
-            lastRow.insert(names.last(), i);
+            order.emplace_back(NewNameHash(i, blind), i);
         }
-        for (int i = 0; i < rows - 1; ++i) {
-            if (lastRow.value(names.at(i)) > i) {
-                Hit(i, S.ConflictNewName);
+        std::sort(order.begin(), order.end());
+        std::vector<int> hits;
+        QStringList keys;
+        QHash<QString, int> lastRow;
+        for (size_t a = 0; a < order.size();) {
+            size_t b = a + 1;
+            while (b < order.size() && order[b].first == order[a].first) {
+                ++b;
             }
+            if (b - a > 1) {
+                // The rows of one hash are in row order: a row is a hit when a later one has its
+                // name. Many rows may share one name, so the last row of each name is looked up.
+                keys.clear();
+                lastRow.clear();
+                for (size_t k = a; k < b; ++k) {
+                    keys.append(NameKey(SelectionNewName(order[k].second), blind));
+                    lastRow.insert(keys.last(), order[k].second);
+                }
+                for (size_t k = a; k < b; ++k) {
+                    if (lastRow.value(keys.at(static_cast<qsizetype>(k - a))) > order[k].second) {
+                        hits.push_back(order[k].second);
+                    }
+                }
+            }
+            a = b;
+        }
+        std::sort(hits.begin(), hits.end());
+        for (const int i : hits) {
+            Hit(i, S.ConflictNewName);
         }
     });
 }

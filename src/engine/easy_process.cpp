@@ -54,9 +54,20 @@ bool Conflict(void (*check)(), const char* key) {
     return true;
 }
 
+// Any entry takes the name: a dangling link, a pipe or a socket as much as a file or a folder.
 bool Taken(const QString& path) {
-    FileSystem& fs = fileSystem();
-    return fs.FileExists(path) || fs.FolderExists(path);
+    return fileSystem().Stat(path).exists();
+}
+
+// A failed step as the message tells it, like a failed batch action: the file, where it was to go,
+// and the system's words without the paths the platform put before them.
+QString FailedStep(const QString& file, const QString& target, const std::exception& e) {
+    const QString text = QString::fromStdString(e.what());
+    const qsizetype at = text.lastIndexOf(QStringLiteral(": "));
+    QString detail = QStringLiteral("File : ") + file;
+    if (!target.isEmpty())
+        detail += QStringLiteral("\r\nTarget : ") + target;
+    return detail + QStringLiteral("\r\nReason : ") + (at < 0 ? text : text.mid(at + 2));
 }
 
 }  // namespace
@@ -144,14 +155,20 @@ void SingleProcessStart() {
 
     RemoveAbandonedCopies(action, false, S.WorkPath, S.DestPath);
     const QString wo = S.WorkPath + old, wn = S.WorkPath + neu, dn = S.DestPath + neu;
+    // The step under way, for the message should it fail.
+    QString file = wo, target;
     try {
         FileSystem& fs = fileSystem();
         if (action == QLatin1String("Rename")) {
+            target = wn;
             if (neu != old)  // onto its own name: nothing to do
                 fs.Rename(wo, wn);
         } else if (action == QLatin1String("Rename And Copy")) {
+            target = wn;
             if (neu != old)
                 fs.Rename(wo, wn);
+            file = wn;
+            target = dn;
             try {
                 fs.CopyFile(wn, dn);
             } catch (const PlatformError&) {
@@ -161,8 +178,10 @@ void SingleProcessStart() {
                 throw;
             }
         } else if (action == QLatin1String("Copy And Rename") || action == QLatin1String("Copy")) {
+            target = dn;
             fs.CopyFile(wo, dn);
         } else if (action == QLatin1String("Move And Rename") || action == QLatin1String("Move")) {
+            target = dn;
             fs.MoveFile(wo, dn);
         } else if (action == QLatin1String("Delete")) {
             fs.DeleteFile(wo, true);
@@ -172,8 +191,9 @@ void SingleProcessStart() {
                 return;
             fs.SetAttributes(wo, value);
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         S.MessageKey = QStringLiteral("MessageSingleActionError");
+        S.MessageBugDetail = FailedStep(file, target, e);
         MessageShowWork();
         return;
     }

@@ -1,6 +1,7 @@
 #include "engine/filename.h"
 
 #include <QFile>
+#include <algorithm>
 
 namespace qv {
 
@@ -19,14 +20,24 @@ bool Between(QStringView s, qsizetype at) {
 }  // namespace
 
 qsizetype CharCount(QStringView s) {
-    qsizetype count = 0;
-    for (qsizetype at = 0; at < s.size(); at += UnitsAt(s, at)) {
-        ++count;
+    // Every unit is a character but the low half of a pair.
+    qsizetype pairs = 0;
+    for (qsizetype at = 1; at < s.size(); ++at) {
+        pairs += s[at].isLowSurrogate() && s[at - 1].isHighSurrogate();
     }
-    return count;
+    return s.size() - pairs;
+}
+
+qsizetype CharUnitsAt(QStringView s, qsizetype at) {
+    return UnitsAt(s, at);
 }
 
 qsizetype CharOffset(QStringView s, qsizetype pos) {
+    // Without a surrogate before it, character pos starts at unit pos.
+    const qsizetype plain = qBound<qsizetype>(0, pos, s.size());
+    if (std::none_of(s.begin(), s.begin() + plain, [](QChar c) { return c.isSurrogate(); })) {
+        return plain;
+    }
     qsizetype at = 0;
     for (; pos > 0 && at < s.size(); --pos) {
         at += UnitsAt(s, at);
@@ -53,9 +64,11 @@ QString CharMid(QStringView s, qsizetype pos, qsizetype n) {
 
 QString CharInsert(QStringView s, qsizetype pos, QStringView text) {
     const qsizetype at = CharOffset(s, pos);
-    QString out;
-    out.reserve(s.size() + text.size());
-    out.append(s.left(at)).append(text).append(s.mid(at));
+    // One allocation, filled in place.
+    QString out(s.size() + text.size(), Qt::Uninitialized);
+    QChar* to = std::copy_n(s.data(), at, out.data());
+    to = std::copy_n(text.data(), text.size(), to);
+    std::copy_n(s.data() + at, s.size() - at, to);
     return out;
 }
 
@@ -78,13 +91,39 @@ qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from) {
     return -1;
 }
 
+QString DecimalNumber(qint64 n) {
+    char digits[24];
+    char* at = digits + sizeof digits;
+    // Negative values count down from zero so the smallest one does not overflow.
+    qint64 rest = n;
+    do {
+        const int digit = static_cast<int>(rest % 10);
+        *--at = static_cast<char>('0' + (digit < 0 ? -digit : digit));
+        rest /= 10;
+    } while (rest != 0);
+    if (n < 0) {
+        *--at = '-';
+    }
+    return QString::fromLatin1(at, digits + sizeof digits - at);
+}
+
 NameFault FileNameFault(const QString& name, qsizetype maxBytes) {
     if (name.isEmpty()) {
         return NameFault::Empty;
     }
-    if (name == QStringLiteral(".") || name == QStringLiteral("..") || name.contains(QLatin1Char('/')) ||
-        name.contains(QChar(u'\0'))) {
+    if (name == QStringLiteral(".") || name == QStringLiteral("..")) {
         return NameFault::NotAName;
+    }
+    bool ascii = true;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('/') || c.isNull()) {
+            return NameFault::NotAName;
+        }
+        ascii = ascii && c.unicode() < 0x80;
+    }
+    // Plain ASCII is the same in every encoding a file name can have: one byte a character.
+    if (ascii) {
+        return name.size() <= maxBytes ? NameFault::None : NameFault::TooLong;
     }
     // A name the encoding changes would be written under another name than the one previewed.
     const QByteArray encoded = QFile::encodeName(name);

@@ -12,6 +12,8 @@ namespace qv {
 // its own, so these helpers never drop or split anything; such a name is refused by
 // IsUsableFileName instead.
 qsizetype CharCount(QStringView s);
+// UTF-16 units of the character that starts at `at`: 2 for a surrogate pair, else 1.
+qsizetype CharUnitsAt(QStringView s, qsizetype at);
 // The UTF-16 offset where character `pos` starts; pos is clamped to 0..CharCount(s).
 qsizetype CharOffset(QStringView s, qsizetype pos);
 // The first n characters, the last n, and n characters from character pos (n < 0: to the end).
@@ -25,6 +27,10 @@ QStringList Chars(QStringView s);
 // Character position of the first occurrence of `what` at or after character `from` that begins and
 // ends between characters; -1 when there is none.
 qsizetype CharIndexOf(QStringView s, QStringView what, qsizetype from = 0);
+
+// n in decimal digits, as QString::number(n) writes it, without going through the locale's number
+// formatting (the names of a whole folder are numbered).
+QString DecimalNumber(qint64 n);
 
 // NAME_MAX of the common Linux file systems: the longest name, in encoded bytes.
 inline constexpr qsizetype kNameMaxBytes = 255;

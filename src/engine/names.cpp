@@ -216,20 +216,20 @@ class NumberRun {
     NumberRun()
         : value_(S.RenAutoStartNumber),
           zeros_(qBound(0, S.RenAutoZeroFill, 16), QLatin1Char('0')),
-          width_(QString::number(value_).size() + zeros_.size()) {}
+          width_(DecimalNumber(value_).size() + zeros_.size()) {}
 
     bool Ended() const { return false; }
 
     QString operator()() {
         QString s;
         if (!zeros_.isEmpty()) {
-            s = zeros_ + QString::number(value_);
+            s = zeros_ + DecimalNumber(value_);
             if (s.size() > width_ && s.startsWith(QLatin1Char('0'))) {
                 s.remove(0, 1);
                 zeros_.chop(1);
             }
         } else {
-            s = QString::number(value_);
+            s = DecimalNumber(value_);
         }
         ++value_;
         return s;
@@ -302,6 +302,59 @@ void RunSlot(const QString& slot) {
 
 QString ConvertCase(const QString& s, bool upper) {
     return upper ? s.toUpper() : s.toLower();
+}
+
+// The first character of each word converted, on its own as a one-character string would be.
+QString WordStartsConverted(const QString& n, bool upper) {
+    const QChar space = kSpace.front();
+    // Plain ASCII at every word start keeps the length: those letters change in place in a copy.
+    QString out = n;
+    bool wordStart = true;
+    for (qsizetype at = 0; at < n.size(); ++at) {
+        const QChar c = n.at(at);
+        if (c == space) {
+            wordStart = true;
+        } else if (wordStart) {
+            if (c.unicode() >= 0x80) {
+                out.clear();
+                break;
+            }
+            const QChar to = upper ? c.toUpper() : c.toLower();
+            if (to != c) {
+                out[at] = to;
+            }
+            wordStart = false;
+        }
+    }
+    if (!out.isNull() || n.isNull()) {
+        return out;
+    }
+    // Otherwise unchanged stretches are copied whole between the converted characters.
+    out.reserve(n.size());
+    wordStart = true;
+    qsizetype copied = 0;
+    for (qsizetype at = 0; at < n.size();) {
+        const QChar c = n.at(at);
+        if (c == space) {
+            wordStart = true;
+            ++at;
+            continue;
+        }
+        const qsizetype units = CharUnitsAt(n, at);
+        if (wordStart) {
+            out.append(QStringView(n).mid(copied, at - copied));
+            if (c.unicode() < 0x80) {
+                out.append(upper ? c.toUpper() : c.toLower());
+            } else {
+                out.append(ConvertCase(n.mid(at, units), upper));
+            }
+            copied = at + units;
+            wordStart = false;
+        }
+        at += units;
+    }
+    out.append(QStringView(n).mid(copied));
+    return out;
 }
 
 }  // namespace
@@ -401,30 +454,26 @@ void ApplyChangeCase() {
         return;
     }
     const QString& scope = S.CaseScope;
+    enum { WholeName, FirstLetter, FirstLetterOfWords } what;
+    if (scope == QStringLiteral("FileName")) {
+        what = WholeName;
+    } else if (scope == QStringLiteral("FirstLetter")) {
+        what = FirstLetter;
+    } else if (scope == QStringLiteral("FirstLetterOfWords")) {
+        what = FirstLetterOfWords;
+    } else {
+        return;
+    }
     const int rows = SelectionTableCount();
     for (int i = 0; i < rows; ++i) {
         const QString n = S.ComboName.at(i);
         QString out;
-        if (scope == QStringLiteral("FileName")) {
+        if (what == WholeName) {
             out = ConvertCase(n, upper);
-        } else if (scope == QStringLiteral("FirstLetter")) {
+        } else if (what == FirstLetter) {
             out = ConvertCase(CharLeft(n, 1), upper) + CharMid(n, 1);
-        } else if (scope == QStringLiteral("FirstLetterOfWords")) {
-            out.reserve(n.size());
-            bool wordStart = true;
-            for (const QString& c : Chars(n)) {
-                if (c == kSpace) {
-                    wordStart = true;
-                    out.append(c);
-                } else if (wordStart) {
-                    out.append(ConvertCase(c, upper));
-                    wordStart = false;
-                } else {
-                    out.append(c);
-                }
-            }
         } else {
-            continue;
+            out = WordStartsConverted(n, upper);
         }
         S.ComboName[i] = out;
     }
@@ -448,8 +497,9 @@ void ApplySpace() {
         if (!n.contains(kSpace)) {
             continue;
         }
-        // Split and join: the replacement is never scanned again.
-        S.ComboName[i] = n.split(kSpace).join(S.SpaceWith);
+        // One pass over the name: the replacement is never scanned again.
+        QString out = n;
+        S.ComboName[i] = out.replace(kSpace.front(), S.SpaceWith);
     }
 }
 

@@ -1,6 +1,9 @@
 #include "engine/selection.h"
 
+#include <algorithm>
+
 #include "core/state.h"
+#include "engine/filename.h"
 
 namespace qv {
 
@@ -21,7 +24,7 @@ void SelectionTableAppend(const QString& file, int listIndex) {
     QString name, dot, ext;
     SplitFileName(file, name, dot, ext);
     S.ComboFile1.append(file);
-    S.ComboIndex.append(QString::number(listIndex));
+    S.ComboIndex.append(DecimalNumber(listIndex));
     S.ComboName.append(name);
     S.ComboDot.append(dot);
     S.ComboExt.append(ext);
@@ -62,7 +65,20 @@ int SelectionTableCount() {
 }
 
 QString SelectionNewName(int i) {
-    return S.ComboName.at(i) + S.ComboDot.at(i) + S.ComboExt.at(i);
+    const QString& name = S.ComboName.at(i);
+    const QString& dot = S.ComboDot.at(i);
+    const QString& ext = S.ComboExt.at(i);
+    if (dot.isEmpty() && ext.isEmpty()) {
+        return name;
+    }
+    // One allocation for the whole name, filled in place.
+    QString out(name.size() + dot.size() + ext.size(), Qt::Uninitialized);
+    QChar* at = out.data();
+    for (const QString* part : {&name, &dot, &ext}) {
+        std::copy_n(part->constData(), part->size(), at);
+        at += part->size();
+    }
+    return out;
 }
 
 bool SelectionRowMarked(int i) {
@@ -75,6 +91,34 @@ bool SelectionMarkRow(int i) {
     }
     S.ComboClearString[i] = RowConflictMark;
     return true;
+}
+
+void SetValueActionFlags() {
+    S.NamesToBuild = false;
+    S.ConflictCheckDue = false;
+    S.ReadyToFinalize = false;
+    S.HasSelection = S.SelectedCount == 0 ? 0 : 1;
+    if (S.HasSelection == 1) {
+        const QString& a = S.ActionName;
+        if (a == QLatin1String("Delete") || a == QLatin1String("Set Attribute")) {
+            S.ReadyToFinalize = true;
+        } else if (a == QLatin1String("Move") || a == QLatin1String("Copy")) {
+            S.ConflictCheckDue = true;
+        } else if (a == QLatin1String("Rename") || a == QLatin1String("Rename And Copy") ||
+                   a == QLatin1String("Copy And Rename") || a == QLatin1String("Move And Rename")) {
+            const int on = S.ExtensionOn + S.CaseOn + S.HandleOn + S.SpaceOn + S.InsertOn + S.ReplaceOn +
+                           S.RemoveOn + S.AutoOn;
+            S.NamesToBuild = on > 0;
+        }
+    }
+    // A table left holding built names (a conflict report answered, a free-space refusal) would have
+    // the criteria applied twice by the next Preview.
+    if (S.NamesToBuild || S.ConflictCheckDue)
+        SelectionTableResplit();
+}
+
+void SetValueSplitNames() {
+    SelectionTableResplit();
 }
 
 }  // namespace qv

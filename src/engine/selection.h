@@ -22,4 +22,13 @@ bool SelectionRowMarked(int i);
 // Marks row i; returns true when it was not marked before.
 bool SelectionMarkRow(int i);
 
+// The panel controller's two steps that touch no window live with the table they work on.
+// Re-derives the progress flags (NamesToBuild, ConflictCheckDue, ReadyToFinalize, HasSelection) from
+// the committed action, criteria and count. Whenever names are due to be built or checked again, the
+// selection table is first put back to the names its files have now, so that a criterion is never
+// applied to names it already built.
+void SetValueActionFlags();
+// Every selection-table row back to the name its file has now, state "OK".
+void SetValueSplitNames();
+
 }  // namespace qv

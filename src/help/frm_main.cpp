@@ -71,8 +71,12 @@ void FrmMain::Form_Load() {
 
     CommandActivate->SetCaption(QStringLiteral("Activate - ") + HS.ParentName);
     LabelParent->SetCaption(HS.ParentExePath);
-    // A long path shows its start; the whole of it is told on hover and to screen readers.
+    // A long path shows its start and an ellipsis; the whole of it is told on hover and to screen
+    // readers.
     if (QWidget* w = LabelParent->Widget()) {
+        const QString shown =
+            w->fontMetrics().elidedText(HS.ParentExePath, Qt::ElideRight, w->contentsRect().width());
+        LabelParent->SetCaption(shown);
         w->setToolTip(HS.ParentExePath);
         w->setAccessibleDescription(HS.ParentExePath);
     }

@@ -343,7 +343,8 @@ void FrmMain::DesignSelection(Frame* host) {
     }
     CheckSelectionKeep = Captioned(Add<CheckBox>(QStringLiteral("CheckSelectionKeep"), host),
                                    QStringLiteral("Select Files On Folder Change"));
-    CheckSelectionKeep->Move(150, 1900, 3600, 330);
+    // Below the By Number and By String frames, which open beside the options.
+    CheckSelectionKeep->Move(150, 2850, 3600, 330);
 
     FrameSelectionMax =
         Captioned(Add<Frame>(QStringLiteral("FrameSelectionMax"), host), QStringLiteral("Maximum Limit"));

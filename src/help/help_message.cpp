@@ -1,5 +1,6 @@
 #include "help/help_message.h"
 
+#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -106,6 +107,26 @@ void FitBox(FrmMessage& f) {
     f.Move(left, top, f.Width(), f.Height());
 }
 
+// The box opens with its button in the focus, and the desktop style draws the focus mark only after
+// the keyboard has moved the focus: the button marks itself whenever it takes the focus.
+class FocusMarkKeeper : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn)
+            if (auto* w = qobject_cast<QWidget*>(watched))
+                w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    }
+};
+
+void KeepFocusMark(Control* button) {
+    if (QWidget* w = button->Widget())
+        w->installEventFilter(new FocusMarkKeeper(w));
+}
+
 void CloseMessage() {
     FrmMessage& f = frmMessage();
     if (f.Loaded())
@@ -152,6 +173,8 @@ void FrmMessage::Design() {
     ImageCancel->Move(414, 294, 90, 32);
     ImageCancel->SetEnabled(false);
     ImageCancel->SetVisible(false);
+    KeepFocusMark(ImageOK);
+    KeepFocusMark(ImageCancel);
     ImageOK->Click = [] { CloseMessageOK(); };
     ImageCancel->Click = [] { CloseMessageCancel(); };
 

@@ -1,11 +1,17 @@
 #include "mainwindow/control_forms.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -16,6 +22,7 @@
 #include "core/state.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
+#include "platform/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -37,9 +44,14 @@ bool ValidFolderName(const QString& name) {
     return !name.isEmpty();
 }
 
-// The folder could not be made, renamed or removed (no permission, gone meanwhile).
-void ReportFolderActionFailed() {
+// The folder could not be made, renamed or removed (no permission, gone meanwhile): which folder,
+// and the system's words without the paths the platform put before them.
+void ReportFolderActionFailed(const QString& folder, const PlatformError& e) {
+    const QString text = e.message();
+    const qsizetype at = text.lastIndexOf(QStringLiteral(": "));
     S.MessageKey = QStringLiteral("MessageSingleActionError");
+    S.MessageBugDetail = QStringLiteral("Folder : ") + folder + QStringLiteral("\r\nReason : ") +
+                         (at < 0 ? text : text.mid(at + 2));
     MessageShowWork();
 }
 
@@ -195,6 +207,7 @@ void ControlFormsSetPaths() {
         S.MoveLastPath = frmMain().Dir1->Path();
         SetDirPath(frmMove().Dir1, S.MoveLastPath);
         S.DestPath = S.WorkPath;
+        S.DestPathChosen = false;
         S.DestPathCommitted = S.DestPath;
         S.DestPathUpper = S.DestPath;
         S.DestInSystemFolder = false;
@@ -219,8 +232,8 @@ void ControlFormsCreateFolder(const QString& parent, const QString& name) {
     }
     try {
         fs.MakeFolder(path);
-    } catch (const PlatformError&) {
-        ReportFolderActionFailed();
+    } catch (const PlatformError& e) {
+        ReportFolderActionFailed(path, e);
         return;
     }
     // The list holds a chain: each made folder lies in the one before it.
@@ -256,8 +269,8 @@ void ControlFormsDeleteFolder() {
                 return;
             }
             fs.RemoveFolder(last);
-        } catch (const PlatformError&) {
-            ReportFolderActionFailed();
+        } catch (const PlatformError& e) {
+            ReportFolderActionFailed(last, e);
             return;
         }
     }
@@ -296,8 +309,8 @@ void ControlFormsRenameFolder() {
         }
         try {
             fs.Rename(from, to);  // never replaces an existing folder
-        } catch (const PlatformError&) {
-            ReportFolderActionFailed();
+        } catch (const PlatformError& e) {
+            ReportFolderActionFailed(from, e);
             return;
         }
         S.MadeFolders[S.MadeFolderCount] = to;
@@ -328,39 +341,29 @@ void FixFormSize(Form& form) {
 }
 
 void FitFormToFont(Form& form, bool fixSize) {
-    const double k = FontScale();
-    if (k > 1.0) {
-        // Edges are scaled, not sizes, and rounded down to whole pixels, so that what lies inside a
-        // container still does.
-        auto edge = [k](int v, bool twips) {
-            return twips ? static_cast<int>(std::floor(v * k / kTwipsPerPixel)) * kTwipsPerPixel
-                         : static_cast<int>(std::floor(v * k));
-        };
-        for (const auto& c : form.Controls()) {
-            const Control* in = c->Container();
-            const bool twips =
-                in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
-            if (auto* line = dynamic_cast<Line*>(c.get())) {
-                line->SetPoints(edge(line->X1(), twips), edge(line->Y1(), twips), edge(line->X2(), twips),
-                                edge(line->Y2(), twips));
-                continue;
-            }
-            const int left = edge(c->Left(), twips), top = edge(c->Top(), twips);
-            c->Move(left, top, edge(c->Left() + c->Width(), twips) - left,
-                    edge(c->Top() + c->Height(), twips) - top);
-        }
-        form.Move(form.Left(), form.Top(), edge(form.Width(), false), edge(form.Height(), false));
-    }
+    ScaleFormLayout(form, FontScale());
     if (fixSize)
         FixFormSize(form);
 }
 
-void ShowWholeTextOnDemand(Control& control, const QString& text) {
-    QWidget* w = control.Widget();
-    if (!w)
-        return;
-    // Room for the text: the control's width less what the style draws beside it (an option's circle,
-    // a frame's border).
+void FitFormToFontAndScreen(Form& form, QPoint place) {
+    const double grow = FontScale();
+    const QSize grown(static_cast<int>(form.Width() * grow), static_cast<int>(form.Height() * grow));
+    const double k = grow * ScreenFit(grown, place);
+    if (k < grow) {
+        if (QWidget* w = form.Window())
+            w->setFont(FontAtScale(w->font(), k / grow));
+    }
+    ScaleFormLayout(form, k);
+    FixFormSize(form);
+}
+
+namespace {
+
+// Room for a text in the control: its width less what the style draws beside it (an option's
+// circle, a frame's border, a box's margins).
+int TextRoom(const Control& control) {
+    const QWidget* w = control.Widget();
     int room = w->width();
     if (control.Kind() == ControlKind::OptionButton || control.Kind() == ControlKind::CheckBox)
         room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
@@ -368,21 +371,113 @@ void ShowWholeTextOnDemand(Control& control, const QString& text) {
         room -= 16;
     else if (control.Kind() == ControlKind::TextBox)
         room -= 8;
-    bool fits = w->fontMetrics().horizontalAdvance(text) <= room;
-    auto* lines = qobject_cast<QPlainTextEdit*>(w);
-    if (lines) {
-        const QRect need = w->fontMetrics().boundingRect(QRect(0, 0, room, 1 << 20),
-                                                         Qt::TextWordWrap | Qt::TextWrapAnywhere, text);
-        fits = need.height() <= lines->viewport()->height();
+    return room;
+}
+
+// Whether the text shows whole: on one line, or in a box of several lines wrapped to its width.
+bool ShowsWhole(const QWidget* w, int room, const QString& text) {
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(w)) {
+        // Laid out as the box lays it out: it breaks lines after a "/" too, not only at spaces.
+        QTextLayout layout(text, lines->font());
+        QTextOption option;
+        option.setWrapMode(lines->wordWrapMode());
+        layout.setTextOption(option);
+        const qreal margin = lines->document()->documentMargin();
+        qreal height = 2 * margin;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(lines->viewport()->width() - 2 * margin);
+            height += line.height();
+        }
+        layout.endLayout();
+        return height <= lines->viewport()->height();
     }
-    control.SetToolTipText(fits ? QString() : text);
-    w->setAccessibleDescription(fits ? QString() : text);
-    if (auto* edit = qobject_cast<QLineEdit*>(w))
+    return w->fontMetrics().horizontalAdvance(text) <= room;
+}
+
+// What a control shows of its text, the whole text kept by the control: a caption's widget text, a
+// locked box's lines. The box's change signals stay quiet, for its text has not changed.
+void ShowText(Control& control, const QString& shown) {
+    QWidget* w = control.Widget();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(shown);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(shown);
+    else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        const QSignalBlocker quiet(edit);
+        edit->setText(shown);
+    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
+        const QSignalBlocker quiet(lines);
+        lines->setPlainText(shown);
+    }
+}
+
+// A caption shown shortened is still read out whole: the control is named by it, unless it has a
+// name of its own.
+void NameByWhole(QWidget* w, const QString& text, bool whole) {
+    static const char* const kGiven = "nameByWholeCaption";
+    const QString given = w->property(kGiven).toString();
+    if (!w->accessibleName().isEmpty() && w->accessibleName() != given)
+        return;
+    const QString name = whole ? QString() : text;
+    w->setAccessibleName(name);
+    w->setProperty(kGiven, name);
+}
+
+void TellWhole(Control& control, const QString& text, bool whole) {
+    control.SetToolTipText(whole ? QString() : text);
+    control.Widget()->setAccessibleDescription(whole ? QString() : text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget()))
         edit->setCursorPosition(0);
-    if (lines) {
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(control.Widget())) {
         lines->moveCursor(QTextCursor::Start);
         lines->ensureCursorVisible();
     }
+}
+
+}  // namespace
+
+void ShowWholeTextOnDemand(Control& control, const QString& text) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    const int room = TextRoom(control);
+    const bool whole = ShowsWhole(w, room, text);
+    // A frame draws its caption shortened itself; a box of several lines shows what fits.
+    if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
+        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
+        NameByWhole(w, text, whole);
+    } else if (qobject_cast<QLineEdit*>(w)) {
+        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    }
+    TellWhole(control, text, whole);
+}
+
+void ShowPathEnd(Control& control, const QString& path) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    const int room = TextRoom(control);
+    const bool whole = ShowsWhole(w, room, path);
+    QString shown = path;
+    if (!whole) {
+        const QChar ellipsis(0x2026);
+        // The last folder or file, with the separator before it.
+        const qsizetype cut = path.lastIndexOf(QLatin1Char('/'), path.endsWith(QLatin1Char('/')) ? -2 : -1);
+        const qsizetype last = cut < 0 ? path.size() : path.size() - cut;
+        shown = QString(ellipsis);
+        for (qsizetype keep = path.size() - 1; keep > 0; --keep) {
+            // The end keeps its last name whole while it can; the rest is shared with the start.
+            const qsizetype tail = std::min(keep, std::max(last, keep / 2));
+            const QString candidate = path.left(keep - tail) + ellipsis + path.right(tail);
+            if (ShowsWhole(w, room, candidate)) {
+                shown = candidate;
+                break;
+            }
+        }
+    }
+    ShowText(control, shown);
+    TellWhole(control, path, whole);
 }
 
 }  // namespace qv

@@ -2,6 +2,7 @@
 // work and destination paths, the folder history, and the folders made in the dialog.
 #pragma once
 
+#include <QPoint>
 #include <QString>
 
 namespace qv {
@@ -28,10 +29,16 @@ double FontScale();
 // that size (unless told not to yet): a window whose layout is fixed is never made so small that a
 // control is out of reach.
 void FitFormToFont(Form& form, bool fixSize = true);
+// The same for a window whose frame will stand at `place` (pixels): when the grown window would not
+// fit the screen there, it grows less and its font shrinks in step, so that it fits.
+void FitFormToFontAndScreen(Form& form, QPoint place);
 // Fixes the window at the form's size.
 void FixFormSize(Form& form);
-// A one-line text that may not fit its control shows its start; then its whole text is the control's
-// tooltip and accessible description (and neither when it fits).
+// A one-line text that may not fit its control shows its start, ended with an ellipsis; then its
+// whole text is the control's tooltip and accessible description (and neither when it fits).
 void ShowWholeTextOnDemand(Control& control, const QString& text);
+// A path that may not fit its locked box shows its end (the folder or file chosen) whole and as much
+// of its start as fits, an ellipsis between them; the whole path on demand, as above.
+void ShowPathEnd(Control& control, const QString& path);
 
 }  // namespace qv

@@ -1,6 +1,7 @@
 #include "mainwindow/frm_main.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 #include "core/folders.h"
 #include "core/message.h"
@@ -21,9 +22,13 @@ FrmMain::FrmMain() : Form(QStringLiteral("frmMain")) {}
 
 void FrmMain::WireHandlers() {
     Dir1->Change = [this] { Dir1_Change(); };
+    Dir1->OpenRefused = [this](const QString& folder, const QString& error) {
+        TellFolderNotOpened(*Dir1, folder, error);
+    };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
-    // Characters only: arrows, Shift+arrows and Ctrl+A still move and extend the selection.
+    // Characters only: arrows, Home and End still move the selection and Shift extends it. Ctrl+A
+    // selects nothing.
     File1->KeyPress = [](int& k) { k = 0; };
     List1->Click = [this] {
         if (List1->ListIndex() != -1)
@@ -221,18 +226,13 @@ void FrmMain::File1_Click() {
         SetValueByKey();
 }
 
-void FrmMain::CommandGoToStart_Click() {
-    PictureMain->SetFocus();
-    try {
-        Dir1->SetPath(WithoutTrailingSlash(S.ProgFolder));
-    } catch (const PlatformError&) {
-    }
-    Dir1->Refresh();
-    S.SetButKey = QStringLiteral("setButOnlyDir");
-    SetButtons();
-}
-
 namespace {
+
+// The system's words, without the path the platform put before them.
+QString ReasonOf(const QString& error) {
+    const qsizetype at = error.lastIndexOf(QStringLiteral(": "));
+    return at < 0 ? error : error.mid(at + 2);
+}
 
 void TellFolderGone(const QString& folder, const QString& advice) {
     S.MessageKey = QStringLiteral("MessageFolderNotFound");
@@ -241,7 +241,44 @@ void TellFolderGone(const QString& folder, const QString& advice) {
     MessageShowReady();
 }
 
+void TellFolderRefused(const QString& folder, const QString& error, const QString& advice) {
+    S.MessageKey = QStringLiteral("MessageFolderNotOpened");
+    S.MessageReadyText = QStringLiteral("The Folder ") + WithoutTrailingSlash(folder) +
+                         QStringLiteral(" can not be opened: ") + ReasonOf(error) + QStringLiteral(".") +
+                         QStringLiteral("\r\n\r\n") + advice;
+    MessageShowReady();
+}
+
 }  // namespace
+
+void FrmMain::CommandGoToStart_Click() {
+    PictureMain->SetFocus();
+    try {
+        Dir1->SetPath(WithoutTrailingSlash(S.ProgFolder));
+    } catch (const PlatformError& e) {
+        if (fileSystem().FolderExists(S.ProgFolder))
+            TellFolderRefused(
+                S.ProgFolder, e.message(),
+                QStringLiteral("You stay in the Folder ") + S.WorkDirPath + QStringLiteral("."));
+        else
+            TellFolderGone(S.ProgFolder,
+                           QStringLiteral("You stay in the Folder ") + S.WorkDirPath + QStringLiteral("."));
+    }
+    Dir1->Refresh();
+    S.SetButKey = QStringLiteral("setButOnlyDir");
+    SetButtons();
+}
+
+void TellFolderNotOpened(DirListBox& list, const QString& folder, const QString& error) {
+    if (!fileSystem().FolderExists(folder))
+        TellFolderGone(folder,
+                       QStringLiteral("It may have been deleted, moved or renamed by another program."));
+    else
+        TellFolderRefused(folder, error,
+                          QStringLiteral("You stay in the Folder ") + list.Path() + QStringLiteral("."));
+    // The one marked is the folder the list is in, not the one that could not be opened.
+    list.SetListIndex(-1);
+}
 
 bool FrmMain::FoldersStillThere() {
     FileSystem& fs = fileSystem();
@@ -263,6 +300,17 @@ bool FrmMain::FoldersStillThere() {
         S.ViewLockChanged = true;
     }
     windows().RefreshFileLists();
+    if (workGone) {
+        // The folder list shows where the program is now: the nearest folder above the removed one.
+        QString up = WithoutTrailingSlash(S.WorkPath);
+        for (QString parent;
+             !fs.FolderExists(up) && (parent = QDir::cleanPath(up + QStringLiteral("/.."))) != up;)
+            up = parent;
+        try {
+            Dir1->SetPath(up);
+        } catch (const PlatformError&) {
+        }
+    }
     Dir1->Refresh();
     if (frmMove().Loaded())
         frmMove().Dir1->Refresh();
@@ -282,25 +330,34 @@ void FrmMain::HistoryMoveTo(int target) {
     if (target < 0 || target > S.FolderHistoryCount || target >= S.FolderHistory.size())
         return;
     const QString entry = S.FolderHistory.at(target);
-    // A folder of the system tree visited while it was allowed stays out of reach once it is not.
-    if (!S.AllowSystemFolders && IsInSystemTree(entry))
-        return;
-    const int from = S.FolderHistoryPos;
-    S.FolderHistoryPos = target;
-    try {
-        Dir1->SetPath(entry);
-    } catch (const PlatformError&) {
-        // Not entered: the position stays on the folder shown. One removed since its visit leaves the
-        // history, so that the arrows reach the folders beyond it.
-        S.FolderHistoryPos = from;
-        if (!fileSystem().FolderExists(entry)) {
-            S.FolderHistory.removeAt(target);
-            --S.FolderHistoryCount;
-            if (target < S.FolderHistoryPos)
-                --S.FolderHistoryPos;
-            if (target < S.SystemHistoryMark)
-                --S.SystemHistoryMark;
-            TellFolderGone(entry, QStringLiteral("It is taken off the list of visited Folders."));
+    // An entry that cannot be entered now leaves the history, so that the arrows reach the folders
+    // beyond it; the position stays on the folder shown.
+    auto forget = [target] {
+        S.FolderHistory.removeAt(target);
+        --S.FolderHistoryCount;
+        if (target < S.FolderHistoryPos)
+            --S.FolderHistoryPos;
+        if (target < S.SystemHistoryMark)
+            --S.SystemHistoryMark;
+    };
+    const QString forgotten = QStringLiteral("It is taken off the list of visited Folders.");
+    if (!S.AllowSystemFolders && IsInSystemTree(entry)) {
+        // A folder of the system tree visited while it was allowed is out of reach once it is not.
+        forget();
+        S.SystemFolderRefused = true;
+        ReportSystemFolderRefused();
+    } else {
+        const int from = S.FolderHistoryPos;
+        S.FolderHistoryPos = target;
+        try {
+            Dir1->SetPath(entry);
+        } catch (const PlatformError& e) {
+            S.FolderHistoryPos = from;
+            forget();
+            if (fileSystem().FolderExists(entry))
+                TellFolderRefused(entry, e.message(), forgotten);
+            else
+                TellFolderGone(entry, forgotten);
         }
     }
     Dir1->Refresh();

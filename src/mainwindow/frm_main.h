@@ -126,6 +126,7 @@ class FrmMain : public Form {
     CheckBox* CheckHelpRigid = nullptr;
     CheckBox* CheckAllowSystemRigid = nullptr;
     CheckBox* CheckUndoWarnRigid = nullptr;
+    Line* LineRigidity = nullptr;  // the line the foot speaks of: session-only settings lie above it
     Label* LabelRigidFoot = nullptr;
     CommandButton* CommandRigidityDefault = nullptr;
     CommandButton* CommandRigidityOK = nullptr;
@@ -268,6 +269,8 @@ class FrmMain : public Form {
     void CommandRun_Click();
     // The single-file boxes, captions and readiness for the action just committed.
     void SingleProcessPrepareForAction();
+    // The boxes' labels and accessible names: a new name for editable boxes, the file's own otherwise.
+    void SingleProcessLabels(bool editable);
     // Wires the handlers above and makes the Run panel's options (called while the form is designed).
     void WireEasyHandlers();
 
@@ -312,5 +315,8 @@ class FrmMain : public Form {
 };
 
 FrmMain& frmMain();
+
+// A folder list's open refused: names the folder and why (or that it has gone); the list stays.
+void TellFolderNotOpened(DirListBox& list, const QString& folder, const QString& error);
 
 }  // namespace qv

@@ -184,6 +184,7 @@ void FrmMain::SingleProcessBoxesOff() {
         t->SetBackColor(kBoxOff);
         t->SetEnabled(false);
     }
+    SingleProcessLabels(false);
     LabelSingleReady->SetVisible(false);
     CommandSingleProcess->SetEnabled(false);
 }
@@ -231,6 +232,7 @@ bool FrmMain::SingleProcessShowPick(bool keepTyped) {
         t->SetBackColor(editable ? kSysWindowBackground : kBoxOff);
     }
     CheckSingleSpace->SetEnabled(editable);
+    SingleProcessLabels(editable);
     // A rename waits for a new name; the other actions are ready with the file's own name at once.
     SingleProcessReadiness();
     if (editable) {
@@ -250,10 +252,17 @@ void FrmMain::SingleProcessPrepareForAction() {
                  : QStringLiteral("2. Press ") + S.ActionName + QStringLiteral(" button bellow."));
     if (!S.EasyProcessMode)
         return;
-    const bool editable = SingleProcessShowPick(true);
+    SingleProcessShowPick(true);
+}
+
+void FrmMain::SingleProcessLabels(bool editable) {
+    // Boxes that take a new name say so; read-only ones show the file's own name.
     LabelSingleProcessName->SetCaption(editable ? QStringLiteral("New Name") : QStringLiteral("Name"));
     LabelSingleProcessExt->SetCaption(editable ? QStringLiteral("And New Extension")
                                                : QStringLiteral("Extension"));
+    TextSingleProcessName->SetAccessibleName(editable ? QStringLiteral("New Name") : QStringLiteral("Name"));
+    TextSingleProcessExt->SetAccessibleName(editable ? QStringLiteral("New Extension")
+                                                     : QStringLiteral("Extension"));
 }
 
 void FrmMain::File2_PathChange() {

@@ -1,6 +1,6 @@
 // frmMain's controls: what each one is called, where it sits and what it says, as a position table.
 // Rows on the window are in pixels, rows inside a frame or picture box in twips, both for the desktop's
-// usual font; a larger font scales the whole window (FitFormToFont).
+// usual font; a larger font scales the whole window, as far as the screen has room (FitFormToFontAndScreen).
 #include <QEvent>
 #include <QFont>
 #include <QLabel>
@@ -17,6 +17,7 @@
 #include "core/state.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
+#include "platform/services.h"
 
 namespace qv {
 
@@ -179,7 +180,11 @@ void FrmMain::Design() {
     // The Run panel's options span the panel.
     for (OptionButton* o : OptionRun.items())
         o->SetWidth(FrameRun->Width() * kTwipsPerPixel - 24 * kTwipsPerPixel);
-    FitFormToFont(*this);
+    // Where the load puts the window: its top-left corner on a small screen, a little in otherwise.
+    System& sys = systemServices();
+    const QPoint place(sys.ScreenWidthTwips() < 13000 ? 0 : 300 / kTwipsPerPixel,
+                       sys.ScreenHeightTwips() < 10000 ? 0 : 300 / kTwipsPerPixel);
+    FitFormToFontAndScreen(*this, place);
     // The action choices take the panel's width unless the Attribute frame or the warning stands
     // beside them; a choice too long for its room then shows its start, and the whole on demand.
     auto fitChoices = [this] {
@@ -200,7 +205,11 @@ void FrmMain::Design() {
                                            : LabelActionDestination->Top() + LabelActionDestination->Height();
         TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(),
                                     frame - top);
-        ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
+        // A destination shows the folder chosen, at the path's end; a warning its start.
+        if (S.ActionIndex >= 1 && S.ActionIndex <= 5)
+            ShowPathEnd(*TextActionDestination, TextActionDestination->Text());
+        else
+            ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
     };
     auto* cover = new PanelCover(this, {FrameSelection, FrameRigidity, FrameAction, FrameHelp, FrameRun});
     cover->setParent(Window());
@@ -430,7 +439,8 @@ void FrmMain::DesignOptionsPanel() {
          "Allow Working In System Folder"},
         {&CheckUndoWarnRigid, "CheckUndoWarnRigid", "FrameRigidity", 3570, 3105, 4380, 300,
          "Undo Possible? - Do Not Show This Message"},
-        {&LabelRigidFoot, "LabelRigidFoot", "FrameRigidity", 120, 3510, 3360, 630,
+        {&LineRigidity, "LineRigidity", "FrameRigidity", 120, 3510, 3480, 3510},
+        {&LabelRigidFoot, "LabelRigidFoot", "FrameRigidity", 120, 3540, 3360, 630,
          "All changes above the line will be effective for current session only and can be reset by 'Reset' "
          "button."},
         {&CommandRigidityDefault, "CommandRigidityDefault", "FrameRigidity", 3570, 3450, 1380, 420,
@@ -619,13 +629,39 @@ void FrmMain::FitLittleHelp() {
 }
 
 void FrmMain::ShowWholeTexts() {
+    // The priority beside the criteria summary widens to its caption, from its right edge; the
+    // summary lines beside it end where it begins, and show their whole text on demand.
+    {
+        const int caption =
+            8 + FramePriInfo->Widget()->fontMetrics().horizontalAdvance(FramePriInfo->Caption()) + 8;
+        const int right = FramePriInfo->Left() + FramePriInfo->Width();
+        const int width = std::max(FramePriInfo->Width(), caption * kTwipsPerPixel);
+        FramePriInfo->Move(right - width, FramePriInfo->Top(), width, FramePriInfo->Height());
+        Label* lines[] = {LabelCriChgCase, LabelCriChgExt, LabelCriRmvSpace, LabelCriHandle1,
+                          LabelCriHandle2, LabelCriInsert, LabelCriReplace,  LabelCriRemove,
+                          LabelCriAuto1,   LabelCriAuto2};
+        int whole = 0;
+        for (Label* l : lines) whole = std::max(whole, l->Width());
+        const bool beside = FramePriInfo->Visible();
+        for (Label* l : lines) {
+            const bool level = l->Top() < FramePriInfo->Top() + FramePriInfo->Height() &&
+                               l->Top() + l->Height() > FramePriInfo->Top();
+            const int room = beside && level ? FramePriInfo->Left() - 4 * kTwipsPerPixel - l->Left() : whole;
+            if (l->Width() != room)
+                l->SetWidth(room);
+        }
+    }
     for (Label* l :
          {LabelSpaceFree, LabelFileNum, LabelListFile, LabelSelectFile, LabelCriChgCase, LabelCriChgExt,
           LabelCriRmvSpace, LabelCriHandle1, LabelCriHandle2, LabelCriInsert, LabelCriReplace, LabelCriRemove,
           LabelCriAuto1, LabelCriAuto2, LabelPriority1st, LabelPriority2nd, LabelPriority3rd})
         ShowWholeTextOnDemand(*l, l->Caption());
-    for (Frame* f : {FramePriInfo, FrameRenInfo, FrameDisplayAction, FrameDisplaySelection})
+    for (Frame* f :
+         {FramePriInfo, FrameRenInfo, FrameDisplayAction, FrameDisplaySelection, FrameView, FrameChoice})
         ShowWholeTextOnDemand(*f, f->Caption());
+    // The user's picture is named by the caption the user gave it.
+    FrameView->SetAccessibleName(FrameView->Caption().isEmpty() ? QStringLiteral("User picture")
+                                                                : FrameView->Caption());
 }
 
 // The picture buttons are named by the text on their faces, which changes with the job.

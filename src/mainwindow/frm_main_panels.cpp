@@ -395,7 +395,8 @@ void FrmMain::CommandSelection_Click() {
         panels::SetValueCancel();
         return;
     }
-    if (!S.ViewLocked || S.PanelKey.isEmpty())
+    // Easy Process works on one picked file: no batch is chosen behind its frame.
+    if ((!S.ViewLocked || S.PanelKey.isEmpty()) && !S.EasyProcessMode)
         OpenPanel("Selection", "setNullSelectionStart");
 }
 

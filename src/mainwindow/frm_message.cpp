@@ -1,5 +1,6 @@
 #include "mainwindow/frm_message.h"
 
+#include <QLabel>
 #include <QWidget>
 #include <algorithm>
 #include <initializer_list>
@@ -137,6 +138,9 @@ MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
     CommandOK->SetAccessibleName(r.okFace);
     CommandCancel->SetAccessibleName(r.cancelFace);
     if (r.nameInput) {
+        // The box is read out by the question above it.
+        if (auto* head = qobject_cast<QLabel*>(LabelHead->Widget()))
+            head->setBuddy(TextInput0->Widget());
         TextInput0->SetVisible(true);
         TextInput0->SetTabIndex(0);
     } else if (r.checkInput) {

@@ -13,6 +13,7 @@
 #include "core/windows.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/panels.h"
 #include "mainwindow/picture_chooser.h"
 #include "platform/services.h"
 
@@ -197,11 +198,12 @@ void FrmMove::Design() {
     LabelActionMoveSelectFile->SetWordWrap(true);
     Label1->SetWordWrap(true);
     ImageActionMoveUser->SetStretch(true);
-    FitFormToFont(*this);
-    // A long path shows its start, and the whole on demand.
-    TextActionMovePath->Change = [this] {
-        ShowWholeTextOnDemand(*TextActionMovePath, TextActionMovePath->Text());
-    };
+    // Where the load puts the dialog.
+    System& sys = systemServices();
+    FitFormToFontAndScreen(
+        *this, QPoint(sys.ScreenWidthTwips() < 13000 ? 216 : 236, sys.ScreenHeightTwips() < 10000 ? 68 : 88));
+    // A long path shows its end, the folder or picture chosen, and the whole on demand.
+    TextActionMovePath->Change = [this] { ShowPathEnd(*TextActionMovePath, TextActionMovePath->Text()); };
 
     Faces().clear();
     for (auto [button, face] : std::initializer_list<std::pair<CommandButton*, Label*>>{
@@ -242,6 +244,9 @@ void FrmMove::Design() {
     EnableButton(CommandActionMoveCreateOK, false);
 
     Dir1->Change = [this] { Dir1_Change(); };
+    Dir1->OpenRefused = [this](const QString& folder, const QString& error) {
+        TellFolderNotOpened(*Dir1, folder, error);
+    };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
     CommandActionMoveOK->Click = [this] { CommandActionMoveOK_Click(); };
@@ -447,6 +452,7 @@ void FrmMove::CommandActionMoveOK_Click() {
     }
     // Destination mode: the browsed folder becomes the destination only now.
     S.DestPath = S.DestPathPending;
+    S.DestPathChosen = true;
     S.DestPathUpper = S.DestPath;
     S.DestPathCommitted = S.DestPath;
     S.DestInSystemFolder = IsInSystemTree(S.DestPath);
@@ -544,7 +550,7 @@ void PrepareMoveForm() {
         S.DestPathPending = S.DestPath;
         // On the committed destination, not wherever the picture chooser was left; with none chosen yet
         // the list opens on the work folder.
-        const QString open = S.DestPath == S.WorkPath ? S.WorkDirPath : WithoutTrailingSlash(S.DestPath);
+        const QString open = panels::DestinationChosen() ? WithoutTrailingSlash(S.DestPath) : S.WorkDirPath;
         OpenFirst(f.Dir1, {open, WithoutTrailingSlash(S.WorkPath), WithoutTrailingSlash(S.StartFolder)});
         S.DestPathPending = WithTrailingSlash(f.Dir1->Path());
         if (S.DestPathPending != S.WorkPath) {

@@ -35,7 +35,6 @@ void SetValueOptionsRestore();
 // in the order of the user's choice in the priority lists.
 void SetValuePriorityDefault();
 void SetValuePriorityOK();
-void SetValuePriorityAdjust();  // after one of the three was switched on or off
 void SetValuePriorityLabels();  // "1 - Insert" ..., shown only when there is an order to show
 
 // Selection processing.
@@ -46,6 +45,9 @@ void SetValueListSelected();
 void SetValueListForDelete();
 void SetValueClearSelection();
 void SetValueRestoreSelection();
+
+// A copy or move has somewhere to go: a destination the user chose, other than the work folder.
+bool DestinationChosen();
 
 // Button and frame states.
 void SetButActiveness();

@@ -198,7 +198,9 @@ void SetButActiveness() {
         const bool open = !S.ViewLocked;
         const bool upToMove = S.ActionIndex <= 5;
         const bool noPanel = S.PanelKey.isEmpty();
-        const bool selection = open ? !S.EasyProcessMode : (upToMove ? Is(S.PanelKey, "Selection") : noPanel);
+        // No batch is chosen behind the Easy Process frame, whatever the view lock.
+        const bool selection =
+            !S.EasyProcessMode && (open || (upToMove ? Is(S.PanelKey, "Selection") : noPanel));
         m.CommandSelection->SetEnabled(selection);
         m.CommandClearSelection->SetEnabled(selection && S.HasSelection + S.SelKind != 0);
         const bool action =
@@ -296,6 +298,10 @@ void SetButShowFrame() {
     S.ShowFramePending = false;
 }
 
+bool DestinationChosen() {
+    return S.DestPathChosen && S.DestPath != S.WorkPath;
+}
+
 void SetButAction() {
     FrmMain& m = frmMain();
     const int review = S.ReviewModePending != S.ReviewMode ? 1 : 0;
@@ -306,7 +312,7 @@ void SetButAction() {
     if (e == 0 || e == 6)
         ok = review + action > 0;
     else if (e >= 1 && e <= 5)
-        ok = S.DestPath != S.WorkPath;
+        ok = DestinationChosen();
     else if (e == 7)
         ok = S.EditActionAttribute != 0 && review + attribute > 0;
     m.CommandActionOK->SetEnabled(ok);
@@ -333,6 +339,7 @@ void SetButSingleProcess() {
         t->SetBackColor(kLightGrey);
         t->SetEnabled(false);
     }
+    m.SingleProcessLabels(false);
     for (Control* c : std::initializer_list<Control*>{m.File2, m.FrameSingleCancel, m.FrameSingleProcess})
         c->SetVisible(S.EasyProcessMode);
     m.LabelSpaceNeed->SetVisible(false);

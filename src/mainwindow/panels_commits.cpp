@@ -2,6 +2,7 @@
 // the captions that show them follow, and the selection is collected again for them.
 #include "core/panel_calls.h"
 #include "core/state.h"
+#include "engine/selection.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/panels.h"
@@ -140,8 +141,9 @@ void SetValueActionOK() {
         keepsOverwrite && S.OverwritePending ? QStringLiteral(" : Overwrite Confirmed") : QString();
     if (!keepsOverwrite)
         S.OverwritePending = false;
-    if ((index == 6 || index == 7) && S.ViewLocked)
-        S.KeepViewLocked = true;  // the list of files to act on stays on show
+    // The list of files to act on stays on show; Easy Process has no such list to keep.
+    if ((index == 6 || index == 7) && S.ViewLocked && !S.EasyProcessMode)
+        S.KeepViewLocked = true;
     S.ActionIndex = index;
     S.ActionAttribute = index == 7 ? S.EditActionAttribute : 0;
     S.OverwriteConfirmed = S.OverwritePending;

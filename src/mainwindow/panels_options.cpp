@@ -3,6 +3,7 @@
 // is switched on or off, and its labels on the main window.
 #include <QStringList>
 
+#include "core/panel_calls.h"
 #include "core/state.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
@@ -15,51 +16,6 @@ namespace {
 const QString kInsert = QStringLiteral("Insert");
 const QString kReplace = QStringLiteral("Replace");
 const QString kRemove = QStringLiteral("Remove");
-
-bool IsOn(const QString& op) {
-    if (op == kInsert)
-        return S.InsertOn == 1;
-    if (op == kReplace)
-        return S.ReplaceOn == 1;
-    if (op == kRemove)
-        return S.RemoveOn == 1;
-    return false;
-}
-
-// The committed choice as an order of the three operations; a damaged choice falls back on the
-// default order for what it lacks, so that every operation has its place.
-QStringList ChoiceOrder() {
-    QStringList order;
-    for (const QString& op :
-         {S.PriorityChoice1, S.PriorityChoice2, S.PriorityChoice3, kInsert, kReplace, kRemove})
-        if ((op == kInsert || op == kReplace || op == kRemove) && !order.contains(op))
-            order << op;
-    return order;
-}
-
-// Slots from the choice: the operations that are on, in the chosen order; after them the others,
-// continuing the choice cyclically after the last one that is on. With none on nothing changes.
-void SlotByChoice() {
-    const QStringList order = ChoiceOrder();
-    QStringList slots;
-    int last = -1;
-    for (int i = 0; i < 3; ++i) {
-        if (IsOn(order[i])) {
-            slots << order[i];
-            last = i;
-        }
-    }
-    if (last < 0)
-        return;
-    for (int k = 1; k <= 3; ++k) {
-        const QString& op = order[(last + k) % 3];
-        if (!slots.contains(op))
-            slots << op;
-    }
-    S.PrioritySlot1 = slots[0];
-    S.PrioritySlot2 = slots[1];
-    S.PrioritySlot3 = slots[2];
-}
 
 void SetMarkControls(bool insert, bool replace, bool remove, bool replaceShort, bool removeShort) {
     FrmMain& m = frmMain();
@@ -215,16 +171,11 @@ void SetValuePriorityOK() {
     m.LabelPriorityInfo2->SetVisible(changed);
     if (S.PriorityCount == 0)
         return;
-    SlotByChoice();
+    qv::SetValuePriorityAdjust();
     S.PriorityFrameDue = false;
     m.CommandPriorityOK->SetEnabled(false);
     m.LabelPriorityInfo4->SetVisible(false);
     SetValuePriorityLabels();
-}
-
-void SetValuePriorityAdjust() {
-    // Whichever operation went on or off, the slots follow from the choice and the switches.
-    SlotByChoice();
 }
 
 void SetValuePriorityLabels() {

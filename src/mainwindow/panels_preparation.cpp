@@ -291,7 +291,7 @@ void ShowActionIndex() {
     m.LabelActionWarning->SetVisible(warn);
     m.FrameAttribute->SetVisible(a == 7);
     QString must;
-    if (destination && S.DestPath == S.WorkPath)
+    if (destination && !DestinationChosen())
         must = QStringLiteral("Must select a different Folder to ") + verb +
                QStringLiteral(". Press Set Destination to select Folder.");
     else if (a == 7 && S.EditActionAttribute == 0)

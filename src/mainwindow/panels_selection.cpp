@@ -85,9 +85,10 @@ void SetValueAutoSelect() {
         SelectWhere(files, [&](int i) { return i >= skip && i <= hi; });
         return;
     }
-    // By string or by extension: matches from the skip on, up to the maximum.
-    const QString needle =
-        byString ? (S.SelCaseSensitive ? S.SelString : S.SelString.toUpper()) : S.SelExtension.toUpper();
+    // By string or by extension: matches from the skip on, up to the maximum. The case box counts for
+    // both, as the panel and the help say.
+    const QString& subject = byString ? S.SelString : S.SelExtension;
+    const QString needle = S.SelCaseSensitive ? subject : subject.toUpper();
     int matches = 0;
     SelectWhere(files, [&](int i) {
         if (i < skip)
@@ -96,8 +97,11 @@ void SetValueAutoSelect() {
         bool match;
         if (byString)
             match = S.SelCaseSensitive ? name.contains(needle) : name.toUpper().contains(needle);
+        else if (name.size() < needle.size())
+            match = false;
         else
-            match = name.size() >= needle.size() && name.right(needle.size()).toUpper() == needle;
+            match =
+                S.SelCaseSensitive ? name.endsWith(needle) : name.right(needle.size()).toUpper() == needle;
         if (!match)
             return false;
         ++matches;

@@ -188,6 +188,10 @@ void ProgramWindows::ShowRenameCriteria() {
     criteria::ShowRenameCriteria();
 }
 
+void ProgramWindows::SetValuePriorityLabels() {
+    panels::SetValuePriorityLabels();
+}
+
 void ProgramWindows::LoadFirstWindows() {
     frmBut().Load();
     frmMove().Load();
@@ -217,7 +221,11 @@ void ProgramWindows::RaiseMainWindow() {
             w->activateWindow();
         }
     }
-    // An open message box stays on top of the window it blocks.
+    // An open message box (or dialog) comes back from an icon with the window it blocks: left
+    // minimised, it would keep the restored window from taking any click. It stays on top.
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isModal() && (w->windowState() & Qt::WindowMinimized))
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
     if (QWidget* box = QApplication::activeModalWidget()) {
         box->raise();
         box->activateWindow();

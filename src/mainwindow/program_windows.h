@@ -25,6 +25,7 @@ class ProgramWindows : public Windows {
     void SetValueCancel() override;
     void SetButPictures() override;
     void ShowRenameCriteria() override;
+    void SetValuePriorityLabels() override;
     void LoadFirstWindows() override;
     void LoadMainWindows() override;
     void ShowMainWindow() override;

@@ -15,9 +15,11 @@
 #include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 #include <utility>
 
@@ -303,6 +305,30 @@ const Control* tabGroup(const Control* c) {
     return outer;
 }
 
+// Under a panel: a shown frame or picture box stacked above the control's own part of the window
+// lies over its middle.
+bool coveredByPanel(const Control* c, const QWidget* window) {
+    const QWidget* branch = c->Widget();
+    while (branch->parentWidget() && branch->parentWidget() != window) branch = branch->parentWidget();
+    if (branch->parentWidget() != window)
+        return false;
+    const QPoint middle = c->Widget()->mapTo(window, c->Widget()->rect().center());
+    const QObjectList& kids = window->children();
+    for (qsizetype k = kids.indexOf(branch) + 1; k > 0 && k < kids.size(); ++k) {
+        auto* above = qobject_cast<QWidget*>(kids[k]);
+        if (above && !above->isHidden() &&
+            (dynamic_cast<FrameWidget*>(above) || dynamic_cast<PictureWidget*>(above)) &&
+            above->geometry().contains(middle))
+            return true;
+    }
+    return false;
+}
+
+// The picture box a handler rests the focus on, off a clicked button: no picture button itself.
+bool restingPane(const Control* c) {
+    return c->Kind() == ControlKind::PictureBox && !static_cast<const PictureBox*>(c)->Click;
+}
+
 }  // namespace
 
 int Control::TabIndex() const {
@@ -358,11 +384,23 @@ void Control::SetTabIndex(int i) {
 bool Control::isTabStop() const {
     if (!widget_ || !EffectivelyVisible() || !EffectivelyEnabled())
         return false;
+    // What the window keeps out of sight (a control a panel covers) is no stop while it is so.
+    if (form_ && form_->window_ &&
+        (!widget_->isVisibleTo(form_->window_) || coveredByPanel(this, form_->window_)))
+        return false;
     switch (kind_) {
-        case ControlKind::Label:
+        case ControlKind::Label: {
+            const bool acts = static_cast<const Label*>(this)->ActsAsButton();
+            if (acts && !(widget_->focusPolicy() & Qt::TabFocus))
+                widget_->setFocusPolicy(Qt::TabFocus);
+            return acts;
+        }
         case ControlKind::Frame:
         case ControlKind::Line:
             return false;
+        case ControlKind::TextBox:
+            // A read-only box is read, not operated.
+            return !static_cast<const TextBox*>(this)->Locked() && (widget_->focusPolicy() & Qt::TabFocus);
         case ControlKind::Image:
         case ControlKind::PictureBox: {
             // A picture that acts when clicked is a button to the keyboard; one that only shows is not.
@@ -419,7 +457,37 @@ void Control::SetFocus() {
         return;
     if (widget_->focusPolicy() == Qt::NoFocus)
         return;
+    if (!KeyboardPress::AllowsFocusOn(this))
+        return;
+    if (form_ && form_->opening_ && restingPane(this))
+        return;
     widget_->setFocus(Qt::OtherFocusReason);
+}
+
+KeyboardPress::KeyboardPress(Control* pressed)
+    : pressed_(pressed), alive_(pressed->LifeToken()), outer_(current_) {
+    current_ = this;
+    if (Form* f = pressed->ParentForm())
+        f->opening_ = false;
+}
+
+KeyboardPress::~KeyboardPress() {
+    current_ = outer_;
+    if (focusPlaced_ || !Alive(alive_))
+        return;
+    Form* f = pressed_->ParentForm();
+    if (f && f->window_ && f->window_->isVisible())
+        f->focusAfterPress(pressed_);
+}
+
+bool KeyboardPress::AllowsFocusOn(const Control* target) {
+    KeyboardPress* press = current_;
+    if (!press || !Alive(press->alive_) || target->ParentForm() != press->pressed_->ParentForm())
+        return true;
+    if (restingPane(target))
+        return false;
+    press->focusPlaced_ = true;
+    return true;
 }
 
 bool Control::HasFocus() const {
@@ -431,6 +499,8 @@ bool Control::HasFocus() const {
 bool ControlFilter::eventFilter(QObject* watched, QEvent* e) {
     if (watched == control_->Widget()) {
         WidgetEventScope scope;
+        if (e->type() == QEvent::MouseButtonPress && control_->ParentForm())
+            control_->ParentForm()->opening_ = false;
         if (e->type() == QEvent::FocusIn)
             Fire(control_->GotFocus);
         else if (e->type() == QEvent::FocusOut)
@@ -607,7 +677,32 @@ void Form::Show() {
     Load();
     if (!window_)
         return;  // Form_Load unloaded it again
+    const bool opens = !window_->isVisible();
     window_->show();
+    if (opens)
+        openOnFirstStop();
+}
+
+void Form::openOnFirstStop() {
+    ensureTabOrder();
+    QWidget* focus = window_->focusWidget();
+    const auto onStop = std::find_if(tabOrder_.begin(), tabOrder_.end(), [focus](const Control* c) {
+        return c->Widget() == focus && c->isTabStop();
+    });
+    if (onStop == tabOrder_.end())
+        for (Control* c : tabOrder_)
+            if (c->isTabStop()) {
+                c->Widget()->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+    // Until the user acts in the window, a move to its resting pane (made as the window is shown) is
+    // not made: the window opens on a control that can be read out and used.
+    opening_ = true;
+    auto* window = static_cast<FormWindow*>(window_);
+    QTimer::singleShot(0, window, [window] {
+        if (window->form)  // not when the form has let its window go
+            window->form->opening_ = false;
+    });
 }
 
 namespace {
@@ -627,11 +722,13 @@ void appendInReadingOrder(const std::vector<std::unique_ptr<Control>>& all, cons
         if (c->Container() == container)
             kids.push_back(c.get());
     std::stable_sort(kids.begin(), kids.end(), [](const Control* a, const Control* b) { return a->Top() < b->Top(); });
-    // A row: what starts above the middle of the row's first control.
+    // A row: what starts less than half a line below the row's first control, a line being the
+    // lower of the two (a tall frame beside a button row does not take the row's first button).
     for (size_t k = 0; k < kids.size();) {
-        const int reach = kids[k]->Top() + std::max(1, kids[k]->Height() / 2);
         size_t end = k + 1;
-        while (end < kids.size() && kids[end]->Top() < reach) ++end;
+        while (end < kids.size() && kids[end]->Top() - kids[k]->Top() <
+                                        std::max(1, std::min(kids[k]->Height(), kids[end]->Height()) / 2))
+            ++end;
         std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
                          [](const Control* a, const Control* b) { return a->Left() < b->Left(); });
         k = end;
@@ -696,6 +793,25 @@ bool Form::moveFocus(bool next) {
     return false;
 }
 
+void Form::focusAfterPress(Control* pressed) {
+    ensureTabOrder();
+    if (pressed->isTabStop()) {
+        pressed->Widget()->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), pressed);
+    if (at == tabOrder_.end())
+        return;
+    const size_t n = tabOrder_.size(), from = static_cast<size_t>(at - tabOrder_.begin());
+    for (size_t step = 1; step < n; ++step) {
+        Control* c = tabOrder_[(from + step) % n];
+        if (c->isTabStop()) {
+            c->Widget()->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
 CommandButton* Form::CancelButton() const {
     for (const auto& c : controls_)
         if (c->Kind() == ControlKind::CommandButton && static_cast<CommandButton*>(c.get())->Cancel())
@@ -714,6 +830,7 @@ void FormWindow::keyPressEvent(QKeyEvent* e) {
     WidgetEventScope scope;
     if (form && e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
         if (CommandButton* cancel = form->CancelButton(); cancel && cancel->EffectivelyEnabled()) {
+            KeyboardPress press(cancel);
             cancel->UserClicks();
             return;
         }
@@ -770,6 +887,7 @@ void Form::ShowModal() {
         }
     } restore{this};
     window_->show();
+    openOnFirstStop();
     if (responder()) {
         ModalResponder answer = responder();
         answer(*this);
@@ -936,6 +1054,7 @@ bool HasModalResponder() {
 
 Label::Label(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::Label, std::move(name), index, container) {
+    InstallControlAccessibility();
     auto* w = new LabelWidget;
     w->setTextFormat(Qt::PlainText);
     w->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -982,10 +1101,41 @@ bool Label::OnDisabledFace() const {
     return false;
 }
 
+bool Label::ActsAsButton() const {
+    if (!Click || !ParentForm())
+        return false;
+    const QRect mine(Left(), Top(), Width(), Height());
+    for (const auto& c : ParentForm()->Controls())
+        if (c->Kind() == ControlKind::CommandButton && c->Container() == Container() &&
+            QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(mine))
+            return false;
+    return true;
+}
+
+void LabelWidget::keyPressEvent(QKeyEvent* e) {
+    const int key = e->key();
+    auto* label = static_cast<Label*>(owner);
+    if (label && label->ActsAsButton() && !e->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        WidgetEventScope scope;
+        KeyboardPress press(label);
+        label->UserClicks();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
 void LabelWidget::paintEvent(QPaintEvent* e) {
     auto* label = static_cast<Label*>(owner);
     if (!label || !isEnabled() || !label->OnDisabledFace()) {
         QLabel::paintEvent(e);
+        if (hasFocus()) {
+            QPainter p(this);
+            QStyleOptionFocusRect opt;
+            opt.initFrom(this);
+            opt.rect = rect().adjusted(1, 1, -1, -1);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opt, &p, this);
+        }
         return;
     }
     // The caption of a disabled button: the desktop's disabled text, whatever colour it was given.
@@ -1069,7 +1219,18 @@ void CommandButton::SetCancel(bool c) {
     cancel_ = c;
 }
 
+namespace {
+
+bool PressesButton(const QKeyEvent* e) {
+    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
+
+}  // namespace
+
 void ButtonWidget::keyPressEvent(QKeyEvent* e) {
+    std::optional<KeyboardPress> press;
+    if (owner && PressesButton(e))
+        press.emplace(owner);
     const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
     if (enter && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         if (!e->isAutoRepeat())
@@ -1077,6 +1238,28 @@ void ButtonWidget::keyPressEvent(QKeyEvent* e) {
         return;
     }
     QPushButton::keyPressEvent(e);
+}
+
+// Space presses a button when it is let go.
+void ButtonWidget::keyReleaseEvent(QKeyEvent* e) {
+    std::optional<KeyboardPress> press;
+    if (owner && PressesButton(e))
+        press.emplace(owner);
+    QPushButton::keyReleaseEvent(e);
+}
+
+void CheckWidget::keyReleaseEvent(QKeyEvent* e) {
+    std::optional<KeyboardPress> press;
+    if (owner && PressesButton(e))
+        press.emplace(owner);
+    QCheckBox::keyReleaseEvent(e);
+}
+
+void OptionWidget::keyReleaseEvent(QKeyEvent* e) {
+    std::optional<KeyboardPress> press;
+    if (owner && PressesButton(e))
+        press.emplace(owner);
+    QRadioButton::keyReleaseEvent(e);
 }
 
 void ButtonWidget::paintEvent(QPaintEvent* e) {
@@ -1117,7 +1300,10 @@ CheckBox::CheckBox(Form* form, QString name, int index, Control* container)
             return;
         WidgetEventScope scope;
         auto token = LifeToken();
-        UserClicks();
+        {
+            KeyboardPress press(this);
+            UserClicks();
+        }
         if (Alive(token) && shown != value_) {
             w->setTristate(value_ == 2);
             w->setCheckState(value_ == 0 ? Qt::Unchecked : value_ == 1 ? Qt::Checked : Qt::PartiallyChecked);
@@ -1167,8 +1353,10 @@ OptionButton::OptionButton(Form* form, QString name, int index, Control* contain
             return;
         WidgetEventScope scope;
         auto token = LifeToken();
-        if (on)
+        if (on) {
+            KeyboardPress press(this);
             UserClicks();
+        }
         if (Alive(token) && w->isChecked() != value_)
             w->setChecked(value_);
     });
@@ -1200,6 +1388,7 @@ void OptionWidget::keyPressEvent(QKeyEvent* e) {
     const std::ptrdiff_t k = ((at - group.begin()) + (back ? n - 1 : 1)) % n;
     OptionButton* target = group[static_cast<size_t>(k)];
     target->Widget()->setFocus(Qt::TabFocusReason);
+    KeyboardPress press(target);
     target->UserClicks();
 }
 
@@ -1266,6 +1455,7 @@ void ImageWidget::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
     if (owner && !e->isAutoRepeat() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         WidgetEventScope scope;
+        KeyboardPress press(owner);
         static_cast<Image*>(owner)->UserClicks();
         return;
     }
@@ -1278,6 +1468,7 @@ void PictureWidget::keyPressEvent(QKeyEvent* e) {
     if (box && box->Click && !e->isAutoRepeat() &&
         (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         WidgetEventScope scope;
+        KeyboardPress press(box);
         box->UserClicks();
         return;
     }
@@ -1421,6 +1612,8 @@ bool actsOnClick(const Control* c) {
             return static_cast<bool>(static_cast<const Image*>(c)->Click);
         case ControlKind::PictureBox:
             return static_cast<bool>(static_cast<const PictureBox*>(c)->Click);
+        case ControlKind::Label:
+            return static_cast<const Label*>(c)->ActsAsButton();
         default:
             return false;
     }
@@ -1443,6 +1636,9 @@ void userClick(Control* c) {
         case ControlKind::PictureBox:
             static_cast<PictureBox*>(c)->UserClicks();
             break;
+        case ControlKind::Label:
+            static_cast<Label*>(c)->UserClicks();
+            break;
         default:
             break;
     }
@@ -1463,14 +1659,19 @@ class ClickableAccessible : public QAccessibleWidget {
             return actsOnClick(c) ? QAccessible::Button : QAccessible::Graphic;
         if (c && c->Kind() == ControlKind::PictureBox)
             return actsOnClick(c) ? QAccessible::Button : QAccessible::Pane;
+        if (c && c->Kind() == ControlKind::Label)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::StaticText;
         return QAccessibleWidget::role();
     }
 
     QString text(QAccessible::Text t) const override {
         QString s = QAccessibleWidget::text(t);
-        if (t == QAccessible::Name && s.isEmpty())
+        if (t == QAccessible::Name && s.isEmpty()) {
             if (const auto* b = qobject_cast<const QAbstractButton*>(widget()))
                 s = withoutAccessKeys(b->text());
+            else if (const auto* l = qobject_cast<const QLabel*>(widget()))
+                s = l->text();
+        }
         return s;
     }
 
@@ -1511,6 +1712,7 @@ class ClickableAccessible : public QAccessibleWidget {
         Control* c = ownerOf(widget());
         if ((name == pressAction() || name == toggleAction()) && actsOnClick(c)) {
             WidgetEventScope scope;
+            KeyboardPress press(c);
             userClick(c);
             return;
         }
@@ -1598,6 +1800,8 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
         return new ClickableAccessible(w, QAccessible::Graphic);
     if (dynamic_cast<PictureWidget*>(w))
         return new ClickableAccessible(w, QAccessible::Pane);
+    if (dynamic_cast<LabelWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::StaticText);
     return nullptr;
 }
 
@@ -1636,10 +1840,12 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     p.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
     if (caption.isEmpty())
         return;
-    const QRect text(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+    // A caption longer than the border ends with an ellipsis.
+    const QString shown = fm.elidedText(caption, Qt::ElideRight, std::max(0, width() - 16));
+    const QRect text(8, 0, fm.horizontalAdvance(shown) + 4, fm.height());
     p.fillRect(text, palette().color(QPalette::Window));
     p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    p.drawText(text, Qt::AlignCenter, caption);
+    p.drawText(text, Qt::AlignCenter, shown);
 }
 
 // ---- Line

@@ -12,9 +12,13 @@
 // - Tab order: the controls in one outermost frame (or those placed on the form itself) hold unique
 //   TabIndex values; setting one moves the control to that place among them and shifts the others.
 //   Until code sets one, the order is the window's reading order (left to right, top to bottom, a
-//   frame's controls together), taken once the form is built. Tab stops only on controls that act:
-//   one option button per group (the chosen one), picture buttons included.
-// - Escape presses the form's Cancel button; Enter and Space press a focused button.
+//   frame's controls together; tops less than half a line apart are one row), taken once the form
+//   is built. Tab stops only on controls that act and that the user sees: one option button per
+//   group (the chosen one), picture buttons and labels that act included; no read-only text box,
+//   nothing hidden or lying under a panel. A window opens with the focus on its first stop.
+// - Escape presses the form's Cancel button; Enter and Space press a focused button. A press from
+//   the keyboard or an assistive tool leaves the focus on the pressed control (or the next stop when
+//   it no longer acts): the handlers' move of the focus to the window's picture box is for clicks.
 // - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
 //   container is in twips (15 twips a pixel).
 #pragma once
@@ -178,6 +182,9 @@ class Label : public Control {
     void UserClicks();  // refused when not effectively enabled/visible
     // A transparent label lying on a command button is that button's face: it looks disabled with it.
     bool OnDisabledFace() const;
+    // A label that acts when clicked, and lies on no command button, stands for a button of its own:
+    // Tab stops on it, Enter and Space press it, and assistive tools read it as a button.
+    bool ActsAsButton() const;
 
   private:
     QString caption_;
@@ -381,9 +388,13 @@ class DirListBox : public Control {
     std::function<void()> Click;
     void UserClicks(int i);  // moves ListIndex (Click)
     void UserOpens(int i);   // double click / Enter: Path := List(i), Change
+    // The user's open refused: the folder and the system's words on why. The list stays as it was.
+    std::function<void(const QString& folder, const QString& error)> OpenRefused;
 
   private:
     void reload(QStringList* read = nullptr);
+    // Goes to `target`, whose folders `read` has just read.
+    void enter(const QString& target, QStringList read);
     void syncWidget();
     int rowOf(int index) const;
     int indexOfRow(int row) const;
@@ -701,6 +712,8 @@ class Form {
   private:
     friend class Control;
     friend class FormWindow;
+    friend class KeyboardPress;
+    friend class ControlFilter;
     friend bool UnloadAllForms();
     struct Binding {
         void* slot;
@@ -723,6 +736,9 @@ class Form {
     // Tab order: every control, the first stop first. Built on first use once Design has run.
     void ensureTabOrder();
     bool moveFocus(bool next);
+    void focusAfterPress(Control* pressed);
+    void openOnFirstStop();
+    bool opening_ = false;
     std::vector<Control*> tabOrder_;
     std::vector<std::pair<Control*, int>> designTabIndex_;  // set while Design runs
     bool designing_ = false;

@@ -1,8 +1,10 @@
 // List controls: combo and list boxes, and the drive, folder and file lists.
+#include <QAbstractItemView>
 #include <QAbstractListModel>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
@@ -229,9 +231,11 @@ void ListControl::userChoose(int i) {
 namespace {
 
 // Characters typed into a closed combo go through the control's KeyPress before they pick an entry.
+// Typed into the open list they go through it too: one it discards does not move the highlight there,
+// which Return would then choose.
 class ComboKeys : public QObject {
   public:
-    explicit ComboKeys(ComboBox* combo) : combo_(combo) {}
+    explicit ComboKeys(ComboBox* combo, bool open = false) : combo_(combo), open_(open) {}
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() != QEvent::KeyPress)
             return false;
@@ -247,6 +251,17 @@ class ComboKeys : public QObject {
         WidgetEventScope scope;
         auto token = combo_->LifeToken();
         ComboBox* combo = combo_;
+        if (open_) {
+            bool discarded = false;
+            for (uint cp : cps) {
+                int key = static_cast<int>(cp);
+                Fire(combo->KeyPress, key);
+                if (!Alive(token))
+                    return true;
+                discarded = discarded || key == 0;
+            }
+            return discarded;
+        }
         for (uint cp : cps) {
             combo->UserKey(static_cast<int>(cp));
             if (!Alive(token))
@@ -257,6 +272,7 @@ class ComboKeys : public QObject {
 
   private:
     ComboBox* combo_;
+    bool open_;
 };
 
 }  // namespace
@@ -280,6 +296,9 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     auto* keys = new ComboKeys(this);
     keys->setParent(context());
     w->installEventFilter(keys);
+    auto* openKeys = new ComboKeys(this, true);
+    openKeys->setParent(context());
+    w->view()->installEventFilter(openKeys);
     w->setEditable(false);
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
@@ -297,7 +316,17 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
 
 void ComboBox::syncWidget() {
     syncing_ = true;
-    static_cast<QComboBox*>(Widget())->setCurrentIndex(listIndex_);
+    auto* w = static_cast<QComboBox*>(Widget());
+    w->setCurrentIndex(listIndex_);
+    // Assistive tools read a closed list's choice from its drop-down list too, which Qt brings up to
+    // date only when it opens.
+    if (QItemSelectionModel* selection = w->view() ? w->view()->selectionModel() : nullptr) {
+        const QModelIndex at = w->model()->index(listIndex_, w->modelColumn(), w->rootModelIndex());
+        if (at.isValid())
+            selection->setCurrentIndex(at, QItemSelectionModel::ClearAndSelect);
+        else
+            selection->clear();
+    }
     syncing_ = false;
 }
 
@@ -610,7 +639,10 @@ void DirListBox::syncWidget() {
 
 void DirListBox::SetPath(const QString& path) {
     const QString target = normalisedPath(path);
-    QStringList read = readFolder(target, EntryKind::Folders);  // throws before anything changes
+    enter(target, readFolder(target, EntryKind::Folders));  // throws before anything changes
+}
+
+void DirListBox::enter(const QString& target, QStringList read) {
     if (target == path_)
         return;
     path_ = target;
@@ -659,13 +691,18 @@ void DirListBox::UserOpens(int i) {
     const QString target = List(i);
     if (target.isEmpty())
         return;
-    // SetPath reads the folder before anything changes: its one read is the check.
+    const QString folder = normalisedPath(target);
+    QStringList read;
     try {
-        SetPath(target);
-    } catch (const PlatformError&) {
+        read = readFolder(folder, EntryKind::Folders);
+    } catch (const PlatformError& e) {
         // A folder the user may not enter (or that has gone): the list stays where it was.
         Refresh();
+        Fire(OpenRefused, folder, e.message());
+        return;
     }
+    // The checking read is the list's read too.
+    enter(folder, std::move(read));
 }
 
 // ---- FileListBox
@@ -678,8 +715,17 @@ class FileListModel : public QAbstractListModel {
     std::vector<bool> selected;
     int selectedCount = 0;
     QWidget* view = nullptr;
+    bool hidden = false;  // the view is hidden: no entries for assistive tools to read as showing
 
-    int rowCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : names.size(); }
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() || hidden ? 0 : names.size();
+    }
+
+    void setHidden(bool h) {
+        beginResetModel();
+        hidden = h;
+        endResetModel();
+    }
 
     QVariant data(const QModelIndex& index, int role) const override {
         const int row = index.row();
@@ -722,7 +768,7 @@ class FileListModel : public QAbstractListModel {
     }
 
     void changed(int first, int last) {
-        if (names.isEmpty())
+        if (names.isEmpty() || hidden)
             return;
         Q_EMIT dataChanged(index(first), index(last), {Qt::BackgroundRole, Qt::ForegroundRole});
     }
@@ -843,6 +889,13 @@ void FileListBox::viewSelectionChanged() {
     }
     if (!changed)
         return;
+    // A tool's pick in a one-entry list clears the view first and selects after: the clearing alone
+    // is no pick (a user cannot unpick such a list), and the view shows the pick again unless the
+    // selection follows.
+    if (multiSelect_ == 0 && chosen < 0) {
+        scheduleSync();
+        return;
+    }
     if (multiSelect_ == 0) {
         // One entry at most: the one just selected, or none.
         m.clear();
@@ -1028,6 +1081,23 @@ void FileListBox::UserKey(int keyAscii) {
         return;
     if (const int k = NextEntryStartingWith(impl_->model.names, listIndex_, key); k >= 0)
         userClick(k, false, false);
+}
+
+void FileListView::setVisible(bool visible) {
+    auto* files = static_cast<FileListBox*>(owner);
+    if (!files || files->impl_->model.hidden == !visible) {
+        QListView::setVisible(visible);
+        return;
+    }
+    if (!visible) {
+        QListView::setVisible(false);
+        files->impl_->model.setHidden(true);
+        return;
+    }
+    files->impl_->model.setHidden(false);
+    QListView::setVisible(true);
+    files->showChanges();
+    files->syncSelection();
 }
 
 void FileListView::mousePressEvent(QMouseEvent* e) {

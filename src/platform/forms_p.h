@@ -49,6 +49,28 @@ class WidgetEventScope {
     static inline int depth_ = 0;
 };
 
+// A press made from the keyboard or by an assistive tool, held while its handler runs. Handlers
+// move the focus to the window's picture box to keep a focus mark off a clicked button; from the
+// keyboard that would cost the user the place, so the move is not made then, and afterwards the
+// focus is on the pressed control again (on the next stop when that one no longer acts). A handler
+// that puts the focus on another control itself keeps it there.
+class KeyboardPress {
+  public:
+    explicit KeyboardPress(Control* pressed);
+    ~KeyboardPress();
+    KeyboardPress(const KeyboardPress&) = delete;
+    KeyboardPress& operator=(const KeyboardPress&) = delete;
+    // Asked by SetFocus: false for the picture box's move during such a press.
+    static bool AllowsFocusOn(const Control* target);
+
+  private:
+    Control* pressed_;
+    std::weak_ptr<void> alive_;
+    KeyboardPress* outer_;
+    bool focusPlaced_ = false;
+    static inline KeyboardPress* current_ = nullptr;
+};
+
 // Deletes a widget no control uses any more: at once, or when the event loop is idle while a
 // widget event is being handled.
 void ReleaseWidget(QWidget* w);
@@ -88,6 +110,7 @@ class LabelWidget : public QLabel, public OwnedWidget {
   protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;  // Enter or Space: the click of a label that acts
 };
 
 class ButtonWidget : public QPushButton, public OwnedWidget {
@@ -97,6 +120,7 @@ class ButtonWidget : public QPushButton, public OwnedWidget {
   protected:
     void paintEvent(QPaintEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
 };
 
 // Check and option buttons change their value only through the control, never on their own.
@@ -106,6 +130,7 @@ class CheckWidget : public QCheckBox, public OwnedWidget {
 
   protected:
     void nextCheckState() override {}
+    void keyReleaseEvent(QKeyEvent* e) override;
     // The whole control answers a click, caption area included.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
@@ -118,6 +143,7 @@ class OptionWidget : public QRadioButton, public OwnedWidget {
     void nextCheckState() override {}
     // The arrow keys move to the next option of the group and choose it.
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     // The whole control answers a click, caption area included.
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 };
@@ -190,6 +216,8 @@ class ListWidget : public QListWidget, public OwnedWidget {
 class FileListView : public QListView, public OwnedWidget {
   public:
     using QListView::QListView;
+    // A hidden list has no entries for assistive tools to read as showing.
+    void setVisible(bool visible) override;
 
   protected:
     void mousePressEvent(QMouseEvent* e) override;

@@ -392,9 +392,12 @@ void PosixFileSystem::CopyFile(const QString& from, const QString& to) {
     if (!S_ISREG(src.st_mode))
         throw PlatformError(QStringLiteral("%1 is not a file").arg(from));
     struct stat dst {};
-    if (statPath(target, dst)) {
+    if (::lstat(target.constData(), &dst) == 0) {
         if (S_ISDIR(dst.st_mode))
             throw PlatformError(QStringLiteral("%1 is a folder").arg(to));
+        // Only a file is overwritten: a link (dangling or not), a pipe or a socket of that name stays.
+        if (!S_ISREG(dst.st_mode))
+            throw PlatformError(QStringLiteral("Cannot overwrite %1: it is not a file").arg(to));
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino)
             throw PlatformError(QStringLiteral("Cannot copy %1 onto itself").arg(from));
         // As the desktop file tools do: a read-only file is not overwritten.
@@ -688,9 +691,19 @@ QByteArray PosixFileSystem::mountTable() {
     return file.readAll();
 }
 
+QList<MountEntry> PosixFileSystem::mounts() {
+    try {
+        return ParseMounts(mountTable());
+    } catch (const PlatformError&) {
+        // No table to read (a chroot without /proc): the root holds every path.
+        return {};
+    }
+}
+
 QStringList PosixFileSystem::Drives() {
-    QStringList points;
-    for (const MountEntry& mount : ParseMounts(mountTable()))
+    // The root holds whatever no listed mount does, listed or not (a chroot's root is no mount).
+    QStringList points{QStringLiteral("/")};
+    for (const MountEntry& mount : mounts())
         if (!points.contains(mount.mountPoint))
             points.append(mount.mountPoint);
     return points;
@@ -719,8 +732,8 @@ const MountEntry* PosixFileSystem::mountFor(const QList<MountEntry>& mounts, con
 }
 
 int PosixFileSystem::DriveType(const QString& drive) {
-    const QList<MountEntry> mounts = ParseMounts(mountTable());
-    const MountEntry* mount = mountFor(mounts, drive);
+    const QList<MountEntry> listed = mounts();
+    const MountEntry* mount = mountFor(listed, drive);
     return mount ? DriveTypeOf(*mount) : DriveUnknown;
 }
 

@@ -70,6 +70,8 @@ class PosixFileSystem : public FileSystem {
     virtual void copyData(int in, int out, const QString& from);
 
   private:
+    // The mount table's mounts; none when it cannot be read.
+    QList<MountEntry> mounts();
     enum class Kind { Any, FilesOnly };
     // False only for a file that must go to another file system (FilesOnly).
     bool renameWithoutReplacing(const QString& from, const QString& to, Kind kind, const char* verb);

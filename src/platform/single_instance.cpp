@@ -1,12 +1,14 @@
 // One running copy per program and user, found through a local socket in a private folder.
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QLockFile>
 #include <QPointer>
 #include <QRegularExpression>
 #include <cerrno>
@@ -50,6 +52,35 @@ QString socketPathFor(const QString& programName) {
     return privateFolder() + QStringLiteral("/quorvan-instance-") + name;
 }
 
+// Held while a copy looks for a running one and starts listening. A lock on an open file: the system
+// lets it go however the holder ends, and taking it writes nothing to the disk (a lock file that is
+// flushed costs a start on a disk-backed folder more than all the rest of it).
+class StartLock {
+  public:
+    explicit StartLock(const QString& path) {
+        const QByteArray native = QFile::encodeName(path);
+        fd_ = ::open(native.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (fd_ < 0)
+            throw PlatformError(
+                QStringLiteral("Cannot open %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+        QElapsedTimer clock;
+        clock.start();
+        while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || clock.elapsed() >= kLockWaitMs) {
+                ::close(fd_);
+                throw PlatformError(QStringLiteral("Cannot lock %1: another copy is starting").arg(path));
+            }
+            ::usleep(5000);
+        }
+    }
+    ~StartLock() { ::close(fd_); }
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+
+  private:
+    int fd_ = -1;
+};
+
 class LocalSocketSingleInstance : public SingleInstance {
   public:
     // A guard that cannot be set up (no private folder, a socket path too long, a lock never
@@ -71,9 +102,7 @@ class LocalSocketSingleInstance : public SingleInstance {
             return true;
 
         // Two copies starting at once must not both find no server and both listen.
-        QLockFile lock(path + QStringLiteral(".lock"));
-        if (!lock.tryLock(kLockWaitMs))
-            throw PlatformError(QStringLiteral("Cannot lock %1: another copy is starting").arg(path));
+        const StartLock lock(path + QStringLiteral(".lock"));
 
         if (askRunningCopyToRaise(path))
             return false;

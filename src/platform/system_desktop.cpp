@@ -4,10 +4,13 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QDesktopServices>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QStandardPaths>
+#include <QTimer>
 #include <QUrl>
 #include <cstdio>
 
@@ -17,6 +20,7 @@ namespace qv {
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
+constexpr int kOpenerWaitMs = 5000;
 
 class DesktopSystem : public System {
   public:
@@ -44,7 +48,10 @@ class DesktopSystem : public System {
         const QUrl target(url, QUrl::StrictMode);
         if (!target.isValid() || target.isEmpty())
             return false;
-        return QDesktopServices::openUrl(target);
+        const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+        if (opener.isEmpty())
+            return QDesktopServices::openUrl(target);
+        return runOpener(opener, target.toString(QUrl::FullyEncoded));
     }
 
     [[noreturn]] void EndProgram(int code) override {
@@ -55,6 +62,39 @@ class DesktopSystem : public System {
     }
 
   private:
+    // The opener hands the address over and ends; its exit status says whether anything took it.
+    // One still busy after a while runs the browser itself: the page is on its way, and the opener
+    // is left to run.
+    static bool runOpener(const QString& opener, const QString& address) {
+        auto* process = new QProcess;
+        process->setProgram(opener);
+        process->setArguments({address});
+        process->setStandardInputFile(QProcess::nullDevice());
+        process->setProcessChannelMode(QProcess::ForwardedChannels);
+        process->start();
+        if (!process->waitForStarted(kOpenerWaitMs)) {
+            delete process;
+            return false;
+        }
+        if (QCoreApplication::instance()) {
+            // The windows keep painting meanwhile; what the user does waits until the answer is in.
+            QEventLoop loop;
+            QObject::connect(process, &QProcess::finished, &loop, &QEventLoop::quit);
+            QTimer::singleShot(kOpenerWaitMs, &loop, &QEventLoop::quit);
+            if (process->state() != QProcess::NotRunning)
+                loop.exec(QEventLoop::ExcludeUserInputEvents);
+        } else {
+            process->waitForFinished(kOpenerWaitMs);
+        }
+        if (process->state() != QProcess::NotRunning) {
+            QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+            return true;
+        }
+        const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+        delete process;
+        return opened;
+    }
+
     static QSize screenSize() {
         const QScreen* screen = QGuiApplication::primaryScreen();
         return screen ? screen->size() : QSize();

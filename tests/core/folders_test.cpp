@@ -115,17 +115,31 @@ TEST_F(FoldersTest, WithdrawingThePermissionLeavesTheTree) {
     EXPECT_EQ(S.FolderHistory, QStringList({start, Dir("a")}));
 }
 
+// An entry of the tree visited while it was allowed is refused with the reason once it is not, and
+// leaves the history, so that the arrows reach the folders beyond it.
 TEST_F(FoldersTest, BackAndForwardStayOutOfTheTree) {
+    const QString start = root_ + "/prog";
     S.AllowSystemFolders = true;
+    Go("a");
     Go("sys/sub");
     Go("b");
+    frmMain().ImageGoBack_Click();
+    EXPECT_EQ(Here(), Dir("sys/sub"));  // allowed: it moves there
+    frmMain().ImageGoForward_Click();
     S.AllowSystemFolders = false;  // withdrawn while outside the tree
-    frmMain().ImageGoBack_Click();
+    {
+        ModalScript script;
+        std::vector<BoxSeen> seen;
+        script.expect(kMessageBox, Box(seen, PressOK));
+        frmMain().ImageGoBack_Click();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_TRUE(seen[0].text.startsWith("Working in System folder is not allowed."));
+    }
     EXPECT_EQ(Here(), Dir("b"));
+    EXPECT_EQ(S.FolderHistory, QStringList({start, Dir("a"), Dir("b")}));
     EXPECT_EQ(S.FolderHistoryPos, 2);
-    S.AllowSystemFolders = true;
     frmMain().ImageGoBack_Click();
-    EXPECT_EQ(Here(), Dir("sys/sub"));
+    EXPECT_EQ(Here(), Dir("a"));
 }
 
 TEST_F(FoldersTest, FileSizesInKB) {

@@ -3,8 +3,16 @@
 // lying over another, and at the default font the window on the smallest screen the program accepts.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QWidget>
+#include <QtMath>
+#include <algorithm>
+#include <memory>
+#include <ostream>
+#include <string>
 
 #include "core/state.h"
 #include "criteria_fixture.h"
@@ -117,14 +125,57 @@ QStringList overlaps(Form& f) {
     return faults;
 }
 
-class CriteriaFit : public CriteriaTest, public ::testing::WithParamInterface<double> {};
+// Frames whose border is not drawn, in whole or on one side, when the window is drawn at a fractional
+// display scale. Each side is looked for at its middle, within a screen pixel of the frame's edge (the
+// top, under a caption, within a line of text).
+QStringList bordersLost(Form& f, double scale) {
+    QWidget* window = f.Window();
+    QPixmap shot(window->size() * scale);
+    shot.setDevicePixelRatio(scale);
+    window->render(&shot);
+    const QImage image = shot.toImage();
+    const QRgb ground = image.pixel(0, 0);
+    auto drawn = [&](int x0, int y0, int x1, int y1) {
+        for (int y = std::max(0, y0); y <= std::min(image.height() - 1, y1); ++y)
+            for (int x = std::max(0, x0); x <= std::min(image.width() - 1, x1); ++x)
+                if (image.pixel(x, y) != ground)
+                    return true;
+        return false;
+    };
+    QStringList lost;
+    for (const auto& c : f.Controls()) {
+        const auto* frame = dynamic_cast<const Frame*>(c.get());
+        if (!frame || frame->BorderStyle() == 0 || !c->EffectivelyVisible())
+            continue;
+        const QWidget* w = c->Widget();
+        const QRectF r(QPointF(w->mapTo(window, QPoint())) * scale, QSizeF(w->size()) * scale);
+        const int left = qFloor(r.left()), right = qCeil(r.right()) - 1, top = qFloor(r.top()),
+                  bottom = qCeil(r.bottom()) - 1;
+        const int midX = qRound(r.center().x()), midY = qRound(r.center().y());
+        const int line = qCeil(w->fontMetrics().height() * scale);
+        const std::pair<const char*, bool> sides[] = {
+            {"left", drawn(left, midY, left + 1, midY)},
+            {"right", drawn(right - 1, midY, right, midY)},
+            {"bottom", drawn(midX, bottom - 1, midX, bottom)},
+            {"top", drawn(right - 4, top, right - 4, top + line)},
+        };
+        for (const auto& [side, ok] : sides)
+            if (!ok)
+                lost << c->Name() + QStringLiteral(" ") + QLatin1String(side);
+    }
+    return lost;
+}
+
+class CriteriaFit : public CriteriaTest, public ::testing::WithParamInterface<Desktop> {};
 
 TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
     FakeSystem& system = services_.useSystem<FakeSystem>();
-    system.screenWidthTwips = 11500;
-    system.screenHeightTwips = 8500;
+    system.screenWidthTwips = GetParam().screen.width() * kTwipsPerPixel;
+    system.screenHeightTwips = GetParam().screen.height() * kTwipsPerPixel;
     frmRen().Unload();
-    ScopedAppFont font(GetParam());
+    const auto font = GetParam().points > 0
+                          ? std::make_unique<ScopedAppFont>(ScopedAppFont::Points{GetParam().points})
+                          : std::make_unique<ScopedAppFont>(GetParam().factor);
     for (int i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
         FrmRen& r = Open();
@@ -134,9 +185,13 @@ TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
         EXPECT_EQ(cutTexts(r), QStringList());
         EXPECT_EQ(controlsOutside(r), QStringList());
         EXPECT_EQ(overlaps(r), QStringList());
+        for (const double scale : {1.25, 1.5}) {
+            EXPECT_EQ(bordersLost(r, scale), QStringList()) << "at a display scale of " << scale;
+        }
+        EXPECT_EQ(offScreen(r, GetParam().screen), QStringList());
         // At the default font the whole window, with a window manager's frame, is on the screen.
         const QRect window(r.Left(), r.Top(), r.Width() + 2 * kBorder, r.Height() + kTitle + kBorder);
-        if (GetParam() == 1.0) {
+        if (GetParam().factor == 1.0) {
             EXPECT_TRUE(QRect(0, 0, kScreenWidth, kScreenHeight).contains(window))
                 << r.Left() << "," << r.Top() << " " << r.Width() << " x " << r.Height();
         }
@@ -144,7 +199,31 @@ TEST_P(CriteriaFit, EveryStateShowsWholeAndFitsTheSmallestScreen) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, CriteriaFit, ::testing::Values(1.0, 1.25));
+INSTANTIATE_TEST_SUITE_P(Fonts, CriteriaFit,
+                         ::testing::Values(Desktop{"Usual", 1.0, 0, {kScreenWidth, kScreenHeight}},
+                                           Desktop{"Larger", 1.25, 0, {kScreenWidth, kScreenHeight}},
+                                           Desktop{"Points12", 0, 12, {kScreenWidth, kScreenHeight}},
+                                           Desktop{"Points12On1024x768", 0, 12, {1024, 768}}),
+                         [](const ::testing::TestParamInfo<Desktop>& info) {
+                             return std::string(info.param.name);
+                         });
+
+class CriteriaDialogSize : public CriteriaTest {};
+
+// A user cannot shrink the dialog until OK and Cancel are out of sight, nor reopen it so.
+TEST_F(CriteriaDialogSize, KeepsTheSizeItIsLaidOutFor) {
+    FrmRen& r = Open();
+    QWidget* w = r.Window();
+    const QSize laidOut(r.Width(), r.Height());
+    EXPECT_EQ(w->minimumSize(), laidOut);
+    EXPECT_EQ(w->maximumSize(), laidOut);
+    w->resize(laidOut / 2);
+    ASSERT_TRUE(click(*r.CommandCancel));
+    Open();
+    EXPECT_EQ(w->size(), laidOut);
+    EXPECT_TRUE(QRect(QPoint(), w->size()).contains(r.CommandOK->Widget()->geometry()));
+    ASSERT_TRUE(click(*r.CommandCancel));
+}
 
 }  // namespace
 }  // namespace qv::test

@@ -6,6 +6,7 @@
 #include "engine/conflicts.h"
 #include "engine/names.h"
 #include "engine_fixture.h"
+#include "forwarding_files.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 
@@ -308,6 +309,39 @@ TEST_F(ConflictsTest, DestinationIsCheckedWhateverTheFolderDialogShows) {
     EXPECT_EQ(shown, QStringList({"MessageReadyFoundConflict"}));
     EXPECT_EQ(S.ComboFile1, QStringList({"a.t"}));
     EXPECT_EQ(Read(S.DestPath + "b.t"), "theirs");
+}
+
+// A destination that takes files but does not let its names be read: one report, that names the
+// folder and the reason.
+class UnlistedDestination : public ForwardingFiles {
+  public:
+    UnlistedDestination(FileSystem& real, QString dest) : ForwardingFiles(real), dest_(std::move(dest)) {}
+    QStringList EntryNames(const QString& f) override {
+        if (f == dest_)
+            throw PlatformError(QStringLiteral("Cannot read the folder %1: Permission denied").arg(f));
+        return real_.EntryNames(f);
+    }
+
+  private:
+    QString dest_;
+};
+
+TEST_F(ConflictsTest, ADestinationThatCannotBeListedIsNamedWithTheReason) {
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    ScopedServices scope;
+    scope.useFiles<UnlistedDestination>(*real, S.DestPath);
+    MakeWorkFiles({"a.t", "b.t"});
+    SetAction(2);  // Copy And Rename: both the new-name check and the destination check look there
+    S.DestFreeKB = 1000000;
+    Select({"a.t", "b.t"}, {"na.t", "nb.t"});
+    ListWorkFolder();
+    FindConflictStart();
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-FindConflictWithMove"}));
+    ASSERT_FALSE(windows.boxes.isEmpty());
+    const QString said = QStringLiteral("Bug-Quorvan-FindConflictWithMove\r\n\r\nCannot read the folder ") +
+                         S.DestPath + QStringLiteral(": Permission denied");
+    EXPECT_TRUE(windows.boxes.last().text.endsWith(said)) << windows.boxes.last().text.toStdString();
+    EXPECT_FALSE(S.ReadyToFinalize);
 }
 
 }  // namespace

@@ -1,5 +1,12 @@
 // Easy Process on real folders: each action, its conflict messages, and what it refuses.
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <cstring>
 
 #include "engine/easy_process.h"
 #include "engine_fixture.h"
@@ -88,19 +95,66 @@ TEST_F(EasyProcessTest, EachActionOnThePickedFile) {
     }
 }
 
+// What else than a file may hold a name: the entry is made at `path`; its kind, as lstat tells it.
+mode_t MakeEntry(const QString& path, const char* kind) {
+    const QByteArray native = QFile::encodeName(path);
+    const QByteArray k(kind);
+    if (k == "file") {
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write("theirs");
+    } else if (k == "dangling link") {
+        EXPECT_EQ(::symlink("nowhere", native.constData()), 0);
+    } else if (k == "pipe") {
+        EXPECT_EQ(::mkfifo(native.constData(), 0600), 0);
+    } else if (k == "socket") {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un at{};
+        at.sun_family = AF_UNIX;
+        std::strncpy(at.sun_path, native.constData(), sizeof at.sun_path - 1);
+        EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&at), sizeof at), 0);
+        ::close(fd);
+    }
+    struct stat st {};
+    return ::lstat(native.constData(), &st) == 0 ? (st.st_mode & S_IFMT) : 0;
+}
+
 TEST_F(EasyProcessTest, CopyAndMoveMeetTheirOwnNameInTheDestination) {
-    for (int action : {4, 5}) {
-        SCOPED_TRACE(action);
+    for (const char* kind : {"file", "dangling link", "pipe", "socket"}) {
+        for (int action : {4, 5}) {
+            SCOPED_TRACE(std::string(kind) + " " + std::to_string(action));
+            shown.clear();
+            MakeWorkFiles({"a.txt"});
+            QFile::remove(S.DestPath + "a.txt");
+            const mode_t made = MakeEntry(S.DestPath + "a.txt", kind);
+            ASSERT_NE(made, 0u);
+            SetAction(action);
+            Pick("a.txt", "zzz", "txt");
+            SingleProcessStart();
+            EXPECT_EQ(shown, QStringList{"MessageSingleConflictMove"});
+            EXPECT_EQ(Files(S.WorkPath), QStringList{"a.txt"});
+            EXPECT_EQ(MakeEntry(S.DestPath + "a.txt", "none"), made) << "the entry stays what it was";
+            if (made == S_IFREG) {
+                EXPECT_EQ(Read(S.DestPath + "a.txt"), "theirs");
+            }
+        }
+    }
+}
+
+// Whatever holds the new name in the work folder takes it.
+TEST_F(EasyProcessTest, RenameMeetsAnyEntryOfTheNewName) {
+    for (const char* kind : {"dangling link", "pipe", "socket"}) {
+        SCOPED_TRACE(kind);
         shown.clear();
         MakeWorkFiles({"a.txt"});
-        Write(S.DestPath + "a.txt", "theirs");
-        SetAction(action);
-        Pick("a.txt", "zzz", "txt");
+        const mode_t made = MakeEntry(S.WorkPath + "n.txt", kind);
+        SetAction(0);
+        Pick("a.txt", "n", "txt");
         SingleProcessStart();
-        EXPECT_EQ(shown, QStringList{"MessageSingleConflictMove"});
-        EXPECT_EQ(Files(S.WorkPath), QStringList{"a.txt"});
-        EXPECT_EQ(Files(S.DestPath), QStringList{"a.txt"});
-        EXPECT_EQ(Read(S.DestPath + "a.txt"), "theirs");
+        EXPECT_EQ(shown, QStringList{"MessageSingleConflictName"});
+        EXPECT_EQ(Read(S.WorkPath + "a.txt"), "a.txt");
+        EXPECT_EQ(MakeEntry(S.WorkPath + "n.txt", "none"), made);
+        QFile::remove(S.WorkPath + "n.txt");
     }
 }
 
@@ -132,6 +186,12 @@ TEST_F(EasyProcessTest, SetAttributeSourceIsDestinationAndFailures) {
     SingleProcessStart();
     EXPECT_EQ(shown, QStringList{"MessageSingleActionError"});
     EXPECT_EQ(windows.texts.value(WindowText::SingleProcessName), "n");
+    // The message names the file, where it was to go and why, as a failed batch action does.
+    ASSERT_FALSE(windows.boxes.isEmpty());
+    EXPECT_TRUE(windows.boxes.last().text.endsWith(QStringLiteral("\r\n\r\nFile : ") + S.WorkPath +
+                                                   "a.txt\r\nTarget : " + S.WorkPath +
+                                                   "n.txt\r\nReason : No such file or directory"))
+        << windows.boxes.last().text.toStdString();
 
     // Rename And Copy whose copy fails: the file gets its name back.
     shown.clear();
@@ -142,6 +202,9 @@ TEST_F(EasyProcessTest, SetAttributeSourceIsDestinationAndFailures) {
     SingleProcessStart();
     EXPECT_EQ(shown, QStringList{"MessageSingleActionError"});
     EXPECT_EQ(Files(S.WorkPath), QStringList{"a.txt"});
+    EXPECT_TRUE(windows.boxes.last().text.contains(QStringLiteral("File : ") + S.WorkPath +
+                                                   "n.txt\r\nTarget : " + S.DestPath + "n.txt\r\nReason : "))
+        << windows.boxes.last().text.toStdString();
 }
 
 }  // namespace

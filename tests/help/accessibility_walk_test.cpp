@@ -30,6 +30,20 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              ASSERT_TRUE(click(*w.CommandMain[3]));
              ASSERT_TRUE(choose(*w.ComboRun, 0));
          }},
+        {"the Easy Process mock-up, its example files chosen from the keyboard",
+         [](help::FrmMain& w) {
+             ASSERT_TRUE(click(*w.CommandTopic));
+             ASSERT_TRUE(click(*w.OptionTopic[9]));
+             ASSERT_TRUE(click(*w.CheckEasyProcess));
+             w.LabelEasyFile[2]->Widget()->setFocus();
+             pressKey(w, Qt::Key_Space);
+             EXPECT_EQ(w.SelectedSample, 2);
+             EXPECT_EQ(text(*w.TextEasy[0]), "QuorvanHelp");
+             w.LabelEasyFile[1]->Widget()->setFocus();
+             pressKey(w, Qt::Key_Return);
+             EXPECT_EQ(w.SelectedSample, 1);
+             EXPECT_EQ(text(*w.TextEasy[0]), "Plenvix");
+         }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.state);
@@ -42,11 +56,21 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
         Control* first = w().Find(reading[0].section('(', 0, 0),
                                   reading[0].contains('(') ? reading[0].section('(', 1).chopped(1).toInt() : -1);
         ASSERT_NE(first, nullptr);
-        QStringList cycle = tabCycle(*first), expected = reading;
-        cycle.sort();
-        expected.sort();
-        EXPECT_EQ(cycle, expected);
+        // In reading order, and round: the Tab after the last stop is on the first again.
+        EXPECT_EQ(tabCycle(*first), reading);
+        EXPECT_EQ(focused(w()), first);
     }
+}
+
+TEST_F(HelpAccessibility, TheWindowOpensOnItsFirstStopNotOnThePictureBox) {
+    w().Hide();
+    // As the start-up shows it: the window, then the focus to its picture box.
+    w().Show();
+    w().PictureMain->SetFocus();
+    const QStringList reading = readingOrder(w());
+    ASSERT_FALSE(reading.isEmpty());
+    ASSERT_NE(focused(w()), nullptr);
+    EXPECT_EQ(controlName(*focused(w())), reading[0]);
 }
 
 TEST_F(HelpAccessibility, TopicsArePagedFromTheKeyboard) {
@@ -58,9 +82,13 @@ TEST_F(HelpAccessibility, TopicsArePagedFromTheKeyboard) {
     pressKey(w(), Qt::Key_Return);
     EXPECT_NE(ShownFrame(), first);
     EXPECT_EQ(help::TS.PageNumber, 1);
+    EXPECT_EQ(focused(w()), w().ImageGoContinue) << "the next page is one more key away";
     ASSERT_TRUE(accessibleAction(*w().ImageGoBack, QAccessibleActionInterface::pressAction()));
     EXPECT_EQ(help::TS.PageNumber, 0);
     EXPECT_EQ(ShownFrame(), first);
+    ASSERT_NE(focused(w()), nullptr);
+    EXPECT_NE(focused(w()), w().PictureMain);
+    EXPECT_TRUE(readingOrder(w()).contains(controlName(*focused(w()))));
 }
 
 }  // namespace

@@ -169,6 +169,8 @@ TEST_F(HelpFit, EveryPageAndMockupShowsWholeAtEitherFont) {
             Open();
             v.open(help::frmMain());
             EXPECT_EQ(cutTexts(help::frmMain()), QStringList());
+            EXPECT_EQ(coveredTexts(help::frmMain()), QStringList());
+            EXPECT_EQ(shortenedWithoutEllipsis(help::frmMain()), QStringList());
             EXPECT_EQ(controlsOutside(help::frmMain()), QStringList());
         }
     }

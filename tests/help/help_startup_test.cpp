@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 
@@ -330,11 +331,28 @@ TEST_F(HelpMessageBox, CaptionHeadAndUnknownKeys) {
 namespace qv::test {
 namespace {
 
+// The button as it draws now, and as it draws once the focus has left it.
+bool DrawsFocusMark(QWidget* button) {
+    const QImage focused = button->grab().toImage();
+    QWidget* keep = button->window()->focusWidget();
+    button->clearFocus();
+    const QImage unfocused = button->grab().toImage();
+    if (keep)
+        keep->setFocus(Qt::OtherFocusReason);
+    return focused != unfocused;
+}
+
 TEST_F(HelpMessageBox, KeyboardAnswersTheBoxAsItOpens) {
     for (const Qt::Key k : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Space}) {
         SCOPED_TRACE(k);
         ModalScript script;
         script.expect("frmMessage", [k](Form& f) {
+            // The keyboard user sees where the key goes.
+            auto& box = static_cast<help::FrmMessage&>(f);
+            QApplication::setActiveWindow(f.Window());
+            EXPECT_TRUE(QTest::qWaitForWindowActive(f.Window()));
+            EXPECT_EQ(focused(f), box.ImageOK);
+            EXPECT_TRUE(DrawsFocusMark(box.ImageOK->Widget()));
             // The key goes where the user's key goes: the control in the focus, else the window.
             QWidget* target = f.Window()->focusWidget();
             QTest::keyClick(target ? target : f.Window(), k);

@@ -19,7 +19,10 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
     auto main = [] { return static_cast<Form*>(&frmMain()); };
     const std::vector<Row> rows = {
         {"just started", [] {}, main},
-        {"files chosen by hand", [this] { OpenWork({"a.txt", "b.txt", "c.txt"}), SelectByHand({"a.txt", "c.txt"}); },
+        {"files chosen by hand",
+         [this] {
+             OpenWork({"a.txt", "b.txt", "c.txt"}), SelectByHand({"a.txt", "c.txt"});
+         },
          main},
         {"File Selection panel open", [this] { ASSERT_TRUE(click(*M().CommandSelection)); }, main},
         {"Easy Process with a file picked",
@@ -27,6 +30,19 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
              OpenWork({"a.txt", "b.txt"});
              ASSERT_TRUE(click(*M().CheckEasyProcess));
              ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
+         },
+         main},
+        {"Action panel open", [this] { ASSERT_TRUE(click(*M().CommandAction)); }, main},
+        {"Options panel open", [this] { ASSERT_TRUE(click(*M().CommandRigidity)); }, main},
+        {"Help panel open", [this] { ASSERT_TRUE(click(*M().CommandHelp)); }, main},
+        {"Run panel open",
+         [this] {
+             S.RunListNames = QStringList{QStringLiteral("Member0"), QStringLiteral("Member1")};
+             S.RunListPaths =
+                 QStringList{QStringLiteral("/opt/m0/Member0"), QStringLiteral("/opt/m1/Member1")};
+             S.RunListLast = 1;
+             SetButPictures();
+             ASSERT_TRUE(click(*M().CommandRun));
          },
          main},
     };
@@ -40,12 +56,13 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
         // Tab reaches every control a user can operate, each once.
         const QStringList reading = readingOrder(f);
         ASSERT_FALSE(reading.isEmpty());
-        QStringList cycle = tabCycle(*f.Find(reading[0].section('(', 0, 0),
-                                             reading[0].contains('(') ? reading[0].section('(', 1).chopped(1).toInt() : -1));
-        QStringList a = cycle, b = reading;
-        a.sort();
-        b.sort();
-        EXPECT_EQ(a, b);
+        Control* first =
+            f.Find(reading[0].section('(', 0, 0),
+                   reading[0].contains('(') ? reading[0].section('(', 1).chopped(1).toInt() : -1);
+        ASSERT_NE(first, nullptr);
+        // In reading order, and round: the Tab after the last stop is on the first again.
+        EXPECT_EQ(tabCycle(*first), reading);
+        EXPECT_EQ(focused(f), first);
     }
 }
 
@@ -60,12 +77,43 @@ TEST_F(AccessibilityWalk, ToolsSeeAndMakeWhatTheUserSees) {
     ASSERT_TRUE(accessibleAction(*M().CheckEasyProcess, QAccessibleActionInterface::toggleAction()));
     EXPECT_TRUE(S.EasyProcessMode);
     EXPECT_TRUE(M().FrameSingleProcess->Visible());
+    EXPECT_EQ(accessibleShowing(*M().File1), QStringList()) << "the batch list is hidden";
+    EXPECT_FALSE(accessibleShowing(*M().File2).isEmpty());
+    // A tool's pick in the Easy Process list moves the pick, as one click on the entry does.
+    ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
+    ASSERT_TRUE(toggleThroughAccessibility(*M().File2, 0));
+    EXPECT_EQ(selectedItems(*M().File2), QStringList{"a.txt"});
+    EXPECT_EQ(accessibleSelection(*M().File2), QStringList{"a.txt"});
+    EXPECT_EQ(text(*M().TextSingleProcessName), "a");
     ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
     ASSERT_TRUE(type(*M().TextSingleProcessName, "x"));
     // The extension box comes before the buttons that act on the name.
     EXPECT_EQ(tabCycle(*M().TextSingleProcessName).mid(0, 5),
               (QStringList{"TextSingleProcessName", "TextSingleProcessExt", "CheckSingleSpace",
                            "CommandSingleProcess", "CommandSingleCancel"}));
+}
+
+TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFocus) {
+    // Options opens its panel and closes it again, staying where it is.
+    M().CommandRigidity->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Space);
+    ASSERT_TRUE(M().FrameRigidity->Visible());
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
+    pressKey(M(), Qt::Key_Return);
+    ASSERT_FALSE(M().FrameRigidity->Visible());
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
+    ASSERT_TRUE(accessibleAction(*M().CommandRigidity, QAccessibleActionInterface::pressAction()));
+    ASSERT_TRUE(M().FrameRigidity->Visible());
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
+    // Cancel goes with its panel: the focus goes on to the next stop.
+    M().CommandRigidityCancel->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Space);
+    ASSERT_FALSE(M().FrameRigidity->Visible());
+    ASSERT_NE(focused(M()), nullptr);
+    EXPECT_TRUE(readingOrder(M()).contains(controlName(*focused(M()))));
+    // A click rests the focus on the window's picture box, off the clicked button.
+    ASSERT_TRUE(click(*M().CommandRigidity));
+    EXPECT_EQ(focused(M()), M().PictureMain);
 }
 
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
@@ -107,7 +155,15 @@ using FolderDialogWalk = dialog::DialogTest;
 
 TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     OpenDestination();
+    // It opens on its first control, one that can be read out and used, and Tab goes round it.
+    const QStringList reading = readingOrder(frmMove());
+    ASSERT_FALSE(reading.isEmpty());
+    Control* first = focused(frmMove());
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(controlName(*first), reading[0]);
     EXPECT_EQ(accessibilityProblems(frmMove()), QStringList());
+    EXPECT_EQ(tabCycle(*first), reading);
+    EXPECT_EQ(focused(frmMove()), first);
     frmMove().TextActionMovePath->Widget()->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";

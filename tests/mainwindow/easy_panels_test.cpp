@@ -29,8 +29,10 @@ class EasyProcess : public WindowTest {
     }
     // The Action panel opened, an action chosen and OK pressed, as a user does in Easy Process.
     void ChooseAction(int action) {
-        if (action >= 1 && action <= 5)
+        if (action >= 1 && action <= 5) {
             S.DestPath = dest_ + "/";
+            S.DestPathChosen = true;
+        }
         ASSERT_TRUE(click(*M().CommandAction));
         ASSERT_TRUE(click(*M().OptionAction[action]));
         ASSERT_TRUE(click(*M().CommandActionOK));
@@ -269,6 +271,61 @@ TEST_F(EasyProcess, ConflictsAreReportedAndNothingIsTouched) {
         EXPECT_EQ(FilesIn(dest_), QStringList{"c.txt"});
         EXPECT_EQ(S.EasyFileIndex, 0);  // the pick and the boxes stay
         EXPECT_EQ(text(Ext()), "txt");
+    }
+}
+
+// The boxes' labels and the names assistive tools read follow what the boxes are: editable for a new
+// name under a renaming action once a file is picked, read-only with the file's own name otherwise.
+TEST_F(EasyProcess, LabelsAndNamesFollowWhatTheBoxesAre) {
+    for (int action : {0, 3, 4, 5, 6, 7}) {
+        SCOPED_TRACE(action);
+        TearDown();
+        SetUp();
+        Start({"a.txt"}, action);
+        FrmMain& m = M();
+        auto expectLabels = [&](bool editable) {
+            EXPECT_EQ(Name().Enabled(), editable);
+            EXPECT_EQ(caption(*m.LabelSingleProcessName), editable ? "New Name" : "Name");
+            EXPECT_EQ(caption(*m.LabelSingleProcessExt), editable ? "And New Extension" : "Extension");
+            EXPECT_EQ(Name().AccessibleName(), editable ? "New Name" : "Name");
+            EXPECT_EQ(Ext().AccessibleName(), editable ? "New Extension" : "Extension");
+        };
+        expectLabels(false);  // nothing picked yet
+        ASSERT_TRUE(clickFile(*m.File2, "a.txt"));
+        expectLabels(action <= 3);
+        ASSERT_TRUE(clickFile(*m.File2, "a.txt"));  // the pick taken back
+        expectLabels(false);
+    }
+}
+
+// Delete or Set Attribute committed in Easy Process keeps File Selection off: no batch can be
+// chosen behind the frame, and leaving the mode shows no batch ready to act on.
+TEST_F(EasyProcess, DeleteOrSetAttributeLeavesFileSelectionOff) {
+    for (int action : {6, 7}) {
+        SCOPED_TRACE(action);
+        TearDown();
+        SetUp();
+        Start({"a.txt", "b.txt"});
+        ASSERT_TRUE(click(*M().CommandAction));
+        ASSERT_TRUE(click(*M().OptionAction[action]));
+        if (action == 7) {
+            ASSERT_TRUE(click(*M().OptionAttribute[2]));
+        }
+        ASSERT_TRUE(click(*M().CommandActionOK));
+        ASSERT_EQ(S.ActionIndex, action);
+        EXPECT_FALSE(M().CommandSelection->Enabled());
+        EXPECT_FALSE(M().CommandClearSelection->Enabled());
+        EXPECT_FALSE(S.ViewLocked);
+        EXPECT_TRUE(M().CommandRigidity->Enabled());
+        EXPECT_TRUE(M().CommandAction->Enabled());
+        M().CommandSelection->Click();  // whatever reaches it
+        EXPECT_FALSE(M().FrameSelection->Visible());
+        ASSERT_TRUE(click(*M().CheckEasyProcess));
+        EXPECT_FALSE(S.EasyProcessMode);
+        EXPECT_EQ(S.HasSelection, 0);
+        EXPECT_FALSE(M().CommandPreview->Enabled());
+        EXPECT_TRUE(M().CommandSelection->Enabled());
+        EXPECT_TRUE(M().CheckEasyProcess->Enabled());
     }
 }
 

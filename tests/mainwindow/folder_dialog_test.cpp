@@ -380,7 +380,12 @@ TEST_F(FolderDialogTest, TakenNamesAndRefusedOperationsAreReportedAndChangeNothi
         bool failMake;
         QString says;
     };
-    for (const Case& c : {Case{"taken", false, kNameTaken}, Case{"fresh", true, kFailed}}) {
+    // A refusal names the folder and the system's reason.
+    const auto failed = [](const QString& folder) {
+        return kFailed + QStringLiteral("\r\n\r\nFolder : ") + folder +
+               QStringLiteral("\r\nReason : Permission denied");
+    };
+    for (const Case& c : {Case{"taken", false, kNameTaken}, Case{"fresh", true, failed(Dir("b/fresh"))}}) {
         files_->failMake = c.failMake;
         QStringList texts;
         ModalScript script;
@@ -408,7 +413,7 @@ TEST_F(FolderDialogTest, TakenNamesAndRefusedOperationsAreReportedAndChangeNothi
         M().TextActionMoveNewName->SetText("other");
         ASSERT_TRUE(click(*M().CommandActionMoveRenameOK));
         ASSERT_TRUE(click(*M().CommandActionMoveDelete));
-        EXPECT_EQ(texts, QStringList({kFailed, kFailed}));
+        EXPECT_EQ(texts, QStringList({failed(Dir("b/made")), failed(Dir("b/made"))}));
     }
     EXPECT_TRUE(QDir(Dir("b/made")).exists());
     EXPECT_EQ(S.MadeFolders.last(), Dir("b/made"));

@@ -351,6 +351,9 @@ TEST_F(JobRoad, AFolderRemovedBeforeTheActionIsNamed) {
         EXPECT_FALSE(M().CommandJob->Enabled());
         EXPECT_FALSE(S.UndoAvailable);
         EXPECT_EQ(M().File1->ListCount(), c.destination ? 2 : 0);
+        // The folder list shows the folder the program is in, not the removed one.
+        EXPECT_EQ(M().Dir1->Path(), c.destination ? work_ : root_);
+        EXPECT_EQ(S.WorkPath, (c.destination ? work_ : root_) + "/");
         if (c.destination) {
             EXPECT_EQ(FilesIn(work_), QStringList({"a.txt", "b.txt"}));
         }

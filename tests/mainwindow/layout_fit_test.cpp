@@ -1,11 +1,19 @@
-// Every window in each of its states, at the usual font and at a larger one: no caption, option text,
-// label or button face cut, no control outside its window; and the main window fits the smallest
-// screen the program accepts.
+// Every window in each of its states, at the usual font and at larger ones, on a large screen and on
+// the small ones the program accepts: no caption, option text, label or button face cut, no control
+// outside its window, and every window with its frame on the screen.
+#include <QImage>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSize>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextOption>
 #include <QWidget>
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <string>
 
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -21,10 +29,13 @@ struct Step {
     std::function<Form&(FrmMain&)> act;
 };
 
-class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<double> {
+class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<Desktop> {
   protected:
     void SetUp() override {
-        font_ = std::make_unique<ScopedAppFont>(GetParam());
+        font_ = GetParam().points > 0
+                    ? std::make_unique<ScopedAppFont>(ScopedAppFont::Points{GetParam().points})
+                    : std::make_unique<ScopedAppFont>(GetParam().factor);
+        screen_ = GetParam().screen;
         WindowTest::SetUp();
         OpenWork({"alpha.txt", "beta.txt"});
         M().Show();
@@ -37,7 +48,9 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<do
     static void Fits(Form& f, const char* state) {
         SCOPED_TRACE(state);
         EXPECT_EQ(cutTexts(f), QStringList{});
+        EXPECT_EQ(shortenedWithoutEllipsis(f), QStringList{});
         EXPECT_EQ(controlsOutside(f), QStringList{});
+        EXPECT_EQ(offScreen(f, GetParam().screen), QStringList{});
     }
 
     // The Run panel with two family programs, one of them with a long name.
@@ -58,15 +71,47 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<do
             }
     }
 
-    // The box's text wrapped to its width fits its height.
+    // What the box shows, which may be less than its text.
+    static QString Shown(const TextBox& box) {
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget()))
+            return edit->toPlainText();
+        if (auto* line = qobject_cast<QLineEdit*>(box.Widget()))
+            return line->text();
+        return {};
+    }
+
+    // What the box shows, wrapped to its width, fits its height (one line for a one-line box).
     static bool WholeIn(const TextBox& box) {
+        if (auto* line = qobject_cast<QLineEdit*>(box.Widget()))
+            return line->fontMetrics().horizontalAdvance(Shown(box)) <= line->width() - 8;
         auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget());
         if (!edit)
             return false;
-        const QWidget* room = edit->viewport();
-        const QRect need = edit->fontMetrics().boundingRect(
-            QRect(0, 0, room->width(), 1 << 20), Qt::TextWordWrap | Qt::TextWrapAnywhere, box.Text());
-        return need.height() <= room->height() && need.width() <= room->width();
+        // Laid out as the box lays it out: its font, its way of wrapping, its width.
+        QTextLayout layout(Shown(box), edit->font());
+        QTextOption option;
+        option.setWrapMode(edit->wordWrapMode());
+        layout.setTextOption(option);
+        const qreal margin = edit->document()->documentMargin();
+        qreal height = 2 * margin;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(edit->viewport()->width() - 2 * margin);
+            height += line.height();
+        }
+        layout.endLayout();
+        return height <= edit->viewport()->height();
+    }
+
+    // A path too long for its box shows its end, the folder chosen, whole after an ellipsis; the
+    // whole path is at hand.
+    static void ShowsItsEnd(const TextBox& box, const QString& path, const QString& folder) {
+        EXPECT_EQ(box.Text(), path);
+        EXPECT_TRUE(WholeIn(box)) << Shown(box).toStdString();
+        EXPECT_TRUE(Shown(box).endsWith(folder)) << Shown(box).toStdString();
+        EXPECT_TRUE(Shown(box).contains(QChar(0x2026))) << Shown(box).toStdString();
+        EXPECT_EQ(box.ToolTipText(), path);
+        EXPECT_EQ(box.Widget()->accessibleDescription(), path);
     }
 
     std::unique_ptr<ScopedAppFont> font_;
@@ -86,23 +131,23 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
         click(*M().CommandAction);
         click(*M().OptionAction[action]);
         Fits(M(), qPrintable(QStringLiteral("Action panel, action %1").arg(action)));
+        // Shown shortened or not, a choice is read out whole.
+        EXPECT_EQ(M().OptionAction[2]->AccessibleName(), caption(*M().OptionAction[2])) << action;
         click(*M().CommandActionCancel);
     }
     // Committed, the Delete warning and a long destination take the display frame.
-    // The Delete warning shows whole in its box; a destination too long for it shows its start, and
+    // The Delete warning shows whole in its box; a destination too long for it shows its end, and
     // the whole on demand.
     CommitAction(6);
     Fits(M(), "Delete committed");
     EXPECT_TRUE(WholeIn(*M().TextActionDestination)) << text(*M().TextActionDestination).toStdString();
+    EXPECT_EQ(Shown(*M().TextActionDestination), text(*M().TextActionDestination));
     dest_ = root_ + "/a destination folder with a long name/and another one below it/and one more";
     QDir().mkpath(dest_);
     CommitAction(2);
     Fits(M(), "Copy and Rename committed");
-    const QString path = text(*M().TextActionDestination);
-    EXPECT_FALSE(WholeIn(*M().TextActionDestination));
+    ShowsItsEnd(*M().TextActionDestination, dest_ + "/", QStringLiteral("/and one more/"));
     EXPECT_EQ(M().TextActionDestination->SelStart(), 0);
-    EXPECT_EQ(M().TextActionDestination->ToolTipText(), path);
-    EXPECT_EQ(M().TextActionDestination->Widget()->accessibleDescription(), path);
     CommitAction(0);
 
     click(*M().CommandRigidity);
@@ -139,6 +184,18 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     Fits(M(), "Choice");
     click(*M().CommandChoiceHide);
 
+    // The user's picture under a caption longer than its frame: named by it, the whole at hand.
+    const QString picture = root_ + "/me.png";
+    QImage(180, 120, QImage::Format_RGB32).save(picture);
+    S.UserPicPath = picture;
+    S.UserPicCaption = QStringLiteral("The picture of the user with a caption longer than its frame");
+    S.SetButKey = QStringLiteral("setButFrame");
+    SetButtons();
+    ASSERT_TRUE(M().FrameView->EffectivelyVisible());
+    Fits(M(), "user picture");
+    EXPECT_EQ(M().FrameView->AccessibleName(), S.UserPicCaption);
+    EXPECT_EQ(M().FrameView->ToolTipText(), S.UserPicCaption);
+
     click(*M().CommandHelp);
     Fits(M(), "Help");
     click(*M().CommandHelpAbout);
@@ -148,6 +205,7 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     TwoFamilyPrograms(M());
     click(*M().CommandRun);
     Fits(M(), "Run");
+    EXPECT_EQ(M().OptionRun[0]->AccessibleName(), S.RunListNames.value(0));
     click(*M().CommandRunCancel);
 
     click(*M().CheckEasyProcess);
@@ -161,12 +219,42 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     Fits(M(), "criteria summary");
 }
 
+// The priority beside the criteria summary is sized by us: it shows each of its captions whole, not
+// only on demand.
+TEST_P(LayoutFitTest, ThePriorityBesideTheCriteriaShowsEachCaptionWhole) {
+    S.PriorityCount = 2;
+    S.SetButKey = QStringLiteral("setButGlobal");
+    SetButtons();
+    Frame& priority = *M().FramePriInfo;
+    ASSERT_TRUE(priority.EffectivelyVisible());
+    const std::pair<CommandButton*, const char*> ways[] = {
+        {M().CommandViewInfo, "Priority : To access press Hide."},
+        {M().CommandInfoHide, "Priority : To change press Priority."},
+    };
+    for (const auto& [button, shown] : ways) {
+        click(*button);
+        ASSERT_EQ(caption(priority), QLatin1String(shown));
+        Fits(M(), shown);
+        // Measured as if it did not tell its whole text on demand.
+        priority.SetToolTipText(QString());
+        priority.Widget()->setAccessibleDescription(QString());
+        EXPECT_EQ(cutTexts(M()).filter(QStringLiteral("FramePriInfo")), QStringList()) << shown;
+    }
+}
+
 TEST_P(LayoutFitTest, TheFolderDialogInBothModesShowsItsTextsWhole) {
     click(*M().CommandAction);
     click(*M().OptionAction[4]);
     click(*M().CommandActionBrowse);
     ASSERT_TRUE(frmMove().Visible());
     Fits(frmMove(), "destination");
+    // A folder deep down: the path box shows the folder chosen.
+    const QString deep = root_ + "/a destination folder with a long name/and another one below it" +
+                         "/and one more below that/and the folder chosen";
+    QDir().mkpath(deep);
+    frmMove().Dir1->SetPath(deep);
+    Fits(frmMove(), "destination deep down");
+    ShowsItsEnd(*frmMove().TextActionMovePath, deep + "/", QStringLiteral("/and the folder chosen/"));
     click(*frmMove().CommandActionMoveCreateNew);
     Fits(frmMove(), "destination, new folder");
     click(*frmMove().CommandActionMoveCancel);
@@ -184,7 +272,7 @@ TEST_P(LayoutFitTest, TheMessageBoxShowsALongMessageWhole) {
     script.expect(kMessageBox, [](Form& box) {
         Fits(box, "long message");
         // At the usual font it stays on the smallest screen where it is put.
-        if (GetParam() == 1.0) {
+        if (GetParam().factor == 1.0 && GetParam().screen == QSize(1280, 1024)) {
             EXPECT_LE(box.Left() + box.Width(), 763);
             EXPECT_LE(box.Top() + box.Height(), 540);
         }
@@ -195,7 +283,16 @@ TEST_P(LayoutFitTest, TheMessageBoxShowsALongMessageWhole) {
     script.verifyDone();
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, LayoutFitTest, ::testing::Values(1.0, 1.25));
+INSTANTIATE_TEST_SUITE_P(Fonts, LayoutFitTest,
+                         ::testing::Values(Desktop{"Usual", 1.0, 0, {1280, 1024}},
+                                           Desktop{"Larger", 1.25, 0, {1280, 1024}},
+                                           Desktop{"UsualOnTheSmallestScreen", 1.0, 0, {767, 567}},
+                                           Desktop{"Points12OnTheSmallestScreen", 0, 12, {767, 567}},
+                                           Desktop{"Points12On1024x768", 0, 12, {1024, 768}},
+                                           Desktop{"Points10On800x600", 0, 10, {800, 600}}),
+                         [](const ::testing::TestParamInfo<Desktop>& info) {
+                             return std::string(info.param.name);
+                         });
 
 class MainWindowSize : public WindowTest {};
 

@@ -104,5 +104,23 @@ TEST_F(MessageKeysTest, NameBoxKeepsItsOwnEnterAndDisabledOKIgnoresIt) {
     EXPECT_EQ(S.UserName, "Cy");
 }
 
+TEST_F(MessageKeysTest, TheBoxOpensOnItsFirstControlAndTheNameBoxIsReadByItsQuestion) {
+    // Space at once presses OK: the focus is on it, not on a pane.
+    Show("MessageReadyFoundConflict", Ready, [](FrmMessage& f) {
+        EXPECT_EQ(focused(f), f.CommandOK);
+        pressKey(f, Qt::Key_Space);
+    });
+    EXPECT_EQ(S.MessageReply, QLatin1String("ReplyClearConflict"));
+    for (const char* key : {"MessageGetUserName", "MessageChangeUserName"}) {
+        SCOPED_TRACE(key);
+        Show(key, System, [](FrmMessage& f) {
+            EXPECT_EQ(focused(f), f.TextInput0);
+            EXPECT_EQ(f.TextInput0->AccessibleName(), caption(*f.LabelHead));
+            EXPECT_EQ(accessibilityProblems(f), QStringList());
+            Press(f, Qt::Key_Escape);
+        });
+    }
+}
+
 }  // namespace
 }  // namespace qv::test

@@ -40,6 +40,7 @@ TEST_F(ActionPanel, LayoutPromptAndOkForEveryAction) {
     };
     for (bool destination : {false, true}) {
         S.DestPath = destination ? dest_ + "/" : S.WorkPath;
+        S.DestPathChosen = destination;
         for (const Row& r : rows) {
             SCOPED_TRACE(::testing::Message() << "action " << r.action << (destination ? " with" : " without")
                                               << " a destination");
@@ -99,6 +100,7 @@ TEST_F(ActionPanel, CommitsCountAndCaptionTheAction) {
         {0, false, "Rename", "Rename", "Preview", 0, false},
     };
     S.DestPath = dest_ + "/";
+    S.DestPathChosen = true;
     for (const Step& s : steps) {
         SCOPED_TRACE(s.caption.toStdString());
         Open();
@@ -119,6 +121,7 @@ TEST_F(ActionPanel, CommitsCountAndCaptionTheAction) {
 
 TEST_F(ActionPanel, AnOverwriteTickedAndCancelledIsNotCommittedLater) {
     S.DestPath = dest_ + "/";
+    S.DestPathChosen = true;
     CommitAction(4);
     Open();
     ASSERT_TRUE(click(*M().CheckActionOverwrite));
@@ -133,6 +136,7 @@ TEST_F(ActionPanel, AnOverwriteTickedAndCancelledIsNotCommittedLater) {
 
 TEST_F(ActionPanel, SetAttributeWithoutAnAttributeKeepsTheCommittedAction) {
     S.DestPath = dest_ + "/";
+    S.DestPathChosen = true;
     S.OverwritePending = true;
     CommitAction(4);
     Open();
@@ -172,9 +176,41 @@ TEST_F(ActionPanel, TheDestinationIsChosenInTheFolderDialog) {
     EXPECT_TRUE(S.PanelKey.isEmpty());
 }
 
+// The folder the program started in is no destination: Copy and Move wait until the user chooses
+// one, and one chosen for an earlier commit serves the later ones.
+TEST_F(ActionPanel, TheStartFolderIsNoDestinationUntilChosen) {
+    ASSERT_EQ(S.DestPath, prog_);
+    ASSERT_NE(S.DestPath, S.WorkPath);
+    for (int action : {1, 2, 3, 4, 5}) {
+        SCOPED_TRACE(action);
+        Open();
+        Choose(M().OptionAction[action]);
+        EXPECT_FALSE(M().CommandActionOK->Enabled());
+        EXPECT_EQ(M().LabelActionMust->Caption(), action == 3 || action == 5 ? kMoveMust : kCopyMust);
+        ClickIn(M().CommandActionCancel);
+    }
+    Open();
+    Choose(M().OptionAction[5]);
+    ClickIn(M().CommandActionBrowse);
+    ASSERT_TRUE(frmMove().Visible());
+    EXPECT_EQ(frmMove().Dir1->Path(), work_);
+    EXPECT_EQ(frmMove().TextActionMovePath->Text(), "");
+    EXPECT_FALSE(frmMove().CommandActionMoveOK->Enabled());
+    Browse(dest_);
+    ASSERT_TRUE(click(*frmMove().CommandActionMoveOK));
+    ASSERT_EQ(S.ActionName, "Move");
+    Open();
+    Choose(M().OptionAction[4]);
+    EXPECT_TRUE(M().CommandActionOK->Enabled());
+    EXPECT_EQ(M().LabelActionMust->Caption(), "");
+    ClickIn(M().CommandActionOK);
+    EXPECT_EQ(M().TextActionDestination->Text(), dest_ + "/");
+}
+
 TEST_F(ActionPanel, WhileTheDialogIsOpenThePanelWaitsAndCancelRestoresFolderAndAction) {
     QDir().mkpath(root_ + "/other");
     S.DestPath = dest_ + "/";
+    S.DestPathChosen = true;
     CommitAction(4);
     frmMove().Dir1->SetPath(dest_);
     S.MoveLastPath = dest_;
@@ -246,6 +282,7 @@ TEST_F(ActionPanel, SetDestinationDoesNothingForActionsWithoutOne) {
 
 TEST_F(ActionPanel, ClearActionCommitsRenameWithoutReviewMode) {
     S.DestPath = dest_ + "/";
+    S.DestPathChosen = true;
     S.ReviewModePending = 1;
     CommitAction(4);
     ASSERT_EQ(S.NonDefaultCount, 1);

@@ -1,6 +1,7 @@
 // The Options panel's code and what counts as changed, its default, reset and cancel, the system-folder
 // permission withdrawn, and the order in which Insert, Replace and Remove run.
 #include <QSet>
+#include <QWidget>
 #include <algorithm>
 
 #include "criteria/criteria.h"
@@ -80,6 +81,26 @@ TEST_F(OptionsPanel, ResetKeepsHelpAndUndoQuestionDefaultDropsThem) {
     EXPECT_EQ(M().CheckUndoWarnRigid->Value(), 0);
     EXPECT_FALSE(M().FrameRigidity->Visible());
     EXPECT_FALSE(S.ViewLocked);
+}
+
+// The foot speaks of "the line" above it: the line is drawn, between the marks and the foot, as wide as
+// the foot, and no text lies over it.
+TEST_F(OptionsPanel, TheFootHasItsLine) {
+    M().Show();
+    Open();
+    ASSERT_NE(M().LineRigidity, nullptr);
+    QWidget* line = M().LineRigidity->Widget();
+    ASSERT_NE(line, nullptr);
+    EXPECT_TRUE(line->isVisible());
+    const QRect drawn = line->geometry();
+    const QRect foot = M().LabelRigidFoot->Widget()->geometry();
+    const QRect marks = M().FrameRigidSet[2]->Widget()->geometry();
+    EXPECT_FALSE(drawn.intersects(foot));
+    EXPECT_FALSE(drawn.intersects(marks));
+    EXPECT_GE(drawn.top(), marks.bottom());
+    EXPECT_LE(drawn.bottom(), foot.top());
+    EXPECT_LE(drawn.left(), foot.left());
+    EXPECT_GE(drawn.right(), foot.left() + foot.width() * 3 / 4);
 }
 
 TEST_F(OptionsPanel, CancelPutsTheCommittedOptionsBack) {

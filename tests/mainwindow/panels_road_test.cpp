@@ -113,6 +113,7 @@ namespace {
 TEST_F(PanelRoad, EveryOperableControlOfAnOpenPanelHasAName) {
     OpenWork({"a.txt"});
     S.DestPath = dest_ + "/";
+    S.DestPathChosen = true;
     struct Panel {
         const char* label;
         CommandButton* FrmMain::*button;

@@ -81,16 +81,112 @@ TEST_F(UnreadableFolderTest, OpensWithAnEmptyFileList) {
     }
 }
 
+// Notes what each message box says and answers OK.
+std::function<void(Form&)> Note(QStringList& said) {
+    return [&said](Form& f) {
+        said << static_cast<FrmMessage&>(f).LabelMessage->Caption();
+        static_cast<FrmMessage&>(f).CommandOK->UserClicks();
+    };
+}
+
 TEST_F(UnreadableFolderTest, AFolderThatCannotBeEnteredKeepsTheListWhereItWas) {
     OpenWork({"a.txt"});
     Lock(work_ + "/locked", /*foldersToo=*/true);
     M().Dir1->Refresh();
     const int at = M().Dir1->ListCount() - 1;
     ASSERT_EQ(M().Dir1->List(at), work_ + "/locked");
-    M().Dir1->UserOpens(at);
+    const int historyPos = S.FolderHistoryPos;
+    const QStringList history = S.FolderHistory;
+    QStringList said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        // As a double click does: the folder is marked, then opened.
+        M().Dir1->UserClicks(at);
+        M().Dir1->UserOpens(at);
+    }
+    // The user is told which folder and why, not left wondering.
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("The Folder " + work_ + "/locked can not be opened: Permission denied."))
+        << said[0].toStdString();
     EXPECT_EQ(M().Dir1->Path(), work_);
+    EXPECT_EQ(M().Dir1->ListIndex(), -1) << "the list marks the folder the program is in";
     EXPECT_EQ(items(*M().File1), QStringList{"a.txt"});
     EXPECT_EQ(S.WorkPath, work_ + "/");
+    EXPECT_EQ(S.FolderHistoryPos, historyPos);
+    EXPECT_EQ(S.FolderHistory, history);
+}
+
+// The folder dialog's list tells the same when a destination cannot be opened.
+TEST_F(UnreadableFolderTest, TheFolderDialogNamesAFolderThatCannotBeOpened) {
+    OpenWork({"a.txt"});
+    Lock(dest_ + "/locked", /*foldersToo=*/true);
+    ASSERT_TRUE(click(*M().CommandAction));
+    ASSERT_TRUE(click(*M().OptionAction[4]));
+    ASSERT_TRUE(click(*M().CommandActionBrowse));
+    FrmMove& f = frmMove();
+    ASSERT_TRUE(f.Visible());
+    f.Dir1->SetPath(dest_);
+    const int at = items(*f.Dir1).indexOf(dest_ + "/locked");
+    ASSERT_GE(at, 0);
+    QStringList said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        f.Dir1->UserOpens(at);
+    }
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("The Folder " + dest_ + "/locked can not be opened: Permission denied."))
+        << said[0].toStdString();
+    EXPECT_EQ(f.Dir1->Path(), dest_);
+    EXPECT_EQ(f.TextActionMovePath->Text(), dest_ + "/");
+}
+
+// Back onto a folder that may no longer be opened says which and why, stays where it is, and the
+// next Back reaches the folder before it.
+TEST_F(UnreadableFolderTest, BackOntoAFolderThatCannotBeOpenedSaysWhyAndStepsOverIt) {
+    for (const char* f : {"/a", "/b", "/c"}) QDir().mkpath(root_ + f);
+    Go(root_ + "/a");
+    Go(root_ + "/b");
+    Go(root_ + "/c");
+    Lock(root_ + "/b", /*foldersToo=*/true);
+    QStringList said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        ASSERT_TRUE(click(*M().ImageGoBack));
+    }
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("The Folder " + root_ + "/b can not be opened: Permission denied."))
+        << said[0].toStdString();
+    EXPECT_EQ(M().Dir1->Path(), root_ + "/c");
+    EXPECT_EQ(S.FolderHistory.value(S.FolderHistoryPos), root_ + "/c");
+    ASSERT_TRUE(click(*M().ImageGoBack));
+    EXPECT_EQ(M().Dir1->Path(), root_ + "/a");
+}
+
+// A folder removed after the list showed it: the user is told, and the list marks the folder the
+// program is in, not a neighbour that took the removed one's row.
+TEST_F(UnreadableFolderTest, AFolderRemovedBeforeItIsOpenedIsNamedAndTheListMarksWhereTheProgramIs) {
+    OpenWork({"a.txt"});
+    QDir().mkpath(work_ + "/gone");
+    QDir().mkpath(work_ + "/next");
+    M().Dir1->Refresh();
+    ASSERT_EQ(M().Dir1->List(0), work_ + "/gone");
+    M().Dir1->UserClicks(0);
+    QDir(work_ + "/gone").removeRecursively();
+    QStringList said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        M().Dir1->UserOpens(0);
+    }
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("The Folder " + work_ + "/gone does not exist any more."))
+        << said[0].toStdString();
+    EXPECT_EQ(M().Dir1->Path(), work_);
+    EXPECT_EQ(M().Dir1->ListIndex(), -1);
+    EXPECT_EQ(items(*M().Dir1), QStringList{work_ + "/next"});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -60,8 +61,8 @@ class WindowTest : public ::testing::Test {
         system_ = &services_.useSystem<FakeSystem>();
         system_->programFolder = prog_;
         system_->systemFolder = root_ + "/sys/";
-        system_->screenWidthTwips = 1280 * 15;
-        system_->screenHeightTwips = 1024 * 15;
+        system_->screenWidthTwips = screen_.width() * 15;
+        system_->screenHeightTwips = screen_.height() * 15;
         store_ = &services_.useSettings<MemorySettingsStore>();
         services_.useInstance<FakeSingleInstance>();
         services_.useRealFiles();
@@ -100,8 +101,10 @@ class WindowTest : public ::testing::Test {
     void CommitAction(int index, int attribute = 0) {
         S.EditActionIndex = index;
         S.EditActionAttribute = attribute;
-        if (index >= 1 && index <= 5)
+        if (index >= 1 && index <= 5) {
             S.DestPath = dest_ + "/";
+            S.DestPathChosen = true;
+        }
         panels_CommitAction();
     }
     void panels_CommitAction();
@@ -128,6 +131,7 @@ class WindowTest : public ::testing::Test {
 
     ScopedServices services_;
     FakeSystem* system_ = nullptr;
+    QSize screen_{1280, 1024};  // pixels, as start-up finds the screen
     MemorySettingsStore* store_ = nullptr;
     QTemporaryDir temp_;
     QString root_, prog_, work_, dest_, savedCwd_;

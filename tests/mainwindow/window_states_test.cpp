@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "core/message.h"
 #include "core/panel_calls.h"
 #include "window_fixture.h"
 
@@ -179,6 +180,16 @@ TEST_F(WindowStates, AutomaticRulesSelect) {
          {"myPhoto.png"}},
         {"ByString max 2 after skip", {"a1", "a2", "a3", "a4"}, 2, -1, 2, 1, 0, "a", false, {"a2", "a3"}},
         {"ByExtension", {"a.TXT", "atxt", "b.doc"}, 3, -1, 0, 0, 0, "txt", false, {"a.TXT", "atxt"}},
+        {"ByExtension case-sensitive",
+         {"a.TXT", "atxt", "b.txt"},
+         3,
+         -1,
+         0,
+         0,
+         0,
+         "txt",
+         true,
+         {"atxt", "b.txt"}},
     };
     for (const RuleRow& r : rows) {
         SCOPED_TRACE(r.label);
@@ -258,6 +269,29 @@ TEST_F(WindowStates, BackOntoARemovedFolderSaysSoAndKeepsThePlace) {
     EXPECT_EQ(S.FolderHistory.value(S.FolderHistoryPos), root_ + "/c");
     ASSERT_TRUE(click(*M().ImageGoBack));
     EXPECT_EQ(M().Dir1->Path(), root_ + "/a");
+}
+
+// A second start restores the first copy's window and the message box it shows, both minimised:
+// the window alone would take no click under the box that blocks it.
+TEST_F(WindowStates, ASecondStartBringsTheMinimisedMessageForward) {
+    M().Show();
+    QWidget* window = M().Window();
+    bool restored = false, windowRestored = false;
+    ModalScript script;
+    script.expect(kMessageBox, [&](Form& f) {
+        QWidget* box = f.Window();
+        box->setWindowState(box->windowState() | Qt::WindowMinimized);
+        window->setWindowState(window->windowState() | Qt::WindowMinimized);
+        services().instance->onActivateRequest();  // what a second start asks of this copy
+        restored = !(box->windowState() & Qt::WindowMinimized) && box->isVisible();
+        windowRestored = !(window->windowState() & Qt::WindowMinimized);
+        static_cast<FrmMessage&>(f).CommandOK->UserClicks();
+    });
+    S.MessageKey = QStringLiteral("MessageDriveNotReady");
+    MessageShowWork();
+    script.verifyDone();
+    EXPECT_TRUE(restored) << "the message box stays minimised";
+    EXPECT_TRUE(windowRestored);
 }
 
 TEST_F(WindowStates, FileListKeysMoveTheSelectionButTypeNothing) {

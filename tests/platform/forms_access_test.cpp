@@ -232,6 +232,29 @@ TEST_F(FormsAccess, ComboKeysPassKeyPressBeforeTheyChoose) {
     EXPECT_EQ(seen, (QStringList{"x", "a"}));
 }
 
+// What a screen reader reads of a closed list: the choice as the combo's value, and the one entry of
+// its drop-down list read as selected, whoever made the choice.
+TEST_F(FormsAccess, AClosedListsChoiceIsItsValueAndItsOneSelectedEntry) {
+    auto read = [this] {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo->Widget());
+        QStringList selected;
+        if (QAccessibleInterface* list = a ? a->child(0) : nullptr)
+            for (int i = 0; i < list->childCount(); ++i)
+                if (QAccessibleInterface* item = list->child(i); item && item->state().selected)
+                    selected << item->text(QAccessible::Name);
+        return QStringList{a ? a->text(QAccessible::Value) : QStringLiteral("?")} + selected;
+    };
+    combo->SetListIndex(2);
+    EXPECT_EQ(read(), (QStringList{"At end", "At end"}));
+    combo->Widget()->setFocus();
+    QTest::keyClicks(combo->Widget(), "s");
+    EXPECT_EQ(read(), (QStringList{"Select", "Select"}));
+    combo->SetListIndex(-1);
+    EXPECT_EQ(read(), QStringList{""});
+    combo->SetListIndex(3);
+    EXPECT_EQ(read(), (QStringList{"After", "After"}));
+}
+
 TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
     Label* face = nullptr;
     CommandButton* job = nullptr;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QWidget>
 
 #include "support/harness.h"
@@ -43,11 +44,20 @@ TEST(LayoutCheck, FindsEachKindOfCutText) {
             if (auto* b = dynamic_cast<CommandButton*>(c)) b->SetCaption(kLong);
             if (auto* r = dynamic_cast<Frame*>(c)) r->SetCaption(kLong);
         }
+        // Its whole text told, but cut mid-letter where it shows.
+        auto* told = f.add<Label>(QStringLiteral("LabelD"));
+        told->Move(0, 170, 30, 30);
+        told->SetCaption(kLong);
+        told->SetToolTipText(kLong);
+        told->Widget()->setAccessibleDescription(kLong);
     });
     const QStringList cut = cutTexts(narrow.form);
     EXPECT_EQ(cut.size(), 6) << cut.join(QLatin1Char('\n')).toStdString();
     for (const char* name : {"LabelA", "CheckA", "OptionA", "CommandA", "FrameA", "ComboA"})
         EXPECT_TRUE(cut.filter(QStringLiteral("frmTest.%1 ").arg(QLatin1String(name))).size() == 1) << name;
+    const QStringList midLetter = shortenedWithoutEllipsis(narrow.form);
+    EXPECT_EQ(midLetter.size(), 1) << midLetter.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(midLetter.filter(QStringLiteral("frmTest.LabelD ")).size(), 1);
 }
 
 TEST(LayoutCheck, PassesTextsThatShowWholeOrWrapOrTellTheirWhole) {
@@ -64,12 +74,16 @@ TEST(LayoutCheck, PassesTextsThatShowWholeOrWrapOrTellTheirWhole) {
         told->SetCaption(kLong);
         told->SetToolTipText(kLong);
         told->Widget()->setAccessibleDescription(kLong);
+        // Shown shortened, as a control shows a text too long for it.
+        auto* shown = qobject_cast<QLabel*>(told->Widget());
+        shown->setText(shown->fontMetrics().elidedText(kLong, Qt::ElideRight, 30));
         auto* hidden = f.add<CheckBox>(QStringLiteral("CheckA"));
         hidden->Move(150, 0, 20, 20);
         hidden->SetCaption(kLong);
         hidden->SetVisible(false);
     });
     EXPECT_EQ(cutTexts(roomy.form), QStringList());
+    EXPECT_EQ(shortenedWithoutEllipsis(roomy.form), QStringList());
 }
 
 TEST(LayoutCheck, AWrappedLabelTooShortOrAWordTooWideIsCut) {

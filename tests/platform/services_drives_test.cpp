@@ -97,6 +97,34 @@ TEST(Drives, NamesTypesAndReadinessFromTheMountTable) {
     EXPECT_FALSE(fs.DriveIsReady("/mnt/gone"));  // listed, but its root cannot be read
 }
 
+// A chroot whose root is no mount point lists nothing that holds its paths; without /proc there is
+// no table at all. The root is then the drive.
+class SilentTableFileSystem : public PosixFileSystem {
+  public:
+    bool readable = true;
+
+  protected:
+    QByteArray mountTable() override {
+        if (!readable)
+            throw PlatformError(QStringLiteral("Cannot read the mount table: No such file or directory"));
+        return "proc /proc proc rw 0 0\n/dev/sda2 /home xfs rw 0 0\n";
+    }
+};
+
+TEST(Drives, TheRootHoldsWhatTheMountTableIsSilentAbout) {
+    SilentTableFileSystem fs;
+    for (bool readable : {true, false}) {
+        SCOPED_TRACE(readable);
+        fs.readable = readable;
+        EXPECT_EQ(fs.GetDriveName("/usr/lib"), "/");
+        EXPECT_EQ(fs.GetDriveName("/"), "/");
+        EXPECT_EQ(fs.GetDriveName("/home/ann"), readable ? "/home" : "/");
+        EXPECT_EQ(fs.Drives(), readable ? QStringList({"/", "/home"}) : QStringList({"/"}));
+        EXPECT_EQ(fs.DriveType("/"), DriveUnknown);
+        EXPECT_TRUE(fs.DriveIsReady("/"));
+    }
+}
+
 TEST(Drives, FreeSpaceOfARealMount) {
     PosixFileSystem fs;
     QTemporaryDir dir;

@@ -262,6 +262,23 @@ TEST_F(FileSystemTest, FailedCopyLeavesTheOldTargetUntouched) {
     ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0444), 0);
     EXPECT_THROW(fs.CopyFile(source, target), PlatformError);
     EXPECT_EQ(read(target), "old target");
+
+    // Only a file is overwritten: a link, dangling or not, or a pipe of the name stays as it is.
+    const QByteArray link = QFile::encodeName(path("link"));
+    const QByteArray pipe = QFile::encodeName(path("pipe"));
+    ASSERT_EQ(::symlink("nowhere", link.constData()), 0);
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    for (const QByteArray& taken : {link, pipe}) {
+        SCOPED_TRACE(taken.constData());
+        struct stat before {};
+        ASSERT_EQ(::lstat(taken.constData(), &before), 0);
+        EXPECT_THROW(fs.CopyFile(source, QFile::decodeName(taken)), PlatformError);
+        struct stat after {};
+        ASSERT_EQ(::lstat(taken.constData(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
+    }
+    EXPECT_FALSE(QFileInfo::exists(path("nowhere")));
 }
 
 TEST_F(FileSystemTest, DeleteOfReadOnlyFilesNeedsForce) {

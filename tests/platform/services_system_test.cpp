@@ -116,6 +116,31 @@ TEST(DesktopSystem, StartProgramRunsInTheProgramsOwnFolder) {
     EXPECT_FALSE(system->OpenWebPage("not a url ::"));
 }
 
+// The desktop's opener may start and still find nothing to show the page with: its exit status is
+// the answer.
+TEST(DesktopSystem, OpenWebPageTakesTheOpenersExitStatus) {
+    auto system = makeDesktopSystem();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray path = QFile::encodeName(dir.path());
+    ScopedEnv env("PATH", &path);
+    for (int code : {0, 3}) {
+        SCOPED_TRACE(code);
+        QFile opener(dir.filePath("xdg-open"));
+        ASSERT_TRUE(opener.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        opener.write("#!/bin/sh\nprintf '%s\\n' \"$1\" > '" + QFile::encodeName(dir.filePath("asked.txt")) +
+                     "'\nexit " + QByteArray::number(code) + "\n");
+        opener.close();
+        ASSERT_TRUE(opener.setPermissions(opener.permissions() | QFile::ExeOwner));
+        EXPECT_EQ(system->OpenWebPage("https://www.example.org/quorvan"), code == 0);
+        QFile asked(dir.filePath("asked.txt"));
+        ASSERT_TRUE(asked.open(QIODevice::ReadOnly));
+        EXPECT_EQ(asked.readAll(), "https://www.example.org/quorvan\n");
+        asked.close();
+        asked.remove();
+    }
+}
+
 TEST(DesktopSystem, EndProgramEndsAtOnceWithItsCodeAndFlushesOutput) {
     int pipeEnds[2];
     ASSERT_EQ(::pipe(pipeEnds), 0);

@@ -547,9 +547,24 @@ std::function<void()>* clickHandler(Control& c) {
             return &static_cast<Image&>(c).Click;
         case ControlKind::PictureBox:
             return &static_cast<PictureBox&>(c).Click;
+        case ControlKind::Label:
+            return &static_cast<Label&>(c).Click;
         default:
             return nullptr;
     }
+}
+
+// A label a user operates: one that acts when clicked and is not the caption lying on a button
+// (the button is what the user operates then).
+bool labelActs(Label& l) {
+    if (!l.Click)
+        return false;
+    const QRect mine(l.Left(), l.Top(), l.Width(), l.Height());
+    for (const auto& c : l.ParentForm()->Controls())
+        if (c->Kind() == ControlKind::CommandButton && c->Container() == l.Container() &&
+            QRect(c->Left(), c->Top(), c->Width(), c->Height()).contains(mine))
+            return false;
+    return true;
 }
 
 bool operable(Control& c) {
@@ -557,6 +572,7 @@ bool operable(Control& c) {
         return false;
     switch (c.Kind()) {
         case ControlKind::Label:
+            return labelActs(static_cast<Label&>(c));
         case ControlKind::Frame:
         case ControlKind::Line:
             return false;
@@ -580,10 +596,13 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
             kids.push_back(c.get());
     auto top = [](const Control* c) { return onWindow(c->Widget()).top(); };
     std::stable_sort(kids.begin(), kids.end(), [&](Control* a, Control* b) { return top(a) < top(b); });
+    // One row: tops less than half a line apart, the line being the lower of the two controls.
+    auto height = [](Control* c) { return c->Widget()->height(); };
     for (size_t k = 0; k < kids.size();) {
-        const int reach = top(kids[k]) + std::max(1, kids[k]->Widget()->height() / 2);
         size_t end = k + 1;
-        while (end < kids.size() && top(kids[end]) < reach) ++end;
+        while (end < kids.size() &&
+               top(kids[end]) - top(kids[k]) < std::max(1, std::min(height(kids[k]), height(kids[end])) / 2))
+            ++end;
         std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
                          [](Control* a, Control* b) { return onWindow(a->Widget()).left() < onWindow(b->Widget()).left(); });
         k = end;
@@ -597,6 +616,7 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
 
 QAccessible::Role expectedRole(ControlKind k) {
     switch (k) {
+        case ControlKind::Label:  // one that acts: a button
         case ControlKind::CommandButton:
         case ControlKind::Image:
         case ControlKind::PictureBox:
@@ -658,6 +678,31 @@ int clicksOf(Control& c, const std::function<void()>& act) {
 
 }  // namespace
 
+namespace {
+
+// What the user sees of a control: its widget shows in the window, and what lies topmost at its
+// middle is the control itself or belongs with it (a caption on its face), not a panel over it.
+bool inSight(const Control& c, const QWidget* window) {
+    const QWidget* w = c.Widget();
+    if (!w->isVisibleTo(window))
+        return false;
+    const QWidget* top = window->childAt(w->mapTo(window, w->rect().center()));
+    if (!top || top == w || w->isAncestorOf(top))
+        return true;
+    for (const QWidget* up = top; up && up != window; up = up->parentWidget()) {
+        const Control* owner = nullptr;
+        for (const auto& o : c.ParentForm()->Controls())
+            if (o->Widget() == up)
+                owner = o.get();
+        if (owner && (owner->Kind() == ControlKind::Frame || owner->Kind() == ControlKind::PictureBox) &&
+            !up->isAncestorOf(w))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 QStringList readingOrder(Form& f) {
     std::vector<Control*> all;
     if (f.Window())
@@ -665,7 +710,9 @@ QStringList readingOrder(Form& f) {
     QStringList out;
     std::vector<const Control*> groupsDone;
     for (Control* c : all) {
-        if (!operable(*c))
+        // A read-only box is read, not operated; what a panel covers is out of reach.
+        if (!operable(*c) || !inSight(*c, f.Window()) ||
+            (c->Kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->Locked()))
             continue;
         if (c->Kind() == ControlKind::OptionButton) {
             if (std::find(groupsDone.begin(), groupsDone.end(), c->Container()) != groupsDone.end())
@@ -738,7 +785,11 @@ namespace {
 
 QAccessibleInterface* listInterface(const Control& list) {
     QCoreApplication::processEvents();  // a list may bring its selection up when the loop is idle
-    return list.Widget() ? QAccessible::queryAccessibleInterface(list.Widget()) : nullptr;
+    QAccessibleInterface* a = list.Widget() ? QAccessible::queryAccessibleInterface(list.Widget()) : nullptr;
+    // A combo's entries are those of its drop-down list, its one child.
+    if (a && a->role() == QAccessible::ComboBox)
+        return a->child(0);
+    return a;
 }
 
 }  // namespace
@@ -757,6 +808,15 @@ QStringList accessibleSelection(const Control& list) {
     if (QAccessibleInterface* a = listInterface(list))
         for (int i = 0; i < a->childCount(); ++i)
             if (QAccessibleInterface* item = a->child(i); item && item->state().selected)
+                out << item->text(QAccessible::Name);
+    return out;
+}
+
+QStringList accessibleShowing(const Control& list) {
+    QStringList out;
+    if (QAccessibleInterface* a = listInterface(list))
+        for (int i = 0; i < a->childCount(); ++i)
+            if (QAccessibleInterface* item = a->child(i); item && !item->state().invisible)
                 out << item->text(QAccessible::Name);
     return out;
 }

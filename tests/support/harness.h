@@ -113,8 +113,9 @@ void pressKey(Form& f, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier)
 // order, by name ("Name(i)" for array items). `start` comes first.
 QStringList tabCycle(Control& start, int limit = 400);
 // The controls a user can operate now, in the window's reading order (left to right, top to bottom,
-// a frame's controls together), from where the widgets show on screen. One option per group: the
-// chosen one, else the first.
+// a frame's controls together; tops less than half a line apart are one row), from where the
+// widgets show on screen. One option per group: the chosen one, else the first. Left out: what the
+// user cannot see (hidden, or under a panel) and read-only text boxes.
 QStringList readingOrder(Form& f);
 QString controlName(const Control& c);
 
@@ -123,9 +124,12 @@ QString controlName(const Control& c);
 // exactly once, as a click does. The handlers are stood in for and each control's value restored, so
 // the walk changes nothing. Empty when all is well.
 QStringList accessibilityProblems(Form& f);
-// A list's entries as assistive tools read them, and those they read as selected.
+// A list's entries as assistive tools read them, and those they read as selected (a combo's: those
+// of its drop-down list).
 QStringList accessibleItems(const Control& list);
 QStringList accessibleSelection(const Control& list);
+// The entries assistive tools read as showing on screen.
+QStringList accessibleShowing(const Control& list);
 // Selects (or, when selected, unselects) entry `row` through its accessibility action.
 bool toggleThroughAccessibility(Control& list, int row);
 // Runs a control's accessibility action by name ("Press", "Toggle").

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/forms_fit.h"
+
 namespace qv::test {
 
 namespace {
@@ -78,11 +80,39 @@ bool toldWhole(const Control& c, const QString& text) {
     return w->toolTip() == text && w->accessibleDescription() == text;
 }
 
+// What the widget shows of a caption it may shorten; the caption itself where it draws it whole or
+// shortens it as it paints (a frame).
+QString shownOf(const Control& c, const QString& caption) {
+    if (auto* label = qobject_cast<const QLabel*>(c.Widget()))
+        return label->text();
+    if (auto* button = qobject_cast<const QAbstractButton*>(c.Widget()))
+        return button->text();
+    return caption;
+}
+
+void measureText(const Control& c, const QString& text, QStringList& faults);
+
 void measureCaption(const Control& c, QStringList& faults) {
-    QWidget* w = c.Widget();
     const QString text = captionOf(c);
     if (text.trimmed().isEmpty() || toldWhole(c, text))
         return;
+    measureText(c, text, faults);
+}
+
+// Shortened on purpose: what shows must fit and end with an ellipsis, not be cut mid-letter.
+void measureShortened(const Control& c, QStringList& faults) {
+    const QString text = captionOf(c);
+    if (text.trimmed().isEmpty() || !toldWhole(c, text) || c.Kind() == ControlKind::Frame)
+        return;
+    const QString shown = shownOf(c, text);
+    if (shown != text && !shown.endsWith(QChar(0x2026)))
+        faults << QStringLiteral("%1 \"%2\": shortened without an ellipsis").arg(describe(c), shown);
+    else
+        measureText(c, shown, faults);
+}
+
+void measureText(const Control& c, const QString& text, QStringList& faults) {
+    QWidget* w = c.Widget();
     const QFontMetrics fm = w->fontMetrics();
     if (auto* label = qobject_cast<QLabel*>(w)) {
         const QRect cr = label->contentsRect();
@@ -134,7 +164,85 @@ void measureCombo(const Control& c, QStringList& faults) {
     }
 }
 
+// Where the control draws its caption, in its own coordinates; empty when it draws none.
+QRect captionRect(const Control& c) {
+    QWidget* w = c.Widget();
+    const QString text = captionOf(c);
+    if (text.trimmed().isEmpty())
+        return {};
+    const QFontMetrics fm = w->fontMetrics();
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+        int flags = static_cast<int>(label->alignment());
+        if (label->wordWrap())
+            flags |= Qt::TextWordWrap;
+        const QRect cr = label->contentsRect();
+        return fm.boundingRect(cr, flags, text) & cr;
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        if (!button->icon().isNull())
+            return {};
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        const QSize need = lineBlock(fm, withoutMnemonic(text));
+        if (c.Kind() == ControlKind::CheckBox || c.Kind() == ControlKind::OptionButton) {
+            const QRect room = button->style()->subElementRect(c.Kind() == ControlKind::CheckBox
+                                                                   ? QStyle::SE_CheckBoxContents
+                                                                   : QStyle::SE_RadioButtonContents,
+                                                               &opt, button);
+            return QRect(room.left(), room.top(), std::min(need.width(), room.width()), room.height());
+        }
+        const QRect room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+        return QStyle::alignedRect(button->layoutDirection(), Qt::AlignCenter, need, room) & room;
+    }
+    if (c.Kind() == ControlKind::Frame)
+        return QRect(8, 0, fm.horizontalAdvance(text) + 4, fm.height()) & w->rect();
+    return {};
+}
+
 }  // namespace
+
+QStringList coveredTexts(Form& f) {
+    QStringList faults;
+    QWidget* window = f.Window();
+    if (!window)
+        return faults;
+    auto controlOf = [&f](const QWidget* w) -> const Control* {
+        for (const auto& c : f.Controls())
+            if (c->Widget() == w)
+                return c.get();
+        return nullptr;
+    };
+    for (const auto& owned : f.Controls()) {
+        const Control& c = *owned;
+        QWidget* w = c.Widget();
+        if (!w || !c.EffectivelyVisible() || w == window)
+            continue;
+        const QRect own = captionRect(c);
+        if (own.isEmpty())
+            continue;
+        const QRect text(w->mapTo(window, own.topLeft()), own.size());
+        for (QWidget* below = w; below && below != window; below = below->parentWidget()) {
+            QWidget* parent = below->parentWidget();
+            if (!parent)
+                break;
+            const QObjectList& stack = parent->children();  // bottom first
+            for (qsizetype k = stack.indexOf(below) + 1; k < stack.size(); ++k) {
+                auto* over = qobject_cast<QWidget*>(stack[k]);
+                if (!over || over->isWindow() || !over->isVisibleTo(window))
+                    continue;
+                const QRect at(over->mapTo(window, QPoint(0, 0)), over->size());
+                if (!at.intersects(text))
+                    continue;
+                const Control* top = controlOf(over);
+                faults << QStringLiteral("%1 \"%2\": covered by %3")
+                              .arg(describe(c), captionOf(c),
+                                   top ? describe(*top)
+                                       : QString::fromLatin1(over->metaObject()->className()));
+            }
+        }
+    }
+    return faults;
+}
 
 QStringList cutTexts(Form& f) {
     QStringList faults;
@@ -147,6 +255,14 @@ QStringList cutTexts(Form& f) {
         else
             measureCaption(c, faults);
     }
+    return faults;
+}
+
+QStringList shortenedWithoutEllipsis(Form& f) {
+    QStringList faults;
+    for (const auto& owned : f.Controls())
+        if (owned->Widget() && owned->EffectivelyVisible())
+            measureShortened(*owned, faults);
     return faults;
 }
 
@@ -184,6 +300,21 @@ QStringList controlsOutside(Form& f) {
     return faults;
 }
 
+QStringList offScreen(Form& f, QSize screen) {
+    const QRect outer(f.Left(), f.Top(), f.Width() + 2 * kFrameBorder,
+                      f.Height() + kFrameTitle + 2 * kFrameBorder);
+    if (QRect(QPoint(0, 0), screen).contains(outer))
+        return {};
+    return {QStringLiteral("%1 with its frame: %2,%3 %4 x %5 off a screen of %6 x %7")
+                .arg(f.Name())
+                .arg(outer.x())
+                .arg(outer.y())
+                .arg(outer.width())
+                .arg(outer.height())
+                .arg(screen.width())
+                .arg(screen.height())};
+}
+
 ScopedAppFont::ScopedAppFont(double factor) : saved_(QApplication::font()) {
     QFont scaled = saved_;
     if (saved_.pointSizeF() > 0)
@@ -191,6 +322,12 @@ ScopedAppFont::ScopedAppFont(double factor) : saved_(QApplication::font()) {
     else
         scaled.setPixelSize(qRound(saved_.pixelSize() * factor));
     QApplication::setFont(scaled);
+}
+
+ScopedAppFont::ScopedAppFont(Points points) : saved_(QApplication::font()) {
+    QFont font = saved_;
+    font.setPointSizeF(points.size);
+    QApplication::setFont(font);
 }
 
 ScopedAppFont::~ScopedAppFont() {

@@ -36,6 +36,9 @@ struct FolderState {
     QString WorkDirPath;
     QString WorkPathUpper;
     QString DestPath;  // trailing "/"
+    // The user has taken DestPath in Set Destination in this run. Until then it only holds the
+    // folder the program started in, which nobody chose to copy or move into.
+    bool DestPathChosen = false;
     QString DestPathCommitted;
     QString DestPathUpper;
     QString MoveLastPath;
@@ -102,7 +105,8 @@ struct MessageRequest {
     QString MessageText;
     QString MessageButtons;
     QString MessageInput;
-    QString MessageBugDetail;  // the failed file, its target and the reason, under the error tag
+    QString MessageBugDetail;  // the failed file, its target and the reason, under the error tag or
+                               // under the work message of a failed Easy Process
 };
 
 struct UserPicturePending {

@@ -1,0 +1,37 @@
+// A window that does not fit its screen takes its layout and its font down together, so that every
+// text still shows whole and the whole window, frame included, stays on the screen.
+#pragma once
+
+#include <QFont>
+#include <QPoint>
+#include <QSize>
+#include <functional>
+
+namespace qv {
+
+class Form;
+
+// What a window manager adds around a window's own area, at most: a border on each side and a title
+// bar. The real frame is known only once the window shows; these are a usual desktop's.
+inline constexpr int kFrameBorder = 3, kFrameTitle = 23;
+
+// The room for a window's own area when its frame's top-left corner is at `place` (pixels): the
+// screen less its panels and docks, the place and the frame. Empty when the screen is not known.
+QSize WindowRoom(QPoint place);
+
+// How far a window of `size` at `place` must be taken down to fit its room: 1 when it fits.
+double ScreenFit(QSize size, QPoint place);
+
+// The largest font, not larger than `base`, whose line and text are at most `scale` times as high and
+// as wide as those of `base`.
+QFont FontAtScale(const QFont& base, double scale);
+
+// Every control's place and size, and the form's size, times k. Edges are scaled, not sizes, and
+// rounded down to whole pixels, so that what lies inside a container still does.
+void ScaleFormLayout(Form& form, double k);
+
+// A form that lays itself out from its window's font (`arrange`): while it is too big for its room at
+// `place`, its window's font goes down and it is laid out again.
+void FitFormToScreen(Form& form, QPoint place, const std::function<void()>& arrange);
+
+}  // namespace qv
