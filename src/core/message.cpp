@@ -15,6 +15,19 @@ namespace {
 
 const QString kCrlf = QStringLiteral("\r\n");
 const QString kPara = QStringLiteral("\r\n\r\n");
+
+// One line per file an interrupted rename left, with what it holds when its record says.
+QString HeldFiles() {
+    QStringList lines;
+    for (qsizetype i = 0; i < S.InterruptedRenameFiles.size(); ++i) {
+        const QString held = S.InterruptedRenameHeld.value(i);
+        lines << (held.isEmpty()
+                      ? S.InterruptedRenameFiles.at(i)
+                      : S.InterruptedRenameFiles.at(i) + QStringLiteral(" holds ") + held +
+                            QStringLiteral(", which was being renamed to ") + S.InterruptedRenameTo.value(i));
+    }
+    return lines.join(kCrlf);
+}
 const QString kAmblet = QStringLiteral("Amblet");
 
 // Where a text names the program file, this platform's file name is meant.
@@ -271,8 +284,7 @@ bool WorkText(const QString& key) {
             QStringLiteral("A Rename that was interrupted before it could finish left ") +
             (one ? QStringLiteral("one of your files") : QStringLiteral("some of your files")) +
             QStringLiteral(" in this Folder under the following temporary name") +
-            (one ? QString() : QStringLiteral("s")) + QStringLiteral(" :") + kPara +
-            S.InterruptedRenameFiles.join(kCrlf) + kPara +
+            (one ? QString() : QStringLiteral("s")) + QStringLiteral(" :") + kPara + HeldFiles() + kPara +
             (one ? QStringLiteral("The file is hidden") : QStringLiteral("These files are hidden")) +
             QStringLiteral(", so the Program does not show ") + it +
             QStringLiteral(" and will not change or remove ") + it + QStringLiteral(". Please give ") +

@@ -8,7 +8,6 @@
 #include "core/settings_file.h"
 #include "core/state.h"
 #include "core/windows.h"
-#include "engine/leftovers.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -131,7 +130,7 @@ void Main() {
         MessageShowWork();
     }
     // After a run that was killed the program opens where it may have left a user's file.
-    TellOfInterruptedRenames(S.WorkPath);
+    windows().TellOfLeftovers();
 }
 
 }  // namespace qv

@@ -91,6 +91,8 @@ class Windows {
     virtual void ShowMainWindow() {}
     // A second start asked this copy to come forward.
     virtual void RaiseMainWindow() {}
+    // Names to the user what a killed run left in the work folder that only the user may put right.
+    virtual void TellOfLeftovers() {}
 };
 
 // The installed windows, or the do-nothing base when none are.

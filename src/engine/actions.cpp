@@ -3,6 +3,7 @@
 #include <QSet>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/message.h"
@@ -26,9 +27,25 @@ void JournalRow(const QString& oldName, const QString& newName) {
     S.ComboUndoNewName.append(newName);
 }
 
+// Most names are plain ASCII, which the encoding keeps as it is: no trip through it is needed to
+// know them usable.
+bool PlainUsableName(const QString& name) {
+    const qsizetype n = name.size();
+    if (n == 0 || n > kNameMaxBytes || name == QLatin1String(".") || name == QLatin1String("..")) {
+        return false;
+    }
+    for (const QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u == 0 || u > 0x7f || u == u'/') {
+            return false;
+        }
+    }
+    return true;
+}
+
 // A rename target must stay in its folder: a name with "/" (or none at all) is refused.
 QString CheckedName(const QString& name) {
-    if (!IsUsableFileName(name)) {
+    if (!PlainUsableName(name) && !IsUsableFileName(name)) {
         throw PlatformError(QStringLiteral("\"%1\" is not a usable file name").arg(name));
     }
     return name;
@@ -61,6 +78,14 @@ void OnFile(const QString& file, const QString& target, Op&& op) {
     } catch (const std::exception& e) {
         Failed(file, target, ReasonOf(e));
     }
+}
+
+// A folder and a name as one path, in one allocation: the renames build two for every file.
+QString Joined(const QString& folder, const QString& name) {
+    QString path;
+    path.reserve(folder.size() + name.size());
+    path.append(folder).append(name);
+    return path;
 }
 
 bool Exists(const QString& path) {
@@ -99,11 +124,43 @@ void EachJournalRowBackwards(const char* procedure, Row row) {
     });
 }
 
+// A ring under way: the row whose file stepped aside, the temporary name that holds it, where its
+// steps begin in the journal, and which of its journalled steps were copied too.
+struct Ring {
+    int row = -1;
+    QString holder;
+    qsizetype journalStart = 0;
+    std::vector<char> copied;
+};
+
+// Takes back the steps of a ring that cannot go on, last first, so that the held file is under its
+// own name again and the journal holds only what stays done. False when a step will not go back; the
+// steps before it stay done and journalled.
+bool TakeBackRing(const Ring& ring, const QString& w, const QString& copyTo) {
+    FileSystem& fs = fileSystem();
+    try {
+        for (qsizetype j = S.ComboUndoOldName.size() - 1; j >= ring.journalStart; --j) {
+            const QString from = S.ComboUndoOldName.at(j);
+            const QString to = S.ComboUndoNewName.at(j);
+            if (ring.copied.at(static_cast<size_t>(j - ring.journalStart)))
+                fs.DeleteFile(copyTo + to, true);
+            if (from != to && fs.RenameNoReplace(w + to, w + from) != FileSystem::RenameResult::Done)
+                return false;
+            S.ComboUndoOldName.removeLast();
+            S.ComboUndoNewName.removeLast();
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    return true;
+}
+
 // Renames the rows inside the work folder in an order that never meets a name another row's file
-// still holds (rings through a temporary name). Each step is journalled once it has happened, so the
-// journal walked backwards undoes exactly what was done. `landed` runs when a row's file has its new
-// name; when it throws, that step is taken back and its journal row dropped.
-void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
+// still holds (rings through a temporary name, with a record beside it of what it holds). Each step
+// is journalled once it has happened, so the journal walked backwards undoes exactly what was done.
+// With `copyTo`, each row's file is copied there once it has its new name. A row that fails is taken
+// back whole, and a ring that cannot go on is taken back to where it began, before the report.
+void RenameInWorkFolder(const QString& copyTo) {
     const QString w = S.WorkPath;
     FileSystem& fs = fileSystem();
     const int rows = SelectionTableCount();
@@ -112,68 +169,167 @@ void RenameInWorkFolder(const std::function<void(const QString& neu)>& landed) {
     news.reserve(rows);
     for (int i = 0; i < rows; ++i) {
         const QString neu = S.PreviewNames.value(i);
-        OnFile(w + olds.at(i), w + neu, [&] { news.append(CheckedName(neu)); });
+        if (!PlainUsableName(neu)) {
+            OnFile(w + olds.at(i), w + neu, [&] { CheckedName(neu); });
+        }
+        news.append(neu);
     }
     const bool blind = FolderIsCaseBlind(w, olds);
+    // The rows' names, gathered only when a temporary name is wanted (a ring, or a change of case).
     QSet<QString> keys;
-    keys.reserve(2 * rows);
-    for (int i = 0; i < rows; ++i) {
-        keys.insert(NameKey(olds.at(i), blind));
-        keys.insert(NameKey(news.at(i), blind));
-    }
     const auto temporary = [&] {
+        if (keys.isEmpty()) {
+            keys.reserve(2 * rows);
+            for (int i = 0; i < rows; ++i) {
+                keys.insert(NameKey(olds.at(i), blind));
+                keys.insert(NameKey(news.at(i), blind));
+            }
+        }
         return FreeTemporaryName(w, [&](const QString& n) { return keys.contains(NameKey(n, blind)); });
     };
     const QList<RenameStep> plan = PlanRenames(olds, news, blind, temporary);
 
+    S.ComboUndoOldName.reserve(S.ComboUndoOldName.size() + rows + 1);
+    S.ComboUndoNewName.reserve(S.ComboUndoNewName.size() + rows + 1);
     std::vector<char> begun(static_cast<size_t>(rows), 0);
     std::vector<char> skipped(static_cast<size_t>(rows), 0);
-    for (const RenameStep& step : plan) {
+    std::optional<Ring> ring;
+    for (qsizetype k = 0; k < plan.size(); ++k) {
+        const RenameStep& step = plan.at(k);
         if (skipped[step.row]) {
             continue;
         }
         const bool first = !begun[step.row];
         begun[step.row] = 1;
         const bool moved = step.from != step.to;
+        if (!step.last) {
+            // The file steps aside: what it is and where the ring's files go is on disk first, so
+            // that a run killed before the ring closes can tell the user.
+            QList<QPair<QString, QString>> ringRows{{olds.at(step.row), news.at(step.row)}};
+            for (qsizetype j = k + 1; j < plan.size() && plan.at(j).from != step.to; ++j) {
+                ringRows.append({olds.at(plan.at(j).row), news.at(plan.at(j).row)});
+            }
+            try {
+                WriteHolderRecord(w, step.to, ringRows);
+            } catch (const std::exception& e) {
+                Failed(w + step.from, w + news.at(step.row),
+                       QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+            }
+            ring = Ring{step.row, step.to, S.ComboUndoOldName.size(), {}};
+        }
+        QString reason;        // empty while the step goes well
+        bool inPlace = false;  // the step's rename has happened
         if (!moved) {
             // A name left as it was needs no rename; the file only has to be there.
             if (fs.Stat(w + step.from).kind != FileSystem::Entry::File) {
                 skipped[step.row] = 1;
                 continue;
             }
+            inPlace = true;
         } else {
             FileSystem::RenameResult result = FileSystem::RenameResult::Done;
-            OnFile(w + step.from, w + step.to,
-                   [&] { result = fs.RenameNoReplace(w + step.from, w + step.to); });
-            switch (result) {
-                case FileSystem::RenameResult::Done:
-                    break;
-                case FileSystem::RenameResult::SourceMissing:
-                    if (first) {
-                        skipped[step.row] = 1;
-                        continue;
-                    }
-                    Failed(w + step.from, w + step.to, QStringLiteral("the file has gone"));
-                case FileSystem::RenameResult::TargetTaken:
-                    Failed(w + step.from, w + step.to, QStringLiteral("the target already exists"));
+            try {
+                result = fs.RenameNoReplace(Joined(w, step.from), Joined(w, step.to));
+            } catch (const std::exception& e) {
+                reason = ReasonOf(e);
+            }
+            if (reason.isEmpty()) {
+                switch (result) {
+                    case FileSystem::RenameResult::Done:
+                        inPlace = true;
+                        break;
+                    case FileSystem::RenameResult::SourceMissing:
+                        if (first) {
+                            skipped[step.row] = 1;
+                            if (!step.last) {
+                                RemoveHolderRecord(w, step.to);
+                                ring.reset();
+                            }
+                            continue;
+                        }
+                        reason = QStringLiteral("the file has gone");
+                        break;
+                    case FileSystem::RenameResult::TargetTaken:
+                        reason = QStringLiteral("the target already exists");
+                        break;
+                }
             }
         }
-        JournalRow(step.from, step.to);
-        if (!step.last || !landed) {
+        QString target;  // where the failing row was to go, when not its new name here
+        if (inPlace) {
+            JournalRow(step.from, step.to);
+            if (ring) {
+                ring->copied.push_back(0);
+            }
+            if (step.last && !copyTo.isEmpty()) {
+                try {
+                    fs.CopyFile(w + step.to, copyTo + step.to);
+                    if (ring) {
+                        ring->copied.back() = 1;
+                    }
+                } catch (const std::exception& e) {
+                    reason = ReasonOf(e);
+                    target = copyTo + step.to;
+                }
+            }
+        }
+        if (reason.isEmpty()) {
+            if (ring && step.from == ring->holder) {
+                RemoveHolderRecord(w, ring->holder);
+                ring.reset();
+            }
             continue;
         }
-        try {
-            landed(step.to);
-        } catch (const std::exception&) {
-            // Undo would delete the destination file, which this row never wrote: the step is taken
-            // back, journal row first, so that a failing take-back deletes nothing later.
+        if (target.isEmpty()) {
+            target = w + news.at(step.row);
+        }
+        // The row cannot be done. Undo would delete a destination file this row never wrote, so a
+        // row renamed but not copied is taken back, journal row first, so that a failing take-back
+        // deletes nothing later; inside a ring the whole ring goes back.
+        if (ring) {
+            if (!TakeBackRing(*ring, w, copyTo)) {
+                Failed(w + olds.at(step.row), target,
+                       reason + QStringLiteral("\r\nHeld : ") + w + ring->holder + QStringLiteral(" holds ") +
+                           olds.at(ring->row));
+            }
+            RemoveHolderRecord(w, ring->holder);
+        } else if (inPlace) {
             S.ComboUndoOldName.removeLast();
             S.ComboUndoNewName.removeLast();
             if (moved) {
-                fs.Rename(w + step.to, w + step.from);
+                OnFile(w + step.to, w + step.from, [&] { fs.Rename(w + step.to, w + step.from); });
             }
-            throw;
         }
+        Failed(w + olds.at(step.row), target, reason);
+    }
+}
+
+bool IsHolderName(const QString& name) {
+    return name.startsWith(QLatin1String(".quorvan-")) &&
+           ReadTemporaryName(name).kind == TemporaryKind::RenameHolder;
+}
+
+// The record of a ring the undo opens at journal row `i`, whose temporary name is that row's old
+// name: the file it holds, the name the undo takes it back to, and the ring's other rows as the undo
+// renames them.
+void RecordUndoneRing(const QString& jw, qsizetype i) {
+    const QString holder = S.ComboUndoOldName.at(i);
+    qsizetype first = i - 1;
+    while (first >= 0 && S.ComboUndoNewName.at(first) != holder) {
+        --first;
+    }
+    if (first < 0) {
+        return;
+    }
+    QList<QPair<QString, QString>> rows{{S.ComboUndoNewName.at(i), S.ComboUndoOldName.at(first)}};
+    for (qsizetype k = i - 1; k > first; --k) {
+        rows.append({S.ComboUndoNewName.at(k), S.ComboUndoOldName.at(k)});
+    }
+    try {
+        WriteHolderRecord(jw, holder, rows);
+    } catch (const std::exception& e) {
+        Failed(jw + S.ComboUndoNewName.at(i), jw + S.ComboUndoOldName.at(first),
+               QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
     }
 }
 
@@ -277,17 +433,11 @@ void ActionAStartUndo() {
 }
 
 void ActionDoRename() {
-    Trapped("ActionDoRename", [] { RenameInWorkFolder(nullptr); });
+    Trapped("ActionDoRename", [] { RenameInWorkFolder(QString()); });
 }
 
 void ActionDoRenCopy() {
-    const QString w = S.WorkPath;
-    const QString d = S.DestPath;
-    Trapped("ActionDoRenCopy", [&] {
-        RenameInWorkFolder([&](const QString& neu) {
-            OnFile(w + neu, d + neu, [&] { fileSystem().CopyFile(w + neu, d + neu); });
-        });
-    });
+    Trapped("ActionDoRenCopy", [] { RenameInWorkFolder(S.DestPath); });
 }
 
 void ActionDoCpyRename() {
@@ -371,11 +521,27 @@ void ActionDoAttribute() {
 
 void ActionUndoRename() {
     const QString jw = S.TextUndoWorkPath;
-    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
+    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype i, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
-        if (neu != old) {
-            OnFile(jw + neu, jw + old,
-                   [&] { fileSystem().RenameNoReplace(jw + neu, jw + CheckedName(old)); });
+        if (neu == old) {
+            return;
+        }
+        const QString from = Joined(jw, neu);
+        const QString to = Joined(jw, old);
+        // Undone, a ring steps a file aside again: the record goes first here too.
+        const bool stepsAside = IsHolderName(old);
+        if (stepsAside) {
+            RecordUndoneRing(jw, i);
+        }
+        FileSystem::RenameResult result = FileSystem::RenameResult::SourceMissing;
+        OnFile(from, to, [&] {
+            CheckedName(old);
+            result = fileSystem().RenameNoReplace(from, to);
+        });
+        if (stepsAside && result != FileSystem::RenameResult::Done) {
+            RemoveHolderRecord(jw, old);
+        } else if (IsHolderName(neu) && result == FileSystem::RenameResult::Done) {
+            RemoveHolderRecord(jw, neu);
         }
     });
 }

@@ -1,22 +1,45 @@
 // What an interrupted run of the program leaves in a folder. A partial copy is waste (its source is
 // still whole) and goes when the program next writes into that folder; a file that a ring of renames
 // had stepped aside holds the only copy of a user's file, so it is never touched, only named to the
-// user when its folder is opened. Only what processes that no longer run left counts.
+// user when its folder is opened, with what its record beside it says it holds. Only what processes
+// that no longer run left counts.
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
 namespace qv {
 
-// Removes the abandoned partial copies from the folders that `action` (with `undo`, its undo) writes
-// into: the work folder `work` and the destination `dest`. Nothing that fails here stops the action.
+// Removes the abandoned partial copies (and records whose held file is back) from the folders that
+// `action` (with `undo`, its undo) writes into: the work folder `work` and the destination `dest`.
+// They are found in the last read of each folder (Preview's, or the file list's); a folder not read
+// yet is read once. Nothing that fails here stops the action.
 void RemoveAbandonedCopies(const QString& action, bool undo, const QString& work, const QString& dest);
 
-// The files of the folder that interrupted renames left, by name, sorted.
-QStringList InterruptedRenameFiles(const QString& folder);
+// The record kept beside a ring's temporary name while the ring runs: the file it holds, what that
+// file was being renamed to, and the ring's other rows.
+QString HolderRecordName(const QString& holder);
+// Writes the record whole (a crash leaves it complete or absent) before the holder is made; throws
+// PlatformError when it cannot. `rows` are (old, new) pairs, the held file's row first.
+void WriteHolderRecord(const QString& folder, const QString& holder,
+                       const QList<QPair<QString, QString>>& rows);
+// Removes it once the ring is whole again; a record that will not go is removed another time.
+void RemoveHolderRecord(const QString& folder, const QString& holder);
 
-// Names them to the user in one message ("MessageInterruptedRename"), when there are any.
+// A file an interrupted rename left, with the names its record gives (empty when it has none).
+struct InterruptedRename {
+    QString holder;
+    QString held;
+    QString renamedTo;
+};
+// The interrupted renames among the names of `folder` (hidden names included, as a read of the
+// folder found them), sorted by holder.
+QList<InterruptedRename> InterruptedRenamesAmong(const QString& folder, const QStringList& names);
+
+// Names them to the user in one message ("MessageInterruptedRename"), when there are any; they are
+// found in the last read of the folder (the file list's), or in a read of its own when none was made.
 void TellOfInterruptedRenames(const QString& folder);
 
 }  // namespace qv

@@ -3,6 +3,7 @@
 #include <QHash>
 #include <vector>
 
+#include "engine/leftovers.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -30,15 +31,29 @@ QString NameKey(const QString& name, bool caseBlind) {
 QList<RenameStep> PlanRenames(const QStringList& olds, const QStringList& news, bool caseBlind,
                               const std::function<QString()>& temporary) {
     const int rows = static_cast<int>(olds.size());
-    QHash<QString, int> holder;  // old name -> its row
+    // The folded names live as long as the table below, which only looks at them: no copies of the
+    // names themselves, which a table of many thousand rows would spend its time on.
+    QStringList oldKeys;
+    QStringList newKeys;
+    if (caseBlind) {
+        oldKeys.reserve(rows);
+        newKeys.reserve(rows);
+        for (int i = 0; i < rows; ++i) {
+            oldKeys.append(NameKey(olds.at(i), true));
+            newKeys.append(NameKey(news.at(i), true));
+        }
+    }
+    const QStringList& oldNames = caseBlind ? oldKeys : olds;
+    const QStringList& newNames = caseBlind ? newKeys : news;
+    QHash<QStringView, int> holder;  // old name -> its row
     holder.reserve(rows);
     for (int i = 0; i < rows; ++i) {
-        holder.insert(NameKey(olds.at(i), caseBlind), i);
+        holder.insert(QStringView(oldNames.at(i)), i);
     }
     // The row whose file holds row i's new name now, or -1.
     std::vector<int> blocker(static_cast<size_t>(rows), -1);
     for (int i = 0; i < rows; ++i) {
-        blocker[i] = holder.value(NameKey(news.at(i), caseBlind), -1);
+        blocker[i] = holder.value(QStringView(newNames.at(i)), -1);
     }
 
     QList<RenameStep> steps;
@@ -124,7 +139,9 @@ QString FreeTemporaryName(const QString& folder, const std::function<bool(const 
     static quint64 counter = 0;
     for (;;) {
         const QString name = MakeTemporaryName(TemporaryKind::RenameHolder, ++counter);
-        if (!used(name) && !fileSystem().Stat(folder + name).exists()) {
+        // The record kept beside it takes a name too.
+        if (!used(name) && !fileSystem().Stat(folder + name).exists() &&
+            !fileSystem().Stat(folder + HolderRecordName(name)).exists()) {
             return name;
         }
     }

@@ -7,6 +7,7 @@
 #include "core/state.h"
 #include "criteria/criteria.h"
 #include "criteria/frm_ren.h"
+#include "engine/leftovers.h"
 #include "mainwindow/frm_hid.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_message.h"
@@ -204,6 +205,10 @@ void ProgramWindows::LoadMainWindows() {
 
 void ProgramWindows::ShowMainWindow() {
     frmMain().Show();
+}
+
+void ProgramWindows::TellOfLeftovers() {
+    TellOfInterruptedRenames(S.WorkPath);
 }
 
 void ProgramWindows::RaiseMainWindow() {

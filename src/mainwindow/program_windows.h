@@ -30,6 +30,7 @@ class ProgramWindows : public Windows {
     void LoadMainWindows() override;
     void ShowMainWindow() override;
     void RaiseMainWindow() override;
+    void TellOfLeftovers() override;
 };
 
 // Installs the program's windows (once) and registers the message keys the windows act on.

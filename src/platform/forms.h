@@ -392,7 +392,9 @@ class DirListBox : public Control {
     std::function<void(const QString& folder, const QString& error)> OpenRefused;
 
   private:
-    void reload();
+    void reload(QStringList* read = nullptr);
+    // Goes to `target`, whose folders `read` has just read.
+    void enter(const QString& target, QStringList read);
     void syncWidget();
     int rowOf(int index) const;
     int indexOfRow(int row) const;

@@ -601,7 +601,7 @@ int DirListBox::indexOfRow(int row) const {
     return row - static_cast<int>(ancestors_.size());
 }
 
-void DirListBox::reload() {
+void DirListBox::reload(QStringList* read) {
     ancestors_.clear();
     ancestors_.push_back(QStringLiteral("/"));
     const QStringList parts = path_.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -611,7 +611,7 @@ void DirListBox::reload() {
         ancestors_.push_back(at);
     }
     try {
-        subFolders_ = readFolder(path_, EntryKind::Folders);
+        subFolders_ = read ? std::move(*read) : readFolder(path_, EntryKind::Folders);
     } catch (const PlatformError&) {
         subFolders_.clear();
     }
@@ -639,12 +639,15 @@ void DirListBox::syncWidget() {
 
 void DirListBox::SetPath(const QString& path) {
     const QString target = normalisedPath(path);
-    readFolder(target, EntryKind::Folders);  // throws before anything changes
+    enter(target, readFolder(target, EntryKind::Folders));  // throws before anything changes
+}
+
+void DirListBox::enter(const QString& target, QStringList read) {
     if (target == path_)
         return;
     path_ = target;
     listIndex_ = -1;
-    reload();
+    reload(&read);
     Fire(Change);
 }
 
@@ -688,15 +691,18 @@ void DirListBox::UserOpens(int i) {
     const QString target = List(i);
     if (target.isEmpty())
         return;
+    const QString folder = normalisedPath(target);
+    QStringList read;
     try {
-        readFolder(normalisedPath(target), EntryKind::Folders);
+        read = readFolder(folder, EntryKind::Folders);
     } catch (const PlatformError& e) {
         // A folder the user may not enter (or that has gone): the list stays where it was.
         Refresh();
-        Fire(OpenRefused, normalisedPath(target), e.message());
+        Fire(OpenRefused, folder, e.message());
         return;
     }
-    SetPath(target);
+    // The checking read is the list's read too.
+    enter(folder, std::move(read));
 }
 
 // ---- FileListBox

@@ -42,6 +42,14 @@ QByteArray encoded(const QString& path) {
     return QFile::encodeName(path);
 }
 
+// The same bytes as encoded(), without the general converter for a path that is plain ASCII (the
+// usual case), which a rename of many thousand files would otherwise spend much of its time in.
+QByteArray encodedQuickly(const QString& path) {
+    if (path.isEmpty() || !QtPrivate::isAscii(QStringView(path)))
+        return encoded(path);
+    return path.toLatin1();
+}
+
 bool statPath(const QByteArray& path, struct stat& st) {
     return ::stat(path.constData(), &st) == 0;
 }
@@ -56,6 +64,25 @@ struct stat statOrThrow(const QString& path, const QByteArray& native) {
 bool lexists(const QByteArray& path) {
     struct stat st {};
     return ::lstat(path.constData(), &st) == 0;
+}
+
+// A name read from a folder as a string, when it comes back to the same bytes: one that does not
+// would name another file, or none. Plain ASCII always does, without the converter's round trip.
+bool DecodedExactly(const char* name, QString& decoded) {
+    const size_t length = std::strlen(name);
+    bool ascii = true;
+    for (size_t i = 0; i < length && ascii; ++i) ascii = static_cast<unsigned char>(name[i]) < 0x80;
+    if (ascii) {
+        decoded = QString::fromLatin1(name, static_cast<qsizetype>(length));
+        return true;
+    }
+    decoded = QFile::decodeName(name);
+    return QFile::encodeName(decoded) == QByteArrayView(name, static_cast<qsizetype>(length));
+}
+
+// A name the program gives the files it makes while it works (see TemporaryKind) and their records.
+bool IsProgramTemporary(const char* name) {
+    return std::strncmp(name, ".quorvan-", 9) == 0;
 }
 
 QByteArray folderOf(const QByteArray& path) {
@@ -510,19 +537,30 @@ void PosixFileSystem::RemoveFolder(const QString& path) {
 }
 
 QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) {
+    const QString key = WithTrailingSlash(folder);
+    if (sharing_ && lastRead_.folder == key && Clock::now() - lastRead_.at < std::chrono::seconds(2))
+        return folders ? lastRead_.folders : lastRead_.files;
+    lastRead_ = {};
     const QByteArray native = encoded(folder);
     DIR* dir = ::opendir(native.constData());
     if (!dir)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
-    QStringList names;
+    // Both kinds in one pass: the folder list and the file lists of one folder share it.
+    QStringList files;
+    QStringList subFolders;
+    QStringList temporaries;
     for (;;) {
         errno = 0;  // only a failing readdir may leave it set at the end
         const dirent* entry = ::readdir(dir);
         if (!entry)
             break;
         const char* name = entry->d_name;
-        if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
-            continue;
+        if (name[0] == '.') {
+            if (std::strcmp(name, ".") == 0 || std::strcmp(name, "..") == 0)
+                continue;
+            if (IsProgramTemporary(name))
+                temporaries.append(QFile::decodeName(name));
+        }
         bool isFolder = entry->d_type == DT_DIR;
         bool isFile = entry->d_type == DT_REG;
         if (!isFolder && !isFile) {  // a link, or a file system that does not say
@@ -532,18 +570,40 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
             isFolder = S_ISDIR(st.st_mode);
             isFile = S_ISREG(st.st_mode);
         }
-        if (!(folders ? isFolder : isFile))
+        if (!isFolder && !isFile)
             continue;
-        // A name that does not come back to the same bytes would name another file, or none.
-        const QString decoded = QFile::decodeName(name);
-        if (QFile::encodeName(decoded) == QByteArrayView(name))
-            names.append(decoded);
+        QString decoded;
+        if (DecodedExactly(name, decoded))
+            (isFolder ? subFolders : files).append(std::move(decoded));
     }
     const int error = errno;
     ::closedir(dir);
     if (error != 0)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), error);
-    return names;
+    noteTemporaries(folder, std::move(temporaries));
+    lastRead_ = {key, files, subFolders, Clock::now()};
+    return folders ? subFolders : files;
+}
+
+void PosixFileSystem::ShareLastRead(bool on) {
+    sharing_ = on;
+    if (!on)
+        lastRead_ = {};
+}
+
+void PosixFileSystem::noteTemporaries(const QString& folder, QStringList&& names) {
+    // A handful of folders are in play at a time; the memory stays small.
+    if (temporariesSeen_.size() >= 64)
+        temporariesSeen_.clear();
+    temporariesSeen_.insert(WithTrailingSlash(folder), std::move(names));
+}
+
+bool PosixFileSystem::TemporariesSeen(const QString& folder, QStringList& names) {
+    const auto seen = temporariesSeen_.constFind(WithTrailingSlash(folder));
+    if (seen == temporariesSeen_.cend())
+        return false;
+    names = *seen;
+    return true;
 }
 
 QStringList PosixFileSystem::FileNames(const QString& folder) {
@@ -581,17 +641,22 @@ QStringList PosixFileSystem::EntryNames(const QString& folder) {
     if (!dir)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
     QStringList names;
+    QStringList temporaries;
     errno = 0;
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
-        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0)
+        if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
             names.append(QFile::decodeName(name));
+            if (IsProgramTemporary(name))
+                temporaries.append(names.constLast());
+        }
         errno = 0;
     }
     const int error = errno;
     ::closedir(dir);
     if (error != 0)
         fail(QStringLiteral("Cannot read the folder %1").arg(folder), error);
+    noteTemporaries(folder, std::move(temporaries));
     return names;
 }
 
@@ -602,8 +667,8 @@ int PosixFileSystem::NameMax(const QString& folder) {
 }
 
 FileSystem::RenameResult PosixFileSystem::RenameNoReplace(const QString& from, const QString& to) {
-    const QByteArray source = encoded(from);
-    const QByteArray target = encoded(to);
+    const QByteArray source = encodedQuickly(from);
+    const QByteArray target = encodedQuickly(to);
     const int error = renameNoReplace(source, target);
     if (error == 0)
         return RenameResult::Done;

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <chrono>
 
 #include "platform/services.h"
 
@@ -47,6 +49,8 @@ class PosixFileSystem : public FileSystem {
     QStringList FolderNames(const QString& folder) override;
     Entry Stat(const QString& path) override;
     QStringList EntryNames(const QString& folder) override;
+    bool TemporariesSeen(const QString& folder, QStringList& names) override;
+    void ShareLastRead(bool on) override;
     int NameMax(const QString& folder) override;
     RenameResult RenameNoReplace(const QString& from, const QString& to) override;
 
@@ -75,6 +79,18 @@ class PosixFileSystem : public FileSystem {
     // Copies `from` into a new temporary file in the folder of `to`; returns its name.
     QByteArray copyToTemporary(const QString& from, const QString& to);
     QStringList folderEntries(const QString& folder, bool folders);
+    void noteTemporaries(const QString& folder, QStringList&& names);
+    QHash<QString, QStringList> temporariesSeen_;  // by folder, with its trailing "/"
+    // The last read of a folder, both kinds of entry, kept only for sharing within one step.
+    using Clock = std::chrono::steady_clock;
+    struct LastRead {
+        QString folder;  // with its trailing "/"; "" for none
+        QStringList files;
+        QStringList folders;
+        Clock::time_point at;
+    };
+    LastRead lastRead_;
+    bool sharing_ = false;
     const MountEntry* mountFor(const QList<MountEntry>& mounts, const QString& path);
 };
 

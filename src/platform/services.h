@@ -97,6 +97,12 @@ class FileSystem {
     }
     // Every name in a folder, whatever it holds (a dangling link too); not sorted.
     virtual QStringList EntryNames(const QString& folder) { return FileNames(folder) + FolderNames(folder); }
+    // The program's own temporaries (".quorvan-" names) that the last read of the folder saw, so that
+    // what a killed run left is found without a read of its own; false when none was made.
+    virtual bool TemporariesSeen(const QString& /*folder*/, QStringList& /*names*/) { return false; }
+    // Lists of one folder filled in one step share the step's read of it: while on, a read of the
+    // folder the last read was of gives what that read found (a change the program makes ends it).
+    virtual void ShareLastRead(bool /*on*/) {}
     // The longest name the folder's file system takes, in encoded bytes.
     virtual int NameMax(const QString& /*folder*/) { return 255; }
     // A rename inside one file system that never replaces a target. A missing source or a taken

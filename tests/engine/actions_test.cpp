@@ -4,15 +4,18 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <cstdio>
 #include <functional>
 
 #include "engine/actions.h"
 #include "engine/conflicts.h"
+#include "engine/leftovers.h"
 #include "engine_fixture.h"
 #include "forwarding_files.h"
 #include "platform/fs_posix.h"
@@ -442,6 +445,136 @@ TEST_F(ActionsTest, AFailedActionNamesTheFileItsTargetAndTheReason) {
         EXPECT_EQ(Read(W("a.t")), "a.t");
     }
     QFile::setPermissions(D("a.t"), QFile::ReadOwner | QFile::WriteOwner);
+}
+
+// The n-th copy, or the n-th rename, fails as a full disk or a refusing folder makes it fail.
+class FailingFiles : public ForwardingFiles {
+  public:
+    FailingFiles(FileSystem& real, int failCopy, int failRename)
+        : ForwardingFiles(real), failCopy_(failCopy), failRename_(failRename) {}
+    void CopyFile(const QString& f, const QString& t) override {
+        if (++copies_ == failCopy_)
+            throw PlatformError(
+                QStringLiteral("Cannot write the copy of %1: No space left on device").arg(f));
+        real_.CopyFile(f, t);
+    }
+    RenameResult RenameNoReplace(const QString& f, const QString& t) override {
+        if (++renames_ == failRename_)
+            throw PlatformError(QStringLiteral("Cannot rename %1 to %2: Permission denied").arg(f, t));
+        return real_.RenameNoReplace(f, t);
+    }
+
+  private:
+    int failCopy_, failRename_, copies_ = 0, renames_ = 0;
+};
+
+// A ring ("a" -> "b" -> "c" -> "a") that cannot go on is taken back to where it began: every file
+// under its own name, nothing left under a temporary name, no copy left behind, nothing journalled,
+// and the report names the file that failed as it is now, its target and the reason.
+TEST_F(ActionsTest, ARingThatCannotGoOnPutsEveryFileBackUnderItsOwnName) {
+    struct Case {
+        const char* what;
+        int action, failCopy, failRename;
+        QString file, target, reason;
+    };
+    // The ring's steps: "a" aside, "c" to "a", "b" to "c", then "a" from aside to "b".
+    const Case cases[] = {
+        {"first copy", 1, 1, 0, "c", "dest:a", "No space left on device"},
+        {"second copy", 1, 2, 0, "b", "dest:c", "No space left on device"},
+        {"copy of the file stepped aside", 1, 3, 0, "a", "dest:b", "No space left on device"},
+        {"rename inside the ring", 0, 0, 3, "b", "work:c", "Permission denied"},
+        {"rename out of the temporary name", 0, 0, 4, "a", "work:b", "Permission denied"},
+    };
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedServices scope;
+        scope.useFiles<FailingFiles>(*real, c.failCopy, c.failRename);
+        for (const QString& f : Files(dest_.path())) QFile::remove(D(f));
+        windows.boxes.clear();
+        MakeWorkFiles({"a", "b", "c"});
+        S.DestFreeKB = 1000000;
+        SetAction(c.action);
+        Select({"a", "b", "c"}, {"b", "c", "a"});
+        S.JobBusy = true;
+        ListWorkFolder();
+        FindConflictStart();
+        ASSERT_TRUE(S.ReadyToFinalize);
+        ActionAStartDo();
+        EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c"}));
+        for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
+        EXPECT_TRUE(Files(dest_.path()).isEmpty());
+        EXPECT_TRUE(S.ComboUndoOldName.isEmpty());
+        EXPECT_FALSE(S.UndoAvailable);
+        ASSERT_EQ(windows.boxes.size(), 1);
+        const QString target = c.target.startsWith("dest:") ? D(c.target.mid(5)) : W(c.target.mid(5));
+        EXPECT_TRUE(windows.boxes.last().text.endsWith("\r\n\r\nFile : " + W(c.file) +
+                                                       "\r\nTarget : " + target + "\r\nReason : " + c.reason))
+            << windows.boxes.last().text.toStdString();
+    }
+}
+
+// A run killed inside a ring, or inside the undo of one, leaves the file it stepped aside with a
+// record beside it; opening the folder then says which file the temporary name holds and what it
+// was being renamed to.
+TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) {
+    // Ends the process at its n-th rename.
+    class KilledFiles : public ForwardingFiles {
+      public:
+        KilledFiles(FileSystem& real, int at) : ForwardingFiles(real), at_(at) {}
+        RenameResult RenameNoReplace(const QString& f, const QString& t) override {
+            if (++renames_ == at_)
+                ::_exit(0);
+            return real_.RenameNoReplace(f, t);
+        }
+
+      private:
+        int at_, renames_ = 0;
+    };
+    struct Case {
+        const char* what;
+        int killedAt;
+        QString said;
+    };
+    // The renames: "a" aside, "c" to "a", "b" to "c", "a" from aside to "b", "d" to "e"; the undo:
+    // "e" back to "d", "b" aside, "c" back to "b", "a" back to "c", "b" from aside back to "a".
+    const Case cases[] = {
+        {"rename", 2, " holds a, which was being renamed to b"},
+        {"undo", 8, " holds b, which was being renamed to a"},
+    };
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        windows.boxes.clear();
+        MakeWorkFiles({"a", "b", "c", "d"});
+        SetAction(0);
+        Select({"a", "b", "c", "d"}, {"b", "c", "a", "e"});
+        ListWorkFolder();
+        FindConflictStart();
+        ASSERT_TRUE(S.ReadyToFinalize);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ScopedServices scope;
+            scope.useFiles<KilledFiles>(*real, c.killedAt);
+            ActionAStartDo();
+            ActionAStartUndo();
+            ::_exit(1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        const QStringList left = Files(work_.path());
+        const QStringList holders = left.filter(QRegularExpression("^\\.quorvan-rename-.*\\.tmp$"));
+        ASSERT_EQ(holders.size(), 1) << left.join(',').toStdString();
+        EXPECT_EQ(Read(W(holders[0])), "a");
+
+        fileSystem().FileNames(S.WorkPath);  // the folder opened again: its file list reads it
+        TellOfInterruptedRenames(S.WorkPath);
+        ASSERT_EQ(windows.boxes.size(), 1);
+        EXPECT_TRUE(windows.boxes.last().text.contains(holders[0] + c.said))
+            << windows.boxes.last().text.toStdString();
+    }
 }
 
 TEST_F(ActionsTest, DeleteEndsTheUndo) {

@@ -127,6 +127,8 @@ struct WorkFlowState {
     int SelectedCount = 0;
     int HasSelection = 0;
     QStringList InterruptedRenameFiles;  // named by "MessageInterruptedRename"
+    QStringList InterruptedRenameHeld;   // the file each holds, "" when not known
+    QStringList InterruptedRenameTo;     // and the name it was being renamed to
 };
 
 // The new names shown in the main window's preview list, one per selection-table row; the list is
