@@ -1,6 +1,5 @@
 #include "help/help_message.h"
 
-#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -105,26 +104,6 @@ void FitBox(FrmMessage& f) {
     const int left = std::max(0, std::min(f.Left(), screenWidth - outerWidth));
     const int top = std::max(0, std::min(f.Top(), screenHeight - outerHeight));
     f.Move(left, top, f.Width(), f.Height());
-}
-
-// The box opens with its button in the focus, and the desktop style draws the focus mark only after
-// the keyboard has moved the focus: the button marks itself whenever it takes the focus.
-class FocusMarkKeeper : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn)
-            if (auto* w = qobject_cast<QWidget*>(watched))
-                w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        return false;
-    }
-};
-
-void KeepFocusMark(Control* button) {
-    if (QWidget* w = button->Widget())
-        w->installEventFilter(new FocusMarkKeeper(w));
 }
 
 void CloseMessage() {

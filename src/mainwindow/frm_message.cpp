@@ -50,6 +50,8 @@ void FrmMessage::Design() {
 
     FitFormToFont(*this, false);
 
+    KeepFocusMark(CommandOK);
+    KeepFocusMark(CommandCancel);
     CommandOK->Click = [this] { CommandOK_Click(); };
     CommandCancel->Click = [this] { CommandCancel_Click(); };
     // The faces lie over the buttons: a click on a face is a click on its button.

@@ -1812,6 +1812,28 @@ void InstallControlAccessibility() {
     (void)installed;
 }
 
+namespace {
+
+class FocusMarkKeeper : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn)
+            if (auto* w = qobject_cast<QWidget*>(watched))
+                w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    }
+};
+
+}  // namespace
+
+void KeepFocusMark(Control* button) {
+    if (QWidget* w = button ? button->Widget() : nullptr)
+        w->installEventFilter(new FocusMarkKeeper(w));
+}
+
 Frame::Frame(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::Frame, std::move(name), index, container) {
     InstallControlAccessibility();

@@ -763,6 +763,10 @@ using ModalResponder = std::function<void(Form&)>;
 void SetModalResponder(ModalResponder responder);  // empty: real modal loops
 bool HasModalResponder();
 
+// A box opens with its button in the focus, and the desktop style draws the focus mark only after
+// the keyboard has moved the focus: a button so kept marks itself whenever it takes the focus.
+void KeepFocusMark(Control* button);
+
 // Positions inside frames and picture boxes are in twips.
 constexpr int kTwipsPerPixel = 15;
 

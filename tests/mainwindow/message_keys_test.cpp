@@ -1,6 +1,8 @@
 // The message box's keys: Enter presses an enabled OK (or Yes), Escape the enabled Cancel (or No);
 // the name box keeps its own rule for Enter.
+#include <QApplication>
 #include <QCoreApplication>
+#include <QImage>
 #include <QTest>
 #include <QWidget>
 
@@ -18,6 +20,17 @@ void Press(FrmMessage& f, Qt::Key k, Control* at = nullptr) {
         at->SetFocus();
     QTest::keyClick(at ? at->Widget() : f.Window(), k);
     QCoreApplication::processEvents();
+}
+
+// The button as it draws now, and as it draws once the focus has left it.
+bool DrawsFocusMark(QWidget* button) {
+    const QImage focused = button->grab().toImage();
+    QWidget* keep = button->window()->focusWidget();
+    button->clearFocus();
+    const QImage unfocused = button->grab().toImage();
+    if (keep)
+        keep->setFocus(Qt::OtherFocusReason);
+    return focused != unfocused;
 }
 
 class MessageKeysTest : public WindowTest {
@@ -107,7 +120,11 @@ TEST_F(MessageKeysTest, NameBoxKeepsItsOwnEnterAndDisabledOKIgnoresIt) {
 TEST_F(MessageKeysTest, TheBoxOpensOnItsFirstControlAndTheNameBoxIsReadByItsQuestion) {
     // Space at once presses OK: the focus is on it, not on a pane.
     Show("MessageReadyFoundConflict", Ready, [](FrmMessage& f) {
+        QApplication::setActiveWindow(f.Window());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f.Window()));
         EXPECT_EQ(focused(f), f.CommandOK);
+        // The keyboard user sees where the key goes.
+        EXPECT_TRUE(DrawsFocusMark(f.CommandOK->Widget()));
         pressKey(f, Qt::Key_Space);
     });
     EXPECT_EQ(S.MessageReply, QLatin1String("ReplyClearConflict"));
