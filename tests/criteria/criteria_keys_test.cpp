@@ -146,14 +146,22 @@ TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
                 EXPECT_EQ(accessibleSelection(*combo), QStringList{text(*combo)})
                     << combo->Name().toStdString();
             }
+            // Its entries are out of sight until it opens, and again once it has closed.
+            EXPECT_EQ(accessibleShowing(*combo), QStringList()) << combo->Name().toStdString();
             const int before = combo->ListIndex();
             combo->Widget()->setFocus();
             if (open) {
                 // Typed into the open list, then Return, which takes the entry highlighted.
                 auto* box = qobject_cast<QComboBox*>(combo->Widget());
                 box->showPopup();
+                EXPECT_FALSE(accessibleShowing(*combo).isEmpty()) << combo->Name().toStdString();
                 QTest::keyClicks(box->view(), "A1a");
                 QTest::keyClick(box->view(), Qt::Key_Return);
+                // Out of sight once closed, in sight again when it opens once more.
+                EXPECT_EQ(accessibleShowing(*combo), QStringList()) << combo->Name().toStdString();
+                box->showPopup();
+                EXPECT_FALSE(accessibleShowing(*combo).isEmpty()) << combo->Name().toStdString();
+                box->hidePopup();
             } else {
                 QTest::keyClicks(combo->Widget(), "A1a");
             }
