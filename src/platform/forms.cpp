@@ -1101,6 +1101,16 @@ bool Label::OnDisabledFace() const {
     return false;
 }
 
+void Label::SetChosen(bool chosen) {
+    if (chosen_ == chosen)
+        return;
+    chosen_ = chosen;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(Widget(), changed);
+    QAccessible::updateAccessibility(&event);
+}
+
 bool Label::ActsAsButton() const {
     if (!Click || !ParentForm())
         return false;
@@ -1688,6 +1698,9 @@ class ClickableAccessible : public QAccessibleWidget {
         } else if (c->Kind() == ControlKind::OptionButton) {
             st.checkable = true;
             st.checked = static_cast<const OptionButton*>(c)->Value();
+        } else if (c->Kind() == ControlKind::Label && static_cast<const Label*>(c)->Chosen()) {
+            st.checkable = true;
+            st.checked = *static_cast<const Label*>(c)->Chosen();
         } else if (const auto* b = qobject_cast<const QAbstractButton*>(widget())) {
             st.pressed = b->isDown();
         }

@@ -31,6 +31,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -185,10 +186,15 @@ class Label : public Control {
     // A label that acts when clicked, and lies on no command button, stands for a button of its own:
     // Tab stops on it, Enter and Space press it, and assistive tools read it as a button.
     bool ActsAsButton() const;
+    // One of a set such labels stand for, shown chosen by its colour only: assistive tools read it
+    // as a toggle that is on or off.
+    void SetChosen(bool chosen);
+    std::optional<bool> Chosen() const { return chosen_; }
 
   private:
     QString caption_;
     bool transparent_ = false;
+    std::optional<bool> chosen_;  // none: not one of a set
 };
 
 class TextBox : public Control {
