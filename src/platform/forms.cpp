@@ -695,6 +695,9 @@ void Form::openOnFirstStop() {
                 c->Widget()->setFocus(Qt::OtherFocusReason);
                 break;
             }
+    // The desktop style marks the focus only once the keyboard has moved it: the user is shown at
+    // once where the keys go.
+    window_->setAttribute(Qt::WA_KeyboardFocusChange);
     // Until the user acts in the window, a move to its resting pane (made as the window is shown) is
     // not made: the window opens on a control that can be read out and used.
     opening_ = true;

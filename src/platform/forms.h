@@ -15,7 +15,8 @@
 //   frame's controls together; tops less than half a line apart are one row), taken once the form
 //   is built. Tab stops only on controls that act and that the user sees: one option button per
 //   group (the chosen one), picture buttons and labels that act included; no read-only text box,
-//   nothing hidden or lying under a panel. A window opens with the focus on its first stop.
+//   nothing hidden or lying under a panel. A window opens with the focus on its first stop,
+//   its focus mark shown.
 // - Escape presses the form's Cancel button; Enter and Space press a focused button. A press from
 //   the keyboard or an assistive tool leaves the focus on the pressed control (or the next stop when
 //   it no longer acts): the handlers' move of the focus to the window's picture box is for clicks.

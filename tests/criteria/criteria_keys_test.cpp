@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
 #include <functional>
@@ -130,6 +131,17 @@ TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
         for (size_t k = 0; k <= row.fills.size(); ++k) pressKey(r, Qt::Key_Tab, Qt::ShiftModifier);
         EXPECT_EQ(focused(r), row.list ? static_cast<Control*>(r.*row.list) : r.*row.check);
     }
+}
+
+TEST_F(CriteriaKeys, TheDialogOpensWithItsFocusMarkOnItsFirstStop) {
+    FrmRen& r = Open();
+    QApplication::setActiveWindow(r.Window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(r.Window()));
+    Control* first = focused(r);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(controlName(*first), readingOrder(r).value(0));
+    // The keyboard user sees where the keys go before any key is pressed.
+    EXPECT_TRUE(drawsFocusMark(*first)) << controlName(*first).toStdString();
 }
 
 TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {

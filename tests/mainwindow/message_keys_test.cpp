@@ -2,7 +2,6 @@
 // the name box keeps its own rule for Enter.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QImage>
 #include <QTest>
 #include <QWidget>
 
@@ -20,17 +19,6 @@ void Press(FrmMessage& f, Qt::Key k, Control* at = nullptr) {
         at->SetFocus();
     QTest::keyClick(at ? at->Widget() : f.Window(), k);
     QCoreApplication::processEvents();
-}
-
-// The button as it draws now, and as it draws once the focus has left it.
-bool DrawsFocusMark(QWidget* button) {
-    const QImage focused = button->grab().toImage();
-    QWidget* keep = button->window()->focusWidget();
-    button->clearFocus();
-    const QImage unfocused = button->grab().toImage();
-    if (keep)
-        keep->setFocus(Qt::OtherFocusReason);
-    return focused != unfocused;
 }
 
 class MessageKeysTest : public WindowTest {
@@ -124,7 +112,7 @@ TEST_F(MessageKeysTest, TheBoxOpensOnItsFirstControlAndTheNameBoxIsReadByItsQues
         EXPECT_TRUE(QTest::qWaitForWindowActive(f.Window()));
         EXPECT_EQ(focused(f), f.CommandOK);
         // The keyboard user sees where the key goes.
-        EXPECT_TRUE(DrawsFocusMark(f.CommandOK->Widget()));
+        EXPECT_TRUE(drawsFocusMark(*f.CommandOK));
         pressKey(f, Qt::Key_Space);
     });
     EXPECT_EQ(S.MessageReply, QLatin1String("ReplyClearConflict"));
