@@ -1657,6 +1657,12 @@ void userClick(Control* c) {
     }
 }
 
+// A window under an open modal box takes no clicks, and no tool's actions either.
+bool blockedByModal(const QWidget* w) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && w && w->window() != modal;
+}
+
 // A control one clicks, as assistive tools see it: an option button is a radio button of its
 // frame's group (the widget is not auto-exclusive, so Qt would call it a check box), a picture that
 // acts is a button, a picture box that does not is a pane (the focus rests there after many clicks,
@@ -1725,6 +1731,8 @@ class ClickableAccessible : public QAccessibleWidget {
     }
 
     void doAction(const QString& name) override {
+        if (blockedByModal(widget()))
+            return;
         Control* c = ownerOf(widget());
         if ((name == pressAction() || name == toggleAction()) && actsOnClick(c)) {
             WidgetEventScope scope;
@@ -1784,6 +1792,8 @@ class ComboAccessible : public QAccessibleWidget {
         return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& name) override {
+        if (blockedByModal(widget()))
+            return;
         if (name == showMenuAction() || name == pressAction()) {
             if (combo()->view() && combo()->view()->isVisible())
                 combo()->hidePopup();

@@ -2,7 +2,9 @@
 // press buttons, each running the same handler a click runs, once.
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QComboBox>
 #include <QImage>
 #include <QTest>
 
@@ -301,6 +303,27 @@ TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCapti
     box.ShowModal();
     script.verifyDone();
     box.Unload();
+}
+
+TEST_F(FormsAccess, AToolActsInNoWindowThatAnOpenModalBoxBlocks) {
+    TestForm box{"frmBox"};
+    box.design = [](TestForm& t) { t.SetCaption("Sure?"); };
+    ModalScript script;
+    script.expect("frmBox", [this](Form& b) {
+        // As a click there would be, a tool's press or opening of a list is refused.
+        accessibleAction(*ok, QAccessibleActionInterface::pressAction());
+        accessibleAction(*check, QAccessibleActionInterface::toggleAction());
+        accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
+        EXPECT_EQ(clicks, QStringList());
+        EXPECT_EQ(check->Value(), 0);
+        EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
+        b.Hide();
+    });
+    box.ShowModal();
+    script.verifyDone();
+    box.Unload();
+    ASSERT_TRUE(accessibleAction(*ok, QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(clicks, QStringList{"CommandOK"}) << "once the box has gone it acts again";
 }
 
 TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {
