@@ -124,6 +124,8 @@ void FrmMessage::Design() {
     PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
     PictureMessage->Move(16, 300, 24, 24);
     PictureMessage->SetBorderStyle(0);
+    // The focus rests on the pane after a click: it is read out as the window it stands for.
+    PictureMessage->SetAccessibleName(QStringLiteral("Message box"));
     LabelHead = Add<Label>(QStringLiteral("LabelHead"));
     LabelHead->Move(16, 10, 488, 20);
     LabelInput1 = Add<Label>(QStringLiteral("LabelInput1"));

@@ -33,6 +33,8 @@ void FrmMessage::Design() {
     PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
     PictureMessage->Move(16, 256, 24, 24);
     PictureMessage->SetBorderStyle(0);
+    // The focus rests on the pane after a click: it is read out as the window it stands for.
+    PictureMessage->SetAccessibleName(QStringLiteral("Message box"));
     CommandOK = Add<CommandButton>(QStringLiteral("CommandOK"));
     CommandOK->Move(230, 254, 90, 32);
     CommandOK->SetEnabled(false);

@@ -164,6 +164,8 @@ TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     EXPECT_EQ(accessibilityProblems(frmMove()), QStringList());
     EXPECT_EQ(tabCycle(*first), reading);
     EXPECT_EQ(focused(frmMove()), first);
+    // The pane where the focus rests after a click is read out by a name, not as nothing.
+    EXPECT_FALSE(frmMove().PictureMove->AccessibleName().isEmpty());
     frmMove().TextActionMovePath->Widget()->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";

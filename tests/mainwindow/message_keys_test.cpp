@@ -113,6 +113,8 @@ TEST_F(MessageKeysTest, TheBoxOpensOnItsFirstControlAndTheNameBoxIsReadByItsQues
         EXPECT_EQ(focused(f), f.CommandOK);
         // The keyboard user sees where the key goes.
         EXPECT_TRUE(drawsFocusMark(*f.CommandOK));
+        // The pane where the focus rests after a click is read out by a name, not as nothing.
+        EXPECT_FALSE(f.PictureMessage->AccessibleName().isEmpty());
         pressKey(f, Qt::Key_Space);
     });
     EXPECT_EQ(S.MessageReply, QLatin1String("ReplyClearConflict"));
