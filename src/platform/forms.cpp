@@ -1735,6 +1735,9 @@ class ClickableAccessible : public QAccessibleWidget {
             return;
         Control* c = ownerOf(widget());
         if ((name == pressAction() || name == toggleAction()) && actsOnClick(c)) {
+            // A control that cannot act refuses the press, and the user keeps the place.
+            if (!c->EffectivelyEnabled() || !c->EffectivelyVisible())
+                return;
             WidgetEventScope scope;
             KeyboardPress press(c);
             userClick(c);
