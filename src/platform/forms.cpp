@@ -1798,6 +1798,8 @@ class ComboAccessible : public QAccessibleWidget {
         if (blockedByModal(widget()))
             return;
         if (name == showMenuAction() || name == pressAction()) {
+            if (!combo()->isEnabled() && !combo()->view()->isVisible())
+                return;  // a locked list does not open, to a tool as to a click
             if (combo()->view() && combo()->view()->isVisible())
                 combo()->hidePopup();
             else

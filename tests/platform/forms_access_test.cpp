@@ -255,6 +255,10 @@ TEST_F(FormsAccess, AClosedListsChoiceIsItsValueAndItsOneSelectedEntry) {
     EXPECT_EQ(read(), QStringList{""});
     combo->SetListIndex(3);
     EXPECT_EQ(read(), (QStringList{"After", "After"}));
+    // A locked list does not open for a tool either, so nothing can be chosen there.
+    combo->SetEnabled(false);
+    accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
+    EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
 }
 
 TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
