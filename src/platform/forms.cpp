@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -1889,8 +1890,24 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QFontMetrics fm = fontMetrics();
     const int top = caption.isEmpty() ? 0 : fm.height() / 2;
-    p.setPen(palette().color(QPalette::Dark));
+    const QColor line = palette().color(QPalette::Dark);
+    p.setPen(line);
     p.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
+    const QTransform toScreen = p.deviceTransform();
+    const qreal scale = toScreen.m11();
+    if (toScreen.type() <= QTransform::TxScale && std::abs(scale - std::round(scale)) > 1e-6) {
+        // At a fractional display scale a left or top side that falls between two screen pixels is
+        // not drawn: it goes on the first whole screen pixel inside the frame as well.
+        constexpr qreal kSlack = 1e-6;
+        const QRectF area = toScreen.mapRect(QRectF(0, top, width(), height() - top));
+        const qreal left = std::ceil(area.left() - kSlack), upper = std::ceil(area.top() - kSlack);
+        const qreal right = std::floor(area.right() + kSlack), lower = std::floor(area.bottom() + kSlack);
+        p.save();
+        p.setWorldTransform(toScreen.inverted());
+        p.fillRect(QRectF(left, upper, right - left, 1), line);
+        p.fillRect(QRectF(left, upper, 1, lower - upper), line);
+        p.restore();
+    }
     if (caption.isEmpty())
         return;
     // A caption longer than the border ends with an ellipsis.
