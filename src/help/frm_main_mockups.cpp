@@ -103,7 +103,10 @@ void FrmMain::WireMockups() {
         b->Click = [this, i = b->Index()] { CommandRenOK_Click(i); };
 
     CheckEasyProcess->Click = [this] { CheckEasyProcess_Click(); };
-    for (Label* l : LabelEasyFile.items()) l->Click = [this, i = l->Index()] { LabelEasyFile_Click(i); };
+    for (Label* l : LabelEasyFile.items()) {
+        l->Click = [this, i = l->Index()] { LabelEasyFile_Click(i); };
+        l->SetChosen(false);
+    }
     for (TextBox* t : TextEasy.items()) {
         t->Change = [this, i = t->Index()] { TextEasy_Change(i); };
         t->KeyPress = [this, i = t->Index()](int& k) { TextEasy_KeyPress(i, k); };
@@ -408,6 +411,7 @@ void FrmMain::CheckEasyProcess_Click() {
             t->SetBackColor(ColourDisabled);
         }
     }
+    for (Label* l : LabelEasyFile.items()) l->SetChosen(false);
     for (Frame* f : FrameEasy.items()) f->SetVisible(EasyMode);
     CheckEasySpace->SetEnabled(false);
     LabelEasyReady->SetVisible(false);
@@ -416,6 +420,8 @@ void FrmMain::CheckEasyProcess_Click() {
 
 void FrmMain::LabelEasyFile_Click(int index) {
     SelectedSample = SelectedSample == index ? -1 : index;
+    // The colour shows the chosen file; a screen reader is told as well.
+    for (Label* l : LabelEasyFile.items()) l->SetChosen(l->Index() == SelectedSample);
     if (SelectedSample < 0) {
         for (Label* l : LabelEasyFile.items()) l->SetForeColor(ColourText);
         for (TextBox* t : TextEasy.items()) {

@@ -1,6 +1,5 @@
 #include "help/help_message.h"
 
-#include <QEvent>
 #include <QWidget>
 
 #include <algorithm>
@@ -107,26 +106,6 @@ void FitBox(FrmMessage& f) {
     f.Move(left, top, f.Width(), f.Height());
 }
 
-// The box opens with its button in the focus, and the desktop style draws the focus mark only after
-// the keyboard has moved the focus: the button marks itself whenever it takes the focus.
-class FocusMarkKeeper : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::FocusIn)
-            if (auto* w = qobject_cast<QWidget*>(watched))
-                w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        return false;
-    }
-};
-
-void KeepFocusMark(Control* button) {
-    if (QWidget* w = button->Widget())
-        w->installEventFilter(new FocusMarkKeeper(w));
-}
-
 void CloseMessage() {
     FrmMessage& f = frmMessage();
     if (f.Loaded())
@@ -145,6 +124,8 @@ void FrmMessage::Design() {
     PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
     PictureMessage->Move(16, 300, 24, 24);
     PictureMessage->SetBorderStyle(0);
+    // The focus rests on the pane after a click: it is read out as the window it stands for.
+    PictureMessage->SetAccessibleName(QStringLiteral("Message box"));
     LabelHead = Add<Label>(QStringLiteral("LabelHead"));
     LabelHead->Move(16, 10, 488, 20);
     LabelInput1 = Add<Label>(QStringLiteral("LabelInput1"));

@@ -33,6 +33,8 @@ void FrmMessage::Design() {
     PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
     PictureMessage->Move(16, 256, 24, 24);
     PictureMessage->SetBorderStyle(0);
+    // The focus rests on the pane after a click: it is read out as the window it stands for.
+    PictureMessage->SetAccessibleName(QStringLiteral("Message box"));
     CommandOK = Add<CommandButton>(QStringLiteral("CommandOK"));
     CommandOK->Move(230, 254, 90, 32);
     CommandOK->SetEnabled(false);
@@ -50,6 +52,8 @@ void FrmMessage::Design() {
 
     FitFormToFont(*this, false);
 
+    KeepFocusMark(CommandOK);
+    KeepFocusMark(CommandCancel);
     CommandOK->Click = [this] { CommandOK_Click(); };
     CommandCancel->Click = [this] { CommandCancel_Click(); };
     // The faces lie over the buttons: a click on a face is a click on its button.

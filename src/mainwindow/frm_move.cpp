@@ -227,6 +227,8 @@ void FrmMove::Design() {
     CommandActionMoveCreateCancel->SetAccessibleName(QStringLiteral("Cancel Create Folder"));
     CommandActionMoveRenameOK->SetAccessibleName(QStringLiteral("Rename OK"));
     CommandActionMoveCreateOK->SetAccessibleName(QStringLiteral("Create OK"));
+    // The focus rests on the pane after a click: it is read out as the window it stands for.
+    PictureMove->SetAccessibleName(QStringLiteral("Folder dialog"));
     TextActionMovePath->SetAccessibleName(QStringLiteral("Chosen Folder or Picture"));
     TextActionMoveCreate->SetAccessibleName(QStringLiteral("New Folder Name"));
     TextActionMoveNewName->SetAccessibleName(QStringLiteral("New Name"));

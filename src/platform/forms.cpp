@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -695,6 +696,9 @@ void Form::openOnFirstStop() {
                 c->Widget()->setFocus(Qt::OtherFocusReason);
                 break;
             }
+    // The desktop style marks the focus only once the keyboard has moved it: the user is shown at
+    // once where the keys go.
+    window_->setAttribute(Qt::WA_KeyboardFocusChange);
     // Until the user acts in the window, a move to its resting pane (made as the window is shown) is
     // not made: the window opens on a control that can be read out and used.
     opening_ = true;
@@ -1099,6 +1103,16 @@ bool Label::OnDisabledFace() const {
             return !c->Enabled();
     }
     return false;
+}
+
+void Label::SetChosen(bool chosen) {
+    if (chosen_ == chosen)
+        return;
+    chosen_ = chosen;
+    QAccessible::State changed;
+    changed.checked = true;
+    QAccessibleStateChangeEvent event(Widget(), changed);
+    QAccessible::updateAccessibility(&event);
 }
 
 bool Label::ActsAsButton() const {
@@ -1644,6 +1658,12 @@ void userClick(Control* c) {
     }
 }
 
+// A window under an open modal box takes no clicks, and no tool's actions either.
+bool blockedByModal(const QWidget* w) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && w && w->window() != modal;
+}
+
 // A control one clicks, as assistive tools see it: an option button is a radio button of its
 // frame's group (the widget is not auto-exclusive, so Qt would call it a check box), a picture that
 // acts is a button, a picture box that does not is a pane (the focus rests there after many clicks,
@@ -1688,6 +1708,9 @@ class ClickableAccessible : public QAccessibleWidget {
         } else if (c->Kind() == ControlKind::OptionButton) {
             st.checkable = true;
             st.checked = static_cast<const OptionButton*>(c)->Value();
+        } else if (c->Kind() == ControlKind::Label && static_cast<const Label*>(c)->Chosen()) {
+            st.checkable = true;
+            st.checked = *static_cast<const Label*>(c)->Chosen();
         } else if (const auto* b = qobject_cast<const QAbstractButton*>(widget())) {
             st.pressed = b->isDown();
         }
@@ -1709,8 +1732,13 @@ class ClickableAccessible : public QAccessibleWidget {
     }
 
     void doAction(const QString& name) override {
+        if (blockedByModal(widget()))
+            return;
         Control* c = ownerOf(widget());
         if ((name == pressAction() || name == toggleAction()) && actsOnClick(c)) {
+            // A control that cannot act refuses the press, and the user keeps the place.
+            if (!c->EffectivelyEnabled() || !c->EffectivelyVisible())
+                return;
             WidgetEventScope scope;
             KeyboardPress press(c);
             userClick(c);
@@ -1768,7 +1796,11 @@ class ComboAccessible : public QAccessibleWidget {
         return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
     }
     void doAction(const QString& name) override {
+        if (blockedByModal(widget()))
+            return;
         if (name == showMenuAction() || name == pressAction()) {
+            if (!combo()->isEnabled() && !combo()->view()->isVisible())
+                return;  // a locked list does not open, to a tool as to a click
             if (combo()->view() && combo()->view()->isVisible())
                 combo()->hidePopup();
             else
@@ -1812,6 +1844,28 @@ void InstallControlAccessibility() {
     (void)installed;
 }
 
+namespace {
+
+class FocusMarkKeeper : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::FocusIn)
+            if (auto* w = qobject_cast<QWidget*>(watched))
+                w->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        return false;
+    }
+};
+
+}  // namespace
+
+void KeepFocusMark(Control* button) {
+    if (QWidget* w = button ? button->Widget() : nullptr)
+        w->installEventFilter(new FocusMarkKeeper(w));
+}
+
 Frame::Frame(Form* form, QString name, int index, Control* container)
     : Control(form, ControlKind::Frame, std::move(name), index, container) {
     InstallControlAccessibility();
@@ -1836,8 +1890,24 @@ void FrameWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QFontMetrics fm = fontMetrics();
     const int top = caption.isEmpty() ? 0 : fm.height() / 2;
-    p.setPen(palette().color(QPalette::Dark));
+    const QColor line = palette().color(QPalette::Dark);
+    p.setPen(line);
     p.drawRect(QRect(0, top, width() - 1, height() - 1 - top));
+    const QTransform toScreen = p.deviceTransform();
+    const qreal scale = toScreen.m11();
+    if (toScreen.type() <= QTransform::TxScale && std::abs(scale - std::round(scale)) > 1e-6) {
+        // At a fractional display scale a left or top side that falls between two screen pixels is
+        // not drawn: it goes on the first whole screen pixel inside the frame as well.
+        constexpr qreal kSlack = 1e-6;
+        const QRectF area = toScreen.mapRect(QRectF(0, top, width(), height() - top));
+        const qreal left = std::ceil(area.left() - kSlack), upper = std::ceil(area.top() - kSlack);
+        const qreal right = std::floor(area.right() + kSlack), lower = std::floor(area.bottom() + kSlack);
+        p.save();
+        p.setWorldTransform(toScreen.inverted());
+        p.fillRect(QRectF(left, upper, right - left, 1), line);
+        p.fillRect(QRectF(left, upper, 1, lower - upper), line);
+        p.restore();
+    }
     if (caption.isEmpty())
         return;
     // A caption longer than the border ends with an ellipsis.

@@ -15,7 +15,8 @@
 //   frame's controls together; tops less than half a line apart are one row), taken once the form
 //   is built. Tab stops only on controls that act and that the user sees: one option button per
 //   group (the chosen one), picture buttons and labels that act included; no read-only text box,
-//   nothing hidden or lying under a panel. A window opens with the focus on its first stop.
+//   nothing hidden or lying under a panel. A window opens with the focus on its first stop,
+//   its focus mark shown.
 // - Escape presses the form's Cancel button; Enter and Space press a focused button. A press from
 //   the keyboard or an assistive tool leaves the focus on the pressed control (or the next stop when
 //   it no longer acts): the handlers' move of the focus to the window's picture box is for clicks.
@@ -31,6 +32,7 @@
 #include <functional>
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <type_traits>
 #include <utility>
 #include <vector>
@@ -185,10 +187,15 @@ class Label : public Control {
     // A label that acts when clicked, and lies on no command button, stands for a button of its own:
     // Tab stops on it, Enter and Space press it, and assistive tools read it as a button.
     bool ActsAsButton() const;
+    // One of a set such labels stand for, shown chosen by its colour only: assistive tools read it
+    // as a toggle that is on or off.
+    void SetChosen(bool chosen);
+    std::optional<bool> Chosen() const { return chosen_; }
 
   private:
     QString caption_;
     bool transparent_ = false;
+    std::optional<bool> chosen_;  // none: not one of a set
 };
 
 class TextBox : public Control {
@@ -764,6 +771,10 @@ bool UnloadAllForms();
 using ModalResponder = std::function<void(Form&)>;
 void SetModalResponder(ModalResponder responder);  // empty: real modal loops
 bool HasModalResponder();
+
+// A box opens with its button in the focus, and the desktop style draws the focus mark only after
+// the keyboard has moved the focus: a button so kept marks itself whenever it takes the focus.
+void KeepFocusMark(Control* button);
 
 // Positions inside frames and picture boxes are in twips.
 constexpr int kTwipsPerPixel = 15;

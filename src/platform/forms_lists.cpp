@@ -6,7 +6,9 @@
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <algorithm>
 #include <thread>
@@ -275,6 +277,38 @@ class ComboKeys : public QObject {
     bool open_;
 };
 
+// Assistive tools read a closed list's choice from its drop-down entries, and take an entry to be
+// showing when it lies inside its list's area, which Qt keeps after the list closes: the closed list
+// has no area, so its entries read as out of sight. Opening lays the list out anew.
+class ClosedListOutOfSight : public QObject {
+  public:
+    explicit ClosedListOutOfSight(QComboBox* combo) : QObject(combo), view_(combo->view()) {
+        if (QWidget* popup = view_->parentWidget()) {
+            popup->installEventFilter(this);
+            shrink();
+        }
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Hide)
+            shrink();
+        if (e->type() == QEvent::Show)
+            if (QLayout* layout = static_cast<QWidget*>(watched)->layout()) {
+                layout->invalidate();
+                layout->activate();
+            }
+        return false;
+    }
+
+  private:
+    void shrink() {
+        if (view_ && view_->parentWidget() && !view_->parentWidget()->isVisible()) {
+            view_->parentWidget()->resize(0, 0);
+            view_->resize(0, 0);
+        }
+    }
+    QPointer<QAbstractItemView> view_;
+};
+
 }  // namespace
 
 void ComboBox::UserKey(int keyAscii) {
@@ -301,6 +335,7 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     w->view()->installEventFilter(openKeys);
     w->setEditable(false);
     w->setFocusPolicy(Qt::StrongFocus);
+    new ClosedListOutOfSight(w);
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;
@@ -471,6 +506,7 @@ DriveListBox::DriveListBox(Form* form, QString name, int index, Control* contain
     auto* w = new QComboBox;
     w->setEditable(false);
     w->setFocusPolicy(Qt::StrongFocus);
+    new ClosedListOutOfSight(w);
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;

@@ -3,12 +3,9 @@
 // lying over another, and at the default font the window on the smallest screen the program accepts.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QPixmap>
 #include <QRect>
 #include <QSize>
 #include <QWidget>
-#include <QtMath>
 #include <algorithm>
 #include <memory>
 #include <ostream>
@@ -125,46 +122,6 @@ QStringList overlaps(Form& f) {
     return faults;
 }
 
-// Frames whose border is not drawn, in whole or on one side, when the window is drawn at a fractional
-// display scale. Each side is looked for at its middle, within a screen pixel of the frame's edge (the
-// top, under a caption, within a line of text).
-QStringList bordersLost(Form& f, double scale) {
-    QWidget* window = f.Window();
-    QPixmap shot(window->size() * scale);
-    shot.setDevicePixelRatio(scale);
-    window->render(&shot);
-    const QImage image = shot.toImage();
-    const QRgb ground = image.pixel(0, 0);
-    auto drawn = [&](int x0, int y0, int x1, int y1) {
-        for (int y = std::max(0, y0); y <= std::min(image.height() - 1, y1); ++y)
-            for (int x = std::max(0, x0); x <= std::min(image.width() - 1, x1); ++x)
-                if (image.pixel(x, y) != ground)
-                    return true;
-        return false;
-    };
-    QStringList lost;
-    for (const auto& c : f.Controls()) {
-        const auto* frame = dynamic_cast<const Frame*>(c.get());
-        if (!frame || frame->BorderStyle() == 0 || !c->EffectivelyVisible())
-            continue;
-        const QWidget* w = c->Widget();
-        const QRectF r(QPointF(w->mapTo(window, QPoint())) * scale, QSizeF(w->size()) * scale);
-        const int left = qFloor(r.left()), right = qCeil(r.right()) - 1, top = qFloor(r.top()),
-                  bottom = qCeil(r.bottom()) - 1;
-        const int midX = qRound(r.center().x()), midY = qRound(r.center().y());
-        const int line = qCeil(w->fontMetrics().height() * scale);
-        const std::pair<const char*, bool> sides[] = {
-            {"left", drawn(left, midY, left + 1, midY)},
-            {"right", drawn(right - 1, midY, right, midY)},
-            {"bottom", drawn(midX, bottom - 1, midX, bottom)},
-            {"top", drawn(right - 4, top, right - 4, top + line)},
-        };
-        for (const auto& [side, ok] : sides)
-            if (!ok)
-                lost << c->Name() + QStringLiteral(" ") + QLatin1String(side);
-    }
-    return lost;
-}
 
 class CriteriaFit : public CriteriaTest, public ::testing::WithParamInterface<Desktop> {};
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
 #include <functional>
@@ -132,6 +133,17 @@ TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
     }
 }
 
+TEST_F(CriteriaKeys, TheDialogOpensWithItsFocusMarkOnItsFirstStop) {
+    FrmRen& r = Open();
+    QApplication::setActiveWindow(r.Window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(r.Window()));
+    Control* first = focused(r);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(controlName(*first), readingOrder(r).value(0));
+    // The keyboard user sees where the keys go before any key is pressed.
+    EXPECT_TRUE(drawsFocusMark(*first)) << controlName(*first).toStdString();
+}
+
 TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
     FrmRen& r = Open();
     ASSERT_TRUE(click(*r.CheckInsert));
@@ -146,14 +158,22 @@ TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
                 EXPECT_EQ(accessibleSelection(*combo), QStringList{text(*combo)})
                     << combo->Name().toStdString();
             }
+            // Its entries are out of sight until it opens, and again once it has closed.
+            EXPECT_EQ(accessibleShowing(*combo), QStringList()) << combo->Name().toStdString();
             const int before = combo->ListIndex();
             combo->Widget()->setFocus();
             if (open) {
                 // Typed into the open list, then Return, which takes the entry highlighted.
                 auto* box = qobject_cast<QComboBox*>(combo->Widget());
                 box->showPopup();
+                EXPECT_FALSE(accessibleShowing(*combo).isEmpty()) << combo->Name().toStdString();
                 QTest::keyClicks(box->view(), "A1a");
                 QTest::keyClick(box->view(), Qt::Key_Return);
+                // Out of sight once closed, in sight again when it opens once more.
+                EXPECT_EQ(accessibleShowing(*combo), QStringList()) << combo->Name().toStdString();
+                box->showPopup();
+                EXPECT_FALSE(accessibleShowing(*combo).isEmpty()) << combo->Name().toStdString();
+                box->hidePopup();
             } else {
                 QTest::keyClicks(combo->Widget(), "A1a");
             }

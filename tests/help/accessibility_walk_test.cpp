@@ -43,6 +43,13 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              pressKey(w, Qt::Key_Return);
              EXPECT_EQ(w.SelectedSample, 1);
              EXPECT_EQ(text(*w.TextEasy[0]), "Plenvix");
+             // The chosen file is read out as chosen, not shown by its colour alone.
+             for (Label* l : w.LabelEasyFile.items()) {
+                 const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l->Widget());
+                 ASSERT_NE(a, nullptr);
+                 EXPECT_TRUE(a->state().checkable) << l->Index();
+                 EXPECT_EQ(bool(a->state().checked), l->Index() == 1) << l->Index();
+             }
          }},
     };
     for (const Row& row : rows) {

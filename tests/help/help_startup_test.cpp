@@ -353,6 +353,8 @@ TEST_F(HelpMessageBox, KeyboardAnswersTheBoxAsItOpens) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(f.Window()));
             EXPECT_EQ(focused(f), box.ImageOK);
             EXPECT_TRUE(DrawsFocusMark(box.ImageOK->Widget()));
+            // The pane where the focus rests after a click is read out by a name, not as nothing.
+            EXPECT_FALSE(box.PictureMessage->AccessibleName().isEmpty());
             // The key goes where the user's key goes: the control in the focus, else the window.
             QWidget* target = f.Window()->focusWidget();
             QTest::keyClick(target ? target : f.Window(), k);

@@ -111,6 +111,11 @@ TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFo
     ASSERT_FALSE(M().FrameRigidity->Visible());
     ASSERT_NE(focused(M()), nullptr);
     EXPECT_TRUE(readingOrder(M()).contains(controlName(*focused(M()))));
+    // A tool's press on a button that cannot act is refused, and the user keeps the place.
+    M().CommandRigidity->Widget()->setFocus();
+    ASSERT_FALSE(M().CommandUndo->EffectivelyEnabled());
+    accessibleAction(*M().CommandUndo, QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
     // A click rests the focus on the window's picture box, off the clicked button.
     ASSERT_TRUE(click(*M().CommandRigidity));
     EXPECT_EQ(focused(M()), M().PictureMain);
@@ -164,6 +169,8 @@ TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     EXPECT_EQ(accessibilityProblems(frmMove()), QStringList());
     EXPECT_EQ(tabCycle(*first), reading);
     EXPECT_EQ(focused(frmMove()), first);
+    // The pane where the focus rests after a click is read out by a name, not as nothing.
+    EXPECT_FALSE(frmMove().PictureMove->AccessibleName().isEmpty());
     frmMove().TextActionMovePath->Widget()->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";

@@ -1,5 +1,6 @@
 // The message box's keys: Enter presses an enabled OK (or Yes), Escape the enabled Cancel (or No);
 // the name box keeps its own rule for Enter.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QTest>
 #include <QWidget>
@@ -107,7 +108,13 @@ TEST_F(MessageKeysTest, NameBoxKeepsItsOwnEnterAndDisabledOKIgnoresIt) {
 TEST_F(MessageKeysTest, TheBoxOpensOnItsFirstControlAndTheNameBoxIsReadByItsQuestion) {
     // Space at once presses OK: the focus is on it, not on a pane.
     Show("MessageReadyFoundConflict", Ready, [](FrmMessage& f) {
+        QApplication::setActiveWindow(f.Window());
+        EXPECT_TRUE(QTest::qWaitForWindowActive(f.Window()));
         EXPECT_EQ(focused(f), f.CommandOK);
+        // The keyboard user sees where the key goes.
+        EXPECT_TRUE(drawsFocusMark(*f.CommandOK));
+        // The pane where the focus rests after a click is read out by a name, not as nothing.
+        EXPECT_FALSE(f.PictureMessage->AccessibleName().isEmpty());
         pressKey(f, Qt::Key_Space);
     });
     EXPECT_EQ(S.MessageReply, QLatin1String("ReplyClearConflict"));

@@ -2,7 +2,9 @@
 // press buttons, each running the same handler a click runs, once.
 #include <gtest/gtest.h>
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QComboBox>
 #include <QImage>
 #include <QTest>
 
@@ -253,6 +255,10 @@ TEST_F(FormsAccess, AClosedListsChoiceIsItsValueAndItsOneSelectedEntry) {
     EXPECT_EQ(read(), QStringList{""});
     combo->SetListIndex(3);
     EXPECT_EQ(read(), (QStringList{"After", "After"}));
+    // A locked list does not open for a tool either, so nothing can be chosen there.
+    combo->SetEnabled(false);
+    accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
+    EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
 }
 
 TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
@@ -301,6 +307,27 @@ TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCapti
     box.ShowModal();
     script.verifyDone();
     box.Unload();
+}
+
+TEST_F(FormsAccess, AToolActsInNoWindowThatAnOpenModalBoxBlocks) {
+    TestForm box{"frmBox"};
+    box.design = [](TestForm& t) { t.SetCaption("Sure?"); };
+    ModalScript script;
+    script.expect("frmBox", [this](Form& b) {
+        // As a click there would be, a tool's press or opening of a list is refused.
+        accessibleAction(*ok, QAccessibleActionInterface::pressAction());
+        accessibleAction(*check, QAccessibleActionInterface::toggleAction());
+        accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
+        EXPECT_EQ(clicks, QStringList());
+        EXPECT_EQ(check->Value(), 0);
+        EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
+        b.Hide();
+    });
+    box.ShowModal();
+    script.verifyDone();
+    box.Unload();
+    ASSERT_TRUE(accessibleAction(*ok, QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(clicks, QStringList{"CommandOK"}) << "once the box has gone it acts again";
 }
 
 TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {

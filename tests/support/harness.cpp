@@ -852,6 +852,19 @@ QImage grab(Form& f) {
     return f.Window()->grab().toImage();
 }
 
+bool drawsFocusMark(const Control& c) {
+    QWidget* w = c.Widget();
+    if (!w || !w->hasFocus()) {
+        ADD_FAILURE() << describe(c) << " is not in the focus";
+        return false;
+    }
+    const QImage focused = w->grab().toImage();
+    w->clearFocus();
+    const QImage unfocused = w->grab().toImage();
+    w->setFocus(Qt::OtherFocusReason);
+    return focused != unfocused;
+}
+
 bool grabToPng(Form& f, const QString& path) {
     const QImage image = grab(f);
     if (image.isNull())

@@ -139,6 +139,8 @@ bool accessibleAction(Control& c, const QString& action);
 QImage grab(Form& f);
 bool grabToPng(Form& f, const QString& path);
 bool isBlank(const QImage& image);  // every pixel one colour (or no pixels)
+// The control in the focus draws otherwise than once the focus has left it (which it gets back).
+bool drawsFocusMark(const Control& c);
 
 // Answers modal forms in order. Each expected box gets its answer function, which acts as the user
 // (clicks a button, types a name). A box that shows without being expected, or an answer that

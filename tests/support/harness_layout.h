@@ -49,6 +49,11 @@ QStringList offScreen(Form& f, QSize screen);
 // beside its mark, a plain button's face and a frame's caption. One line per text and control over it.
 QStringList coveredTexts(Form& f);
 
+// Frames whose border is not drawn, in whole or on one side, when the window is drawn at a fractional
+// display scale. Each side is looked for at its middle, within a screen pixel of the frame's edge (the
+// top, under a caption, within a line of text).
+QStringList bordersLost(Form& f, double scale);
+
 // While alive, the application font is the default one scaled by `factor`, or one of `points` points;
 // forms designed meanwhile are designed at that font.
 class ScopedAppFont {
