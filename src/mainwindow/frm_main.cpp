@@ -139,22 +139,6 @@ void FrmMain::Form_Unload() {
     QCoreApplication::exit(0);
 }
 
-namespace {
-
-// The folder list has just read the folder; the file lists take their entries from that read.
-class SharedFolderRead {
-  public:
-    SharedFolderRead() : files_(fileSystem()) { files_.ShareLastRead(true); }
-    ~SharedFolderRead() { files_.ShareLastRead(false); }
-    SharedFolderRead(const SharedFolderRead&) = delete;
-    SharedFolderRead& operator=(const SharedFolderRead&) = delete;
-
-  private:
-    FileSystem& files_;
-};
-
-}  // namespace
-
 void FrmMain::Dir1_Change() {
     const QString path = Dir1->Path();
     for (FileListBox* files : {File1, File2}) {

@@ -349,6 +349,7 @@ void FrmMove::ReadFreeSpace() {
 void FrmMove::Dir1_Change() {
     const QString path = Dir1->Path();
     try {
+        const SharedFolderRead shared;
         File1->SetPath(path);
     } catch (const PlatformError&) {
     }

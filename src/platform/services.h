@@ -167,6 +167,19 @@ inline SettingsStore& settingsStore() {
 inline FileSystem& fileSystem() {
     return *services().files;
 }
+
+// While alive, lists of one folder filled in one step share the step's read of it: the folder list
+// has just read the folder, and the file lists take their entries from that read.
+class SharedFolderRead {
+  public:
+    SharedFolderRead() : files_(fileSystem()) { files_.ShareLastRead(true); }
+    ~SharedFolderRead() { files_.ShareLastRead(false); }
+    SharedFolderRead(const SharedFolderRead&) = delete;
+    SharedFolderRead& operator=(const SharedFolderRead&) = delete;
+
+  private:
+    FileSystem& files_;
+};
 inline System& systemServices() {
     return *services().system;
 }
