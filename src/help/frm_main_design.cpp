@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "help/frm_main.h"
 #include "help/pictures.h"
@@ -72,9 +73,33 @@ void FrmMain::ScaleLayout() {
         window->setFont(font);
     }
     if (layoutUnit_ != 1.0) {
+        // A control clear of its frame's right or bottom side stays clear: rounding may bring it onto
+        // the side, and at a fractional display scale it would then hide that side.
+        struct Clear {
+            Control* held;
+            bool right, bottom;
+        };
+        std::vector<Clear> clear;
+        for (const auto& c : Controls()) {
+            const auto* frame = dynamic_cast<const Frame*>(c->Container());
+            if (!frame || frame->BorderStyle() == 0 || !c->Widget())
+                continue;
+            const QRect at = c->Widget()->geometry(), room = frame->Widget()->rect().adjusted(0, 0, -2, -2);
+            clear.push_back({c.get(), at.right() <= room.right(), at.bottom() <= room.bottom()});
+        }
         for (const auto& c : Controls())
             if (c->Kind() != ControlKind::Line)
                 c->Move(U(c->Left()), U(c->Top()), U(c->Width()), U(c->Height()));
+        for (const Clear& k : clear) {
+            const QRect at = k.held->Widget()->geometry();
+            const QRect room = k.held->Container()->Widget()->rect().adjusted(0, 0, -2, -2);
+            const int width =
+                k.right && at.right() > room.right() ? room.right() - at.left() + 1 : at.width();
+            const int height =
+                k.bottom && at.bottom() > room.bottom() ? room.bottom() - at.top() + 1 : at.height();
+            if (width != at.width() || height != at.height())
+                k.held->Move(k.held->Left(), k.held->Top(), width * kTwipsPerPixel, height * kTwipsPerPixel);
+        }
         Move(Left(), Top(), U(Width()), U(Height()));
     }
     // The drawings fill their frames at the size the frames now have.
