@@ -1,6 +1,7 @@
 // Every window in each of its states, at the usual font and at larger ones, on a large screen and on
 // the small ones the program accepts: no caption, option text, label or button face cut, no control
-// outside its window, and every window with its frame on the screen.
+// outside its window, and every window with its frame on the screen. The main window's frames keep
+// every side at a fractional display scale.
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -51,6 +52,14 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
         EXPECT_EQ(shortenedWithoutEllipsis(f), QStringList{});
         EXPECT_EQ(controlsOutside(f), QStringList{});
         EXPECT_EQ(offScreen(f, GetParam().screen), QStringList{});
+    }
+
+    // The main window also keeps every side of its frames at a fractional display scale.
+    static void FitsWhole(Form& f, const char* state) {
+        Fits(f, state);
+        SCOPED_TRACE(state);
+        for (double scale : {1.25, 1.5})
+            EXPECT_EQ(bordersLost(f, scale), QStringList{}) << "at a display scale of " << scale;
     }
 
     // The Run panel with two family programs, one of them with a long name.
@@ -118,19 +127,19 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
 };
 
 TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
-    Fits(M(), "start");
+    FitsWhole(M(), "start");
     for (int kind = 0; kind < 4; ++kind) {
         click(*M().CommandSelection);
         click(*M().OptionSelection[kind]);
         if (kind == 1)
             click(*M().OptionSelectionNum[1]);
-        Fits(M(), qPrintable(QStringLiteral("File Selection, kind %1").arg(kind)));
+        FitsWhole(M(), qPrintable(QStringLiteral("File Selection, kind %1").arg(kind)));
         click(*M().CommandSelectionCancel);
     }
     for (int action = 0; action < 8; ++action) {
         click(*M().CommandAction);
         click(*M().OptionAction[action]);
-        Fits(M(), qPrintable(QStringLiteral("Action panel, action %1").arg(action)));
+        FitsWhole(M(), qPrintable(QStringLiteral("Action panel, action %1").arg(action)));
         // Shown shortened or not, a choice is read out whole.
         EXPECT_EQ(M().OptionAction[2]->AccessibleName(), caption(*M().OptionAction[2])) << action;
         click(*M().CommandActionCancel);
@@ -139,36 +148,36 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     // The Delete warning shows whole in its box; a destination too long for it shows its end, and
     // the whole on demand.
     CommitAction(6);
-    Fits(M(), "Delete committed");
+    FitsWhole(M(), "Delete committed");
     EXPECT_TRUE(WholeIn(*M().TextActionDestination)) << text(*M().TextActionDestination).toStdString();
     EXPECT_EQ(Shown(*M().TextActionDestination), text(*M().TextActionDestination));
     dest_ = root_ + "/a destination folder with a long name/and another one below it/and one more";
     QDir().mkpath(dest_);
     CommitAction(2);
-    Fits(M(), "Copy and Rename committed");
+    FitsWhole(M(), "Copy and Rename committed");
     ShowsItsEnd(*M().TextActionDestination, dest_ + "/", QStringLiteral("/and one more/"));
     EXPECT_EQ(M().TextActionDestination->SelStart(), 0);
     CommitAction(0);
 
     click(*M().CommandRigidity);
-    Fits(M(), "Options");
+    FitsWhole(M(), "Options");
     click(*M().CommandRigidityCancel);
 
     // The Little Help's longest texts: with each panel open and with the criteria dialog open.
     click(*M().CommandViewInfo);
-    Fits(M(), "Little Help");
+    FitsWhole(M(), "Little Help");
     for (auto [open, close] : {std::pair{M().CommandSelection, M().CommandSelectionCancel},
                                std::pair{M().CommandAction, M().CommandActionCancel},
                                std::pair{M().CommandRigidity, M().CommandRigidityCancel},
                                std::pair{M().CommandHelp, M().CommandHelpCancel}}) {
         click(*open);
-        Fits(M(), qPrintable(QStringLiteral("Little Help with %1 open").arg(open->Name())));
+        FitsWhole(M(), qPrintable(QStringLiteral("Little Help with %1 open").arg(open->Name())));
         LinesClear(M(), qPrintable(open->Name()));
         click(*close);
     }
     click(*M().CommandRenameCriteria);
     ASSERT_TRUE(frmRen().Visible());
-    Fits(M(), "Little Help with the criteria dialog open");
+    FitsWhole(M(), "Little Help with the criteria dialog open");
     LinesClear(M(), "criteria dialog open");
     click(ctl(QStringLiteral("frmRen"), QStringLiteral("CommandCancel")));
     click(*M().CommandInfoHide);
@@ -177,11 +186,11 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     S.SetButKey = QStringLiteral("setButGlobal");
     SetButtons();
     click(*M().CommandViewPriority);
-    Fits(M(), "Priority");
+    FitsWhole(M(), "Priority");
     click(*M().CommandPriorityHide);
 
     click(*M().CommandViewChoice);
-    Fits(M(), "Choice");
+    FitsWhole(M(), "Choice");
     click(*M().CommandChoiceHide);
 
     // The user's picture under a caption longer than its frame: named by it, the whole at hand.
@@ -192,31 +201,31 @@ TEST_P(LayoutFitTest, EveryStateOfTheMainWindowShowsItsTextsWhole) {
     S.SetButKey = QStringLiteral("setButFrame");
     SetButtons();
     ASSERT_TRUE(M().FrameView->EffectivelyVisible());
-    Fits(M(), "user picture");
+    FitsWhole(M(), "user picture");
     EXPECT_EQ(M().FrameView->AccessibleName(), S.UserPicCaption);
     EXPECT_EQ(M().FrameView->ToolTipText(), S.UserPicCaption);
 
     click(*M().CommandHelp);
-    Fits(M(), "Help");
+    FitsWhole(M(), "Help");
     click(*M().CommandHelpAbout);
-    Fits(M(), "Help and About");
+    FitsWhole(M(), "Help and About");
     click(*M().CommandHelpCancel);
 
     TwoFamilyPrograms(M());
     click(*M().CommandRun);
-    Fits(M(), "Run");
+    FitsWhole(M(), "Run");
     EXPECT_EQ(M().OptionRun[0]->AccessibleName(), S.RunListNames.value(0));
     click(*M().CommandRunCancel);
 
     click(*M().CheckEasyProcess);
     clickFile(*M().File2, "alpha.txt");
-    Fits(M(), "Easy Process");
+    FitsWhole(M(), "Easy Process");
     click(*M().CheckEasyProcess);
 
     // A criterion whose text is longer than the summary's line.
     InsertAtStart(QStringLiteral("a_text_to_insert_that_is_longer_than_the_summary_line_has_room_for_"));
     RenameSet();
-    Fits(M(), "criteria summary");
+    FitsWhole(M(), "criteria summary");
 }
 
 // The priority beside the criteria summary is sized by us: it shows each of its captions whole, not

@@ -202,6 +202,22 @@ QRect captionRect(const Control& c) {
     return {};
 }
 
+// Whether a widget stacked above the control's widget, or above a container it lies in, hides it whole
+// (a panel over it).
+bool underAnother(const QWidget* w, const QWidget* window) {
+    const QRect own(w->mapTo(window, QPoint(0, 0)), w->size());
+    for (const QWidget* below = w; below != window && below->parentWidget(); below = below->parentWidget()) {
+        const QObjectList& stack = below->parentWidget()->children();  // bottom first
+        for (qsizetype k = stack.indexOf(below) + 1; k < stack.size(); ++k) {
+            auto* over = qobject_cast<QWidget*>(stack[k]);
+            if (over && !over->isWindow() && over->isVisibleTo(window) &&
+                QRect(over->mapTo(window, QPoint(0, 0)), over->size()).contains(own))
+                return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 QStringList coveredTexts(Form& f) {
@@ -356,7 +372,10 @@ QStringList bordersLost(Form& f, double scale) {
         const auto* frame = dynamic_cast<const Frame*>(c.get());
         if (!frame || frame->BorderStyle() == 0 || !c->EffectivelyVisible())
             continue;
+        // A frame the window keeps out of sight, or that a panel hides, shows no border to lose.
         const QWidget* w = c->Widget();
+        if (!w->isVisibleTo(window) || underAnother(w, window))
+            continue;
         const QRectF r(QPointF(w->mapTo(window, QPoint())) * scale, QSizeF(w->size()) * scale);
         const int left = qFloor(r.left()), right = qCeil(r.right()) - 1, top = qFloor(r.top()),
                   bottom = qCeil(r.bottom()) - 1;

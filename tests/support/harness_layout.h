@@ -51,7 +51,8 @@ QStringList coveredTexts(Form& f);
 
 // Frames whose border is not drawn, in whole or on one side, when the window is drawn at a fractional
 // display scale. Each side is looked for at its middle, within a screen pixel of the frame's edge (the
-// top, under a caption, within a line of text).
+// top, under a caption, within a line of text). A frame out of sight (hidden by the window, or whole
+// under a panel) is not looked at.
 QStringList bordersLost(Form& f, double scale);
 
 // While alive, the application font is the default one scaled by `factor`, or one of `points` points;
