@@ -70,6 +70,9 @@ class Picture {
 // Loads a picture file (bmp, jpg, png, gif and whatever Qt reads) or a ":/" resource.
 // Throws PlatformError when the file is not a readable picture.
 Picture LoadPicture(const QString& path);
+// Several at once, read side by side: as LoadPicture each, with an empty Picture for one that is
+// not a readable picture.
+std::vector<Picture> LoadPictures(const QStringList& paths);
 
 enum class ControlKind {
     Label,
