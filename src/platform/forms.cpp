@@ -670,7 +670,18 @@ void Form::Place(std::initializer_list<Placement> rows) {
     }
 }
 
+namespace {
+
+// Every form left for later, loaded: what looks the forms up finds them as start-up left them.
+void FinishPendingLoads() {
+    const std::vector<Form*> forms = registry();
+    for (Form* f : forms) f->FinishLoad();
+}
+
+}  // namespace
+
 Form* FindForm(const QString& name) {
+    FinishPendingLoads();
     const auto& r = registry();
     for (auto it = r.rbegin(); it != r.rend(); ++it)
         if ((*it)->Name() == name)
@@ -679,6 +690,7 @@ Form* FindForm(const QString& name) {
 }
 
 Form* FindLoadedForm(const QString& name) {
+    FinishPendingLoads();
     const auto& r = registry();
     for (auto it = r.rbegin(); it != r.rend(); ++it)
         if ((*it)->Name() == name && (*it)->Loaded())
@@ -687,6 +699,7 @@ Form* FindLoadedForm(const QString& name) {
 }
 
 std::vector<Form*> AllForms() {
+    FinishPendingLoads();
     return registry();
 }
 
@@ -716,7 +729,29 @@ void Form::dropControls() {
     while (!dying.empty()) dying.pop_back();
 }
 
+void Form::LoadLater(std::function<void()> then) {
+    if (window_ || loadPending_)
+        return;
+    loadPending_ = true;
+    afterLoad_ = std::move(then);
+}
+
+void Form::FinishLoad() {
+    if (!loadPending_)
+        return;
+    loadPending_ = false;
+    const std::function<void()> then = std::move(afterLoad_);
+    afterLoad_ = nullptr;
+    Load();
+    if (then)
+        then();
+}
+
 void Form::Load() {
+    if (loadPending_) {
+        FinishLoad();
+        return;
+    }
     if (window_)
         return;
     ensureWindow();
@@ -972,6 +1007,7 @@ bool Form::Visible() const {
 }
 
 bool Form::Unload(int unloadMode) {
+    FinishLoad();
     if (!window_)
         return true;
     if (unloading_)
@@ -1025,6 +1061,7 @@ bool UnloadAllForms() {
         const auto& r = registry();
         return std::find(r.begin(), r.end(), f) != r.end();
     };
+    FinishPendingLoads();
     // An unload handler may load another form: go round again while a round unloads something.
     for (int round = 0; round < 16; ++round) {
         bool unloaded = false;
