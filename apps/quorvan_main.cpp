@@ -2,10 +2,18 @@
 #include <QApplication>
 #include <QDir>
 #include <QMessageBox>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
+#ifdef QUORVAN_DBUS
+#include <QDBusConnection>
+#endif
+#ifdef QUORVAN_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 #include "core/startup.h"
 #include "mainwindow/program_windows.h"
@@ -41,6 +49,38 @@ class FirstPaintTeller : public QObject {
     }
 };
 
+// The first window with words waits for the desktop's font list, and on a desktop with an
+// accessibility bus for the session bus (started on demand when there is none). Both are made
+// while the hidden windows are built; the windows then find them ready.
+class StartupWarmer {
+  public:
+    StartupWarmer() {
+        const QString platform = QGuiApplication::platformName();
+        const bool bridge =
+            platform.startsWith(QLatin1String("xcb")) || platform.startsWith(QLatin1String("wayland"));
+        thread_.reset(QThread::create([bridge] {
+#ifdef QUORVAN_FONTCONFIG
+            FcInit();
+#endif
+#ifdef QUORVAN_DBUS
+            if (bridge)
+                (void)QDBusConnection::sessionBus();
+#else
+            (void)bridge;
+#endif
+        }));
+        thread_->start();
+    }
+    ~StartupWarmer() {
+        thread_->wait();
+    }
+    StartupWarmer(const StartupWarmer&) = delete;
+    StartupWarmer& operator=(const StartupWarmer&) = delete;
+
+  private:
+    std::unique_ptr<QThread> thread_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -48,6 +88,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsSet("QUORVAN_TELL_SHOWN"))
         app.installEventFilter(new FirstPaintTeller(&app));
     QApplication::setApplicationName(QStringLiteral("Quorvan"));
+    const StartupWarmer warmer;
     int code = 0;
     try {
         qv::installRealServices();

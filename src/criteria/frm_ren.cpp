@@ -708,8 +708,14 @@ void FrmRen::Dropped() {
     static_cast<FrmRenControls&>(*this) = FrmRenControls{};
 }
 
-FrmRen& frmRen() {
+FrmRen& frmRenAsIs() {
     static FrmRen form;
+    return form;
+}
+
+FrmRen& frmRen() {
+    FrmRen& form = frmRenAsIs();
+    form.FinishLoad();
     return form;
 }
 

@@ -250,5 +250,7 @@ class FrmRen : public Form, public FrmRenControls {
 };
 
 FrmRen& frmRen();
+// The same without finishing a load left for later.
+FrmRen& frmRenAsIs();
 
 }  // namespace qv

@@ -8,17 +8,27 @@ namespace qv {
 
 namespace {
 
-// A drawing of resources/pictures, rendered for the screen's pixel density, under the id the
-// windows and their tests know it by ("AButton:3", "ImageBack:0", ...).
-Picture Drawing(const char* file, const QString& id) {
-    try {
-        const Picture drawn = LoadPicture(QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(file)));
-        return Picture(drawn.pixmap(), id);
-    } catch (const PlatformError&) {
-        // A program built without its pictures still works: the buttons keep the platform's look.
-        return Picture();
+// The drawings of resources/pictures, rendered for the screen's pixel density, under the ids the
+// windows and their tests know them by ("AButton:3", "ImageBack:0", ...), in the order asked for.
+class Drawings {
+  public:
+    void Add(const QByteArray& file, const QString& id) {
+        paths_ << QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(file));
+        ids_ << id;
     }
-}
+    void Render() { drawn_ = LoadPictures(paths_); }
+    // A program built without its pictures still works: the buttons keep the platform's look.
+    Picture Next() {
+        const Picture& drawn = drawn_[next_];
+        const QString& id = ids_[static_cast<qsizetype>(next_++)];
+        return drawn.IsEmpty() ? Picture() : Picture(drawn.pixmap(), id);
+    }
+
+  private:
+    QStringList paths_, ids_;
+    std::vector<Picture> drawn_;
+    size_t next_ = 0;
+};
 
 }  // namespace
 
@@ -26,30 +36,29 @@ FrmBut::FrmBut() : Form(QStringLiteral("frmBut")) {}
 
 void FrmBut::Design() {
     Move(0, 0, 200, 200);
-    for (int i = 0; i < 10; ++i) {
-        const QByteArray file = "face-" + QByteArray::number(i);
-        AddTo(AButton, QStringLiteral("AButton"), i)
-            ->SetPicture(Drawing(file.constData(), QStringLiteral("AButton:%1").arg(i)));
-    }
+    // Rendered together, then handed out in the order the controls are made.
+    Drawings d;
+    for (int i = 0; i < 10; ++i) d.Add("face-" + QByteArray::number(i), QStringLiteral("AButton:%1").arg(i));
     for (int i = 0; i < 3; ++i) {
         const QByteArray n = QByteArray::number(i);
-        AddTo(ImageBack, QStringLiteral("ImageBack"), i)
-            ->SetPicture(Drawing(("back-" + n).constData(), QStringLiteral("ImageBack:%1").arg(i)));
-        AddTo(ImageForward, QStringLiteral("ImageForward"), i)
-            ->SetPicture(Drawing(("forward-" + n).constData(), QStringLiteral("ImageForward:%1").arg(i)));
+        d.Add("back-" + n, QStringLiteral("ImageBack:%1").arg(i));
+        d.Add("forward-" + n, QStringLiteral("ImageForward:%1").arg(i));
     }
-    for (int i = 0; i < 2; ++i) {
-        const QByteArray file = "help-" + QByteArray::number(i);
-        AddTo(ImageHelp, QStringLiteral("ImageHelp"), i)
-            ->SetPicture(Drawing(file.constData(), QStringLiteral("ImageHelp:%1").arg(i)));
+    for (int i = 0; i < 2; ++i) d.Add("help-" + QByteArray::number(i), QStringLiteral("ImageHelp:%1").arg(i));
+    for (int i : {0, 1, 3, 4})
+        d.Add("status-" + QByteArray::number(i), QStringLiteral("ImageShow:%1").arg(i));
+    d.Add("user", QStringLiteral("ImageUser:default"));
+    d.Render();
+
+    for (int i = 0; i < 10; ++i) AddTo(AButton, QStringLiteral("AButton"), i)->SetPicture(d.Next());
+    for (int i = 0; i < 3; ++i) {
+        AddTo(ImageBack, QStringLiteral("ImageBack"), i)->SetPicture(d.Next());
+        AddTo(ImageForward, QStringLiteral("ImageForward"), i)->SetPicture(d.Next());
     }
-    for (int i : {0, 1, 3, 4}) {
-        const QByteArray file = "status-" + QByteArray::number(i);
-        AddTo(ImageShow, QStringLiteral("ImageShow"), i)
-            ->SetPicture(Drawing(file.constData(), QStringLiteral("ImageShow:%1").arg(i)));
-    }
+    for (int i = 0; i < 2; ++i) AddTo(ImageHelp, QStringLiteral("ImageHelp"), i)->SetPicture(d.Next());
+    for (int i : {0, 1, 3, 4}) AddTo(ImageShow, QStringLiteral("ImageShow"), i)->SetPicture(d.Next());
     Add(ImageUser, QStringLiteral("ImageUser"));
-    ImageUser->SetPicture(Drawing("user", QStringLiteral("ImageUser:default")));
+    ImageUser->SetPicture(d.Next());
 }
 
 Picture FrmBut::ButtonFace() {

@@ -67,5 +67,6 @@ void SetButFinalize();
 void SetButInfoFrames();
 void SetButChoicePicture();
 void SetButPictures();  // puts the button pictures on the windows
+void SetCriteriaDialogPictures();  // the criteria dialog's share of them
 
 }  // namespace qv::panels

@@ -509,6 +509,18 @@ void SetButChoicePicture() {
     m.FrameChoice->SetCaption(QStringLiteral("Your picture here? press Pembrit"));
 }
 
+void SetCriteriaDialogPictures() {
+    FrmRen& r = frmRen();
+    if (!r.Loaded())
+        return;
+    for (CommandButton* b : {r.CommandOK, r.CommandCancel}) {
+        if (!b)
+            continue;
+        b->SetPicture(Face(0));
+        b->SetDownPicture(Face(1));
+    }
+}
+
 void SetButPictures() {
     FrmMain& m = frmMain();
     if (!m.Loaded())
@@ -562,8 +574,9 @@ void SetButPictures() {
     m.ImageGoForward->SetEnabled(false);
     m.ImageGoForward->SetPicture(FromArray(&FrmBut::ImageForward, 2));
     // The criteria dialog and the folder dialog.
-    if (frmRen().Loaded())
-        put({{frmRen().CommandOK, frmRen().CommandCancel}, 0, 1, -1});
+    // A criteria dialog left for later takes its faces once it is built.
+    if (!frmRenAsIs().LoadPending())
+        SetCriteriaDialogPictures();
     if (FrmMove& d = frmMove(); d.Loaded()) {
         put({{d.CommandActionMoveCreateNew, d.CommandActionMoveCreateCancel, d.CommandActionMoveDelete,
               d.CommandActionMoveRename, d.CommandActionMoveBrowseAgain, d.CommandActionMoveCancel},

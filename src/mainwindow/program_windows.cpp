@@ -1,6 +1,7 @@
 #include "mainwindow/program_windows.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 
 #include "core/message.h"
@@ -38,6 +39,26 @@ DirListBox* Folders(FolderList which) {
         return nullptr;
     return which == FolderList::Work ? frmMain().Dir1 : frmMove().Dir1;
 }
+
+// Runs `work` once the watched window has painted, when the event loop is next free.
+class FirstPaintThen : public QObject {
+  public:
+    FirstPaintThen(QObject* parent, std::function<void()> work) : QObject(parent), work_(std::move(work)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched == parent()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                const std::function<void()> work = std::move(work_);
+                deleteLater();
+                work();
+            });
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> work_;
+};
 
 void RegisterFolderDialogWork() {
     RegisterMessageWork({
@@ -199,12 +220,15 @@ void ProgramWindows::LoadFirstWindows() {
 
 void ProgramWindows::LoadMainWindows() {
     frmHid().Load();
-    frmRen().Load();
+    // The criteria dialog is not on the first window: it is built once that window has painted.
+    frmRen().LoadLater([] { panels::SetCriteriaDialogPictures(); });
     frmMain().Load();
 }
 
 void ProgramWindows::ShowMainWindow() {
     frmMain().Show();
+    if (QWidget* w = frmMain().Window(); w && frmRenAsIs().LoadPending())
+        w->installEventFilter(new FirstPaintThen(w, [] { frmRen(); }));
 }
 
 void ProgramWindows::TellOfLeftovers() {

@@ -15,13 +15,16 @@
 #include <QPointer>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QThread>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <exception>
 #include <optional>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
 #include "platform/forms.h"
@@ -115,27 +118,81 @@ QColor ToQColor(Colour c) {
     }
 }
 
-Picture LoadPicture(const QString& path) {
-    // Opening a FIFO, device or socket waits for a writer that never comes, and there is one thread.
-    if (!QFileInfo(path).isFile())
-        throw PlatformError(QStringLiteral("Not a readable picture: %1 (not a regular file)").arg(path));
+namespace {
+
+// What LoadPicture does short of the pixmap, which only the GUI thread makes: safe on any thread.
+// `screenRatio` is the screen's pixel density, 0 without a screen.
+QImage ReadPicture(const QString& path, qreal screenRatio, qreal& ratio, QString& error) {
+    ratio = 1.0;
+    // Opening a FIFO, device or socket waits for a writer that never comes.
+    if (!QFileInfo(path).isFile()) {
+        error = QStringLiteral("Not a readable picture: %1 (not a regular file)").arg(path);
+        return {};
+    }
     QImageReader reader(path);
     reader.setAutoTransform(true);
     // A drawing is rendered for the screen's pixel density, so it stays crisp on a scaled display.
-    qreal ratio = 1.0;
-    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    if (reader.format() == "svg" && gui) {
-        ratio = gui->devicePixelRatio();
+    if (reader.format() == "svg" && screenRatio > 0) {
+        ratio = screenRatio;
         if (ratio > 1.0 && reader.size().isValid())
             reader.setScaledSize(reader.size() * ratio);
     }
     QImage image = reader.read();
     if (image.isNull())
-        throw PlatformError(
-            QStringLiteral("Not a readable picture: %1 (%2)").arg(path, reader.errorString()));
+        error = QStringLiteral("Not a readable picture: %1 (%2)").arg(path, reader.errorString());
+    return image;
+}
+
+qreal ScreenRatio() {
+    auto* gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    return gui ? gui->devicePixelRatio() : 0;
+}
+
+Picture Finished(QImage image, qreal ratio, const QString& path) {
     QPixmap pixmap = QPixmap::fromImage(std::move(image));
     pixmap.setDevicePixelRatio(ratio);
     return Picture(pixmap, path);
+}
+
+}  // namespace
+
+Picture LoadPicture(const QString& path) {
+    qreal ratio = 1.0;
+    QString error;
+    QImage image = ReadPicture(path, ScreenRatio(), ratio, error);
+    if (image.isNull())
+        throw PlatformError(error);
+    return Finished(std::move(image), ratio, path);
+}
+
+std::vector<Picture> LoadPictures(const QStringList& paths) {
+    struct Read {
+        QImage image;
+        qreal ratio = 1.0;
+        QString error;
+    };
+    std::vector<Read> read(static_cast<size_t>(paths.size()));
+    const qreal screenRatio = ScreenRatio();
+    std::atomic<qsizetype> next{0};
+    auto work = [&] {
+        for (qsizetype i; (i = next++) < paths.size();) {
+            Read& r = read[static_cast<size_t>(i)];
+            r.image = ReadPicture(paths[i], screenRatio, r.ratio, r.error);
+        }
+    };
+    // Rendering drawings is most of a start-up's own work: a few threads share it.
+    const qsizetype helpers = std::min<qsizetype>({paths.size() / 4, QThread::idealThreadCount() - 1, 3});
+    std::vector<std::thread> threads;
+    for (qsizetype t = 0; t < helpers; ++t) threads.emplace_back(work);
+    work();
+    for (std::thread& t : threads) t.join();
+    std::vector<Picture> pictures;
+    pictures.reserve(read.size());
+    for (qsizetype i = 0; i < paths.size(); ++i) {
+        Read& r = read[static_cast<size_t>(i)];
+        pictures.push_back(r.image.isNull() ? Picture() : Finished(std::move(r.image), r.ratio, paths[i]));
+    }
+    return pictures;
 }
 
 int MouseButtonCode(Qt::MouseButton b) {
@@ -613,7 +670,18 @@ void Form::Place(std::initializer_list<Placement> rows) {
     }
 }
 
+namespace {
+
+// Every form left for later, loaded: what looks the forms up finds them as start-up left them.
+void FinishPendingLoads() {
+    const std::vector<Form*> forms = registry();
+    for (Form* f : forms) f->FinishLoad();
+}
+
+}  // namespace
+
 Form* FindForm(const QString& name) {
+    FinishPendingLoads();
     const auto& r = registry();
     for (auto it = r.rbegin(); it != r.rend(); ++it)
         if ((*it)->Name() == name)
@@ -622,6 +690,7 @@ Form* FindForm(const QString& name) {
 }
 
 Form* FindLoadedForm(const QString& name) {
+    FinishPendingLoads();
     const auto& r = registry();
     for (auto it = r.rbegin(); it != r.rend(); ++it)
         if ((*it)->Name() == name && (*it)->Loaded())
@@ -630,6 +699,7 @@ Form* FindLoadedForm(const QString& name) {
 }
 
 std::vector<Form*> AllForms() {
+    FinishPendingLoads();
     return registry();
 }
 
@@ -659,7 +729,29 @@ void Form::dropControls() {
     while (!dying.empty()) dying.pop_back();
 }
 
+void Form::LoadLater(std::function<void()> then) {
+    if (window_ || loadPending_)
+        return;
+    loadPending_ = true;
+    afterLoad_ = std::move(then);
+}
+
+void Form::FinishLoad() {
+    if (!loadPending_)
+        return;
+    loadPending_ = false;
+    const std::function<void()> then = std::move(afterLoad_);
+    afterLoad_ = nullptr;
+    Load();
+    if (then)
+        then();
+}
+
 void Form::Load() {
+    if (loadPending_) {
+        FinishLoad();
+        return;
+    }
     if (window_)
         return;
     ensureWindow();
@@ -915,6 +1007,7 @@ bool Form::Visible() const {
 }
 
 bool Form::Unload(int unloadMode) {
+    FinishLoad();
     if (!window_)
         return true;
     if (unloading_)
@@ -968,6 +1061,7 @@ bool UnloadAllForms() {
         const auto& r = registry();
         return std::find(r.begin(), r.end(), f) != r.end();
     };
+    FinishPendingLoads();
     // An unload handler may load another form: go round again while a round unloads something.
     for (int round = 0; round < 16; ++round) {
         bool unloaded = false;

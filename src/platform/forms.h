@@ -70,6 +70,9 @@ class Picture {
 // Loads a picture file (bmp, jpg, png, gif and whatever Qt reads) or a ":/" resource.
 // Throws PlatformError when the file is not a readable picture.
 Picture LoadPicture(const QString& path);
+// Several at once, read side by side: as LoadPicture each, with an empty Picture for one that is
+// not a readable picture.
+std::vector<Picture> LoadPictures(const QStringList& paths);
 
 enum class ControlKind {
     Label,
@@ -647,6 +650,12 @@ class Form {
     const QString& Name() const { return name_; }
     bool Loaded() const { return window_ != nullptr; }
     void Load();  // builds and runs Form_Load once; the form stays hidden
+    // For start-up: a hidden form the first window does not need is loaded once that window has
+    // painted, or sooner when anything reaches it (its accessor, a form lookup, an unload), with
+    // `then` run after its Form_Load. Counts as loaded from now for all that reaches it.
+    void LoadLater(std::function<void()> then = {});
+    void FinishLoad();  // a form left for later is loaded now; else nothing
+    bool LoadPending() const { return loadPending_; }
     void Show();  // loads when needed
     // Modal: returns when the form is hidden or unloaded. Under tests the modal responder answers.
     void ShowModal();
@@ -727,6 +736,8 @@ class Form {
         void (*clear)(void*);
     };
     QWidget* ensureWindow();
+    bool loadPending_ = false;
+    std::function<void()> afterLoad_;
     void dropControls();
     void releaseWindow();
     void endModalLoop();
