@@ -1,6 +1,7 @@
 #include "engine/actions.h"
 
 #include <QSet>
+#include <algorithm>
 #include <exception>
 #include <functional>
 #include <optional>
@@ -82,9 +83,9 @@ void OnFile(const QString& file, const QString& target, Op&& op) {
 
 // A folder and a name as one path, in one allocation: the renames build two for every file.
 QString Joined(const QString& folder, const QString& name) {
-    QString path;
-    path.reserve(folder.size() + name.size());
-    path.append(folder).append(name);
+    QString path(folder.size() + name.size(), Qt::Uninitialized);
+    std::copy_n(folder.constData(), folder.size(), path.data());
+    std::copy_n(name.constData(), name.size(), path.data() + folder.size());
     return path;
 }
 

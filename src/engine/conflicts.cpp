@@ -210,9 +210,23 @@ bool FindConflictWithExistName() {
                 taken.insert(key);
             }
         }
+        // Where case counts, a row whose new name hashes as no taken name does cannot be taken: its
+        // name is not built.
+        std::vector<quint64> takenHashes;
+        if (!blind) {
+            takenHashes.reserve(static_cast<size_t>(taken.size()));
+            for (const QString& key : std::as_const(taken)) {
+                takenHashes.push_back(TextHash().add(key).value());
+            }
+            std::sort(takenHashes.begin(), takenHashes.end());
+        }
         FileSystem& fs = fileSystem();
         const int rows = SelectionTableCount();
         for (int i = 0; i < rows; ++i) {
+            if (!blind &&
+                !std::binary_search(takenHashes.begin(), takenHashes.end(), NewNameHash(i, false))) {
+                continue;
+            }
             const QString neu = SelectionNewName(i);
             const QString key = NameKey(neu, blind);
             // A folder that ignores case may fold further than the names here do: it is asked.

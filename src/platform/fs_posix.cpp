@@ -45,9 +45,18 @@ QByteArray encoded(const QString& path) {
 // The same bytes as encoded(), without the general converter for a path that is plain ASCII (the
 // usual case), which a rename of many thousand files would otherwise spend much of its time in.
 QByteArray encodedQuickly(const QString& path) {
-    if (path.isEmpty() || !QtPrivate::isAscii(QStringView(path)))
+    const qsizetype n = path.size();
+    QByteArray out(n, Qt::Uninitialized);
+    const QChar* in = path.constData();
+    char* to = out.data();
+    char16_t any = 0;  // one pass both narrows and tells whether every unit was ASCII
+    for (qsizetype i = 0; i < n; ++i) {
+        any |= in[i].unicode();
+        to[i] = static_cast<char>(in[i].unicode());
+    }
+    if (n == 0 || any >= 0x80)
         return encoded(path);
-    return path.toLatin1();
+    return out;
 }
 
 bool statPath(const QByteArray& path, struct stat& st) {
@@ -78,6 +87,17 @@ bool DecodedExactly(const char* name, QString& decoded) {
     }
     decoded = QFile::decodeName(name);
     return QFile::encodeName(decoded) == QByteArrayView(name, static_cast<qsizetype>(length));
+}
+
+// A name read from a folder as the file name functions decode it; plain ASCII (the usual case) comes
+// to the same string without the general converter, which a folder of many thousand names would
+// otherwise spend most of its reading time in.
+QString Decoded(const char* name) {
+    const size_t length = std::strlen(name);
+    for (size_t i = 0; i < length; ++i)
+        if (static_cast<unsigned char>(name[i]) >= 0x80)
+            return QFile::decodeName(name);
+    return QString::fromLatin1(name, static_cast<qsizetype>(length));
 }
 
 // A name the program gives the files it makes while it works (see TemporaryKind) and their records.
@@ -646,7 +666,7 @@ QStringList PosixFileSystem::EntryNames(const QString& folder) {
     while (const dirent* entry = ::readdir(dir)) {
         const char* name = entry->d_name;
         if (std::strcmp(name, ".") != 0 && std::strcmp(name, "..") != 0) {
-            names.append(QFile::decodeName(name));
+            names.append(Decoded(name));
             if (IsProgramTemporary(name))
                 temporaries.append(names.constLast());
         }
