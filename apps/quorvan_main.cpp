@@ -1,7 +1,6 @@
 // Quorvan: batch file renamer and file-action tool.
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -21,14 +20,6 @@
 #include "platform/services.h"
 
 namespace {
-
-// Nothing may end the program unexplained: what failed, on the terminal and in a box.
-void ReportFatal(const std::exception& e) {
-    const QString what = QString::fromUtf8(e.what());
-    std::fprintf(stderr, "Quorvan: %s\n", what.toLocal8Bit().constData());
-    QMessageBox::critical(nullptr, QStringLiteral("Quorvan"),
-                          QStringLiteral("Quorvan cannot go on:\n\n") + what);
-}
 
 // The start-up benchmark times the program to its first painted window: with QUORVAN_TELL_SHOWN
 // set, "shown" and the window's title go to stdout once, when that paint is done.
@@ -100,7 +91,7 @@ int main(int argc, char** argv) {
     } catch (const qv::ProgramEnded& ended) {
         code = ended.code;
     } catch (const std::exception& e) {
-        ReportFatal(e);
+        qv::ReportFatal(e);
         code = 1;
     }
     // The hidden forms go while the application still exists; the main window has gone already.

@@ -1,26 +1,13 @@
 // QuorvanHelp: one copy per user, started from its own folder, ends when its window closes.
 #include <QApplication>
 #include <QDir>
-#include <QMessageBox>
-#include <cstdio>
 #include <exception>
 
 #include "help/frm_main.h"
 #include "help/help_message.h"
 #include "help/help_startup.h"
+#include "platform/forms.h"
 #include "platform/services.h"
-
-namespace {
-
-// Nothing may end the program unexplained: what failed, on the terminal and in a box.
-void ReportFatal(const std::exception& e) {
-    const QString what = QString::fromUtf8(e.what());
-    std::fprintf(stderr, "QuorvanHelp: %s\n", what.toLocal8Bit().constData());
-    QMessageBox::critical(nullptr, QStringLiteral("QuorvanHelp"),
-                          QStringLiteral("QuorvanHelp cannot go on:\n\n") + what);
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -35,7 +22,7 @@ int main(int argc, char** argv) {
     } catch (const qv::ProgramEnded& ended) {
         code = ended.code;
     } catch (const std::exception& e) {
-        ReportFatal(e);
+        qv::ReportFatal(e);
         code = 1;
     }
     qv::help::frmMessage().Unload();

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -21,6 +22,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cstdio>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -2043,6 +2045,17 @@ void LineWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setPen(palette().color(QPalette::WindowText));
     p.drawLine(from, to);
+}
+
+}  // namespace qv
+
+namespace qv {
+
+void ReportFatal(const std::exception& e) {
+    const QString program = QCoreApplication::applicationName();
+    const QString what = QString::fromUtf8(e.what());
+    std::fprintf(stderr, "%s: %s\n", program.toLocal8Bit().constData(), what.toLocal8Bit().constData());
+    QMessageBox::critical(nullptr, program, program + QStringLiteral(" cannot go on:\n\n") + what);
 }
 
 }  // namespace qv

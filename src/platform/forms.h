@@ -24,6 +24,8 @@
 //   container is in twips (15 twips a pixel).
 #pragma once
 
+#include <exception>
+
 #include <QColor>
 #include <QObject>
 #include <QPixmap>
@@ -777,6 +779,10 @@ std::vector<Form*> AllForms();
 // rethrown once the rest have gone). False when a form is still loaded (other than one already
 // unloading, whose handler called this).
 bool UnloadAllForms();
+
+// Nothing may end a program unexplained: what failed, on the terminal and in a box captioned with
+// the application's name.
+void ReportFatal(const std::exception& e);
 
 // Under tests a responder answers every modal form, synchronously, instead of a nested event loop.
 using ModalResponder = std::function<void(Form&)>;
