@@ -260,9 +260,12 @@ void Control::replaceWidget(QWidget* w) {
 }
 
 void Control::SetVisible(bool v) {
+    const bool opens = v && !visible_;
     visible_ = v;
     if (widget_)
         widget_->setVisible(v);
+    if (opens && form_ && (kind_ == ControlKind::Frame || kind_ == ControlKind::PictureBox))
+        form_->noteOpened(this);
 }
 
 void Control::SetEnabled(bool e) {
@@ -525,19 +528,37 @@ void Control::SetFocus() {
 }
 
 KeyboardPress::KeyboardPress(Control* pressed)
-    : pressed_(pressed), alive_(pressed->LifeToken()), outer_(current_) {
+    : pressed_(pressed),
+      alive_(pressed->LifeToken()),
+      outer_(current_),
+      user_(pressed),
+      form_(pressed->ParentForm()),
+      formShown_(form_ && form_->Visible()) {
     current_ = this;
-    if (Form* f = pressed->ParentForm())
-        f->opening_ = false;
+    if (form_)
+        form_->opening_ = false;
 }
 
 KeyboardPress::~KeyboardPress() {
     current_ = outer_;
+    // The press closed its window: the focus goes back to what opened it.
+    const auto& forms = registry();
+    if (formShown_ && std::find(forms.begin(), forms.end(), form_) != forms.end() && !form_->Visible()) {
+        form_->focusBackAfterClose();
+        return;
+    }
     if (focusPlaced_ || !Alive(alive_))
         return;
     Form* f = pressed_->ParentForm();
-    if (f && f->window_ && f->window_->isVisible())
-        f->focusAfterPress(pressed_);
+    if (!f || !f->window_ || !f->window_->isVisible())
+        return;
+    f->focusAfterPress(pressed_, opened_);
+}
+
+void KeyboardPress::NoteOpened(const Control* frame) {
+    KeyboardPress* press = current_;
+    if (press && Alive(press->alive_) && press->form_ == frame->ParentForm())
+        press->opened_.push_back(frame);
 }
 
 bool KeyboardPress::AllowsFocusOn(const Control* target) {
@@ -724,6 +745,7 @@ QWidget* Form::ensureWindow() {
 
 void Form::dropControls() {
     tabOrder_.clear();
+    openers_.clear();
     designTabIndex_.clear();
     auto dying = std::move(controls_);
     controls_.clear();
@@ -773,6 +795,8 @@ void Form::Show() {
     if (!window_)
         return;  // Form_Load unloaded it again
     const bool opens = !window_->isVisible();
+    if (opens)
+        noteShownBy();
     window_->show();
     if (opens)
         openOnFirstStop();
@@ -891,12 +915,25 @@ bool Form::moveFocus(bool next) {
     return false;
 }
 
-void Form::focusAfterPress(Control* pressed) {
+void Form::focusAfterPress(Control* pressed, const std::vector<const Control*>& opened) {
     ensureTabOrder();
     if (pressed->isTabStop()) {
         pressed->Widget()->setFocus(Qt::OtherFocusReason);
         return;
     }
+    // The pressed control went with its frame: back to what opened that frame, else into a frame
+    // the press opened, else on to the next stop.
+    if (focusOpenerOf(pressed))
+        return;
+    for (const Control* frame : opened)
+        if (std::find_if(controls_.begin(), controls_.end(), [frame](const auto& c) { return c.get() == frame; }) !=
+                controls_.end() &&
+            frame->EffectivelyVisible())
+            for (Control* c : tabOrder_)
+                if (isInside(c, frame) && c->isTabStop()) {
+                    c->Widget()->setFocus(Qt::TabFocusReason);
+                    return;
+                }
     const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), pressed);
     if (at == tabOrder_.end())
         return;
@@ -908,6 +945,54 @@ void Form::focusAfterPress(Control* pressed) {
             return;
         }
     }
+}
+
+void Form::noteOpened(const Control* frame) {
+    KeyboardPress::NoteOpened(frame);
+    Control* by = UserPress::Innermost(this);
+    if (!by || by == frame || isInside(by, frame))
+        return;
+    std::erase_if(openers_, [frame](const Opener& o) { return o.opened == frame; });
+    openers_.push_back({frame, by, by->LifeToken()});
+}
+
+void Form::noteShownBy() {
+    formOpener_ = UserPress::Innermost(this, true);
+    formOpenerAlive_ = formOpener_ ? formOpener_->LifeToken() : std::weak_ptr<void>();
+}
+
+bool Form::focusOpenerOf(const Control* pressed, int depth) {
+    if (depth > 8)  // openers that opened each other's frames
+        return false;
+    for (const Control* box = pressed->Container(); box; box = box->Container()) {
+        if (box->Visible())
+            continue;
+        const auto it = std::find_if(openers_.begin(), openers_.end(), [box](const Opener& o) { return o.opened == box; });
+        if (it == openers_.end() || !Alive(it->alive))
+            continue;
+        Control* by = it->by;
+        if (by->isTabStop()) {
+            by->Widget()->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        return focusOpenerOf(by, depth + 1);
+    }
+    return false;
+}
+
+void Form::focusBackAfterClose() {
+    Control* by = formOpener_;
+    if (!by || !Alive(formOpenerAlive_))
+        return;
+    Form* owner = by->ParentForm();
+    if (!owner || !owner->window_ || !owner->window_->isVisible())
+        return;
+    owner->ensureTabOrder();
+    owner->window_->activateWindow();
+    if (by->isTabStop())
+        by->Widget()->setFocus(Qt::OtherFocusReason);
+    else if (!owner->focusOpenerOf(by))
+        owner->focusAfterPress(by);
 }
 
 CommandButton* Form::CancelButton() const {
@@ -972,6 +1057,7 @@ void Form::ShowModal() {
         if (window_->windowHandle() && owner->windowHandle())
             window_->windowHandle()->setTransientParent(owner->windowHandle());
     }
+    noteShownBy();
     modal_ = true;
     struct Restore {
         Form* f;
@@ -1184,6 +1270,7 @@ void Label::SetWordWrap(bool w) {
 void Label::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     Fire(Click);
 }
 
@@ -1261,8 +1348,10 @@ void LabelWidget::paintEvent(QPaintEvent* e) {
 void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
     WidgetEventScope scope;
     QLabel::mouseReleaseEvent(e);
-    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        UserPress user(owner);
         Fire(static_cast<Label*>(owner)->Click);
+    }
 }
 
 // ---- CommandButton
@@ -1275,6 +1364,7 @@ CommandButton::CommandButton(Form* form, QString name, int index, Control* conta
     w->setAutoDefault(false);
     QObject::connect(w, &QPushButton::clicked, context(), [this] {
         WidgetEventScope scope;
+        UserPress user(this);
         Fire(Click);
     });
     QObject::connect(w, &QPushButton::pressed, context(), [this] { refreshFace(); });
@@ -1317,6 +1407,7 @@ void CommandButton::refreshFace() {
 void CommandButton::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     Fire(Click);
 }
 
@@ -1353,7 +1444,8 @@ void ButtonWidget::keyPressEvent(QKeyEvent* e) {
 // Space presses a button when it is let go.
 void ButtonWidget::keyReleaseEvent(QKeyEvent* e) {
     std::optional<KeyboardPress> press;
-    if (owner && PressesButton(e))
+    // Enter has pressed the button already: its release presses nothing.
+    if (owner && e->key() == Qt::Key_Space)
         press.emplace(owner);
     QPushButton::keyReleaseEvent(e);
 }
@@ -1400,6 +1492,7 @@ CheckBox::CheckBox(Form* form, QString name, int index, Control* container)
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QCheckBox::clicked, context(), [this] {
         WidgetEventScope scope;
+        UserPress user(this);
         SetValue(value_ == 1 ? 0 : 1);
     });
     // A box ticked by anything but the control (a tool's toggle through the widget) is the user's
@@ -1442,6 +1535,7 @@ void CheckBox::SetValue(int v) {
 void CheckBox::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     SetValue(value_ == 1 ? 0 : 1);
 }
 
@@ -1588,6 +1682,7 @@ void PictureWidget::keyPressEvent(QKeyEvent* e) {
 void Image::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     auto token = LifeToken();
     Fire(MouseDown, 1);
     if (!Alive(token))
@@ -1627,8 +1722,10 @@ void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
     auto* image = static_cast<Image*>(owner);
     auto token = image->LifeToken();
     Fire(image->MouseUp, MouseButtonCode(e->button()));
-    if (Alive(token) && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (Alive(token) && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        UserPress user(image);
         Fire(image->Click);
+    }
 }
 
 // ---- PictureBox
@@ -1656,6 +1753,7 @@ void PictureBox::SetBorderStyle(int b) {
 void PictureBox::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     Fire(Click);
 }
 
@@ -1671,8 +1769,10 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e) {
     WidgetEventScope scope;
-    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        UserPress user(owner);
         Fire(static_cast<PictureBox*>(owner)->Click);
+    }
 }
 
 // ---- Frame

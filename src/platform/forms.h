@@ -756,9 +756,23 @@ class Form {
     // Tab order: every control, the first stop first. Built on first use once Design has run.
     void ensureTabOrder();
     bool moveFocus(bool next);
-    void focusAfterPress(Control* pressed);
+    void focusAfterPress(Control* pressed, const std::vector<const Control*>& opened = {});
     void openOnFirstStop();
     bool opening_ = false;
+    // What a user's press opened, and by which control: a key press that closes a frame or the
+    // form hands the focus back to its opener (or to what opened that one's frame).
+    struct Opener {
+        const Control* opened;
+        Control* by;
+        std::weak_ptr<void> alive;
+    };
+    std::vector<Opener> openers_;
+    Control* formOpener_ = nullptr;
+    std::weak_ptr<void> formOpenerAlive_;
+    void noteOpened(const Control* frame);
+    void noteShownBy();
+    bool focusOpenerOf(const Control* pressed, int depth = 0);
+    void focusBackAfterClose();
     std::vector<Control*> tabOrder_;
     std::vector<std::pair<Control*, int>> designTabIndex_;  // set while Design runs
     bool designing_ = false;
