@@ -1742,6 +1742,23 @@ void PictureBox::SetPicture(const Picture& p) {
     picture_ = p;
     static_cast<PictureWidget*>(Widget())->pixmap = p.pixmap();
     Widget()->update();
+    describePicture();
+}
+
+void PictureBox::SetPictureDescriptions(std::vector<std::pair<QString, QString>> byId) {
+    descriptions_ = std::move(byId);
+    describePicture();
+}
+
+void PictureBox::describePicture() {
+    if (descriptions_.empty())
+        return;
+    QString said;
+    for (const auto& [id, text] : descriptions_)
+        if (id == picture_.id())
+            said = text;
+    if (Widget()->accessibleDescription() != said)
+        Widget()->setAccessibleDescription(said);
 }
 
 void PictureBox::SetBorderStyle(int b) {
@@ -1788,6 +1805,17 @@ class FrameAccessible : public QAccessibleWidget {
         if (t == QAccessible::Name && s.isEmpty())
             s = static_cast<const FrameWidget*>(widget())->caption;
         return s;
+    }
+    // A frame without a border whose controls are all hidden draws nothing: it is not showing.
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        if (st.invisible || static_cast<const FrameWidget*>(widget())->border)
+            return st;
+        for (const QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                return st;
+        st.invisible = true;
+        return st;
     }
 };
 

@@ -490,9 +490,14 @@ class PictureBox : public Control {
     void SetBorderStyle(int b);
     std::function<void()> Click;
     void UserClicks();
+    // A state told by a picture alone reaches only the eye: what each picture (by its id) says to
+    // assistive tools, as the box's description, from the next SetPicture on.
+    void SetPictureDescriptions(std::vector<std::pair<QString, QString>> byId);
 
   private:
+    void describePicture();
     Picture picture_;
+    std::vector<std::pair<QString, QString>> descriptions_;
     int borderStyle_ = 1;
 };
 

@@ -206,6 +206,26 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     EXPECT_EQ(focused(M()), M().PictureMain);
 }
 
+TEST_F(AccessibilityWalk, AnEmptyFrameIsNotReportedAsShowing) {
+    auto showing = [](const Control& c) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
+        return a && !a->state().invisible;
+    };
+    // No other program of the family: the Run button's frame holds nothing that shows.
+    ASSERT_EQ(S.RunListLast, -1);
+    ASSERT_TRUE(M().FrameButRun->EffectivelyVisible());
+    ASSERT_FALSE(M().FrameShowRun->Visible());
+    EXPECT_FALSE(showing(*M().FrameButRun));
+    EXPECT_TRUE(showing(*M().FrameView)) << "a frame with a border shows";
+    S.RunListNames = QStringList{QStringLiteral("Member0")};
+    S.RunListPaths = QStringList{QStringLiteral("/opt/m0/Member0")};
+    S.RunListLast = 0;
+    SetButPictures();
+    ASSERT_TRUE(M().CommandRun->EffectivelyVisible());
+    EXPECT_TRUE(showing(*M().FrameButRun));
+    EXPECT_TRUE(showing(*M().FrameShowRun));
+}
+
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
     QDir().mkpath(work_ + "/sub");
     Go(work_);

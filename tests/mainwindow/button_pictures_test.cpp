@@ -1,5 +1,6 @@
 // The button pictures of the three windows: which face each button carries normal, pressed and
 // disabled, the status picture by state, and that the faces are real, distinct drawings.
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QSet>
 #include <QWidget>
@@ -133,15 +134,24 @@ TEST_F(ButtonPictures, FacesAreDistinctDrawingsOfTheHolder) {
 }
 
 TEST_F(ButtonPictures, StatusPictureFollowsTheState) {
+    // What a screen reader reads besides the name: the state the picture shows.
+    auto said = [this] {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(M().PictureStatus->Widget());
+        return a ? a->text(QAccessible::Name) + QStringLiteral(": ") + a->text(QAccessible::Description) : QString();
+    };
     OpenWork({"a.txt"});
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:0");
+    EXPECT_EQ(said(), "Status: Nothing set yet");
     SelectByHand({"a.txt"});
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:1");
+    EXPECT_EQ(said(), "Status: Ready: settings in effect");
     CommitAction(6);
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:3");
+    EXPECT_EQ(said(), "Status: Warning: Delete is the action or system folders are allowed");
     S.ReviewModePending = 1;
     CommitAction(0);
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:4");
+    EXPECT_EQ(said(), "Status: Review mode is on");
 }
 
 TEST_F(ButtonPictures, HistoryArrowsTakeTheirPictures) {

@@ -352,3 +352,53 @@ TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {
 
 }  // namespace
 }  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST(FormsAccessShowing, AFrameThatDrawsNothingIsNotShowingAndAPictureBoxSaysWhatItsPictureShows) {
+    TestForm f{"frmShowing"};
+    Frame *bare = nullptr, *boxed = nullptr;
+    CommandButton* inside = nullptr;
+    PictureBox* status = nullptr;
+    f.design = [&](TestForm& t) {
+        bare = t.add<Frame>("FrameBare");
+        bare->Move(10, 10, 100, 40);
+        bare->SetBorderStyle(0);
+        inside = t.add<CommandButton>("CommandInside", bare);
+        inside->Move(0, 0, 1200, 420);
+        inside->SetCaption("Go");
+        boxed = t.add<Frame>("FrameBoxed");
+        boxed->Move(10, 60, 100, 40);
+        boxed->SetCaption("Boxed");
+        status = t.add<PictureBox>("PictureStatus");
+        status->Move(120, 10, 20, 20);
+        status->SetAccessibleName("Status");
+    };
+    f.Show();
+    auto state = [](const Control& c) { return QAccessible::queryAccessibleInterface(c.Widget())->state(); };
+    auto description = [](const Control& c) {
+        return QAccessible::queryAccessibleInterface(c.Widget())->text(QAccessible::Description);
+    };
+    EXPECT_FALSE(state(*bare).invisible);
+    inside->SetVisible(false);
+    EXPECT_TRUE(state(*bare).invisible) << "nothing is drawn there";
+    EXPECT_FALSE(state(*boxed).invisible) << "its border and caption are drawn";
+    inside->SetVisible(true);
+    EXPECT_FALSE(state(*bare).invisible);
+
+    QPixmap dot(4, 4);
+    dot.fill(Qt::green);
+    status->SetPicture(Picture(dot, "Dot:1"));
+    EXPECT_EQ(description(*status), "");
+    status->SetPictureDescriptions({{"Dot:0", "At rest"}, {"Dot:1", "Ready"}});
+    EXPECT_EQ(description(*status), "Ready");
+    status->SetPicture(Picture(dot, "Dot:0"));
+    EXPECT_EQ(description(*status), "At rest");
+    status->SetPicture(Picture(dot, "Dot:2"));
+    EXPECT_EQ(description(*status), "") << "a picture given no words has no description";
+    f.Unload();
+}
+
+}  // namespace
+}  // namespace qv::test
