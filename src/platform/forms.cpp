@@ -461,9 +461,12 @@ bool Control::isTabStop() const {
         case ControlKind::Frame:
         case ControlKind::Line:
             return false;
-        case ControlKind::TextBox:
-            // A read-only box is read, not operated.
-            return !static_cast<const TextBox*>(this)->Locked() && (widget_->focusPolicy() & Qt::TabFocus);
+        case ControlKind::TextBox: {
+            // A read-only box is read, not operated, unless it is there to be read whole.
+            const auto* box = static_cast<const TextBox*>(this);
+            return (!box->Locked() || (box->ReadStop() && !box->Text().isEmpty())) &&
+                   (widget_->focusPolicy() & Qt::TabFocus);
+        }
         case ControlKind::Image:
         case ControlKind::PictureBox: {
             // A picture that acts when clicked is a button to the keyboard; one that only shows is not.

@@ -14,7 +14,8 @@
 //   Until code sets one, the order is the window's reading order (left to right, top to bottom, a
 //   frame's controls together; tops less than half a line apart are one row), taken once the form
 //   is built. Tab stops only on controls that act and that the user sees: one option button per
-//   group (the chosen one), picture buttons and labels that act included; no read-only text box,
+//   group (the chosen one), picture buttons and labels that act included; no read-only text box
+//   (but one made a read stop while it holds a text),
 //   nothing hidden or lying under a panel. A window opens with the focus on its first stop,
 //   its focus mark shown.
 // - Escape presses the form's Cancel button; Enter and Space press a focused button. A press from
@@ -220,6 +221,14 @@ class TextBox : public Control {
     void SetLocked(bool l);
     void SetMultiLine(bool m);
     bool MultiLine() const { return multiLine_; }
+    // What the box draws while the focus is elsewhere, in place of its text: a shortened form of it.
+    // The text itself stays what assistive tools read and what the keyboard reaches and copies.
+    // Empty: the text. Writing the text drops it.
+    void SetShownText(const QString& shown);
+    QString ShownText() const { return shown_.isEmpty() ? lastText_ : shown_; }
+    // A read-only box Tab stops on while it holds a text, so that the keyboard can read it whole.
+    void SetReadStop(bool stop);
+    bool ReadStop() const { return readStop_; }
 
     std::function<void()> Change;
     std::function<void(int& keyAscii)> KeyPress;
@@ -238,12 +247,15 @@ class TextBox : public Control {
     void replaceSelection(const QString& s);
     void onWidgetTextChanged();
     void buildEditor();
+    void applyReadStop();
     int maxLength_ = 0;
     int borderStyle_ = 1;
     bool locked_ = false;
     bool multiLine_ = false;
     bool writing_ = false;
+    bool readStop_ = false;
     QString lastText_;
+    QString shown_;
 };
 
 class CommandButton : public Control {

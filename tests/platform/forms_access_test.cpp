@@ -4,7 +4,9 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 
@@ -398,6 +400,65 @@ TEST(FormsAccessShowing, AFrameThatDrawsNothingIsNotShowingAndAPictureBoxSaysWha
     status->SetPicture(Picture(dot, "Dot:2"));
     EXPECT_EQ(description(*status), "") << "a picture given no words has no description";
     f.Unload();
+}
+
+}  // namespace
+}  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// A read-only box that shows a shortened form of its text holds the whole: it draws the short form,
+// Tab reaches it while it holds a text, and there the keyboard copies the whole.
+TEST(FormsAccessShowing, ABoxDrawsItsShortenedTextAndHoldsTheWhole) {
+    for (bool multi : {false, true}) {
+        SCOPED_TRACE(multi ? "several lines" : "one line");
+        TestForm f{"frmShortened"};
+        TextBox *plain = nullptr, *path = nullptr;
+        CommandButton* ok = nullptr;
+        f.design = [&](TestForm& t) {
+            plain = t.add<TextBox>("TextPlain");
+            path = t.add<TextBox>("TextPath");
+            for (TextBox* b : {plain, path}) {
+                b->SetMultiLine(multi);
+                b->SetLocked(true);
+                b->SetAccessibleName(b->Name());
+            }
+            plain->Move(10, 10, 200, multi ? 40 : 24);
+            path->Move(10, 60, 200, multi ? 40 : 24);
+            ok = t.add<CommandButton>("CommandOK");
+            ok->Move(10, 110, 90, 30);
+            ok->SetCaption("OK");
+        };
+        f.Show();
+        const QString whole = QStringLiteral("/home/someone/a long folder name/the end/");
+        const QString shortened = QStringLiteral("/home/…/the end/");
+        plain->SetText(shortened);
+        path->SetText(whole);
+        path->SetShownText(shortened);
+        path->SetReadStop(true);
+        EXPECT_EQ(path->ShownText(), shortened);
+        EXPECT_EQ(path->Text(), whole);
+        // Drawn as the box that holds the short form draws it.
+        ok->Widget()->setFocus();
+        auto drawn = [](const TextBox* b) { return b->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        EXPECT_EQ(drawn(path), drawn(plain));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(path->Widget())->text(QAccessible::Value), whole);
+        // Tab stops on it, not on the plain read-only box.
+        EXPECT_EQ(tabCycle(*ok), (QStringList{"CommandOK", "TextPath"}));
+        pressKey(f, Qt::Key_Tab);
+        ASSERT_EQ(focused(f), path);
+        pressKey(f, Qt::Key_A, Qt::ControlModifier);
+        pressKey(f, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
+        EXPECT_EQ(path->Text(), whole) << "copying changes nothing";
+        // A new text drops the short form; an empty box is no stop.
+        path->SetText(QStringLiteral("/x/"));
+        EXPECT_EQ(path->ShownText(), "/x/");
+        path->SetText(QString());
+        EXPECT_EQ(tabCycle(*ok), QStringList{"CommandOK"});
+        f.Unload();
+    }
 }
 
 }  // namespace

@@ -710,9 +710,11 @@ QStringList readingOrder(Form& f) {
     QStringList out;
     std::vector<const Control*> groupsDone;
     for (Control* c : all) {
-        // A read-only box is read, not operated; what a panel covers is out of reach.
-        if (!operable(*c) || !inSight(*c, f.Window()) ||
-            (c->Kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->Locked()))
+        // A read-only box is read, not operated (unless it is there to be read whole while it holds a
+        // text); what a panel covers is out of reach.
+        if (!operable(*c) || !inSight(*c, f.Window()))
+            continue;
+        if (auto* box = dynamic_cast<TextBox*>(c); box && box->Locked() && !(box->ReadStop() && !box->Text().isEmpty()))
             continue;
         if (c->Kind() == ControlKind::OptionButton) {
             if (std::find(groupsDone.begin(), groupsDone.end(), c->Container()) != groupsDone.end())
