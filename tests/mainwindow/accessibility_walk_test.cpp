@@ -34,6 +34,14 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
          },
          main},
         {"Action panel open", [this] { ASSERT_TRUE(click(*M().CommandAction)); }, main},
+        {"a destination committed",
+         [this] {
+             dest_ = root_ + "/a destination folder with a long name/and another one below it/and one more";
+             QDir().mkpath(dest_);
+             CommitAction(2);
+             ASSERT_TRUE(readingOrder(M()).contains("TextActionDestination"));
+         },
+         main},
         {"Options panel open", [this] { ASSERT_TRUE(click(*M().CommandRigidity)); }, main},
         {"Help panel open", [this] { ASSERT_TRUE(click(*M().CommandHelp)); }, main},
         {"Run panel open",
@@ -145,6 +153,12 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     press(*M().CommandSelectionCancel);
     ASSERT_FALSE(M().FrameSelection->Visible());
     EXPECT_EQ(on(M()), "CommandSelection");
+    press(*M().CommandSelection);
+    ASSERT_TRUE(click(*M().OptionSelection[3]));
+    ASSERT_TRUE(type(*M().TextSelectionString, "txt"));
+    press(*M().CommandSelectionOK);
+    ASSERT_FALSE(M().FrameSelection->Visible());
+    EXPECT_EQ(on(M()), "CommandSelection");
 
     for (auto [open, cancel, frame] : {std::tuple{M().CommandAction, M().CommandActionCancel, M().FrameAction},
                                        std::tuple{M().CommandRigidity, M().CommandRigidityCancel, M().FrameRigidity},
@@ -180,10 +194,15 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     EXPECT_EQ(on(M()), "CommandChoiceSetPic");
     press(*M().CommandChoiceHide);
 
-    // The criteria dialog, left with Escape.
+    // The criteria dialog, left with Escape, and with OK.
     press(*M().CommandRenameCriteria);
     ASSERT_TRUE(frmRen().Visible());
     press(*frmRen().CommandCancel, Qt::Key_Escape);
+    ASSERT_FALSE(frmRen().Visible());
+    EXPECT_EQ(on(M()), "CommandRenameCriteria");
+    ASSERT_TRUE(click(*M().CommandRenameCriteria));
+    ASSERT_TRUE(frmRen().Visible());
+    press(*frmRen().CommandOK);
     ASSERT_FALSE(frmRen().Visible());
     EXPECT_EQ(on(M()), "CommandRenameCriteria");
 
