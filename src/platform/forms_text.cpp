@@ -421,9 +421,10 @@ bool TextBoxWidgetFilter::key(QKeyEvent* e) {
         // Escape belongs to the form's Cancel button when it has one to press.
         Form* form = box_->ParentForm();
         CommandButton* cancel = form ? form->CancelButton() : nullptr;
-        if (cancel && cancel->EffectivelyEnabled() && cancel->EffectivelyVisible())
+        if (cancel && cancel->EffectivelyEnabled() && cancel->EffectivelyVisible()) {
+            KeyboardPress press(cancel);
             cancel->UserClicks();
-        else
+        } else
             box_->userKey(27);
         return true;
     }

@@ -205,9 +205,31 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     press(*frmRen().CommandOK);
     ASSERT_FALSE(frmRen().Visible());
     EXPECT_EQ(on(M()), "CommandRenameCriteria");
+    // Escape from one of its boxes, the dialog opened by a click.
+    ASSERT_TRUE(click(*M().CommandRenameCriteria));
+    ASSERT_TRUE(frmRen().Visible());
+    ASSERT_EQ(focused(M()), M().PictureMain);
+    ASSERT_TRUE(click(*frmRen().CheckExt));
+    TextBox* box = frmRen().TextExt;
+    ASSERT_TRUE(box->EffectivelyEnabled() && box->EffectivelyVisible());
+    box->Widget()->setFocus();
+    pressKey(frmRen(), Qt::Key_Escape);
+    ASSERT_FALSE(frmRen().Visible());
+    EXPECT_EQ(on(M()), "CommandRenameCriteria");
 
-    // Set Destination, confirmed with Enter.
+    // Set Destination, left with Escape from its path box, then confirmed with Enter.
     press(*M().CommandAction);
+    ASSERT_TRUE(click(*M().OptionAction[4]));
+    press(*M().CommandActionBrowse);
+    ASSERT_TRUE(frmMove().Visible());
+    frmMove().Dir1->SetPath(dest_);
+    frmMove().TextActionMovePath->Widget()->setFocus();
+    ASSERT_TRUE(frmMove().TextActionMovePath->HasFocus());
+    pressKey(frmMove(), Qt::Key_Escape);
+    ASSERT_FALSE(frmMove().Visible());
+    // Set Destination cannot act again until an action is chosen anew: the focus goes on from it.
+    ASSERT_FALSE(M().CommandActionBrowse->Enabled());
+    EXPECT_EQ(on(M()), "CommandActionCancel");
     ASSERT_TRUE(click(*M().OptionAction[4]));
     press(*M().CommandActionBrowse);
     ASSERT_TRUE(frmMove().Visible());
