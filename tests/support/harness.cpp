@@ -780,6 +780,17 @@ QStringList accessibilityProblems(Form& f) {
         if (!any)
             problems << name + QStringLiteral(": no press or toggle action");
     }
+    // A frame on show that draws nothing (no border, nothing in it) is not reported as showing.
+    for (const auto& owned : f.Controls()) {
+        const Control& c = *owned;
+        if (c.Kind() != ControlKind::Frame || !c.Widget() || !c.Widget()->isVisible())
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
+        const bool drawsNothing = isBlank(c.Widget()->grab().toImage());
+        if (a && drawsNothing != a->state().invisible)
+            problems << controlName(c) + (drawsNothing ? QStringLiteral(": draws nothing, reported as showing")
+                                                       : QStringLiteral(": drawn, reported as not showing"));
+    }
     return problems;
 }
 
