@@ -116,12 +116,16 @@ QTimer* RefusalPause(TextBox* box, bool make) {
 
 // The key rule of the two folder-name boxes. Enter runs `enter` when the box holds a name.
 void FolderNameKey(TextBox* box, int& keyAscii, void (FrmMove::*enter)()) {
+    QTimer* pause = RefusalPause(box, false);
+    // Still typing: the explanation waits for the pause.
+    if (keyAscii != 13 && pause && pause->isActive())
+        pause->start();
     if (keyAscii == 8)
         return;
     if (keyAscii == 13) {
         keyAscii = 0;
         // The name is not used before the user has been told what was left out of it.
-        if (QTimer* pause = RefusalPause(box, false); pause && pause->isActive()) {
+        if (pause && pause->isActive()) {
             pause->stop();
             ExplainRefusal(box, box->LifeToken());
             return;
@@ -133,7 +137,7 @@ void FolderNameKey(TextBox* box, int& keyAscii, void (FrmMove::*enter)()) {
     if (keyAscii > 0 && keyAscii < 0x10000 && IsFolderNameLetter(QChar(keyAscii)))
         return;
     keyAscii = 0;
-    if (QTimer* pause = RefusalPause(box, true))
+    if ((pause = RefusalPause(box, true)))
         pause->start();
     else
         RefuseFolderKey();
