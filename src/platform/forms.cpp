@@ -897,16 +897,17 @@ void Form::focusAfterPress(Control* pressed) {
         pressed->Widget()->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), pressed);
-    if (at == tabOrder_.end())
-        return;
-    const size_t n = tabOrder_.size(), from = static_cast<size_t>(at - tabOrder_.begin());
-    for (size_t step = 1; step < n; ++step) {
-        Control* c = tabOrder_[(from + step) % n];
-        if (c->isTabStop()) {
-            c->Widget()->setFocus(Qt::TabFocusReason);
+    // Not the next stop: a second Enter would press whatever comes next, and that may end the
+    // program (Quit) or throw work away. The first stop of the pressed control's panel, or of the
+    // window, only ever leads somewhere.
+    for (const Control* box = pressed->Container();; box = box->Container()) {
+        for (Control* c : tabOrder_)
+            if ((!box || isInside(c, box)) && c != pressed && c->isTabStop()) {
+                c->Widget()->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        if (!box)
             return;
-        }
     }
 }
 

@@ -18,8 +18,9 @@
 //   nothing hidden or lying under a panel. A window opens with the focus on its first stop,
 //   its focus mark shown.
 // - Escape presses the form's Cancel button; Enter and Space press a focused button. A press from
-//   the keyboard or an assistive tool leaves the focus on the pressed control (or the next stop when
-//   it no longer acts): the handlers' move of the focus to the window's picture box is for clicks.
+//   the keyboard or an assistive tool leaves the focus on the pressed control (or, when it no longer
+//   acts, on the first stop of its panel or else of the window, never on whatever came next): the
+//   handlers' move of the focus to the window's picture box is for clicks.
 // - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
 //   container is in twips (15 twips a pixel).
 #pragma once

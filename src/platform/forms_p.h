@@ -52,7 +52,8 @@ class WidgetEventScope {
 // A press made from the keyboard or by an assistive tool, held while its handler runs. Handlers
 // move the focus to the window's picture box to keep a focus mark off a clicked button; from the
 // keyboard that would cost the user the place, so the move is not made then, and afterwards the
-// focus is on the pressed control again (on the next stop when that one no longer acts). A handler
+// focus is on the pressed control again (when that one no longer acts, on the first stop of its
+// panel or window: the next stop may be one a second Enter must not press). A handler
 // that puts the focus on another control itself keeps it there.
 class KeyboardPress {
   public:

@@ -121,6 +121,26 @@ TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFo
     EXPECT_EQ(focused(M()), M().PictureMain);
 }
 
+TEST_F(AccessibilityWalk, AButtonThatDisablesItselfUnderEnterLeavesTheFocusOffQuit) {
+    OpenWork({"a.txt", "b.txt"});
+    ASSERT_TRUE(click(*M().CommandSelection));
+    ASSERT_TRUE(click(*M().OptionSelection[3]));
+    ASSERT_TRUE(type(*M().TextSelectionString, "txt"));
+    ASSERT_TRUE(click(*M().CommandSelectionOK));
+    ASSERT_TRUE(M().CommandResetAll->EffectivelyEnabled());
+    M().CommandResetAll->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Return);
+    ASSERT_FALSE(M().CommandResetAll->EffectivelyEnabled());
+    EXPECT_EQ(S.SelKind, 0);
+    ASSERT_NE(focused(M()), nullptr);
+    EXPECT_NE(focused(M()), M().CommandGoodbye);
+    EXPECT_EQ(controlName(*focused(M())), readingOrder(M()).value(0));
+    // A second Enter does not end the program.
+    pressKey(M(), Qt::Key_Return);
+    EXPECT_TRUE(M().Loaded());
+    EXPECT_TRUE(M().Visible());
+}
+
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
     QDir().mkpath(work_ + "/sub");
     Go(work_);
