@@ -1164,9 +1164,18 @@ void FileListView::keyPressEvent(QKeyEvent* e) {
     const int n = list->ListCount();
     const bool shift = e->modifiers().testFlag(Qt::ShiftModifier);
     const bool ctrl = e->modifiers().testFlag(Qt::ControlModifier);
+    auto token = list->LifeToken();
+    // The keys that walk the list: their Clicks are no choice.
+    auto walking = [list, token](auto&& step) {
+        const bool outer = list->browsing_;
+        list->browsing_ = true;
+        step();
+        if (Alive(token))
+            list->browsing_ = outer;
+    };
     auto moveTo = [&](int i) {
         if (n > 0)
-            list->userClick(std::clamp(i, 0, n - 1), false, shift && list->MultiSelect() == 2);
+            walking([&] { list->userClick(std::clamp(i, 0, n - 1), false, shift && list->MultiSelect() == 2); });
     };
     switch (e->key()) {
         case Qt::Key_Up:
@@ -1191,7 +1200,12 @@ void FileListView::keyPressEvent(QKeyEvent* e) {
     if (ctrl)
         return;
     const QList<uint> cps = e->text().toUcs4();
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (list->chooseByKey_ && (enter || e->key() == Qt::Key_Space) && list->ListIndex() >= 0) {
+        list->userClick(list->ListIndex(), false, false);
+        return;
+    }
+    if (enter) {
         list->UserKey(13);
         return;
     }
@@ -1199,9 +1213,8 @@ void FileListView::keyPressEvent(QKeyEvent* e) {
         list->UserKey(8);
         return;
     }
-    auto token = list->LifeToken();
     for (uint cp : cps) {
-        list->UserKey(static_cast<int>(cp));
+        walking([&] { list->UserKey(static_cast<int>(cp)); });
         if (!Alive(token))
             return;
     }
