@@ -1836,9 +1836,19 @@ class ClickableAccessible : public QAccessibleWidget {
             // A control that cannot act refuses the press, and the user keeps the place.
             if (!c->EffectivelyEnabled() || !c->EffectivelyVisible())
                 return;
-            WidgetEventScope scope;
-            KeyboardPress press(c);
-            userClick(c);
+            // The tool's call returns at once: the press runs from the event loop after it, so that
+            // a box it opens does not hold the tool waiting until the box is answered.
+            QMetaObject::invokeMethod(
+                widget(),
+                [c, token = c->LifeToken(), w = QPointer<QWidget>(widget())] {
+                    if (!Alive(token) || !w || blockedByModal(w) || !c->EffectivelyEnabled() ||
+                        !c->EffectivelyVisible())
+                        return;
+                    WidgetEventScope scope;
+                    KeyboardPress press(c);
+                    userClick(c);
+                },
+                Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(name);

@@ -945,7 +945,14 @@ void FileListBox::viewSelectionChanged() {
     }
     showChanges();
     syncSelection();
-    Fire(Click);
+    // The tool's call returns first: a box the pick opens must not hold it until it is answered.
+    QMetaObject::invokeMethod(
+        context(),
+        [this, token = LifeToken()] {
+            if (Alive(token))
+                Fire(Click);
+        },
+        Qt::QueuedConnection);
 }
 
 void FileListBox::checkIndex(int i) const {

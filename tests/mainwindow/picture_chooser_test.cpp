@@ -1,6 +1,8 @@
 // The folder dialog as picture chooser: preview, default, OK that applies and saves the profile,
 // Cancel, and files that are not pictures or are gone.
+#include <QAccessible>
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 
 #include "folder_dialog_fixture.h"
@@ -166,6 +168,28 @@ TEST_F(PictureChooserTest, TheArrowKeysWalkTheFilesAndEnterChecksTheOneChosen) {
     EXPECT_EQ(S.PicturePathPending, Dir("pics/two.png"));
     EXPECT_TRUE(M().CommandActionMoveOK->Enabled());
     EXPECT_EQ(focused(M()), M().TextActionMoveUser) << "chosen as a click chooses";
+}
+
+TEST_F(PictureChooserTest, AToolsPickOfAFileReturnsBeforeTheRefusalIsAnswered) {
+    OpenPictures();
+    Browse(Dir("pics"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(M().File1->Widget());
+    QAccessibleInterface* entry = list ? list->child(items(*M().File1).indexOf("notes.txt")) : nullptr;
+    ASSERT_NE(entry, nullptr);
+    ASSERT_NE(entry->actionInterface(), nullptr);
+    bool returned = false, returnedWhenShown = false;
+    QStringList texts;
+    ModalScript script;
+    script.expect(kMessageBox, [&](Form& box) {
+        returnedWhenShown = returned;
+        NoteAndOK(texts)(box);
+    });
+    entry->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    returned = true;
+    QCoreApplication::processEvents();
+    script.verifyDone();
+    EXPECT_EQ(texts, QStringList{kIncorrect});
+    EXPECT_TRUE(returnedWhenShown);
 }
 
 TEST_F(PictureChooserTest, DefaultConfirmedEmptiesTheStoredPicture) {

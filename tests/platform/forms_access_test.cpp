@@ -330,6 +330,28 @@ TEST_F(FormsAccess, AToolActsInNoWindowThatAnOpenModalBoxBlocks) {
     EXPECT_EQ(clicks, QStringList{"CommandOK"}) << "once the box has gone it acts again";
 }
 
+TEST_F(FormsAccess, AToolsPressReturnsBeforeTheBoxItOpensIsAnswered) {
+    TestForm box{"frmBox"};
+    box.design = [](TestForm& t) { t.SetCaption("Sure?"); };
+    ok->Click = [&] { box.ShowModal(); };
+    bool returned = false;
+    bool returnedWhenShown = false;
+    ModalScript script;
+    script.expect("frmBox", [&](Form& b) {
+        returnedWhenShown = returned;
+        b.Hide();
+    });
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(ok->Widget());
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    returned = true;
+    QCoreApplication::processEvents();
+    script.verifyDone();
+    EXPECT_TRUE(returnedWhenShown) << "the tool's call came back before the box was answered";
+    box.Unload();
+}
+
 TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {
     PictureBox* picture = nullptr;
     f.Unload();

@@ -635,6 +635,12 @@ QAccessible::Role expectedRole(ControlKind k) {
     }
 }
 
+// A tool's call returns before what it starts has run; the tool's own event loop then runs it.
+void runToolAction(QAccessibleActionInterface& act, const QString& action) {
+    act.doAction(action);
+    QCoreApplication::processEvents();
+}
+
 // How many times `act` runs the control's Click, with every handler of its group stood in for and
 // the values put back afterwards.
 int clicksOf(Control& c, const std::function<void()>& act) {
@@ -770,7 +776,7 @@ QStringList accessibilityProblems(Form& f) {
             const int byTool = clicksOf(c, [&] {
                 if (QAccessibleInterface* now = QAccessible::queryAccessibleInterface(c.Widget()))
                     if (QAccessibleActionInterface* act = now->actionInterface())
-                        act->doAction(action);
+                        runToolAction(*act, action);
             });
             if (byTool != byMouse || byMouse != (chosen ? 0 : 1))
                 problems << name + QStringLiteral(": %1 runs Click %2 times, a click %3").arg(action).arg(byTool).arg(byMouse);
@@ -829,7 +835,7 @@ bool toggleThroughAccessibility(Control& list, int row) {
         ADD_FAILURE() << describe(list) << ": entry " << row << " has no toggle action";
         return false;
     }
-    act->doAction(QAccessibleActionInterface::toggleAction());
+    runToolAction(*act, QAccessibleActionInterface::toggleAction());
     return true;
 }
 
@@ -840,7 +846,7 @@ bool accessibleAction(Control& c, const QString& action) {
         ADD_FAILURE() << describe(c) << " has no accessibility action " << action.toStdString();
         return false;
     }
-    act->doAction(action);
+    runToolAction(*act, action);
     return true;
 }
 
