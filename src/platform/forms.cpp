@@ -812,26 +812,72 @@ bool isInside(const Control* c, const Control* container) {
     return false;
 }
 
-// Left to right, top to bottom, a container's controls right after the container.
+bool isContainerKind(const Control* c) {
+    return c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox;
+}
+
+// Where a container's first control starts, in the container's own position's units (its caption
+// and border lie above that); its own top when it holds none.
+int innerTop(const std::vector<std::unique_ptr<Control>>& all, const Control* c) {
+    if (!isContainerKind(c))
+        return c->Top();
+    std::optional<int> first;  // in twips, as a container places its controls
+    for (const auto& k : all)
+        if (k->Container() == c && k->Kind() != ControlKind::Line) {
+            const int top = innerTop(all, k.get());
+            first = std::min(first.value_or(top), top);
+        }
+    if (!first)
+        return c->Top();
+    return c->Top() + (c->Container() ? *first : *first / kTwipsPerPixel);
+}
+
+// Left to right, top to bottom, a container's controls right after the container, and the option
+// buttons of a group together where the group's first one stands (the group is one stop).
 void appendInReadingOrder(const std::vector<std::unique_ptr<Control>>& all, const Control* container,
                           std::vector<Control*>& out) {
-    std::vector<Control*> kids;
+    struct Kid {
+        Control* c;
+        int top, inner;
+    };
+    std::vector<Kid> kids;
     for (const auto& c : all)
         if (c->Container() == container)
-            kids.push_back(c.get());
-    std::stable_sort(kids.begin(), kids.end(), [](const Control* a, const Control* b) { return a->Top() < b->Top(); });
+            kids.push_back({c.get(), c->Top(), innerTop(all, c.get())});
+    std::stable_sort(kids.begin(), kids.end(), [](const Kid& a, const Kid& b) { return a.top < b.top; });
     // A row: what starts less than half a line below the row's first control, a line being the
-    // lower of the two (a tall frame beside a button row does not take the row's first button).
+    // lower of the two (a tall frame beside a button row does not take the row's first button); a
+    // frame starts both at its border and where its controls do.
+    auto oneRow = [](const Kid& first, const Kid& next) {
+        const int half = std::max(1, std::min(first.c->Height(), next.c->Height()) / 2);
+        for (int a : {first.top, first.inner})
+            for (int b : {next.top, next.inner})
+                if (std::abs(b - a) < half)
+                    return true;
+        return false;
+    };
     for (size_t k = 0; k < kids.size();) {
         size_t end = k + 1;
-        while (end < kids.size() && kids[end]->Top() - kids[k]->Top() <
-                                        std::max(1, std::min(kids[k]->Height(), kids[end]->Height()) / 2))
+        while (end < kids.size() && oneRow(kids[k], kids[end]))
             ++end;
         std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
-                         [](const Control* a, const Control* b) { return a->Left() < b->Left(); });
+                         [](const Kid& a, const Kid& b) { return a.c->Left() < b.c->Left(); });
         k = end;
     }
-    for (Control* c : kids) {
+    std::vector<Control*> ordered;
+    bool optionsDone = false;
+    for (const Kid& kid : kids) {
+        if (kid.c->Kind() != ControlKind::OptionButton) {
+            ordered.push_back(kid.c);
+            continue;
+        }
+        if (std::exchange(optionsDone, true))
+            continue;
+        for (const Kid& o : kids)
+            if (o.c->Kind() == ControlKind::OptionButton)
+                ordered.push_back(o.c);
+    }
+    for (Control* c : ordered) {
         out.push_back(c);
         if (c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox)
             appendInReadingOrder(all, c, out);

@@ -24,6 +24,15 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
              OpenWork({"a.txt", "b.txt", "c.txt"}), SelectByHand({"a.txt", "c.txt"});
          },
          main},
+        {"ready to preview",
+         [this] {
+             OpenWork({"a.txt", "b.txt"});
+             InsertAtStart("n_");
+             RenameSet();
+             SelectByHand({"a.txt"});
+             ASSERT_TRUE(On(M().CommandPreview));
+         },
+         main},
         {"File Selection panel open", [this] { ASSERT_TRUE(click(*M().CommandSelection)); }, main},
         {"Easy Process with a file picked",
          [this] {
@@ -139,6 +148,19 @@ TEST_F(AccessibilityWalk, AButtonThatDisablesItselfUnderEnterLeavesTheFocusOffQu
     pressKey(M(), Qt::Key_Return);
     EXPECT_TRUE(M().Loaded());
     EXPECT_TRUE(M().Visible());
+}
+
+TEST_F(AccessibilityWalk, PreviewIsReadInTheRowOfTheButtonsBesideIt) {
+    OpenWork({"a.txt", "b.txt"});
+    InsertAtStart("n_");
+    RenameSet();
+    SelectByHand({"a.txt"});
+    ASSERT_TRUE(On(M().CommandPreview));
+    // Its frame's caption stands higher, but the button itself lies in the row of File Selection.
+    const QStringList cycle = tabCycle(*M().CommandSelection);
+    ASSERT_TRUE(cycle.contains("CommandPreview"));
+    EXPECT_EQ(cycle.mid(0, 6), (QStringList{"CommandSelection", "CommandAction", "CommandRenameCriteria",
+                                            "CommandRigidity", "CommandHelp", "CommandPreview"}));
 }
 
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
