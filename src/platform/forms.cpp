@@ -1919,10 +1919,38 @@ class FormAccessible : public QAccessibleWidget {
 
 // A combo given a name is announced by that name, its choice being its value; left to itself Qt on
 // this desktop reads the choice out as the name. The drop-down list is its one child, as before.
-class ComboAccessible : public QAccessibleWidget {
+// The choice is its text too, read-only, for tools that read a combo's text rather than its value.
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ComboAccessible(QComboBox* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString all = combo()->currentText();
+        start = std::clamp(start, 0, static_cast<int>(all.size()));
+        end = end < 0 ? static_cast<int>(all.size()) : std::clamp(end, start, static_cast<int>(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(combo()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)

@@ -1,6 +1,7 @@
 // List controls: combo and list boxes, and the drive, folder and file lists.
 #include <QAbstractItemView>
 #include <QAbstractListModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -345,6 +346,45 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
             userChoose(i);
         if (Alive(token))
             syncWidget();  // a pick the control refused must not stay on show
+    });
+    // An assistive tool picks an entry by selecting it in the drop-down list, open or closed, without
+    // moving the list's current entry (which the mouse and the keys move along with the selection).
+    // That pick is the user's choice, as a click on the entry is; it runs once the tool's call has
+    // returned.
+    QObject::connect(w->view()->selectionModel(), &QItemSelectionModel::selectionChanged, context(), [this, w] {
+        if (syncing_)
+            return;
+        QAbstractItemView* view = w->view();
+        const QModelIndexList picked = view->selectionModel()->selectedIndexes();
+        const int row = picked.size() == 1 ? picked.front().row() : -1;
+        if (row >= 0 && row == view->currentIndex().row())
+            return;  // the mouse or the keys in the open list: Qt chooses on their click or Enter
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (row < 0 || row == listIndex_ || (modal && w->window() != modal) || !EffectivelyEnabled() ||
+            !EffectivelyVisible()) {
+            // No pick (an entry unselected, or refused): the list shows the choice again.
+            QMetaObject::invokeMethod(
+                context(),
+                [this, token = LifeToken()] {
+                    if (Alive(token))
+                        syncWidget();
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+        QMetaObject::invokeMethod(
+            context(),
+            [this, w, row, token = LifeToken()] {
+                if (!Alive(token))
+                    return;
+                WidgetEventScope scope;
+                if (w->view()->isVisible())
+                    w->hidePopup();
+                UserChooses(row);
+                if (Alive(token))
+                    syncWidget();
+            },
+            Qt::QueuedConnection);
     });
     setWidget(w);
 }
