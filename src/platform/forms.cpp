@@ -2001,6 +2001,8 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
         return new FormAccessible(window);
     if (auto* combo = qobject_cast<QComboBox*>(w))
         return new ComboAccessible(combo);
+    if (auto* list = dynamic_cast<ListWidget*>(w); list && list->onOpen)
+        return MakeOpeningListAccessible(list);
     if (auto* frame = dynamic_cast<FrameWidget*>(w))
         return new FrameAccessible(frame);
     if (dynamic_cast<ButtonWidget*>(w))

@@ -163,6 +163,19 @@ TEST_F(AccessibilityWalk, PreviewIsReadInTheRowOfTheButtonsBesideIt) {
                                             "CommandRigidity", "CommandHelp", "CommandPreview"}));
 }
 
+TEST_F(AccessibilityWalk, AToolOpensAFolderByItsEntrysDefaultAction) {
+    QDir().mkpath(work_ + "/sub");
+    Go(work_);
+    const int row = accessibleItems(*M().Dir1).indexOf("sub");
+    ASSERT_GE(row, 0);
+    // Its selection is still there, and selects without opening.
+    ASSERT_TRUE(toggleThroughAccessibility(*M().Dir1, row));
+    EXPECT_EQ(M().Dir1->Path(), work_);
+    ASSERT_TRUE(activateThroughAccessibility(*M().Dir1, row));
+    EXPECT_EQ(M().Dir1->Path(), work_ + "/sub");
+    EXPECT_EQ(M().File1->Path(), work_ + "/sub") << "as a double click, the window follows";
+}
+
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
     QDir().mkpath(work_ + "/sub");
     Go(work_);
@@ -213,6 +226,13 @@ TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     EXPECT_EQ(focused(frmMove()), first);
     // The pane where the focus rests after a click is read out by a name, not as nothing.
     EXPECT_FALSE(frmMove().PictureMove->AccessibleName().isEmpty());
+    // A tool opens a folder as a double click does.
+    ASSERT_GT(frmMove().Dir1->ListCount(), 0);
+    const QString target = frmMove().Dir1->List(0);
+    const int row = accessibleItems(*frmMove().Dir1).indexOf(target.section('/', -1));
+    ASSERT_GE(row, 0);
+    ASSERT_TRUE(activateThroughAccessibility(*frmMove().Dir1, row));
+    EXPECT_EQ(frmMove().Dir1->Path(), target);
     frmMove().TextActionMovePath->Widget()->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";

@@ -859,6 +859,18 @@ bool toggleThroughAccessibility(Control& list, int row) {
     return true;
 }
 
+bool activateThroughAccessibility(Control& list, int row) {
+    QAccessibleInterface* a = listInterface(list);
+    QAccessibleInterface* item = a ? a->child(row) : nullptr;
+    QAccessibleActionInterface* act = item ? item->actionInterface() : nullptr;
+    if (!act || act->actionNames().isEmpty()) {
+        ADD_FAILURE() << describe(list) << ": entry " << row << " has no action";
+        return false;
+    }
+    runToolAction(*act, act->actionNames().front());
+    return true;
+}
+
 bool accessibleAction(Control& c, const QString& action) {
     QAccessibleInterface* a = c.Widget() ? QAccessible::queryAccessibleInterface(c.Widget()) : nullptr;
     QAccessibleActionInterface* act = a ? a->actionInterface() : nullptr;
