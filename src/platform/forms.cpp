@@ -944,8 +944,8 @@ void Form::focusAfterPress(Control* pressed) {
         return;
     }
     // Not the next stop: a second Enter would press whatever comes next, and that may end the
-    // program (Quit) or throw work away. The first stop of the pressed control's panel, or of the
-    // window, only ever leads somewhere.
+    // program (Quit) or throw work away. The first stop of the pressed control's panel, or else of
+    // the window, is a safe place to land.
     for (const Control* box = pressed->Container();; box = box->Container()) {
         for (Control* c : tabOrder_)
             if ((!box || isInside(c, box)) && c != pressed && c->isTabStop()) {
