@@ -294,6 +294,7 @@ void FrmMove::Design() {
     };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
+    File1->SetChooseByKey(true);  // the arrows walk the files; Enter or Space checks the picture
     CommandActionMoveOK->Click = [this] { CommandActionMoveOK_Click(); };
     CommandActionMoveCancel->Click = [this] { CommandActionMoveCancel_Click(); };
     CommandActionMoveCancel->SetCancel(true);

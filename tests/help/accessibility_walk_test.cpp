@@ -30,6 +30,13 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              ASSERT_TRUE(click(*w.CommandMain[3]));
              ASSERT_TRUE(choose(*w.ComboRun, 0));
          }},
+        {"the File Selection mock-up open",
+         [](help::FrmMain& w) {
+             ASSERT_TRUE(click(*w.CommandTopic));
+             ASSERT_TRUE(click(*w.OptionTopic[5]));
+             ASSERT_TRUE(click(*w.CommandMain[0]));
+             ASSERT_TRUE(click(*w.OptionSelection[1]));
+         }},
         {"the Easy Process mock-up, its example files chosen from the keyboard",
          [](help::FrmMain& w) {
              ASSERT_TRUE(click(*w.CommandTopic));

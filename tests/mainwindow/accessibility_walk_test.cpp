@@ -24,6 +24,15 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
              OpenWork({"a.txt", "b.txt", "c.txt"}), SelectByHand({"a.txt", "c.txt"});
          },
          main},
+        {"ready to preview",
+         [this] {
+             OpenWork({"a.txt", "b.txt"});
+             InsertAtStart("n_");
+             RenameSet();
+             SelectByHand({"a.txt"});
+             ASSERT_TRUE(On(M().CommandPreview));
+         },
+         main},
         {"File Selection panel open", [this] { ASSERT_TRUE(click(*M().CommandSelection)); }, main},
         {"Easy Process with a file picked",
          [this] {
@@ -121,6 +130,52 @@ TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFo
     EXPECT_EQ(focused(M()), M().PictureMain);
 }
 
+TEST_F(AccessibilityWalk, AButtonThatDisablesItselfUnderEnterLeavesTheFocusOffQuit) {
+    OpenWork({"a.txt", "b.txt"});
+    ASSERT_TRUE(click(*M().CommandSelection));
+    ASSERT_TRUE(click(*M().OptionSelection[3]));
+    ASSERT_TRUE(type(*M().TextSelectionString, "txt"));
+    ASSERT_TRUE(click(*M().CommandSelectionOK));
+    ASSERT_TRUE(M().CommandResetAll->EffectivelyEnabled());
+    M().CommandResetAll->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Return);
+    ASSERT_FALSE(M().CommandResetAll->EffectivelyEnabled());
+    EXPECT_EQ(S.SelKind, 0);
+    ASSERT_NE(focused(M()), nullptr);
+    EXPECT_NE(focused(M()), M().CommandGoodbye);
+    EXPECT_EQ(controlName(*focused(M())), readingOrder(M()).value(0));
+    // A second Enter does not end the program.
+    pressKey(M(), Qt::Key_Return);
+    EXPECT_TRUE(M().Loaded());
+    EXPECT_TRUE(M().Visible());
+}
+
+TEST_F(AccessibilityWalk, PreviewIsReadInTheRowOfTheButtonsBesideIt) {
+    OpenWork({"a.txt", "b.txt"});
+    InsertAtStart("n_");
+    RenameSet();
+    SelectByHand({"a.txt"});
+    ASSERT_TRUE(On(M().CommandPreview));
+    // Its frame's caption stands higher, but the button itself lies in the row of File Selection.
+    const QStringList cycle = tabCycle(*M().CommandSelection);
+    ASSERT_TRUE(cycle.contains("CommandPreview"));
+    EXPECT_EQ(cycle.mid(0, 6), (QStringList{"CommandSelection", "CommandAction", "CommandRenameCriteria",
+                                            "CommandRigidity", "CommandHelp", "CommandPreview"}));
+}
+
+TEST_F(AccessibilityWalk, AToolOpensAFolderByItsEntrysDefaultAction) {
+    QDir().mkpath(work_ + "/sub");
+    Go(work_);
+    const int row = accessibleItems(*M().Dir1).indexOf("sub");
+    ASSERT_GE(row, 0);
+    // Its selection is still there, and selects without opening.
+    ASSERT_TRUE(toggleThroughAccessibility(*M().Dir1, row));
+    EXPECT_EQ(M().Dir1->Path(), work_);
+    ASSERT_TRUE(activateThroughAccessibility(*M().Dir1, row));
+    EXPECT_EQ(M().Dir1->Path(), work_ + "/sub");
+    EXPECT_EQ(M().File1->Path(), work_ + "/sub") << "as a double click, the window follows";
+}
+
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
     QDir().mkpath(work_ + "/sub");
     Go(work_);
@@ -171,6 +226,13 @@ TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     EXPECT_EQ(focused(frmMove()), first);
     // The pane where the focus rests after a click is read out by a name, not as nothing.
     EXPECT_FALSE(frmMove().PictureMove->AccessibleName().isEmpty());
+    // A tool opens a folder as a double click does.
+    ASSERT_GT(frmMove().Dir1->ListCount(), 0);
+    const QString target = frmMove().Dir1->List(0);
+    const int row = accessibleItems(*frmMove().Dir1).indexOf(target.section('/', -1));
+    ASSERT_GE(row, 0);
+    ASSERT_TRUE(activateThroughAccessibility(*frmMove().Dir1, row));
+    EXPECT_EQ(frmMove().Dir1->Path(), target);
     frmMove().TextActionMovePath->Widget()->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";
