@@ -1,5 +1,7 @@
 #include "engine/actions.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSet>
 #include <algorithm>
 #include <exception>
@@ -125,6 +127,116 @@ void EachJournalRowBackwards(const char* procedure, Row row) {
     });
 }
 
+// The files that the journal's copies replaced, each held aside under a hidden name in its own
+// folder (with a record beside it of what it holds) until the journal ends, so that a take-back or
+// an undo gives the user's file back instead of leaving neither it nor the copy.
+struct HeldAside {
+    QString folder;
+    QString name;
+    QString holder;
+};
+QList<HeldAside>& Held() {
+    static QList<HeldAside> held;
+    return held;
+}
+
+qsizetype HeldIndex(const QString& folder, const QString& name) {
+    const QList<HeldAside>& held = Held();
+    for (qsizetype i = held.size() - 1; i >= 0; --i) {
+        if (held.at(i).folder == folder && held.at(i).name == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Gives the file held for folder + name its name again, when that name is free. True when it did.
+bool PutBack(const QString& folder, const QString& name) {
+    const qsizetype i = HeldIndex(folder, name);
+    if (i < 0) {
+        return false;
+    }
+    const HeldAside h = Held().at(i);
+    FileSystem& fs = fileSystem();
+    try {
+        if (fs.Stat(folder + name).exists() ||
+            fs.RenameNoReplace(folder + h.holder, folder + name) != FileSystem::RenameResult::Done) {
+            return false;
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    RemoveHolderRecord(folder, h.holder);
+    Held().removeAt(i);
+    return true;
+}
+
+// The journal ends: a replaced file whose copy is still in its place goes, as the overwrite asked;
+// one whose place is free again comes back.
+void EndHeldAside() {
+    const QList<HeldAside> held = Held();
+    for (const HeldAside& h : held) {
+        if (PutBack(h.folder, h.name)) {
+            continue;
+        }
+        try {
+            fileSystem().DeleteFile(h.folder + h.holder, true);
+            RemoveHolderRecord(h.folder, h.holder);
+        } catch (const std::exception&) {
+            // Still findable by its record.
+        }
+    }
+    Held().clear();
+}
+
+// Only a plain writable file that is not the source itself is replaced; the copy refuses the rest.
+bool Replaceable(const QString& from, const QString& to) {
+    FileSystem& fs = fileSystem();
+    const FileSystem::Entry target = fs.Stat(to);
+    if (target.kind != FileSystem::Entry::File || target.sameAs(fs.Stat(from)) || QFileInfo(to).isSymLink()) {
+        return false;
+    }
+    try {
+        return (fs.GetAttributes(to) & AttrReadOnly) == 0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// Copies `from` to folder + name. A file already there is held aside first, and comes back at once
+// when the copy fails.
+void CopyKeepingReplaced(const QString& from, const QString& folder, const QString& name) {
+    FileSystem& fs = fileSystem();
+    const QString to = folder + name;
+    QString holder;
+    if (Replaceable(from, to)) {
+        holder = FreeTemporaryName(folder, [](const QString&) { return false; });
+        WriteReplacedRecord(folder, holder, name);
+        if (fs.RenameNoReplace(to, folder + holder) != FileSystem::RenameResult::Done) {
+            RemoveHolderRecord(folder, holder);
+            holder.clear();
+        }
+    }
+    if (holder.isEmpty()) {
+        fs.CopyFile(from, to);
+        return;
+    }
+    Held().append({folder, name, holder});
+    try {
+        fs.CopyFile(from, to);
+    } catch (const std::exception&) {
+        PutBack(folder, name);
+        throw;
+    }
+    static const bool endsWithTheRun = [] {
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            QObject::connect(app, &QCoreApplication::aboutToQuit, [] { EndHeldAside(); });
+        }
+        return true;
+    }();
+    (void)endsWithTheRun;
+}
+
 // A ring under way: the row whose file stepped aside, the temporary name that holds it, where its
 // steps begin in the journal, and which of its journalled steps were copied too.
 struct Ring {
@@ -137,14 +249,18 @@ struct Ring {
 // Takes back the steps of a ring that cannot go on, last first, so that the held file is under its
 // own name again and the journal holds only what stays done. False when a step will not go back; the
 // steps before it stay done and journalled.
-bool TakeBackRing(const Ring& ring, const QString& w, const QString& copyTo) {
+bool TakeBackRing(const Ring& ring, const QString& w, const QString& copyTo, QStringList& putBack) {
     FileSystem& fs = fileSystem();
     try {
         for (qsizetype j = S.ComboUndoOldName.size() - 1; j >= ring.journalStart; --j) {
             const QString from = S.ComboUndoOldName.at(j);
             const QString to = S.ComboUndoNewName.at(j);
-            if (ring.copied.at(static_cast<size_t>(j - ring.journalStart)))
+            if (ring.copied.at(static_cast<size_t>(j - ring.journalStart))) {
                 fs.DeleteFile(copyTo + to, true);
+                if (PutBack(copyTo, to)) {
+                    putBack << copyTo + to;
+                }
+            }
             if (from != to && fs.RenameNoReplace(w + to, w + from) != FileSystem::RenameResult::Done)
                 return false;
             S.ComboUndoOldName.removeLast();
@@ -264,7 +380,7 @@ void RenameInWorkFolder(const QString& copyTo) {
             }
             if (step.last && !copyTo.isEmpty()) {
                 try {
-                    fs.CopyFile(w + step.to, copyTo + step.to);
+                    CopyKeepingReplaced(w + step.to, copyTo, step.to);
                     if (ring) {
                         ring->copied.back() = 1;
                     }
@@ -287,13 +403,19 @@ void RenameInWorkFolder(const QString& copyTo) {
         // The row cannot be done. Undo would delete a destination file this row never wrote, so a
         // row renamed but not copied is taken back, journal row first, so that a failing take-back
         // deletes nothing later; inside a ring the whole ring goes back.
+        QStringList putBack;
+        const auto withPutBack = [&putBack](const QString& why) {
+            return putBack.isEmpty() ? why
+                                     : why + QStringLiteral("\r\nPut back : ") + putBack.join(QStringLiteral(", "));
+        };
         if (ring) {
-            if (!TakeBackRing(*ring, w, copyTo)) {
+            if (!TakeBackRing(*ring, w, copyTo, putBack)) {
                 Failed(w + olds.at(step.row), target,
-                       reason + QStringLiteral("\r\nHeld : ") + w + ring->holder + QStringLiteral(" holds ") +
-                           olds.at(ring->row));
+                       withPutBack(reason + QStringLiteral("\r\nHeld : ") + w + ring->holder +
+                                   QStringLiteral(" holds ") + olds.at(ring->row)));
             }
             RemoveHolderRecord(w, ring->holder);
+            reason = withPutBack(reason);
         } else if (inPlace) {
             S.ComboUndoOldName.removeLast();
             S.ComboUndoNewName.removeLast();
@@ -340,6 +462,7 @@ void UndoCopyRows(const char* procedure) {
     const QString jm = S.TextUndoMovePath;
     EachJournalRowBackwards(procedure, [&](qsizetype, const QString& old, const QString& neu) {
         if (!Exists(jm + neu)) {
+            PutBack(jm, neu);
             return;
         }
         if (Exists(jw + old)) {
@@ -347,6 +470,7 @@ void UndoCopyRows(const char* procedure) {
         } else if (!Taken(jw + old)) {
             OnFile(jm + neu, jw + old, [&] { fileSystem().MoveFile(jm + neu, jw + CheckedName(old)); });
         }
+        PutBack(jm, neu);
     });
 }
 
@@ -379,6 +503,7 @@ void ActionAStartDo() {
         S.ComboUndoOldName.clear();
         S.ComboUndoNewName.clear();
         S.ComboUndoAttr.clear();
+        EndHeldAside();
         RemoveAbandonedCopies(action, false, S.WorkPath, S.DestPath);
         RunRoute(action, {{"Rename", ActionDoRename},
                           {"Rename And Copy", ActionDoRenCopy},
@@ -446,7 +571,7 @@ void ActionDoCpyRename() {
     const QString d = S.DestPath;
     EachExistingRow("ActionDoCpyRename", [&](int i, const QString& old) {
         const QString neu = SelectionNewName(i);
-        OnFile(w + old, d + neu, [&] { fileSystem().CopyFile(w + old, d + CheckedName(neu)); });
+        OnFile(w + old, d + neu, [&] { CopyKeepingReplaced(w + old, d, CheckedName(neu)); });
         JournalRow(old, neu);
     });
 }
@@ -465,7 +590,7 @@ void ActionDoCopy() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     EachExistingRow("ActionDoCopy", [&](int, const QString& old) {
-        OnFile(w + old, d + old, [&] { fileSystem().CopyFile(w + old, d + old); });
+        OnFile(w + old, d + old, [&] { CopyKeepingReplaced(w + old, d, old); });
         JournalRow(old, old);
     });
 }
@@ -566,6 +691,7 @@ void ActionUndoRenCopy() {
         } else if (Exists(jm + neu)) {
             OnFile(jm + neu, jw + old, [&] { fs.MoveFile(jm + neu, jw + CheckedName(old)); });
         }
+        PutBack(jm, neu);
     });
 }
 

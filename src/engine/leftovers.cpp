@@ -133,6 +133,13 @@ void WriteHolderRecord(const QString& folder, const QString& holder,
     WriteWhole(folder, HolderRecordName(holder), QJsonDocument(record).toJson(QJsonDocument::Compact));
 }
 
+void WriteReplacedRecord(const QString& folder, const QString& holder, const QString& name) {
+    QJsonObject record;
+    record.insert(QStringLiteral("holder"), holder);
+    record.insert(QStringLiteral("replaced"), name);
+    WriteWhole(folder, HolderRecordName(holder), QJsonDocument(record).toJson(QJsonDocument::Compact));
+}
+
 void RemoveHolderRecord(const QString& folder, const QString& holder) {
     ::unlink(QFile::encodeName(folder + HolderRecordName(holder)).constData());
 }

@@ -25,6 +25,9 @@ QString HolderRecordName(const QString& holder);
 // PlatformError when it cannot. `rows` are (old, new) pairs, the held file's row first.
 void WriteHolderRecord(const QString& folder, const QString& holder,
                        const QList<QPair<QString, QString>>& rows);
+// The record of a file that a copy replaced, held aside under `holder` in the same folder: `name` is
+// where it was. Written whole before the file is moved aside; throws PlatformError when it cannot.
+void WriteReplacedRecord(const QString& folder, const QString& holder, const QString& name);
 // Removes it once the ring is whole again; a record that will not go is removed another time.
 void RemoveHolderRecord(const QString& folder, const QString& holder);
 

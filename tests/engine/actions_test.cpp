@@ -514,6 +514,60 @@ TEST_F(ActionsTest, ARingThatCannotGoOnPutsEveryFileBackUnderItsOwnName) {
     }
 }
 
+// A copy that replaces a file of the user's keeps that file aside until the journal ends: a ring
+// taken back, or an undo, gives it back under its name, and the report says so.
+TEST_F(ActionsTest, FilesThatCopiesReplacedComeBackWhenTheCopiesAreTakenBackOrUndone) {
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    {
+        ScopedServices scope;
+        // The ring's copies: "a", "c", then "b", which finds the destination full.
+        scope.useFiles<FailingFiles>(*real, 3, 0);
+        MakeWorkFiles({"a", "b", "c"});
+        Write(D("a"), "mine a");
+        Write(D("c"), "mine c");
+        S.DestFreeKB = 1000000;
+        S.OverwriteConfirmed = true;
+        SetAction(1);
+        Select({"a", "b", "c"}, {"b", "c", "a"});
+        PreviewAndFinalize();
+        EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c"}));
+        for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
+        EXPECT_EQ(Files(dest_.path()), QStringList({"a", "c"}));
+        EXPECT_EQ(Read(D("a")), "mine a");
+        EXPECT_EQ(Read(D("c")), "mine c");
+        ASSERT_EQ(windows.boxes.size(), 1);
+        EXPECT_TRUE(windows.boxes.last().text.endsWith("Reason : No space left on device\r\nPut back : " + D("c") +
+                                                       ", " + D("a")))
+            << windows.boxes.last().text.toStdString();
+    }
+    // Each copying action's undo gives the replaced file back.
+    for (const int action : {1, 2, 4}) {
+        SCOPED_TRACE(action);
+        for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        for (const QString& f : Files(dest_.path())) QFile::remove(D(f));
+        MakeWorkFiles({"x.t"});
+        Write(D("x.t"), "mine");
+        SetAction(action);
+        Select({"x.t"}, {"x.t"});
+        PreviewAndFinalize();
+        EXPECT_EQ(Read(D("x.t")), "x.t");
+        Undo();
+        EXPECT_EQ(Files(dest_.path()), QStringList({"x.t"}));
+        EXPECT_EQ(Read(D("x.t")), "mine");
+        EXPECT_EQ(Files(work_.path()), QStringList({"x.t"}));
+    }
+    // Kept, the copy stays and the replaced file goes when the next action ends the journal.
+    SetAction(4);
+    Select({"x.t"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(dest_.path()).size(), 3);  // the copy, the held file and its record
+    SetAction(0);
+    Select({"x.t"}, {"y.t"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(dest_.path()), QStringList({"x.t"}));
+    EXPECT_EQ(Read(D("x.t")), "x.t");
+}
+
 // A run killed inside a ring, or inside the undo of one, leaves the file it stepped aside with a
 // record beside it; opening the folder then says which file the temporary name holds and what it
 // was being renamed to.
