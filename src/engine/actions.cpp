@@ -118,13 +118,36 @@ void EachExistingRow(const char* procedure, Row row) {
 
 // The undo procedures walk the journal from its last row back, the reverse of what was done, so a
 // chain of renames ("1" -> "0", "2" -> "1") comes apart in the order it can.
+// The journal row an undo stopped at on an error, or -1: that row and those before it are still to
+// be undone.
+qsizetype& UndoStoppedAt() {
+    static qsizetype at = -1;
+    return at;
+}
+
 template <class Row>
 void EachJournalRowBackwards(const char* procedure, Row row) {
+    UndoStoppedAt() = -1;
     Trapped(procedure, [&] {
         for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
+            UndoStoppedAt() = i;
             row(i, S.ComboUndoOldName.at(i), S.ComboUndoNewName.value(i));
         }
+        UndoStoppedAt() = -1;
     });
+}
+
+// Whether undoing the journal would change a file: a renamed row that kept its name changed none.
+bool JournalChangesAFile() {
+    if (S.TextUndoAction != QLatin1String("Rename")) {
+        return !S.ComboUndoOldName.isEmpty();
+    }
+    for (qsizetype i = 0; i < S.ComboUndoOldName.size(); ++i) {
+        if (S.ComboUndoOldName.at(i) != S.ComboUndoNewName.value(i)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // The files that the journal's copies replaced, each held aside under a hidden name in its own
@@ -529,8 +552,9 @@ void ActionAStartDo() {
         S.PanelKey = QStringLiteral("ResetAll");
         SetValueByKey();
     } else {
-        // Nothing done (the first file failed, or every file had gone): there is nothing to undo.
-        S.UndoAvailable = !S.ComboUndoOldName.isEmpty();
+        // Nothing done (the first file failed, every file had gone, or no row changed its file):
+        // there is nothing to undo.
+        S.UndoAvailable = JournalChangesAFile();
     }
 }
 
@@ -544,6 +568,7 @@ void ActionAStartUndo() {
             MessageShowWork();
         }
         RemoveAbandonedCopies(S.TextUndoAction, true, S.TextUndoWorkPath, S.TextUndoMovePath);
+        UndoStoppedAt() = -1;
         // "Delete" has no undo.
         RunRoute(S.TextUndoAction, {{"Rename", ActionUndoRename},
                                     {"Rename And Copy", ActionUndoRenCopy},
@@ -555,7 +580,19 @@ void ActionAStartUndo() {
     });
     S.JobBusy = false;
     Trapped("ActionAStartUndo", [] { windows().RefreshFileLists(); });
-    S.UndoAvailable = false;
+    // An undo stopped by an error keeps the rows it did not reach, so that it can be tried again;
+    // the rows it undid or found gone are done with.
+    const qsizetype stopped = UndoStoppedAt();
+    UndoStoppedAt() = -1;
+    if (stopped >= 0 && stopped < S.ComboUndoOldName.size()) {
+        const qsizetype keep = stopped + 1;
+        S.ComboUndoOldName.resize(keep);
+        S.ComboUndoNewName.resize(std::min(keep, S.ComboUndoNewName.size()));
+        S.ComboUndoAttr.resize(std::min(keep, S.ComboUndoAttr.size()));
+        S.UndoAvailable = JournalChangesAFile();
+    } else {
+        S.UndoAvailable = false;
+    }
 }
 
 void ActionDoRename() {

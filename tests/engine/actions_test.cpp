@@ -568,6 +568,46 @@ TEST_F(ActionsTest, FilesThatCopiesReplacedComeBackWhenTheCopiesAreTakenBackOrUn
     EXPECT_EQ(Read(D("x.t")), "x.t");
 }
 
+// An undo that an error stops stays offered for the rows it did not reach, and a later one does
+// the rest; a row whose file had gone is not offered again.
+TEST_F(ActionsTest, AnUndoStoppedByAnErrorCanBeTriedAgainForTheRowsItLeft) {
+    MakeWorkFiles({"f0", "f1", "f2", "f3", "f4"});
+    SetAction(0);
+    Select({"f0", "f1", "f2", "f3", "f4"}, {"g0", "g1", "g2", "g3", "g4"});
+    PreviewAndFinalize();
+    QFile::remove(W("g4"));
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    {
+        ScopedServices scope;
+        // The undo's renames: "g4" (gone), then "g3", which the folder refuses.
+        scope.useFiles<FailingFiles>(*real, 0, 2);
+        ActionAStartUndo();
+    }
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionUndoRename"}));
+    EXPECT_EQ(Files(work_.path()), QStringList({"g0", "g1", "g2", "g3"}));
+    EXPECT_TRUE(S.UndoAvailable);
+    EXPECT_EQ(S.ComboUndoOldName, QStringList({"f0", "f1", "f2", "f3"}));
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"f0", "f1", "f2", "f3"}));
+    EXPECT_EQ(shown.size(), 1);
+}
+
+// A batch whose only ring was taken back and whose only other row kept its name changed nothing:
+// there is nothing to undo.
+TEST_F(ActionsTest, NoUndoIsOfferedForABatchThatChangedNothing) {
+    MakeWorkFiles({"a", "b", "c", "d"});
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    ScopedServices scope;
+    // "d" keeps its name; the ring's renames: "a" aside, "c" to "a", then "b" to "c" fails.
+    scope.useFiles<FailingFiles>(*real, 0, 3);
+    SetAction(0);
+    Select({"d", "a", "b", "c"}, {"d", "b", "c", "a"});
+    PreviewAndFinalize();
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionDoRename"}));
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c", "d"}));
+    EXPECT_FALSE(S.UndoAvailable);
+}
+
 // A run killed inside a ring, or inside the undo of one, leaves the file it stepped aside with a
 // record beside it; opening the folder then says which file the temporary name holds and what it
 // was being renamed to.
