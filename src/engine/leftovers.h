@@ -31,18 +31,12 @@ void WriteReplacedRecord(const QString& folder, const QString& holder, const QSt
 // Removes it once the ring is whole again; a record that will not go is removed another time.
 void RemoveHolderRecord(const QString& folder, const QString& holder);
 
-// A file an interrupted rename left, with the names its record gives (empty when it has none).
-struct InterruptedRename {
-    QString holder;
-    QString held;
-    QString renamedTo;
-};
-// The interrupted renames among the names of `folder` (hidden names included, as a read of the
-// folder found them), sorted by holder.
-QList<InterruptedRename> InterruptedRenamesAmong(const QString& folder, const QStringList& names);
-
-// Names them to the user in one message ("MessageInterruptedRename"), when there are any; they are
-// found in the last read of the folder (the file list's), or in a read of its own when none was made.
+// Tells the user of what an interrupted run left in `folder` (found in the last read of the folder,
+// the file list's, or in a read of its own when none was made). A ring of renames whose record says
+// how far it went is offered to be put back, every file under the name it had before, with renames
+// that never replace a file; on No the user learns which name is free and which file goes there.
+// A record whose files are all back is removed; one that cannot be read is named, and then nothing
+// is renamed.
 void TellOfInterruptedRenames(const QString& folder);
 
 }  // namespace qv

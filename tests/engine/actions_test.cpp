@@ -609,9 +609,10 @@ TEST_F(ActionsTest, NoUndoIsOfferedForABatchThatChangedNothing) {
 }
 
 // A run killed inside a ring, or inside the undo of one, leaves the file it stepped aside with a
-// record beside it; opening the folder then says which file the temporary name holds and what it
-// was being renamed to.
-TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) {
+// record beside it. Opening the folder works out from the record how far the ring went: on No it
+// says which name is free and which file goes there, renaming nothing; on Yes every file of the ring
+// is put back under the name it had before, and nothing of the program's is left.
+TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
     // Ends the process at its n-th rename.
     class KilledFiles : public ForwardingFiles {
       public:
@@ -628,20 +629,30 @@ TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) 
     struct Case {
         const char* what;
         int killedAt;
-        QString said;
+        QString said, free;
+        QStringList back;  // the contents of a, b, c and d once put back
     };
     // The renames: "a" aside, "c" to "a", "b" to "c", "a" from aside to "b", "d" to "e"; the undo:
     // "e" back to "d", "b" aside, "c" back to "b", "a" back to "c", "b" from aside back to "a".
+    const QStringList before{"a", "b", "c", "d"};
+    const QStringList renamed{"c", "a", "b", "d"};
     const Case cases[] = {
-        {"rename", 2, " holds a, which was being renamed to b"},
-        {"undo", 8, " holds b, which was being renamed to a"},
+        {"rename, nothing moved yet", 2, " holds a, which was being renamed to b (0 of the other 2", "a: %1 holds",
+         before},
+        {"rename, one file moved", 3, " holds a, which was being renamed to b (1 of the other 2", "c: a holds",
+         before},
+        {"rename, both moved", 4, " holds a, which was being renamed to b (2 of the other 2", "b: c holds", before},
+        {"undo, nothing moved yet", 8, " holds b, which was being renamed to a (0 of the other 2", "b: %1 holds",
+         renamed},
+        {"undo, one file moved", 9, " holds b, which was being renamed to a (1 of the other 2", "c: b holds",
+         renamed},
     };
     std::unique_ptr<FileSystem> real = makePosixFileSystem();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (const QString& f : Files(work_.path())) QFile::remove(W(f));
         windows.boxes.clear();
-        MakeWorkFiles({"a", "b", "c", "d"});
+        MakeWorkFiles(before);
         SetAction(0);
         Select({"a", "b", "c", "d"}, {"b", "c", "a", "e"});
         ListWorkFolder();
@@ -663,12 +674,56 @@ TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) 
         ASSERT_EQ(holders.size(), 1) << left.join(',').toStdString();
         EXPECT_EQ(Read(W(holders[0])), "a");
 
+        // No: nothing renamed, the free name and the file that goes there named.
+        answerCancel = true;
         fileSystem().FileNames(S.WorkPath);  // the folder opened again: its file list reads it
         TellOfInterruptedRenames(S.WorkPath);
-        ASSERT_EQ(windows.boxes.size(), 1);
-        EXPECT_TRUE(windows.boxes.last().text.contains(holders[0] + c.said))
-            << windows.boxes.last().text.toStdString();
+        answerCancel = false;
+        EXPECT_EQ(Files(work_.path()), left);
+        ASSERT_EQ(windows.boxes.size(), 2);
+        EXPECT_TRUE(windows.boxes.at(0).text.contains(holders[0] + c.said)) << windows.boxes.at(0).text.toStdString();
+        EXPECT_TRUE(windows.boxes.at(1).text.contains("The one free name of its ring is " + c.free.arg(holders[0]) +
+                                                      " the file that was"))
+            << windows.boxes.at(1).text.toStdString();
+
+        // Yes: every file back under the name it had before the rename that was cut off.
+        windows.boxes.clear();
+        fileSystem().FileNames(S.WorkPath);
+        TellOfInterruptedRenames(S.WorkPath);
+        ASSERT_EQ(windows.boxes.size(), 2);
+        EXPECT_TRUE(windows.boxes.at(1).text.contains("are back under their names"))
+            << windows.boxes.at(1).text.toStdString();
+        EXPECT_EQ(Files(work_.path()), before);
+        for (int i = 0; i < before.size(); ++i) EXPECT_EQ(Read(W(before[i])), c.back[i].toUtf8()) << i;
     }
+}
+
+// A record whose temporary file is gone goes when its folder is opened; one that cannot be read is
+// named, and nothing is renamed.
+TEST_F(ActionsTest, RecordsOfInterruptedRingsThatAreDoneGoAndUnreadableOnesAreNamed) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const TemporaryOwner dead{child, 0};
+    const QString gone = MakeTemporaryName(TemporaryKind::RenameHolder, 1, dead);
+    const QString held = MakeTemporaryName(TemporaryKind::RenameHolder, 2, dead);
+    MakeWorkFiles({"b", "c"});
+    WriteHolderRecord(S.WorkPath, gone, {{"x", "y"}, {"y", "x"}});
+    fileSystem().FileNames(S.WorkPath);
+    TellOfInterruptedRenames(S.WorkPath);
+    EXPECT_EQ(Files(work_.path()), QStringList({"b", "c"}));
+    EXPECT_TRUE(windows.boxes.isEmpty());
+
+    Write(W(held), "a");
+    Write(W(HolderRecordName(held)), "{\"holder\": \"");
+    fileSystem().FileNames(S.WorkPath);
+    TellOfInterruptedRenames(S.WorkPath);
+    EXPECT_EQ(Files(work_.path()), QStringList({held, HolderRecordName(held), "b", "c"}));
+    ASSERT_EQ(windows.boxes.size(), 1);
+    EXPECT_TRUE(windows.boxes.at(0).text.contains(HolderRecordName(held) + " is a record of an interrupted Rename "
+                                                                            "that cannot be read"))
+        << windows.boxes.at(0).text.toStdString();
 }
 
 TEST_F(ActionsTest, DeleteEndsTheUndo) {
