@@ -329,6 +329,36 @@ void RenameInWorkFolder(const QString& copyTo) {
     };
     const QList<RenameStep> plan = PlanRenames(olds, news, blind, temporary);
 
+    // Every ring of the batch (and every change of case through a temporary name), for the one
+    // record that says, after a kill, what each temporary name holds and where its ring stands.
+    QList<RecordedRing> rings;
+    std::vector<int> ringRowList;  // the rows of every ring, for skipping them all
+    for (qsizetype k = 0; k < plan.size(); ++k) {
+        const RenameStep& step = plan.at(k);
+        if (step.last) {
+            continue;
+        }
+        RecordedRing r{step.to, {{olds.at(step.row), news.at(step.row)}}};
+        ringRowList.push_back(step.row);
+        for (qsizetype j = k + 1; j < plan.size() && plan.at(j).from != step.to; ++j) {
+            r.rows.append({olds.at(plan.at(j).row), news.at(plan.at(j).row)});
+            ringRowList.push_back(plan.at(j).row);
+        }
+        rings.append(std::move(r));
+    }
+    // The record goes once the batch is over, unless a file is left under a temporary name.
+    QString recordName;
+    bool keepRecord = false;
+    QString ringsRefused;  // why the record could not be written
+    struct RecordGuard {
+        std::function<void()> end;
+        ~RecordGuard() { end(); }
+    } recordGuard{[&] {
+        if (!recordName.isEmpty() && !keepRecord) {
+            RemoveHolderRecord(w, recordName);
+        }
+    }};
+
     S.ComboUndoOldName.reserve(S.ComboUndoOldName.size() + rows + 1);
     S.ComboUndoNewName.reserve(S.ComboUndoNewName.size() + rows + 1);
     std::vector<char> begun(static_cast<size_t>(rows), 0);
@@ -340,21 +370,25 @@ void RenameInWorkFolder(const QString& copyTo) {
             continue;
         }
         const bool first = !begun[step.row];
-        begun[step.row] = 1;
         const bool moved = step.from != step.to;
-        if (!step.last) {
-            // The file steps aside: what it is and where the ring's files go is on disk first, so
-            // that a run killed before the ring closes can tell the user.
-            QList<QPair<QString, QString>> ringRows{{olds.at(step.row), news.at(step.row)}};
-            for (qsizetype j = k + 1; j < plan.size() && plan.at(j).from != step.to; ++j) {
-                ringRows.append({olds.at(plan.at(j).row), news.at(plan.at(j).row)});
-            }
+        if (!step.last && recordName.isEmpty()) {
+            // The first file steps aside: what every ring's temporary name will hold is on disk
+            // first, so that a run killed before a ring closes can tell the user. Without it the
+            // rings are left out; the other renames need no record.
+            const QString name = temporary();
             try {
-                WriteHolderRecord(w, step.to, ringRows);
+                WriteRingsRecord(w, name, rings);
+                recordName = name;
             } catch (const std::exception& e) {
-                Failed(w + step.from, w + news.at(step.row),
-                       QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+                ringsRefused = ReasonOf(e);
+                for (const int r : ringRowList) {
+                    skipped[r] = 1;
+                }
+                continue;
             }
+        }
+        begun[step.row] = 1;
+        if (!step.last) {
             ring = Ring{step.row, step.to, S.ComboUndoOldName.size(), {}};
         }
         QString reason;        // empty while the step goes well
@@ -382,7 +416,6 @@ void RenameInWorkFolder(const QString& copyTo) {
                         if (first) {
                             skipped[step.row] = 1;
                             if (!step.last) {
-                                RemoveHolderRecord(w, step.to);
                                 ring.reset();
                             }
                             continue;
@@ -415,7 +448,6 @@ void RenameInWorkFolder(const QString& copyTo) {
         }
         if (reason.isEmpty()) {
             if (ring && step.from == ring->holder) {
-                RemoveHolderRecord(w, ring->holder);
                 ring.reset();
             }
             continue;
@@ -433,11 +465,11 @@ void RenameInWorkFolder(const QString& copyTo) {
         };
         if (ring) {
             if (!TakeBackRing(*ring, w, copyTo, putBack)) {
+                keepRecord = true;
                 Failed(w + olds.at(step.row), target,
                        withPutBack(reason + QStringLiteral("\r\nHeld : ") + w + ring->holder +
                                    QStringLiteral(" holds ") + olds.at(ring->row)));
             }
-            RemoveHolderRecord(w, ring->holder);
             reason = withPutBack(reason);
         } else if (inPlace) {
             S.ComboUndoOldName.removeLast();
@@ -448,6 +480,10 @@ void RenameInWorkFolder(const QString& copyTo) {
         }
         Failed(w + olds.at(step.row), target, reason);
     }
+    if (!ringsRefused.isEmpty()) {
+        const auto& [old, neu] = rings.first().rows.first();
+        Failed(w + old, w + neu, QStringLiteral("no record of the ring of renames could be kept: ") + ringsRefused);
+    }
 }
 
 bool IsHolderName(const QString& name) {
@@ -455,28 +491,23 @@ bool IsHolderName(const QString& name) {
            ReadTemporaryName(name).kind == TemporaryKind::RenameHolder;
 }
 
-// The record of a ring the undo opens at journal row `i`, whose temporary name is that row's old
-// name: the file it holds, the name the undo takes it back to, and the ring's other rows as the undo
-// renames them.
-void RecordUndoneRing(const QString& jw, qsizetype i) {
+// The ring the undo opens at journal row `i`, whose temporary name is that row's old name: the file
+// it holds with the name the undo takes it back to, then the ring's other rows as the undo renames
+// them. Empty when the journal holds no start of it.
+QList<QPair<QString, QString>> UndoneRingRows(qsizetype i) {
     const QString holder = S.ComboUndoOldName.at(i);
     qsizetype first = i - 1;
     while (first >= 0 && S.ComboUndoNewName.at(first) != holder) {
         --first;
     }
     if (first < 0) {
-        return;
+        return {};
     }
     QList<QPair<QString, QString>> rows{{S.ComboUndoNewName.at(i), S.ComboUndoOldName.at(first)}};
     for (qsizetype k = i - 1; k > first; --k) {
         rows.append({S.ComboUndoNewName.at(k), S.ComboUndoOldName.at(k)});
     }
-    try {
-        WriteHolderRecord(jw, holder, rows);
-    } catch (const std::exception& e) {
-        Failed(jw + S.ComboUndoNewName.at(i), jw + S.ComboUndoOldName.at(first),
-               QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
-    }
+    return rows;
 }
 
 // Copy undo: the copy in the destination goes; when the source has gone, the copy comes back.
@@ -684,28 +715,53 @@ void ActionDoAttribute() {
 
 void ActionUndoRename() {
     const QString jw = S.TextUndoWorkPath;
-    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype i, const QString& old, const QString& neu) {
+    // Undone, a ring steps a file aside again: one record of every ring the undo opens goes to disk
+    // before the first of them, and goes once no file is left under a temporary name.
+    QList<RecordedRing> rings;
+    for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
+        const QString& old = S.ComboUndoOldName.at(i);
+        if (old != S.ComboUndoNewName.value(i) && IsHolderName(old)) {
+            QList<QPair<QString, QString>> rows = UndoneRingRows(i);
+            if (!rows.isEmpty()) {
+                rings.append({old, std::move(rows)});
+            }
+        }
+    }
+    QString recordName;
+    struct RecordGuard {
+        std::function<void()> end;
+        ~RecordGuard() { end(); }
+    } recordGuard{[&] {
+        if (recordName.isEmpty()) {
+            return;
+        }
+        for (const RecordedRing& r : rings) {
+            if (fileSystem().Stat(jw + r.holder).exists()) {
+                return;
+            }
+        }
+        RemoveHolderRecord(jw, recordName);
+    }};
+    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
         if (neu == old) {
             return;
         }
         const QString from = Joined(jw, neu);
         const QString to = Joined(jw, old);
-        // Undone, a ring steps a file aside again: the record goes first here too.
-        const bool stepsAside = IsHolderName(old);
-        if (stepsAside) {
-            RecordUndoneRing(jw, i);
+        if (recordName.isEmpty() && !rings.isEmpty() && IsHolderName(old)) {
+            const QString name = FreeTemporaryName(jw, [](const QString&) { return false; });
+            try {
+                WriteRingsRecord(jw, name, rings);
+            } catch (const std::exception& e) {
+                Failed(from, to, QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+            }
+            recordName = name;
         }
-        FileSystem::RenameResult result = FileSystem::RenameResult::SourceMissing;
         OnFile(from, to, [&] {
             CheckedName(old);
-            result = fileSystem().RenameNoReplace(from, to);
+            fileSystem().RenameNoReplace(from, to);
         });
-        if (stepsAside && result != FileSystem::RenameResult::Done) {
-            RemoveHolderRecord(jw, old);
-        } else if (IsHolderName(neu) && result == FileSystem::RenameResult::Done) {
-            RemoveHolderRecord(jw, neu);
-        }
     });
 }
 

@@ -222,6 +222,17 @@ void WriteHolderRecord(const QString& folder, const QString& holder,
     WriteWhole(folder, HolderRecordName(holder), QJsonDocument(record).toJson(QJsonDocument::Compact));
 }
 
+void WriteRingsRecord(const QString& folder, const QString& name, const QList<RecordedRing>& rings) {
+    QJsonArray list;
+    for (const RecordedRing& ring : rings) {
+        QJsonArray rows;
+        for (const auto& [old, neu] : ring.rows) rows.append(QJsonArray{old, neu});
+        list.append(QJsonObject{{QStringLiteral("holder"), ring.holder}, {QStringLiteral("rows"), rows}});
+    }
+    const QJsonObject record{{QStringLiteral("rings"), list}};
+    WriteWhole(folder, HolderRecordName(name), QJsonDocument(record).toJson(QJsonDocument::Compact));
+}
+
 void WriteReplacedRecord(const QString& folder, const QString& holder, const QString& name) {
     QJsonObject record;
     record.insert(QStringLiteral("holder"), holder);

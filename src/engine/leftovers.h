@@ -25,6 +25,14 @@ QString HolderRecordName(const QString& holder);
 // PlatformError when it cannot. `rows` are (old, new) pairs, the held file's row first.
 void WriteHolderRecord(const QString& folder, const QString& holder,
                        const QList<QPair<QString, QString>>& rows);
+// One record for every ring of a batch, written whole once before the first ring begins, under
+// HolderRecordName(`name`), where `name` is a temporary name no file takes. Each ring is its
+// temporary name and its rows as WriteHolderRecord takes them. Throws PlatformError when it cannot.
+struct RecordedRing {
+    QString holder;
+    QList<QPair<QString, QString>> rows;
+};
+void WriteRingsRecord(const QString& folder, const QString& name, const QList<RecordedRing>& rings);
 // The record of a file that a copy replaced, held aside under `holder` in the same folder: `name` is
 // where it was. Written whole before the file is moved aside; throws PlatformError when it cannot.
 void WriteReplacedRecord(const QString& folder, const QString& holder, const QString& name);

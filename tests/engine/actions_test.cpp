@@ -4,11 +4,15 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <cstdio>
 #include <functional>
@@ -696,6 +700,93 @@ TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
         EXPECT_EQ(Files(work_.path()), before);
         for (int i = 0; i < before.size(); ++i) EXPECT_EQ(Read(W(before[i])), c.back[i].toUtf8()) << i;
     }
+}
+
+// A batch of rings keeps one record on disk while it runs, naming every ring's temporary name, so
+// that a kill in any ring leaves the disk saying what each holds; and it goes with the batch.
+TEST_F(ActionsTest, OneRecordNamesEveryRingOfTheBatch) {
+    class KilledFiles : public ForwardingFiles {
+      public:
+        KilledFiles(FileSystem& real, int at) : ForwardingFiles(real), at_(at) {}
+        RenameResult RenameNoReplace(const QString& f, const QString& t) override {
+            if (++renames_ == at_)
+                ::_exit(0);
+            return real_.RenameNoReplace(f, t);
+        }
+
+      private:
+        int at_, renames_ = 0;
+    };
+    // Three swaps: "a" <-> "b", "c" <-> "d", "e" <-> "f"; each takes three renames.
+    MakeWorkFiles({"a", "b", "c", "d", "e", "f"});
+    SetAction(0);
+    Select({"a", "b", "c", "d", "e", "f"}, {"b", "a", "d", "c", "f", "e"});
+    ListWorkFolder();
+    FindConflictStart();
+    ASSERT_TRUE(S.ReadyToFinalize);
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ScopedServices scope;
+        scope.useFiles<KilledFiles>(*real, 5);  // inside the second swap
+        ActionAStartDo();
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const QStringList records = Files(work_.path()).filter(QRegularExpression("\\.rows$"));
+    ASSERT_EQ(records.size(), 1) << Files(work_.path()).join(',').toStdString();
+    QFile file(W(records[0]));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonArray rings = QJsonDocument::fromJson(file.readAll()).object().value("rings").toArray();
+    ASSERT_EQ(rings.size(), 3);
+    const QStringList holders = Files(work_.path()).filter(QRegularExpression("^\\.quorvan-rename-.*\\.tmp$"));
+    ASSERT_EQ(holders.size(), 1);
+    EXPECT_EQ(rings.at(1).toObject().value("holder").toString(), holders[0]);
+
+    // Run whole, nothing of the program's is left.
+    for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+    MakeWorkFiles({"a", "b", "c", "d", "e", "f"});
+    Select({"a", "b", "c", "d", "e", "f"}, {"b", "a", "d", "c", "f", "e"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(Read(W("a")), "b");
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(Read(W("a")), "a");
+}
+
+// On a full disk the rings' record cannot be written: the rings are left as they are and named,
+// and the renames that need no record still go.
+TEST_F(ActionsTest, AFullDiskRefusesOnlyTheRingsNotThePlainRenames) {
+    const QString mount = work_.path() + "/full";
+    ASSERT_TRUE(QDir().mkdir(mount));
+    if (::mount("tmpfs", QFile::encodeName(mount).constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(mount)};
+    S.WorkPath = mount + "/";
+    MakeWorkFiles({"a", "b", "c", "p"});
+    {
+        QFile fill(mount + "/fill");
+        ASSERT_TRUE(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+    SetAction(0);
+    Select({"a", "b", "c", "p"}, {"b", "c", "a", "q"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(mount), QStringList({"a", "b", "c", "fill", "q"}));
+    for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
+    EXPECT_EQ(Read(W("q")), "p");
+    ASSERT_EQ(windows.boxes.size(), 1);
+    EXPECT_TRUE(windows.boxes.last().text.contains("no record of the ring of renames could be kept: No space left"))
+        << windows.boxes.last().text.toStdString();
+    EXPECT_TRUE(S.UndoAvailable);
 }
 
 // A record whose temporary file is gone goes when its folder is opened; one that cannot be read is
