@@ -212,6 +212,39 @@ void EndHeldAside() {
     Held().clear();
 }
 
+// A rings record kept because a file was left under one of its temporary names: it goes once none is.
+struct KeptRecord {
+    QString folder;
+    QString name;
+    QStringList holders;
+};
+QList<KeptRecord>& KeptRecords() {
+    static QList<KeptRecord> kept;
+    return kept;
+}
+
+void EndKeptRecords() {
+    QList<KeptRecord>& kept = KeptRecords();
+    for (qsizetype i = kept.size() - 1; i >= 0; --i) {
+        const KeptRecord& k = kept.at(i);
+        const bool held = std::any_of(k.holders.begin(), k.holders.end(),
+                                      [&](const QString& h) { return fileSystem().Stat(k.folder + h).exists(); });
+        if (!held) {
+            RemoveHolderRecord(k.folder, k.name);
+            kept.removeAt(i);
+        }
+    }
+}
+
+void KeepRecordWhileHeld(const QString& folder, const QString& name, const QList<RecordedRing>& rings) {
+    KeptRecord k{folder, name, {}};
+    for (const RecordedRing& r : rings) {
+        k.holders << r.holder;
+    }
+    KeptRecords().append(std::move(k));
+    EndKeptRecords();
+}
+
 // Only a plain writable file that is not the source itself is replaced; the copy refuses the rest.
 bool Replaceable(const QString& from, const QString& to) {
     FileSystem& fs = fileSystem();
@@ -354,7 +387,12 @@ void RenameInWorkFolder(const QString& copyTo) {
         std::function<void()> end;
         ~RecordGuard() { end(); }
     } recordGuard{[&] {
-        if (!recordName.isEmpty() && !keepRecord) {
+        if (recordName.isEmpty()) {
+            return;
+        }
+        if (keepRecord) {
+            KeepRecordWhileHeld(w, recordName, rings);
+        } else {
             RemoveHolderRecord(w, recordName);
         }
     }};
@@ -569,6 +607,7 @@ void ActionAStartDo() {
                           {"Set Attribute", ActionDoAttribute}});
     });
     S.JobBusy = false;
+    EndKeptRecords();
     S.HasSelection = 0;
     S.SelectedCount = 0;
     S.ReadyToFinalize = false;
@@ -610,6 +649,7 @@ void ActionAStartUndo() {
                                     {"Set Attribute", ActionUndoAttribute}});
     });
     S.JobBusy = false;
+    EndKeptRecords();
     Trapped("ActionAStartUndo", [] { windows().RefreshFileLists(); });
     // An undo stopped by an error keeps the rows it did not reach, so that it can be tried again;
     // the rows it undid or found gone are done with.
@@ -732,15 +772,9 @@ void ActionUndoRename() {
         std::function<void()> end;
         ~RecordGuard() { end(); }
     } recordGuard{[&] {
-        if (recordName.isEmpty()) {
-            return;
+        if (!recordName.isEmpty()) {
+            KeepRecordWhileHeld(jw, recordName, rings);
         }
-        for (const RecordedRing& r : rings) {
-            if (fileSystem().Stat(jw + r.holder).exists()) {
-                return;
-            }
-        }
-        RemoveHolderRecord(jw, recordName);
     }};
     EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.

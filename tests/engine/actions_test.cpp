@@ -594,6 +594,24 @@ TEST_F(ActionsTest, AnUndoStoppedByAnErrorCanBeTriedAgainForTheRowsItLeft) {
     Undo();
     EXPECT_EQ(Files(work_.path()), QStringList({"f0", "f1", "f2", "f3"}));
     EXPECT_EQ(shown.size(), 1);
+
+    // Stopped inside a ring, the ring's file stays under its temporary name with the record beside
+    // it; the undo that finishes the ring leaves nothing of the program's.
+    for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+    MakeWorkFiles({"a", "b", "c"});
+    Select({"a", "b", "c"}, {"b", "c", "a"});
+    PreviewAndFinalize();
+    {
+        ScopedServices scope;
+        // The undo's renames: "b" aside, "c" back to "b", then "a" back to "c", which fails.
+        scope.useFiles<FailingFiles>(*real, 0, 3);
+        ActionAStartUndo();
+    }
+    EXPECT_TRUE(S.UndoAvailable);
+    EXPECT_EQ(Files(work_.path()).filter(QRegularExpression("^\\.quorvan-")).size(), 2);
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c"}));
+    for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
 }
 
 // A batch whose only ring was taken back and whose only other row kept its name changed nothing:
