@@ -250,7 +250,8 @@ void RingsAndUndo(benchmark::State& state) {
     };
     std::vector<QByteArray> from, to;
     for (int r = 0; r < rings; ++r) {
-        const QByteArray x = QFile::encodeName(w + FileName(3 * r)), y = QFile::encodeName(w + FileName(3 * r + 1)),
+        const QByteArray x = QFile::encodeName(w + FileName(3 * r)),
+                         y = QFile::encodeName(w + FileName(3 * r + 1)),
                          z = QFile::encodeName(w + FileName(3 * r + 2)),
                          t = QFile::encodeName(w + QStringLiteral(".aside%1").arg(r));
         for (const auto& [a, b] : {std::pair{x, t}, {z, x}, {y, z}, {t, y}}) {
@@ -296,8 +297,8 @@ void RingsAndUndo(benchmark::State& state) {
     state.counters["ring_rename_ratio"] = e / p;
     state.counters["ring_undo_ratio"] = u / pb;
     std::printf(
-        "rename %d three-name rings (%zu renames): engine %.1f ms, plain loop %.1f ms, ratio %.2f; undo %.1f ms, "
-        "plain loop back %.1f ms, ratio %.2f\n",
+        "rename %d three-name rings (%zu renames): engine %.1f ms, plain loop %.1f ms, ratio %.2f; "
+        "undo %.1f ms, plain loop back %.1f ms, ratio %.2f\n",
         rings, from.size(), e, p, e / p, u, pb, u / pb);
 }
 

@@ -301,10 +301,12 @@ bool WorkText(const QString& key) {
                 "without replacing any file. Do you want it to do so?");
         S.MessageButtons = QStringLiteral("YesNo");
     } else if (key == QLatin1String("MessageInterruptedRingPutBackDone")) {
-        S.MessageText = QStringLiteral("The files of the interrupted Rename were put back :") + kPara + HeldFiles();
+        S.MessageText =
+            QStringLiteral("The files of the interrupted Rename were put back :") + kPara + HeldFiles();
     } else if (key == QLatin1String("MessageInterruptedRingKept")) {
         S.MessageText =
-            QStringLiteral("Nothing was renamed. Each file stays where it is :") + kPara + HeldFiles() + kPara +
+            QStringLiteral("Nothing was renamed. Each file stays where it is :") + kPara + HeldFiles() +
+            kPara +
             QStringLiteral(
                 "To give the files their names yourself, give each free name to the file that was under it, "
                 "one after the other, and never let your file manager replace a file.");

@@ -116,8 +116,6 @@ void EachExistingRow(const char* procedure, Row row) {
     });
 }
 
-// The undo procedures walk the journal from its last row back, the reverse of what was done, so a
-// chain of renames ("1" -> "0", "2" -> "1") comes apart in the order it can.
 // The journal row an undo stopped at on an error, or -1: that row and those before it are still to
 // be undone.
 qsizetype& UndoStoppedAt() {
@@ -125,6 +123,8 @@ qsizetype& UndoStoppedAt() {
     return at;
 }
 
+// The undo procedures walk the journal from its last row back, the reverse of what was done, so a
+// chain of renames ("1" -> "0", "2" -> "1") comes apart in the order it can.
 template <class Row>
 void EachJournalRowBackwards(const char* procedure, Row row) {
     UndoStoppedAt() = -1;
@@ -227,8 +227,9 @@ void EndKeptRecords() {
     QList<KeptRecord>& kept = KeptRecords();
     for (qsizetype i = kept.size() - 1; i >= 0; --i) {
         const KeptRecord& k = kept.at(i);
-        const bool held = std::any_of(k.holders.begin(), k.holders.end(),
-                                      [&](const QString& h) { return fileSystem().Stat(k.folder + h).exists(); });
+        const bool held = std::any_of(k.holders.begin(), k.holders.end(), [&](const QString& h) {
+            return fileSystem().Stat(k.folder + h).exists();
+        });
         if (!held) {
             RemoveHolderRecord(k.folder, k.name);
             kept.removeAt(i);
@@ -498,8 +499,9 @@ void RenameInWorkFolder(const QString& copyTo) {
         // deletes nothing later; inside a ring the whole ring goes back.
         QStringList putBack;
         const auto withPutBack = [&putBack](const QString& why) {
-            return putBack.isEmpty() ? why
-                                     : why + QStringLiteral("\r\nPut back : ") + putBack.join(QStringLiteral(", "));
+            return putBack.isEmpty()
+                       ? why
+                       : why + QStringLiteral("\r\nPut back : ") + putBack.join(QStringLiteral(", "));
         };
         if (ring) {
             if (!TakeBackRing(*ring, w, copyTo, putBack)) {
@@ -520,7 +522,8 @@ void RenameInWorkFolder(const QString& copyTo) {
     }
     if (!ringsRefused.isEmpty()) {
         const auto& [old, neu] = rings.first().rows.first();
-        Failed(w + old, w + neu, QStringLiteral("no record of the ring of renames could be kept: ") + ringsRefused);
+        Failed(w + old, w + neu,
+               QStringLiteral("no record of the ring of renames could be kept: ") + ringsRefused);
     }
 }
 
@@ -788,7 +791,8 @@ void ActionUndoRename() {
             try {
                 WriteRingsRecord(jw, name, rings);
             } catch (const std::exception& e) {
-                Failed(from, to, QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+                Failed(from, to,
+                       QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
             }
             recordName = name;
         }

@@ -99,7 +99,8 @@ Record ReadRecord(const QString& path) {
     } else if (o.contains(QStringLiteral("replaced"))) {
         r.replacedHolder = o.value(QStringLiteral("holder")).toString();
         r.replacedName = o.value(QStringLiteral("replaced")).toString();
-        if (ReadTemporaryName(r.replacedHolder).kind != TemporaryKind::RenameHolder || r.replacedName.isEmpty())
+        if (ReadTemporaryName(r.replacedHolder).kind != TemporaryKind::RenameHolder ||
+            r.replacedName.isEmpty())
             return r;
     } else {
         RecordRing ring;
@@ -201,7 +202,8 @@ void RemoveAbandonedCopies(const QString& action, bool undo, const QString& work
         return;
     // An undo puts files back into the work folder; an action writes new names into the work folder
     // when it renames there, and files into the destination when it copies or moves.
-    const bool renamesInPlace = action == QLatin1String("Rename") || action == QLatin1String("Rename And Copy");
+    const bool renamesInPlace =
+        action == QLatin1String("Rename") || action == QLatin1String("Rename And Copy");
     if (undo || renamesInPlace)
         RemoveFrom(work);
     if (!undo && action != QLatin1String("Rename") && dest != work)
@@ -250,7 +252,6 @@ namespace {
 struct OpenRing {
     QString holder;
     QStringList names;  // the names of its files before the Rename, the one stepped aside first
-    QString goesTo;     // where the file stepped aside was going last
     int done = -1;      // how many of the other files have their new names; -1 when the disk says otherwise
 };
 
@@ -258,6 +259,9 @@ struct OpenRing {
 // ring: each rename takes the name the one before it freed, and the last frees the held file's target.
 QStringList RingNames(const RecordRing& ring) {
     const auto& rows = ring.rows;
+    // A change of case through a temporary name: one file, one name.
+    if (rows.size() == 1)
+        return {rows.at(0).first};
     if (rows.size() < 2 || rows.at(1).second != rows.at(0).first || rows.last().first != rows.at(0).second)
         return {};
     QStringList names{rows.at(0).first};
@@ -272,7 +276,7 @@ QStringList RingNames(const RecordRing& ring) {
 // After k of the ring's renames every name of the ring is taken but the k-th, which the last of them
 // freed (the first name when none ran): so the one free name says how far the ring went.
 OpenRing Progress(const QString& folder, const RecordRing& ring) {
-    OpenRing open{ring.holder, RingNames(ring), ring.rows.at(0).second, -1};
+    OpenRing open{ring.holder, RingNames(ring), -1};
     FileSystem& fs = fileSystem();
     int free = -1;
     for (int k = 0; k < open.names.size(); ++k) {
@@ -290,9 +294,9 @@ OpenRing Progress(const QString& folder, const RecordRing& ring) {
 QString FreeNameLine(const OpenRing& r) {
     const QString free = r.names.at(r.done);
     const QString holds = r.done == 0 ? r.holder : r.names.at(r.done - 1);
-    return r.holder + QStringLiteral(" holds ") + r.names.at(0) + QStringLiteral(". The one free name of its ring is ") +
-           free + QStringLiteral(": ") + holds + QStringLiteral(" holds the file that was ") + free +
-           QStringLiteral(".");
+    return r.holder + QStringLiteral(" holds ") + r.names.at(0) +
+           QStringLiteral(". The one free name of its ring is ") + free + QStringLiteral(": ") + holds +
+           QStringLiteral(" holds the file that was ") + free + QStringLiteral(".");
 }
 
 // Every file of the ring back under its name from before the Rename, the last rename first, never
@@ -347,7 +351,7 @@ void TellOfInterruptedRenames(const QString& folder) {
     if (present.isEmpty())
         return;
 
-    QList<OpenRing> rings;                   // that can be put back
+    QList<OpenRing> rings;                    // that can be put back
     QList<QPair<QString, QString>> replaced;  // holder, the free name its file goes back to
     QStringList plain;                        // lines of what is only named
     QSet<QString> explained;
@@ -373,17 +377,17 @@ void TellOfInterruptedRenames(const QString& folder) {
             if (open.done >= 0) {
                 rings << open;
             } else {
-                plain << ring.holder + QStringLiteral(" holds ") + ring.rows.at(0).first +
-                             QStringLiteral(", which was being renamed to ") + open.goesTo +
-                             QStringLiteral(". The names of its ring have changed since, so the Program renames "
-                                            "nothing there.");
+                plain << ring.holder + QStringLiteral(" holds the file that was ") + ring.rows.at(0).first +
+                             QStringLiteral(
+                                 ". The files of its ring of renames have changed since, so the "
+                                 "Program renames nothing there.");
             }
         }
         if (!record.replacedHolder.isEmpty() && present.contains(record.replacedHolder)) {
             explained.insert(record.replacedHolder);
             if (fs.Stat(folder + record.replacedName).exists())
-                plain << record.replacedHolder + QStringLiteral(" holds your earlier ") + record.replacedName +
-                             QStringLiteral(", which a copy has replaced.");
+                plain << record.replacedHolder + QStringLiteral(" holds your earlier ") +
+                             record.replacedName + QStringLiteral(", which a copy has replaced.");
             else
                 replaced.append({record.replacedHolder, record.replacedName});
         }
@@ -395,12 +399,13 @@ void TellOfInterruptedRenames(const QString& folder) {
     if (!unreadable && (!rings.isEmpty() || !replaced.isEmpty())) {
         QStringList offer;
         for (const OpenRing& r : rings)
-            offer << r.holder + QStringLiteral(" holds ") + r.names.at(0) + QStringLiteral(", which was being renamed to ") +
-                         r.goesTo + QStringLiteral(" (") + QString::number(r.done) + QStringLiteral(" of the other ") +
-                         QString::number(r.names.size() - 1) + QStringLiteral(" files of its ring have their new names).");
+            offer << r.holder + QStringLiteral(" holds the file that was ") + r.names.at(0) +
+                         QStringLiteral(" (") + QString::number(r.done) + QStringLiteral(" of the other ") +
+                         QString::number(r.names.size() - 1) +
+                         QStringLiteral(" files of its ring of renames have their new names).");
         for (const auto& [holder, name] : replaced)
-            offer << holder + QStringLiteral(" holds your earlier ") + name + QStringLiteral(", and ") + name +
-                         QStringLiteral(" is free.");
+            offer << holder + QStringLiteral(" holds your earlier ") + name + QStringLiteral(", and ") +
+                         name + QStringLiteral(" is free.");
         S.MessageReply.clear();
         Show("MessageInterruptedRingPutBack", offer);
         const bool yes = S.MessageReply == QLatin1String("PutRingBack");
@@ -412,7 +417,8 @@ void TellOfInterruptedRenames(const QString& folder) {
                 const QString why = PutRingBack(folder, r);
                 if (why.isEmpty()) {
                     renamed = true;
-                    told << r.names.at(0) + QStringLiteral(" and the other ") + QString::number(r.names.size() - 1) +
+                    told << r.names.at(0) + QStringLiteral(" and the other ") +
+                                QString::number(r.names.size() - 1) +
                                 QStringLiteral(" files of its ring are back under their names.");
                 } else {
                     told << r.holder + QStringLiteral(" could not be put back: ") + why + QStringLiteral(".");
@@ -428,7 +434,8 @@ void TellOfInterruptedRenames(const QString& folder) {
                     renamed = true;
                     told << name + QStringLiteral(" is back.");
                 } else {
-                    told << holder + QStringLiteral(" could not be put back as ") + name + QStringLiteral(".");
+                    told << holder + QStringLiteral(" could not be put back as ") + name +
+                                QStringLiteral(".");
                 }
             }
             // Records whose files are all back go.

@@ -540,8 +540,8 @@ TEST_F(ActionsTest, FilesThatCopiesReplacedComeBackWhenTheCopiesAreTakenBackOrUn
         EXPECT_EQ(Read(D("a")), "mine a");
         EXPECT_EQ(Read(D("c")), "mine c");
         ASSERT_EQ(windows.boxes.size(), 1);
-        EXPECT_TRUE(windows.boxes.last().text.endsWith("Reason : No space left on device\r\nPut back : " + D("c") +
-                                                       ", " + D("a")))
+        EXPECT_TRUE(windows.boxes.last().text.endsWith(
+            "Reason : No space left on device\r\nPut back : " + D("c") + ", " + D("a")))
             << windows.boxes.last().text.toStdString();
     }
     // Each copying action's undo gives the replaced file back.
@@ -659,15 +659,13 @@ TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
     const QStringList before{"a", "b", "c", "d"};
     const QStringList renamed{"c", "a", "b", "d"};
     const Case cases[] = {
-        {"rename, nothing moved yet", 2, " holds a, which was being renamed to b (0 of the other 2", "a: %1 holds",
+        {"rename, nothing moved yet", 2, " holds the file that was a (0 of the other 2", "a: %1 holds",
          before},
-        {"rename, one file moved", 3, " holds a, which was being renamed to b (1 of the other 2", "c: a holds",
-         before},
-        {"rename, both moved", 4, " holds a, which was being renamed to b (2 of the other 2", "b: c holds", before},
-        {"undo, nothing moved yet", 8, " holds b, which was being renamed to a (0 of the other 2", "b: %1 holds",
+        {"rename, one file moved", 3, " holds the file that was a (1 of the other 2", "c: a holds", before},
+        {"rename, both moved", 4, " holds the file that was a (2 of the other 2", "b: c holds", before},
+        {"undo, nothing moved yet", 8, " holds the file that was b (0 of the other 2", "b: %1 holds",
          renamed},
-        {"undo, one file moved", 9, " holds b, which was being renamed to a (1 of the other 2", "c: b holds",
-         renamed},
+        {"undo, one file moved", 9, " holds the file that was b (1 of the other 2", "c: b holds", renamed},
     };
     std::unique_ptr<FileSystem> real = makePosixFileSystem();
     for (const Case& c : cases) {
@@ -703,9 +701,10 @@ TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
         answerCancel = false;
         EXPECT_EQ(Files(work_.path()), left);
         ASSERT_EQ(windows.boxes.size(), 2);
-        EXPECT_TRUE(windows.boxes.at(0).text.contains(holders[0] + c.said)) << windows.boxes.at(0).text.toStdString();
-        EXPECT_TRUE(windows.boxes.at(1).text.contains("The one free name of its ring is " + c.free.arg(holders[0]) +
-                                                      " the file that was"))
+        EXPECT_TRUE(windows.boxes.at(0).text.contains(holders[0] + c.said))
+            << windows.boxes.at(0).text.toStdString();
+        EXPECT_TRUE(windows.boxes.at(1).text.contains("The one free name of its ring is " +
+                                                      c.free.arg(holders[0]) + " the file that was"))
             << windows.boxes.at(1).text.toStdString();
 
         // Yes: every file back under the name it had before the rename that was cut off.
@@ -759,7 +758,8 @@ TEST_F(ActionsTest, OneRecordNamesEveryRingOfTheBatch) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QJsonArray rings = QJsonDocument::fromJson(file.readAll()).object().value("rings").toArray();
     ASSERT_EQ(rings.size(), 3);
-    const QStringList holders = Files(work_.path()).filter(QRegularExpression("^\\.quorvan-rename-.*\\.tmp$"));
+    const QStringList holders =
+        Files(work_.path()).filter(QRegularExpression("^\\.quorvan-rename-.*\\.tmp$"));
     ASSERT_EQ(holders.size(), 1);
     EXPECT_EQ(rings.at(1).toObject().value("holder").toString(), holders[0]);
 
@@ -802,7 +802,8 @@ TEST_F(ActionsTest, AFullDiskRefusesOnlyTheRingsNotThePlainRenames) {
     for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
     EXPECT_EQ(Read(W("q")), "p");
     ASSERT_EQ(windows.boxes.size(), 1);
-    EXPECT_TRUE(windows.boxes.last().text.contains("no record of the ring of renames could be kept: No space left"))
+    EXPECT_TRUE(
+        windows.boxes.last().text.contains("no record of the ring of renames could be kept: No space left"))
         << windows.boxes.last().text.toStdString();
     EXPECT_TRUE(S.UndoAvailable);
 }
@@ -830,8 +831,9 @@ TEST_F(ActionsTest, RecordsOfInterruptedRingsThatAreDoneGoAndUnreadableOnesAreNa
     TellOfInterruptedRenames(S.WorkPath);
     EXPECT_EQ(Files(work_.path()), QStringList({held, HolderRecordName(held), "b", "c"}));
     ASSERT_EQ(windows.boxes.size(), 1);
-    EXPECT_TRUE(windows.boxes.at(0).text.contains(HolderRecordName(held) + " is a record of an interrupted Rename "
-                                                                            "that cannot be read"))
+    EXPECT_TRUE(windows.boxes.at(0).text.contains(HolderRecordName(held) +
+                                                  " is a record of an interrupted Rename "
+                                                  "that cannot be read"))
         << windows.boxes.at(0).text.toStdString();
 }
 
