@@ -719,6 +719,34 @@ TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
     }
 }
 
+// A file a copy replaced, left aside by a run that was killed, is offered back when its name is free
+// and only named when the copy holds that name.
+TEST_F(ActionsTest, AReplacedFileLeftAsideByAKilledRunIsOfferedBack) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const TemporaryOwner dead{child, 0};
+    const QString free = MakeTemporaryName(TemporaryKind::RenameHolder, 1, dead);
+    const QString taken = MakeTemporaryName(TemporaryKind::RenameHolder, 2, dead);
+    Write(W(free), "mine a");
+    WriteReplacedRecord(S.WorkPath, free, "a.t");
+    Write(W(taken), "mine b");
+    WriteReplacedRecord(S.WorkPath, taken, "b.t");
+    Write(W("b.t"), "copy");
+    fileSystem().FileNames(S.WorkPath);
+    TellOfInterruptedRenames(S.WorkPath);
+    ASSERT_EQ(windows.boxes.size(), 3);  // the offer, what was done, and what is only named
+    EXPECT_TRUE(windows.boxes.at(0).text.contains(free + " holds your earlier a.t, and a.t is free"))
+        << windows.boxes.at(0).text.toStdString();
+    EXPECT_TRUE(
+        windows.boxes.at(2).text.contains(taken + " holds your earlier b.t, which a copy has replaced"))
+        << windows.boxes.at(2).text.toStdString();
+    EXPECT_EQ(Read(W("a.t")), "mine a");
+    EXPECT_EQ(Read(W("b.t")), "copy");
+    EXPECT_EQ(Files(work_.path()), QStringList({taken, HolderRecordName(taken), "a.t", "b.t"}));
+}
+
 // A batch of rings keeps one record on disk while it runs, naming every ring's temporary name, so
 // that a kill in any ring leaves the disk saying what each holds; and it goes with the batch.
 TEST_F(ActionsTest, OneRecordNamesEveryRingOfTheBatch) {
