@@ -551,6 +551,51 @@ QList<QPair<QString, QString>> UndoneRingRows(qsizetype i) {
     return rows;
 }
 
+// Undone, a ring steps a file aside again: one record of every ring the undo opens goes to disk
+// before the first of them, and goes once no file is left under a temporary name.
+class UndoRingsRecord {
+  public:
+    explicit UndoRingsRecord(const QString& jw) : jw_(jw) {
+        for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
+            const QString& old = S.ComboUndoOldName.at(i);
+            if (old != S.ComboUndoNewName.value(i) && IsHolderName(old)) {
+                QList<QPair<QString, QString>> rows = UndoneRingRows(i);
+                if (!rows.isEmpty()) {
+                    rings_.append({old, std::move(rows)});
+                }
+            }
+        }
+    }
+    ~UndoRingsRecord() {
+        if (!name_.isEmpty()) {
+            KeepRecordWhileHeld(jw_, name_, rings_);
+        }
+    }
+    UndoRingsRecord(const UndoRingsRecord&) = delete;
+    UndoRingsRecord& operator=(const UndoRingsRecord&) = delete;
+
+    // Before the file at `from` goes to `to`, the undo's name `old` for it: the record first when
+    // that name is a ring's temporary name.
+    void Before(const QString& from, const QString& to, const QString& old) {
+        if (!name_.isEmpty() || rings_.isEmpty() || !IsHolderName(old)) {
+            return;
+        }
+        const QString name = FreeTemporaryName(jw_, [](const QString&) { return false; });
+        try {
+            WriteRingsRecord(jw_, name, rings_);
+        } catch (const std::exception& e) {
+            Failed(from, to,
+                   QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+        }
+        name_ = name;
+    }
+
+  private:
+    QString jw_;
+    QList<RecordedRing> rings_;
+    QString name_;
+};
+
 // Copy undo: the copy in the destination goes; when the source has gone, the copy comes back.
 void UndoCopyRows(const char* procedure) {
     const QString jw = S.TextUndoWorkPath;
@@ -758,27 +803,7 @@ void ActionDoAttribute() {
 
 void ActionUndoRename() {
     const QString jw = S.TextUndoWorkPath;
-    // Undone, a ring steps a file aside again: one record of every ring the undo opens goes to disk
-    // before the first of them, and goes once no file is left under a temporary name.
-    QList<RecordedRing> rings;
-    for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
-        const QString& old = S.ComboUndoOldName.at(i);
-        if (old != S.ComboUndoNewName.value(i) && IsHolderName(old)) {
-            QList<QPair<QString, QString>> rows = UndoneRingRows(i);
-            if (!rows.isEmpty()) {
-                rings.append({old, std::move(rows)});
-            }
-        }
-    }
-    QString recordName;
-    struct RecordGuard {
-        std::function<void()> end;
-        ~RecordGuard() { end(); }
-    } recordGuard{[&] {
-        if (!recordName.isEmpty()) {
-            KeepRecordWhileHeld(jw, recordName, rings);
-        }
-    }};
+    UndoRingsRecord record(jw);
     EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
         if (neu == old) {
@@ -786,16 +811,7 @@ void ActionUndoRename() {
         }
         const QString from = Joined(jw, neu);
         const QString to = Joined(jw, old);
-        if (recordName.isEmpty() && !rings.isEmpty() && IsHolderName(old)) {
-            const QString name = FreeTemporaryName(jw, [](const QString&) { return false; });
-            try {
-                WriteRingsRecord(jw, name, rings);
-            } catch (const std::exception& e) {
-                Failed(from, to,
-                       QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
-            }
-            recordName = name;
-        }
+        record.Before(from, to, old);
         OnFile(from, to, [&] {
             CheckedName(old);
             fileSystem().RenameNoReplace(from, to);
@@ -806,6 +822,7 @@ void ActionUndoRename() {
 void ActionUndoRenCopy() {
     const QString jw = S.TextUndoWorkPath;
     const QString jm = S.TextUndoMovePath;
+    UndoRingsRecord record(jw);
     EachJournalRowBackwards("ActionUndoRenCopy", [&](qsizetype, const QString& old, const QString& neu) {
         FileSystem& fs = fileSystem();
         if (Exists(jw + old)) {
@@ -815,11 +832,13 @@ void ActionUndoRenCopy() {
         } else if (Taken(jw + old)) {
             return;
         } else if (Exists(jw + neu)) {
+            record.Before(jw + neu, jw + old, old);
             OnFile(jw + neu, jw + old, [&] { fs.Rename(jw + neu, jw + CheckedName(old)); });
             if (Exists(jm + neu)) {
                 OnFile(jm + neu, QString(), [&] { fs.DeleteFile(jm + neu, true); });
             }
         } else if (Exists(jm + neu)) {
+            record.Before(jm + neu, jw + old, old);
             OnFile(jm + neu, jw + old, [&] { fs.MoveFile(jm + neu, jw + CheckedName(old)); });
         }
         PutBack(jm, neu);

@@ -644,6 +644,11 @@ TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
                 ::_exit(0);
             return real_.RenameNoReplace(f, t);
         }
+        void Rename(const QString& f, const QString& t) override {
+            if (++renames_ == at_)
+                ::_exit(0);
+            real_.Rename(f, t);
+        }
 
       private:
         int at_, renames_ = 0;
@@ -653,6 +658,7 @@ TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
         int killedAt;
         QString said, free;
         QStringList back;  // the contents of a, b, c and d once put back
+        int action = 0;
     };
     // The renames: "a" aside, "c" to "a", "b" to "c", "a" from aside to "b", "d" to "e"; the undo:
     // "e" back to "d", "b" aside, "c" back to "b", "a" back to "c", "b" from aside back to "a".
@@ -666,14 +672,18 @@ TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
         {"undo, nothing moved yet", 8, " holds the file that was b (0 of the other 2", "b: %1 holds",
          renamed},
         {"undo, one file moved", 9, " holds the file that was b (1 of the other 2", "c: b holds", renamed},
+        {"undo of Rename And Copy, one file moved", 9, " holds the file that was b (1 of the other 2",
+         "c: b holds", renamed, 1},
     };
     std::unique_ptr<FileSystem> real = makePosixFileSystem();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        for (const QString& f : Files(dest_.path())) QFile::remove(D(f));
         windows.boxes.clear();
         MakeWorkFiles(before);
-        SetAction(0);
+        S.DestFreeKB = 1000000;
+        SetAction(c.action);
         Select({"a", "b", "c", "d"}, {"b", "c", "a", "e"});
         ListWorkFolder();
         FindConflictStart();
