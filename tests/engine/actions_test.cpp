@@ -634,7 +634,7 @@ TEST_F(ActionsTest, NoUndoIsOfferedForABatchThatChangedNothing) {
 // record beside it. Opening the folder works out from the record how far the ring went: on No it
 // says which name is free and which file goes there, renaming nothing; on Yes every file of the ring
 // is put back under the name it had before, and nothing of the program's is left.
-TEST_F(ActionsTest, ARingKilledHalfWayIsPutBackOrItsFreeNameIsNamed) {
+TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) {
     // Ends the process at its n-th rename.
     class KilledFiles : public ForwardingFiles {
       public:
