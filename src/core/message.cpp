@@ -290,6 +290,26 @@ bool WorkText(const QString& key) {
             QStringLiteral(" and will not change or remove ") + it + QStringLiteral(". Please give ") +
             (one ? QStringLiteral("it") : QStringLiteral("each")) +
             QStringLiteral(" its right name again with your file manager.");
+    } else if (key == QLatin1String("MessageInterruptedRingPutBack")) {
+        S.MessageText =
+            QStringLiteral(
+                "A Rename that was interrupted before it could finish left files of yours in this Folder "
+                "under hidden temporary names, with a record of what each holds :") +
+            kPara + HeldFiles() + kPara +
+            QStringLiteral(
+                "The Program can put every one of these files back under the name it had before that Rename, "
+                "without replacing any file. Do you want it to do so?");
+        S.MessageButtons = QStringLiteral("YesNo");
+    } else if (key == QLatin1String("MessageInterruptedRingPutBackDone")) {
+        S.MessageText =
+            QStringLiteral("The files of the interrupted Rename were put back :") + kPara + HeldFiles();
+    } else if (key == QLatin1String("MessageInterruptedRingKept")) {
+        S.MessageText =
+            QStringLiteral("Nothing was renamed. Each file stays where it is :") + kPara + HeldFiles() +
+            kPara +
+            QStringLiteral(
+                "To give the files their names yourself, give each free name to the file that was under it, "
+                "one after the other, and never let your file manager replace a file.");
     } else if (key == QLatin1String("MessageSingleActionError")) {
         S.MessageText = QStringLiteral("There was some error. The requested action can not be taken.");
     } else if (key == QLatin1String("MessageSingleConflictName")) {
