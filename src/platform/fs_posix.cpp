@@ -385,8 +385,12 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
             fail(QStringLiteral("Cannot read the copy of %1").arg(from), errno);
         if (written.st_size != st.st_size)
             throw PlatformError(QStringLiteral("The copy of %1 is incomplete").arg(from));
-        if (::fchmod(out.get(), st.st_mode & 07777) != 0)
-            fail(QStringLiteral("Cannot set the permissions of the copy of %1").arg(from), errno);
+        // A file system that keeps no permission bits (FAT through FUSE) still takes the copy, as
+        // the desktop copy tools do; the bits are copied wherever they can be held.
+        const int modeError = changeMode(out.get(), st.st_mode & 07777);
+        if (modeError != 0 && modeError != ENOSYS && modeError != ENOTSUP && modeError != EOPNOTSUPP &&
+            modeError != EPERM)
+            fail(QStringLiteral("Cannot set the permissions of the copy of %1").arg(from), modeError);
         char bits[32];
         const ssize_t n = ::fgetxattr(in.get(), kAttributeXattr, bits, sizeof bits);
         if (n >= 0)
@@ -443,6 +447,10 @@ void PosixFileSystem::DeleteFile(const QString& path, bool force) {
         throw PlatformError(QStringLiteral("Cannot delete %1: the file is read-only").arg(path));
     if (::unlink(native.constData()) != 0)
         fail(QStringLiteral("Cannot delete %1").arg(path), errno);
+}
+
+int PosixFileSystem::changeMode(int fd, unsigned mode) {
+    return ::fchmod(fd, static_cast<mode_t>(mode)) == 0 ? 0 : errno;
 }
 
 int PosixFileSystem::renameNoReplace(const QByteArray& from, const QByteArray& to) {

@@ -66,6 +66,8 @@ class PosixFileSystem : public FileSystem {
     virtual QByteArray mountTable();
     // Rename that fails with EEXIST rather than replace a target. Returns 0 or an errno value.
     virtual int renameNoReplace(const QByteArray& from, const QByteArray& to);
+    // Gives an open file its permission bits. Returns 0 or an errno value.
+    virtual int changeMode(int fd, unsigned mode);
     // Copies all bytes from `in` to `out`; throws PlatformError on failure.
     virtual void copyData(int in, int out, const QString& from);
 

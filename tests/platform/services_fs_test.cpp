@@ -22,12 +22,16 @@ class ScriptedFileSystem : public PosixFileSystem {
   public:
     std::function<int(const QByteArray&, const QByteArray&)> rename;
     std::function<void(int, int, const QString&)> copy;
+    std::function<int(int, unsigned)> mode;
 
     int realRename(const QByteArray& from, const QByteArray& to) {
         return PosixFileSystem::renameNoReplace(from, to);
     }
 
   protected:
+    int changeMode(int fd, unsigned bits) override {
+        return mode ? mode(fd, bits) : PosixFileSystem::changeMode(fd, bits);
+    }
     int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
         return rename ? rename(from, to) : PosixFileSystem::renameNoReplace(from, to);
     }
@@ -206,6 +210,33 @@ TEST_F(FileSystemTest, CopyOverwritesAndKeepsTimeAndPermissions) {
     EXPECT_EQ(read(source), "new contents");
     EXPECT_THROW(fs.CopyFile(path("missing"), target), PlatformError);
     EXPECT_EQ(read(target), "new contents");
+}
+
+// A file system that holds no permission bits (FAT through FUSE answers ENOSYS) still takes copies
+// and moves; a real failure to set them still stops the copy.
+TEST_F(FileSystemTest, CopyOntoAFileSystemWithoutPermissionBits) {
+    for (const int refusal : {ENOSYS, ENOTSUP, EPERM}) {
+        SCOPED_TRACE(refusal);
+        fs.mode = [refusal](int, unsigned) { return refusal; };
+        const QString source = write("src.txt", "contents");
+        fs.CopyFile(source, path("copy.txt"));
+        EXPECT_EQ(read(path("copy.txt")), "contents");
+        fs.rename = [this](const QByteArray& from, const QByteArray& to) {
+            return folderOf(from) != folderOf(to) ? EXDEV : fs.realRename(from, to);
+        };
+        QDir(dir.path()).mkpath("there");
+        fs.MoveFile(source, path("there/moved.txt"));
+        EXPECT_EQ(read(path("there/moved.txt")), "contents");
+        EXPECT_FALSE(QFile::exists(source));
+        EXPECT_EQ(entries(), (QStringList{"copy.txt", "there"}));
+        QFile::remove(path("copy.txt"));
+        QFile::remove(path("there/moved.txt"));
+        fs.rename = nullptr;
+    }
+    fs.mode = [](int, unsigned) { return EIO; };
+    const QString source = write("src.txt", "contents");
+    EXPECT_THROW(fs.CopyFile(source, path("copy.txt")), PlatformError);
+    EXPECT_EQ(entries(), (QStringList{"src.txt", "there"}));
 }
 
 // A copy on its way in is named for the process that makes it, so that one left by a process that
