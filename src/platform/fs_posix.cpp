@@ -288,6 +288,14 @@ int PosixFileSystem::GetAttributes(const QString& path) {
 
 void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
     const QByteArray native = encoded(path);
+    // Every call below would follow a link and change the file it points to, which may lie in any
+    // other folder: a link gets no attributes.
+    struct stat own {};
+    if (::lstat(native.constData(), &own) == 0 && S_ISLNK(own.st_mode))
+        throw PlatformError(
+            QStringLiteral("Cannot change the attributes of %1: it is a symbolic link, and the file it "
+                           "points to is left alone")
+                .arg(path));
     const struct stat st = statOrThrow(path, native);
     const bool folder = S_ISDIR(st.st_mode);
     const int stored = attributes & kStoredBits;
@@ -308,8 +316,8 @@ void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
     const QByteArray text = QByteArray::number(stored);
     const bool written =
         stored == defaultStored
-            ? ::removexattr(native.constData(), kAttributeXattr) == 0 || errno == ENODATA
-            : ::setxattr(native.constData(), kAttributeXattr, text.constData(), text.size(), 0) == 0;
+            ? ::lremovexattr(native.constData(), kAttributeXattr) == 0 || errno == ENODATA
+            : ::lsetxattr(native.constData(), kAttributeXattr, text.constData(), text.size(), 0) == 0;
     if (!written) {
         const int error = errno;
         const bool unsupported = error == ENOTSUP || error == EOPNOTSUPP || error == EPERM;

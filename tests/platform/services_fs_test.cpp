@@ -380,6 +380,35 @@ TEST_F(FileSystemTest, FoldersAndTheirContents) {
     EXPECT_TRUE(fs.FolderNames(path("links")).isEmpty());
 }
 
+// A link is not given attributes through the file it points to, which may be in any other folder.
+TEST_F(FileSystemTest, ALinkGetsNoAttributesThroughItsTarget) {
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString target = elsewhere.filePath("theirs.txt");
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0644), 0);
+    const QString link = path("link.txt");
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+    ASSERT_TRUE(fs.FileExists(link));
+    for (const int value : {int(AttrReadOnly), int(AttrHidden), int(AttrNormal)}) {
+        SCOPED_TRACE(value);
+        try {
+            fs.SetAttributes(link, value);
+            ADD_FAILURE() << "the link was given attributes";
+        } catch (const PlatformError& e) {
+            EXPECT_TRUE(e.message().endsWith("it is a symbolic link, and the file it points to is left alone"))
+                << e.message().toStdString();
+        }
+        EXPECT_EQ(modeOf(target), 0644u);
+        char bits[32];
+        EXPECT_LT(::getxattr(QFile::encodeName(target).constData(), kAttributeXattr, bits, sizeof bits), 0);
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    }
+}
+
 TEST_F(FileSystemTest, SizesBeyondFourGigabytes) {
     const QString file = write("sparse.bin", "");
     const qint64 size = (qint64{5} << 30) + 7;
