@@ -578,9 +578,7 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
         return folders ? lastRead_.folders : lastRead_.files;
     lastRead_ = {};
     const QByteArray native = encoded(folder);
-    DIR* dir = ::opendir(native.constData());
-    if (!dir)
-        fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
+    DIR* dir = openFolder(folder, native);
     // Both kinds in one pass: the folder list and the file lists of one folder share it.
     QStringList files;
     QStringList subFolders;
@@ -619,6 +617,23 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
     noteTemporaries(folder, std::move(temporaries));
     lastRead_ = {key, files, subFolders, Clock::now()};
     return folders ? subFolders : files;
+}
+
+int PosixFileSystem::enterFolder(int folderFd) {
+    return ::faccessat(folderFd, ".", X_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+DIR* PosixFileSystem::openFolder(const QString& folder, const QByteArray& native) {
+    DIR* dir = ::opendir(native.constData());
+    if (!dir)
+        fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
+    // A folder whose names can be read but that cannot be entered holds nothing the program could
+    // show, open or act on: it is as closed as one that cannot be read.
+    if (const int error = enterFolder(::dirfd(dir)); error != 0) {
+        ::closedir(dir);
+        fail(QStringLiteral("Cannot open the folder %1").arg(folder), error);
+    }
+    return dir;
 }
 
 void PosixFileSystem::ShareLastRead(bool on) {
@@ -673,9 +688,7 @@ FileSystem::Entry PosixFileSystem::Stat(const QString& path) {
 
 QStringList PosixFileSystem::EntryNames(const QString& folder) {
     const QByteArray native = encoded(folder);
-    DIR* dir = ::opendir(native.constData());
-    if (!dir)
-        fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
+    DIR* dir = openFolder(folder, native);
     QStringList names;
     QStringList temporaries;
     errno = 0;

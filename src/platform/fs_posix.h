@@ -1,6 +1,8 @@
 // The file system on a POSIX system: files and folders by path, drives as mounted file systems.
 #pragma once
 
+#include <dirent.h>
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -66,6 +68,8 @@ class PosixFileSystem : public FileSystem {
     virtual QByteArray mountTable();
     // Rename that fails with EEXIST rather than replace a target. Returns 0 or an errno value.
     virtual int renameNoReplace(const QByteArray& from, const QByteArray& to);
+    // Whether an open folder can be entered (searched). Returns 0 or an errno value.
+    virtual int enterFolder(int folderFd);
     // Gives an open file its permission bits. Returns 0 or an errno value.
     virtual int changeMode(int fd, unsigned mode);
     // Copies all bytes from `in` to `out`; throws PlatformError on failure.
@@ -81,6 +85,8 @@ class PosixFileSystem : public FileSystem {
     // Copies `from` into a new temporary file in the folder of `to`; returns its name.
     QByteArray copyToTemporary(const QString& from, const QString& to);
     QStringList folderEntries(const QString& folder, bool folders);
+    // Opens a folder for reading, refusing one that cannot be entered; throws PlatformError.
+    DIR* openFolder(const QString& folder, const QByteArray& native);
     void noteTemporaries(const QString& folder, QStringList&& names);
     QHash<QString, QStringList> temporariesSeen_;  // by folder, with its trailing "/"
     // The last read of a folder, both kinds of entry, kept only for sharing within one step.
