@@ -110,9 +110,9 @@ void OnRestCheckFamily() {
         }
         if (!ownFound)
             NewMemberOrMissing();
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
         ClearRunList();
-        ReportBug("OnRestCheckFamily");
+        ReportBug("OnRestCheckFamily", e.message(), e.systemError());
     }
 }
 
@@ -141,9 +141,9 @@ void OnRestCheckBachan() {
         S.HelpFound = fileSystem().FileExists(recorded);
         if (S.HelpFound)
             S.HelpPath = recorded;
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
         S.HelpFound = false;
-        ReportBug("OnRestCheckBachan");
+        ReportBug("OnRestCheckBachan", e.message(), e.systemError());
     }
 }
 
@@ -151,8 +151,8 @@ void OnRestSaveAnek(int slot) {
     try {
         settingsStore().SaveSetting(kApp, kMarkerSection, kMarkerKey,
                                     FamilyMarker(slot, systemServices().DayOfMonth()));
-    } catch (const PlatformError&) {
-        ReportBug("OnRestSaveAnek");
+    } catch (const PlatformError& e) {
+        ReportBug("OnRestSaveAnek", e.message(), e.systemError());
     }
 }
 
@@ -162,8 +162,8 @@ void OnRestSaveMember(int slot, const QString& name, const QString& folder) {
         settingsStore().SaveSetting(kApp, kNames, key, name);
         settingsStore().SaveSetting(kApp, kFolders, key, folder);
         S.FamilyNewMember = false;
-    } catch (const PlatformError&) {
-        ReportBug("OnRestSaveMember");
+    } catch (const PlatformError& e) {
+        ReportBug("OnRestSaveMember", e.message(), e.systemError());
     }
 }
 

@@ -33,7 +33,7 @@ QString errorText(int error) {
 }
 
 [[noreturn]] void fail(const QString& what, int error) {
-    throw PlatformError(QStringLiteral("%1: %2").arg(what, errorText(error)));
+    throw PlatformError(QStringLiteral("%1: %2").arg(what, errorText(error)), error);
 }
 
 QByteArray encoded(const QString& path) {
@@ -272,7 +272,7 @@ bool PosixFileSystem::FolderExists(const QString& path) {
 qint64 PosixFileSystem::FileSize(const QString& path) {
     const struct stat st = statOrThrow(path, encoded(path));
     if (!S_ISREG(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is not a file").arg(path));
+        throw PlatformError(QStringLiteral("%1 is not a file").arg(path), kSystemRefused);
     return static_cast<qint64>(st.st_size);
 }
 
@@ -295,7 +295,8 @@ void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
         throw PlatformError(
             QStringLiteral("Cannot change the attributes of %1: it is a symbolic link, and the file it "
                            "points to is left alone")
-                .arg(path));
+                .arg(path),
+            kSystemRefused);
     const struct stat st = statOrThrow(path, native);
     const bool folder = S_ISDIR(st.st_mode);
     const int stored = attributes & kStoredBits;
@@ -327,7 +328,8 @@ void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
                 throw PlatformError(
                     QStringLiteral(
                         "The file system of %1 cannot keep the hidden, system or archive attribute")
-                        .arg(path));
+                        .arg(path),
+                    ENOTSUP);
             fail(QStringLiteral("Cannot change the attributes of %1").arg(path), error);
         }
     }
@@ -372,7 +374,7 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
     if (::fstat(in.get(), &st) != 0)
         fail(QStringLiteral("Cannot read %1").arg(from), errno);
     if (!S_ISREG(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is not a file").arg(from));
+        throw PlatformError(QStringLiteral("%1 is not a file").arg(from), kSystemRefused);
 
     // Named for this process, so that what a killed copy leaves can be told from a copy under way.
     static quint64 counter = 0;
@@ -392,7 +394,7 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
         if (::fstat(out.get(), &written) != 0)
             fail(QStringLiteral("Cannot read the copy of %1").arg(from), errno);
         if (written.st_size != st.st_size)
-            throw PlatformError(QStringLiteral("The copy of %1 is incomplete").arg(from));
+            throw PlatformError(QStringLiteral("The copy of %1 is incomplete").arg(from), EIO);
         // A file system that keeps no permission bits (FAT through FUSE) still takes the copy, as
         // the desktop copy tools do; the bits are copied wherever they can be held.
         const int modeError = changeMode(out.get(), st.st_mode & 07777);
@@ -422,19 +424,19 @@ void PosixFileSystem::CopyFile(const QString& from, const QString& to) {
     const QByteArray target = encoded(to);
     const struct stat src = statOrThrow(from, source);
     if (!S_ISREG(src.st_mode))
-        throw PlatformError(QStringLiteral("%1 is not a file").arg(from));
+        throw PlatformError(QStringLiteral("%1 is not a file").arg(from), kSystemRefused);
     struct stat dst {};
     if (::lstat(target.constData(), &dst) == 0) {
         if (S_ISDIR(dst.st_mode))
-            throw PlatformError(QStringLiteral("%1 is a folder").arg(to));
+            throw PlatformError(QStringLiteral("%1 is a folder").arg(to), EISDIR);
         // Only a file is overwritten: a link (dangling or not), a pipe or a socket of that name stays.
         if (!S_ISREG(dst.st_mode))
-            throw PlatformError(QStringLiteral("Cannot overwrite %1: it is not a file").arg(to));
+            throw PlatformError(QStringLiteral("Cannot overwrite %1: it is not a file").arg(to), EEXIST);
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino)
-            throw PlatformError(QStringLiteral("Cannot copy %1 onto itself").arg(from));
+            throw PlatformError(QStringLiteral("Cannot copy %1 onto itself").arg(from), kSystemRefused);
         // As the desktop file tools do: a read-only file is not overwritten.
         if (!(dst.st_mode & S_IWUSR))
-            throw PlatformError(QStringLiteral("Cannot overwrite %1: the file is read-only").arg(to));
+            throw PlatformError(QStringLiteral("Cannot overwrite %1: the file is read-only").arg(to), EACCES);
     }
     const QByteArray temporary = copyToTemporary(from, to);
     if (::rename(temporary.constData(), target.constData()) != 0) {
@@ -450,9 +452,9 @@ void PosixFileSystem::DeleteFile(const QString& path, bool force) {
     if (::lstat(native.constData(), &st) != 0)
         fail(QStringLiteral("Cannot delete %1").arg(path), errno);
     if (S_ISDIR(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is a folder").arg(path));
+        throw PlatformError(QStringLiteral("%1 is a folder").arg(path), EISDIR);
     if (!force && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
-        throw PlatformError(QStringLiteral("Cannot delete %1: the file is read-only").arg(path));
+        throw PlatformError(QStringLiteral("Cannot delete %1: the file is read-only").arg(path), EACCES);
     if (::unlink(native.constData()) != 0)
         fail(QStringLiteral("Cannot delete %1").arg(path), errno);
 }
@@ -475,7 +477,7 @@ bool PosixFileSystem::renameWithoutReplacing(const QString& from, const QString&
     if (::lstat(source.constData(), &st) != 0)
         fail(QStringLiteral("Cannot %1 %2").arg(QLatin1String(verb), from), errno);
     if (kind == Kind::FilesOnly && S_ISDIR(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is a folder").arg(from));
+        throw PlatformError(QStringLiteral("%1 is a folder").arg(from), EISDIR);
     const QString what = QStringLiteral("Cannot %1 %2 to %3").arg(QLatin1String(verb), from, to);
 
     // A name that differs only in case on a case-blind file system names the same file.
@@ -494,7 +496,7 @@ bool PosixFileSystem::renameWithoutReplacing(const QString& from, const QString&
     if (error == EXDEV && kind == Kind::FilesOnly)
         return false;
     if (error == EEXIST)
-        throw PlatformError(what + QStringLiteral(": the target already exists"));
+        throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
     if (error != EINVAL && error != ENOSYS && error != ENOTSUP)
         fail(what, error);
 
@@ -511,14 +513,14 @@ bool PosixFileSystem::renameWithoutReplacing(const QString& from, const QString&
         }
         error = errno;
         if (error == EEXIST)
-            throw PlatformError(what + QStringLiteral(": the target already exists"));
+            throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
         if (error != EPERM && error != ENOTSUP && error != EOPNOTSUPP && error != EMLINK)
             fail(what, error);
     }
     // Folders, and files where hard links are refused too: check, then rename. Another program
     // could create the target between the two steps; nothing better exists on such a file system.
     if (lexists(target))
-        throw PlatformError(what + QStringLiteral(": the target already exists"));
+        throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
     if (::rename(source.constData(), target.constData()) != 0)
         fail(what, errno);
     return true;
@@ -539,7 +541,7 @@ void PosixFileSystem::moveAcrossFileSystems(const QString& from, const QString& 
     const QByteArray target = encoded(to);
     const QString what = QStringLiteral("Cannot move %1 to %2").arg(from, to);
     if (lexists(target))
-        throw PlatformError(what + QStringLiteral(": the target already exists"));
+        throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
     const QByteArray temporary = copyToTemporary(from, to);
 
     // Into place without replacing anything that appeared meanwhile.
@@ -551,7 +553,7 @@ void PosixFileSystem::moveAcrossFileSystems(const QString& from, const QString& 
     if (error != 0) {
         ::unlink(temporary.constData());
         if (error == EEXIST)
-            throw PlatformError(what + QStringLiteral(": the target already exists"));
+            throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
         fail(what, error);
     }
     // The source must go too, or the move did not happen: take the copy back.
@@ -767,7 +769,7 @@ QString PosixFileSystem::GetDriveName(const QString& path) {
         absolute = QDir::cleanPath(info.absoluteFilePath());
     const QString drive = LongestMountPrefix(Drives(), absolute);
     if (drive.isEmpty())
-        throw PlatformError(QStringLiteral("No drive holds %1").arg(path));
+        throw PlatformError(QStringLiteral("No drive holds %1").arg(path), kSystemRefused);
     return drive;
 }
 

@@ -11,11 +11,22 @@
 
 namespace qv {
 
-// A trapped run-time error: the operation did not happen (or left nothing behind).
+// A failure caused by the state of the user's files, folders or drives (a full disk, a read-only
+// file, a folder that cannot be read) when the system gives no error number for it.
+inline constexpr int kSystemRefused = -1;
+
+// A trapped run-time error: the operation did not happen (or left nothing behind). `systemError` is
+// the system's error number (or kSystemRefused) when the user's files or drives stopped it, 0 when
+// the fault is the program's own.
 class PlatformError : public std::runtime_error {
   public:
-    explicit PlatformError(const QString& what) : std::runtime_error(what.toStdString()) {}
+    explicit PlatformError(const QString& what, int systemError = 0)
+        : std::runtime_error(what.toStdString()), systemError_(systemError) {}
     QString message() const { return QString::fromStdString(what()); }
+    int systemError() const { return systemError_; }
+
+  private:
+    int systemError_;
 };
 
 // Thrown by System::EndProgram under tests, so that "end the program" can be observed.
