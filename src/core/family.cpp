@@ -75,7 +75,8 @@ void OnRestCheckFamily() {
         for (int slot = 0; slot <= last; ++slot) {
             const QString key = FamilySlotKey(slot);
             const QString name = Get(kNames, key);
-            if (name.isEmpty())
+            // A name that is not a plain file name would lead the Run panel to another program.
+            if (!IsPlainProgramName(name))
                 continue;
             const QString folder = Get(kFolders, key);
             if (folder.isEmpty())
@@ -118,6 +119,7 @@ void OnRestCheckFamily() {
 
 void OnRestGetFamily() {
     OnRestCheckFamily();
+    ReportStoreNotice("OnRestCheckFamily");
     if (S.FamilyOwnPathMissing) {
         S.MessageKey = QStringLiteral("MessageMyPathNotFound");
         MessageShowSystem();
@@ -136,7 +138,8 @@ void OnRestCheckBachan() {
             return;
         }
         const QString recorded = Get(kHelpPaths, S.HelpProgName);
-        if (recorded.isEmpty())
+        // Only the help program's own file is started as Help, whatever else the records name.
+        if (!NamesProgramFile(recorded, S.HelpProgName))
             return;
         S.HelpFound = fileSystem().FileExists(recorded);
         if (S.HelpFound)
@@ -154,6 +157,7 @@ void OnRestSaveAnek(int slot) {
     } catch (const PlatformError& e) {
         ReportBug("OnRestSaveAnek", e.message(), e.systemError());
     }
+    ReportStoreNotice("OnRestSaveAnek");
 }
 
 void OnRestSaveMember(int slot, const QString& name, const QString& folder) {
@@ -165,6 +169,7 @@ void OnRestSaveMember(int slot, const QString& name, const QString& folder) {
     } catch (const PlatformError& e) {
         ReportBug("OnRestSaveMember", e.message(), e.systemError());
     }
+    ReportStoreNotice("OnRestSaveMember");
 }
 
 int FamilyRegistrationSlot() {
@@ -172,7 +177,7 @@ int FamilyRegistrationSlot() {
         const QString key = FamilySlotKey(slot);
         const QString name = Get(kNames, key);
         const QString folder = Get(kFolders, key);
-        if (name.isEmpty() || folder.isEmpty() || name == S.ProgName || !ProgramExists(folder, name))
+        if (!IsPlainProgramName(name) || folder.isEmpty() || name == S.ProgName || !ProgramExists(folder, name))
             return slot;
     }
     return -1;

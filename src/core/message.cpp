@@ -413,6 +413,9 @@ QString AdviceFor(int error) {
                                   "another drive.");
         case ENAMETOOLONG:
             return QStringLiteral("The name is too long for that drive. Choose a shorter name.");
+        case EBADMSG:
+            return QStringLiteral("Nothing of the damaged file is lost: it is kept beside the new one, to look "
+                                  "at or delete as you wish.");
         case EIO:
             return QStringLiteral("The drive reported an error while reading or writing. Check the "
                                   "drive, then try again.");
@@ -447,6 +450,12 @@ void ReportBug(const char* procedure, const QString& detail, int systemError) {
     }
     S.MessageBugDetail = detail;
     MessageShowBug();
+}
+
+void ReportStoreNotice(const char* procedure) {
+    const QString notice = settingsStore().TakeNotice();
+    if (!notice.isEmpty())
+        ReportBug(procedure, notice, EBADMSG);
 }
 
 QString ProductWebAddress() {

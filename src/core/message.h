@@ -20,6 +20,8 @@ void MessageShowBug();
 // (`systemError` as PlatformError has it, not 0) is no fault of the program: the user is told in
 // plain words what could not be done and what to do about it, and asked for no bug report.
 void ReportBug(const char* procedure, const QString& detail = {}, int systemError = 0);
+// Tells the user what the settings store had to do on its own (a damaged file set aside), if anything.
+void ReportStoreNotice(const char* procedure);
 void MessageShowReady();
 void MessageShowWork();
 

@@ -17,6 +17,7 @@ void Save(const QString& key, const QString& value, const char* procName) {
     } catch (const PlatformError& e) {
         ReportBug(procName, e.message(), e.systemError());
     }
+    ReportStoreNotice(procName);
 }
 }  // namespace
 

@@ -61,6 +61,9 @@ class SettingsStore {
     virtual void SaveSetting(const QString& app, const QString& section, const QString& key,
                              const QString& value) = 0;
     virtual QString GetSetting(const QString& app, const QString& section, const QString& key) = 0;
+    // What the store had to do that the user should know of (a damaged file set aside and a new one
+    // begun), once; empty when nothing.
+    virtual QString TakeNotice() { return {}; }
 };
 
 // Files, folders and drives. Every failing operation throws PlatformError.
@@ -204,6 +207,11 @@ void installRealServices();
 
 // The program file of a program named `name` in `folder`: Linux program files are lower case.
 QString ProgramFilePath(const QString& folder, const QString& name);
+// Whether `path` is a whole path to the program file of the program named `name`: a path read from
+// the records must not lead anywhere else.
+bool NamesProgramFile(const QString& path, const QString& name);
+// A program name from the records that names a file in its folder and nothing else.
+bool IsPlainProgramName(const QString& name);
 
 // The hidden files the program makes while it works, named so that what is left of them after a
 // process ended can be told apart: a copy on its way into place is waste once its maker is gone
