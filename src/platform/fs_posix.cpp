@@ -364,7 +364,16 @@ void PosixFileSystem::copyData(int in, int out, const QString& from) {
     }
 }
 
-QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& to) {
+// The reason a copy could not be put in place or begun: the folder it was going to may have gone
+// (moved or deleted meanwhile), which the system's own words would leave the user to guess.
+[[noreturn]] void PosixFileSystem::failAtTarget(const QString& what, const QString& to, int error) {
+    const QString folder = QFileInfo(to).absolutePath();
+    if ((error == ENOENT || error == ENOTDIR) && !FolderExists(folder))
+        throw PlatformError(what + QStringLiteral(": the folder %1 is not there any more").arg(folder), error);
+    fail(what, error);
+}
+
+int PosixFileSystem::copyToTemporary(const QString& from, const QString& to, QByteArray& temporary) {
     const QByteArray source = encoded(from);
     const QByteArray target = encoded(to);
     Fd in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
@@ -376,16 +385,20 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
     if (!S_ISREG(st.st_mode))
         throw PlatformError(QStringLiteral("%1 is not a file").arg(from), kSystemRefused);
 
+    // The copy is made and, should it fail, removed through its folder's descriptor: the folder may
+    // be moved meanwhile, and its old path would then lead nowhere, or to another folder.
+    Fd folder(::open(folderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        failAtTarget(QStringLiteral("Cannot create a file in the folder of %1").arg(to), to, errno);
+
     // Named for this process, so that what a killed copy leaves can be told from a copy under way.
     static quint64 counter = 0;
-    const QByteArray folder = folderOf(target) + '/';
-    QByteArray temporary;
     int made = -1;
     while (made < 0) {
-        temporary = folder + QFile::encodeName(MakeTemporaryName(TemporaryKind::PartialCopy, ++counter));
-        made = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        temporary = QFile::encodeName(MakeTemporaryName(TemporaryKind::PartialCopy, ++counter));
+        made = ::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (made < 0 && errno != EEXIST)
-            fail(QStringLiteral("Cannot create a file in the folder of %1").arg(to), errno);
+            failAtTarget(QStringLiteral("Cannot create a file in the folder of %1").arg(to), to, errno);
     }
     Fd out(made);
     try {
@@ -413,10 +426,10 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
         if (::close(out.release()) != 0)
             fail(QStringLiteral("Cannot write the copy of %1").arg(from), errno);
     } catch (...) {
-        ::unlink(temporary.constData());
+        ::unlinkat(folder.get(), temporary.constData(), 0);
         throw;
     }
-    return temporary;
+    return folder.release();
 }
 
 void PosixFileSystem::CopyFile(const QString& from, const QString& to) {
@@ -438,11 +451,13 @@ void PosixFileSystem::CopyFile(const QString& from, const QString& to) {
         if (!(dst.st_mode & S_IWUSR))
             throw PlatformError(QStringLiteral("Cannot overwrite %1: the file is read-only").arg(to), EACCES);
     }
-    const QByteArray temporary = copyToTemporary(from, to);
-    if (::rename(temporary.constData(), target.constData()) != 0) {
+    QByteArray temporary;
+    const Fd folder(copyToTemporary(from, to, temporary));
+    // Into place by the target's path, so that a folder moved meanwhile does not take the copy along.
+    if (::renameat(folder.get(), temporary.constData(), AT_FDCWD, target.constData()) != 0) {
         const int error = errno;
-        ::unlink(temporary.constData());
-        fail(QStringLiteral("Cannot copy %1 to %2").arg(from, to), error);
+        ::unlinkat(folder.get(), temporary.constData(), 0);
+        failAtTarget(QStringLiteral("Cannot copy %1 to %2").arg(from, to), to, error);
     }
 }
 
@@ -542,19 +557,24 @@ void PosixFileSystem::moveAcrossFileSystems(const QString& from, const QString& 
     const QString what = QStringLiteral("Cannot move %1 to %2").arg(from, to);
     if (lexists(target))
         throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
-    const QByteArray temporary = copyToTemporary(from, to);
+    QByteArray temporary;
+    const Fd folder(copyToTemporary(from, to, temporary));
 
-    // Into place without replacing anything that appeared meanwhile.
-    int error = renameNoReplace(temporary, target);
+    // Into place without replacing anything that appeared meanwhile, by the target's path (see
+    // CopyFile).
+    int error = ::syscall(SYS_renameat2, folder.get(), temporary.constData(), AT_FDCWD, target.constData(),
+                          RENAME_NOREPLACE) == 0
+                    ? 0
+                    : errno;
     if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
-        error = ::link(temporary.constData(), target.constData()) == 0 ? 0 : errno;
-        ::unlink(temporary.constData());
+        error = ::linkat(folder.get(), temporary.constData(), AT_FDCWD, target.constData(), 0) == 0 ? 0 : errno;
+        ::unlinkat(folder.get(), temporary.constData(), 0);
     }
     if (error != 0) {
-        ::unlink(temporary.constData());
+        ::unlinkat(folder.get(), temporary.constData(), 0);
         if (error == EEXIST)
             throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
-        fail(what, error);
+        failAtTarget(what, to, error);
     }
     // The source must go too, or the move did not happen: take the copy back.
     if (::unlink(source.constData()) != 0) {

@@ -82,8 +82,11 @@ class PosixFileSystem : public FileSystem {
     // False only for a file that must go to another file system (FilesOnly).
     bool renameWithoutReplacing(const QString& from, const QString& to, Kind kind, const char* verb);
     void moveAcrossFileSystems(const QString& from, const QString& to);
-    // Copies `from` into a new temporary file in the folder of `to`; returns its name.
-    QByteArray copyToTemporary(const QString& from, const QString& to);
+    // Copies `from` into a new temporary file in the folder of `to`; gives its name and returns an
+    // open descriptor of that folder, for the caller to close.
+    int copyToTemporary(const QString& from, const QString& to, QByteArray& temporary);
+    // Throws for a failure at `to`, naming its folder when that is what has gone.
+    [[noreturn]] void failAtTarget(const QString& what, const QString& to, int error);
     QStringList folderEntries(const QString& folder, bool folders);
     // Opens a folder for reading, refusing one that cannot be entered; throws PlatformError.
     DIR* openFolder(const QString& folder, const QByteArray& native);

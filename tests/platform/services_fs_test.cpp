@@ -239,6 +239,49 @@ TEST_F(FileSystemTest, CopyOntoAFileSystemWithoutPermissionBits) {
     EXPECT_EQ(entries(), (QStringList{"src.txt", "there"}));
 }
 
+// A destination folder moved away while a copy is written: the partial copy goes with the folder and
+// is removed there, and the reason says it is the destination that is missing, not the source.
+TEST_F(FileSystemTest, ADestinationMovedAwayDuringACopyKeepsNoPartialCopy) {
+    for (const bool move : {false, true}) {
+        SCOPED_TRACE(move ? "move to another file system" : "copy");
+        const QString source = write("src.txt", "0123456789");
+        QDir(dir.path()).mkpath("there");
+        fs.rename = [this](const QByteArray& from, const QByteArray& to) {
+            return folderOf(from) != folderOf(to) ? EXDEV : fs.realRename(from, to);
+        };
+        fs.copy = [this](int in, int out, const QString&) {
+            ASSERT_TRUE(QDir(dir.path()).rename("there", "moved"));
+            fs.copy = nullptr;
+            char buffer[16];
+            const ssize_t got = ::read(in, buffer, sizeof buffer);
+            ASSERT_EQ(::write(out, buffer, static_cast<size_t>(got)), got);
+        };
+        try {
+            if (move)
+                fs.MoveFile(source, path("there/dst.txt"));
+            else
+                fs.CopyFile(source, path("there/dst.txt"));
+            ADD_FAILURE() << "the copy went into a folder that had gone";
+        } catch (const PlatformError& e) {
+            EXPECT_TRUE(e.message().endsWith(": the folder " + path("there") + " is not there any more"))
+                << e.message().toStdString();
+            EXPECT_EQ(e.systemError(), ENOENT);
+        }
+        EXPECT_TRUE(QDir(path("moved")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+            << QDir(path("moved")).entryList(QDir::AllEntries | QDir::Hidden).join(' ').toStdString();
+        EXPECT_EQ(read(source), "0123456789");
+        QDir(path("moved")).removeRecursively();
+        fs.rename = nullptr;
+    }
+    // A source that has gone is named as the source.
+    try {
+        fs.CopyFile(path("gone.txt"), path("dst.txt"));
+        ADD_FAILURE() << "a missing file was copied";
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.message(), "Cannot read " + path("gone.txt") + ": No such file or directory");
+    }
+}
+
 // A copy on its way in is named for the process that makes it, so that one left by a process that
 // has ended can be told from one under way; a process ended but not yet reaped runs no more.
 TEST_F(FileSystemTest, ACopyOnItsWayIsNamedForItsMaker) {
