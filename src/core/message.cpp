@@ -413,6 +413,10 @@ QString AdviceFor(int error) {
                                   "another drive.");
         case ENAMETOOLONG:
             return QStringLiteral("The name is too long for that drive. Choose a shorter name.");
+        case ELOOP:
+            return QStringLiteral("A symbolic link is given no attributes, and the file it points to, which "
+                                  "may be in another Folder, is not changed through it. Unselect the link, or "
+                                  "set the attributes of that file in its own Folder.");
         case EBADMSG:
             return QStringLiteral("Nothing of the damaged file is lost: it is kept beside the new one, to look "
                                   "at or delete as you wish.");

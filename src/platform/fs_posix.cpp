@@ -296,7 +296,7 @@ void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
             QStringLiteral("Cannot change the attributes of %1: it is a symbolic link, and the file it "
                            "points to is left alone")
                 .arg(path),
-            kSystemRefused);
+            ELOOP);
     const struct stat st = statOrThrow(path, native);
     const bool folder = S_ISDIR(st.st_mode);
     const int stored = attributes & kStoredBits;
