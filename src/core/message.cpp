@@ -349,11 +349,11 @@ bool WorkText(const QString& key) {
 // What could not be done, by the procedure that tried.
 QString TaskOf(const QString& procedure) {
     if (procedure.startsWith(QLatin1String("ActionUndo")) || procedure == QLatin1String("ActionAStartUndo"))
-        return QStringLiteral("The Undo could not be finished. The files before this one are back as they "
-                              "were; this file and the ones after it are left as they are now.");
+        return QStringLiteral("The Undo could not be finished. It stopped at this file: this file and the "
+                              "ones after it are left as they are now.");
     if (procedure.startsWith(QLatin1String("ActionDo")) || procedure == QLatin1String("ActionAStartDo"))
-        return QStringLiteral("The action could not be finished. It stopped at this file: the files before "
-                              "it are done, this file and the ones after it are left as they were.");
+        return QStringLiteral("The action could not be finished. It stopped at this file: this file and the "
+                              "ones after it are left as they were.");
     if (procedure.startsWith(QLatin1String("FindConflict")))
         return QStringLiteral("The files could not be checked before the action, so the action can not be "
                               "taken.");
