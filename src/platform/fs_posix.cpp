@@ -568,7 +568,15 @@ void PosixFileSystem::moveAcrossFileSystems(const QString& from, const QString& 
                     : errno;
     if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
         error = ::linkat(folder.get(), temporary.constData(), AT_FDCWD, target.constData(), 0) == 0 ? 0 : errno;
-        ::unlinkat(folder.get(), temporary.constData(), 0);
+        if (error == 0) {
+            ::unlinkat(folder.get(), temporary.constData(), 0);
+        } else if (error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == EMLINK) {
+            // No hard links either (FAT): check, then rename, as for a rename on such a file system.
+            error = lexists(target) ? EEXIST
+                    : ::renameat(folder.get(), temporary.constData(), AT_FDCWD, target.constData()) == 0
+                        ? 0
+                        : errno;
+        }
     }
     if (error != 0) {
         ::unlinkat(folder.get(), temporary.constData(), 0);

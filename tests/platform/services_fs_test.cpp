@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <functional>
@@ -237,6 +239,58 @@ TEST_F(FileSystemTest, CopyOntoAFileSystemWithoutPermissionBits) {
     const QString source = write("src.txt", "contents");
     EXPECT_THROW(fs.CopyFile(source, path("copy.txt")), PlatformError);
     EXPECT_EQ(entries(), (QStringList{"src.txt", "there"}));
+}
+
+// Runs a program to its end; false when it cannot be found, does not start or does not succeed.
+bool RunTool(const QString& program, const QStringList& arguments) {
+    const QString found =
+        QStandardPaths::findExecutable(program).isEmpty()
+            ? QStandardPaths::findExecutable(program, {"/usr/sbin", "/sbin", "/usr/bin", "/bin"})
+            : QStandardPaths::findExecutable(program);
+    if (found.isEmpty())
+        return false;
+    QProcess tool;
+    tool.start(found, arguments);
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// The same on a real FAT image mounted through FUSE, where the machine can mount one.
+TEST_F(FileSystemTest, CopyAndMoveOntoAFatDriveMountedThroughFuse) {
+    if (!QFileInfo::exists("/dev/fuse"))
+        GTEST_SKIP() << "no /dev/fuse";
+    const QString image = path("fat.img");
+    {
+        QFile file(image);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(4 << 20));
+    }
+    QDir(dir.path()).mkpath("mnt");
+    const QString mount = path("mnt");
+    if (!RunTool("mkfs.vfat", {image}) || !RunTool("fusefat", {"-o", "rw+", image, mount}))
+        GTEST_SKIP() << "no FAT image can be made and mounted through FUSE here";
+    struct Unmount {
+        QString at;
+        ~Unmount() {
+            if (!RunTool("fusermount", {"-u", at}))
+                RunTool("umount", {at});
+        }
+    } unmount{mount};
+    QFile mounts("/proc/self/mounts");
+    ASSERT_TRUE(mounts.open(QIODevice::ReadOnly));
+    if (!mounts.readAll().contains(QFile::encodeName(mount) + " fuse"))
+        GTEST_SKIP() << "the image did not mount";
+
+    const QString source = write("src.txt", "contents");
+    ASSERT_EQ(::chmod(QFile::encodeName(source).constData(), 0640), 0);
+    fs.CopyFile(source, mount + "/copy.txt");
+    EXPECT_EQ(read(mount + "/copy.txt"), "contents");
+    EXPECT_EQ(read(source), "contents");
+    fs.MoveFile(source, mount + "/moved.txt");
+    EXPECT_EQ(read(mount + "/moved.txt"), "contents");
+    EXPECT_FALSE(QFile::exists(source));
+    QStringList onDrive = QDir(mount).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    onDrive.sort();
+    EXPECT_EQ(onDrive, (QStringList{"copy.txt", "moved.txt"}));
 }
 
 // A destination folder moved away while a copy is written: the partial copy goes with the folder and
