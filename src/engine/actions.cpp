@@ -55,14 +55,20 @@ QString CheckedName(const QString& name) {
 }
 
 // A failed operation on a file, as the error report tells it: the file, where it was to go, and the
-// system's reason.
-[[noreturn]] void Failed(const QString& file, const QString& target, const QString& reason) {
+// system's reason. Unless told otherwise, the file system refused it (see PlatformError).
+[[noreturn]] void Failed(const QString& file, const QString& target, const QString& reason,
+                         int systemError = kSystemRefused) {
     QString detail = QStringLiteral("File : ") + file;
     if (!target.isEmpty()) {
         detail += QStringLiteral("\r\nTarget : ") + target;
     }
     detail += QStringLiteral("\r\nReason : ") + reason;
-    throw ExplainedError(detail);
+    throw ExplainedError(detail, systemError);
+}
+
+int SystemErrorOf(const std::exception& e) {
+    const auto* platform = dynamic_cast<const PlatformError*>(&e);
+    return platform ? platform->systemError() : 0;
 }
 
 // The system's words, without the paths the platform put before them.
@@ -79,7 +85,7 @@ void OnFile(const QString& file, const QString& target, Op&& op) {
     } catch (const ExplainedError&) {
         throw;
     } catch (const std::exception& e) {
-        Failed(file, target, ReasonOf(e));
+        Failed(file, target, ReasonOf(e), SystemErrorOf(e));
     }
 }
 
@@ -888,7 +894,7 @@ void ActionUndoAttribute() {
         bool ok = false;
         const int value = S.ComboUndoAttr.value(i).toInt(&ok);
         if (!ok) {
-            Failed(jw + old, QString(), QStringLiteral("no attribute value was kept"));
+            Failed(jw + old, QString(), QStringLiteral("no attribute value was kept"), 0);
         }
         OnFile(jw + old, QString(), [&] { fileSystem().SetAttributes(jw + old, value); });
     });
