@@ -385,8 +385,15 @@ QString TaskOf(const QString& procedure) {
     return QStringLiteral("The requested action can not be taken.");
 }
 
-// The system's error number behind a reason given only in words.
-int ErrorOfReason(const QString& detail) {
+// The system's error number behind a reason given only in words: the "Reason : " line when the
+// detail has one (a take-back adds lines after it), else the detail's end.
+int ErrorOfReason(const QString& text) {
+    QString detail = text;
+    const qsizetype at = text.lastIndexOf(QLatin1String("Reason : "));
+    if (at >= 0) {
+        const qsizetype end = text.indexOf(QLatin1String("\r\n"), at);
+        detail = text.mid(at, end < 0 ? -1 : end - at);
+    }
     static const int known[] = {ENOSPC, EDQUOT, EROFS, EACCES, EPERM, EEXIST, ENOTEMPTY, EISDIR, ENOENT,
                                 ENOTDIR, ENOTSUP, ENOSYS, ENAMETOOLONG, EIO, EXDEV};
     for (const int error : known)

@@ -549,8 +549,10 @@ TEST_F(ActionsTest, FilesThatCopiesReplacedComeBackWhenTheCopiesAreTakenBackOrUn
         EXPECT_EQ(Read(D("a")), "mine a");
         EXPECT_EQ(Read(D("c")), "mine c");
         ASSERT_EQ(windows.boxes.size(), 1);
-        EXPECT_TRUE(windows.boxes.last().text.endsWith(
-            "Reason : No space left on device\r\nPut back : " + D("c") + ", " + D("a")))
+        EXPECT_TRUE(windows.boxes.last().text.contains(
+            "Reason : No space left on device\r\nPut back : " + D("c") + ", " + D("a") + "\r\n"))
+            << windows.boxes.last().text.toStdString();
+        EXPECT_TRUE(windows.boxes.last().text.contains("The drive is full."))
             << windows.boxes.last().text.toStdString();
     }
     // Each copying action's undo gives the replaced file back.
