@@ -1,5 +1,8 @@
 // The help window driven as a user does: page navigation, the main-button mock-up with its
 // sub-pages, and the rules of the working mock-ups.
+#include <QAccessible>
+#include <QWidget>
+
 #include "help/mockup_rules.h"
 #include "help/page_text.h"
 #include "help/pictures.h"
@@ -38,6 +41,27 @@ TEST_F(HelpNavigation, ArrowsAndRestartWalkFeaturesAndOptions) {
     EXPECT_EQ(ShownFrame(), 6);
     EXPECT_EQ(caption(*w().CommandTopic), "Show Topic");
     EXPECT_TRUE(w().FrameHelp->Visible());
+}
+
+// The browsing pages and the start page's drawing name Quorvan's buttons by the captions it shows.
+TEST_F(HelpNavigation, BrowsingPagesNameTheButtonsAsQuorvanShowsThem) {
+    const QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(w().ImageIntro[6]->Widget());
+    ASSERT_NE(picture, nullptr);
+    const QString drawing = picture->text(QAccessible::Description);
+    EXPECT_TRUE(drawing.contains("File Size")) << drawing.toStdString();
+    EXPECT_TRUE(drawing.contains("Start")) << drawing.toStdString();
+    OpenTopic(w(), 6);
+    QString told;
+    for (int page = 0; page < 3; ++page) {
+        told += Details() + '\n' + w().LabelInfo->Caption() + '\n';
+        if (w().ImageGoContinue->Enabled()) {
+            ASSERT_TRUE(click(*w().ImageGoContinue));
+        }
+    }
+    EXPECT_TRUE(told.contains("File Size button")) << told.toStdString();
+    EXPECT_TRUE(told.contains("Start: the program's own folder")) << told.toStdString();
+    for (const QString& missing : {QStringLiteral("Calculate"), QStringLiteral("Home")})
+        EXPECT_FALSE(told.contains(missing) || drawing.contains(missing)) << missing.toStdString();
 }
 
 TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
