@@ -19,6 +19,11 @@ void WriteBack(TextBox* box, const QString& wanted, bool& guard) {
     box->SetSelStart(static_cast<int>(wanted.size()));
     guard = false;
 }
+// Puts `next` right after `before` in the window's tab order (a tab index shifts the others).
+void TabAfter(const Control* before, Control* next) {
+    const int at = before->TabIndex();
+    next->SetTabIndex(next->TabIndex() < at ? at : at + 1);
+}
 }  // namespace
 
 void FrmMain::WireMockups() {
@@ -201,9 +206,10 @@ void FrmMain::ArrangeInsertControls() {
     TextBox* inUse = (place == 3 || place == 4)   ? TextInsert[1]
                      : (place == 5 || place == 6) ? TextInsert[2]
                                                   : nullptr;
+    // The box in use follows the place list, and the text follows it.
     if (inUse) {
-        inUse->SetTabIndex(0);
-        TextInsert[0]->SetTabIndex(1);
+        TabAfter(ComboInsert, inUse);
+        TabAfter(inUse, TextInsert[0]);
     }
     const bool frameShown = (place == 1 || place == 2) || (inUse && !inUse->Text().isEmpty());
     TextInsert[1]->SetVisible(place == 3 || place == 4);
@@ -213,7 +219,9 @@ void FrmMain::ArrangeInsertControls() {
     FrameInsertThis->SetVisible(frameShown);
     if (!frameShown)
         TextInsert[0]->SetText(QString());
-    if (place == 0)
+    // A choice made on the list the keyboard is on leaves the keyboard there: the next Down picks
+    // the next place, and Tab goes on to the box.
+    if (place == 0 || ComboInsert->HasFocus())
         return;
     if (frameShown)
         TextInsert[0]->SetFocus();
@@ -227,8 +235,8 @@ void FrmMain::ArrangeAutoControls() {
                      : (place == 5 || place == 6) ? TextAuto[2]
                                                   : nullptr;
     if (inUse) {
-        inUse->SetTabIndex(0);
-        TextAuto[0]->SetTabIndex(1);
+        TabAfter(ComboAuto, inUse);
+        TabAfter(inUse, TextAuto[0]);
     }
     const bool frameShown = (place == 1 || place == 2) || (inUse && !inUse->Text().isEmpty());
     TextAuto[1]->SetVisible(place == 3 || place == 4);
@@ -241,7 +249,7 @@ void FrmMain::ArrangeAutoControls() {
     CheckAuto->SetVisible(AutoMode == 2 && frameShown);
     if (!frameShown)
         TextAuto[0]->SetText(QString());
-    if (place == 0)
+    if (place == 0 || ComboAuto->HasFocus())
         return;
     if (frameShown)
         TextAuto[0]->SetFocus();
@@ -321,7 +329,7 @@ void FrmMain::ComboAuto_Click() {
 }
 
 void FrmMain::ComboZeroAuto_Click() {
-    if (!Filling)
+    if (!Filling && !ComboZeroAuto->HasFocus())
         TextAuto[0]->SetFocus();
 }
 

@@ -51,6 +51,38 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
                  EXPECT_EQ(bool(a->state().checked), l->Index() == 1) << l->Index();
              }
          }},
+        {"the Rename Criteria mock-up by keyboard: Insert ticked, places chosen with Down, boxes filled",
+         [](help::FrmMain& w) {
+             ASSERT_TRUE(click(*w.CommandTopic));
+             ASSERT_TRUE(click(*w.OptionTopic[7]));
+             w.CheckInsert->Widget()->setFocus();
+             pressKey(w, Qt::Key_Space);
+             ASSERT_EQ(w.CheckInsert->Value(), 1);
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.ComboInsert) << "the place list follows its switch";
+             // Each Down picks the next place; the keyboard stays on the list.
+             for (int place = 1; place <= 3; ++place) {
+                 pressKey(w, Qt::Key_Down);
+                 EXPECT_EQ(w.ComboInsert->ListIndex(), place);
+                 EXPECT_EQ(focused(w), w.ComboInsert) << place;
+             }
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.TextInsert[1]) << "the count box follows the place list";
+             ASSERT_TRUE(type(*w.TextInsert[1], "2"));
+             ASSERT_TRUE(w.FrameInsertThis->Visible());
+             w.TextInsert[1]->Widget()->setFocus();
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.TextInsert[0]) << "then the text to insert";
+             ASSERT_TRUE(click(*w.OptionAuto[1]));
+             w.ComboAuto->Widget()->setFocus();
+             for (int i = 0; i < 5; ++i) pressKey(w, Qt::Key_Down);
+             EXPECT_EQ(w.ComboAuto->ListIndex(), 5);
+             EXPECT_EQ(focused(w), w.ComboAuto);
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.TextAuto[2]);
+             ASSERT_TRUE(type(*w.TextAuto[2], "ab"));
+             ASSERT_TRUE(w.FrameAutoStart->Visible());
+         }},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.state);
