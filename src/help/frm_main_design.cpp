@@ -273,9 +273,10 @@ void FrmMain::DesignPictureFrames() {
                                                   : i == 6 ? QStringLiteral("Quorvan main window")
                                                            : QStringLiteral("Options frame")));
         // A screen reader reads what the drawing of the main window points out.
-        if (i == 6 && img->Widget())
-            img->Widget()->setAccessibleDescription(
-                MainWindowDrawingLabels().join(QStringLiteral("; ")).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        if (i == 6 && img->Widget()) {
+            QString parts = MainWindowDrawingLabels().join(QStringLiteral("; "));
+            img->Widget()->setAccessibleDescription(parts.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        }
     }
     // Frame 3: two text labels.
     for (int i = 0; i < 2; ++i) {

@@ -1,6 +1,8 @@
 // The working mock-ups of the help window: File Selection, Action, Rename Criteria (Insert and Auto)
 // and Easy Process. They answer clicks and typing like the real panels, touch no file and keep
 // nothing beyond the run.
+#include <utility>
+
 #include "help/frm_main.h"
 #include "help/help_state.h"
 #include "help/mockup_rules.h"
@@ -52,10 +54,23 @@ void FrmMain::WireMockups() {
             FocusMain();
             ShowPage(ButtonPage(i == 0 ? 2 : 3));
         };
-    TextSelectionMaxFile->Click = [this] { ShowPage(ButtonPage(6)); };
-    TextSelectionNumFile->Click = [this] { ShowPage(ButtonPage(8)); };
-    TextSelectionNumSkip->Click = [this] { ShowPage(ButtonPage(9)); };
-    TextSelectionString->Click = [this] { ShowPage(ButtonPage(10)); };
+    // A box reached by Tab or by an assistive tool tells about itself as a click on it does; a click
+    // that brings the focus shows the page once.
+    const std::pair<TextBox*, int> boxPages[] = {
+        {TextSelectionMaxFile, 6},
+        {TextSelectionNumFile, 8},
+        {TextSelectionNumSkip, 9},
+        {TextSelectionString, 10}};
+    for (const auto& [box, number] : boxPages) {
+        const auto show = [this, number = number] {
+            const Page page = ButtonPage(number);
+            const QLatin1String title(PageInfo(page).detailsCaption);
+            if (TS.PageNumber != number || FrameInfo->Caption() != title)
+                ShowPage(page);
+        };
+        box->Click = show;
+        box->GotFocus = show;
+    }
     for (TextBox* t : {TextSelectionMaxFile, TextSelectionNumFile, TextSelectionNumSkip, TextSelectionString})
         t->SetVisible(t != TextSelectionNumFile);
     for (Control* c : {static_cast<Control*>(FrameSelectionMax), static_cast<Control*>(FrameSelectionSkip),

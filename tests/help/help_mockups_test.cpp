@@ -1,6 +1,8 @@
 // The help window driven as a user does: page navigation, the main-button mock-up with its
 // sub-pages, and the rules of the working mock-ups.
 #include <QAccessible>
+#include <QApplication>
+#include <QTest>
 #include <QWidget>
 
 #include "help/mockup_rules.h"
@@ -176,6 +178,21 @@ TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
     OpenTopic(w(), 5);
     EXPECT_EQ(ShownFrame(), 5);
     auto& m = w();
+    // Focus reaches a control only in the active window.
+    QApplication::setActiveWindow(m.Window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.Window()));
+    // A box reached as an assistive tool reaches it (the focus put on it), or by Tab from the window's
+    // first stop.
+    const auto focusOn = [&](TextBox* box) {
+        m.PictureMain->Widget()->setFocus();
+        box->Widget()->setFocus();
+        EXPECT_EQ(focused(m), box);
+    };
+    const auto tabTo = [&](TextBox* box) {
+        m.CommandTopic->Widget()->setFocus();
+        for (int i = 0; i < 60 && focused(m) != box; ++i) pressKey(m, Qt::Key_Tab);
+        EXPECT_EQ(focused(m), box);
+    };
     struct Row {
         std::function<void()> act;
         int page;
@@ -185,8 +202,11 @@ TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
         {[&] { click(*m.CommandSelectionOK[1]); }, 3}, {[&] { click(*m.OptionSelection[1]); }, 5},
         {[&] { click(*m.CheckSelectionKeep); }, 4},    {[&] { m.TextSelectionMaxFile->Click(); }, 6},
         {[&] { click(*m.OptionSelectionNum[1]); }, 7}, {[&] { m.TextSelectionNumFile->Click(); }, 8},
-        {[&] { m.TextSelectionNumSkip->Click(); }, 9}, {[&] { click(*m.OptionSelection[3]); }, 5},
-        {[&] { m.TextSelectionString->Click(); }, 10}, {[&] { click(*m.CheckSelectionSensitive); }, 11},
+        {[&] { m.TextSelectionNumSkip->Click(); }, 9}, {[&] { focusOn(m.TextSelectionMaxFile); }, 6},
+        {[&] { focusOn(m.TextSelectionNumFile); }, 8}, {[&] { focusOn(m.TextSelectionNumSkip); }, 9},
+        {[&] { tabTo(m.TextSelectionNumFile); }, 8},   {[&] { click(*m.OptionSelection[3]); }, 5},
+        {[&] { m.TextSelectionString->Click(); }, 10}, {[&] { focusOn(m.TextSelectionString); }, 10},
+        {[&] { click(*m.CheckSelectionSensitive); }, 11},
         {[&] { click(*m.CommandMain[1]); }, 12},       {[&] { click(*m.CommandActionOK[0]); }, 13},
         {[&] { click(*m.CommandActionOK[1]); }, 14},   {[&] { click(*m.CommandActionOK[2]); }, 15},
         {[&] { click(*m.OptionAction[4]); }, 16},      {[&] { click(*m.CheckActionOverwrite); }, 18},
