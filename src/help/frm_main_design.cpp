@@ -268,6 +268,8 @@ void FrmMain::DesignPictureFrames() {
     for (int i : {1, 2, 6, 10}) {
         Image* img = AddTo(ImageIntro, QStringLiteral("ImageIntro"), i, FrameIntro[i]);
         img->Move(150, 270, w - 300, h - 420);
+        // The drawing is made at the screen's pixel density: it keeps its place, not its pixel count.
+        img->SetStretch(true);
         Named(img, QStringLiteral("Picture: ") + (i == 1   ? QStringLiteral("Quorvan and QuorvanHelp")
                                                   : i == 2 ? QStringLiteral("main features")
                                                   : i == 6 ? QStringLiteral("Quorvan main window")
