@@ -210,6 +210,7 @@ class FrmMain : public Form {
     void ResetMainButtonFaces();
     void PrepareChoiceInfoMockup();
     void ResetPriorityMockup();
+    void EnablePriorityOK(bool enabled);
     void FocusMain();
 
     // Working mock-ups (frm_main_mockups.cpp).

@@ -699,7 +699,7 @@ void FrmMain::DesignEasy(Frame* host) {
     for (int i = 0; i < files.size(); ++i) {
         Label* l = AddTo(LabelEasyFile, QStringLiteral("LabelEasyFile"), i, FrameEasy[0]);
         l->SetCaption(files[i]);
-        l->Move(200, 350 + i * 420, 2800, 330);
+        l->Move(200, 330 + i * 430, 2800, 400);
     }
     TextEasy.add(
         Named(Add<TextBox>(QStringLiteral("TextEasy"), FrameEasy[1], 0), QStringLiteral("New name")));

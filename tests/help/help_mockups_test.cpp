@@ -86,7 +86,7 @@ TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
     EXPECT_TRUE(w().FramePriority[5]->Visible());
     EXPECT_FALSE(w().CommandPriorityOK[0]->Enabled()) << "nothing to put back yet";
     EXPECT_FALSE(w().CommandPriorityOK[1]->Enabled());
-    EXPECT_TRUE(w().LabelPriorityInfo4->Visible());
+    EXPECT_FALSE(w().LabelPriorityInfo4->Visible()) << "no note asks for an OK that cannot act";
     EXPECT_FALSE(w().LabelPriorityInfo1->Visible());
     ASSERT_TRUE(choose(*w().ComboPriority[0], 1));
     ASSERT_TRUE(choose(*w().ComboPriority[1], 0));
@@ -94,6 +94,8 @@ TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
     EXPECT_TRUE(w().CommandPriorityOK[1]->Enabled());
     EXPECT_TRUE(w().LabelPriorityInfo1->Visible() && w().LabelPriorityInfo4->Visible());
     ASSERT_TRUE(click(*w().CommandPriorityOK[1]));
+    EXPECT_FALSE(w().CommandPriorityOK[1]->Enabled());
+    EXPECT_FALSE(w().LabelPriorityInfo4->Visible());
     EXPECT_EQ(caption(*w().LabelPriority[0]), "Replace");
     EXPECT_EQ(caption(*w().LabelPriority[1]), "Insert");
     ASSERT_TRUE(choose(*w().ComboPriority[1], 1));
