@@ -112,8 +112,8 @@ void MainWindow(QPainter& p, int w, int h) {
     Box(p, QRectF(10, top, colW * 0.36, rowH), label());
     Box(p, QRectF(10 + colW * 0.38, top, colW * 0.62, rowH), label());
     Box(p, QRectF(10, top + rowH + 6, colW, listH), label());
-    Box(p, QRectF(20 + colW, top, colW * 0.64, rowH), label());
-    Box(p, QRectF(20 + colW * 1.66, top, colW * 0.34, rowH), label(), QColor(0xd8, 0xe4, 0xf8));
+    Box(p, QRectF(20 + colW, top, colW * 0.72, rowH), label());
+    Box(p, QRectF(20 + colW * 1.74, top, colW * 0.26, rowH), label(), QColor(0xd8, 0xe4, 0xf8));
     Box(p, QRectF(20 + colW, top + rowH + 6, colW, listH), label());
     Box(p, QRectF(30 + 2 * colW, top, colW, listH + rowH + 6), label());
     const double low = top + rowH + 16 + listH;
