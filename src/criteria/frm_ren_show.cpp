@@ -24,8 +24,9 @@ bool In(int v, std::initializer_list<int> set) {
     return false;
 }
 
-// The little help on the main window says what to do in this dialog: where the screen has room the
-// dialog opens beside it (right, below, left, above), else at its usual place.
+// The little help on the main window says what to do in this dialog. A dialog that would cover it
+// opens beside it (right, below, left, above) where the screen has room; else, and wherever the user
+// has put it clear of the little help, it stays where it is.
 void PlaceClearOfLittleHelp(Form& dialog) {
     const Form* main = FindLoadedForm(QStringLiteral("frmMain"));
     const Control* help = main ? main->Find(QStringLiteral("FrameInfo")) : nullptr;
@@ -36,10 +37,21 @@ void PlaceClearOfLittleHelp(Form& dialog) {
                          help->Widget()->size());
     const QSize inside(dialog.Width(), dialog.Height());
     const QSize outside(inside.width() + 2 * kFrameBorder, inside.height() + kFrameTitle + 2 * kFrameBorder);
-    // As the load places it, in twips from the screen's top left.
+    // The place the load gives the dialog, in twips from the screen's corner; also where a dialog left
+    // off the screen (a smaller screen since) comes back to.
     System& sys = systemServices();
     const QPoint usual((sys.ScreenWidthTwips() < 13000 ? 300 : 600) / kTwipsPerPixel,
                        (sys.ScreenHeightTwips() < 10000 ? 300 : 600) / kTwipsPerPixel);
+    const bool screenKnown = sys.ScreenWidthTwips() > 0 && sys.ScreenHeightTwips() > 0;
+    const auto fits = [&inside, screenKnown](QPoint at) {
+        const QSize room = WindowRoom(at);
+        return at.x() >= 0 && at.y() >= 0 &&
+               (!screenKnown || (room.width() >= inside.width() && room.height() >= inside.height()));
+    };
+    if (!fits(QPoint(dialog.Left(), dialog.Top())))
+        dialog.Move(usual.x(), usual.y(), inside.width(), inside.height());
+    if (!QRect(QPoint(dialog.Left(), dialog.Top()), outside).intersects(helpRect))
+        return;
     constexpr int gap = 8;
     const QPoint beside[] = {
         {helpRect.right() + 1 + gap, usual.y()},
@@ -47,20 +59,12 @@ void PlaceClearOfLittleHelp(Form& dialog) {
         {helpRect.left() - gap - outside.width(), usual.y()},
         {usual.x(), helpRect.top() - gap - outside.height()},
     };
-    QPoint place = usual;
-    const auto fits = [&](QPoint at) {
-        const QSize room = WindowRoom(at);
-        return at.x() >= 0 && at.y() >= 0 && room.width() >= inside.width() &&
-               room.height() >= inside.height() && !QRect(at, outside).intersects(helpRect);
-    };
-    if (QRect(usual, outside).intersects(helpRect))
-        for (const QPoint& at : beside)
-            if (fits(at)) {
-                place = at;
-                break;
-            }
-    if (place != QPoint(dialog.Left(), dialog.Top()))
-        dialog.Move(place.x(), place.y(), inside.width(), inside.height());
+    for (const QPoint& at : beside) {
+        if (fits(at) && !QRect(at, outside).intersects(helpRect)) {
+            dialog.Move(at.x(), at.y(), inside.width(), inside.height());
+            return;
+        }
+    }
 }
 
 bool Filled(const TextBox* b) {

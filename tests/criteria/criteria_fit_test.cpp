@@ -215,6 +215,13 @@ TEST_F(CriteriaDialogSize, OpensClearOfTheLittleHelpWhereTheScreenHasRoom) {
             EXPECT_EQ(QPoint(r.Left(), r.Top()), QPoint(40, 40)) << "no room: the usual place";
         }
         ASSERT_TRUE(click(*r.CommandCancel));
+        // Where the user has put it clear of the little help, it opens again.
+        if (row.room) {
+            r.Move(helpRect.right() + 20, 10, r.Width(), r.Height());
+            Open();
+            EXPECT_EQ(QPoint(r.Left(), r.Top()), QPoint(helpRect.right() + 20, 10));
+            ASSERT_TRUE(click(*r.CommandCancel));
+        }
         main.Unload();
     }
 }
