@@ -102,6 +102,9 @@ void FrmMain::ScaleLayout() {
         }
         Move(Left(), Top(), U(Width()), U(Height()));
     }
+    // The layout does not follow a resize: the window keeps the size it is laid out for, so that no
+    // frame is cut off at its edge (and the window manager offers no resize grips).
+    window->setFixedSize(Width(), Height());
     // The drawings fill their frames at the size the frames now have.
     for (Image* img : ImageIntro.items())
         img->SetPicture(FrameDrawing(img->Index(), img->Width() / kTwipsPerPixel,

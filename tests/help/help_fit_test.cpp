@@ -227,6 +227,23 @@ TEST_F(HelpFit, OpenListEntriesAndDrawingsReportWhereTheyAreDrawn) {
     }
 }
 
+// The layout does not follow a resize: a user cannot shrink the window until its frames are cut off.
+TEST_F(HelpFit, KeepsTheSizeItIsLaidOutFor) {
+    for (const double factor : {1.0, 1.25}) {
+        SCOPED_TRACE(factor);
+        ScopedAppFont font(factor);
+        Open();
+        FrmMain& m = help::frmMain();
+        QWidget* w = m.Window();
+        const QSize laidOut(m.Width(), m.Height());
+        EXPECT_EQ(w->minimumSize(), laidOut);
+        EXPECT_EQ(w->maximumSize(), laidOut);
+        w->resize(laidOut - QSize(100, 100));
+        EXPECT_EQ(w->size(), laidOut);
+        EXPECT_EQ(controlsOutside(m), QStringList());
+    }
+}
+
 // The window with the title bar and borders a window manager adds, placed where the window is.
 constexpr int kTitleBar = 30, kBorder = 4;
 
