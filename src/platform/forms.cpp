@@ -451,8 +451,11 @@ bool Control::isTabStop() const {
     switch (kind_) {
         case ControlKind::Label: {
             const bool acts = static_cast<const Label*>(this)->ActsAsButton();
-            if (acts && !(widget_->focusPolicy() & Qt::TabFocus))
+            if (acts && !(widget_->focusPolicy() & Qt::TabFocus)) {
                 widget_->setFocusPolicy(Qt::TabFocus);
+                // Its text clear of the focus mark drawn along its edges.
+                static_cast<QLabel*>(widget_)->setMargin(4);
+            }
             return acts;
         }
         case ControlKind::Frame:
