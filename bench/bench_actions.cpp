@@ -1,6 +1,7 @@
 // Rename and undo through the engine (journal, order, checks) on real folders of 10,000 and 100,000
-// empty files, beside a plain loop of rename(2) over the same files in the same run; Preview of
-// 100,000 rows; and the whole process (start, list, preview, rename, exit) beside a plain program.
+// empty files, beside a plain loop of rename(2) over the same files in the same run; the same for
+// 3,000 rings of three names; Preview of 100,000 rows; and the whole process (start, list, preview,
+// rename, exit) beside a plain program.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -218,6 +219,89 @@ void WholeProcess(benchmark::State& state) {
                 e / p);
 }
 
+// Rings of three names ("fileN" -> "fileN+1" -> "fileN+2" -> "fileN"), renamed and undone through
+// the engine, beside a plain loop doing the same four renames a ring takes (one file aside, two
+// moves, the file back) over the same files in the same run.
+void RingsAndUndo(benchmark::State& state) {
+    const int rings = static_cast<int>(state.range(0));
+    const int files = 3 * rings;
+    QTemporaryDir work;
+    const QString w = qv::WithTrailingSlash(work.path());
+    if (!MakeFiles(w, files)) {
+        state.SkipWithError("cannot make the files");
+        return;
+    }
+    auto preview = [&] {
+        using qv::S;
+        qv::ResetState();
+        S.WorkPath = w;
+        S.ActionIndex = 0;
+        S.ActionName = QStringLiteral("Rename");
+        for (int i = 0; i < files; ++i) {
+            qv::SelectionTableAppend(FileName(i), i);
+            S.ComboName[i] = FileName(i % 3 == 2 ? i - 2 : i + 1);
+            S.ComboDot[i].clear();
+            S.ComboExt[i].clear();
+        }
+        S.SelectedCount = files;
+        S.HasSelection = 1;
+        S.ConflictCheckDue = true;
+        qv::FindConflictStart();
+    };
+    std::vector<QByteArray> from, to;
+    for (int r = 0; r < rings; ++r) {
+        const QByteArray x = QFile::encodeName(w + FileName(3 * r)),
+                         y = QFile::encodeName(w + FileName(3 * r + 1)),
+                         z = QFile::encodeName(w + FileName(3 * r + 2)),
+                         t = QFile::encodeName(w + QStringLiteral(".aside%1").arg(r));
+        for (const auto& [a, b] : {std::pair{x, t}, {z, x}, {y, z}, {t, y}}) {
+            from.push_back(a);
+            to.push_back(b);
+        }
+    }
+    std::vector<double> engine, undo, plain, plainBack;
+    int round = 0;
+    for (auto _ : state) {
+        preview();
+        if (!qv::S.ReadyToFinalize) {
+            state.SkipWithError("the preview is not ready");
+            return;
+        }
+        auto runEngine = [&] {
+            const auto t0 = Clock::now();
+            qv::ActionAStartDo();
+            const auto t1 = Clock::now();
+            qv::ActionAStartUndo();
+            const auto t2 = Clock::now();
+            engine.push_back(Ms(t1 - t0));
+            undo.push_back(Ms(t2 - t1));
+        };
+        auto runPlain = [&] {
+            const auto t0 = Clock::now();
+            for (size_t i = 0; i < from.size(); ++i) std::rename(from[i].constData(), to[i].constData());
+            const auto t1 = Clock::now();
+            for (size_t i = from.size(); i-- > 0;) std::rename(to[i].constData(), from[i].constData());
+            const auto t2 = Clock::now();
+            plain.push_back(Ms(t1 - t0));
+            plainBack.push_back(Ms(t2 - t1));
+        };
+        if (round++ % 2 == 0) {
+            runEngine();
+            runPlain();
+        } else {
+            runPlain();
+            runEngine();
+        }
+    }
+    const double e = Median(engine), u = Median(undo), p = Median(plain), pb = Median(plainBack);
+    state.counters["ring_rename_ratio"] = e / p;
+    state.counters["ring_undo_ratio"] = u / pb;
+    std::printf(
+        "rename %d three-name rings (%zu renames): engine %.1f ms, plain loop %.1f ms, ratio %.2f; "
+        "undo %.1f ms, plain loop back %.1f ms, ratio %.2f\n",
+        rings, from.size(), e, p, e / p, u, pb, u / pb);
+}
+
 }  // namespace
 
 // The engine side of WholeProcess: list, preview, rename, exit; no window.
@@ -231,5 +315,6 @@ int RunWholeProcess(const char* folder) {
 }
 
 BENCHMARK(RenameAndUndo)->Arg(10000)->Arg(100000)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(RingsAndUndo)->Arg(3000)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(Preview)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(WholeProcess)->Arg(10000)->Arg(100000)->Iterations(3)->Unit(benchmark::kMillisecond);

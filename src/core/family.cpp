@@ -75,7 +75,8 @@ void OnRestCheckFamily() {
         for (int slot = 0; slot <= last; ++slot) {
             const QString key = FamilySlotKey(slot);
             const QString name = Get(kNames, key);
-            if (name.isEmpty())
+            // A name that is not a plain file name would lead the Run panel to another program.
+            if (!IsPlainProgramName(name))
                 continue;
             const QString folder = Get(kFolders, key);
             if (folder.isEmpty())
@@ -110,14 +111,15 @@ void OnRestCheckFamily() {
         }
         if (!ownFound)
             NewMemberOrMissing();
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
         ClearRunList();
-        ReportBug("OnRestCheckFamily");
+        ReportBug("OnRestCheckFamily", e.message(), e.systemError());
     }
 }
 
 void OnRestGetFamily() {
     OnRestCheckFamily();
+    ReportStoreNotice("OnRestCheckFamily");
     if (S.FamilyOwnPathMissing) {
         S.MessageKey = QStringLiteral("MessageMyPathNotFound");
         MessageShowSystem();
@@ -136,14 +138,15 @@ void OnRestCheckBachan() {
             return;
         }
         const QString recorded = Get(kHelpPaths, S.HelpProgName);
-        if (recorded.isEmpty())
+        // Only the help program's own file is started as Help, whatever else the records name.
+        if (!NamesProgramFile(recorded, S.HelpProgName))
             return;
         S.HelpFound = fileSystem().FileExists(recorded);
         if (S.HelpFound)
             S.HelpPath = recorded;
-    } catch (const PlatformError&) {
+    } catch (const PlatformError& e) {
         S.HelpFound = false;
-        ReportBug("OnRestCheckBachan");
+        ReportBug("OnRestCheckBachan", e.message(), e.systemError());
     }
 }
 
@@ -151,9 +154,10 @@ void OnRestSaveAnek(int slot) {
     try {
         settingsStore().SaveSetting(kApp, kMarkerSection, kMarkerKey,
                                     FamilyMarker(slot, systemServices().DayOfMonth()));
-    } catch (const PlatformError&) {
-        ReportBug("OnRestSaveAnek");
+    } catch (const PlatformError& e) {
+        ReportBug("OnRestSaveAnek", e.message(), e.systemError());
     }
+    ReportStoreNotice("OnRestSaveAnek");
 }
 
 void OnRestSaveMember(int slot, const QString& name, const QString& folder) {
@@ -162,9 +166,10 @@ void OnRestSaveMember(int slot, const QString& name, const QString& folder) {
         settingsStore().SaveSetting(kApp, kNames, key, name);
         settingsStore().SaveSetting(kApp, kFolders, key, folder);
         S.FamilyNewMember = false;
-    } catch (const PlatformError&) {
-        ReportBug("OnRestSaveMember");
+    } catch (const PlatformError& e) {
+        ReportBug("OnRestSaveMember", e.message(), e.systemError());
     }
+    ReportStoreNotice("OnRestSaveMember");
 }
 
 int FamilyRegistrationSlot() {
@@ -172,7 +177,7 @@ int FamilyRegistrationSlot() {
         const QString key = FamilySlotKey(slot);
         const QString name = Get(kNames, key);
         const QString folder = Get(kFolders, key);
-        if (name.isEmpty() || folder.isEmpty() || name == S.ProgName || !ProgramExists(folder, name))
+        if (!IsPlainProgramName(name) || folder.isEmpty() || name == S.ProgName || !ProgramExists(folder, name))
             return slot;
     }
     return -1;

@@ -4,6 +4,8 @@
 #include "core/state.h"
 #include "core/windows.h"
 
+#include <algorithm>
+
 namespace qv {
 
 namespace {
@@ -55,11 +57,13 @@ QString Selection() {
 }
 
 QString ListHead() {
-    const qsizetype n = S.PreviewNames.size();
+    const QString& a = S.ActionName;
+    // Delete and Set Attribute list the selected files themselves; the others list new names.
+    const bool listsFiles = a == QLatin1String("Delete") || a == QLatin1String("Set Attribute");
+    const qsizetype n = listsFiles ? S.ComboFile1.size() : S.PreviewNames.size();
     if (S.HasSelection != 1 || !S.ReadyToFinalize || n < 1)
         return QString();
     const QString s = Plural(n);
-    const QString& a = S.ActionName;
     const QString newNames = QStringLiteral("New Name") + s + QStringLiteral(" - File") + s;
     if (a == QLatin1String("Rename"))
         return newNames + QStringLiteral(" to be Renamed");
@@ -188,6 +192,13 @@ void LockedLines(std::array<QString, 4>& l) {
         l[1] = press;
         l[2] =
             QStringLiteral("Everything else is disabled now. Will be enabled after any of the above action.");
+    } else if (S.ReadyToFinalize && deleting && S.HasSelection == 1 && S.ReviewMode != 0) {
+        // Review mode refuses the action and offers no Cancel: say what can be done instead.
+        l[1] = QStringLiteral("Review Mode is on: the files are not changed.") + kCrLf +
+               QStringLiteral("To ") + S.ActionName +
+               QStringLiteral(" them press :- Action and uncheck the Review Mode Check Box.");
+        l[2] = QStringLiteral(
+            "You can select files. To cancel reset Action by pressing Reset button.");
     } else if (S.ReadyToFinalize && deleting && S.HasSelection == 1) {
         l[1] = press;
         l[2] = QStringLiteral(
@@ -197,6 +208,22 @@ void LockedLines(std::array<QString, 4>& l) {
         l[1] = QStringLiteral("Select files to ") + S.ActionName + QStringLiteral(".");
         l[2] = QStringLiteral("To cancel reset Action by pressing Reset button.");
     }
+}
+
+// Whether the committed automatic rule would take any file of the work list as it is now: an action
+// or an undo leaves nothing selected though the same rule would select again.
+bool RuleFindsFilesNow() {
+    Windows& w = windows();
+    const int count = w.FileCount(FileList::Work);
+    const QString& mode = S.SelectionMode;
+    if (mode == QLatin1String("All") || mode == QLatin1String("ByNumber"))
+        return count > S.SelSkip && (mode == QLatin1String("All") || S.SelNumber > 0);
+    if (mode != QLatin1String("ByString") && mode != QLatin1String("ByExtension"))
+        return false;
+    for (int i = std::max(S.SelSkip, 0); i < count; ++i)
+        if (SelectionRuleMatches(w.FileEntry(FileList::Work, i)))
+            return true;
+    return false;
 }
 
 void FreeLines(std::array<QString, 4>& l) {
@@ -215,8 +242,13 @@ void FreeLines(std::array<QString, 4>& l) {
                 "Selection.");
             l[3] = easy;
         } else {
-            l[0] = QStringLiteral(
-                "Change your selection criteria. There is no file to select with set Criteria.");
+            l[0] = RuleFindsFilesNow()
+                       ? QStringLiteral(
+                             "No file is selected now, but your selection criteria find files. To select "
+                             "them again press :- File Selection, then OK.")
+                       : QStringLiteral(
+                             "Change your selection criteria. There is no file to select with set "
+                             "Criteria.");
             l[3] = easyReset;
         }
         if (S.ActionIndex == 0)
@@ -247,6 +279,20 @@ void FreeLines(std::array<QString, 4>& l) {
 }
 
 }  // namespace
+
+bool SelectionRuleMatches(const QString& name) {
+    const bool byString = S.SelectionMode == QLatin1String("ByString");
+    if (!byString && S.SelectionMode != QLatin1String("ByExtension"))
+        return false;
+    // The case box counts for both, as the panel and the help say.
+    const QString& subject = byString ? S.SelString : S.SelExtension;
+    const QString needle = S.SelCaseSensitive ? subject : subject.toUpper();
+    if (byString)
+        return S.SelCaseSensitive ? name.contains(needle) : name.toUpper().contains(needle);
+    if (name.size() < needle.size())
+        return false;
+    return S.SelCaseSensitive ? name.endsWith(needle) : name.right(needle.size()).toUpper() == needle;
+}
 
 LittleHelpTexts LittleHelp() {
     LittleHelpTexts t;

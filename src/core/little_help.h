@@ -20,4 +20,9 @@ struct LittleHelpTexts {
 
 LittleHelpTexts LittleHelp();
 
+// Whether the committed by-string or by-extension rule takes a file of this name (the automatic
+// selection and the help that explains it judge alike).
+bool SelectionRuleMatches(const QString& name);
+
+
 }  // namespace qv

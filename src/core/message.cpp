@@ -1,6 +1,8 @@
 #include "core/message.h"
 
 #include <QHash>
+#include <cerrno>
+#include <cstring>
 
 #include "core/panel_calls.h"
 #include "core/profile.h"
@@ -290,6 +292,26 @@ bool WorkText(const QString& key) {
             QStringLiteral(" and will not change or remove ") + it + QStringLiteral(". Please give ") +
             (one ? QStringLiteral("it") : QStringLiteral("each")) +
             QStringLiteral(" its right name again with your file manager.");
+    } else if (key == QLatin1String("MessageInterruptedRingPutBack")) {
+        S.MessageText =
+            QStringLiteral(
+                "A Rename that was interrupted before it could finish left files of yours in this Folder "
+                "under hidden temporary names, with a record of what each holds :") +
+            kPara + HeldFiles() + kPara +
+            QStringLiteral(
+                "The Program can put every one of these files back under the name it had before that Rename, "
+                "without replacing any file. Do you want it to do so?");
+        S.MessageButtons = QStringLiteral("YesNo");
+    } else if (key == QLatin1String("MessageInterruptedRingPutBackDone")) {
+        S.MessageText =
+            QStringLiteral("The files of the interrupted Rename were put back :") + kPara + HeldFiles();
+    } else if (key == QLatin1String("MessageInterruptedRingKept")) {
+        S.MessageText =
+            QStringLiteral("Nothing was renamed. Each file stays where it is :") + kPara + HeldFiles() +
+            kPara +
+            QStringLiteral(
+                "To give the files their names yourself, give each free name to the file that was under it, "
+                "one after the other, and never let your file manager replace a file.");
     } else if (key == QLatin1String("MessageSingleActionError")) {
         S.MessageText = QStringLiteral("There was some error. The requested action can not be taken.");
     } else if (key == QLatin1String("MessageSingleConflictName")) {
@@ -344,12 +366,127 @@ bool WorkText(const QString& key) {
     return true;
 }
 
+// What could not be done, by the procedure that tried.
+QString TaskOf(const QString& procedure) {
+    if (procedure.startsWith(QLatin1String("ActionUndo")) || procedure == QLatin1String("ActionAStartUndo"))
+        return QStringLiteral("The Undo could not be finished. It stopped at this file: this file and the "
+                              "ones after it are left as they are now.");
+    if (procedure.startsWith(QLatin1String("ActionDo")) || procedure == QLatin1String("ActionAStartDo"))
+        return QStringLiteral("The action could not be finished. It stopped at this file: this file and the "
+                              "ones after it are left as they were.");
+    if (procedure.startsWith(QLatin1String("FindConflict")))
+        return QStringLiteral("The files could not be checked before the action, so the action can not be "
+                              "taken.");
+    if (procedure.startsWith(QLatin1String("OnRest")))
+        return QStringLiteral("The records that let the programs of the family find one another could not "
+                              "be read or kept.");
+    if (procedure.startsWith(QLatin1String("ProgSave")) || procedure.startsWith(QLatin1String("ProgGet")))
+        return QStringLiteral("Your user name or picture could not be read or kept.");
+    return QStringLiteral("The requested action can not be taken.");
+}
+
+// The system's error number behind a reason given only in words: the "Reason : " line when the
+// detail has one (a take-back adds lines after it), else the detail's end.
+int ErrorOfReason(const QString& text) {
+    QString detail = text;
+    const qsizetype at = text.lastIndexOf(QLatin1String("Reason : "));
+    if (at >= 0) {
+        const qsizetype end = text.indexOf(QLatin1String("\r\n"), at);
+        detail = text.mid(at, end < 0 ? -1 : end - at);
+    }
+    static const int known[] = {ENOSPC, EDQUOT, EROFS, EACCES, EPERM, EEXIST, ENOTEMPTY, EISDIR, ENOENT,
+                                ENOTDIR, ENOTSUP, ENOSYS, ENAMETOOLONG, EIO, EXDEV};
+    for (const int error : known)
+        if (detail.endsWith(QString::fromLocal8Bit(std::strerror(error))))
+            return error;
+    if (detail.endsWith(QLatin1String("already exists")))
+        return EEXIST;
+    if (detail.endsWith(QLatin1String("read-only")))
+        return EACCES;
+    if (detail.endsWith(QLatin1String("the file has gone")))
+        return ENOENT;
+    return 0;
+}
+
+// What the user can do about a failure of that kind.
+QString AdviceFor(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+            return QStringLiteral("The drive is full. Free some space on it, or choose a Destination on "
+                                  "another drive, then try again.");
+        case EROFS:
+            return QStringLiteral("The drive can only be read. Choose a Folder on another drive, or make "
+                                  "this one writable, then try again.");
+        case EACCES:
+        case EPERM:
+            return QStringLiteral("You are not allowed to change this file or its Folder: it may be "
+                                  "read-only, locked (immutable) or belong to another user. Change that "
+                                  "with your file manager, or choose another Folder, then try again.");
+        case EEXIST:
+        case ENOTEMPTY:
+        case EISDIR:
+            return QStringLiteral("Something of that name is already there, and it is left as it is. "
+                                  "Move or rename it with your file manager, or choose another name or "
+                                  "Destination, then try again.");
+        case ENOENT:
+        case ENOTDIR:
+            return QStringLiteral("A file or Folder named above is not there any more: another program "
+                                  "may have moved, renamed or deleted it. Check the Folders, then try "
+                                  "again.");
+        case ENOTSUP:
+        case ENOSYS:
+            return QStringLiteral("The file system of that drive can not do this. Choose a Folder on "
+                                  "another drive.");
+        case ENAMETOOLONG:
+            return QStringLiteral("The name is too long for that drive. Choose a shorter name.");
+        case ELOOP:
+            return QStringLiteral("A symbolic link is given no attributes, and the file it points to, which "
+                                  "may be in another Folder, is not changed through it. Unselect the link, or "
+                                  "set the attributes of that file in its own Folder.");
+        case EBADMSG:
+            return QStringLiteral("Nothing of the damaged file is lost: it is kept beside the new one, to look "
+                                  "at or delete as you wish.");
+        case EIO:
+            return QStringLiteral("The drive reported an error while reading or writing. Check the "
+                                  "drive, then try again.");
+        default:
+            return QStringLiteral("Check the files and Folders named above with your file manager, then "
+                                  "try again.");
+    }
+}
+
+// A failure of the user's files or drives, in plain words: what could not be done, the file, its
+// target and the reason, and what the user can do. The tag stays the request's key, for no reply.
+void ShowSystemFailure(const QString& procedure, const QString& detail, int systemError) {
+    SetDefaultHead();
+    S.MessageButtons = QStringLiteral("OK");
+    S.MessageInput.clear();
+    S.MessageBugDetail.clear();
+    const int error = systemError > 0 ? systemError : ErrorOfReason(detail);
+    S.MessageText = TaskOf(procedure);
+    if (!detail.isEmpty())
+        S.MessageText += kPara + detail;
+    S.MessageText += kPara + AdviceFor(error);
+    MessageShow(S.MessageHead, S.MessageText, S.MessageButtons, S.MessageInput);
+}
+
 }  // namespace
 
-void ReportBug(const char* procedure, const QString& detail) {
+void ReportBug(const char* procedure, const QString& detail, int systemError) {
     S.MessageKey = QStringLiteral("Bug-Quorvan-") + QLatin1String(procedure);
+    if (systemError != 0) {
+        ShowSystemFailure(QLatin1String(procedure), detail, systemError);
+        return;
+    }
     S.MessageBugDetail = detail;
     MessageShowBug();
+}
+
+void ReportStoreNotice(const char* procedure) {
+    const QString notice = settingsStore().TakeNotice();
+    if (!notice.isEmpty())
+        ReportBug(procedure, notice, EBADMSG);
 }
 
 QString ProductWebAddress() {

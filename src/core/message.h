@@ -16,8 +16,12 @@ namespace qv {
 void MessageShowSystem();
 void MessageShowBug();
 // The error report of a procedure that trapped an unexpected error: "Bug-Quorvan-" and its name,
-// and under it what failed and why, when that is known.
-void ReportBug(const char* procedure, const QString& detail = {});
+// and under it what failed and why, when that is known. A failure the user's files or drives caused
+// (`systemError` as PlatformError has it, not 0) is no fault of the program: the user is told in
+// plain words what could not be done and what to do about it, and asked for no bug report.
+void ReportBug(const char* procedure, const QString& detail = {}, int systemError = 0);
+// Tells the user what the settings store had to do on its own (a damaged file set aside), if anything.
+void ReportStoreNotice(const char* procedure);
 void MessageShowReady();
 void MessageShowWork();
 
@@ -38,8 +42,13 @@ void RegisterMessageWork(std::initializer_list<MessageKeyWork> rows);
 // An error whose report can say more than the tag: which file, its target and the system's reason.
 class ExplainedError : public std::runtime_error {
   public:
-    explicit ExplainedError(const QString& detail) : std::runtime_error(detail.toStdString()) {}
+    explicit ExplainedError(const QString& detail, int systemError = 0)
+        : std::runtime_error(detail.toStdString()), systemError_(systemError) {}
     QString detail() const { return QString::fromStdString(what()); }
+    int systemError() const { return systemError_; }  // as PlatformError's
+
+  private:
+    int systemError_;
 };
 
 // Runs a procedure that traps unexpected errors: one that escapes is reported as "Bug-Quorvan-" and
@@ -50,11 +59,11 @@ bool Trapped(const char* procedure, Body&& body) {
         body();
         return true;
     } catch (const ExplainedError& e) {
-        ReportBug(procedure, e.detail());
+        ReportBug(procedure, e.detail(), e.systemError());
         return false;
     } catch (const PlatformError& e) {
         // The platform's own words name what failed and why.
-        ReportBug(procedure, e.message());
+        ReportBug(procedure, e.message(), e.systemError());
         return false;
     } catch (const std::exception&) {
         ReportBug(procedure);

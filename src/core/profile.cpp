@@ -14,9 +14,10 @@ const QString& kSection = family::kProfile;
 void Save(const QString& key, const QString& value, const char* procName) {
     try {
         settingsStore().SaveSetting(kApp, kSection, key, value);
-    } catch (const PlatformError&) {
-        ReportBug(procName);
+    } catch (const PlatformError& e) {
+        ReportBug(procName, e.message(), e.systemError());
     }
+    ReportStoreNotice(procName);
 }
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <QFile>
 #include <QStringList>
+#include <cmath>
 #include <cstdio>
 #include <limits>
 
@@ -50,13 +51,18 @@ QStringList ReadFields(const QString& content) {
     return fields;
 }
 
-// The first line as the runtime's 16-bit Integer; nothing when it is not one.
+// The first line as the runtime converts a number to its 16-bit Integer: a fraction rounds to the
+// nearest whole number, a half to the even one ("1.5" and "2.5" both read 2); nothing when it is no
+// number or does not fit.
 bool ToInteger16(const QString& text, int& out) {
     bool ok = false;
-    const int v = text.trimmed().toInt(&ok);
-    if (!ok || v < std::numeric_limits<qint16>::min() || v > std::numeric_limits<qint16>::max())
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v))
         return false;
-    out = v;
+    const double rounded = std::nearbyint(v);
+    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+        return false;
+    out = static_cast<int>(rounded);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/actions.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QSet>
 #include <algorithm>
 #include <exception>
@@ -53,14 +55,20 @@ QString CheckedName(const QString& name) {
 }
 
 // A failed operation on a file, as the error report tells it: the file, where it was to go, and the
-// system's reason.
-[[noreturn]] void Failed(const QString& file, const QString& target, const QString& reason) {
+// system's reason. Unless told otherwise, the file system refused it (see PlatformError).
+[[noreturn]] void Failed(const QString& file, const QString& target, const QString& reason,
+                         int systemError = kSystemRefused) {
     QString detail = QStringLiteral("File : ") + file;
     if (!target.isEmpty()) {
         detail += QStringLiteral("\r\nTarget : ") + target;
     }
     detail += QStringLiteral("\r\nReason : ") + reason;
-    throw ExplainedError(detail);
+    throw ExplainedError(detail, systemError);
+}
+
+int SystemErrorOf(const std::exception& e) {
+    const auto* platform = dynamic_cast<const PlatformError*>(&e);
+    return platform ? platform->systemError() : 0;
 }
 
 // The system's words, without the paths the platform put before them.
@@ -77,7 +85,7 @@ void OnFile(const QString& file, const QString& target, Op&& op) {
     } catch (const ExplainedError&) {
         throw;
     } catch (const std::exception& e) {
-        Failed(file, target, ReasonOf(e));
+        Failed(file, target, ReasonOf(e), SystemErrorOf(e));
     }
 }
 
@@ -118,11 +126,147 @@ void EachExistingRow(const char* procedure, Row row) {
 // chain of renames ("1" -> "0", "2" -> "1") comes apart in the order it can.
 template <class Row>
 void EachJournalRowBackwards(const char* procedure, Row row) {
+    S.UndoStoppedAt = -1;
     Trapped(procedure, [&] {
         for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
+            S.UndoStoppedAt = i;
             row(i, S.ComboUndoOldName.at(i), S.ComboUndoNewName.value(i));
         }
+        S.UndoStoppedAt = -1;
     });
+}
+
+// Whether undoing the journal would change a file: a renamed row that kept its name changed none.
+bool JournalChangesAFile() {
+    if (S.TextUndoAction != QLatin1String("Rename")) {
+        return !S.ComboUndoOldName.isEmpty();
+    }
+    for (qsizetype i = 0; i < S.ComboUndoOldName.size(); ++i) {
+        if (S.ComboUndoOldName.at(i) != S.ComboUndoNewName.value(i)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+qsizetype HeldIndex(const QString& folder, const QString& name) {
+    const QList<HeldAsideFile>& held = S.HeldAside;
+    for (qsizetype i = held.size() - 1; i >= 0; --i) {
+        if (held.at(i).folder == folder && held.at(i).name == name) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+// Gives the file held for folder + name its name again, when that name is free. True when it did.
+bool PutBack(const QString& folder, const QString& name) {
+    const qsizetype i = HeldIndex(folder, name);
+    if (i < 0) {
+        return false;
+    }
+    const HeldAsideFile h = S.HeldAside.at(i);
+    FileSystem& fs = fileSystem();
+    try {
+        if (fs.Stat(folder + name).exists() ||
+            fs.RenameNoReplace(folder + h.holder, folder + name) != FileSystem::RenameResult::Done) {
+            return false;
+        }
+    } catch (const std::exception&) {
+        return false;
+    }
+    RemoveHolderRecord(folder, h.holder);
+    S.HeldAside.removeAt(i);
+    return true;
+}
+
+// The journal ends: a replaced file whose copy is still in its place goes, as the overwrite asked;
+// one whose place is free again comes back.
+void EndHeldAside() {
+    const QList<HeldAsideFile> held = S.HeldAside;
+    for (const HeldAsideFile& h : held) {
+        if (PutBack(h.folder, h.name)) {
+            continue;
+        }
+        try {
+            fileSystem().DeleteFile(h.folder + h.holder, true);
+            RemoveHolderRecord(h.folder, h.holder);
+        } catch (const std::exception&) {
+            // Still findable by its record.
+        }
+    }
+    S.HeldAside.clear();
+}
+
+void EndKeptRecords() {
+    QList<KeptRingRecord>& kept = S.KeptRingRecords;
+    for (qsizetype i = kept.size() - 1; i >= 0; --i) {
+        const KeptRingRecord& k = kept.at(i);
+        const bool held = std::any_of(k.holders.begin(), k.holders.end(), [&](const QString& h) {
+            return fileSystem().Stat(k.folder + h).exists();
+        });
+        if (!held) {
+            RemoveHolderRecord(k.folder, k.name);
+            kept.removeAt(i);
+        }
+    }
+}
+
+void KeepRecordWhileHeld(const QString& folder, const QString& name, const QList<RecordedRing>& rings) {
+    KeptRingRecord k{folder, name, {}};
+    for (const RecordedRing& r : rings) {
+        k.holders << r.holder;
+    }
+    S.KeptRingRecords.append(std::move(k));
+    EndKeptRecords();
+}
+
+// Only a plain writable file that is not the source itself is replaced; the copy refuses the rest.
+bool Replaceable(const QString& from, const QString& to) {
+    FileSystem& fs = fileSystem();
+    const FileSystem::Entry target = fs.Stat(to);
+    if (target.kind != FileSystem::Entry::File || target.sameAs(fs.Stat(from)) || QFileInfo(to).isSymLink()) {
+        return false;
+    }
+    try {
+        return (fs.GetAttributes(to) & AttrReadOnly) == 0;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+// Copies `from` to folder + name. A file already there is held aside first, and comes back at once
+// when the copy fails.
+void CopyKeepingReplaced(const QString& from, const QString& folder, const QString& name) {
+    FileSystem& fs = fileSystem();
+    const QString to = folder + name;
+    QString holder;
+    if (Replaceable(from, to)) {
+        holder = FreeTemporaryName(folder, [](const QString&) { return false; });
+        WriteReplacedRecord(folder, holder, name);
+        if (fs.RenameNoReplace(to, folder + holder) != FileSystem::RenameResult::Done) {
+            RemoveHolderRecord(folder, holder);
+            holder.clear();
+        }
+    }
+    if (holder.isEmpty()) {
+        fs.CopyFile(from, to);
+        return;
+    }
+    S.HeldAside.append({folder, name, holder});
+    try {
+        fs.CopyFile(from, to);
+    } catch (const std::exception&) {
+        PutBack(folder, name);
+        throw;
+    }
+    static const bool endsWithTheRun = [] {
+        if (QCoreApplication* app = QCoreApplication::instance()) {
+            QObject::connect(app, &QCoreApplication::aboutToQuit, [] { EndHeldAside(); });
+        }
+        return true;
+    }();
+    (void)endsWithTheRun;
 }
 
 // A ring under way: the row whose file stepped aside, the temporary name that holds it, where its
@@ -137,14 +281,18 @@ struct Ring {
 // Takes back the steps of a ring that cannot go on, last first, so that the held file is under its
 // own name again and the journal holds only what stays done. False when a step will not go back; the
 // steps before it stay done and journalled.
-bool TakeBackRing(const Ring& ring, const QString& w, const QString& copyTo) {
+bool TakeBackRing(const Ring& ring, const QString& w, const QString& copyTo, QStringList& putBack) {
     FileSystem& fs = fileSystem();
     try {
         for (qsizetype j = S.ComboUndoOldName.size() - 1; j >= ring.journalStart; --j) {
             const QString from = S.ComboUndoOldName.at(j);
             const QString to = S.ComboUndoNewName.at(j);
-            if (ring.copied.at(static_cast<size_t>(j - ring.journalStart)))
+            if (ring.copied.at(static_cast<size_t>(j - ring.journalStart))) {
                 fs.DeleteFile(copyTo + to, true);
+                if (PutBack(copyTo, to)) {
+                    putBack << copyTo + to;
+                }
+            }
             if (from != to && fs.RenameNoReplace(w + to, w + from) != FileSystem::RenameResult::Done)
                 return false;
             S.ComboUndoOldName.removeLast();
@@ -190,6 +338,41 @@ void RenameInWorkFolder(const QString& copyTo) {
     };
     const QList<RenameStep> plan = PlanRenames(olds, news, blind, temporary);
 
+    // Every ring of the batch (and every change of case through a temporary name), for the one
+    // record that says, after a kill, what each temporary name holds and where its ring stands.
+    QList<RecordedRing> rings;
+    std::vector<int> ringRowList;  // the rows of every ring, for skipping them all
+    for (qsizetype k = 0; k < plan.size(); ++k) {
+        const RenameStep& step = plan.at(k);
+        if (step.last) {
+            continue;
+        }
+        RecordedRing r{step.to, {{olds.at(step.row), news.at(step.row)}}};
+        ringRowList.push_back(step.row);
+        for (qsizetype j = k + 1; j < plan.size() && plan.at(j).from != step.to; ++j) {
+            r.rows.append({olds.at(plan.at(j).row), news.at(plan.at(j).row)});
+            ringRowList.push_back(plan.at(j).row);
+        }
+        rings.append(std::move(r));
+    }
+    // The record goes once the batch is over, unless a file is left under a temporary name.
+    QString recordName;
+    bool keepRecord = false;
+    QString ringsRefused;  // why the record could not be written
+    struct RecordGuard {
+        std::function<void()> end;
+        ~RecordGuard() { end(); }
+    } recordGuard{[&] {
+        if (recordName.isEmpty()) {
+            return;
+        }
+        if (keepRecord) {
+            KeepRecordWhileHeld(w, recordName, rings);
+        } else {
+            RemoveHolderRecord(w, recordName);
+        }
+    }};
+
     S.ComboUndoOldName.reserve(S.ComboUndoOldName.size() + rows + 1);
     S.ComboUndoNewName.reserve(S.ComboUndoNewName.size() + rows + 1);
     std::vector<char> begun(static_cast<size_t>(rows), 0);
@@ -201,21 +384,25 @@ void RenameInWorkFolder(const QString& copyTo) {
             continue;
         }
         const bool first = !begun[step.row];
-        begun[step.row] = 1;
         const bool moved = step.from != step.to;
-        if (!step.last) {
-            // The file steps aside: what it is and where the ring's files go is on disk first, so
-            // that a run killed before the ring closes can tell the user.
-            QList<QPair<QString, QString>> ringRows{{olds.at(step.row), news.at(step.row)}};
-            for (qsizetype j = k + 1; j < plan.size() && plan.at(j).from != step.to; ++j) {
-                ringRows.append({olds.at(plan.at(j).row), news.at(plan.at(j).row)});
-            }
+        if (!step.last && recordName.isEmpty()) {
+            // The first file steps aside: what every ring's temporary name will hold is on disk
+            // first, so that a run killed before a ring closes can tell the user. Without it the
+            // rings are left out; the other renames need no record.
+            const QString name = temporary();
             try {
-                WriteHolderRecord(w, step.to, ringRows);
+                WriteRingsRecord(w, name, rings);
+                recordName = name;
             } catch (const std::exception& e) {
-                Failed(w + step.from, w + news.at(step.row),
-                       QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+                ringsRefused = ReasonOf(e);
+                for (const int r : ringRowList) {
+                    skipped[r] = 1;
+                }
+                continue;
             }
+        }
+        begun[step.row] = 1;
+        if (!step.last) {
             ring = Ring{step.row, step.to, S.ComboUndoOldName.size(), {}};
         }
         QString reason;        // empty while the step goes well
@@ -243,7 +430,6 @@ void RenameInWorkFolder(const QString& copyTo) {
                         if (first) {
                             skipped[step.row] = 1;
                             if (!step.last) {
-                                RemoveHolderRecord(w, step.to);
                                 ring.reset();
                             }
                             continue;
@@ -264,7 +450,7 @@ void RenameInWorkFolder(const QString& copyTo) {
             }
             if (step.last && !copyTo.isEmpty()) {
                 try {
-                    fs.CopyFile(w + step.to, copyTo + step.to);
+                    CopyKeepingReplaced(w + step.to, copyTo, step.to);
                     if (ring) {
                         ring->copied.back() = 1;
                     }
@@ -276,7 +462,6 @@ void RenameInWorkFolder(const QString& copyTo) {
         }
         if (reason.isEmpty()) {
             if (ring && step.from == ring->holder) {
-                RemoveHolderRecord(w, ring->holder);
                 ring.reset();
             }
             continue;
@@ -287,13 +472,20 @@ void RenameInWorkFolder(const QString& copyTo) {
         // The row cannot be done. Undo would delete a destination file this row never wrote, so a
         // row renamed but not copied is taken back, journal row first, so that a failing take-back
         // deletes nothing later; inside a ring the whole ring goes back.
+        QStringList putBack;
+        const auto withPutBack = [&putBack](const QString& why) {
+            return putBack.isEmpty()
+                       ? why
+                       : why + QStringLiteral("\r\nPut back : ") + putBack.join(QStringLiteral(", "));
+        };
         if (ring) {
-            if (!TakeBackRing(*ring, w, copyTo)) {
+            if (!TakeBackRing(*ring, w, copyTo, putBack)) {
+                keepRecord = true;
                 Failed(w + olds.at(step.row), target,
-                       reason + QStringLiteral("\r\nHeld : ") + w + ring->holder + QStringLiteral(" holds ") +
-                           olds.at(ring->row));
+                       withPutBack(reason + QStringLiteral("\r\nHeld : ") + w + ring->holder +
+                                   QStringLiteral(" holds ") + olds.at(ring->row)));
             }
-            RemoveHolderRecord(w, ring->holder);
+            reason = withPutBack(reason);
         } else if (inPlace) {
             S.ComboUndoOldName.removeLast();
             S.ComboUndoNewName.removeLast();
@@ -303,6 +495,11 @@ void RenameInWorkFolder(const QString& copyTo) {
         }
         Failed(w + olds.at(step.row), target, reason);
     }
+    if (!ringsRefused.isEmpty()) {
+        const auto& [old, neu] = rings.first().rows.first();
+        Failed(w + old, w + neu,
+               QStringLiteral("no record of the ring of renames could be kept: ") + ringsRefused);
+    }
 }
 
 bool IsHolderName(const QString& name) {
@@ -310,29 +507,69 @@ bool IsHolderName(const QString& name) {
            ReadTemporaryName(name).kind == TemporaryKind::RenameHolder;
 }
 
-// The record of a ring the undo opens at journal row `i`, whose temporary name is that row's old
-// name: the file it holds, the name the undo takes it back to, and the ring's other rows as the undo
-// renames them.
-void RecordUndoneRing(const QString& jw, qsizetype i) {
+// The ring the undo opens at journal row `i`, whose temporary name is that row's old name: the file
+// it holds with the name the undo takes it back to, then the ring's other rows as the undo renames
+// them. Empty when the journal holds no start of it.
+QList<QPair<QString, QString>> UndoneRingRows(qsizetype i) {
     const QString holder = S.ComboUndoOldName.at(i);
     qsizetype first = i - 1;
     while (first >= 0 && S.ComboUndoNewName.at(first) != holder) {
         --first;
     }
     if (first < 0) {
-        return;
+        return {};
     }
     QList<QPair<QString, QString>> rows{{S.ComboUndoNewName.at(i), S.ComboUndoOldName.at(first)}};
     for (qsizetype k = i - 1; k > first; --k) {
         rows.append({S.ComboUndoNewName.at(k), S.ComboUndoOldName.at(k)});
     }
-    try {
-        WriteHolderRecord(jw, holder, rows);
-    } catch (const std::exception& e) {
-        Failed(jw + S.ComboUndoNewName.at(i), jw + S.ComboUndoOldName.at(first),
-               QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
-    }
+    return rows;
 }
+
+// Undone, a ring steps a file aside again: one record of every ring the undo opens goes to disk
+// before the first of them, and goes once no file is left under a temporary name.
+class UndoRingsRecord {
+  public:
+    explicit UndoRingsRecord(const QString& jw) : jw_(jw) {
+        for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
+            const QString& old = S.ComboUndoOldName.at(i);
+            if (old != S.ComboUndoNewName.value(i) && IsHolderName(old)) {
+                QList<QPair<QString, QString>> rows = UndoneRingRows(i);
+                if (!rows.isEmpty()) {
+                    rings_.append({old, std::move(rows)});
+                }
+            }
+        }
+    }
+    ~UndoRingsRecord() {
+        if (!name_.isEmpty()) {
+            KeepRecordWhileHeld(jw_, name_, rings_);
+        }
+    }
+    UndoRingsRecord(const UndoRingsRecord&) = delete;
+    UndoRingsRecord& operator=(const UndoRingsRecord&) = delete;
+
+    // Before the file at `from` goes to `to`, the undo's name `old` for it: the record first when
+    // that name is a ring's temporary name.
+    void Before(const QString& from, const QString& to, const QString& old) {
+        if (!name_.isEmpty() || rings_.isEmpty() || !IsHolderName(old)) {
+            return;
+        }
+        const QString name = FreeTemporaryName(jw_, [](const QString&) { return false; });
+        try {
+            WriteRingsRecord(jw_, name, rings_);
+        } catch (const std::exception& e) {
+            Failed(from, to,
+                   QStringLiteral("no record of the ring of renames could be kept: ") + ReasonOf(e));
+        }
+        name_ = name;
+    }
+
+  private:
+    QString jw_;
+    QList<RecordedRing> rings_;
+    QString name_;
+};
 
 // Copy undo: the copy in the destination goes; when the source has gone, the copy comes back.
 void UndoCopyRows(const char* procedure) {
@@ -340,6 +577,7 @@ void UndoCopyRows(const char* procedure) {
     const QString jm = S.TextUndoMovePath;
     EachJournalRowBackwards(procedure, [&](qsizetype, const QString& old, const QString& neu) {
         if (!Exists(jm + neu)) {
+            PutBack(jm, neu);
             return;
         }
         if (Exists(jw + old)) {
@@ -347,6 +585,7 @@ void UndoCopyRows(const char* procedure) {
         } else if (!Taken(jw + old)) {
             OnFile(jm + neu, jw + old, [&] { fileSystem().MoveFile(jm + neu, jw + CheckedName(old)); });
         }
+        PutBack(jm, neu);
     });
 }
 
@@ -379,6 +618,7 @@ void ActionAStartDo() {
         S.ComboUndoOldName.clear();
         S.ComboUndoNewName.clear();
         S.ComboUndoAttr.clear();
+        EndHeldAside();
         RemoveAbandonedCopies(action, false, S.WorkPath, S.DestPath);
         RunRoute(action, {{"Rename", ActionDoRename},
                           {"Rename And Copy", ActionDoRenCopy},
@@ -390,6 +630,7 @@ void ActionAStartDo() {
                           {"Set Attribute", ActionDoAttribute}});
     });
     S.JobBusy = false;
+    EndKeptRecords();
     S.HasSelection = 0;
     S.SelectedCount = 0;
     S.ReadyToFinalize = false;
@@ -404,8 +645,9 @@ void ActionAStartDo() {
         S.PanelKey = QStringLiteral("ResetAll");
         SetValueByKey();
     } else {
-        // Nothing done (the first file failed, or every file had gone): there is nothing to undo.
-        S.UndoAvailable = !S.ComboUndoOldName.isEmpty();
+        // Nothing done (the first file failed, every file had gone, or no row changed its file):
+        // there is nothing to undo.
+        S.UndoAvailable = JournalChangesAFile();
     }
 }
 
@@ -419,6 +661,7 @@ void ActionAStartUndo() {
             MessageShowWork();
         }
         RemoveAbandonedCopies(S.TextUndoAction, true, S.TextUndoWorkPath, S.TextUndoMovePath);
+        S.UndoStoppedAt = -1;
         // "Delete" has no undo.
         RunRoute(S.TextUndoAction, {{"Rename", ActionUndoRename},
                                     {"Rename And Copy", ActionUndoRenCopy},
@@ -429,8 +672,21 @@ void ActionAStartUndo() {
                                     {"Set Attribute", ActionUndoAttribute}});
     });
     S.JobBusy = false;
+    EndKeptRecords();
     Trapped("ActionAStartUndo", [] { windows().RefreshFileLists(); });
-    S.UndoAvailable = false;
+    // An undo stopped by an error keeps the rows it did not reach, so that it can be tried again;
+    // the rows it undid or found gone are done with.
+    const qsizetype stopped = S.UndoStoppedAt;
+    S.UndoStoppedAt = -1;
+    if (stopped >= 0 && stopped < S.ComboUndoOldName.size()) {
+        const qsizetype keep = stopped + 1;
+        S.ComboUndoOldName.resize(keep);
+        S.ComboUndoNewName.resize(std::min(keep, S.ComboUndoNewName.size()));
+        S.ComboUndoAttr.resize(std::min(keep, S.ComboUndoAttr.size()));
+        S.UndoAvailable = JournalChangesAFile();
+    } else {
+        S.UndoAvailable = false;
+    }
 }
 
 void ActionDoRename() {
@@ -446,7 +702,7 @@ void ActionDoCpyRename() {
     const QString d = S.DestPath;
     EachExistingRow("ActionDoCpyRename", [&](int i, const QString& old) {
         const QString neu = SelectionNewName(i);
-        OnFile(w + old, d + neu, [&] { fileSystem().CopyFile(w + old, d + CheckedName(neu)); });
+        OnFile(w + old, d + neu, [&] { CopyKeepingReplaced(w + old, d, CheckedName(neu)); });
         JournalRow(old, neu);
     });
 }
@@ -465,7 +721,7 @@ void ActionDoCopy() {
     const QString w = S.WorkPath;
     const QString d = S.DestPath;
     EachExistingRow("ActionDoCopy", [&](int, const QString& old) {
-        OnFile(w + old, d + old, [&] { fileSystem().CopyFile(w + old, d + old); });
+        OnFile(w + old, d + old, [&] { CopyKeepingReplaced(w + old, d, old); });
         JournalRow(old, old);
     });
 }
@@ -522,34 +778,26 @@ void ActionDoAttribute() {
 
 void ActionUndoRename() {
     const QString jw = S.TextUndoWorkPath;
-    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype i, const QString& old, const QString& neu) {
+    UndoRingsRecord record(jw);
+    EachJournalRowBackwards("ActionUndoRename", [&](qsizetype, const QString& old, const QString& neu) {
         // A file gone or an old name taken leaves the row as it is; nothing is overwritten.
         if (neu == old) {
             return;
         }
         const QString from = Joined(jw, neu);
         const QString to = Joined(jw, old);
-        // Undone, a ring steps a file aside again: the record goes first here too.
-        const bool stepsAside = IsHolderName(old);
-        if (stepsAside) {
-            RecordUndoneRing(jw, i);
-        }
-        FileSystem::RenameResult result = FileSystem::RenameResult::SourceMissing;
+        record.Before(from, to, old);
         OnFile(from, to, [&] {
             CheckedName(old);
-            result = fileSystem().RenameNoReplace(from, to);
+            fileSystem().RenameNoReplace(from, to);
         });
-        if (stepsAside && result != FileSystem::RenameResult::Done) {
-            RemoveHolderRecord(jw, old);
-        } else if (IsHolderName(neu) && result == FileSystem::RenameResult::Done) {
-            RemoveHolderRecord(jw, neu);
-        }
     });
 }
 
 void ActionUndoRenCopy() {
     const QString jw = S.TextUndoWorkPath;
     const QString jm = S.TextUndoMovePath;
+    UndoRingsRecord record(jw);
     EachJournalRowBackwards("ActionUndoRenCopy", [&](qsizetype, const QString& old, const QString& neu) {
         FileSystem& fs = fileSystem();
         if (Exists(jw + old)) {
@@ -559,13 +807,16 @@ void ActionUndoRenCopy() {
         } else if (Taken(jw + old)) {
             return;
         } else if (Exists(jw + neu)) {
+            record.Before(jw + neu, jw + old, old);
             OnFile(jw + neu, jw + old, [&] { fs.Rename(jw + neu, jw + CheckedName(old)); });
             if (Exists(jm + neu)) {
                 OnFile(jm + neu, QString(), [&] { fs.DeleteFile(jm + neu, true); });
             }
         } else if (Exists(jm + neu)) {
+            record.Before(jm + neu, jw + old, old);
             OnFile(jm + neu, jw + old, [&] { fs.MoveFile(jm + neu, jw + CheckedName(old)); });
         }
+        PutBack(jm, neu);
     });
 }
 
@@ -612,7 +863,7 @@ void ActionUndoAttribute() {
         bool ok = false;
         const int value = S.ComboUndoAttr.value(i).toInt(&ok);
         if (!ok) {
-            Failed(jw + old, QString(), QStringLiteral("no attribute value was kept"));
+            Failed(jw + old, QString(), QStringLiteral("no attribute value was kept"), 0);
         }
         OnFile(jw + old, QString(), [&] { fileSystem().SetAttributes(jw + old, value); });
     });

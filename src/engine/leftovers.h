@@ -25,21 +25,26 @@ QString HolderRecordName(const QString& holder);
 // PlatformError when it cannot. `rows` are (old, new) pairs, the held file's row first.
 void WriteHolderRecord(const QString& folder, const QString& holder,
                        const QList<QPair<QString, QString>>& rows);
+// One record for every ring of a batch, written whole once before the first ring begins, under
+// HolderRecordName(`name`), where `name` is a temporary name no file takes. Each ring is its
+// temporary name and its rows as WriteHolderRecord takes them. Throws PlatformError when it cannot.
+struct RecordedRing {
+    QString holder;
+    QList<QPair<QString, QString>> rows;
+};
+void WriteRingsRecord(const QString& folder, const QString& name, const QList<RecordedRing>& rings);
+// The record of a file that a copy replaced, held aside under `holder` in the same folder: `name` is
+// where it was. Written whole before the file is moved aside; throws PlatformError when it cannot.
+void WriteReplacedRecord(const QString& folder, const QString& holder, const QString& name);
 // Removes it once the ring is whole again; a record that will not go is removed another time.
 void RemoveHolderRecord(const QString& folder, const QString& holder);
 
-// A file an interrupted rename left, with the names its record gives (empty when it has none).
-struct InterruptedRename {
-    QString holder;
-    QString held;
-    QString renamedTo;
-};
-// The interrupted renames among the names of `folder` (hidden names included, as a read of the
-// folder found them), sorted by holder.
-QList<InterruptedRename> InterruptedRenamesAmong(const QString& folder, const QStringList& names);
-
-// Names them to the user in one message ("MessageInterruptedRename"), when there are any; they are
-// found in the last read of the folder (the file list's), or in a read of its own when none was made.
+// Tells the user of what an interrupted run left in `folder` (found in the last read of the folder,
+// the file list's, or in a read of its own when none was made). A ring of renames whose record says
+// how far it went is offered to be put back, every file under the name it had before, with renames
+// that never replace a file; on No the user learns which name is free and which file goes there.
+// A record whose files are all back is removed; one that cannot be read is named, and then nothing
+// is renamed.
 void TellOfInterruptedRenames(const QString& folder);
 
 }  // namespace qv

@@ -129,7 +129,8 @@ void RegisterHelpPath() {
         if (fileSystem().FileExists(HS.HelpDefaultPath))
             return;
         const QString stored = Get(kHelpPaths, HS.HelpName);
-        if (!stored.isEmpty() && fileSystem().FileExists(stored))
+        // A stored path that leads to another program is no help path: this one's own replaces it.
+        if (NamesProgramFile(stored, HS.HelpName) && fileSystem().FileExists(stored))
             return;
         if (fileSystem().FileExists(HS.HelpExePath))
             settingsStore().SaveSetting(kApp, kHelpPaths, HS.HelpName, HS.HelpExePath);

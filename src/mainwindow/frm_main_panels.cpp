@@ -510,6 +510,8 @@ void FrmMain::TextSelectionNumFile_Change() {
     }
     if (!text.isEmpty()) {
         S.SelNumberPending = n;
+        if (S.EditSelKind == 1 && S.EditSelNumKind == 1)
+            LabelSelectionAsk->SetCaption(QString());
         Tag("setNullSelectionOK");
         return;
     }
@@ -552,14 +554,13 @@ void FrmMain::TextSelectionNumSkip_Change() {
 
 void FrmMain::TextSelectionString_Change() {
     const QString text = TextSelectionString->Text();
+    // The prompt asks for what the box lacks: it goes as soon as something is typed.
     if (S.EditSelKind == 2) {
         S.SelStringPending = text;
-        if (text.isEmpty())
-            LabelSelectionAsk->SetCaption(kAskString);
+        LabelSelectionAsk->SetCaption(text.isEmpty() ? kAskString : QString());
     } else if (S.EditSelKind == 3) {
         S.SelExtensionPending = text;
-        if (text.isEmpty())
-            LabelSelectionAsk->SetCaption(kAskExtension);
+        LabelSelectionAsk->SetCaption(text.isEmpty() ? kAskExtension : QString());
     }
     if (text.isEmpty() && (S.EditSelKind == 2 || S.EditSelKind == 3))
         CommandSelectionOK->SetEnabled(false);

@@ -1,6 +1,7 @@
 #include "mainwindow/frm_move.h"
 
 #include <QDir>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <utility>
@@ -84,12 +85,51 @@ void RefuseFolderKey() {
     MessageShowReady();
 }
 
+// A refused key is explained once the typing pauses: a box shown at once would take the focus and
+// with it the keys that follow. Pauses shorter than this are keys of one run.
+constexpr int kTypingPauseMs = 700;
+
+void ExplainRefusal(TextBox* box, const std::weak_ptr<void>& alive) {
+    RefuseFolderKey();
+    if (!alive.expired() && box->EffectivelyVisible() && box->EffectivelyEnabled())
+        box->SetFocus();
+}
+
+QTimer* RefusalPause(TextBox* box, bool make) {
+    QWidget* w = box->Widget();
+    if (!w)
+        return nullptr;
+    auto* timer = w->findChild<QTimer*>(QStringLiteral("RefusalPause"), Qt::FindDirectChildrenOnly);
+    if (timer || !make)
+        return timer;
+    timer = new QTimer(w);  // goes with the box
+    timer->setObjectName(QStringLiteral("RefusalPause"));
+    timer->setSingleShot(true);
+    timer->setInterval(kTypingPauseMs);
+    QObject::connect(timer, &QTimer::timeout, w, [box, alive = box->LifeToken()] {
+        // A box closed meanwhile (the folder made, the dialog left) has nothing left to explain.
+        if (!alive.expired() && box->EffectivelyVisible())
+            ExplainRefusal(box, alive);
+    });
+    return timer;
+}
+
 // The key rule of the two folder-name boxes. Enter runs `enter` when the box holds a name.
 void FolderNameKey(TextBox* box, int& keyAscii, void (FrmMove::*enter)()) {
+    QTimer* pause = RefusalPause(box, false);
+    // Still typing: the explanation waits for the pause.
+    if (keyAscii != 13 && pause && pause->isActive())
+        pause->start();
     if (keyAscii == 8)
         return;
     if (keyAscii == 13) {
         keyAscii = 0;
+        // The name is not used before the user has been told what was left out of it.
+        if (pause && pause->isActive()) {
+            pause->stop();
+            ExplainRefusal(box, box->LifeToken());
+            return;
+        }
         if (!box->Text().isEmpty())
             (frmMove().*enter)();
         return;
@@ -97,7 +137,10 @@ void FolderNameKey(TextBox* box, int& keyAscii, void (FrmMove::*enter)()) {
     if (keyAscii > 0 && keyAscii < 0x10000 && IsFolderNameLetter(QChar(keyAscii)))
         return;
     keyAscii = 0;
-    RefuseFolderKey();
+    if ((pause = RefusalPause(box, true)))
+        pause->start();
+    else
+        RefuseFolderKey();
 }
 
 // A text that arrived without KeyPress (a paste): what breaks the rule is taken out again. True when
@@ -251,6 +294,7 @@ void FrmMove::Design() {
     };
     Drive1->Change = [this] { Drive1_Change(); };
     File1->Click = [this] { File1_Click(); };
+    File1->SetChooseByKey(true);  // the arrows walk the files; Enter or Space checks the picture
     CommandActionMoveOK->Click = [this] { CommandActionMoveOK_Click(); };
     CommandActionMoveCancel->Click = [this] { CommandActionMoveCancel_Click(); };
     CommandActionMoveCancel->SetCancel(true);

@@ -188,8 +188,12 @@ void SetButActiveness() {
         for (CommandButton* b : locked) b->SetEnabled(false);
         m.CheckEasyProcess->SetEnabled(false);
     } else {
-        if (S.SelectedCount < 1)
+        if (S.SelectedCount < 1) {
             m.CommandFileSize->SetEnabled(false);
+            // The size of a selection that is gone (acted on, undone) would be a stale figure.
+            m.LabelSpaceNeed->SetVisible(false);
+            m.LabelSpaceNeed->SetCaption(QString());
+        }
         m.CommandChoiceSetName->SetEnabled(!S.MovePictureMode);
         m.CommandChoiceSetPic->SetEnabled(!S.MovePictureMode);
         m.CommandJob->SetEnabled(S.ReadyToFinalize);
@@ -208,7 +212,8 @@ void SetButActiveness() {
         m.CommandAction->SetEnabled(action);
         m.CommandClearAction->SetEnabled(open ? S.ActionIndex != 0 : action && S.ActionIndex != 0);
         m.CommandRenameCriteria->SetEnabled(open && S.ActionIndex <= 3 && !S.EasyProcessMode);
-        m.CommandClearRename->SetEnabled(open && S.CriteriaCount != 0);
+        // Easy Process keeps its own names: the batch criteria are not reset behind its frame.
+        m.CommandClearRename->SetEnabled(open && S.CriteriaCount != 0 && !S.EasyProcessMode);
         m.CommandRigidity->SetEnabled(open || Is(S.PanelKey, "Options"));
         m.CommandClearRigidity->SetEnabled(open && S.OptionsNonDefault != 0);
         // A locked view opens no panel (a ready preview included): only the open one can be closed.

@@ -154,7 +154,9 @@ void SetValueActionOK() {
         m.TextActionDestination->SetText(destText);
         m.LabelActionDestination->SetCaption(QLatin1String(row.destLabel));
         m.LabelJob->SetCaption(QLatin1String(row.job));
+        // The button reads as its frame: Copy and Move are checked by Finalize, with no names to preview.
         m.FramePreview->SetCaption(QLatin1String(row.preview));
+        m.CommandPreview->SetCaption(QLatin1String(row.preview));
     }
     if (frmMove().Loaded())
         S.MoveLastPath = frmMove().Dir1->Path();

@@ -49,7 +49,7 @@ void ResetSelectionFrame() {
     if (OptionButton* o = m.OptionSelection[S.EditSelKind])
         o->SetValue(true);
     ShowSelectionIndex();
-    m.CommandSelectionOK->SetEnabled(false);
+    CheckSelectionOK();
 }
 
 void ResetActionFrame() {
@@ -239,6 +239,8 @@ void CheckSelectionOK() {
                number = S.SelNumberPending != S.SelNumber, string = S.SelStringPending != S.SelString,
                extension = S.SelExtensionPending != S.SelExtension,
                sensitive = S.SelCaseSensitivePending != S.SelCaseSensitive;
+    // With nothing selected (after an action, say) the same rule may be applied again.
+    const bool again = S.HasSelection == 0;
     bool ok = false;
     switch (S.EditSelKind) {
         case 0:
@@ -246,15 +248,16 @@ void CheckSelectionOK() {
             break;
         case 1:
             if (S.EditSelNumKind == 0)
-                ok = maximum || keep || skip;
+                ok = again || maximum || keep || skip;
             else if (S.EditSelNumKind == 1)
-                ok = S.SelNumberPending != 0 && (maximum || keep || skip || number);
+                ok = S.SelNumberPending != 0 && (again || maximum || keep || skip || number);
             break;
         case 2:
-            ok = !S.SelStringPending.isEmpty() && (maximum || keep || skip || string || sensitive);
+            ok = !S.SelStringPending.isEmpty() && (again || maximum || keep || skip || string || sensitive);
             break;
         case 3:
-            ok = !S.SelExtensionPending.isEmpty() && (maximum || keep || skip || extension || sensitive);
+            ok = !S.SelExtensionPending.isEmpty() &&
+                 (again || maximum || keep || skip || extension || sensitive);
             break;
         default:
             break;

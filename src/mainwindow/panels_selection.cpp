@@ -2,6 +2,7 @@
 // selection table and the preview list of the actions that do not rename.
 #include <QHash>
 
+#include "core/little_help.h"
 #include "core/message.h"
 #include "core/panel_calls.h"
 #include "core/state.h"
@@ -85,24 +86,10 @@ void SetValueAutoSelect() {
         SelectWhere(files, [&](int i) { return i >= skip && i <= hi; });
         return;
     }
-    // By string or by extension: matches from the skip on, up to the maximum. The case box counts for
-    // both, as the panel and the help say.
-    const QString& subject = byString ? S.SelString : S.SelExtension;
-    const QString needle = S.SelCaseSensitive ? subject : subject.toUpper();
+    // By string or by extension: matches from the skip on, up to the maximum.
     int matches = 0;
     SelectWhere(files, [&](int i) {
-        if (i < skip)
-            return false;
-        const QString name = files.List(i);
-        bool match;
-        if (byString)
-            match = S.SelCaseSensitive ? name.contains(needle) : name.toUpper().contains(needle);
-        else if (name.size() < needle.size())
-            match = false;
-        else
-            match =
-                S.SelCaseSensitive ? name.endsWith(needle) : name.right(needle.size()).toUpper() == needle;
-        if (!match)
+        if (i < skip || !SelectionRuleMatches(files.List(i)))
             return false;
         ++matches;
         return S.SelMaxFiles == 0 || matches <= S.SelMaxFiles;

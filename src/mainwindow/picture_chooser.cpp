@@ -54,6 +54,12 @@ void PicChoosePreview() {
         DropPreview(f);
         f.LabelActionMoveHead->SetCaption(QString());
         ShowPath(f.TextActionMovePath, QString());
+        // Walking the list with the keys passes over what is no picture; a choice of it is told.
+        if (f.File1->Browsing()) {
+            S.PictureFolderPending.clear();
+            S.PictureFilePending.clear();
+            return;
+        }
         ShowSystem("MessageIncorrectPicture");
         return;
     }
@@ -61,7 +67,9 @@ void PicChoosePreview() {
     f.FrameActionMovePic->SetVisible(true);
     S.PictureChoiceMade = true;
     RefreshMoveOK();
-    f.TextActionMoveUser->SetFocus();
+    // The keys stay in the list while the user walks it.
+    if (!f.File1->Browsing())
+        f.TextActionMoveUser->SetFocus();
 }
 
 void PicChooseDefault() {

@@ -64,12 +64,7 @@ void RegisterFolderDialogWork() {
     RegisterMessageWork({
         {"MessageIncorrectPicture",
          [](const MessageAnswer&) {
-             S.MoveListRefreshing = true;
-             if (frmMove().Loaded() && frmMove().File1) {
-                 frmMove().File1->SetListIndex(-1);
-                 frmMove().File1->Refresh();
-             }
-             S.MoveListRefreshing = false;
+             // The list keeps its place: the next arrow goes on from the entry refused.
              S.PicturePathPending.clear();
              S.PictureFolderPending.clear();
              S.PictureFilePending.clear();

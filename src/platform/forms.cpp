@@ -454,8 +454,11 @@ bool Control::isTabStop() const {
     switch (kind_) {
         case ControlKind::Label: {
             const bool acts = static_cast<const Label*>(this)->ActsAsButton();
-            if (acts && !(widget_->focusPolicy() & Qt::TabFocus))
+            if (acts && !(widget_->focusPolicy() & Qt::TabFocus)) {
                 widget_->setFocusPolicy(Qt::TabFocus);
+                // Its text clear of the focus mark drawn along its edges.
+                static_cast<QLabel*>(widget_)->setMargin(4);
+            }
             return acts;
         }
         case ControlKind::Frame:
@@ -839,26 +842,72 @@ bool isInside(const Control* c, const Control* container) {
     return false;
 }
 
-// Left to right, top to bottom, a container's controls right after the container.
+bool isContainerKind(const Control* c) {
+    return c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox;
+}
+
+// Where a container's first control starts, in the container's own position's units (its caption
+// and border lie above that); its own top when it holds none.
+int innerTop(const std::vector<std::unique_ptr<Control>>& all, const Control* c) {
+    if (!isContainerKind(c))
+        return c->Top();
+    std::optional<int> first;  // in twips, as a container places its controls
+    for (const auto& k : all)
+        if (k->Container() == c && k->Kind() != ControlKind::Line) {
+            const int top = innerTop(all, k.get());
+            first = std::min(first.value_or(top), top);
+        }
+    if (!first)
+        return c->Top();
+    return c->Top() + (c->Container() ? *first : *first / kTwipsPerPixel);
+}
+
+// Left to right, top to bottom, a container's controls right after the container, and the option
+// buttons of a group together where the group's first one stands (the group is one stop).
 void appendInReadingOrder(const std::vector<std::unique_ptr<Control>>& all, const Control* container,
                           std::vector<Control*>& out) {
-    std::vector<Control*> kids;
+    struct Kid {
+        Control* c;
+        int top, inner;
+    };
+    std::vector<Kid> kids;
     for (const auto& c : all)
         if (c->Container() == container)
-            kids.push_back(c.get());
-    std::stable_sort(kids.begin(), kids.end(), [](const Control* a, const Control* b) { return a->Top() < b->Top(); });
+            kids.push_back({c.get(), c->Top(), innerTop(all, c.get())});
+    std::stable_sort(kids.begin(), kids.end(), [](const Kid& a, const Kid& b) { return a.top < b.top; });
     // A row: what starts less than half a line below the row's first control, a line being the
-    // lower of the two (a tall frame beside a button row does not take the row's first button).
+    // lower of the two (a tall frame beside a button row does not take the row's first button); a
+    // frame starts both at its border and where its controls do.
+    auto oneRow = [](const Kid& first, const Kid& next) {
+        const int half = std::max(1, std::min(first.c->Height(), next.c->Height()) / 2);
+        for (int a : {first.top, first.inner})
+            for (int b : {next.top, next.inner})
+                if (std::abs(b - a) < half)
+                    return true;
+        return false;
+    };
     for (size_t k = 0; k < kids.size();) {
         size_t end = k + 1;
-        while (end < kids.size() && kids[end]->Top() - kids[k]->Top() <
-                                        std::max(1, std::min(kids[k]->Height(), kids[end]->Height()) / 2))
+        while (end < kids.size() && oneRow(kids[k], kids[end]))
             ++end;
         std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
-                         [](const Control* a, const Control* b) { return a->Left() < b->Left(); });
+                         [](const Kid& a, const Kid& b) { return a.c->Left() < b.c->Left(); });
         k = end;
     }
-    for (Control* c : kids) {
+    std::vector<Control*> ordered;
+    bool optionsDone = false;
+    for (const Kid& kid : kids) {
+        if (kid.c->Kind() != ControlKind::OptionButton) {
+            ordered.push_back(kid.c);
+            continue;
+        }
+        if (std::exchange(optionsDone, true))
+            continue;
+        for (const Kid& o : kids)
+            if (o.c->Kind() == ControlKind::OptionButton)
+                ordered.push_back(o.c);
+    }
+    for (Control* c : ordered) {
         out.push_back(c);
         if (c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox)
             appendInReadingOrder(all, c, out);
@@ -925,7 +974,9 @@ void Form::focusAfterPress(Control* pressed, const std::vector<const Control*>& 
         return;
     }
     // The pressed control went with its frame: back to what opened that frame, else into a frame
-    // the press opened, else on to the next stop.
+    // the press opened. Not the next stop: a second Enter would press whatever comes next, and that
+    // may end the program (Quit) or throw work away. The first stop of the pressed control's panel,
+    // or else of the window, is a safe place to land.
     if (focusOpenerOf(pressed))
         return;
     for (const Control* frame : opened)
@@ -937,16 +988,14 @@ void Form::focusAfterPress(Control* pressed, const std::vector<const Control*>& 
                     c->Widget()->setFocus(Qt::TabFocusReason);
                     return;
                 }
-    const auto at = std::find(tabOrder_.begin(), tabOrder_.end(), pressed);
-    if (at == tabOrder_.end())
-        return;
-    const size_t n = tabOrder_.size(), from = static_cast<size_t>(at - tabOrder_.begin());
-    for (size_t step = 1; step < n; ++step) {
-        Control* c = tabOrder_[(from + step) % n];
-        if (c->isTabStop()) {
-            c->Widget()->setFocus(Qt::TabFocusReason);
+    for (const Control* box = pressed->Container();; box = box->Container()) {
+        for (Control* c : tabOrder_)
+            if ((!box || isInside(c, box)) && c != pressed && c->isTabStop()) {
+                c->Widget()->setFocus(Qt::TabFocusReason);
+                return;
+            }
+        if (!box)
             return;
-        }
     }
 }
 
@@ -1966,9 +2015,19 @@ class ClickableAccessible : public QAccessibleWidget {
             // A control that cannot act refuses the press, and the user keeps the place.
             if (!c->EffectivelyEnabled() || !c->EffectivelyVisible())
                 return;
-            WidgetEventScope scope;
-            KeyboardPress press(c);
-            userClick(c);
+            // The tool's call returns at once: the press runs from the event loop after it, so that
+            // a box it opens does not hold the tool waiting until the box is answered.
+            QMetaObject::invokeMethod(
+                widget(),
+                [c, token = c->LifeToken(), w = QPointer<QWidget>(widget())] {
+                    if (!Alive(token) || !w || blockedByModal(w) || !c->EffectivelyEnabled() ||
+                        !c->EffectivelyVisible())
+                        return;
+                    WidgetEventScope scope;
+                    KeyboardPress press(c);
+                    userClick(c);
+                },
+                Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(name);
@@ -1993,10 +2052,38 @@ class FormAccessible : public QAccessibleWidget {
 
 // A combo given a name is announced by that name, its choice being its value; left to itself Qt on
 // this desktop reads the choice out as the name. The drop-down list is its one child, as before.
-class ComboAccessible : public QAccessibleWidget {
+// The choice is its text too, read-only, for tools that read a combo's text rather than its value.
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
   public:
     explicit ComboAccessible(QComboBox* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
     QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString all = combo()->currentText();
+        start = std::clamp(start, 0, static_cast<int>(all.size()));
+        end = end < 0 ? static_cast<int>(all.size()) : std::clamp(end, start, static_cast<int>(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(combo()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
 
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value)
@@ -2047,6 +2134,8 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
         return new FormAccessible(window);
     if (auto* combo = qobject_cast<QComboBox*>(w))
         return new ComboAccessible(combo);
+    if (auto* list = dynamic_cast<ListWidget*>(w); list && list->onOpen)
+        return MakeOpeningListAccessible(list);
     if (auto* frame = dynamic_cast<FrameWidget*>(w))
         return new FrameAccessible(frame);
     if (dynamic_cast<ButtonWidget*>(w))

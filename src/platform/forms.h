@@ -21,9 +21,9 @@
 // - Escape presses the form's Cancel button; Enter and Space press a focused button. A press from
 //   the keyboard or an assistive tool leaves the focus on the pressed control; when that no longer
 //   acts, on the control whose press opened its frame, else on the first control of a frame the
-//   press opened, else on the next stop. A press that closes its window hands the focus back to the
-//   control whose press opened it. The handlers' move of the focus to the window's picture box is
-//   for clicks.
+//   press opened, else on the first stop of its panel or else of the window (never on whatever came
+//   next). A press that closes its window hands the focus back to the control whose press opened
+//   it. The handlers' move of the focus to the window's picture box is for clicks.
 // - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
 //   container is in twips (15 twips a pixel).
 #pragma once
@@ -461,6 +461,12 @@ class FileListBox : public Control {
     void UserClicks(int i, bool ctrl = false, bool shift = false);
     int SelCount() const;
     void UserKey(int keyAscii);  // a typed character: KeyPress, then jump to the next entry it starts
+    // True while the Click of a key that only walks the list runs (an arrow, Home, End or a typed
+    // letter's jump): the current entry moved, the user chose nothing yet.
+    bool Browsing() const { return browsing_; }
+    // In a list whose Click checks what it is given, Enter and Space choose the entry the keys have
+    // walked to: its Click runs again, not browsing, as a click on it does.
+    void SetChooseByKey(bool on) { chooseByKey_ = on; }
 
   private:
     friend class FileListView;
@@ -477,6 +483,8 @@ class FileListBox : public Control {
     int listIndex_ = -1;
     int multiSelect_ = 0;
     int anchor_ = -1;
+    bool browsing_ = false;
+    bool chooseByKey_ = false;
 };
 
 class Image : public Control {

@@ -1,6 +1,9 @@
 // List controls: combo and list boxes, and the drive, folder and file lists.
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAbstractListModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -11,6 +14,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <algorithm>
+#include <map>
 #include <thread>
 #include <typeinfo>
 #include <utility>
@@ -309,6 +313,31 @@ class ClosedListOutOfSight : public QObject {
     QPointer<QAbstractItemView> view_;
 };
 
+// The style lays a drop-down list's entries out wider than the list (each a little wider than the
+// list itself), so that assistive tools were told of entries reaching past the list's edge. An entry
+// is no wider than the list it is drawn in.
+class EntriesInTheList : public QAbstractItemDelegate {
+  public:
+    EntriesInTheList(QAbstractItemDelegate* style, QAbstractItemView* view, QObject* parent)
+        : QAbstractItemDelegate(parent), style_(style), view_(view) {
+        style_->setParent(this);
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        style_->paint(painter, option, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = style_->sizeHint(option, index);
+        if (view_ && view_->viewport()->width() > 0)
+            size.setWidth(std::min(size.width(), view_->viewport()->width()));
+        return size;
+    }
+
+  private:
+    QAbstractItemDelegate* style_;
+    QPointer<QAbstractItemView> view_;
+};
+
 }  // namespace
 
 void ComboBox::UserKey(int keyAscii) {
@@ -336,6 +365,8 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     w->setEditable(false);
     w->setFocusPolicy(Qt::StrongFocus);
     new ClosedListOutOfSight(w);
+    if (QAbstractItemDelegate* style = w->itemDelegate())
+        w->setItemDelegate(new EntriesInTheList(style, w->view(), w));
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;
@@ -345,6 +376,45 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
             userChoose(i);
         if (Alive(token))
             syncWidget();  // a pick the control refused must not stay on show
+    });
+    // An assistive tool picks an entry by selecting it in the drop-down list, open or closed, without
+    // moving the list's current entry (which the mouse and the keys move along with the selection).
+    // That pick is the user's choice, as a click on the entry is; it runs once the tool's call has
+    // returned.
+    QObject::connect(w->view()->selectionModel(), &QItemSelectionModel::selectionChanged, context(), [this, w] {
+        if (syncing_)
+            return;
+        QAbstractItemView* view = w->view();
+        const QModelIndexList picked = view->selectionModel()->selectedIndexes();
+        const int row = picked.size() == 1 ? picked.front().row() : -1;
+        if (row >= 0 && row == view->currentIndex().row())
+            return;  // the mouse or the keys in the open list: Qt chooses on their click or Enter
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (row < 0 || row == listIndex_ || (modal && w->window() != modal) || !EffectivelyEnabled() ||
+            !EffectivelyVisible()) {
+            // No pick (an entry unselected, or refused): the list shows the choice again.
+            QMetaObject::invokeMethod(
+                context(),
+                [this, token = LifeToken()] {
+                    if (Alive(token))
+                        syncWidget();
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+        QMetaObject::invokeMethod(
+            context(),
+            [this, w, row, token = LifeToken()] {
+                if (!Alive(token))
+                    return;
+                WidgetEventScope scope;
+                if (w->view()->isVisible())
+                    w->hidePopup();
+                UserChooses(row);
+                if (Alive(token))
+                    syncWidget();
+            },
+            Qt::QueuedConnection);
     });
     setWidget(w);
 }
@@ -499,6 +569,169 @@ void ListWidget::keyPressEvent(QKeyEvent* e) {
     QListWidget::keyPressEvent(e);
 }
 
+// ---- a list whose entries open, to assistive tools
+
+namespace {
+
+class OpeningListAccessible;
+
+// One entry: read as a list item with its text, selected or not, showing or not; its default action
+// opens it (as a double click does), its toggle selects it (as Qt's own entries do).
+class OpeningEntryAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    OpeningEntryAccessible(ListWidget* list, int row) : list_(list), row_(row) {}
+
+    bool isValid() const override { return list_ && row_ >= 0 && row_ < list_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return list_ ? QAccessible::queryAccessibleInterface(list_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        const QListWidgetItem* it = item();
+        if (!it)
+            return {};
+        if (t == QAccessible::Name) {
+            const QString named = it->data(Qt::AccessibleTextRole).toString();
+            return named.isEmpty() ? it->text() : named;
+        }
+        if (t == QAccessible::Description)
+            return it->data(Qt::AccessibleDescriptionRole).toString();
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QListWidgetItem* it = item();
+        if (!it)
+            return {};
+        const QRect r = list_->visualItemRect(it);
+        return QRect(list_->viewport()->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State st;
+        const QListWidgetItem* it = item();
+        if (!it)
+            return st;
+        st.selectable = true;
+        st.selected = it->isSelected();
+        st.focusable = true;
+        st.focused = list_->hasFocus() && list_->currentRow() == row_;
+        // Out of sight: outside the list's area, or the list is not on show.
+        const QRect r = list_->visualItemRect(it);
+        st.invisible = !list_->isVisible() || !list_->viewport()->rect().intersects(r);
+        st.offscreen = st.invisible;
+        st.disabled = !list_->isEnabled();
+        return st;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    QString localizedActionDescription(const QString& name) const override {
+        if (name == pressAction())
+            return QStringLiteral("Open");
+        return QAccessibleActionInterface::localizedActionDescription(name);
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == pressAction())
+            return {QStringLiteral("Return")};
+        return {};
+    }
+    void doAction(const QString& name) override {
+        if (!isValid() || !list_->isEnabled())
+            return;
+        if (const QWidget* modal = QApplication::activeModalWidget(); modal && list_->window() != modal)
+            return;
+        if (name == toggleAction()) {
+            QListWidgetItem* it = item();
+            it->setSelected(!it->isSelected());
+            return;
+        }
+        if (name != pressAction())
+            return;
+        // The tool's call returns first: what the open starts (a box included) runs after it.
+        QMetaObject::invokeMethod(
+            list_.data(),
+            [list = list_, row = row_] {
+                if (!list || !list->onOpen || row >= list->count())
+                    return;
+                WidgetEventScope scope;
+                auto open = list->onOpen;
+                open(row);
+            },
+            Qt::QueuedConnection);
+    }
+
+  private:
+    QListWidgetItem* item() const { return isValid() ? list_->item(row_) : nullptr; }
+    QPointer<ListWidget> list_;
+    int row_;
+};
+
+class OpeningListAccessible : public QAccessibleWidget {
+  public:
+    explicit OpeningListAccessible(ListWidget* list) : QAccessibleWidget(list, QAccessible::List) {
+        // Entries are made anew whenever the list changes.
+        QAbstractItemModel* model = list->model();
+        auto drop = [this] { dropEntries(); };
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::modelReset, drop));
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::layoutChanged, drop));
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::rowsInserted, drop));
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::rowsRemoved, drop));
+    }
+    ~OpeningListAccessible() override {
+        for (const auto& c : connections_) QObject::disconnect(c);
+        dropEntries();
+    }
+
+    ListWidget* list() const { return static_cast<ListWidget*>(widget()); }
+    int childCount() const override { return list()->count(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= list()->count())
+            return nullptr;
+        if (const auto at = entries_.find(index); at != entries_.end())
+            return QAccessible::accessibleInterface(at->second);
+        auto* entry = new OpeningEntryAccessible(list(), index);
+        entries_[index] = QAccessible::registerAccessibleInterface(entry);
+        return entry;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        for (const auto& [row, id] : entries_)
+            if (QAccessible::accessibleInterface(id) == c)
+                return row;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint at = list()->viewport()->mapFromGlobal(QPoint(x, y));
+        const QListWidgetItem* it = list()->itemAt(at);
+        return it ? child(list()->row(it)) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return list()->hasFocus() && list()->currentRow() >= 0 ? child(list()->currentRow()) : nullptr;
+    }
+
+  private:
+    void dropEntries() {
+        for (const auto& [row, id] : std::exchange(entries_, {})) QAccessible::deleteAccessibleInterface(id);
+    }
+    mutable std::map<int, QAccessible::Id> entries_;
+    std::vector<QMetaObject::Connection> connections_;
+};
+
+}  // namespace
+
+QAccessibleInterface* MakeOpeningListAccessible(ListWidget* list) {
+    return new OpeningListAccessible(list);
+}
+
 // ---- DriveListBox
 
 DriveListBox::DriveListBox(Form* form, QString name, int index, Control* container)
@@ -624,6 +857,11 @@ DirListBox::DirListBox(Form* form, QString name, int index, Control* container)
     w->onEnter = [w] {
         if (auto* list = static_cast<DirListBox*>(w->owner))
             list->UserOpens(list->ListIndex());
+    };
+    w->onOpen = [w](int row) {
+        if (auto* list = static_cast<DirListBox*>(w->owner); list && !list->syncing_ &&
+                                                              list->EffectivelyEnabled() && list->EffectivelyVisible())
+            list->UserOpens(list->indexOfRow(row));
     };
     setWidget(w);
     path_ = normalisedPath(QDir::currentPath());
@@ -945,7 +1183,14 @@ void FileListBox::viewSelectionChanged() {
     }
     showChanges();
     syncSelection();
-    Fire(Click);
+    // The tool's call returns first: a box the pick opens must not hold it until it is answered.
+    QMetaObject::invokeMethod(
+        context(),
+        [this, token = LifeToken()] {
+            if (Alive(token))
+                Fire(Click);
+        },
+        Qt::QueuedConnection);
 }
 
 void FileListBox::checkIndex(int i) const {
@@ -1164,9 +1409,18 @@ void FileListView::keyPressEvent(QKeyEvent* e) {
     const int n = list->ListCount();
     const bool shift = e->modifiers().testFlag(Qt::ShiftModifier);
     const bool ctrl = e->modifiers().testFlag(Qt::ControlModifier);
+    auto token = list->LifeToken();
+    // The keys that walk the list: their Clicks are no choice.
+    auto walking = [list, token](auto&& step) {
+        const bool outer = list->browsing_;
+        list->browsing_ = true;
+        step();
+        if (Alive(token))
+            list->browsing_ = outer;
+    };
     auto moveTo = [&](int i) {
         if (n > 0)
-            list->userClick(std::clamp(i, 0, n - 1), false, shift && list->MultiSelect() == 2);
+            walking([&] { list->userClick(std::clamp(i, 0, n - 1), false, shift && list->MultiSelect() == 2); });
     };
     switch (e->key()) {
         case Qt::Key_Up:
@@ -1191,7 +1445,12 @@ void FileListView::keyPressEvent(QKeyEvent* e) {
     if (ctrl)
         return;
     const QList<uint> cps = e->text().toUcs4();
-    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (list->chooseByKey_ && (enter || e->key() == Qt::Key_Space) && list->ListIndex() >= 0) {
+        list->userClick(list->ListIndex(), false, false);
+        return;
+    }
+    if (enter) {
         list->UserKey(13);
         return;
     }
@@ -1199,9 +1458,8 @@ void FileListView::keyPressEvent(QKeyEvent* e) {
         list->UserKey(8);
         return;
     }
-    auto token = list->LifeToken();
     for (uint cp : cps) {
-        list->UserKey(static_cast<int>(cp));
+        walking([&] { list->UserKey(static_cast<int>(cp)); });
         if (!Alive(token))
             return;
     }

@@ -3,6 +3,7 @@
 // event loop is idle when a handler running inside a widget's own event unloads the form.
 #pragma once
 
+#include <QAccessibleInterface>
 #include <QCheckBox>
 #include <QLabel>
 #include <QListView>
@@ -79,8 +80,9 @@ class UserPress {
 // move the focus to the window's picture box to keep a focus mark off a clicked button; from the
 // keyboard that would cost the user the place, so the move is not made then, and afterwards the
 // focus is on the pressed control again (when that one no longer acts: on what opened its frame, in
-// a frame the press opened, or on the next stop). A handler that puts the focus on another control
-// itself keeps it there.
+// a frame the press opened, or else on the first stop of its panel or window: the next stop may be
+// one a second Enter must not press). A handler that puts the focus on another control itself
+// keeps it there.
 class KeyboardPress {
   public:
     explicit KeyboardPress(Control* pressed);
@@ -114,6 +116,10 @@ int MouseButtonCode(Qt::MouseButton b);
 // What assistive tools see of the controls: roles, names, states and actions that run the control's
 // own user path. Installed once, before the first control's widget is asked for.
 void InstallControlAccessibility();
+
+class ListWidget;
+// A list whose entries open, as assistive tools see it (its `onOpen` is set).
+QAccessibleInterface* MakeOpeningListAccessible(ListWidget* list);
 
 class FormWindow : public QWidget {
   public:
@@ -241,6 +247,10 @@ class ListWidget : public QListWidget, public OwnedWidget {
   public:
     using QListWidget::QListWidget;
     std::function<void()> onEnter;
+    // Set for a list whose entries open (a double click, Enter): assistive tools get each entry's
+    // open as its default action, besides its selection. Set before anything asks for the list's
+    // accessibility.
+    std::function<void(int row)> onOpen;
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;

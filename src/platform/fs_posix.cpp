@@ -33,7 +33,7 @@ QString errorText(int error) {
 }
 
 [[noreturn]] void fail(const QString& what, int error) {
-    throw PlatformError(QStringLiteral("%1: %2").arg(what, errorText(error)));
+    throw PlatformError(QStringLiteral("%1: %2").arg(what, errorText(error)), error);
 }
 
 QByteArray encoded(const QString& path) {
@@ -272,7 +272,7 @@ bool PosixFileSystem::FolderExists(const QString& path) {
 qint64 PosixFileSystem::FileSize(const QString& path) {
     const struct stat st = statOrThrow(path, encoded(path));
     if (!S_ISREG(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is not a file").arg(path));
+        throw PlatformError(QStringLiteral("%1 is not a file").arg(path), kSystemRefused);
     return static_cast<qint64>(st.st_size);
 }
 
@@ -288,6 +288,15 @@ int PosixFileSystem::GetAttributes(const QString& path) {
 
 void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
     const QByteArray native = encoded(path);
+    // Every call below would follow a link and change the file it points to, which may lie in any
+    // other folder: a link gets no attributes.
+    struct stat own {};
+    if (::lstat(native.constData(), &own) == 0 && S_ISLNK(own.st_mode))
+        throw PlatformError(
+            QStringLiteral("Cannot change the attributes of %1: it is a symbolic link, and the file it "
+                           "points to is left alone")
+                .arg(path),
+            ELOOP);
     const struct stat st = statOrThrow(path, native);
     const bool folder = S_ISDIR(st.st_mode);
     const int stored = attributes & kStoredBits;
@@ -308,8 +317,8 @@ void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
     const QByteArray text = QByteArray::number(stored);
     const bool written =
         stored == defaultStored
-            ? ::removexattr(native.constData(), kAttributeXattr) == 0 || errno == ENODATA
-            : ::setxattr(native.constData(), kAttributeXattr, text.constData(), text.size(), 0) == 0;
+            ? ::lremovexattr(native.constData(), kAttributeXattr) == 0 || errno == ENODATA
+            : ::lsetxattr(native.constData(), kAttributeXattr, text.constData(), text.size(), 0) == 0;
     if (!written) {
         const int error = errno;
         const bool unsupported = error == ENOTSUP || error == EOPNOTSUPP || error == EPERM;
@@ -319,7 +328,8 @@ void PosixFileSystem::SetAttributes(const QString& path, int attributes) {
                 throw PlatformError(
                     QStringLiteral(
                         "The file system of %1 cannot keep the hidden, system or archive attribute")
-                        .arg(path));
+                        .arg(path),
+                    ENOTSUP);
             fail(QStringLiteral("Cannot change the attributes of %1").arg(path), error);
         }
     }
@@ -354,7 +364,16 @@ void PosixFileSystem::copyData(int in, int out, const QString& from) {
     }
 }
 
-QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& to) {
+// The reason a copy could not be put in place or begun: the folder it was going to may have gone
+// (moved or deleted meanwhile), which the system's own words would leave the user to guess.
+[[noreturn]] void PosixFileSystem::failAtTarget(const QString& what, const QString& to, int error) {
+    const QString folder = QFileInfo(to).absolutePath();
+    if ((error == ENOENT || error == ENOTDIR) && !FolderExists(folder))
+        throw PlatformError(what + QStringLiteral(": the folder %1 is not there any more").arg(folder), error);
+    fail(what, error);
+}
+
+int PosixFileSystem::copyToTemporary(const QString& from, const QString& to, QByteArray& temporary) {
     const QByteArray source = encoded(from);
     const QByteArray target = encoded(to);
     Fd in(::open(source.constData(), O_RDONLY | O_CLOEXEC));
@@ -364,18 +383,22 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
     if (::fstat(in.get(), &st) != 0)
         fail(QStringLiteral("Cannot read %1").arg(from), errno);
     if (!S_ISREG(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is not a file").arg(from));
+        throw PlatformError(QStringLiteral("%1 is not a file").arg(from), kSystemRefused);
+
+    // The copy is made and, should it fail, removed through its folder's descriptor: the folder may
+    // be moved meanwhile, and its old path would then lead nowhere, or to another folder.
+    Fd folder(::open(folderOf(target).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.get() < 0)
+        failAtTarget(QStringLiteral("Cannot create a file in the folder of %1").arg(to), to, errno);
 
     // Named for this process, so that what a killed copy leaves can be told from a copy under way.
     static quint64 counter = 0;
-    const QByteArray folder = folderOf(target) + '/';
-    QByteArray temporary;
     int made = -1;
     while (made < 0) {
-        temporary = folder + QFile::encodeName(MakeTemporaryName(TemporaryKind::PartialCopy, ++counter));
-        made = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        temporary = QFile::encodeName(MakeTemporaryName(TemporaryKind::PartialCopy, ++counter));
+        made = ::openat(folder.get(), temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (made < 0 && errno != EEXIST)
-            fail(QStringLiteral("Cannot create a file in the folder of %1").arg(to), errno);
+            failAtTarget(QStringLiteral("Cannot create a file in the folder of %1").arg(to), to, errno);
     }
     Fd out(made);
     try {
@@ -384,9 +407,13 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
         if (::fstat(out.get(), &written) != 0)
             fail(QStringLiteral("Cannot read the copy of %1").arg(from), errno);
         if (written.st_size != st.st_size)
-            throw PlatformError(QStringLiteral("The copy of %1 is incomplete").arg(from));
-        if (::fchmod(out.get(), st.st_mode & 07777) != 0)
-            fail(QStringLiteral("Cannot set the permissions of the copy of %1").arg(from), errno);
+            throw PlatformError(QStringLiteral("The copy of %1 is incomplete").arg(from), EIO);
+        // A file system that keeps no permission bits (FAT through FUSE) still takes the copy, as
+        // the desktop copy tools do; the bits are copied wherever they can be held.
+        const int modeError = changeMode(out.get(), st.st_mode & 07777);
+        if (modeError != 0 && modeError != ENOSYS && modeError != ENOTSUP && modeError != EOPNOTSUPP &&
+            modeError != EPERM)
+            fail(QStringLiteral("Cannot set the permissions of the copy of %1").arg(from), modeError);
         char bits[32];
         const ssize_t n = ::fgetxattr(in.get(), kAttributeXattr, bits, sizeof bits);
         if (n >= 0)
@@ -399,10 +426,10 @@ QByteArray PosixFileSystem::copyToTemporary(const QString& from, const QString& 
         if (::close(out.release()) != 0)
             fail(QStringLiteral("Cannot write the copy of %1").arg(from), errno);
     } catch (...) {
-        ::unlink(temporary.constData());
+        ::unlinkat(folder.get(), temporary.constData(), 0);
         throw;
     }
-    return temporary;
+    return folder.release();
 }
 
 void PosixFileSystem::CopyFile(const QString& from, const QString& to) {
@@ -410,25 +437,27 @@ void PosixFileSystem::CopyFile(const QString& from, const QString& to) {
     const QByteArray target = encoded(to);
     const struct stat src = statOrThrow(from, source);
     if (!S_ISREG(src.st_mode))
-        throw PlatformError(QStringLiteral("%1 is not a file").arg(from));
+        throw PlatformError(QStringLiteral("%1 is not a file").arg(from), kSystemRefused);
     struct stat dst {};
     if (::lstat(target.constData(), &dst) == 0) {
         if (S_ISDIR(dst.st_mode))
-            throw PlatformError(QStringLiteral("%1 is a folder").arg(to));
+            throw PlatformError(QStringLiteral("%1 is a folder").arg(to), EISDIR);
         // Only a file is overwritten: a link (dangling or not), a pipe or a socket of that name stays.
         if (!S_ISREG(dst.st_mode))
-            throw PlatformError(QStringLiteral("Cannot overwrite %1: it is not a file").arg(to));
+            throw PlatformError(QStringLiteral("Cannot overwrite %1: it is not a file").arg(to), EEXIST);
         if (dst.st_dev == src.st_dev && dst.st_ino == src.st_ino)
-            throw PlatformError(QStringLiteral("Cannot copy %1 onto itself").arg(from));
+            throw PlatformError(QStringLiteral("Cannot copy %1 onto itself").arg(from), kSystemRefused);
         // As the desktop file tools do: a read-only file is not overwritten.
         if (!(dst.st_mode & S_IWUSR))
-            throw PlatformError(QStringLiteral("Cannot overwrite %1: the file is read-only").arg(to));
+            throw PlatformError(QStringLiteral("Cannot overwrite %1: the file is read-only").arg(to), EACCES);
     }
-    const QByteArray temporary = copyToTemporary(from, to);
-    if (::rename(temporary.constData(), target.constData()) != 0) {
+    QByteArray temporary;
+    const Fd folder(copyToTemporary(from, to, temporary));
+    // Into place by the target's path, so that a folder moved meanwhile does not take the copy along.
+    if (::renameat(folder.get(), temporary.constData(), AT_FDCWD, target.constData()) != 0) {
         const int error = errno;
-        ::unlink(temporary.constData());
-        fail(QStringLiteral("Cannot copy %1 to %2").arg(from, to), error);
+        ::unlinkat(folder.get(), temporary.constData(), 0);
+        failAtTarget(QStringLiteral("Cannot copy %1 to %2").arg(from, to), to, error);
     }
 }
 
@@ -438,11 +467,15 @@ void PosixFileSystem::DeleteFile(const QString& path, bool force) {
     if (::lstat(native.constData(), &st) != 0)
         fail(QStringLiteral("Cannot delete %1").arg(path), errno);
     if (S_ISDIR(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is a folder").arg(path));
+        throw PlatformError(QStringLiteral("%1 is a folder").arg(path), EISDIR);
     if (!force && S_ISREG(st.st_mode) && !(st.st_mode & S_IWUSR))
-        throw PlatformError(QStringLiteral("Cannot delete %1: the file is read-only").arg(path));
+        throw PlatformError(QStringLiteral("Cannot delete %1: the file is read-only").arg(path), EACCES);
     if (::unlink(native.constData()) != 0)
         fail(QStringLiteral("Cannot delete %1").arg(path), errno);
+}
+
+int PosixFileSystem::changeMode(int fd, unsigned mode) {
+    return ::fchmod(fd, static_cast<mode_t>(mode)) == 0 ? 0 : errno;
 }
 
 int PosixFileSystem::renameNoReplace(const QByteArray& from, const QByteArray& to) {
@@ -459,7 +492,7 @@ bool PosixFileSystem::renameWithoutReplacing(const QString& from, const QString&
     if (::lstat(source.constData(), &st) != 0)
         fail(QStringLiteral("Cannot %1 %2").arg(QLatin1String(verb), from), errno);
     if (kind == Kind::FilesOnly && S_ISDIR(st.st_mode))
-        throw PlatformError(QStringLiteral("%1 is a folder").arg(from));
+        throw PlatformError(QStringLiteral("%1 is a folder").arg(from), EISDIR);
     const QString what = QStringLiteral("Cannot %1 %2 to %3").arg(QLatin1String(verb), from, to);
 
     // A name that differs only in case on a case-blind file system names the same file.
@@ -478,7 +511,7 @@ bool PosixFileSystem::renameWithoutReplacing(const QString& from, const QString&
     if (error == EXDEV && kind == Kind::FilesOnly)
         return false;
     if (error == EEXIST)
-        throw PlatformError(what + QStringLiteral(": the target already exists"));
+        throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
     if (error != EINVAL && error != ENOSYS && error != ENOTSUP)
         fail(what, error);
 
@@ -495,14 +528,14 @@ bool PosixFileSystem::renameWithoutReplacing(const QString& from, const QString&
         }
         error = errno;
         if (error == EEXIST)
-            throw PlatformError(what + QStringLiteral(": the target already exists"));
+            throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
         if (error != EPERM && error != ENOTSUP && error != EOPNOTSUPP && error != EMLINK)
             fail(what, error);
     }
     // Folders, and files where hard links are refused too: check, then rename. Another program
     // could create the target between the two steps; nothing better exists on such a file system.
     if (lexists(target))
-        throw PlatformError(what + QStringLiteral(": the target already exists"));
+        throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
     if (::rename(source.constData(), target.constData()) != 0)
         fail(what, errno);
     return true;
@@ -523,20 +556,33 @@ void PosixFileSystem::moveAcrossFileSystems(const QString& from, const QString& 
     const QByteArray target = encoded(to);
     const QString what = QStringLiteral("Cannot move %1 to %2").arg(from, to);
     if (lexists(target))
-        throw PlatformError(what + QStringLiteral(": the target already exists"));
-    const QByteArray temporary = copyToTemporary(from, to);
+        throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
+    QByteArray temporary;
+    const Fd folder(copyToTemporary(from, to, temporary));
 
-    // Into place without replacing anything that appeared meanwhile.
-    int error = renameNoReplace(temporary, target);
+    // Into place without replacing anything that appeared meanwhile, by the target's path (see
+    // CopyFile).
+    int error = ::syscall(SYS_renameat2, folder.get(), temporary.constData(), AT_FDCWD, target.constData(),
+                          RENAME_NOREPLACE) == 0
+                    ? 0
+                    : errno;
     if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
-        error = ::link(temporary.constData(), target.constData()) == 0 ? 0 : errno;
-        ::unlink(temporary.constData());
+        error = ::linkat(folder.get(), temporary.constData(), AT_FDCWD, target.constData(), 0) == 0 ? 0 : errno;
+        if (error == 0) {
+            ::unlinkat(folder.get(), temporary.constData(), 0);
+        } else if (error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == EMLINK) {
+            // No hard links either (FAT): check, then rename, as for a rename on such a file system.
+            error = lexists(target) ? EEXIST
+                    : ::renameat(folder.get(), temporary.constData(), AT_FDCWD, target.constData()) == 0
+                        ? 0
+                        : errno;
+        }
     }
     if (error != 0) {
-        ::unlink(temporary.constData());
+        ::unlinkat(folder.get(), temporary.constData(), 0);
         if (error == EEXIST)
-            throw PlatformError(what + QStringLiteral(": the target already exists"));
-        fail(what, error);
+            throw PlatformError(what + QStringLiteral(": the target already exists"), EEXIST);
+        failAtTarget(what, to, error);
     }
     // The source must go too, or the move did not happen: take the copy back.
     if (::unlink(source.constData()) != 0) {
@@ -562,9 +608,7 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
         return folders ? lastRead_.folders : lastRead_.files;
     lastRead_ = {};
     const QByteArray native = encoded(folder);
-    DIR* dir = ::opendir(native.constData());
-    if (!dir)
-        fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
+    DIR* dir = openFolder(folder, native);
     // Both kinds in one pass: the folder list and the file lists of one folder share it.
     QStringList files;
     QStringList subFolders;
@@ -603,6 +647,23 @@ QStringList PosixFileSystem::folderEntries(const QString& folder, bool folders) 
     noteTemporaries(folder, std::move(temporaries));
     lastRead_ = {key, files, subFolders, Clock::now()};
     return folders ? subFolders : files;
+}
+
+int PosixFileSystem::enterFolder(int folderFd) {
+    return ::faccessat(folderFd, ".", X_OK, AT_EACCESS) == 0 ? 0 : errno;
+}
+
+DIR* PosixFileSystem::openFolder(const QString& folder, const QByteArray& native) {
+    DIR* dir = ::opendir(native.constData());
+    if (!dir)
+        fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
+    // A folder whose names can be read but that cannot be entered holds nothing the program could
+    // show, open or act on: it is as closed as one that cannot be read.
+    if (const int error = enterFolder(::dirfd(dir)); error != 0) {
+        ::closedir(dir);
+        fail(QStringLiteral("Cannot open the folder %1").arg(folder), error);
+    }
+    return dir;
 }
 
 void PosixFileSystem::ShareLastRead(bool on) {
@@ -657,9 +718,7 @@ FileSystem::Entry PosixFileSystem::Stat(const QString& path) {
 
 QStringList PosixFileSystem::EntryNames(const QString& folder) {
     const QByteArray native = encoded(folder);
-    DIR* dir = ::opendir(native.constData());
-    if (!dir)
-        fail(QStringLiteral("Cannot read the folder %1").arg(folder), errno);
+    DIR* dir = openFolder(folder, native);
     QStringList names;
     QStringList temporaries;
     errno = 0;
@@ -738,7 +797,7 @@ QString PosixFileSystem::GetDriveName(const QString& path) {
         absolute = QDir::cleanPath(info.absoluteFilePath());
     const QString drive = LongestMountPrefix(Drives(), absolute);
     if (drive.isEmpty())
-        throw PlatformError(QStringLiteral("No drive holds %1").arg(path));
+        throw PlatformError(QStringLiteral("No drive holds %1").arg(path), kSystemRefused);
     return drive;
 }
 

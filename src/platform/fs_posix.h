@@ -1,6 +1,8 @@
 // The file system on a POSIX system: files and folders by path, drives as mounted file systems.
 #pragma once
 
+#include <dirent.h>
+
 #include <QByteArray>
 #include <QHash>
 #include <QList>
@@ -66,6 +68,10 @@ class PosixFileSystem : public FileSystem {
     virtual QByteArray mountTable();
     // Rename that fails with EEXIST rather than replace a target. Returns 0 or an errno value.
     virtual int renameNoReplace(const QByteArray& from, const QByteArray& to);
+    // Whether an open folder can be entered (searched). Returns 0 or an errno value.
+    virtual int enterFolder(int folderFd);
+    // Gives an open file its permission bits. Returns 0 or an errno value.
+    virtual int changeMode(int fd, unsigned mode);
     // Copies all bytes from `in` to `out`; throws PlatformError on failure.
     virtual void copyData(int in, int out, const QString& from);
 
@@ -76,9 +82,14 @@ class PosixFileSystem : public FileSystem {
     // False only for a file that must go to another file system (FilesOnly).
     bool renameWithoutReplacing(const QString& from, const QString& to, Kind kind, const char* verb);
     void moveAcrossFileSystems(const QString& from, const QString& to);
-    // Copies `from` into a new temporary file in the folder of `to`; returns its name.
-    QByteArray copyToTemporary(const QString& from, const QString& to);
+    // Copies `from` into a new temporary file in the folder of `to`; gives its name and returns an
+    // open descriptor of that folder, for the caller to close.
+    int copyToTemporary(const QString& from, const QString& to, QByteArray& temporary);
+    // Throws for a failure at `to`, naming its folder when that is what has gone.
+    [[noreturn]] void failAtTarget(const QString& what, const QString& to, int error);
     QStringList folderEntries(const QString& folder, bool folders);
+    // Opens a folder for reading, refusing one that cannot be entered; throws PlatformError.
+    DIR* openFolder(const QString& folder, const QByteArray& native);
     void noteTemporaries(const QString& folder, QStringList&& names);
     QHash<QString, QStringList> temporariesSeen_;  // by folder, with its trailing "/"
     // The last read of a folder, both kinds of entry, kept only for sharing within one step.

@@ -128,6 +128,17 @@ QString ProgramFilePath(const QString& folder, const QString& name) {
     return WithTrailingSlash(folder) + name.toLower();
 }
 
+bool IsPlainProgramName(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QChar(0));
+}
+
+bool NamesProgramFile(const QString& path, const QString& name) {
+    if (!path.startsWith(QLatin1Char('/')) || !IsPlainProgramName(name) || path.contains(QChar(0)))
+        return false;
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1) == ProgramFilePath(QString(), name);
+}
+
 // An empty path stays empty: turning it into "/" would quietly aim the caller at the root.
 QString WithTrailingSlash(const QString& path) {
     if (path.isEmpty() || path.endsWith(QLatin1Char('/')))

@@ -11,11 +11,22 @@
 
 namespace qv {
 
-// A trapped run-time error: the operation did not happen (or left nothing behind).
+// A failure caused by the state of the user's files, folders or drives (a full disk, a read-only
+// file, a folder that cannot be read) when the system gives no error number for it.
+inline constexpr int kSystemRefused = -1;
+
+// A trapped run-time error: the operation did not happen (or left nothing behind). `systemError` is
+// the system's error number (or kSystemRefused) when the user's files or drives stopped it, 0 when
+// the fault is the program's own.
 class PlatformError : public std::runtime_error {
   public:
-    explicit PlatformError(const QString& what) : std::runtime_error(what.toStdString()) {}
+    explicit PlatformError(const QString& what, int systemError = 0)
+        : std::runtime_error(what.toStdString()), systemError_(systemError) {}
     QString message() const { return QString::fromStdString(what()); }
+    int systemError() const { return systemError_; }
+
+  private:
+    int systemError_;
 };
 
 // Thrown by System::EndProgram under tests, so that "end the program" can be observed.
@@ -50,6 +61,9 @@ class SettingsStore {
     virtual void SaveSetting(const QString& app, const QString& section, const QString& key,
                              const QString& value) = 0;
     virtual QString GetSetting(const QString& app, const QString& section, const QString& key) = 0;
+    // What the store had to do that the user should know of (a damaged file set aside and a new one
+    // begun), once; empty when nothing.
+    virtual QString TakeNotice() { return {}; }
 };
 
 // Files, folders and drives. Every failing operation throws PlatformError.
@@ -193,6 +207,11 @@ void installRealServices();
 
 // The program file of a program named `name` in `folder`: Linux program files are lower case.
 QString ProgramFilePath(const QString& folder, const QString& name);
+// Whether `path` is a whole path to the program file of the program named `name`: a path read from
+// the records must not lead anywhere else.
+bool NamesProgramFile(const QString& path, const QString& name);
+// A program name from the records that names a file in its folder and nothing else.
+bool IsPlainProgramName(const QString& name);
 
 // The hidden files the program makes while it works, named so that what is left of them after a
 // process ended can be told apart: a copy on its way into place is waste once its maker is gone

@@ -1,6 +1,9 @@
 // Family records: registration, moved programs, the run marker, and the slot a new member takes.
 #include "core/family.h"
 
+#include <QDir>
+#include <utility>
+
 #include "core/family_codes.h"
 #include "core/state.h"
 #include "core_fixture.h"
@@ -95,6 +98,58 @@ TEST_F(FamilyTest, OtherMembersAndTheHelpProgram) {
     WriteFile(S.StartFolder + "Help/quorvanhelp", "h");
     OnRestCheckBachan();
     EXPECT_EQ(S.HelpPath, S.StartFolder + "Help/quorvanhelp");
+}
+
+// Records made by hand cannot make Help or the Run panel start another program: a help path must
+// name the help program's own file, and a member's name must be a plain file name.
+TEST_F(FamilyTest, CraftedRecordsStartNoOtherProgram) {
+    WriteFile(Folder("tools") + "shell", "not help");
+    Member(0, "Quorvan", S.StartFolder, false);
+    Member(2, "Tarnel", Folder("tarnel"));
+    Member(1, "../tools/shell", Folder("tarnel"));
+    Marker(2);
+    store_->SaveSetting(kApp, "RoziZidivo", "QuorvanHelp", Folder("tools") + "shell");
+    OnRestGetFamily();
+    EXPECT_EQ(S.RunListNames, QStringList({"Tarnel"}));
+    EXPECT_EQ(S.RunListPaths, QStringList({Folder("tarnel") + "tarnel"}));
+    EXPECT_FALSE(S.HelpFound);
+    EXPECT_TRUE(S.HelpPath.isEmpty());
+
+    // A relative path is no path to the help program either, even where it would reach one.
+    WriteFile(Folder("help") + "quorvanhelp", "h");
+    ASSERT_TRUE(QDir::setCurrent(Folder("help")));
+    store_->SaveSetting(kApp, "RoziZidivo", "QuorvanHelp", "quorvanhelp");
+    OnRestCheckBachan();
+    EXPECT_FALSE(S.HelpFound);
+    store_->SaveSetting(kApp, "RoziZidivo", "QuorvanHelp", Folder("help") + "quorvanhelp");
+    OnRestCheckBachan();
+    EXPECT_TRUE(S.HelpFound);
+    EXPECT_EQ(S.HelpPath, Folder("help") + "quorvanhelp");
+}
+
+// A store that had to set a damaged records file aside, and says so once.
+class NoticingStore : public MemorySettingsStore {
+  public:
+    QString notice;
+    QString TakeNotice() override { return std::exchange(notice, QString()); }
+};
+
+// The user is told which records file was damaged and where it is kept, in plain words.
+TEST_F(FamilyTest, ADamagedRecordsFileIsNamedWithWhereItIsKept) {
+    NoticingStore& store = services_.useSettings<NoticingStore>();
+    store.notice = "The file /home/u/.config/Holvent.ini could not be read: it is not a settings file (it may "
+                   "have been damaged). It is kept as /home/u/.config/Holvent.ini.damaged, and a new one is "
+                   "begun in its place.";
+    const QString said = store.notice;
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK));
+    OnRestGetFamily();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_TRUE(seen[0].text.contains(said)) << seen[0].text.toStdString();
+    EXPECT_FALSE(seen[0].text.contains("report it to")) << seen[0].text.toStdString();
+    EXPECT_TRUE(S.FamilyNewMember);
+    EXPECT_EQ(S.ProgFolder, S.StartFolder);
 }
 
 TEST_F(FamilyTest, MovedProgramRewritesItsFolder) {

@@ -41,6 +41,27 @@ TEST_F(LittleHelpTest, LinesByState) {
          [] { S.SelKind = 2, S.ActionIndex = 6, S.ActionName = "Delete", S.UndoAvailable = true; },
          {"Change your selection criteria.", "To undo last Action press :- Undo.\r\nTo change Action",
           "You are trying to Delete files.", "To access Easy Process"}},
+        {"free, automatic selection still finds files in the list, none selected",
+         [this] {
+             S.SelKind = 3, S.SelectionMode = "ByExtension", S.SelExtension = "txt";
+             windows.ShowList(FileList::Work, {"a.jpg", "b.TXT"}, {});
+         },
+         {"No file is selected now, but your selection criteria find files.", "To change Action",
+          "To set Rename Criteria press", "To access Easy Process"}},
+        {"free, automatic selection finds nothing in the list",
+         [this] {
+             S.SelKind = 3, S.SelectionMode = "ByExtension", S.SelExtension = "png";
+             windows.ShowList(FileList::Work, {"a.jpg", "b.TXT"}, {});
+         },
+         {"Change your selection criteria.", "To change Action", "To set Rename Criteria press",
+          "To access Easy Process"}},
+        {"free, all files from beyond the end of the list",
+         [this] {
+             S.SelKind = 1, S.SelectionMode = "All", S.SelSkip = 2;
+             windows.ShowList(FileList::Work, {"a.jpg", "b.TXT"}, {});
+         },
+         {"Change your selection criteria.", "To change Action", "To set Rename Criteria press",
+          "To access Easy Process"}},
         {"free, selection, Copy",
          [] { S.HasSelection = 1, S.ActionIndex = 4, S.ActionName = "Copy"; },
          {"To check for possible conflict press :- Finalize.", "To change Action",
@@ -68,6 +89,14 @@ TEST_F(LittleHelpTest, LinesByState) {
              S.HasSelection = 1;
          },
          {"", "Press :- Delete button to Delete.", "You can select files.", ""}},
+        {"locked, Set Attribute ready in review mode: no Cancel, no action",
+         [] {
+             S.ViewLocked = true, S.ReadyToFinalize = true, S.ActionName = "Set Attribute",
+             S.ActionIndex = 7;
+             S.HasSelection = 1, S.ReviewMode = 1;
+         },
+         {"", "Review Mode is on: the files are not changed.\r\nTo Set Attribute them press :- Action",
+          "You can select files. To cancel reset Action", ""}},
         {"locked, Set Attribute without files",
          [] { S.ViewLocked = true, S.ActionName = "Set Attribute", S.ActionIndex = 7; },
          {"", "Select files to Set Attribute.", "To cancel reset Action", ""}},
@@ -94,6 +123,7 @@ TEST_F(LittleHelpTest, LinesByState) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ResetState();
+        windows.ShowList(FileList::Work, {});
         c.set();
         const LittleHelpTexts t = LittleHelp();
         for (int i = 0; i < 4; ++i) {
@@ -130,8 +160,16 @@ TEST_F(LittleHelpTest, CaptionsPluralsAndTheOneFile) {
     EXPECT_EQ(LittleHelp().listHead, "New Name - File to be Renamed");
     S.PreviewNames = {"x", "y"};
     EXPECT_EQ(LittleHelp().listHead, "New Names - Files to be Renamed");
+    // Delete and Set Attribute list the selected files, not new names.
     S.ActionName = "Set Attribute";
+    EXPECT_EQ(LittleHelp().listHead, "");
+    S.ComboFile1 = {"a.txt", "b.bin"};
     EXPECT_EQ(LittleHelp().listHead, "Files Attribute to be changed");
+    S.PreviewNames.clear();
+    S.ComboFile1 = {"a.txt"};
+    S.ActionName = "Delete";
+    EXPECT_EQ(LittleHelp().listHead, "File to be Deleted");
+    S.ComboFile1.clear();
 
     // Exactly one selected entry: its own position and size, wherever the focus is.
     windows.ShowList(FileList::Work, {"a.txt", "b.bin", "c.txt"}, {"b.bin"});

@@ -2,6 +2,10 @@
 #include "core/message.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <memory>
 #include <QImage>
 #include <QWidget>
 
@@ -208,6 +212,58 @@ TEST_F(MessageBoxTest, BugReportEndsWithTheTag) {
         seen[0].text,
         "There was some error.\r\nIt will be helpful if you please report it to bugs@quorvan.example.org . "
         "Just include the following message in your email :\r\n\r\nBug-Quorvan-OnRestCheckFamily");
+}
+
+// The user's own files and drives stopping an operation is no program fault: the box says plainly
+// what could not be done, which file and why, and what to do, and asks for no bug report. A fault of
+// the program itself still gets the bug-report form.
+TEST_F(MessageBoxTest, AFailureOfTheUsersFilesIsToldPlainlyAndAFaultOfTheProgramAsksForAReport) {
+    std::unique_ptr<FileSystem> files = makePosixFileSystem();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString source = dir.filePath("a.txt");
+    const QString target = dir.filePath("b.txt");
+    for (const QString& f : {source, target}) {
+        QFile file(f);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QFile::setPermissions(target, QFile::ReadOwner));
+    ModalScript script;
+    std::vector<BoxSeen> seen;
+    script.expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK))
+        .expect(kMessageBox, Box(seen, PressOK));
+    EXPECT_FALSE(Trapped("ActionDoCopy", [&] { files->CopyFile(source, target); }));
+    EXPECT_FALSE(Trapped("FindConflictWithMove", [&] { files->FileNames(dir.filePath("gone")); }));
+    EXPECT_FALSE(Trapped("ActionDoMove", [] {
+        throw ExplainedError("File : /w/a\r\nTarget : /d/a\r\nReason : No space left on device", ENOSPC);
+    }));
+    EXPECT_FALSE(Trapped("ActionDoRename", [] { throw PlatformError("\"a/b\" is not a usable file name"); }));
+    ASSERT_EQ(seen.size(), 4u);
+    for (size_t i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_FALSE(seen[i].text.contains("report it to")) << seen[i].text.toStdString();
+        EXPECT_FALSE(seen[i].text.contains("Bug-Quorvan-")) << seen[i].text.toStdString();
+        EXPECT_FALSE(seen[i].text.startsWith("There was some error")) << seen[i].text.toStdString();
+        EXPECT_TRUE(seen[i].okEnabled);
+    }
+    EXPECT_TRUE(seen[0].text.startsWith("The action could not be finished."));
+    EXPECT_TRUE(seen[0].text.contains("Cannot overwrite " + target + ": the file is read-only\r\n\r\n"))
+        << seen[0].text.toStdString();
+    EXPECT_TRUE(seen[0].text.endsWith("Change that with your file manager, or choose another Folder, then "
+                                      "try again."));
+    EXPECT_TRUE(seen[1].text.startsWith("The files could not be checked before the action"));
+    EXPECT_TRUE(seen[1].text.contains("Cannot read the folder " + dir.filePath("gone") +
+                                      ": No such file or directory"));
+    EXPECT_TRUE(seen[1].text.contains("is not there any more"));
+    EXPECT_TRUE(seen[2].text.contains("File : /w/a\r\nTarget : /d/a\r\nReason : No space left on device"));
+    EXPECT_TRUE(seen[2].text.contains("The drive is full."));
+    EXPECT_TRUE(seen[3].text.startsWith("There was some error.\r\nIt will be helpful if you please report "
+                                        "it to bugs@quorvan.example.org"));
+    EXPECT_TRUE(seen[3].text.endsWith("Bug-Quorvan-ActionDoRename\r\n\r\n\"a/b\" is not a usable file name"))
+        << seen[3].text.toStdString();
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
 }
 
 TEST_F(MessageBoxTest, NameBoxKeyRulesTypedAndPasted) {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <utility>
 
 #include "core/state.h"
 #include "core_fixture.h"
@@ -61,11 +62,30 @@ TEST_F(SettingsFileTest, LineValues) {
     EXPECT_EQ(S.LastFolder, "/srv/x/");
 }
 
+// A hand-edited maximum with a fraction is rounded as the runtime's Integer conversion rounds it,
+// not taken for a damaged file.
+TEST_F(SettingsFileTest, AFractionOnTheFirstLineIsRounded) {
+    const std::pair<const char*, int> cases[] = {{"1.5", 2},   {"2.5", 2},        {"7.49", 7},
+                                                 {" 12 ", 12}, {"32767.4", 32767}, {"-0.4", 0}};
+    for (const auto& [line, expected] : cases) {
+        SCOPED_TRACE(line);
+        Read(QByteArray("\"") + line + "\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n");
+        EXPECT_EQ(S.SelMaxFiles, expected);
+        EXPECT_TRUE(S.SkipUndoWarning);
+        EXPECT_EQ(S.LastFolder, "/srv/x/");
+    }
+}
+
 TEST_F(SettingsFileTest, DamagedFilesGiveTheErrorDefaults) {
     for (const QByteArray& content :
          {QByteArray("\"40000\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n"),
           QByteArray("\"12\"\r\n\"1\"\r\n\"1\"\r\n"),
-          QByteArray("\"many\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n"), QByteArray("")}) {
+          QByteArray("\"many\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n"), QByteArray(""),
+          QByteArray("\"32767.5\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n"),
+          QByteArray("\"-3\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n"),
+          QByteArray("\"nan\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n"),
+          QByteArray("\"inf\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n"),
+          QByteArray("\"1.5.2\"\r\n\"1\"\r\n\"1\"\r\n\"/srv/x/\"\r\n")}) {
         SCOPED_TRACE(content.toStdString());
         Read(content, true);
         EXPECT_EQ(S.SelMaxFiles, 100);

@@ -183,6 +183,25 @@ TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
     EXPECT_EQ(S.EditInsertPlace, 0);
 }
 
+TEST_F(CriteriaKeys, AToolsPickInAClosedListIsTheChoiceAClickMakes) {
+    FrmRen& r = Open();
+    S.CriteriaDialogLoading = false;
+    ASSERT_TRUE(click(*r.CheckInsert));
+    ASSERT_TRUE(choose(*r.ComboInsert, 3));
+    const QStringList afterN = {QString::number(S.EditInsertPlace), text(*r.ComboInsert)};
+    ASSERT_TRUE(choose(*r.ComboInsert, 1));
+    const QStringList atStart = {QString::number(S.EditInsertPlace), text(*r.ComboInsert)};
+    ASSERT_NE(afterN, atStart);
+    ASSERT_TRUE(choose(*r.ComboInsert, 0));
+    ASSERT_TRUE(toggleThroughAccessibility(*r.ComboInsert, 1));
+    EXPECT_EQ((QStringList{QString::number(S.EditInsertPlace), text(*r.ComboInsert)}), atStart);
+    EXPECT_EQ(text(*r.ComboInsert), "At start of file names");
+    EXPECT_EQ(accessibleSelection(*r.ComboInsert), QStringList{"At start of file names"});
+    EXPECT_EQ(accessibilityProblems(r), QStringList());
+    ASSERT_TRUE(toggleThroughAccessibility(*r.ComboInsert, 3));
+    EXPECT_EQ((QStringList{QString::number(S.EditInsertPlace), text(*r.ComboInsert)}), afterN);
+}
+
 TEST_F(CriteriaKeys, EscapeLeavesTheDialogAsCancelDoes) {
     FrmRen& r = Open();
     S.CriteriaDialogLoading = false;

@@ -4,11 +4,15 @@
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <cstdio>
 #include <functional>
@@ -398,18 +402,24 @@ TEST_F(ActionsTest, AFailedActionNamesTheFileItsTargetAndTheReason) {
         int action;
         std::function<void()> meddle;  // after Preview
         bool readOnlyFolder;
-        QString tag, file, target, reason;
+        QString tag, file, target, reason, advice;
     };
+    const QString taken = "Something of that name is already there";
+    const QString denied = "You are not allowed to change this file or its Folder";
     const Case cases[] = {
         {"target made by another program", 0, [this] { Write(W("c.t"), "theirs"); }, false,
-         "Bug-Quorvan-ActionDoRename", "a.t", "c.t", "the target already exists"},
-        {"read-only folder", 0, [] {}, true, "Bug-Quorvan-ActionDoRename", "a.t", "c.t", "Permission denied"},
+         "Bug-Quorvan-ActionDoRename", "a.t", "c.t", "the target already exists", taken},
+        {"read-only folder", 0, [] {}, true, "Bug-Quorvan-ActionDoRename", "a.t", "c.t", "Permission denied",
+         denied},
         {"read-only target", 4,
          [this] {
              Write(D("a.t"), "locked");
              QFile::setPermissions(D("a.t"), QFile::ReadOwner);
          },
-         false, "Bug-Quorvan-ActionDoCopy", "a.t", "a.t", "the file is read-only"},
+         false, "Bug-Quorvan-ActionDoCopy", "a.t", "a.t", "the file is read-only", denied},
+        {"a link where the copy would overwrite", 4,
+         [this] { ASSERT_TRUE(QFile::link(W("a.t"), D("a.t"))); }, false, "Bug-Quorvan-ActionDoCopy", "a.t",
+         "a.t", "it is not a file", taken},
     };
     std::unique_ptr<FileSystem> real = makePosixFileSystem();
     for (const Case& c : cases) {
@@ -437,10 +447,13 @@ TEST_F(ActionsTest, AFailedActionNamesTheFileItsTargetAndTheReason) {
         ActionAStartDo();
         ASSERT_EQ(windows.boxes.size(), 1);
         const QString folderOfTarget = c.action == 0 ? S.WorkPath : S.DestPath;
-        EXPECT_TRUE(windows.boxes.last().text.endsWith(c.tag + "\r\n\r\nFile : " + W(c.file) +
-                                                       "\r\nTarget : " + folderOfTarget + c.target +
-                                                       "\r\nReason : " + c.reason))
+        // The user's own files stopped it: told plainly, with what to do, and no bug report asked for.
+        EXPECT_EQ(shown.last(), c.tag);
+        EXPECT_TRUE(windows.boxes.last().text.contains("\r\n\r\nFile : " + W(c.file) + "\r\nTarget : " +
+                                                       folderOfTarget + c.target + "\r\nReason : " + c.reason +
+                                                       "\r\n\r\n" + c.advice))
             << windows.boxes.last().text.toStdString();
+        EXPECT_FALSE(windows.boxes.last().text.contains("report it to"));
         EXPECT_FALSE(S.UndoAvailable);
         EXPECT_EQ(Read(W("a.t")), "a.t");
     }
@@ -508,15 +521,130 @@ TEST_F(ActionsTest, ARingThatCannotGoOnPutsEveryFileBackUnderItsOwnName) {
         EXPECT_FALSE(S.UndoAvailable);
         ASSERT_EQ(windows.boxes.size(), 1);
         const QString target = c.target.startsWith("dest:") ? D(c.target.mid(5)) : W(c.target.mid(5));
-        EXPECT_TRUE(windows.boxes.last().text.endsWith("\r\n\r\nFile : " + W(c.file) +
-                                                       "\r\nTarget : " + target + "\r\nReason : " + c.reason))
+        EXPECT_TRUE(windows.boxes.last().text.contains("\r\n\r\nFile : " + W(c.file) + "\r\nTarget : " +
+                                                       target + "\r\nReason : " + c.reason + "\r\n\r\n"))
             << windows.boxes.last().text.toStdString();
     }
 }
 
+// A copy that replaces a file of the user's keeps that file aside until the journal ends: a ring
+// taken back, or an undo, gives it back under its name, and the report says so.
+TEST_F(ActionsTest, FilesThatCopiesReplacedComeBackWhenTheCopiesAreTakenBackOrUndone) {
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    {
+        ScopedServices scope;
+        // The ring's copies: "a", "c", then "b", which finds the destination full.
+        scope.useFiles<FailingFiles>(*real, 3, 0);
+        MakeWorkFiles({"a", "b", "c"});
+        Write(D("a"), "mine a");
+        Write(D("c"), "mine c");
+        S.DestFreeKB = 1000000;
+        S.OverwriteConfirmed = true;
+        SetAction(1);
+        Select({"a", "b", "c"}, {"b", "c", "a"});
+        PreviewAndFinalize();
+        EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c"}));
+        for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
+        EXPECT_EQ(Files(dest_.path()), QStringList({"a", "c"}));
+        EXPECT_EQ(Read(D("a")), "mine a");
+        EXPECT_EQ(Read(D("c")), "mine c");
+        ASSERT_EQ(windows.boxes.size(), 1);
+        EXPECT_TRUE(windows.boxes.last().text.contains(
+            "Reason : No space left on device\r\nPut back : " + D("c") + ", " + D("a") + "\r\n"))
+            << windows.boxes.last().text.toStdString();
+        EXPECT_TRUE(windows.boxes.last().text.contains("The drive is full."))
+            << windows.boxes.last().text.toStdString();
+    }
+    // Each copying action's undo gives the replaced file back.
+    for (const int action : {1, 2, 4}) {
+        SCOPED_TRACE(action);
+        for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        for (const QString& f : Files(dest_.path())) QFile::remove(D(f));
+        MakeWorkFiles({"x.t"});
+        Write(D("x.t"), "mine");
+        SetAction(action);
+        Select({"x.t"}, {"x.t"});
+        PreviewAndFinalize();
+        EXPECT_EQ(Read(D("x.t")), "x.t");
+        Undo();
+        EXPECT_EQ(Files(dest_.path()), QStringList({"x.t"}));
+        EXPECT_EQ(Read(D("x.t")), "mine");
+        EXPECT_EQ(Files(work_.path()), QStringList({"x.t"}));
+    }
+    // Kept, the copy stays and the replaced file goes when the next action ends the journal.
+    SetAction(4);
+    Select({"x.t"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(dest_.path()).size(), 3);  // the copy, the held file and its record
+    SetAction(0);
+    Select({"x.t"}, {"y.t"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(dest_.path()), QStringList({"x.t"}));
+    EXPECT_EQ(Read(D("x.t")), "x.t");
+}
+
+// An undo that an error stops stays offered for the rows it did not reach, and a later one does
+// the rest; a row whose file had gone is not offered again.
+TEST_F(ActionsTest, AnUndoStoppedByAnErrorCanBeTriedAgainForTheRowsItLeft) {
+    MakeWorkFiles({"f0", "f1", "f2", "f3", "f4"});
+    SetAction(0);
+    Select({"f0", "f1", "f2", "f3", "f4"}, {"g0", "g1", "g2", "g3", "g4"});
+    PreviewAndFinalize();
+    QFile::remove(W("g4"));
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    {
+        ScopedServices scope;
+        // The undo's renames: "g4" (gone), then "g3", which the folder refuses.
+        scope.useFiles<FailingFiles>(*real, 0, 2);
+        ActionAStartUndo();
+    }
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionUndoRename"}));
+    EXPECT_EQ(Files(work_.path()), QStringList({"g0", "g1", "g2", "g3"}));
+    EXPECT_TRUE(S.UndoAvailable);
+    EXPECT_EQ(S.ComboUndoOldName, QStringList({"f0", "f1", "f2", "f3"}));
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"f0", "f1", "f2", "f3"}));
+    EXPECT_EQ(shown.size(), 1);
+
+    // Stopped inside a ring, the ring's file stays under its temporary name with the record beside
+    // it; the undo that finishes the ring leaves nothing of the program's.
+    for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+    MakeWorkFiles({"a", "b", "c"});
+    Select({"a", "b", "c"}, {"b", "c", "a"});
+    PreviewAndFinalize();
+    {
+        ScopedServices scope;
+        // The undo's renames: "b" aside, "c" back to "b", then "a" back to "c", which fails.
+        scope.useFiles<FailingFiles>(*real, 0, 3);
+        ActionAStartUndo();
+    }
+    EXPECT_TRUE(S.UndoAvailable);
+    EXPECT_EQ(Files(work_.path()).filter(QRegularExpression("^\\.quorvan-")).size(), 2);
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c"}));
+    for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
+}
+
+// A batch whose only ring was taken back and whose only other row kept its name changed nothing:
+// there is nothing to undo.
+TEST_F(ActionsTest, NoUndoIsOfferedForABatchThatChangedNothing) {
+    MakeWorkFiles({"a", "b", "c", "d"});
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    ScopedServices scope;
+    // "d" keeps its name; the ring's renames: "a" aside, "c" to "a", then "b" to "c" fails.
+    scope.useFiles<FailingFiles>(*real, 0, 3);
+    SetAction(0);
+    Select({"d", "a", "b", "c"}, {"d", "b", "c", "a"});
+    PreviewAndFinalize();
+    EXPECT_EQ(shown, QStringList({"Bug-Quorvan-ActionDoRename"}));
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c", "d"}));
+    EXPECT_FALSE(S.UndoAvailable);
+}
+
 // A run killed inside a ring, or inside the undo of one, leaves the file it stepped aside with a
-// record beside it; opening the folder then says which file the temporary name holds and what it
-// was being renamed to.
+// record beside it. Opening the folder works out from the record how far the ring went: on No it
+// says which name is free and which file goes there, renaming nothing; on Yes every file of the ring
+// is put back under the name it had before, and nothing of the program's is left.
 TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) {
     // Ends the process at its n-th rename.
     class KilledFiles : public ForwardingFiles {
@@ -527,6 +655,11 @@ TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) 
                 ::_exit(0);
             return real_.RenameNoReplace(f, t);
         }
+        void Rename(const QString& f, const QString& t) override {
+            if (++renames_ == at_)
+                ::_exit(0);
+            real_.Rename(f, t);
+        }
 
       private:
         int at_, renames_ = 0;
@@ -534,21 +667,34 @@ TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) 
     struct Case {
         const char* what;
         int killedAt;
-        QString said;
+        QString said, free;
+        QStringList back;  // the contents of a, b, c and d once put back
+        int action = 0;
     };
     // The renames: "a" aside, "c" to "a", "b" to "c", "a" from aside to "b", "d" to "e"; the undo:
     // "e" back to "d", "b" aside, "c" back to "b", "a" back to "c", "b" from aside back to "a".
+    const QStringList before{"a", "b", "c", "d"};
+    const QStringList renamed{"c", "a", "b", "d"};
     const Case cases[] = {
-        {"rename", 2, " holds a, which was being renamed to b"},
-        {"undo", 8, " holds b, which was being renamed to a"},
+        {"rename, nothing moved yet", 2, " holds the file that was a (0 of the other 2", "a: %1 holds",
+         before},
+        {"rename, one file moved", 3, " holds the file that was a (1 of the other 2", "c: a holds", before},
+        {"rename, both moved", 4, " holds the file that was a (2 of the other 2", "b: c holds", before},
+        {"undo, nothing moved yet", 8, " holds the file that was b (0 of the other 2", "b: %1 holds",
+         renamed},
+        {"undo, one file moved", 9, " holds the file that was b (1 of the other 2", "c: b holds", renamed},
+        {"undo of Rename And Copy, one file moved", 9, " holds the file that was b (1 of the other 2",
+         "c: b holds", renamed, 1},
     };
     std::unique_ptr<FileSystem> real = makePosixFileSystem();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+        for (const QString& f : Files(dest_.path())) QFile::remove(D(f));
         windows.boxes.clear();
-        MakeWorkFiles({"a", "b", "c", "d"});
-        SetAction(0);
+        MakeWorkFiles(before);
+        S.DestFreeKB = 1000000;
+        SetAction(c.action);
         Select({"a", "b", "c", "d"}, {"b", "c", "a", "e"});
         ListWorkFolder();
         FindConflictStart();
@@ -569,12 +715,175 @@ TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) 
         ASSERT_EQ(holders.size(), 1) << left.join(',').toStdString();
         EXPECT_EQ(Read(W(holders[0])), "a");
 
+        // No: nothing renamed, the free name and the file that goes there named.
+        answerCancel = true;
         fileSystem().FileNames(S.WorkPath);  // the folder opened again: its file list reads it
         TellOfInterruptedRenames(S.WorkPath);
-        ASSERT_EQ(windows.boxes.size(), 1);
-        EXPECT_TRUE(windows.boxes.last().text.contains(holders[0] + c.said))
-            << windows.boxes.last().text.toStdString();
+        answerCancel = false;
+        EXPECT_EQ(Files(work_.path()), left);
+        ASSERT_EQ(windows.boxes.size(), 2);
+        EXPECT_TRUE(windows.boxes.at(0).text.contains(holders[0] + c.said))
+            << windows.boxes.at(0).text.toStdString();
+        EXPECT_TRUE(windows.boxes.at(1).text.contains("The one free name of its ring is " +
+                                                      c.free.arg(holders[0]) + " the file that was"))
+            << windows.boxes.at(1).text.toStdString();
+
+        // Yes: every file back under the name it had before the rename that was cut off.
+        windows.boxes.clear();
+        fileSystem().FileNames(S.WorkPath);
+        TellOfInterruptedRenames(S.WorkPath);
+        ASSERT_EQ(windows.boxes.size(), 2);
+        EXPECT_TRUE(windows.boxes.at(1).text.contains("are back under their names"))
+            << windows.boxes.at(1).text.toStdString();
+        EXPECT_EQ(Files(work_.path()), before);
+        for (int i = 0; i < before.size(); ++i) EXPECT_EQ(Read(W(before[i])), c.back[i].toUtf8()) << i;
     }
+}
+
+// A file a copy replaced, left aside by a run that was killed, is offered back when its name is free
+// and only named when the copy holds that name.
+TEST_F(ActionsTest, AReplacedFileLeftAsideByAKilledRunIsOfferedBack) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const TemporaryOwner dead{child, 0};
+    const QString free = MakeTemporaryName(TemporaryKind::RenameHolder, 1, dead);
+    const QString taken = MakeTemporaryName(TemporaryKind::RenameHolder, 2, dead);
+    Write(W(free), "mine a");
+    WriteReplacedRecord(S.WorkPath, free, "a.t");
+    Write(W(taken), "mine b");
+    WriteReplacedRecord(S.WorkPath, taken, "b.t");
+    Write(W("b.t"), "copy");
+    fileSystem().FileNames(S.WorkPath);
+    TellOfInterruptedRenames(S.WorkPath);
+    ASSERT_EQ(windows.boxes.size(), 3);  // the offer, what was done, and what is only named
+    EXPECT_TRUE(windows.boxes.at(0).text.contains(free + " holds your earlier a.t, and a.t is free"))
+        << windows.boxes.at(0).text.toStdString();
+    EXPECT_TRUE(
+        windows.boxes.at(2).text.contains(taken + " holds your earlier b.t, which a copy has replaced"))
+        << windows.boxes.at(2).text.toStdString();
+    EXPECT_EQ(Read(W("a.t")), "mine a");
+    EXPECT_EQ(Read(W("b.t")), "copy");
+    EXPECT_EQ(Files(work_.path()), QStringList({taken, HolderRecordName(taken), "a.t", "b.t"}));
+}
+
+// A batch of rings keeps one record on disk while it runs, naming every ring's temporary name, so
+// that a kill in any ring leaves the disk saying what each holds; and it goes with the batch.
+TEST_F(ActionsTest, OneRecordNamesEveryRingOfTheBatch) {
+    class KilledFiles : public ForwardingFiles {
+      public:
+        KilledFiles(FileSystem& real, int at) : ForwardingFiles(real), at_(at) {}
+        RenameResult RenameNoReplace(const QString& f, const QString& t) override {
+            if (++renames_ == at_)
+                ::_exit(0);
+            return real_.RenameNoReplace(f, t);
+        }
+
+      private:
+        int at_, renames_ = 0;
+    };
+    // Three swaps: "a" <-> "b", "c" <-> "d", "e" <-> "f"; each takes three renames.
+    MakeWorkFiles({"a", "b", "c", "d", "e", "f"});
+    SetAction(0);
+    Select({"a", "b", "c", "d", "e", "f"}, {"b", "a", "d", "c", "f", "e"});
+    ListWorkFolder();
+    FindConflictStart();
+    ASSERT_TRUE(S.ReadyToFinalize);
+    std::unique_ptr<FileSystem> real = makePosixFileSystem();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ScopedServices scope;
+        scope.useFiles<KilledFiles>(*real, 5);  // inside the second swap
+        ActionAStartDo();
+        ::_exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    const QStringList records = Files(work_.path()).filter(QRegularExpression("\\.rows$"));
+    ASSERT_EQ(records.size(), 1) << Files(work_.path()).join(',').toStdString();
+    QFile file(W(records[0]));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonArray rings = QJsonDocument::fromJson(file.readAll()).object().value("rings").toArray();
+    ASSERT_EQ(rings.size(), 3);
+    const QStringList holders =
+        Files(work_.path()).filter(QRegularExpression("^\\.quorvan-rename-.*\\.tmp$"));
+    ASSERT_EQ(holders.size(), 1);
+    EXPECT_EQ(rings.at(1).toObject().value("holder").toString(), holders[0]);
+
+    // Run whole, nothing of the program's is left.
+    for (const QString& f : Files(work_.path())) QFile::remove(W(f));
+    MakeWorkFiles({"a", "b", "c", "d", "e", "f"});
+    Select({"a", "b", "c", "d", "e", "f"}, {"b", "a", "d", "c", "f", "e"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(Read(W("a")), "b");
+    Undo();
+    EXPECT_EQ(Files(work_.path()), QStringList({"a", "b", "c", "d", "e", "f"}));
+    EXPECT_EQ(Read(W("a")), "a");
+}
+
+// On a full disk the rings' record cannot be written: the rings are left as they are and named,
+// and the renames that need no record still go.
+TEST_F(ActionsTest, AFullDiskRefusesOnlyTheRingsNotThePlainRenames) {
+    const QString mount = work_.path() + "/full";
+    ASSERT_TRUE(QDir().mkdir(mount));
+    if (::mount("tmpfs", QFile::encodeName(mount).constData(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    struct Unmount {
+        QByteArray at;
+        ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+    } unmount{QFile::encodeName(mount)};
+    S.WorkPath = mount + "/";
+    MakeWorkFiles({"a", "b", "c", "p"});
+    {
+        QFile fill(mount + "/fill");
+        ASSERT_TRUE(fill.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (fill.write(block) == block.size() && fill.flush()) {
+        }
+    }
+    SetAction(0);
+    Select({"a", "b", "c", "p"}, {"b", "c", "a", "q"});
+    PreviewAndFinalize();
+    EXPECT_EQ(Files(mount), QStringList({"a", "b", "c", "fill", "q"}));
+    for (const QString f : {"a", "b", "c"}) EXPECT_EQ(Read(W(f)), f.toUtf8());
+    EXPECT_EQ(Read(W("q")), "p");
+    ASSERT_EQ(windows.boxes.size(), 1);
+    EXPECT_TRUE(
+        windows.boxes.last().text.contains("no record of the ring of renames could be kept: No space left"))
+        << windows.boxes.last().text.toStdString();
+    EXPECT_TRUE(S.UndoAvailable);
+}
+
+// A record whose temporary file is gone goes when its folder is opened; one that cannot be read is
+// named, and nothing is renamed.
+TEST_F(ActionsTest, RecordsOfInterruptedRingsThatAreDoneGoAndUnreadableOnesAreNamed) {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+    const TemporaryOwner dead{child, 0};
+    const QString gone = MakeTemporaryName(TemporaryKind::RenameHolder, 1, dead);
+    const QString held = MakeTemporaryName(TemporaryKind::RenameHolder, 2, dead);
+    MakeWorkFiles({"b", "c"});
+    WriteHolderRecord(S.WorkPath, gone, {{"x", "y"}, {"y", "x"}});
+    fileSystem().FileNames(S.WorkPath);
+    TellOfInterruptedRenames(S.WorkPath);
+    EXPECT_EQ(Files(work_.path()), QStringList({"b", "c"}));
+    EXPECT_TRUE(windows.boxes.isEmpty());
+
+    Write(W(held), "a");
+    Write(W(HolderRecordName(held)), "{\"holder\": \"");
+    fileSystem().FileNames(S.WorkPath);
+    TellOfInterruptedRenames(S.WorkPath);
+    EXPECT_EQ(Files(work_.path()), QStringList({held, HolderRecordName(held), "b", "c"}));
+    ASSERT_EQ(windows.boxes.size(), 1);
+    EXPECT_TRUE(windows.boxes.at(0).text.contains(HolderRecordName(held) +
+                                                  " is a record of an interrupted Rename "
+                                                  "that cannot be read"))
+        << windows.boxes.at(0).text.toStdString();
 }
 
 TEST_F(ActionsTest, DeleteEndsTheUndo) {

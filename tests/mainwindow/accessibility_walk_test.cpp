@@ -25,6 +25,15 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
              OpenWork({"a.txt", "b.txt", "c.txt"}), SelectByHand({"a.txt", "c.txt"});
          },
          main},
+        {"ready to preview",
+         [this] {
+             OpenWork({"a.txt", "b.txt"});
+             InsertAtStart("n_");
+             RenameSet();
+             SelectByHand({"a.txt"});
+             ASSERT_TRUE(On(M().CommandPreview));
+         },
+         main},
         {"File Selection panel open", [this] { ASSERT_TRUE(click(*M().CommandSelection)); }, main},
         {"Easy Process with a file picked",
          [this] {
@@ -131,6 +140,13 @@ TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFo
     EXPECT_EQ(focused(M()), M().PictureMain);
 }
 
+bool isInsideFrame(const Control& c, const Control* frame) {
+    for (const Control* up = c.Container(); up; up = up->Container())
+        if (up == frame)
+            return true;
+    return false;
+}
+
 TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToItsOpener) {
     auto press = [](Control& c, Qt::Key k = Qt::Key_Return) {
         ASSERT_TRUE(c.EffectivelyEnabled() && c.EffectivelyVisible()) << controlName(c).toStdString();
@@ -227,9 +243,11 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     ASSERT_TRUE(frmMove().TextActionMovePath->HasFocus());
     pressKey(frmMove(), Qt::Key_Escape);
     ASSERT_FALSE(frmMove().Visible());
-    // Set Destination cannot act again until an action is chosen anew: the focus goes on from it.
+    // Set Destination cannot act again until an action is chosen anew: the focus goes to the first
+    // stop of its panel.
     ASSERT_FALSE(M().CommandActionBrowse->Enabled());
-    EXPECT_EQ(on(M()), "CommandActionCancel");
+    ASSERT_TRUE(focused(M()) && isInsideFrame(*focused(M()), M().FrameAction));
+    EXPECT_EQ(on(M()), "OptionAction(0)");
     ASSERT_TRUE(click(*M().OptionAction[4]));
     press(*M().CommandActionBrowse);
     ASSERT_TRUE(frmMove().Visible());
@@ -265,6 +283,52 @@ TEST_F(AccessibilityWalk, AnEmptyFrameIsNotReportedAsShowing) {
     ASSERT_TRUE(M().CommandRun->EffectivelyVisible());
     EXPECT_TRUE(showing(*M().FrameButRun));
     EXPECT_TRUE(showing(*M().FrameShowRun));
+}
+
+TEST_F(AccessibilityWalk, AButtonThatDisablesItselfUnderEnterLeavesTheFocusOffQuit) {
+    OpenWork({"a.txt", "b.txt"});
+    ASSERT_TRUE(click(*M().CommandSelection));
+    ASSERT_TRUE(click(*M().OptionSelection[3]));
+    ASSERT_TRUE(type(*M().TextSelectionString, "txt"));
+    ASSERT_TRUE(click(*M().CommandSelectionOK));
+    ASSERT_TRUE(M().CommandResetAll->EffectivelyEnabled());
+    M().CommandResetAll->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Return);
+    ASSERT_FALSE(M().CommandResetAll->EffectivelyEnabled());
+    EXPECT_EQ(S.SelKind, 0);
+    ASSERT_NE(focused(M()), nullptr);
+    EXPECT_NE(focused(M()), M().CommandGoodbye);
+    EXPECT_EQ(controlName(*focused(M())), readingOrder(M()).value(0));
+    // A second Enter does not end the program.
+    pressKey(M(), Qt::Key_Return);
+    EXPECT_TRUE(M().Loaded());
+    EXPECT_TRUE(M().Visible());
+}
+
+TEST_F(AccessibilityWalk, PreviewIsReadInTheRowOfTheButtonsBesideIt) {
+    OpenWork({"a.txt", "b.txt"});
+    InsertAtStart("n_");
+    RenameSet();
+    SelectByHand({"a.txt"});
+    ASSERT_TRUE(On(M().CommandPreview));
+    // Its frame's caption stands higher, but the button itself lies in the row of File Selection.
+    const QStringList cycle = tabCycle(*M().CommandSelection);
+    ASSERT_TRUE(cycle.contains("CommandPreview"));
+    EXPECT_EQ(cycle.mid(0, 6), (QStringList{"CommandSelection", "CommandAction", "CommandRenameCriteria",
+                                            "CommandRigidity", "CommandHelp", "CommandPreview"}));
+}
+
+TEST_F(AccessibilityWalk, AToolOpensAFolderByItsEntrysDefaultAction) {
+    QDir().mkpath(work_ + "/sub");
+    Go(work_);
+    const int row = accessibleItems(*M().Dir1).indexOf("sub");
+    ASSERT_GE(row, 0);
+    // Its selection is still there, and selects without opening.
+    ASSERT_TRUE(toggleThroughAccessibility(*M().Dir1, row));
+    EXPECT_EQ(M().Dir1->Path(), work_);
+    ASSERT_TRUE(activateThroughAccessibility(*M().Dir1, row));
+    EXPECT_EQ(M().Dir1->Path(), work_ + "/sub");
+    EXPECT_EQ(M().File1->Path(), work_ + "/sub") << "as a double click, the window follows";
 }
 
 TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
@@ -317,6 +381,13 @@ TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     EXPECT_EQ(focused(frmMove()), first);
     // The pane where the focus rests after a click is read out by a name, not as nothing.
     EXPECT_FALSE(frmMove().PictureMove->AccessibleName().isEmpty());
+    // A tool opens a folder as a double click does.
+    ASSERT_GT(frmMove().Dir1->ListCount(), 0);
+    const QString target = frmMove().Dir1->List(0);
+    const int row = accessibleItems(*frmMove().Dir1).indexOf(target.section('/', -1));
+    ASSERT_GE(row, 0);
+    ASSERT_TRUE(activateThroughAccessibility(*frmMove().Dir1, row));
+    EXPECT_EQ(frmMove().Dir1->Path(), target);
     frmMove().TextActionMovePath->Widget()->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";

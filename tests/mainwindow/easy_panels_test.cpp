@@ -81,6 +81,20 @@ TEST_F(EasyProcess, TickPickTypeAndProcessRenamesTheOneFile) {
     EXPECT_FALSE(S.UndoAvailable);  // a single-file action cannot be undone
 }
 
+// The batch criteria stay as they are behind the Easy Process frame: their reset is off there.
+TEST_F(EasyProcess, ResetRenameCriteriaStaysOff) {
+    OpenWork({"a.txt", "b.txt"});
+    InsertAtStart("X");
+    RenameSet();
+    ASSERT_TRUE(M().CommandClearRename->Enabled());
+    ASSERT_TRUE(click(*M().CheckEasyProcess));
+    EXPECT_FALSE(M().CommandClearRename->Enabled());
+    ASSERT_TRUE(clickFile(*M().File2, "b.txt"));
+    EXPECT_FALSE(M().CommandClearRename->Enabled());
+    ASSERT_TRUE(click(*M().CheckEasyProcess));
+    EXPECT_TRUE(M().CommandClearRename->Enabled());
+}
+
 TEST_F(EasyProcess, ACaseChangeCountsAsANewName) {
     Start({"notes.txt"});
     ASSERT_TRUE(clickFile(*M().File2, "notes.txt"));

@@ -60,6 +60,9 @@ TEST_F(JobRoad, EachActionPreviewsActsAndUndoes) {
         }
         SelectByHand({"IMG_1.jpg", "IMG_2.jpg"});
         EXPECT_EQ(S.ComboFile1, QStringList({"IMG_1.jpg", "IMG_2.jpg"}));
+        ASSERT_TRUE(click(*M().CommandFileSize));
+        EXPECT_TRUE(M().LabelSpaceNeed->Visible());
+        EXPECT_TRUE(caption(*M().LabelSpaceNeed).startsWith("Selected Files : 2"));
         if (c.action < 6) {
             EXPECT_TRUE(On(M().CommandPreview));
             EXPECT_FALSE(M().CommandJob->Enabled());
@@ -71,6 +74,8 @@ TEST_F(JobRoad, EachActionPreviewsActsAndUndoes) {
             // Nothing to build or check: the files to act on are listed and the action is ready.
             EXPECT_FALSE(M().CommandPreview->Enabled());
             EXPECT_EQ(Listed(), QStringList({"IMG_1.jpg", "IMG_2.jpg"}));
+            EXPECT_EQ(caption(*M().LabelListFile),
+                      c.action == 6 ? "Files to be Deleted" : "Files Attribute to be changed");
         }
         ASSERT_TRUE(M().CommandJob->Enabled());
         Finalize();
@@ -79,6 +84,8 @@ TEST_F(JobRoad, EachActionPreviewsActsAndUndoes) {
         EXPECT_FALSE(S.ViewLocked);
         EXPECT_TRUE(Listed().isEmpty());
         EXPECT_TRUE(S.ComboFile1.isEmpty());
+        // The size shown was of the files just acted on.
+        EXPECT_FALSE(M().LabelSpaceNeed->Visible());
         if (c.action == 7) {
             EXPECT_FALSE((QFileInfo(work_ + "/IMG_1.jpg").permissions() & QFile::WriteOwner));
         }
@@ -100,6 +107,32 @@ TEST_F(JobRoad, EachActionPreviewsActsAndUndoes) {
             ASSERT_TRUE(click(*M().CommandClearRename));
         }
     }
+}
+
+// An action leaves nothing selected: the same automatic rule is offered again and selects again.
+TEST_F(JobRoad, TheSameRuleSelectsAgainAfterAnAction) {
+    S.SkipUndoWarning = true;
+    OpenWork({"a.txt", "b.txt", "c.jpg"});
+    CommitRule(3, -1, 100, 0, 0, "txt");
+    InsertAtStart("2024_");
+    RenameSet();
+    ASSERT_EQ(S.SelectedCount, 2);
+    Preview();
+    Finalize();
+    ASSERT_EQ(FilesIn(work_), QStringList({"2024_a.txt", "2024_b.txt", "c.jpg"}));
+    EXPECT_EQ(S.HasSelection, 0);
+    EXPECT_TRUE(caption(*M().LabelInfo1).startsWith("No file is selected now, but your selection"))
+        << caption(*M().LabelInfo1).toStdString();
+    ASSERT_TRUE(click(*M().CommandSelection));
+    ASSERT_TRUE(M().FrameSelection->Visible());
+    ASSERT_TRUE(M().CommandSelectionOK->Enabled());
+    ASSERT_TRUE(click(*M().CommandSelectionOK));
+    EXPECT_FALSE(M().FrameSelection->Visible());
+    EXPECT_EQ(S.ComboFile1, QStringList({"2024_a.txt", "2024_b.txt"}));
+    EXPECT_EQ(caption(*M().LabelSelectFile), "2 Files Selected");
+    // Selected again, the unchanged rule has nothing new to do.
+    ASSERT_TRUE(click(*M().CommandSelection));
+    EXPECT_FALSE(M().CommandSelectionOK->Enabled());
 }
 
 // A table left with built names (a conflict report answered OK, a free-space refusal) must not have the

@@ -4,6 +4,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <QFile>
+
+#include "engine/leftovers.h"
 #include "platform/services.h"
 #include "window_fixture.h"
 
@@ -111,6 +114,36 @@ TEST_F(Leftovers, OpeningAFolderNamesWhatAnInterruptedRenameLeftThereAndNothingR
     QFile kept(folder + "/" + holder);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), holder.toUtf8());
+}
+
+// A ring cut off after its first step: opening its folder offers to put it back, and the file list
+// then shows every file under its own name.
+TEST_F(Leftovers, OpeningAFolderWithAnInterruptedRingPutsItBackOnYes) {
+    const QString holder = MakeTemporaryName(TemporaryKind::RenameHolder, 1, {DeadPid(), 0});
+    const QString folder = root_ + "/ring";
+    // "a.txt" -> "b.txt" -> "c.txt" -> "a.txt": "a.txt" aside, then "c.txt" to "a.txt".
+    MakeFile(folder + "/" + holder, "a");
+    MakeFile(folder + "/a.txt", "c");
+    MakeFile(folder + "/b.txt", "b");
+    WriteHolderRecord(folder + "/", holder, {{"a.txt", "b.txt"}, {"c.txt", "a.txt"}, {"b.txt", "c.txt"}});
+    QStringList said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        script.expect(kMessageBox, Note(said));
+        Go(folder);
+        script.verifyDone();
+    }
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said[0].contains(holder + " holds the file that was a.txt (1 of the other 2"))
+        << said[0].toStdString();
+    EXPECT_EQ(FilesIn(folder), QStringList({"a.txt", "b.txt", "c.txt"}));
+    for (const QString n : {"a", "b", "c"}) {
+        QFile f(folder + "/" + n + ".txt");
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        EXPECT_EQ(f.readAll(), n.toUtf8());
+    }
+    EXPECT_EQ(items(*M().File1), QStringList({"a.txt", "b.txt", "c.txt"}));
 }
 
 // After a killed run the program starts again in the folder it remembers; it tells there too.

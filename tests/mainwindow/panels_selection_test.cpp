@@ -54,7 +54,7 @@ TEST_F(SelectionPanel, OkAndPromptFollowTheKindAndWhatChanged) {
              Choose(M().OptionSelectionNum[1]);
              ASSERT_TRUE(type(*M().TextSelectionNumFile, "3"));
          },
-         true, kAskNumber},
+         true, {}},
         {"by string, nothing typed", none, [this](SelectionPanel&) { Choose(M().OptionSelection[2]); }, false,
          kAskString},
         {"by string typed", none,
@@ -62,10 +62,32 @@ TEST_F(SelectionPanel, OkAndPromptFollowTheKindAndWhatChanged) {
              Choose(M().OptionSelection[2]);
              ASSERT_TRUE(type(*M().TextSelectionString, "a"));
          },
-         true, kAskString},
+         true, {}},
         {"by extension, none committed", none, [this](SelectionPanel&) { Choose(M().OptionSelection[3]); },
          false, kAskExtension},
+        {"by extension typed", none,
+         [this](SelectionPanel&) {
+             Choose(M().OptionSelection[3]);
+             ASSERT_TRUE(type(*M().TextSelectionString, "jpg"));
+         },
+         true, {}},
         {"by extension, committed and unchanged", commitExt, none, false, {}},
+        {"by extension unchanged, its files no longer selected",
+         [this](SelectionPanel&) {
+             CommitRule(3, -1, 100, 0, 0, "jpg");
+             panels::SetValueClearSelection();  // as an action or an undo leaves the list
+             S.SetButKey = "setButGlobal";
+             SetButtons();
+         },
+         none, true, {}},
+        {"all files unchanged, its files no longer selected",
+         [this](SelectionPanel&) {
+             CommitRule(1, 0, 100, 0);
+             panels::SetValueClearSelection();  // as an action or an undo leaves the list
+             S.SetButKey = "setButGlobal";
+             SetButtons();
+         },
+         none, true, {}},
         {"by extension, maximum changed",
          commitExt,
          [this](SelectionPanel&) {

@@ -1,6 +1,8 @@
 // The folder dialog as picture chooser: preview, default, OK that applies and saves the profile,
 // Cancel, and files that are not pictures or are gone.
+#include <QAccessible>
 #include <QColor>
+#include <QCoreApplication>
 #include <QImage>
 
 #include "folder_dialog_fixture.h"
@@ -110,7 +112,7 @@ TEST_F(PictureChooserTest, AFileThatIsNotAPictureIsRefusedAndChangesNothing) {
     }
     EXPECT_EQ(texts, QStringList{kIncorrect});
     EXPECT_EQ(S.PicturePathPending, "");
-    EXPECT_EQ(M().File1->ListIndex(), -1);
+    EXPECT_EQ(M().File1->ListIndex(), items(*M().File1).indexOf("notes.txt")) << "the list keeps its place";
     EXPECT_FALSE(M().FrameActionMovePic->Visible());
     EXPECT_FALSE(M().CommandActionMoveOK->Enabled());
 
@@ -129,6 +131,65 @@ TEST_F(PictureChooserTest, AFileThatIsNotAPictureIsRefusedAndChangesNothing) {
     EXPECT_EQ(Saved("UserPic"), "");
     EXPECT_TRUE(M().Visible());
     EXPECT_TRUE(S.MovePictureMode);
+}
+
+TEST_F(PictureChooserTest, TheArrowKeysWalkTheFilesAndEnterChecksTheOneChosen) {
+    OpenPictures();
+    Browse(Dir("pics"));
+    ASSERT_EQ(items(*M().File1), (QStringList{"notes.txt", "pic.png", "two.png"}));
+    M().File1->Widget()->setFocus();
+    // No box while walking (one that showed would fail the test): what is no picture is passed over.
+    pressKey(M(), Qt::Key_Down);
+    EXPECT_EQ(M().File1->ListIndex(), 0);
+    EXPECT_FALSE(M().FrameActionMovePic->Visible());
+    pressKey(M(), Qt::Key_Down);
+    EXPECT_EQ(M().File1->ListIndex(), 1);
+    EXPECT_EQ(M().ImageActionMoveUser->GetPicture().id(), Dir("pics/pic.png"));
+    EXPECT_EQ(focused(M()), M().File1) << "the keys stay in the list";
+    pressKey(M(), Qt::Key_Up);
+    EXPECT_EQ(M().File1->ListIndex(), 0);
+    EXPECT_EQ(S.PicturePathPending, "");
+    EXPECT_FALSE(M().FrameActionMovePic->Visible());
+    // Enter chooses the entry walked to: it is checked and told, and the walk goes on from there.
+    QStringList texts;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, NoteAndOK(texts));
+        pressKey(M(), Qt::Key_Return);
+    }
+    EXPECT_EQ(texts, QStringList{kIncorrect});
+    EXPECT_EQ(M().File1->ListIndex(), 0);
+    M().File1->Widget()->setFocus();
+    pressKey(M(), Qt::Key_Down);
+    EXPECT_EQ(M().File1->ListIndex(), 1);
+    pressKey(M(), Qt::Key_Down);
+    EXPECT_EQ(M().File1->ListIndex(), 2);
+    pressKey(M(), Qt::Key_Space);
+    EXPECT_EQ(S.PicturePathPending, Dir("pics/two.png"));
+    EXPECT_TRUE(M().CommandActionMoveOK->Enabled());
+    EXPECT_EQ(focused(M()), M().TextActionMoveUser) << "chosen as a click chooses";
+}
+
+TEST_F(PictureChooserTest, AToolsPickOfAFileReturnsBeforeTheRefusalIsAnswered) {
+    OpenPictures();
+    Browse(Dir("pics"));
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(M().File1->Widget());
+    QAccessibleInterface* entry = list ? list->child(items(*M().File1).indexOf("notes.txt")) : nullptr;
+    ASSERT_NE(entry, nullptr);
+    ASSERT_NE(entry->actionInterface(), nullptr);
+    bool returned = false, returnedWhenShown = false;
+    QStringList texts;
+    ModalScript script;
+    script.expect(kMessageBox, [&](Form& box) {
+        returnedWhenShown = returned;
+        NoteAndOK(texts)(box);
+    });
+    entry->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    returned = true;
+    QCoreApplication::processEvents();
+    script.verifyDone();
+    EXPECT_EQ(texts, QStringList{kIncorrect});
+    EXPECT_TRUE(returnedWhenShown);
 }
 
 TEST_F(PictureChooserTest, DefaultConfirmedEmptiesTheStoredPicture) {

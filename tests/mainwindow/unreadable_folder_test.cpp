@@ -1,5 +1,9 @@
 // A work folder that cannot be read (no permission) opens with an empty file list; nothing of the
 // folder left behind stays on show or selected, and nothing breaks.
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "core/panel_calls.h"
 #include "core/windows.h"
 #include "platform/fs_posix.h"
@@ -32,6 +36,23 @@ class LockedFolder : public PosixFileSystem {
     void refuse(const QString& folder) {
         if (QDir::cleanPath(folder) == QDir::cleanPath(locked))
             throw PlatformError(QStringLiteral("Cannot read the folder %1: Permission denied").arg(folder));
+    }
+};
+
+// The real file system with one folder whose names can be read but which cannot be entered, as a
+// folder of mode r-- is for an ordinary user.
+class UnenterableFolder : public PosixFileSystem {
+  public:
+    QString locked;
+
+  protected:
+    int enterFolder(int folderFd) override {
+        struct stat st {};
+        struct stat lockedSt {};
+        if (::fstat(folderFd, &st) == 0 && ::stat(QFile::encodeName(locked).constData(), &lockedSt) == 0 &&
+            st.st_dev == lockedSt.st_dev && st.st_ino == lockedSt.st_ino)
+            return EACCES;
+        return PosixFileSystem::enterFolder(folderFd);
     }
 };
 
@@ -134,6 +155,53 @@ TEST_F(UnreadableFolderTest, TheFolderDialogNamesAFolderThatCannotBeOpened) {
         ModalScript script;
         script.expect(kMessageBox, Note(said));
         f.Dir1->UserOpens(at);
+    }
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("The Folder " + dest_ + "/locked can not be opened: Permission denied."))
+        << said[0].toStdString();
+    EXPECT_EQ(f.Dir1->Path(), dest_);
+    EXPECT_EQ(f.TextActionMovePath->Text(), dest_ + "/");
+}
+
+// A folder that can be listed but not entered is named and not opened, in the main window and as a
+// destination in the folder dialog.
+TEST_F(UnreadableFolderTest, AFolderThatCanBeListedButNotEnteredIsNotOpened) {
+    OpenWork({"a.txt"});
+    MakeFile(work_ + "/locked/b.txt");
+    MakeFile(dest_ + "/locked/c.txt");
+    UnenterableFolder& fs = services_.useFiles<UnenterableFolder>();
+    fs.locked = work_ + "/locked";
+    M().Dir1->Refresh();
+    const int at = items(*M().Dir1).indexOf(work_ + "/locked");
+    ASSERT_GE(at, 0);
+    QStringList said;
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        M().Dir1->UserClicks(at);
+        M().Dir1->UserOpens(at);
+    }
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith("The Folder " + work_ + "/locked can not be opened: Permission denied."))
+        << said[0].toStdString();
+    EXPECT_EQ(M().Dir1->Path(), work_);
+    EXPECT_EQ(S.WorkPath, work_ + "/");
+    EXPECT_EQ(items(*M().File1), QStringList{"a.txt"});
+
+    fs.locked = dest_ + "/locked";
+    ASSERT_TRUE(click(*M().CommandAction));
+    ASSERT_TRUE(click(*M().OptionAction[4]));
+    ASSERT_TRUE(click(*M().CommandActionBrowse));
+    FrmMove& f = frmMove();
+    ASSERT_TRUE(f.Visible());
+    f.Dir1->SetPath(dest_);
+    const int there = items(*f.Dir1).indexOf(dest_ + "/locked");
+    ASSERT_GE(there, 0);
+    said.clear();
+    {
+        ModalScript script;
+        script.expect(kMessageBox, Note(said));
+        f.Dir1->UserOpens(there);
     }
     ASSERT_EQ(said.size(), 1);
     EXPECT_TRUE(said[0].startsWith("The Folder " + dest_ + "/locked can not be opened: Permission denied."))

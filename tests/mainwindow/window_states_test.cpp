@@ -100,6 +100,8 @@ TEST_F(WindowStates, CaptionsAndFacesFollowTheAction) {
         SCOPED_TRACE(r.action);
         CommitAction(r.action);
         EXPECT_EQ(caption(*M().FramePreview), r.frame);
+        EXPECT_EQ(caption(*M().CommandPreview), r.frame);
+        EXPECT_EQ(M().CommandPreview->AccessibleName(), r.frame);
         EXPECT_EQ(caption(*M().LabelJob), r.job);
         EXPECT_EQ(pictureId(*M().CommandAction), r.face);
         EXPECT_EQ(caption(*M().FrameDisplayAction), r.display);

@@ -263,6 +263,39 @@ TEST_F(FormsAccess, AClosedListsChoiceIsItsValueAndItsOneSelectedEntry) {
     EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
 }
 
+TEST_F(FormsAccess, AToolsPickOfAnEntryChoosesItAsAClickDoes) {
+    auto value = [this] {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo->Widget());
+        return a ? a->text(QAccessible::Value) : QStringLiteral("?");
+    };
+    combo->SetListIndex(0);
+    clicks.clear();
+    // The list closed, as a tool finds it.
+    ASSERT_TRUE(toggleThroughAccessibility(*combo, 1));
+    EXPECT_EQ(combo->ListIndex(), 1);
+    EXPECT_EQ(clicks, QStringList{"ComboPlace"});
+    EXPECT_EQ(value(), "At start");
+    EXPECT_EQ(accessibleSelection(*combo), QStringList{"At start"});
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo->Widget());
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->textInterface(), nullptr) << "tools that read a combo's text read its choice";
+    EXPECT_EQ(a->textInterface()->text(0, -1), "At start");
+    EXPECT_EQ(a->textInterface()->characterCount(), 8);
+    // Open.
+    accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
+    ASSERT_TRUE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
+    ASSERT_TRUE(toggleThroughAccessibility(*combo, 3));
+    EXPECT_EQ(combo->ListIndex(), 3);
+    EXPECT_EQ(clicks, (QStringList{"ComboPlace", "ComboPlace"}));
+    EXPECT_EQ(value(), "After");
+    EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible()) << "closed as after a click";
+    // Unselecting the chosen entry chooses nothing: the choice stays, and shows.
+    ASSERT_TRUE(toggleThroughAccessibility(*combo, 3));
+    EXPECT_EQ(combo->ListIndex(), 3);
+    EXPECT_EQ(clicks.size(), 2);
+    EXPECT_EQ(accessibleSelection(*combo), QStringList{"After"});
+}
+
 TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
     Label* face = nullptr;
     CommandButton* job = nullptr;
@@ -330,6 +363,28 @@ TEST_F(FormsAccess, AToolActsInNoWindowThatAnOpenModalBoxBlocks) {
     box.Unload();
     ASSERT_TRUE(accessibleAction(*ok, QAccessibleActionInterface::pressAction()));
     EXPECT_EQ(clicks, QStringList{"CommandOK"}) << "once the box has gone it acts again";
+}
+
+TEST_F(FormsAccess, AToolsPressReturnsBeforeTheBoxItOpensIsAnswered) {
+    TestForm box{"frmBox"};
+    box.design = [](TestForm& t) { t.SetCaption("Sure?"); };
+    ok->Click = [&] { box.ShowModal(); };
+    bool returned = false;
+    bool returnedWhenShown = false;
+    ModalScript script;
+    script.expect("frmBox", [&](Form& b) {
+        returnedWhenShown = returned;
+        b.Hide();
+    });
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(ok->Widget());
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(a->actionInterface(), nullptr);
+    a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    returned = true;
+    QCoreApplication::processEvents();
+    script.verifyDone();
+    EXPECT_TRUE(returnedWhenShown) << "the tool's call came back before the box was answered";
+    box.Unload();
 }
 
 TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <functional>
@@ -22,12 +24,16 @@ class ScriptedFileSystem : public PosixFileSystem {
   public:
     std::function<int(const QByteArray&, const QByteArray&)> rename;
     std::function<void(int, int, const QString&)> copy;
+    std::function<int(int, unsigned)> mode;
 
     int realRename(const QByteArray& from, const QByteArray& to) {
         return PosixFileSystem::renameNoReplace(from, to);
     }
 
   protected:
+    int changeMode(int fd, unsigned bits) override {
+        return mode ? mode(fd, bits) : PosixFileSystem::changeMode(fd, bits);
+    }
     int renameNoReplace(const QByteArray& from, const QByteArray& to) override {
         return rename ? rename(from, to) : PosixFileSystem::renameNoReplace(from, to);
     }
@@ -208,6 +214,128 @@ TEST_F(FileSystemTest, CopyOverwritesAndKeepsTimeAndPermissions) {
     EXPECT_EQ(read(target), "new contents");
 }
 
+// A file system that holds no permission bits (FAT through FUSE answers ENOSYS) still takes copies
+// and moves; a real failure to set them still stops the copy.
+TEST_F(FileSystemTest, CopyOntoAFileSystemWithoutPermissionBits) {
+    for (const int refusal : {ENOSYS, ENOTSUP, EPERM}) {
+        SCOPED_TRACE(refusal);
+        fs.mode = [refusal](int, unsigned) { return refusal; };
+        const QString source = write("src.txt", "contents");
+        fs.CopyFile(source, path("copy.txt"));
+        EXPECT_EQ(read(path("copy.txt")), "contents");
+        fs.rename = [this](const QByteArray& from, const QByteArray& to) {
+            return folderOf(from) != folderOf(to) ? EXDEV : fs.realRename(from, to);
+        };
+        QDir(dir.path()).mkpath("there");
+        fs.MoveFile(source, path("there/moved.txt"));
+        EXPECT_EQ(read(path("there/moved.txt")), "contents");
+        EXPECT_FALSE(QFile::exists(source));
+        EXPECT_EQ(entries(), (QStringList{"copy.txt", "there"}));
+        QFile::remove(path("copy.txt"));
+        QFile::remove(path("there/moved.txt"));
+        fs.rename = nullptr;
+    }
+    fs.mode = [](int, unsigned) { return EIO; };
+    const QString source = write("src.txt", "contents");
+    EXPECT_THROW(fs.CopyFile(source, path("copy.txt")), PlatformError);
+    EXPECT_EQ(entries(), (QStringList{"src.txt", "there"}));
+}
+
+// Runs a program to its end; false when it cannot be found, does not start or does not succeed.
+bool RunTool(const QString& program, const QStringList& arguments) {
+    const QString found =
+        QStandardPaths::findExecutable(program).isEmpty()
+            ? QStandardPaths::findExecutable(program, {"/usr/sbin", "/sbin", "/usr/bin", "/bin"})
+            : QStandardPaths::findExecutable(program);
+    if (found.isEmpty())
+        return false;
+    QProcess tool;
+    tool.start(found, arguments);
+    return tool.waitForFinished(30000) && tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+// The same on a real FAT image mounted through FUSE, where the machine can mount one.
+TEST_F(FileSystemTest, CopyAndMoveOntoAFatDriveMountedThroughFuse) {
+    if (!QFileInfo::exists("/dev/fuse"))
+        GTEST_SKIP() << "no /dev/fuse";
+    const QString image = path("fat.img");
+    {
+        QFile file(image);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(file.resize(4 << 20));
+    }
+    QDir(dir.path()).mkpath("mnt");
+    const QString mount = path("mnt");
+    if (!RunTool("mkfs.vfat", {image}) || !RunTool("fusefat", {"-o", "rw+", image, mount}))
+        GTEST_SKIP() << "no FAT image can be made and mounted through FUSE here";
+    struct Unmount {
+        QString at;
+        ~Unmount() {
+            if (!RunTool("fusermount", {"-u", at}))
+                RunTool("umount", {at});
+        }
+    } unmount{mount};
+    QFile mounts("/proc/self/mounts");
+    ASSERT_TRUE(mounts.open(QIODevice::ReadOnly));
+    if (!mounts.readAll().contains(QFile::encodeName(mount) + " fuse"))
+        GTEST_SKIP() << "the image did not mount";
+
+    const QString source = write("src.txt", "contents");
+    ASSERT_EQ(::chmod(QFile::encodeName(source).constData(), 0640), 0);
+    fs.CopyFile(source, mount + "/copy.txt");
+    EXPECT_EQ(read(mount + "/copy.txt"), "contents");
+    EXPECT_EQ(read(source), "contents");
+    fs.MoveFile(source, mount + "/moved.txt");
+    EXPECT_EQ(read(mount + "/moved.txt"), "contents");
+    EXPECT_FALSE(QFile::exists(source));
+    QStringList onDrive = QDir(mount).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    onDrive.sort();
+    EXPECT_EQ(onDrive, (QStringList{"copy.txt", "moved.txt"}));
+}
+
+// A destination folder moved away while a copy is written: the partial copy goes with the folder and
+// is removed there, and the reason says it is the destination that is missing, not the source.
+TEST_F(FileSystemTest, ADestinationMovedAwayDuringACopyKeepsNoPartialCopy) {
+    for (const bool move : {false, true}) {
+        SCOPED_TRACE(move ? "move to another file system" : "copy");
+        const QString source = write("src.txt", "0123456789");
+        QDir(dir.path()).mkpath("there");
+        fs.rename = [this](const QByteArray& from, const QByteArray& to) {
+            return folderOf(from) != folderOf(to) ? EXDEV : fs.realRename(from, to);
+        };
+        fs.copy = [this](int in, int out, const QString&) {
+            ASSERT_TRUE(QDir(dir.path()).rename("there", "moved"));
+            fs.copy = nullptr;
+            char buffer[16];
+            const ssize_t got = ::read(in, buffer, sizeof buffer);
+            ASSERT_EQ(::write(out, buffer, static_cast<size_t>(got)), got);
+        };
+        try {
+            if (move)
+                fs.MoveFile(source, path("there/dst.txt"));
+            else
+                fs.CopyFile(source, path("there/dst.txt"));
+            ADD_FAILURE() << "the copy went into a folder that had gone";
+        } catch (const PlatformError& e) {
+            EXPECT_TRUE(e.message().endsWith(": the folder " + path("there") + " is not there any more"))
+                << e.message().toStdString();
+            EXPECT_EQ(e.systemError(), ENOENT);
+        }
+        EXPECT_TRUE(QDir(path("moved")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+            << QDir(path("moved")).entryList(QDir::AllEntries | QDir::Hidden).join(' ').toStdString();
+        EXPECT_EQ(read(source), "0123456789");
+        QDir(path("moved")).removeRecursively();
+        fs.rename = nullptr;
+    }
+    // A source that has gone is named as the source.
+    try {
+        fs.CopyFile(path("gone.txt"), path("dst.txt"));
+        ADD_FAILURE() << "a missing file was copied";
+    } catch (const PlatformError& e) {
+        EXPECT_EQ(e.message(), "Cannot read " + path("gone.txt") + ": No such file or directory");
+    }
+}
+
 // A copy on its way in is named for the process that makes it, so that one left by a process that
 // has ended can be told from one under way; a process ended but not yet reaped runs no more.
 TEST_F(FileSystemTest, ACopyOnItsWayIsNamedForItsMaker) {
@@ -347,6 +475,36 @@ TEST_F(FileSystemTest, FoldersAndTheirContents) {
     ASSERT_EQ(::symlink("nowhere", QFile::encodeName(path("links/dangling")).constData()), 0);
     EXPECT_TRUE(fs.FileNames(path("links")).isEmpty());
     EXPECT_TRUE(fs.FolderNames(path("links")).isEmpty());
+}
+
+// A link is not given attributes through the file it points to, which may be in any other folder.
+TEST_F(FileSystemTest, ALinkGetsNoAttributesThroughItsTarget) {
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString target = elsewhere.filePath("theirs.txt");
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_EQ(::chmod(QFile::encodeName(target).constData(), 0644), 0);
+    const QString link = path("link.txt");
+    ASSERT_EQ(::symlink(QFile::encodeName(target).constData(), QFile::encodeName(link).constData()), 0);
+    ASSERT_TRUE(fs.FileExists(link));
+    for (const int value : {int(AttrReadOnly), int(AttrHidden), int(AttrNormal)}) {
+        SCOPED_TRACE(value);
+        try {
+            fs.SetAttributes(link, value);
+            ADD_FAILURE() << "the link was given attributes";
+        } catch (const PlatformError& e) {
+            EXPECT_TRUE(e.message().endsWith("it is a symbolic link, and the file it points to is left alone"))
+                << e.message().toStdString();
+            EXPECT_EQ(e.systemError(), ELOOP) << "the user's own link, no fault of the program";
+        }
+        EXPECT_EQ(modeOf(target), 0644u);
+        char bits[32];
+        EXPECT_LT(::getxattr(QFile::encodeName(target).constData(), kAttributeXattr, bits, sizeof bits), 0);
+        EXPECT_EQ(QFileInfo(link).symLinkTarget(), target);
+    }
 }
 
 TEST_F(FileSystemTest, SizesBeyondFourGigabytes) {

@@ -59,5 +59,21 @@ TEST(ScopedServices, SwapsOnlyTheGivenServicesAndRestoresThem) {
     EXPECT_EQ(services().files.get(), filesBefore);
 }
 
+// A path or a name read from the records leads only to the program it names.
+TEST(ProgramPaths, RecordsLeadOnlyToTheProgramTheyName) {
+    EXPECT_TRUE(NamesProgramFile("/opt/q/Help/quorvanhelp", "QuorvanHelp"));
+    EXPECT_TRUE(NamesProgramFile("/quorvanhelp", "QuorvanHelp"));
+    EXPECT_FALSE(NamesProgramFile("/bin/sh", "QuorvanHelp"));
+    EXPECT_FALSE(NamesProgramFile("/opt/quorvanhelp/sh", "QuorvanHelp"));
+    EXPECT_FALSE(NamesProgramFile("/opt/q/quorvanhelp.sh", "QuorvanHelp"));
+    EXPECT_FALSE(NamesProgramFile("quorvanhelp", "QuorvanHelp"));
+    EXPECT_FALSE(NamesProgramFile("", "QuorvanHelp"));
+    EXPECT_FALSE(NamesProgramFile("/opt/q/", ""));
+    EXPECT_TRUE(IsPlainProgramName("Tarnel"));
+    for (const QString& name : {QString(), QStringLiteral("."), QStringLiteral(".."),
+                                QStringLiteral("../bin/sh"), QStringLiteral("/bin/sh"), QStringLiteral("a/")})
+        EXPECT_FALSE(IsPlainProgramName(name)) << name.toStdString();
+}
+
 }  // namespace
 }  // namespace qv

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -64,6 +65,43 @@ TEST_F(SettingsStoreTest, ValuesComeBackAsWritten) {
     EXPECT_EQ(store->GetSetting("../escape", "a/b", "c/d"), "kept");
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("../escape.ini")));
     EXPECT_EQ(store->GetSetting("../escape", "a", "b/c/d"), "");
+}
+
+// A records file that cannot be read as settings is not written over: it is kept beside the new
+// one, and the store says which file and where it went, once.
+TEST_F(SettingsStoreTest, ADamagedFileIsKeptBesideTheNewOne) {
+    QByteArray junk(1 << 20, '\0');
+    for (int i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 7919 + (i >> 8)) & 0xff);
+    const QString file = dir.filePath("Holvent.ini");
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        ASSERT_EQ(out.write(junk), junk.size());
+    }
+    auto store = makeIniSettingsStore();
+    EXPECT_EQ(store->GetSetting("Holvent", "NidraGavir", "AnekGuru"), "");
+    store->SaveSetting("Holvent", "NidraGavir", "AnekGuru", "412345");
+    EXPECT_EQ(store->GetSetting("Holvent", "NidraGavir", "AnekGuru"), "412345");
+    QFile kept(file + ".damaged");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(kept.readAll() == junk);
+    const QString notice = store->TakeNotice();
+    EXPECT_TRUE(notice.contains(file + " could not be read")) << notice.toStdString();
+    EXPECT_TRUE(notice.contains("It is kept as " + file + ".damaged")) << notice.toStdString();
+    EXPECT_EQ(store->TakeNotice(), "");
+    EXPECT_LT(QFileInfo(file).size(), 100) << "nothing of the damaged file is in the new one";
+
+    // A second damaged file does not take the place of the first one kept.
+    {
+        QFile out(file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        ASSERT_EQ(out.write(junk.left(4096)), 4096);
+    }
+    store->SaveSetting("Holvent", "Profile", "NickName", "Ann");
+    EXPECT_EQ(store->GetSetting("Holvent", "Profile", "NickName"), "Ann");
+    EXPECT_EQ(QFileInfo(file + ".damaged").size(), junk.size());
+    EXPECT_EQ(QFileInfo(file + ".damaged-2").size(), 4096);
+    EXPECT_TRUE(store->TakeNotice().contains(file + ".damaged-2"));
 }
 
 }  // namespace

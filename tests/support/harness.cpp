@@ -595,13 +595,33 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
         if (c->Widget() && c->Widget()->parentWidget() == parent)
             kids.push_back(c.get());
     auto top = [](const Control* c) { return onWindow(c->Widget()).top(); };
+    // A container starts at its border and again where its first control does, below its caption.
+    std::function<int(const Control*)> inner = [&](const Control* c) {
+        int first = top(c);
+        if (c->Kind() != ControlKind::Frame && c->Kind() != ControlKind::PictureBox)
+            return first;
+        bool any = false;
+        for (const auto& k : f.Controls())
+            if (k->Widget() && k->Widget()->parentWidget() == c->Widget() && k->Kind() != ControlKind::Line) {
+                first = any ? std::min(first, inner(k.get())) : inner(k.get());
+                any = true;
+            }
+        return first;
+    };
     std::stable_sort(kids.begin(), kids.end(), [&](Control* a, Control* b) { return top(a) < top(b); });
     // One row: tops less than half a line apart, the line being the lower of the two controls.
     auto height = [](Control* c) { return c->Widget()->height(); };
+    auto oneRow = [&](Control* first, Control* next) {
+        const int half = std::max(1, std::min(height(first), height(next)) / 2);
+        for (int a : {top(first), inner(first)})
+            for (int b : {top(next), inner(next)})
+                if (std::abs(b - a) < half)
+                    return true;
+        return false;
+    };
     for (size_t k = 0; k < kids.size();) {
         size_t end = k + 1;
-        while (end < kids.size() &&
-               top(kids[end]) - top(kids[k]) < std::max(1, std::min(height(kids[k]), height(kids[end])) / 2))
+        while (end < kids.size() && oneRow(kids[k], kids[end]))
             ++end;
         std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
                          [](Control* a, Control* b) { return onWindow(a->Widget()).left() < onWindow(b->Widget()).left(); });
@@ -633,6 +653,12 @@ QAccessible::Role expectedRole(ControlKind k) {
         default:
             return QAccessible::List;
     }
+}
+
+// A tool's call returns before what it starts has run; the tool's own event loop then runs it.
+void runToolAction(QAccessibleActionInterface& act, const QString& action) {
+    act.doAction(action);
+    QCoreApplication::processEvents();
 }
 
 // How many times `act` runs the control's Click, with every handler of its group stood in for and
@@ -772,7 +798,7 @@ QStringList accessibilityProblems(Form& f) {
             const int byTool = clicksOf(c, [&] {
                 if (QAccessibleInterface* now = QAccessible::queryAccessibleInterface(c.Widget()))
                     if (QAccessibleActionInterface* act = now->actionInterface())
-                        act->doAction(action);
+                        runToolAction(*act, action);
             });
             if (byTool != byMouse || byMouse != (chosen ? 0 : 1))
                 problems << name + QStringLiteral(": %1 runs Click %2 times, a click %3").arg(action).arg(byTool).arg(byMouse);
@@ -842,7 +868,19 @@ bool toggleThroughAccessibility(Control& list, int row) {
         ADD_FAILURE() << describe(list) << ": entry " << row << " has no toggle action";
         return false;
     }
-    act->doAction(QAccessibleActionInterface::toggleAction());
+    runToolAction(*act, QAccessibleActionInterface::toggleAction());
+    return true;
+}
+
+bool activateThroughAccessibility(Control& list, int row) {
+    QAccessibleInterface* a = listInterface(list);
+    QAccessibleInterface* item = a ? a->child(row) : nullptr;
+    QAccessibleActionInterface* act = item ? item->actionInterface() : nullptr;
+    if (!act || act->actionNames().isEmpty()) {
+        ADD_FAILURE() << describe(list) << ": entry " << row << " has no action";
+        return false;
+    }
+    runToolAction(*act, act->actionNames().front());
     return true;
 }
 
@@ -853,7 +891,7 @@ bool accessibleAction(Control& c, const QString& action) {
         ADD_FAILURE() << describe(c) << " has no accessibility action " << action.toStdString();
         return false;
     }
-    act->doAction(action);
+    runToolAction(*act, action);
     return true;
 }
 

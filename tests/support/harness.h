@@ -132,6 +132,8 @@ QStringList accessibleSelection(const Control& list);
 QStringList accessibleShowing(const Control& list);
 // Selects (or, when selected, unselects) entry `row` through its accessibility action.
 bool toggleThroughAccessibility(Control& list, int row);
+// Runs the default action (the first one) of a list's entry `row`, as a tool's activation does.
+bool activateThroughAccessibility(Control& list, int row);
 // Runs a control's accessibility action by name ("Press", "Toggle").
 bool accessibleAction(Control& c, const QString& action);
 
