@@ -6,7 +6,7 @@
 
 #include "core/state.h"
 #include "criteria/frm_ren.h"
-#include "platform/forms_fit.h"
+#include "forms/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {

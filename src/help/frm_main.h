@@ -6,7 +6,7 @@
 #include <QSize>
 
 #include "help/topic_engine.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv::help {
 

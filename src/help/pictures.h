@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QStringList>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv::help {
 

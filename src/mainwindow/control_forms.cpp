@@ -21,7 +21,7 @@
 #include "core/state.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
-#include "platform/forms_fit.h"
+#include "forms/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 

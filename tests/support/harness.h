@@ -15,7 +15,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 // Readable QString and QStringList values in test failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {

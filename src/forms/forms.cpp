@@ -29,8 +29,8 @@
 #include <thread>
 #include <utility>
 
-#include "platform/forms.h"
-#include "platform/forms_p.h"
+#include "forms/forms.h"
+#include "forms/forms_p.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -19,8 +19,8 @@
 #include <typeinfo>
 #include <utility>
 
-#include "platform/forms.h"
-#include "platform/forms_p.h"
+#include "forms/forms.h"
+#include "forms/forms_p.h"
 #include "platform/fs_posix.h"
 #include "platform/services.h"
 

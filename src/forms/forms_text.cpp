@@ -14,8 +14,8 @@
 #include <QStyleOptionFrame>
 #include <QTextLayout>
 
-#include "platform/forms.h"
-#include "platform/forms_p.h"
+#include "forms/forms.h"
+#include "forms/forms_p.h"
 
 namespace qv {
 

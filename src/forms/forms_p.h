@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 
