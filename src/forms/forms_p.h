@@ -106,6 +106,9 @@ class KeyboardPress {
     static inline KeyboardPress* current_ = nullptr;
 };
 
+// Every live form, in the order they were made (the forms register themselves).
+std::vector<Form*>& LiveForms();
+
 // Deletes a widget no control uses any more: at once, or when the event loop is idle while a
 // widget event is being handled.
 void ReleaseWidget(QWidget* w);

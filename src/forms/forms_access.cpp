@@ -1,0 +1,332 @@
+// What assistive tools see of the controls: roles, names, states and actions. Every action a tool
+// takes runs the control's own user path, from the event loop, so that the tool's call returns at once.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <algorithm>
+
+#include "forms/forms.h"
+#include "forms/forms_p.h"
+
+namespace qv {
+
+namespace {
+
+// A frame is announced by its caption, as a group box is, unless it was given a name of its own.
+class FrameAccessible : public QAccessibleWidget {
+  public:
+    explicit FrameAccessible(FrameWidget* w) : QAccessibleWidget(w, QAccessible::Grouping) {}
+    QString text(QAccessible::Text t) const override {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty())
+            s = static_cast<const FrameWidget*>(widget())->caption;
+        return s;
+    }
+    // A frame without a border whose controls are all hidden draws nothing: it is not showing.
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        if (st.invisible || static_cast<const FrameWidget*>(widget())->border)
+            return st;
+        for (const QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                return st;
+        st.invisible = true;
+        return st;
+    }
+};
+
+Control* ownerOf(const QWidget* w) {
+    const auto* owned = dynamic_cast<const OwnedWidget*>(w);
+    return owned ? owned->owner : nullptr;
+}
+
+// "&&" is an ampersand; a lone "&" marks the access key and is not read out.
+QString withoutAccessKeys(const QString& s) {
+    QString out;
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        if (s[i] == QLatin1Char('&')) {
+            if (i + 1 < s.size() && s[i + 1] == QLatin1Char('&'))
+                out += s[++i];
+            continue;
+        }
+        out += s[i];
+    }
+    return out;
+}
+
+bool actsOnClick(const Control* c) {
+    if (!c)
+        return false;
+    switch (c->Kind()) {
+        case ControlKind::CommandButton:
+        case ControlKind::CheckBox:
+        case ControlKind::OptionButton:
+            return true;
+        case ControlKind::Image:
+            return static_cast<bool>(static_cast<const Image*>(c)->Click);
+        case ControlKind::PictureBox:
+            return static_cast<bool>(static_cast<const PictureBox*>(c)->Click);
+        case ControlKind::Label:
+            return static_cast<const Label*>(c)->ActsAsButton();
+        default:
+            return false;
+    }
+}
+
+void userClick(Control* c) {
+    switch (c->Kind()) {
+        case ControlKind::CommandButton:
+            static_cast<CommandButton*>(c)->UserClicks();
+            break;
+        case ControlKind::CheckBox:
+            static_cast<CheckBox*>(c)->UserClicks();
+            break;
+        case ControlKind::OptionButton:
+            static_cast<OptionButton*>(c)->UserClicks();
+            break;
+        case ControlKind::Image:
+            static_cast<Image*>(c)->UserClicks();
+            break;
+        case ControlKind::PictureBox:
+            static_cast<PictureBox*>(c)->UserClicks();
+            break;
+        case ControlKind::Label:
+            static_cast<Label*>(c)->UserClicks();
+            break;
+        default:
+            break;
+    }
+}
+
+// A window under an open modal box takes no clicks, and no tool's actions either.
+bool blockedByModal(const QWidget* w) {
+    const QWidget* modal = QApplication::activeModalWidget();
+    return modal && w && w->window() != modal;
+}
+
+// A control one clicks, as assistive tools see it: an option button is a radio button of its
+// frame's group (the widget is not auto-exclusive, so Qt would call it a check box), a picture that
+// acts is a button, a picture box that does not is a pane (the focus rests there after many clicks,
+// and a filler is read out as nothing), and every action a tool can take runs the control's own
+// click, at once.
+class ClickableAccessible : public QAccessibleWidget {
+  public:
+    ClickableAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    QAccessible::Role role() const override {
+        const Control* c = ownerOf(widget());
+        if (c && c->Kind() == ControlKind::Image)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::Graphic;
+        if (c && c->Kind() == ControlKind::PictureBox)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::Pane;
+        if (c && c->Kind() == ControlKind::Label)
+            return actsOnClick(c) ? QAccessible::Button : QAccessible::StaticText;
+        return QAccessibleWidget::role();
+    }
+
+    QString text(QAccessible::Text t) const override {
+        QString s = QAccessibleWidget::text(t);
+        if (t == QAccessible::Name && s.isEmpty()) {
+            if (const auto* b = qobject_cast<const QAbstractButton*>(widget()))
+                s = withoutAccessKeys(b->text());
+            else if (const auto* l = qobject_cast<const QLabel*>(widget()))
+                s = l->text();
+        }
+        return s;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        const Control* c = ownerOf(widget());
+        if (!c)
+            return st;
+        if (c->Kind() == ControlKind::CheckBox) {
+            const int v = static_cast<const CheckBox*>(c)->Value();
+            st.checkable = true;
+            st.checked = v == 1;
+            st.checkStateMixed = v == 2;
+        } else if (c->Kind() == ControlKind::OptionButton) {
+            st.checkable = true;
+            st.checked = static_cast<const OptionButton*>(c)->Value();
+        } else if (c->Kind() == ControlKind::Label && static_cast<const Label*>(c)->Chosen()) {
+            st.checkable = true;
+            st.checked = *static_cast<const Label*>(c)->Chosen();
+        } else if (const auto* b = qobject_cast<const QAbstractButton*>(widget())) {
+            st.pressed = b->isDown();
+        }
+        return st;
+    }
+
+    QStringList actionNames() const override {
+        QStringList names;
+        const Control* c = ownerOf(widget());
+        if (actsOnClick(c)) {
+            if (c->Kind() == ControlKind::CheckBox)
+                names << toggleAction() << pressAction();
+            else if (c->Kind() == ControlKind::OptionButton)
+                names << pressAction() << toggleAction();
+            else
+                names << pressAction();
+        }
+        return names + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& name) override {
+        if (blockedByModal(widget()))
+            return;
+        Control* c = ownerOf(widget());
+        if ((name == pressAction() || name == toggleAction()) && actsOnClick(c)) {
+            // A control that cannot act refuses the press, and the user keeps the place.
+            if (!c->EffectivelyEnabled() || !c->EffectivelyVisible())
+                return;
+            // The tool's call returns at once: the press runs from the event loop after it, so that
+            // a box it opens does not hold the tool waiting until the box is answered.
+            QMetaObject::invokeMethod(
+                widget(),
+                [c, token = c->LifeToken(), w = QPointer<QWidget>(widget())] {
+                    if (!Alive(token) || !w || blockedByModal(w) || !c->EffectivelyEnabled() ||
+                        !c->EffectivelyVisible())
+                        return;
+                    WidgetEventScope scope;
+                    KeyboardPress press(c);
+                    userClick(c);
+                },
+                Qt::QueuedConnection);
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == pressAction() || name == toggleAction())
+            return {QStringLiteral("Space")};
+        return QAccessibleWidget::keyBindingsForAction(name);
+    }
+};
+
+// A form's window is announced (with its caption) as a window, or as a dialog while it is shown
+// modal; a plain widget would be read out as a filler.
+class FormAccessible : public QAccessibleWidget {
+  public:
+    explicit FormAccessible(FormWindow* w) : QAccessibleWidget(w, QAccessible::Window) {}
+    QAccessible::Role role() const override {
+        return widget()->windowModality() != Qt::NonModal ? QAccessible::Dialog : QAccessible::Window;
+    }
+};
+
+// A combo given a name is announced by that name, its choice being its value; left to itself Qt on
+// this desktop reads the choice out as the name. The drop-down list is its one child, as before.
+// The choice is its text too, read-only, for tools that read a combo's text rather than its value.
+class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+  public:
+    explicit ComboAccessible(QComboBox* w) : QAccessibleWidget(w, QAccessible::ComboBox) {}
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        if (t == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(t);
+    }
+    void selection(int, int* start, int* end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString all = combo()->currentText();
+        start = std::clamp(start, 0, static_cast<int>(all.size()));
+        end = end < 0 ? static_cast<int>(all.size()) : std::clamp(end, start, static_cast<int>(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return static_cast<int>(combo()->currentText().size()); }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int* start, int* end) const override {
+        *start = *end = offset;
+        return {};
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value)
+            return combo()->currentText();
+        const bool unnamed = combo()->accessibleName().isEmpty();
+        if (t == QAccessible::Name && unnamed && !combo()->currentText().isEmpty())
+            return combo()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    int childCount() const override { return combo()->view() ? 1 : 0; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 && combo()->view() ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && combo()->view() && child->object() == combo()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        st.expandable = true;
+        st.expanded = combo()->view() && combo()->view()->isVisible();
+        return st;
+    }
+    QStringList actionNames() const override {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& name) override {
+        if (blockedByModal(widget()))
+            return;
+        if (name == showMenuAction() || name == pressAction()) {
+            if (!combo()->isEnabled() && !combo()->view()->isVisible())
+                return;  // a locked list does not open, to a tool as to a click
+            if (combo()->view() && combo()->view()->isVisible())
+                combo()->hidePopup();
+            else
+                combo()->showPopup();
+            return;
+        }
+        QAccessibleWidget::doAction(name);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType())
+        return nullptr;
+    auto* w = static_cast<QWidget*>(object);
+    if (auto* window = dynamic_cast<FormWindow*>(w))
+        return new FormAccessible(window);
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+        return new ComboAccessible(combo);
+    if (auto* list = dynamic_cast<ListWidget*>(w); list && list->onOpen)
+        return MakeOpeningListAccessible(list);
+    if (auto* frame = dynamic_cast<FrameWidget*>(w))
+        return new FrameAccessible(frame);
+    if (dynamic_cast<ButtonWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::Button);
+    if (dynamic_cast<CheckWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::CheckBox);
+    if (dynamic_cast<OptionWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::RadioButton);
+    if (dynamic_cast<ImageWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::Graphic);
+    if (dynamic_cast<PictureWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::Pane);
+    if (dynamic_cast<LabelWidget*>(w))
+        return new ClickableAccessible(w, QAccessible::StaticText);
+    return nullptr;
+}
+
+}  // namespace
+
+void InstallControlAccessibility() {
+    static const bool installed = (QAccessible::installFactory(&ControlAccessibleFactory), true);
+    (void)installed;
+}
+
+}  // namespace qv
