@@ -71,10 +71,6 @@ namespace {
     throw std::logic_error(QStringLiteral("%1: %2").arg(form.Name(), what).toStdString());
 }
 
-bool isContainer(ControlKind k) {
-    return k == ControlKind::Frame || k == ControlKind::PictureBox;
-}
-
 }  // namespace
 
 Control* Form::placedContainer(const QString& reference) const {
@@ -104,7 +100,7 @@ void Form::Place(std::initializer_list<Placement> rows) {
                 placementError(
                     *this,
                     QStringLiteral("%1 is placed in %2, which is not there (yet)").arg(what, row.container_));
-            if (!isContainer(container->Kind()))
+            if (!container->IsContainer())
                 placementError(
                     *this,
                     QStringLiteral("%1 is placed in %2, which is no container").arg(what, row.container_));

@@ -154,6 +154,19 @@ class Control {
     // the control again, since a handler may unload the control's form.
     std::weak_ptr<void> LifeToken() const { return alive_; }
 
+    // What sets one kind of control apart from another, told by the control's own class.
+    //
+    // A click does something: the keyboard presses it and assistive tools offer to press it.
+    virtual bool ActsOnClick() const { return false; }
+    // What a user's click does; refused when not effectively enabled/visible. Nothing on a control
+    // one does not click.
+    virtual void UserClicks() {}
+    // A frame or picture box: it holds controls, placed in twips.
+    virtual bool IsContainer() const { return false; }
+    // As assistive tools read a control that is on or off: 0 off, 1 on, 2 mixed; none for a control
+    // that is neither.
+    virtual std::optional<int> ToggleState() const { return std::nullopt; }
+
   protected:
     void setWidget(QWidget* w);      // called once by the subclass constructor
     void replaceWidget(QWidget* w);  // swaps the backing widget, keeping place, colours and state
@@ -161,10 +174,24 @@ class Control {
     void applyGeometry();
     bool inTwips() const;
     QObject* context() const { return context_.get(); }  // receiver that dies with the control
+    // A white area for entries or text: the window background, not the button face.
+    virtual bool whiteArea() const { return false; }
+    // The widget paints its own background in the control's back colour.
+    virtual bool fillsBackground() const { return false; }
+    // After SetEnabled, for what else shows the control's state.
+    virtual void enabledChanged() {}
+    // Tab stops on the control, when it is shown, enabled and not under a panel: by default a
+    // widget that takes the focus by Tab.
+    virtual bool tabStop() const;
+    // The form's controls in Tab order, the first stop first.
+    const std::vector<Control*>& formTabOrder() const;
 
   private:
     friend class Form;
+    friend class KeyboardPress;
     bool isTabStop() const;
+    // The picture box a handler rests the focus on, off a clicked button: no stop of its own.
+    virtual bool restsFocus() const { return false; }
     std::shared_ptr<void> alive_;
     std::unique_ptr<QObject> context_;
     Form* form_;
@@ -190,7 +217,9 @@ class Label : public Control {
     void SetAlignment(int a);     // 0 left, 1 right, 2 centre
     void SetWordWrap(bool w);
     std::function<void()> Click;
-    void UserClicks();  // refused when not effectively enabled/visible
+    void UserClicks() override;  // refused when not effectively enabled/visible
+    bool ActsOnClick() const override { return ActsAsButton(); }
+    std::optional<int> ToggleState() const override;
     // A transparent label lying on a command button is that button's face: it looks disabled with it.
     bool OnDisabledFace() const;
     // A label that acts when clicked, and lies on no command button, stands for a button of its own:
@@ -202,6 +231,8 @@ class Label : public Control {
     std::optional<bool> Chosen() const { return chosen_; }
 
   private:
+    bool fillsBackground() const override { return true; }
+    bool tabStop() const override;
     QString caption_;
     bool transparent_ = false;
     std::optional<bool> chosen_;  // none: not one of a set
@@ -244,6 +275,8 @@ class TextBox : public Control {
 
   private:
     friend class TextBoxWidgetFilter;
+    bool whiteArea() const override { return true; }
+    bool tabStop() const override;
     void userKey(int code);
     void fireChangeIfChanged(const QString& before);
     void putText(const QString& t);  // into the widget, without events
@@ -278,9 +311,11 @@ class CommandButton : public Control {
     bool Cancel() const { return cancel_; }
     void SetCancel(bool c);
     std::function<void()> Click;
-    void UserClicks();  // what a mouse click does; refused when not effectively enabled/visible
+    void UserClicks() override;  // what a mouse click does; refused when not effectively enabled/visible
+    bool ActsOnClick() const override { return true; }
 
   private:
+    void enabledChanged() override;
     void refreshFace();
     bool cancel_ = false;
     QString caption_;
@@ -295,9 +330,12 @@ class CheckBox : public Control {
     int Value() const { return value_; }  // 0 unchecked, 1 checked, 2 grayed
     void SetValue(int v);                 // fires Click when different
     std::function<void()> Click;
-    void UserClicks();  // toggles 0 <-> 1
+    void UserClicks() override;  // toggles 0 <-> 1
+    bool ActsOnClick() const override { return true; }
+    std::optional<int> ToggleState() const override { return value_; }
 
   private:
+    bool fillsBackground() const override { return true; }
     QString caption_;
     int value_ = 0;
 };
@@ -312,9 +350,13 @@ class OptionButton : public Control {
     // Click when it was False. False fires nothing.
     void SetValue(bool v);
     std::function<void()> Click;
-    void UserClicks();
+    void UserClicks() override;
+    bool ActsOnClick() const override { return true; }
+    std::optional<int> ToggleState() const override { return value_ ? 1 : 0; }
 
   private:
+    bool fillsBackground() const override { return true; }
+    bool tabStop() const override;  // one stop a group
     QString caption_;
     bool value_ = false;
 };
@@ -338,6 +380,7 @@ class ListControl : public Control {
     void UserChooses(int i);  // a user picks entry i
 
   protected:
+    bool whiteArea() const override { return true; }
     virtual void syncWidget() = 0;  // shows ListIndex (and selections) in the widget
     virtual void itemInserted(int) {}
     virtual void itemRemoved(int) {}
@@ -393,6 +436,7 @@ class DriveListBox : public Control {
     void UserChooses(int i);
 
   private:
+    bool whiteArea() const override { return true; }
     void syncWidget();
     QString drive_;
     QStringList drives_;
@@ -419,6 +463,7 @@ class DirListBox : public Control {
     std::function<void(const QString& folder, const QString& error)> OpenRefused;
 
   private:
+    bool whiteArea() const override { return true; }
     void reload(QStringList* read = nullptr);
     // Goes to `target`, whose folders `read` has just read.
     void enter(const QString& target, QStringList read);
@@ -469,6 +514,7 @@ class FileListBox : public Control {
     void SetChooseByKey(bool on) { chooseByKey_ = on; }
 
   private:
+    bool whiteArea() const override { return true; }
     friend class FileListView;
     void userClick(int i, bool ctrl, bool shift);
     void reread(const QString& path);  // throws PlatformError; drops selections and ListIndex
@@ -496,9 +542,11 @@ class Image : public Control {
     std::function<void()> Click;
     std::function<void(int button)> MouseDown;
     std::function<void(int button)> MouseUp;
-    void UserClicks();  // MouseDown, MouseUp, Click
+    void UserClicks() override;  // MouseDown, MouseUp, Click
+    bool ActsOnClick() const override { return static_cast<bool>(Click); }
 
   private:
+    bool tabStop() const override;
     Picture picture_;
     bool stretch_ = false;
 };
@@ -512,12 +560,17 @@ class PictureBox : public Control {
     int BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(int b);
     std::function<void()> Click;
-    void UserClicks();
+    void UserClicks() override;
+    bool ActsOnClick() const override { return static_cast<bool>(Click); }
+    bool IsContainer() const override { return true; }
     // A state told by a picture alone reaches only the eye: what each picture (by its id) says to
     // assistive tools, as the box's description, from the next SetPicture on.
     void SetPictureDescriptions(std::vector<std::pair<QString, QString>> byId);
 
   private:
+    bool fillsBackground() const override { return true; }
+    bool tabStop() const override;
+    bool restsFocus() const override { return !Click; }
     void describePicture();
     Picture picture_;
     std::vector<std::pair<QString, QString>> descriptions_;
@@ -532,8 +585,11 @@ class Frame : public Control {
     void SetCaption(const QString& c);
     int BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(int b);
+    bool IsContainer() const override { return true; }
 
   private:
+    bool fillsBackground() const override { return true; }
+    bool tabStop() const override { return false; }
     QString caption_;
     int borderStyle_ = 1;
 };
@@ -549,6 +605,7 @@ class Line : public Control {
     void SetY2(int y2);
 
   private:
+    bool tabStop() const override { return false; }
     int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
 };
 

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "forms/forms.h"
 #include "forms/forms_p.h"
@@ -60,47 +62,7 @@ QString withoutAccessKeys(const QString& s) {
 }
 
 bool actsOnClick(const Control* c) {
-    if (!c)
-        return false;
-    switch (c->Kind()) {
-        case ControlKind::CommandButton:
-        case ControlKind::CheckBox:
-        case ControlKind::OptionButton:
-            return true;
-        case ControlKind::Image:
-            return static_cast<bool>(static_cast<const Image*>(c)->Click);
-        case ControlKind::PictureBox:
-            return static_cast<bool>(static_cast<const PictureBox*>(c)->Click);
-        case ControlKind::Label:
-            return static_cast<const Label*>(c)->ActsAsButton();
-        default:
-            return false;
-    }
-}
-
-void userClick(Control* c) {
-    switch (c->Kind()) {
-        case ControlKind::CommandButton:
-            static_cast<CommandButton*>(c)->UserClicks();
-            break;
-        case ControlKind::CheckBox:
-            static_cast<CheckBox*>(c)->UserClicks();
-            break;
-        case ControlKind::OptionButton:
-            static_cast<OptionButton*>(c)->UserClicks();
-            break;
-        case ControlKind::Image:
-            static_cast<Image*>(c)->UserClicks();
-            break;
-        case ControlKind::PictureBox:
-            static_cast<PictureBox*>(c)->UserClicks();
-            break;
-        case ControlKind::Label:
-            static_cast<Label*>(c)->UserClicks();
-            break;
-        default:
-            break;
-    }
+    return c && c->ActsOnClick();
 }
 
 // A window under an open modal box takes no clicks, and no tool's actions either.
@@ -113,20 +75,16 @@ bool blockedByModal(const QWidget* w) {
 // frame's group (the widget is not auto-exclusive, so Qt would call it a check box), a picture that
 // acts is a button, a picture box that does not is a pane (the focus rests there after many clicks,
 // and a filler is read out as nothing), and every action a tool can take runs the control's own
-// click, at once.
+// click, at once. `idle` is the role of one that does not act, `acting` that of one that does;
+// `actions` are what a tool can do to it while it acts, the default first.
 class ClickableAccessible : public QAccessibleWidget {
   public:
-    ClickableAccessible(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+    ClickableAccessible(QWidget* w, QAccessible::Role idle, QAccessible::Role acting, QStringList actions)
+        : QAccessibleWidget(w, idle), acting_(acting), actions_(std::move(actions)) {}
 
     QAccessible::Role role() const override {
         const Control* c = ownerOf(widget());
-        if (c && c->Kind() == ControlKind::Image)
-            return actsOnClick(c) ? QAccessible::Button : QAccessible::Graphic;
-        if (c && c->Kind() == ControlKind::PictureBox)
-            return actsOnClick(c) ? QAccessible::Button : QAccessible::Pane;
-        if (c && c->Kind() == ControlKind::Label)
-            return actsOnClick(c) ? QAccessible::Button : QAccessible::StaticText;
-        return QAccessibleWidget::role();
+        return c && actsOnClick(c) ? acting_ : QAccessibleWidget::role();
     }
 
     QString text(QAccessible::Text t) const override {
@@ -145,17 +103,10 @@ class ClickableAccessible : public QAccessibleWidget {
         const Control* c = ownerOf(widget());
         if (!c)
             return st;
-        if (c->Kind() == ControlKind::CheckBox) {
-            const int v = static_cast<const CheckBox*>(c)->Value();
+        if (const std::optional<int> on = c->ToggleState()) {
             st.checkable = true;
-            st.checked = v == 1;
-            st.checkStateMixed = v == 2;
-        } else if (c->Kind() == ControlKind::OptionButton) {
-            st.checkable = true;
-            st.checked = static_cast<const OptionButton*>(c)->Value();
-        } else if (c->Kind() == ControlKind::Label && static_cast<const Label*>(c)->Chosen()) {
-            st.checkable = true;
-            st.checked = *static_cast<const Label*>(c)->Chosen();
+            st.checked = *on == 1;
+            st.checkStateMixed = *on == 2;
         } else if (const auto* b = qobject_cast<const QAbstractButton*>(widget())) {
             st.pressed = b->isDown();
         }
@@ -163,16 +114,7 @@ class ClickableAccessible : public QAccessibleWidget {
     }
 
     QStringList actionNames() const override {
-        QStringList names;
-        const Control* c = ownerOf(widget());
-        if (actsOnClick(c)) {
-            if (c->Kind() == ControlKind::CheckBox)
-                names << toggleAction() << pressAction();
-            else if (c->Kind() == ControlKind::OptionButton)
-                names << pressAction() << toggleAction();
-            else
-                names << pressAction();
-        }
+        const QStringList names = actsOnClick(ownerOf(widget())) ? actions_ : QStringList();
         return names + QAccessibleWidget::actionNames();
     }
 
@@ -194,7 +136,7 @@ class ClickableAccessible : public QAccessibleWidget {
                         return;
                     WidgetEventScope scope;
                     KeyboardPress press(c);
-                    userClick(c);
+                    c->UserClicks();
                 },
                 Qt::QueuedConnection);
             return;
@@ -207,6 +149,10 @@ class ClickableAccessible : public QAccessibleWidget {
             return {QStringLiteral("Space")};
         return QAccessibleWidget::keyBindingsForAction(name);
     }
+
+  private:
+    QAccessible::Role acting_;
+    QStringList actions_;
 };
 
 // A form's window is announced (with its caption) as a window, or as a dialog while it is shown
@@ -307,18 +253,20 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
         return MakeOpeningListAccessible(list);
     if (auto* frame = dynamic_cast<FrameWidget*>(w))
         return new FrameAccessible(frame);
+    const QStringList press{QAccessibleActionInterface::pressAction()};
+    const QString toggle = QAccessibleActionInterface::toggleAction();
     if (dynamic_cast<ButtonWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::Button);
+        return new ClickableAccessible(w, QAccessible::Button, QAccessible::Button, press);
     if (dynamic_cast<CheckWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::CheckBox);
+        return new ClickableAccessible(w, QAccessible::CheckBox, QAccessible::CheckBox, QStringList{toggle} + press);
     if (dynamic_cast<OptionWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::RadioButton);
+        return new ClickableAccessible(w, QAccessible::RadioButton, QAccessible::RadioButton, press + QStringList{toggle});
     if (dynamic_cast<ImageWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::Graphic);
+        return new ClickableAccessible(w, QAccessible::Graphic, QAccessible::Button, press);
     if (dynamic_cast<PictureWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::Pane);
+        return new ClickableAccessible(w, QAccessible::Pane, QAccessible::Button, press);
     if (dynamic_cast<LabelWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::StaticText);
+        return new ClickableAccessible(w, QAccessible::StaticText, QAccessible::Button, press);
     return nullptr;
 }
 

@@ -11,36 +11,6 @@
 
 namespace qv {
 
-namespace {
-bool hasWhiteArea(ControlKind k) {
-    switch (k) {
-        case ControlKind::TextBox:
-        case ControlKind::ComboBox:
-        case ControlKind::ListBox:
-        case ControlKind::DriveListBox:
-        case ControlKind::DirListBox:
-        case ControlKind::FileListBox:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool fillsBackground(ControlKind k) {
-    switch (k) {
-        case ControlKind::Label:
-        case ControlKind::CheckBox:
-        case ControlKind::OptionButton:
-        case ControlKind::PictureBox:
-        case ControlKind::Frame:
-            return true;
-        default:
-            return false;
-    }
-}
-
-}  // namespace
-
 int MouseButtonCode(Qt::MouseButton b) {
     switch (b) {
         case Qt::LeftButton:
@@ -63,10 +33,7 @@ Control::Control(Form* form, ControlKind kind, QString name, int index, Control*
       kind_(kind),
       name_(std::move(name)),
       index_(index),
-      container_(container) {
-    if (hasWhiteArea(kind))
-        backColor_ = kSysWindowBackground;
-}
+      container_(container) {}
 
 Control::~Control() {
     alive_.reset();
@@ -75,6 +42,9 @@ Control::~Control() {
 }
 
 void Control::setWidget(QWidget* w) {
+    // The class is known only from its own constructor, which makes the first widget.
+    if (!widget_ && whiteArea())
+        backColor_ = kSysWindowBackground;
     widget_ = w;
     if (auto* owned = dynamic_cast<OwnedWidget*>(w))
         owned->owner = this;
@@ -82,7 +52,7 @@ void Control::setWidget(QWidget* w) {
     w->setParent(parent);
     w->setObjectName(index_ >= 0 ? QStringLiteral("%1(%2)").arg(name_).arg(index_) : name_);
     w->installEventFilter(context_.get());
-    w->setAutoFillBackground(fillsBackground(kind_));
+    w->setAutoFillBackground(fillsBackground());
     applyGeometry();
     applyColours();
     w->setEnabled(enabled_);
@@ -108,7 +78,7 @@ void Control::SetVisible(bool v) {
     visible_ = v;
     if (widget_)
         widget_->setVisible(v);
-    if (opens && form_ && (kind_ == ControlKind::Frame || kind_ == ControlKind::PictureBox))
+    if (opens && form_ && IsContainer())
         form_->noteOpened(this);
 }
 
@@ -116,11 +86,7 @@ void Control::SetEnabled(bool e) {
     enabled_ = e;
     if (widget_)
         widget_->setEnabled(e);
-    // A caption label lying on a button's face shows the button's state.
-    if (kind_ == ControlKind::CommandButton && form_)
-        for (const auto& c : form_->Controls())
-            if (c->kind_ == ControlKind::Label && c->container_ == container_ && c->widget_)
-                c->widget_->update();
+    enabledChanged();
 }
 
 bool Control::EffectivelyVisible() const {
@@ -138,8 +104,7 @@ bool Control::EffectivelyEnabled() const {
 }
 
 bool Control::inTwips() const {
-    return container_ &&
-           (container_->kind_ == ControlKind::Frame || container_->kind_ == ControlKind::PictureBox);
+    return container_ && container_->IsContainer();
 }
 
 void Control::applyGeometry() {
@@ -191,7 +156,7 @@ void Control::applyColours() {
     const QColor fore = ToQColor(foreColor_);
     pal.setColor(QPalette::Window, back);
     pal.setColor(QPalette::Button, back);
-    if (hasWhiteArea(kind_))
+    if (whiteArea())
         pal.setColor(QPalette::Base, back);
     // The disabled group keeps the desktop's grey text, so disabled controls still look disabled.
     for (auto group : {QPalette::Active, QPalette::Inactive})

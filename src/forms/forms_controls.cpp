@@ -79,6 +79,12 @@ void Label::SetChosen(bool chosen) {
     QAccessible::updateAccessibility(&event);
 }
 
+std::optional<int> Label::ToggleState() const {
+    if (!chosen_)
+        return std::nullopt;
+    return *chosen_ ? 1 : 0;
+}
+
 bool Label::ActsAsButton() const {
     if (!Click || !ParentForm())
         return false;
@@ -190,6 +196,15 @@ void CommandButton::UserClicks() {
         return;
     UserPress user(this);
     Fire(Click);
+}
+
+// A caption label lying on the button's face shows the button's state.
+void CommandButton::enabledChanged() {
+    if (!ParentForm())
+        return;
+    for (const auto& c : ParentForm()->Controls())
+        if (c->Kind() == ControlKind::Label && c->Container() == Container() && c->Widget())
+            c->Widget()->update();
 }
 
 void CommandButton::SetCancel(bool c) {

@@ -44,10 +44,6 @@ bool coveredByPanel(const Control* c, const QWidget* window) {
     return false;
 }
 
-// The picture box a handler rests the focus on, off a clicked button: no picture button itself.
-bool restingPane(const Control* c) {
-    return c->Kind() == ControlKind::PictureBox && !static_cast<const PictureBox*>(c)->Click;
-}
 
 }  // namespace
 
@@ -108,53 +104,67 @@ bool Control::isTabStop() const {
     if (form_ && form_->window_ &&
         (!widget_->isVisibleTo(form_->window_) || coveredByPanel(this, form_->window_)))
         return false;
-    switch (kind_) {
-        case ControlKind::Label: {
-            const bool acts = static_cast<const Label*>(this)->ActsAsButton();
-            if (acts && !(widget_->focusPolicy() & Qt::TabFocus)) {
-                widget_->setFocusPolicy(Qt::TabFocus);
-                // Its text clear of the focus mark drawn along its edges.
-                static_cast<QLabel*>(widget_)->setMargin(4);
-            }
-            return acts;
-        }
-        case ControlKind::Frame:
-        case ControlKind::Line:
-            return false;
-        case ControlKind::TextBox: {
-            // A read-only box is read, not operated, unless it is there to be read whole.
-            const auto* box = static_cast<const TextBox*>(this);
-            return (!box->Locked() || (box->ReadStop() && !box->Text().isEmpty())) &&
-                   (widget_->focusPolicy() & Qt::TabFocus);
-        }
-        case ControlKind::Image:
-        case ControlKind::PictureBox: {
-            // A picture that acts when clicked is a button to the keyboard; one that only shows is not.
-            const bool acts = kind_ == ControlKind::Image ? static_cast<bool>(static_cast<const Image*>(this)->Click)
-                                                         : static_cast<bool>(static_cast<const PictureBox*>(this)->Click);
-            if (acts && !(widget_->focusPolicy() & Qt::TabFocus))
-                widget_->setFocusPolicy(Qt::TabFocus);
-            return acts;
-        }
-        case ControlKind::OptionButton: {
-            // One stop per group: the chosen option, or the first when none is chosen.
-            if (static_cast<const OptionButton*>(this)->Value())
-                return true;
-            const Control* first = nullptr;
-            for (const Control* c : form_->tabOrder_) {
-                if (c->kind_ != ControlKind::OptionButton || c->container_ != container_ || !c->EffectivelyVisible() ||
-                    !c->EffectivelyEnabled())
-                    continue;
-                if (static_cast<const OptionButton*>(c)->Value())
-                    return false;
-                if (!first)
-                    first = c;
-            }
-            return first == this;
-        }
-        default:
-            return (widget_->focusPolicy() & Qt::TabFocus) != 0;
+    return tabStop();
+}
+
+bool Control::tabStop() const {
+    return (widget_->focusPolicy() & Qt::TabFocus) != 0;
+}
+
+const std::vector<Control*>& Control::formTabOrder() const {
+    return form_->tabOrder_;
+}
+
+bool Label::tabStop() const {
+    const bool acts = ActsAsButton();
+    if (acts && !(Widget()->focusPolicy() & Qt::TabFocus)) {
+        Widget()->setFocusPolicy(Qt::TabFocus);
+        // Its text clear of the focus mark drawn along its edges.
+        static_cast<QLabel*>(Widget())->setMargin(4);
     }
+    return acts;
+}
+
+bool TextBox::tabStop() const {
+    // A read-only box is read, not operated, unless it is there to be read whole.
+    return (!Locked() || (ReadStop() && !Text().isEmpty())) && (Widget()->focusPolicy() & Qt::TabFocus);
+}
+
+namespace {
+
+// A picture that acts when clicked is a button to the keyboard; one that only shows is not.
+bool pictureStop(const Control* c) {
+    const bool acts = c->ActsOnClick();
+    if (acts && !(c->Widget()->focusPolicy() & Qt::TabFocus))
+        c->Widget()->setFocusPolicy(Qt::TabFocus);
+    return acts;
+}
+
+}  // namespace
+
+bool Image::tabStop() const {
+    return pictureStop(this);
+}
+
+bool PictureBox::tabStop() const {
+    return pictureStop(this);
+}
+
+bool OptionButton::tabStop() const {
+    // One stop per group: the chosen option, or the first when none is chosen.
+    if (Value())
+        return true;
+    const Control* first = nullptr;
+    for (const Control* c : formTabOrder()) {
+        if (c->Kind() != ControlKind::OptionButton || c->Container() != Container() || !c->EffectivelyVisible() ||
+            !c->EffectivelyEnabled())
+            continue;
+        if (static_cast<const OptionButton*>(c)->Value())
+            return false;
+        if (!first)
+            first = c;
+    }
+    return first == this;
 }
 
 void Control::SetFocus() {
@@ -164,7 +174,7 @@ void Control::SetFocus() {
         return;
     if (!KeyboardPress::AllowsFocusOn(this))
         return;
-    if (form_ && form_->opening_ && restingPane(this))
+    if (form_ && form_->opening_ && restsFocus())
         return;
     widget_->setFocus(Qt::OtherFocusReason);
 }
@@ -207,7 +217,7 @@ bool KeyboardPress::AllowsFocusOn(const Control* target) {
     KeyboardPress* press = current_;
     if (!press || !Alive(press->alive_) || target->ParentForm() != press->pressed_->ParentForm())
         return true;
-    if (restingPane(target))
+    if (target->restsFocus())
         return false;
     press->focusPlaced_ = true;
     return true;
@@ -247,14 +257,10 @@ bool isInside(const Control* c, const Control* container) {
     return false;
 }
 
-bool isContainerKind(const Control* c) {
-    return c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox;
-}
-
 // Where a container's first control starts, in the container's own position's units (its caption
 // and border lie above that); its own top when it holds none.
 int innerTop(const std::vector<std::unique_ptr<Control>>& all, const Control* c) {
-    if (!isContainerKind(c))
+    if (!c->IsContainer())
         return c->Top();
     std::optional<int> first;  // in twips, as a container places its controls
     for (const auto& k : all)
@@ -314,7 +320,7 @@ void appendInReadingOrder(const std::vector<std::unique_ptr<Control>>& all, cons
     }
     for (Control* c : ordered) {
         out.push_back(c);
-        if (c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox)
+        if (c->IsContainer())
             appendInReadingOrder(all, c, out);
     }
 }
@@ -355,7 +361,7 @@ bool Form::moveFocus(bool next) {
             at = k;
     for (int k = 0; k < n && focus && at < 0; ++k) {
         const Control* c = tabOrder_[k];
-        if (c->Widget() && c->Kind() != ControlKind::Frame && c->Kind() != ControlKind::PictureBox &&
+        if (c->Widget() && !c->IsContainer() &&
             c->Widget()->isAncestorOf(focus))
             at = k;
     }
