@@ -1,8 +1,9 @@
 // The main window loaded offscreen on a real folder of 100,000 empty files: opening the folder (the
-// folder list and both file lists filled; median of five, each beside a plain read in the same
-// round), selecting every file by the automatic rule "All", Preview with a rename criterion, and
-// Finalize, each beside a plain directory read in the same run; Finalize also beside the engine's own
-// rename of the same files; and a full button refresh with 10 and 100,000 selected.
+// folder list and both file lists filled) and the file list alone, medians of five, each beside a
+// plain read (readdir, names, sort) in the same round; a user's shift-click over every file and a
+// program's selecting them one by one; selecting every file by the automatic rule "All", Preview
+// with a rename criterion, and Finalize beside the engine's own rename of the same files; and a full
+// button refresh with 10 and 100,000 selected.
 #include <dirent.h>
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_bars.h"
 #include "core/panel_calls.h"
 #include "core/state.h"
 #include "engine/actions.h"
@@ -22,6 +24,7 @@
 #include "mainwindow/frm_move.h"
 #include "mainwindow/program_windows.h"
 #include "mainwindow/frm_but.h"
+#include "platform/forms.h"
 #include "platform/services.h"
 
 namespace {
@@ -61,6 +64,19 @@ void MakeFiles(const QString& folder, int n, const char* stem) {
     }
 }
 
+class ListForm : public qv::Form {
+  public:
+    ListForm() : qv::Form(QStringLiteral("frmBenchList")) {}
+    qv::FileListBox* files = nullptr;
+
+  protected:
+    void Design() override {
+        Move(0, 0, 300, 400);
+        files = Add<qv::FileListBox>(QStringLiteral("File1"));
+        files->Move(0, 0, 280, 380);
+    }
+};
+
 void SelectAll(int max) {
     qv::S.EditSelKind = 1;
     qv::S.EditSelNumKind = 0;
@@ -95,7 +111,7 @@ int main(int argc, char** argv) {
     qv::FrmMain& m = qv::frmMain();
 
     // The folder change beside a plain read, five times each, each going first in turn; medians.
-    std::vector<double> plains, opens;
+    std::vector<double> plains, opens, lists;
     for (int round = 0; round < 5; ++round) {
         m.Dir1->SetPath(small);
         if (round % 2 == 0)
@@ -104,9 +120,38 @@ int main(int argc, char** argv) {
         if (round % 2 == 1)
             plains.push_back(Ms([&] { PlainRead(big); }));
     }
+    std::printf("files %d, lists %d and %d\n", files, m.File1->ListCount(), m.File2->ListCount());
+    // The file list alone, on a form of its own: no window's handlers around it.
+    ListForm alone;
+    alone.Load();
+    alone.Show();
+    std::vector<double> listPlains;
+    double userSelect = 0, codeSelect = 0;
+    for (int round = 0; round < 5; ++round) {
+        alone.files->SetPath(small);
+        if (round % 2 == 0)
+            listPlains.push_back(Ms([&] { PlainRead(big); }));
+        lists.push_back(Ms([&] { alone.files->SetPath(big); }));
+        if (round % 2 == 1)
+            listPlains.push_back(Ms([&] { PlainRead(big); }));
+    }
+    alone.files->SetMultiSelect(2);
+    userSelect = Ms([&] {
+        alone.files->UserClicks(0);
+        alone.files->UserClicks(alone.files->ListCount() - 1, false, true);
+        QCoreApplication::processEvents();
+    });
+    alone.files->Refresh();
+    codeSelect = Ms([&] {
+        for (int i = 0; i < alone.files->ListCount(); ++i) alone.files->SetSelected(i, true);
+        QCoreApplication::processEvents();
+    });
+    const int listed = alone.files->ListCount(), selectedAlone = alone.files->SelCount();
+    alone.Unload();
     const double plain = Median(plains);
     const double open = Median(opens);
-    std::printf("files %d, lists %d and %d\n", files, m.File1->ListCount(), m.File2->ListCount());
+    const double listPlain = Median(listPlains);
+    const double list = Median(lists);
     const double select = Ms([&] { SelectAll(files); });
     std::printf("selected %d\n", qv::S.SelectedCount);
 
@@ -151,16 +196,15 @@ int main(int argc, char** argv) {
                                 }) /
                                 100;
 
-    std::printf("plain directory read   %8.1f ms (median of 5)\n", plain);
-    std::printf("open folder            %8.1f ms  %5.2f x plain read (goal 5)\n", open, open / plain);
-    std::printf("select all (All, max)  %8.1f ms  %5.2f x plain read (goal < 300 ms)\n", select,
-                select / plain);
-    std::printf("preview (insert)       %8.1f ms  %5.2f x plain read (goal < 300 ms)\n", preview,
-                preview / plain);
-    std::printf("finalize               %8.1f ms  %5.2f x engine rename %.1f ms (goal 1.2)\n", finalize,
-                finalize / engine, engine);
-    std::printf("SetButtons             %8.3f ms with %d selected, %.3f ms with 10\n", buttonsBig, files,
-                buttonsSmall);
+    std::printf("file list alone: %d listed, %d selected\n", listed, selectedAlone);
+    PrintBar("folder change, main window", open, "plain read: readdir, sort", plain, 3);
+    PrintBar("folder change, file list alone", list, "plain read: readdir, sort", listPlain, 3);
+    PrintLimit("shift-click over every file", userSelect, 300);
+    PrintLimit("every file selected from code", codeSelect, 300);
+    PrintLimit("select all (All, max)", select, 300);
+    PrintLimit("preview (insert)", preview, 300);
+    PrintBar("finalize", finalize, "the engine's own rename", engine, 1.2);
+    std::printf("SetButtons %.3f ms with %d selected, %.3f ms with 10\n", buttonsBig, files, buttonsSmall);
     std::fflush(stdout);
     // The forms go before the application does.
     qv::S.SettingsPath.clear();
