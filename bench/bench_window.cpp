@@ -1,6 +1,6 @@
 // The main window loaded offscreen on a real folder of 100,000 empty files: opening the folder (the
 // folder list and both file lists filled) and the file list alone, medians of five, each beside a
-// plain read (readdir, names, sort) in the same round; a user's shift-click over every file and a
+// bare readdir and a plain read (readdir, names, sort) in the same round; a user's shift-click over every file and a
 // program's selecting them one by one; selecting every file by the automatic rule "All", Preview
 // with a rename criterion, and Finalize beside the engine's own rename of the same files; and a full
 // button refresh with 10 and 100,000 selected.
@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "bench_bars.h"
@@ -48,6 +49,18 @@ QStringList PlainRead(const QString& folder) {
         ::closedir(d);
     names.sort();
     return names;
+}
+
+// A bare read: the names as bytes, unsorted.
+size_t BareRead(const QString& folder) {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(QFile::encodeName(folder).constData());
+    while (const dirent* e = d ? ::readdir(d) : nullptr)
+        if (e->d_name[0] != '.')
+            names.emplace_back(e->d_name);
+    if (d)
+        ::closedir(d);
+    return names.size();
 }
 
 double Median(std::vector<double> v) {
@@ -111,14 +124,18 @@ int main(int argc, char** argv) {
     qv::FrmMain& m = qv::frmMain();
 
     // The folder change beside a plain read, five times each, each going first in turn; medians.
-    std::vector<double> plains, opens, lists;
+    std::vector<double> plains, bares, opens, lists;
     for (int round = 0; round < 5; ++round) {
         m.Dir1->SetPath(small);
-        if (round % 2 == 0)
+        if (round % 2 == 0) {
             plains.push_back(Ms([&] { PlainRead(big); }));
+            bares.push_back(Ms([&] { BareRead(big); }));
+        }
         opens.push_back(Ms([&] { m.Dir1->SetPath(big); }));
-        if (round % 2 == 1)
+        if (round % 2 == 1) {
             plains.push_back(Ms([&] { PlainRead(big); }));
+            bares.push_back(Ms([&] { BareRead(big); }));
+        }
     }
     std::printf("files %d, lists %d and %d\n", files, m.File1->ListCount(), m.File2->ListCount());
     // The file list alone, on a form of its own: no window's handlers around it.
@@ -149,6 +166,7 @@ int main(int argc, char** argv) {
     const int listed = alone.files->ListCount(), selectedAlone = alone.files->SelCount();
     alone.Unload();
     const double plain = Median(plains);
+    const double bare = Median(bares);
     const double open = Median(opens);
     const double listPlain = Median(listPlains);
     const double list = Median(lists);
@@ -197,6 +215,7 @@ int main(int argc, char** argv) {
                                 100;
 
     std::printf("file list alone: %d listed, %d selected\n", listed, selectedAlone);
+    PrintBar("folder change, main window", open, "bare readdir", bare, 3);
     PrintBar("folder change, main window", open, "plain read: readdir, sort", plain, 3);
     PrintBar("folder change, file list alone", list, "plain read: readdir, sort", listPlain, 3);
     PrintLimit("shift-click over every file", userSelect, 300);
