@@ -88,10 +88,32 @@ Shown ShownByStoredBits(const QByteArray& path) {
     return ok && (value & (AttrHidden | AttrSystem)) ? Shown::No : Shown::Yes;
 }
 
+// An entry to sort: the first units of its folded name, four to a word, highest first, the rest
+// zero (no name holds a zero unit, so a shorter name that is the start of a longer one comes first).
+struct SortEntry {
+    static constexpr int kWords = 4;
+    quint64 lead[kWords];
+    qsizetype index;
+};
+
 // The order of the lists: ignoring case, the exact name breaking ties. A plain ASCII name folds
 // as it is compared; only the others are folded beforehand.
 class CaseBlindOrder {
   public:
+    SortEntry entry(qsizetype i) const {
+        SortEntry e{{}, i};
+        const bool plain = folded_[i].isNull();
+        const QString& s = plain ? names_.at(i) : folded_[i];
+        const qsizetype n = std::min<qsizetype>(s.size(), SortEntry::kWords * 4);
+        const QChar* p = s.constData();
+        for (qsizetype k = 0; k < n; ++k) {
+            char16_t c = p[k].unicode();
+            if (plain && c >= u'A' && c <= u'Z')
+                c = static_cast<char16_t>(c + (u'a' - u'A'));
+            e.lead[k / 4] |= quint64(c) << (16 * (3 - k % 4));
+        }
+        return e;
+    }
     explicit CaseBlindOrder(const QStringList& names) : names_(names), folded_(names.size()) {
         for (qsizetype i = 0; i < names.size(); ++i) {
             const QString& name = names.at(i);
@@ -184,16 +206,23 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
         for (std::thread& h : helpers) h.join();
     }
 
-    std::vector<qsizetype> order;
+    // Each entry carries the start of its folded name beside it, which settles most comparisons
+    // without reaching the names themselves.
+    const CaseBlindOrder before(names);
+    std::vector<SortEntry> order;
     order.reserve(static_cast<size_t>(names.size()));
     for (qsizetype i = 0; i < names.size(); ++i)
         if (shown[static_cast<size_t>(i)])
-            order.push_back(i);
-    const CaseBlindOrder before(names);
-    std::sort(order.begin(), order.end(), [&before](qsizetype a, qsizetype b) { return before(a, b); });
+            order.push_back(before.entry(i));
+    std::sort(order.begin(), order.end(), [&before](const SortEntry& a, const SortEntry& b) {
+        for (int w = 0; w < SortEntry::kWords; ++w)
+            if (a.lead[w] != b.lead[w])
+                return a.lead[w] < b.lead[w];
+        return before(a.index, b.index);
+    });
     QStringList sorted;
     sorted.reserve(static_cast<qsizetype>(order.size()));
-    for (qsizetype i : order) sorted.push_back(std::move(names[i]));
+    for (const SortEntry& e : order) sorted.push_back(std::move(names[e.index]));
     return sorted;
 }
 
