@@ -194,16 +194,15 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
                                    std::max(1u, std::min(4u, std::thread::hardware_concurrency())),
                                    (names.size() + perThread - 1) / perThread))
                              : 1;
+    // The helpers ask while this thread sorts every entry; the hidden ones drop out after.
+    std::vector<std::thread> helpers;
     if (threads <= 1) {
         judge(0, names.size());
     } else {
-        std::vector<std::thread> helpers;
         const qsizetype share = (names.size() + threads - 1) / threads;
-        for (int t = 1; t < threads; ++t)
+        for (int t = 0; t < threads; ++t)
             helpers.emplace_back(judge, std::min(names.size(), t * share),
                                  std::min(names.size(), (t + 1) * share));
-        judge(0, share);
-        for (std::thread& h : helpers) h.join();
     }
 
     // Each entry carries the start of its folded name beside it, which settles most comparisons
@@ -211,18 +210,20 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
     const CaseBlindOrder before(names);
     std::vector<SortEntry> order;
     order.reserve(static_cast<size_t>(names.size()));
-    for (qsizetype i = 0; i < names.size(); ++i)
-        if (shown[static_cast<size_t>(i)])
-            order.push_back(before.entry(i));
+    for (qsizetype i = 0; i < names.size(); ++i) order.push_back(before.entry(i));
     std::sort(order.begin(), order.end(), [&before](const SortEntry& a, const SortEntry& b) {
         for (int w = 0; w < SortEntry::kWords; ++w)
             if (a.lead[w] != b.lead[w])
                 return a.lead[w] < b.lead[w];
         return before(a.index, b.index);
     });
+    for (std::thread& h : helpers) h.join();
+
     QStringList sorted;
     sorted.reserve(static_cast<qsizetype>(order.size()));
-    for (const SortEntry& e : order) sorted.push_back(std::move(names[e.index]));
+    for (const SortEntry& e : order)
+        if (shown[static_cast<size_t>(e.index)])
+            sorted.push_back(names.at(e.index));
     return sorted;
 }
 
