@@ -191,7 +191,7 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
     };
     const qsizetype perThread = 4096;
     const int threads = real ? static_cast<int>(std::min<qsizetype>(
-                                   std::max(1u, std::min(4u, std::thread::hardware_concurrency())),
+                                   std::max(1u, std::min(6u, std::thread::hardware_concurrency())),
                                    (names.size() + perThread - 1) / perThread))
                              : 1;
     // The helpers ask while this thread sorts every entry; the hidden ones drop out after.
