@@ -100,6 +100,15 @@ struct SortEntry {
 // as it is compared; only the others are folded beforehand.
 class CaseBlindOrder {
   public:
+    explicit CaseBlindOrder(const QStringList& names) : names_(names), folded_(names.size()) {
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const QString& name = names.at(i);
+            char16_t any = 0;
+            for (QChar c : name) any |= c.unicode();
+            if (any >= 0x80)
+                folded_[i] = name.toCaseFolded();
+        }
+    }
     SortEntry entry(qsizetype i) const {
         SortEntry e{{}, i};
         const bool plain = folded_[i].isNull();
@@ -113,15 +122,6 @@ class CaseBlindOrder {
             e.lead[k / 4] |= quint64(c) << (16 * (3 - k % 4));
         }
         return e;
-    }
-    explicit CaseBlindOrder(const QStringList& names) : names_(names), folded_(names.size()) {
-        for (qsizetype i = 0; i < names.size(); ++i) {
-            const QString& name = names.at(i);
-            char16_t any = 0;
-            for (QChar c : name) any |= c.unicode();
-            if (any >= 0x80)
-                folded_[i] = name.toCaseFolded();
-        }
     }
     bool operator()(qsizetype a, qsizetype b) const {
         const int c = compareFolded(a, b);
@@ -195,7 +195,13 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
                                    (names.size() + perThread - 1) / perThread))
                              : 1;
     // The helpers ask while this thread sorts every entry; the hidden ones drop out after.
-    std::vector<std::thread> helpers;
+    struct Helpers : std::vector<std::thread> {
+        ~Helpers() {
+            for (std::thread& h : *this)
+                if (h.joinable())
+                    h.join();
+        }
+    } helpers;
     if (threads <= 1) {
         judge(0, names.size());
     } else {
