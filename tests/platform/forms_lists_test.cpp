@@ -124,6 +124,23 @@ TEST_F(FormsLists, FileListShowsVisibleFilesSortedIgnoringCase) {
     EXPECT_EQ(pathChanges, 1);
 }
 
+// Past the first sixteen characters and beyond ASCII the order is the same: case folded, the
+// exact name breaking ties, a hidden name left out wherever it would fall.
+TEST_F(FormsLists, FileListOrderHoldsForLongAndNonAsciiNames) {
+    const QStringList names = {"Trip 2026 - 010.jpg", "trip 2026 - 002.jpg", "TRIP 2026 - 002.jpg",
+                               "Trip 2026 - 1.jpg", "\u00c9mile.txt", "\u00e9mile.txt", "emile.txt",
+                               "Stra\u00dfe.txt", "strasse.txt", "STRASSF.txt", "_under.txt", "Zeta.txt",
+                               "trip 2026 - 003.jpg", "Trip 2026 - 003.JPG"};
+    for (const QString& name : names) touch(root + "/" + name);
+    storeAttributes(root + "/trip 2026 - 002.jpg", AttrHidden);
+    files->SetPath(root);
+    EXPECT_EQ(items(*files),
+              (QStringList{"_under.txt", "emile.txt", "strasse.txt", "STRASSF.txt", "Stra\u00dfe.txt",
+                           "TRIP 2026 - 002.jpg", "Trip 2026 - 003.JPG", "trip 2026 - 003.jpg",
+                           "Trip 2026 - 010.jpg", "Trip 2026 - 1.jpg", "Zeta.txt", "\u00c9mile.txt",
+                           "\u00e9mile.txt"}));
+}
+
 TEST_F(FormsLists, ListsShowWhatTheFileSystemInForceLists) {
     touch(root + "/kept.txt");
     touch(root + "/dropped.txt");
