@@ -277,4 +277,167 @@ void InstallControlAccessibility() {
     (void)installed;
 }
 
+// ---- a list whose entries open, to assistive tools
+
+namespace {
+
+class OpeningListAccessible;
+
+// One entry: read as a list item with its text, selected or not, showing or not; its default action
+// opens it (as a double click does), its toggle selects it (as Qt's own entries do).
+class OpeningEntryAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+  public:
+    OpeningEntryAccessible(ListWidget* list, int row) : list_(list), row_(row) {}
+
+    bool isValid() const override { return list_ && row_ >= 0 && row_ < list_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return list_ ? list_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override {
+        return list_ ? QAccessible::queryAccessibleInterface(list_.data()) : nullptr;
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+
+    QString text(QAccessible::Text t) const override {
+        const QListWidgetItem* it = item();
+        if (!it)
+            return {};
+        if (t == QAccessible::Name) {
+            const QString named = it->data(Qt::AccessibleTextRole).toString();
+            return named.isEmpty() ? it->text() : named;
+        }
+        if (t == QAccessible::Description)
+            return it->data(Qt::AccessibleDescriptionRole).toString();
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QListWidgetItem* it = item();
+        if (!it)
+            return {};
+        const QRect r = list_->visualItemRect(it);
+        return QRect(list_->viewport()->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override {
+        QAccessible::State st;
+        const QListWidgetItem* it = item();
+        if (!it)
+            return st;
+        st.selectable = true;
+        st.selected = it->isSelected();
+        st.focusable = true;
+        st.focused = list_->hasFocus() && list_->currentRow() == row_;
+        // Out of sight: outside the list's area, or the list is not on show.
+        const QRect r = list_->visualItemRect(it);
+        st.invisible = !list_->isVisible() || !list_->viewport()->rect().intersects(r);
+        st.offscreen = st.invisible;
+        st.disabled = !list_->isEnabled();
+        return st;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
+    QString localizedActionDescription(const QString& name) const override {
+        if (name == pressAction())
+            return QStringLiteral("Open");
+        return QAccessibleActionInterface::localizedActionDescription(name);
+    }
+    QStringList keyBindingsForAction(const QString& name) const override {
+        if (name == pressAction())
+            return {QStringLiteral("Return")};
+        return {};
+    }
+    void doAction(const QString& name) override {
+        if (!isValid() || !list_->isEnabled())
+            return;
+        if (const QWidget* modal = QApplication::activeModalWidget(); modal && list_->window() != modal)
+            return;
+        if (name == toggleAction()) {
+            QListWidgetItem* it = item();
+            it->setSelected(!it->isSelected());
+            return;
+        }
+        if (name != pressAction())
+            return;
+        // The tool's call returns first: what the open starts (a box included) runs after it.
+        QMetaObject::invokeMethod(
+            list_.data(),
+            [list = list_, row = row_] {
+                if (!list || !list->onOpen || row >= list->count())
+                    return;
+                WidgetEventScope scope;
+                auto open = list->onOpen;
+                open(row);
+            },
+            Qt::QueuedConnection);
+    }
+
+  private:
+    QListWidgetItem* item() const { return isValid() ? list_->item(row_) : nullptr; }
+    QPointer<ListWidget> list_;
+    int row_;
+};
+
+class OpeningListAccessible : public QAccessibleWidget {
+  public:
+    explicit OpeningListAccessible(ListWidget* list) : QAccessibleWidget(list, QAccessible::List) {
+        // Entries are made anew whenever the list changes.
+        QAbstractItemModel* model = list->model();
+        auto drop = [this] { dropEntries(); };
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::modelReset, drop));
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::layoutChanged, drop));
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::rowsInserted, drop));
+        connections_.push_back(QObject::connect(model, &QAbstractItemModel::rowsRemoved, drop));
+    }
+    ~OpeningListAccessible() override {
+        for (const auto& c : connections_) QObject::disconnect(c);
+        dropEntries();
+    }
+
+    ListWidget* list() const { return static_cast<ListWidget*>(widget()); }
+    int childCount() const override { return list()->count(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= list()->count())
+            return nullptr;
+        if (const auto at = entries_.find(index); at != entries_.end())
+            return QAccessible::accessibleInterface(at->second);
+        auto* entry = new OpeningEntryAccessible(list(), index);
+        entries_[index] = QAccessible::registerAccessibleInterface(entry);
+        return entry;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        for (const auto& [row, id] : entries_)
+            if (QAccessible::accessibleInterface(id) == c)
+                return row;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint at = list()->viewport()->mapFromGlobal(QPoint(x, y));
+        const QListWidgetItem* it = list()->itemAt(at);
+        return it ? child(list()->row(it)) : nullptr;
+    }
+    QAccessibleInterface* focusChild() const override {
+        return list()->hasFocus() && list()->currentRow() >= 0 ? child(list()->currentRow()) : nullptr;
+    }
+
+  private:
+    void dropEntries() {
+        for (const auto& [row, id] : std::exchange(entries_, {})) QAccessible::deleteAccessibleInterface(id);
+    }
+    mutable std::map<int, QAccessible::Id> entries_;
+    std::vector<QMetaObject::Connection> connections_;
+};
+
+}  // namespace
+
+QAccessibleInterface* MakeOpeningListAccessible(ListWidget* list) {
+    return new OpeningListAccessible(list);
+}
+
 }  // namespace qv

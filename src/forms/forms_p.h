@@ -1,6 +1,8 @@
-// Widgets behind the controls. Each widget knows the control it stands for until that control is
-// dropped; the widget itself goes with the form's window, which may outlive the controls until the
-// event loop is idle when a handler running inside a widget's own event unloads the form.
+// Inside the forms runtime only: the widgets behind the controls and the helpers the runtime's files
+// share. Nothing outside src/forms includes it. Each widget knows the control it stands for until
+// that control is dropped; the widget itself goes with the form's window, which may outlive the
+// controls until the event loop is idle when a handler running inside a widget's own event unloads
+// the form.
 #pragma once
 
 #include <QAccessibleInterface>
