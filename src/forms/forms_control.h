@@ -1,7 +1,7 @@
 // The control base and what every control shares: colours, pictures, the control kinds, and
 // Control itself (its place, state, focus and the virtual members by which a control's class tells
-// its own behaviour). Backed by a Qt widget that only the forms runtime touches; the windows read
-// the control's state here, never the widget's.
+// its own behaviour). Each control is backed by a Qt widget, which is the forms runtime's business:
+// what a class does differently is a virtual member of it, never a switch on the control's kind.
 #pragma once
 
 #include <QColor>
