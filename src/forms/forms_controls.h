@@ -271,6 +271,7 @@ class DirListBox : public Control {
     std::function<void(const QString& folder, const QString& error)> OpenRefused;
 
   private:
+    using Control::UserClicks;  // a click on the list is a click on an entry: UserClicks(i)
     bool whiteArea() const override { return true; }
     void reload(QStringList* read = nullptr);
     // Goes to `target`, whose folders `read` has just read.
@@ -322,6 +323,7 @@ class FileListBox : public Control {
     void SetChooseByKey(bool on) { chooseByKey_ = on; }
 
   private:
+    using Control::UserClicks;  // a click on the list is a click on an entry: UserClicks(i)
     bool whiteArea() const override { return true; }
     friend class FileListView;
     void userClick(int i, bool ctrl, bool shift);
