@@ -141,9 +141,9 @@ QString ChangeActionLine() {
 }
 
 void PanelLines(std::array<QString, 4>& l) {
-    const QString& k = S.PanelKey;
+    const PanelKeyField& k = S.PanelKey;
     const QString keepOld = QStringLiteral("Pressing Cancel will keep your old setting.");
-    if (k == QLatin1String("Selection")) {
+    if (k == PanelId::Selection) {
         l = {
             QStringLiteral(
                 "While setting File Selection option OK button will appear disabled for following reasons :"),
@@ -151,13 +151,13 @@ void PanelLines(std::array<QString, 4>& l) {
                 QStringLiteral("2. File Selection option setting is incomplete."),
             keepOld,
             QStringLiteral("You must finish or cancel setting up File Selection options to continue.")};
-    } else if (k == QLatin1String("Action")) {
+    } else if (k == PanelId::Action) {
         l = {QStringLiteral("While setting Action OK button will appear disabled for following reasons :"),
              QStringLiteral(
                  "1. This is old setting. 2. Moving or Copying but Source and Destination Folder is "
                  "same. 3. Setting incomplete."),
              keepOld, QStringLiteral("You must finish or cancel setting up Action to continue.")};
-    } else if (k == QLatin1String("Options")) {
+    } else if (k == PanelId::Options) {
         l = {QStringLiteral("Disabled OK button means this is saved Options. Disabled Default means saved "
                             "options is Program's Default Options."),
              QStringLiteral(
@@ -165,7 +165,7 @@ void PanelLines(std::array<QString, 4>& l) {
              QStringLiteral("Reset button resets temporary Options only. To reset all Options to Default use "
                             "Default button in Options."),
              QStringLiteral("You must finish or cancel setting up Options to continue.")};
-    } else if (k == QLatin1String("Help")) {
+    } else if (k == PanelId::Help) {
         l[2] = S.HelpAtStart ? QStringLiteral(
                                    "Uncheck the Show Information box in Options if you do not want to "
                                    "see these informations from start of Program.")
@@ -173,7 +173,7 @@ void PanelLines(std::array<QString, 4>& l) {
                                    "If you want to view Help informations from start of Program then "
                                    "check the Show Little Help box in Options.");
         l[3] = QStringLiteral("You must finish with Help to continue.");
-    } else if (k == QLatin1String("Family")) {
+    } else if (k == PanelId::Family) {
         l[1] = QStringLiteral("Select Program if not selected already.") + kCrLf +
                QStringLiteral("Press OK to run selected Program.");
         l[2] = QStringLiteral(

@@ -103,49 +103,66 @@ void SetButtons() {
         }
     }
     // A handler fired by what is written below may refresh again; this call keeps its own key.
-    const QString key = S.SetButKey;
+    const std::optional<SetButId> key = S.SetButKey.id();
     if (!frmMain().Loaded()) {
         S.SetButKey.clear();
         return;
     }
     bool full = true;
-    if (Is(key, "setButOnlyDir")) {
-        SetButDir();
-        full = false;
-    } else if (Is(key, "setButOnlyActiveness")) {
-        SetButActiveness();
-        full = false;
-    } else if (Is(key, "setButOnlyPicture")) {
-        SetButPicture();
-        full = false;
-    } else if (Is(key, "setButOnlyAction")) {
-        SetButAction();
-        full = false;
-    } else if (Is(key, "setButOnlyRigidity")) {
-        SetButRigidity();
-        full = false;
-    } else if (Is(key, "setButOnlyAbout") || Is(key, "setButOnlyFrame")) {
-        S.ShowFramePending = true;
-        full = false;
-    } else if (Is(key, "setButOnlyPriority")) {
-        SetButPriority();
-        full = false;
-    } else if (Is(key, "setButOnlyInfo")) {
-        full = false;
-    } else if (Is(key, "setButCaptionMain")) {
-        SetButCaptionMain();
-    } else if (Is(key, "setButFinalize")) {
-        SetButFinalize();
-    } else if (Is(key, "setButFrame")) {
-        SetButFramePictures();
-        S.ShowFramePending = true;
-    } else if (Is(key, "setButSingleProcess")) {
-        SetButSingleProcess();
-        SetButInfoFrames();
-    } else if (Is(key, "setButGlobal")) {
-        SetButInfoFrames();
-        SetButPicture();
-        S.ShowFramePending = true;
+    if (key) {
+        switch (*key) {
+            case SetButId::setButOnlyDir:
+                SetButDir();
+                full = false;
+                break;
+            case SetButId::setButOnlyActiveness:
+                SetButActiveness();
+                full = false;
+                break;
+            case SetButId::setButOnlyPicture:
+                SetButPicture();
+                full = false;
+                break;
+            case SetButId::setButOnlyAction:
+                SetButAction();
+                full = false;
+                break;
+            case SetButId::setButOnlyRigidity:
+                SetButRigidity();
+                full = false;
+                break;
+            case SetButId::setButOnlyAbout:
+            case SetButId::setButOnlyFrame:
+                S.ShowFramePending = true;
+                full = false;
+                break;
+            case SetButId::setButOnlyPriority:
+                SetButPriority();
+                full = false;
+                break;
+            case SetButId::setButOnlyInfo:
+                full = false;
+                break;
+            case SetButId::setButCaptionMain:
+                SetButCaptionMain();
+                break;
+            case SetButId::setButFinalize:
+                SetButFinalize();
+                break;
+            case SetButId::setButFrame:
+                SetButFramePictures();
+                S.ShowFramePending = true;
+                break;
+            case SetButId::setButSingleProcess:
+                SetButSingleProcess();
+                SetButInfoFrames();
+                break;
+            case SetButId::setButGlobal:
+                SetButInfoFrames();
+                SetButPicture();
+                S.ShowFramePending = true;
+                break;
+        }
     }
     S.SetButKey.clear();
     SetButInfo();
@@ -204,21 +221,21 @@ void SetButActiveness() {
         const bool noPanel = S.PanelKey.isEmpty();
         // No batch is chosen behind the Easy Process frame, whatever the view lock.
         const bool selection =
-            !S.EasyProcessMode && (open || (upToMove ? Is(S.PanelKey, "Selection") : noPanel));
+            !S.EasyProcessMode && (open || (upToMove ? (S.PanelKey == PanelId::Selection) : noPanel));
         m.CommandSelection->SetEnabled(selection);
         m.CommandClearSelection->SetEnabled(selection && S.HasSelection + S.SelKind != 0);
         const bool action =
-            open ? true : (upToMove ? Is(S.PanelKey, "Action") || S.EasyProcessMode : noPanel);
+            open ? true : (upToMove ? (S.PanelKey == PanelId::Action) || S.EasyProcessMode : noPanel);
         m.CommandAction->SetEnabled(action);
         m.CommandClearAction->SetEnabled(open ? S.ActionIndex != 0 : action && S.ActionIndex != 0);
         m.CommandRenameCriteria->SetEnabled(open && S.ActionIndex <= 3 && !S.EasyProcessMode);
         // Easy Process keeps its own names: the batch criteria are not reset behind its frame.
         m.CommandClearRename->SetEnabled(open && S.CriteriaCount != 0 && !S.EasyProcessMode);
-        m.CommandRigidity->SetEnabled(open || Is(S.PanelKey, "Options"));
+        m.CommandRigidity->SetEnabled(open || (S.PanelKey == PanelId::Options));
         m.CommandClearRigidity->SetEnabled(open && S.OptionsNonDefault != 0);
         // A locked view opens no panel (a ready preview included): only the open one can be closed.
-        m.CommandHelp->SetEnabled(open || Is(S.PanelKey, "Help"));
-        m.CommandRun->SetEnabled(open || Is(S.PanelKey, "Family"));
+        m.CommandHelp->SetEnabled(open || (S.PanelKey == PanelId::Help));
+        m.CommandRun->SetEnabled(open || (S.PanelKey == PanelId::Family));
         const int inEffect = S.SpaceOn + S.CaseOn + S.ExtensionOn + S.HandleOn + S.NonDefaultCount +
                              S.SelectedCount + S.OptionsNonDefault;
         m.CommandResetAll->SetEnabled(open && inEffect != 0);
@@ -258,15 +275,15 @@ void SetButPicture() {
     m.LabelSingleProcess->SetForeColor(colour);
     if (S.ViewLocked && !S.PanelKey.isEmpty()) {
         CommandButton* open = nullptr;
-        if (Is(S.PanelKey, "Family"))
+        if ((S.PanelKey == PanelId::Family))
             open = m.CommandRun;
-        else if (Is(S.PanelKey, "Selection"))
+        else if ((S.PanelKey == PanelId::Selection))
             open = m.CommandSelection;
-        else if (Is(S.PanelKey, "Action"))
+        else if ((S.PanelKey == PanelId::Action))
             open = m.CommandAction;
-        else if (Is(S.PanelKey, "Options"))
+        else if ((S.PanelKey == PanelId::Options))
             open = m.CommandRigidity;
-        else if (Is(S.PanelKey, "Help"))
+        else if ((S.PanelKey == PanelId::Help))
             open = m.CommandHelp;
         if (open)
             open->SetPicture(Face(6));
@@ -606,7 +623,7 @@ void SetButPictures() {
     }
     m.PictureStatus->SetPicture(FromArray(&FrmBut::ImageShow, 0));
     // Every button and frame in its first state.
-    S.SetButKey = QStringLiteral("setButGlobal");
+    S.SetButKey = SetButId::setButGlobal;
     SetButtons();
 }
 

@@ -53,7 +53,7 @@ void SetValueCollectFiles() {
         if (S.ActionIndex > 5)
             S.SelectionEmptied = true;
     } else if (S.SelectedCount > 1 && S.RenReplaceKind == 1 && S.RenAutoType == 0) {
-        S.MessageKey = QStringLiteral("MessageReplaceMultiName");
+        S.MessageKey = MessageId::MessageReplaceMultiName;
         MessageShowWork();
     }
 }

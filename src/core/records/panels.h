@@ -4,14 +4,16 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/keys.h"
+
 namespace qv {
 
 struct PanelKeys {
-    QString SetButKey;
-    QString SetNullKey;
+    SetButKeyField SetButKey;
+    SetNullKeyField SetNullKey;
     QString FrameKey;
     QString FrameKeySaved;
-    QString PanelKey;
+    PanelKeyField PanelKey;
     bool SelectionEmptied = false;
     bool KeepViewLocked = false;
 };
