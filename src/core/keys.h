@@ -14,80 +14,80 @@
 
 namespace qv {
 
-#define QV_MESSAGE_KEYS(X)              \
-    X(MessageAutoLetterImpossible)      \
-    X(MessageBypassingSystemRigidity)   \
-    X(MessageChangeUserName)            \
-    X(MessageDriveNotReady)             \
-    X(MessageFisrtTimeMode)             \
-    X(MessageFolderNameSame)            \
-    X(MessageFolderNotEmpty)            \
-    X(MessageFolderNotFound)            \
-    X(MessageFolderNotOpened)           \
-    X(MessageGetUserName)               \
-    X(MessageHelpShow)                  \
-    X(MessageIncorrectPicture)          \
-    X(MessageInterruptedRename)         \
-    X(MessageInterruptedRingKept)       \
-    X(MessageInterruptedRingPutBack)    \
+#define QV_MESSAGE_KEYS(X)               \
+    X(MessageAutoLetterImpossible)       \
+    X(MessageBypassingSystemRigidity)    \
+    X(MessageChangeUserName)             \
+    X(MessageDriveNotReady)              \
+    X(MessageFisrtTimeMode)              \
+    X(MessageFolderNameSame)             \
+    X(MessageFolderNotEmpty)             \
+    X(MessageFolderNotFound)             \
+    X(MessageFolderNotOpened)            \
+    X(MessageGetUserName)                \
+    X(MessageHelpShow)                   \
+    X(MessageIncorrectPicture)           \
+    X(MessageInterruptedRename)          \
+    X(MessageInterruptedRingKept)        \
+    X(MessageInterruptedRingPutBack)     \
     X(MessageInterruptedRingPutBackDone) \
-    X(MessageMultiNameRenOK)            \
-    X(MessageMustChoosePicture)         \
-    X(MessageMyPathNotFound)            \
-    X(MessageNeedFreeSpace)             \
-    X(MessageNeedSriptRuntime)          \
-    X(MessageNewNameChars)              \
-    X(MessageNoLeadingZero)             \
-    X(MessageOldUndoExist)              \
-    X(MessageOnlyReadyMsg)              \
-    X(MessageProgInSystem)              \
-    X(MessageReadyFoundConflict)        \
-    X(MessageReadyIncludeSpace)         \
-    X(MessageReadyIncompleteRen)        \
-    X(MessageReadyOnlyAlpha)            \
-    X(MessageReadyOnlyDigit)            \
-    X(MessageReplaceMultiName)          \
-    X(MessageReviewModeOn)              \
-    X(MessageRunFamilyError)            \
-    X(MessageRunHelpError)              \
-    X(MessageRunHelpSiteError)          \
-    X(MessageSingleActionError)         \
-    X(MessageSingleConflictMove)        \
-    X(MessageSingleConflictName)        \
-    X(MessageSingleConflictRenMove)     \
-    X(MessageSingleNameChars)           \
-    X(MessageSingleNameLong)            \
-    X(MessageSmallScreen)               \
-    X(MessageSourceDestSame)            \
+    X(MessageMultiNameRenOK)             \
+    X(MessageMustChoosePicture)          \
+    X(MessageMyPathNotFound)             \
+    X(MessageNeedFreeSpace)              \
+    X(MessageNeedSriptRuntime)           \
+    X(MessageNewNameChars)               \
+    X(MessageNoLeadingZero)              \
+    X(MessageOldUndoExist)               \
+    X(MessageOnlyReadyMsg)               \
+    X(MessageProgInSystem)               \
+    X(MessageReadyFoundConflict)         \
+    X(MessageReadyIncludeSpace)          \
+    X(MessageReadyIncompleteRen)         \
+    X(MessageReadyOnlyAlpha)             \
+    X(MessageReadyOnlyDigit)             \
+    X(MessageReplaceMultiName)           \
+    X(MessageReviewModeOn)               \
+    X(MessageRunFamilyError)             \
+    X(MessageRunHelpError)               \
+    X(MessageRunHelpSiteError)           \
+    X(MessageSingleActionError)          \
+    X(MessageSingleConflictMove)         \
+    X(MessageSingleConflictName)         \
+    X(MessageSingleConflictRenMove)      \
+    X(MessageSingleNameChars)            \
+    X(MessageSingleNameLong)             \
+    X(MessageSmallScreen)                \
+    X(MessageSourceDestSame)             \
     X(MessageUndoResetsFile)
 
-#define QV_SETBUT_KEYS(X)     \
-    X(setButGlobal)           \
-    X(setButFrame)            \
-    X(setButOnlyDir)          \
-    X(setButOnlyActiveness)   \
-    X(setButOnlyPicture)      \
-    X(setButOnlyAction)       \
-    X(setButOnlyRigidity)     \
-    X(setButOnlyAbout)        \
-    X(setButOnlyFrame)        \
-    X(setButOnlyPriority)     \
-    X(setButOnlyInfo)         \
-    X(setButCaptionMain)      \
-    X(setButFinalize)         \
+#define QV_SETBUT_KEYS(X)   \
+    X(setButGlobal)         \
+    X(setButFrame)          \
+    X(setButOnlyDir)        \
+    X(setButOnlyActiveness) \
+    X(setButOnlyPicture)    \
+    X(setButOnlyAction)     \
+    X(setButOnlyRigidity)   \
+    X(setButOnlyAbout)      \
+    X(setButOnlyFrame)      \
+    X(setButOnlyPriority)   \
+    X(setButOnlyInfo)       \
+    X(setButCaptionMain)    \
+    X(setButFinalize)       \
     X(setButSingleProcess)
 
 // In the order in which the preparation tests them.
-#define QV_SETNULL_TAGS(X)          \
-    X(setNullSelectionStart)        \
-    X(setNullIndexSelection)        \
-    X(setNullNumIndexNumSelection)  \
-    X(setNullSelectionOK)           \
-    X(setNullActionStart)           \
-    X(setNullIndexAction)           \
-    X(setNullActionMovePath)        \
-    X(setNullFramesActionMove)      \
-    X(setNullRigidity)              \
+#define QV_SETNULL_TAGS(X)         \
+    X(setNullSelectionStart)       \
+    X(setNullIndexSelection)       \
+    X(setNullNumIndexNumSelection) \
+    X(setNullSelectionOK)          \
+    X(setNullActionStart)          \
+    X(setNullIndexAction)          \
+    X(setNullActionMovePath)       \
+    X(setNullFramesActionMove)     \
+    X(setNullRigidity)             \
     X(setNullHelp)
 
 // In the order in which a commit tests them.
@@ -165,7 +165,7 @@ void UnknownKeyWord();  // never defined: naming it in a constant evaluation sto
 // vocabulary does not build.
 template <class E>
 struct KeyName {
-    constexpr KeyName(E key) : id(key) {}  // NOLINT
+    constexpr KeyName(E key) : id(key) {}                                                       // NOLINT
     consteval KeyName(const char* text) : id(Check(KeyFromText<E>(std::string_view(text)))) {}  // NOLINT
     E id;
 
@@ -192,8 +192,7 @@ class Key {
     }
     Key& operator=(KeyName<E> name) { return *this = name.id; }
     template <class T>
-        requires std::same_as<T, QString>
-    Key& operator=(const T& text) {
+    requires std::same_as<T, QString> Key& operator=(const T& text) {
         *this = FromText(text);
         return *this;
     }
@@ -282,6 +281,23 @@ constexpr bool NeedsDestination(Action a) {
         case Action::Move:
             return true;
         case Action::Rename:
+        case Action::Delete:
+        case Action::SetAttribute:
+            return false;
+    }
+    return false;
+}
+
+// The action leaves the files where they are and puts copies in the destination.
+constexpr bool Copies(Action a) {
+    switch (a) {
+        case Action::RenameAndCopy:
+        case Action::CopyAndRename:
+        case Action::Copy:
+            return true;
+        case Action::Rename:
+        case Action::MoveAndRename:
+        case Action::Move:
         case Action::Delete:
         case Action::SetAttribute:
             return false;

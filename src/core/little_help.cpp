@@ -118,21 +118,22 @@ QString FileNum() {
 }
 
 QString ButtonWord() {
-    switch (S.ActionIndex) {
-        case 0:
+    switch (CurrentAction()) {
+        case Action::Rename:
             return QStringLiteral("Rename");
-        case 1:
-        case 2:
-        case 4:
+        case Action::RenameAndCopy:
+        case Action::CopyAndRename:
+        case Action::Copy:
             return QStringLiteral("Copy");
-        case 3:
-        case 5:
+        case Action::MoveAndRename:
+        case Action::Move:
             return QStringLiteral("Move");
-        case 6:
+        case Action::Delete:
             return QStringLiteral("Delete");
-        default:
+        case Action::SetAttribute:
             return QStringLiteral("Set Attribute");
     }
+    return QStringLiteral("Set Attribute");
 }
 
 QString ChangeActionLine() {
@@ -184,11 +185,11 @@ void PanelLines(std::array<QString, 4>& l) {
 }
 
 void LockedLines(std::array<QString, 4>& l) {
-    const bool deleting = S.ActionIndex == 6 || S.ActionIndex == 7;
+    const bool deleting = !HasPreview(CurrentAction());
     const QString press = QStringLiteral("Press :- ") + ButtonWord() + QStringLiteral(" button to ") +
                           S.ActionName + QStringLiteral(".") + kCrLf +
                           QStringLiteral("Press :- Cancel to cancel.");
-    if (S.ReadyToFinalize && S.ActionIndex >= 0 && S.ActionIndex <= 5) {
+    if (S.ReadyToFinalize && HasPreview(CurrentAction())) {
         l[1] = press;
         l[2] =
             QStringLiteral("Everything else is disabled now. Will be enabled after any of the above action.");
@@ -251,15 +252,15 @@ void FreeLines(std::array<QString, 4>& l) {
                              "Criteria.");
             l[3] = easyReset;
         }
-        if (S.ActionIndex == 0)
+        if (CurrentAction() == Action::Rename)
             l[2] = QStringLiteral("To set Rename Criteria press :- Rename Criteria.");
-        else if (S.ActionIndex >= 1 && S.ActionIndex <= 3)
+        else if (Renames(CurrentAction()) && NeedsDestination(CurrentAction()))
             l[2] = criteria + QStringLiteral(" For Destination: press :- Action | Set Destination.");
-        else if (S.ActionIndex == 6)
+        else if (CurrentAction() == Action::Delete)
             l[2] = deleteWarning;
         return;
     }
-    if (S.ActionIndex >= 0 && S.ActionIndex <= 3) {
+    if (Renames(CurrentAction())) {
         l[0] = S.CriteriaCount > 0
                    ? QStringLiteral(
                          "To Preview Renaming press :- Preview. You will get a message for possible "
@@ -268,11 +269,11 @@ void FreeLines(std::array<QString, 4>& l) {
                          "Rename Criteria is not set. Set Rename criteria or set right Action to "
                          "continue.");
         l[2] = criteria;
-    } else if (S.ActionIndex == 4 || S.ActionIndex == 5) {
+    } else if (CurrentAction() == Action::Copy || CurrentAction() == Action::Move) {
         l[0] = QStringLiteral(
             "To check for possible conflict press :- Finalize. You will get a message if any found.");
         l[2] = QStringLiteral("To change Destination press :- Action | Set Destination.");
-    } else if (S.ActionIndex == 6) {
+    } else if (CurrentAction() == Action::Delete) {
         l[2] = deleteWarning;
     }
     l[3] = S.SelKind == 0 ? easy : easyReset;

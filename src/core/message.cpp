@@ -127,19 +127,21 @@ bool SystemText(const MessageKeyField& field) {
         return false;
     switch (*key) {
         case MessageId::MessageSmallScreen: {
-            S.MessageText = QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") +
-                            kPara +
-                            QStringLiteral(
-                                "To set Screen Resolution right click on an empty area of your Desktop, select "
-                                "Properties and then click on Settings.");
+            S.MessageText =
+                QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") + kPara +
+                QStringLiteral(
+                    "To set Screen Resolution right click on an empty area of your Desktop, select "
+                    "Properties and then click on Settings.");
             return true;
         }
         case MessageId::MessageProgInSystem: {
             const QString file = ProgFileName(prog.isEmpty() ? QStringLiteral("Quorvan") : prog);
             S.MessageText =
-                QStringLiteral("The Program will not run from inside System Folder. Please do the followings :") +
-                kPara + QStringLiteral("1. Press OK to exit the Program.") + kCrlf + QStringLiteral("2. Copy ") +
-                file + QStringLiteral(" to a different Folder outside System Folder.") + kCrlf +
+                QStringLiteral(
+                    "The Program will not run from inside System Folder. Please do the followings :") +
+                kPara + QStringLiteral("1. Press OK to exit the Program.") + kCrlf +
+                QStringLiteral("2. Copy ") + file +
+                QStringLiteral(" to a different Folder outside System Folder.") + kCrlf +
                 QStringLiteral("3. Delete ") + file + QStringLiteral(" from within System Folder.") + kCrlf +
                 QStringLiteral("4. Run ") + file + QStringLiteral(" that you copied on step 2.");
             return true;
@@ -149,7 +151,8 @@ bool SystemText(const MessageKeyField& field) {
                 QStringLiteral("Your machine need Microsoft Scripting Runtime update to run this Program.") +
                 kPara +
                 QStringLiteral(
-                    "Please download the installation package of the Program which includes all necessary files "
+                    "Please download the installation package of the Program which includes all necessary "
+                    "files "
                     "need to run it.") +
                 kPara + QStringLiteral("Installation package is available at ") + ProductWebAddress() +
                 QStringLiteral(".");
@@ -163,9 +166,11 @@ bool SystemText(const MessageKeyField& field) {
                     " or renamed or moved the folder that contains the program or any folder on the path?") +
                 kPara +
                 QStringLiteral(
-                    "Are you trying to run the program with a Program Launcher without even using the program at "
+                    "Are you trying to run the program with a Program Launcher without even using the "
+                    "program at "
                     "least once?") +
-                kPara + QStringLiteral("Whatever the problem is, to solve it you need to do the followings:") +
+                kPara +
+                QStringLiteral("Whatever the problem is, to solve it you need to do the followings:") +
                 kPara + QStringLiteral("     1. Rename back the file name to ") + file +
                 QStringLiteral(" in renamed") + kCrlf +
                 QStringLiteral("     2. Run the program at least once without using any Program Launcher.");
@@ -187,14 +192,16 @@ bool SystemText(const MessageKeyField& field) {
         case MessageId::MessageChangeUserName: {
             S.MessageHead = QStringLiteral("New Name Please");
             S.MessageText = QStringLiteral(
-                "To change your user name please type the new name in the above box. Please use only alphabets.");
+                "To change your user name please type the new name in the above box. Please use only "
+                "alphabets.");
             S.MessageButtons = QStringLiteral("Cancel");
             S.MessageInput = QStringLiteral("Input0");
             return true;
         }
         case MessageId::MessageIncorrectPicture: {
             S.MessageText = QStringLiteral(
-                "Selected file either not a Picture file, or not a type of file that this Program can Support. "
+                "Selected file either not a Picture file, or not a type of file that this Program can "
+                "Support. "
                 "Try "
                 "a .jpg or .bmp file please.");
             return true;
@@ -205,8 +212,8 @@ bool SystemText(const MessageKeyField& field) {
         }
         case MessageId::MessageRunHelpError: {
             S.MessageText =
-                QStringLiteral("Could not find Help.") + kPara + QStringLiteral("You can download Help from ") +
-                ProductWebAddress() +
+                QStringLiteral("Could not find Help.") + kPara +
+                QStringLiteral("You can download Help from ") + ProductWebAddress() +
                 QStringLiteral(" if you do not have it. If you have it please report bug at web site.");
             return true;
         }
@@ -271,14 +278,18 @@ bool WorkText(const MessageKeyField& field) {
         case MessageId::MessageFisrtTimeMode: {
             S.MessageText =
                 QStringLiteral(
-                    "You can set the Program in Review Mode to check out how it works. In this mode Program will "
-                    "work as usual but will not take final Action on files. Please press Action button and then "
+                    "You can set the Program in Review Mode to check out how it works. In this mode Program "
+                    "will "
+                    "work as usual but will not take final Action on files. Please press Action button and "
+                    "then "
                     "check the Review Mode Check Box to set the Program in Review Mode.") +
                 kPara +
                 QStringLiteral(
-                    "Also while working on the Program press Info button at bottom right of the Program window "
+                    "Also while working on the Program press Info button at bottom right of the Program "
+                    "window "
                     "to "
-                    "view short Help on what to do next and how. This is your first use of the Program so that "
+                    "view short Help on what to do next and how. This is your first use of the Program so "
+                    "that "
                     "Help "
                     "is being shown automatically. To view it always please press Options and check the Show "
                     "Little "
@@ -314,12 +325,13 @@ bool WorkText(const MessageKeyField& field) {
             return true;
         }
         case MessageId::MessageFolderNameSame: {
-            S.MessageText =
-                QStringLiteral("Here you already have a Folder with same name. Choose a different name please.");
+            S.MessageText = QStringLiteral(
+                "Here you already have a Folder with same name. Choose a different name please.");
             return true;
         }
         case MessageId::MessageReplaceMultiName: {
-            S.MessageText = sameFirst + kPara + QStringLiteral("Your Replace option will be set to No Replace.");
+            S.MessageText =
+                sameFirst + kPara + QStringLiteral("Your Replace option will be set to No Replace.");
             return true;
         }
         case MessageId::MessageMultiNameRenOK: {
@@ -333,17 +345,18 @@ bool WorkText(const MessageKeyField& field) {
                 QStringLiteral("Auto Letter will coninue upto :: ") + S.AutoLetterLast + kPara +
                 QStringLiteral("Maximum file names in which Auto Letter can be inserted is :: ") +
                 QString::number(S.AutoLetterCapacity) + kCrlf +
-                QStringLiteral(" Total number of selected file for ") + S.ActionName + QStringLiteral(" is :: ") +
-                QString::number(S.SelectedCount) + kPara +
+                QStringLiteral(" Total number of selected file for ") + S.ActionName +
+                QStringLiteral(" is :: ") + QString::number(S.SelectedCount) + kPara +
                 QStringLiteral("Auto Letter is possible from AAA to ZZZ or aaa to zzz.") + kCrlf +
                 QStringLiteral("Please change starting Auto Letter or select a fewer files to continue.");
             return true;
         }
         case MessageId::MessageNewNameChars: {
-            S.MessageText = QStringLiteral("For new name only the following characters can be used :") + kPara +
-                            QStringLiteral("1. Dollar sign : $") + kCrlf + QStringLiteral("2. Dash : -") + kCrlf +
-                            QStringLiteral("3. Underscore : _") + kCrlf + QStringLiteral("4. Digits : 0 to 9") +
-                            kCrlf + QStringLiteral("5. Alphabets");
+            S.MessageText = QStringLiteral("For new name only the following characters can be used :") +
+                            kPara + QStringLiteral("1. Dollar sign : $") + kCrlf +
+                            QStringLiteral("2. Dash : -") + kCrlf + QStringLiteral("3. Underscore : _") +
+                            kCrlf + QStringLiteral("4. Digits : 0 to 9") + kCrlf +
+                            QStringLiteral("5. Alphabets");
             return true;
         }
         case MessageId::MessageNeedFreeSpace: {
@@ -364,7 +377,8 @@ bool WorkText(const MessageKeyField& field) {
         }
         case MessageId::MessageUndoResetsFile: {
             S.MessageText = QStringLiteral(
-                "Current file selection most probaly will change or get undone. After this Undo if you want to "
+                "Current file selection most probaly will change or get undone. After this Undo if you want "
+                "to "
                 "continue your current action then you may have to select files again.");
             return true;
         }
@@ -390,7 +404,8 @@ bool WorkText(const MessageKeyField& field) {
                     "under hidden temporary names, with a record of what each holds :") +
                 kPara + HeldFiles() + kPara +
                 QStringLiteral(
-                    "The Program can put every one of these files back under the name it had before that Rename, "
+                    "The Program can put every one of these files back under the name it had before that "
+                    "Rename, "
                     "without replacing any file. Do you want it to do so?");
             S.MessageButtons = QStringLiteral("YesNo");
             return true;
@@ -401,12 +416,12 @@ bool WorkText(const MessageKeyField& field) {
             return true;
         }
         case MessageId::MessageInterruptedRingKept: {
-            S.MessageText =
-                QStringLiteral("Nothing was renamed. Each file stays where it is :") + kPara + HeldFiles() +
-                kPara +
-                QStringLiteral(
-                    "To give the files their names yourself, give each free name to the file that was under it, "
-                    "one after the other, and never let your file manager replace a file.");
+            S.MessageText = QStringLiteral("Nothing was renamed. Each file stays where it is :") + kPara +
+                            HeldFiles() + kPara +
+                            QStringLiteral(
+                                "To give the files their names yourself, give each free name to the file "
+                                "that was under it, "
+                                "one after the other, and never let your file manager replace a file.");
             return true;
         }
         case MessageId::MessageSingleActionError: {
@@ -415,19 +430,22 @@ bool WorkText(const MessageKeyField& field) {
         }
         case MessageId::MessageSingleConflictName: {
             S.MessageText = QStringLiteral(
-                "Your set new name is conflicting with name of a existing file in the Folder. Select a different "
+                "Your set new name is conflicting with name of a existing file in the Folder. Select a "
+                "different "
                 "name please. Please remember, name includes extension too.");
             return true;
         }
         case MessageId::MessageSingleConflictRenMove: {
             S.MessageText = QStringLiteral(
-                "Your set new name is conflicting with the name of a existing file in the Destination Folder. "
+                "Your set new name is conflicting with the name of a existing file in the Destination "
+                "Folder. "
                 "Please select a different Folder or change the new name of the file.");
             return true;
         }
         case MessageId::MessageSingleConflictMove: {
             S.MessageText = QStringLiteral(
-                "Name of the file that you are trying to Move or Copy is conflicting with an existing file in "
+                "Name of the file that you are trying to Move or Copy is conflicting with an existing file "
+                "in "
                 "the "
                 "Destination Folder. To Copy or Move select a different Folder please.");
             return true;
@@ -440,7 +458,8 @@ bool WorkText(const MessageKeyField& field) {
         }
         case MessageId::MessageSingleNameLong: {
             S.MessageText =
-                QStringLiteral("The name is longer than the Folder allows. A file name there can be at most ") +
+                QStringLiteral(
+                    "The name is longer than the Folder allows. A file name there can be at most ") +
                 QString::number(S.SingleNameLimit) +
                 QStringLiteral(
                     " bytes long: a letter A to Z, a digit or a sign takes one byte, other characters more. "
@@ -450,19 +469,23 @@ bool WorkText(const MessageKeyField& field) {
         case MessageId::MessageHelpShow: {
             S.MessageText =
                 QStringLiteral(
-                    "Could not find Help. You may not have it or you might not run it after downloading. If you "
+                    "Could not find Help. You may not have it or you might not run it after downloading. If "
+                    "you "
                     "do "
                     "not have it and you are connected to internet then you can download it from website by "
                     "clicking Yes button bellow.") +
                 kPara +
                 QStringLiteral(
-                    "You will need to run the Help by double clicking once on the file name after downloading. "
+                    "You will need to run the Help by double clicking once on the file name after "
+                    "downloading. "
                     "After "
-                    "that you will be able to view Help by clicking the same button which is showing you this "
+                    "that you will be able to view Help by clicking the same button which is showing you "
+                    "this "
                     "message.") +
                 kPara +
                 QStringLiteral(
-                    "If you want to download, Quorvan will Exit. Download the Help, run Help by double clicking "
+                    "If you want to download, Quorvan will Exit. Download the Help, run Help by double "
+                    "clicking "
                     "on "
                     "the file name, you will be able to switch back to Quorvan from that Help. Please do not "
                     "change "

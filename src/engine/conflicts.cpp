@@ -358,7 +358,7 @@ void FindConflictStart() {
         if (!checked) {
             return;
         }
-        if (S.ActionIndex >= 1 && S.ActionIndex <= 5) {
+        if (NeedsDestination(CurrentAction())) {
             const qint64 needKB = ShowSelectedFilesSize();
             if (S.DestFreeKB < needKB) {
                 S.MessageKey = MessageId::MessageNeedFreeSpace;

@@ -36,7 +36,7 @@ QString TargetName() {
 int NameLimit() {
     const bool work =
         S.ActionName == QLatin1String("Rename") || S.ActionName == QLatin1String("Rename And Copy");
-    const bool dest = S.ActionIndex >= 1 && S.ActionIndex <= 5;
+    const bool dest = NeedsDestination(CurrentAction());
     int most = static_cast<int>(kNameMaxBytes);
     if (work)
         most = qMin(most, fileSystem().NameMax(S.WorkPath));
@@ -112,7 +112,7 @@ void SingleProcessCheckMove() {
 
 void SingleProcessStart() {
     const QString& action = S.ActionName;
-    if (S.ActionIndex >= 1 && S.ActionIndex <= 5 && S.WorkPath == S.DestPath) {
+    if (NeedsDestination(CurrentAction()) && S.WorkPath == S.DestPath) {
         S.MessageKey = MessageId::MessageSourceDestSame;
         MessageShowWork();
         return;

@@ -215,7 +215,7 @@ bool FrmMain::SingleProcessShowPick(bool keepTyped) {
             usable = dot > 0;
         }
     }
-    const bool renaming = S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    const bool renaming = Renames(CurrentAction());
     const bool editable = usable && renaming;
     if (!editable)
         CheckSingleSpace->SetValue(0);  // before the boxes are filled: unticking strips spaces
@@ -244,7 +244,7 @@ bool FrmMain::SingleProcessShowPick(bool keepTyped) {
 }
 
 void FrmMain::SingleProcessPrepareForAction() {
-    const bool renaming = S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    const bool renaming = Renames(CurrentAction());
     LabelSingleProcess->SetCaption(S.ActionName);
     LabelSingleInfo2->SetCaption(
         renaming ? QStringLiteral("2. Set the new name in the Text boxes bellow and press ") + S.ActionName +
@@ -309,7 +309,7 @@ void FrmMain::SingleProcessReadiness() {
     bool ready = false;
     if (!name.isEmpty() && !ext.isEmpty() && S.EasyFileIndex >= 0) {
         const bool same = name + QLatin1Char('.') + ext == File2->List(S.EasyFileIndex);
-        ready = S.ActionIndex >= 0 && S.ActionIndex <= 3 ? !same : same;
+        ready = Renames(CurrentAction()) ? !same : same;
     }
     LabelSingleReady->SetVisible(ready);
     CommandSingleProcess->SetEnabled(ready);

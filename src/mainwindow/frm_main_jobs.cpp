@@ -40,7 +40,7 @@ void FrmMain::CommandPreview_Click() {
         return;
     if (!S.NamesToBuild && !S.ConflictCheckDue)
         return;  // nothing new to preview
-    if (S.ActionIndex >= 1 && S.ActionIndex <= 5 && S.WorkPath == S.DestPath) {
+    if (NeedsDestination(CurrentAction()) && S.WorkPath == S.DestPath) {
         WorkMessage(MessageId::MessageSourceDestSame);
         return;
     }

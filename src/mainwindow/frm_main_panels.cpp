@@ -88,7 +88,8 @@ QString AfterKey(const TextBox& box, QChar c) {
 }
 
 void RefuseTooLarge() {
-    Ready(MessageId::MessageOnlyReadyMsg, QStringLiteral("The number in this box can not be higher than 32767."));
+    Ready(MessageId::MessageOnlyReadyMsg,
+          QStringLiteral("The number in this box can not be higher than 32767."));
 }
 
 // What a number box does with a digit key: false (and the key swallowed) when it would take the
@@ -413,7 +414,7 @@ void FrmMain::CommandAction_Click() {
 
 void FrmMain::CommandActionBrowse_Click() {
     PictureMain->SetFocus();
-    if (S.EditActionIndex < 1 || S.EditActionIndex > 5)
+    if (!NeedsDestination(EditedAction()))
         return;
     S.MoveDestinationMode = true;
     Tag(SetNullId::setNullActionMovePath);

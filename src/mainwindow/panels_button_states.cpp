@@ -69,7 +69,7 @@ bool Is(const QString& s, const char* key) {
 int JobFace() {
     if (S.ReviewMode != 0)
         return 4;
-    if (S.ActionIndex == 6 || S.AllowSystemFolders)
+    if (CurrentAction() == Action::Delete || S.AllowSystemFolders)
         return 3;
     return 8;
 }
@@ -98,7 +98,7 @@ void SetButtons() {
         } else {
             S.FrameKey = S.FrameKeySaved;
             S.FrameKeySaved.clear();
-            if (Is(S.FrameKey, "PriorityFrame") && S.ActionIndex >= 4)
+            if (Is(S.FrameKey, "PriorityFrame") && !Renames(CurrentAction()))
                 S.FrameKey.clear();
         }
     }
@@ -214,10 +214,10 @@ void SetButActiveness() {
         m.CommandChoiceSetName->SetEnabled(!S.MovePictureMode);
         m.CommandChoiceSetPic->SetEnabled(!S.MovePictureMode);
         m.CommandJob->SetEnabled(S.ReadyToFinalize);
-        m.CommandReject->SetEnabled(S.ReadyToFinalize && (S.ReviewMode == 0 || S.ActionIndex < 6));
+        m.CommandReject->SetEnabled(S.ReadyToFinalize && (S.ReviewMode == 0 || HasPreview(CurrentAction())));
 
         const bool open = !S.ViewLocked;
-        const bool upToMove = S.ActionIndex <= 5;
+        const bool upToMove = HasPreview(CurrentAction());
         const bool noPanel = S.PanelKey.isEmpty();
         // No batch is chosen behind the Easy Process frame, whatever the view lock.
         const bool selection =
@@ -227,8 +227,9 @@ void SetButActiveness() {
         const bool action =
             open ? true : (upToMove ? (S.PanelKey == PanelId::Action) || S.EasyProcessMode : noPanel);
         m.CommandAction->SetEnabled(action);
-        m.CommandClearAction->SetEnabled(open ? S.ActionIndex != 0 : action && S.ActionIndex != 0);
-        m.CommandRenameCriteria->SetEnabled(open && S.ActionIndex <= 3 && !S.EasyProcessMode);
+        m.CommandClearAction->SetEnabled(open ? CurrentAction() != Action::Rename
+                                              : action && CurrentAction() != Action::Rename);
+        m.CommandRenameCriteria->SetEnabled(open && Renames(CurrentAction()) && !S.EasyProcessMode);
         // Easy Process keeps its own names: the batch criteria are not reset behind its frame.
         m.CommandClearRename->SetEnabled(open && S.CriteriaCount != 0 && !S.EasyProcessMode);
         m.CommandRigidity->SetEnabled(open || (S.PanelKey == PanelId::Options));
@@ -248,8 +249,7 @@ void SetButActiveness() {
     }
     // The folder dialog's OK follows what it has been given to choose, not merely that it is open.
     RefreshMoveOK();
-    m.CommandActionBrowse->SetEnabled(S.EditActionIndex >= 1 && S.EditActionIndex <= 5 &&
-                                      !S.MoveDestinationMode);
+    m.CommandActionBrowse->SetEnabled(NeedsDestination(EditedAction()) && !S.MoveDestinationMode);
 }
 
 void SetButPicture() {
@@ -262,9 +262,9 @@ void SetButPicture() {
     int action = 0;
     if (S.ReviewMode != 0)
         action = 4;
-    else if (S.ActionIndex == 6)
+    else if (CurrentAction() == Action::Delete)
         action = 3;
-    else if (S.ActionIndex > 0)
+    else if (CurrentAction() != Action::Rename)
         action = 5;
     m.CommandAction->SetPicture(Face(action));
     const int job = JobFace();
@@ -330,15 +330,15 @@ void SetButAction() {
     const int action = S.EditActionIndex != S.ActionIndex ? 1 : 0;
     const int attribute = S.EditActionAttribute != S.ActionAttribute ? 1 : 0;
     bool ok = false;
-    const int e = S.EditActionIndex;
-    if (e == 0 || e == 6)
-        ok = review + action > 0;
-    else if (e >= 1 && e <= 5)
+    const Action e = EditedAction();
+    if (NeedsDestination(e))
         ok = DestinationChosen();
-    else if (e == 7)
+    else if (e == Action::SetAttribute)
         ok = S.EditActionAttribute != 0 && review + attribute > 0;
+    else
+        ok = review + action > 0;
     m.CommandActionOK->SetEnabled(ok);
-    m.CommandActionOK->SetPicture(Face(S.ReviewModePending == 1 ? 4 : e == 6 ? 3 : 0));
+    m.CommandActionOK->SetPicture(Face(S.ReviewModePending == 1 ? 4 : e == Action::Delete ? 3 : 0));
 }
 
 void SetButSingleProcess() {
@@ -474,7 +474,7 @@ void SetButStatusPicture() {
     int n = 0;
     if (S.ReviewMode == 1)
         n = 4;
-    else if (S.ActionIndex == 6 || S.AllowSystemFolders)
+    else if (CurrentAction() == Action::Delete || S.AllowSystemFolders)
         n = 3;
     else if (S.SpaceOn + S.CaseOn + S.ExtensionOn + S.HandleOn + S.NonDefaultCount + S.SelectedCount +
                      S.OptionsNonDefault >
@@ -495,7 +495,7 @@ void SetButFinalize() {
                                      {"Move", "Move"},
                                      {"Delete.", "Delete"},
                                      {"", ""}};
-    const int i = std::clamp(S.ActionIndex, 0, 7);
+    const int i = IndexOf(CurrentAction());
     const QString word = QLatin1String(words[i][0]), text = QLatin1String(words[i][1]);
     FrmMain& m = frmMain();
     m.LabelInfo1->SetCaption(QStringLiteral("To ") + text + QStringLiteral(" please press :- ") + word);
@@ -506,7 +506,7 @@ void SetButFinalize() {
 
 void SetButInfoFrames() {
     FrmMain& m = frmMain();
-    const bool renaming = !S.EasyProcessMode && S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    const bool renaming = !S.EasyProcessMode && Renames(CurrentAction());
     m.FrameRenInfo->SetVisible(renaming);
     m.FramePriInfo->SetVisible(renaming && S.PriorityCount > 1);
 }

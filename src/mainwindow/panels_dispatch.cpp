@@ -27,7 +27,7 @@ void Refresh(SetButId key) {
 void SetValueByKey() {
     if (S.SelectionByHand) {
         // A finished preview of a renaming, copy or move waits: the click is taken back.
-        if (S.ReadyToFinalize && S.ActionIndex < 6) {
+        if (S.ReadyToFinalize && HasPreview(CurrentAction())) {
             S.FileListByProgram = true;
             SetValueRestoreSelection();
             S.FileListByProgram = false;
@@ -41,7 +41,7 @@ void SetValueByKey() {
         S.FileListByProgram = false;
         S.SelectionEmptied = false;
         if (S.ViewLocked) {
-            if (S.ActionIndex < 6) {
+            if (HasPreview(CurrentAction())) {
                 LockView(false);
             } else if (S.HasSelection == 0 && frmMain().Loaded()) {
                 frmMain().List1->Clear();
@@ -138,7 +138,7 @@ void SetValueCancel() {
         S.OverwritePending = S.OverwriteConfirmed;
     S.PanelKey.clear();
     S.PanelOpen = false;
-    if (S.ActionIndex < 6 && S.ViewLocked)
+    if (HasPreview(CurrentAction()) && S.ViewLocked)
         LockView(false);
     Refresh(SetButId::setButGlobal);
 }
@@ -148,7 +148,7 @@ void SetValueResetAll() {
         S.EditSelKind = 0;
         SetValueSelectionOK();
     }
-    if (!(S.ActionIndex == 0 && S.ReviewMode != 1)) {
+    if (!(CurrentAction() == Action::Rename && S.ReviewMode != 1)) {
         S.EditActionIndex = 0;
         if (frmMain().Loaded())
             frmMain().CheckActionMode->SetValue(0);

@@ -289,8 +289,9 @@ void ShowActionIndex() {
         o->SetValue(true);
         return;
     }
-    const bool destination = a >= 1 && a <= 5, copy = a == 1 || a == 2 || a == 4;
-    const bool warn = a == 6 && m.CheckActionMode->Value() == 0;
+    const Action action = ActionAt(a);
+    const bool destination = NeedsDestination(action), copy = Copies(action);
+    const bool warn = action == Action::Delete && m.CheckActionMode->Value() == 0;
     QString verb;
     if (copy) {
         S.DestLabelText = QStringLiteral("Copy To This Folder :");
@@ -298,19 +299,19 @@ void ShowActionIndex() {
     } else if (destination) {
         S.DestLabelText = QStringLiteral("Move To This Folder :");
         verb = QStringLiteral("Move");
-    } else if (a == 7) {
+    } else if (action == Action::SetAttribute) {
         verb = QStringLiteral("Attribute");
     }
-    m.LineAction->SetVisible(copy || a == 7 || warn);
+    m.LineAction->SetVisible(copy || action == Action::SetAttribute || warn);
     m.CheckActionOverwrite->SetVisible(copy);
     m.LabelActionOverwrite->SetVisible(copy);
     m.LabelActionWarning->SetVisible(warn);
-    m.FrameAttribute->SetVisible(a == 7);
+    m.FrameAttribute->SetVisible(action == Action::SetAttribute);
     QString must;
     if (destination && !DestinationChosen())
         must = QStringLiteral("Must select a different Folder to ") + verb +
                QStringLiteral(". Press Set Destination to select Folder.");
-    else if (a == 7 && S.EditActionAttribute == 0)
+    else if (action == Action::SetAttribute && S.EditActionAttribute == 0)
         must = QStringLiteral("Must select an Attribute to set ") + verb + QStringLiteral(".");
     m.LabelActionMust->SetCaption(must);
     m.CommandActionBrowse->SetEnabled(destination && !S.MoveDestinationMode);
