@@ -16,7 +16,7 @@
 
 #include "core/startup.h"
 #include "mainwindow/program_windows.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/services.h"
 
 namespace {

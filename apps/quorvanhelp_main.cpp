@@ -6,7 +6,7 @@
 #include "help/frm_main.h"
 #include "help/help_message.h"
 #include "help/help_startup.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/services.h"
 
 int main(int argc, char** argv) {

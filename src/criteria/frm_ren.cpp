@@ -15,7 +15,7 @@
 
 #include "core/state.h"
 #include "criteria/lists.h"
-#include "platform/forms_fit.h"
+#include "forms/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 

@@ -1,9 +1,13 @@
 // frmRen: the switches and choices, which boxes each choice shows, and the loaders that put the
 // committed criteria back into the dialog.
+#include <QRect>
 #include <QString>
+#include <QWidget>
 
 #include "core/state.h"
 #include "criteria/frm_ren.h"
+#include "forms/forms_fit.h"
+#include "platform/services.h"
 
 namespace qv {
 
@@ -18,6 +22,49 @@ bool In(int v, std::initializer_list<int> set) {
         if (v == s)
             return true;
     return false;
+}
+
+// The little help on the main window says what to do in this dialog. A dialog that would cover it
+// opens beside it (right, below, left, above) where the screen has room; else, and wherever the user
+// has put it clear of the little help, it stays where it is.
+void PlaceClearOfLittleHelp(Form& dialog) {
+    const Form* main = FindLoadedForm(QStringLiteral("frmMain"));
+    const Control* help = main ? main->Find(QStringLiteral("FrameInfo")) : nullptr;
+    QWidget* window = main ? main->Window() : nullptr;
+    if (!help || !help->Widget() || !window || !dialog.Window())
+        return;
+    const QRect helpRect(window->geometry().topLeft() + help->Widget()->mapTo(window, QPoint()),
+                         help->Widget()->size());
+    const QSize inside(dialog.Width(), dialog.Height());
+    const QSize outside(inside.width() + 2 * kFrameBorder, inside.height() + kFrameTitle + 2 * kFrameBorder);
+    // The place the load gives the dialog, in twips from the screen's corner; also where a dialog left
+    // off the screen (a smaller screen since) comes back to.
+    System& sys = systemServices();
+    const QPoint usual((sys.ScreenWidthTwips() < 13000 ? 300 : 600) / kTwipsPerPixel,
+                       (sys.ScreenHeightTwips() < 10000 ? 300 : 600) / kTwipsPerPixel);
+    const bool screenKnown = sys.ScreenWidthTwips() > 0 && sys.ScreenHeightTwips() > 0;
+    const auto fits = [&inside, screenKnown](QPoint at) {
+        const QSize room = WindowRoom(at);
+        return at.x() >= 0 && at.y() >= 0 &&
+               (!screenKnown || (room.width() >= inside.width() && room.height() >= inside.height()));
+    };
+    if (!fits(QPoint(dialog.Left(), dialog.Top())))
+        dialog.Move(usual.x(), usual.y(), inside.width(), inside.height());
+    if (!QRect(QPoint(dialog.Left(), dialog.Top()), outside).intersects(helpRect))
+        return;
+    constexpr int gap = 8;
+    const QPoint beside[] = {
+        {helpRect.right() + 1 + gap, usual.y()},
+        {usual.x(), helpRect.bottom() + 1 + gap},
+        {helpRect.left() - gap - outside.width(), usual.y()},
+        {usual.x(), helpRect.top() - gap - outside.height()},
+    };
+    for (const QPoint& at : beside) {
+        if (fits(at) && !QRect(at, outside).intersects(helpRect)) {
+            dialog.Move(at.x(), at.y(), inside.width(), inside.height());
+            return;
+        }
+    }
 }
 
 bool Filled(const TextBox* b) {
@@ -695,6 +742,8 @@ void FrmRen::ShowRenAuto() {
 }
 
 void FrmRen::LoadCommitted() {
+    if (!Visible())
+        PlaceClearOfLittleHelp(*this);
     const bool wasLoading = S.CriteriaDialogLoading;
     S.CriteriaDialogLoading = true;
     ShowRenExtension();

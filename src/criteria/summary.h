@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 struct State;

@@ -122,24 +122,17 @@ void EachExistingRow(const char* procedure, Row row) {
     });
 }
 
-// The journal row an undo stopped at on an error, or -1: that row and those before it are still to
-// be undone.
-qsizetype& UndoStoppedAt() {
-    static qsizetype at = -1;
-    return at;
-}
-
 // The undo procedures walk the journal from its last row back, the reverse of what was done, so a
 // chain of renames ("1" -> "0", "2" -> "1") comes apart in the order it can.
 template <class Row>
 void EachJournalRowBackwards(const char* procedure, Row row) {
-    UndoStoppedAt() = -1;
+    S.UndoStoppedAt = -1;
     Trapped(procedure, [&] {
         for (qsizetype i = S.ComboUndoOldName.size() - 1; i >= 0; --i) {
-            UndoStoppedAt() = i;
+            S.UndoStoppedAt = i;
             row(i, S.ComboUndoOldName.at(i), S.ComboUndoNewName.value(i));
         }
-        UndoStoppedAt() = -1;
+        S.UndoStoppedAt = -1;
     });
 }
 
@@ -156,21 +149,8 @@ bool JournalChangesAFile() {
     return false;
 }
 
-// The files that the journal's copies replaced, each held aside under a hidden name in its own
-// folder (with a record beside it of what it holds) until the journal ends, so that a take-back or
-// an undo gives the user's file back instead of leaving neither it nor the copy.
-struct HeldAside {
-    QString folder;
-    QString name;
-    QString holder;
-};
-QList<HeldAside>& Held() {
-    static QList<HeldAside> held;
-    return held;
-}
-
 qsizetype HeldIndex(const QString& folder, const QString& name) {
-    const QList<HeldAside>& held = Held();
+    const QList<HeldAsideFile>& held = S.HeldAside;
     for (qsizetype i = held.size() - 1; i >= 0; --i) {
         if (held.at(i).folder == folder && held.at(i).name == name) {
             return i;
@@ -185,7 +165,7 @@ bool PutBack(const QString& folder, const QString& name) {
     if (i < 0) {
         return false;
     }
-    const HeldAside h = Held().at(i);
+    const HeldAsideFile h = S.HeldAside.at(i);
     FileSystem& fs = fileSystem();
     try {
         if (fs.Stat(folder + name).exists() ||
@@ -196,15 +176,15 @@ bool PutBack(const QString& folder, const QString& name) {
         return false;
     }
     RemoveHolderRecord(folder, h.holder);
-    Held().removeAt(i);
+    S.HeldAside.removeAt(i);
     return true;
 }
 
 // The journal ends: a replaced file whose copy is still in its place goes, as the overwrite asked;
 // one whose place is free again comes back.
 void EndHeldAside() {
-    const QList<HeldAside> held = Held();
-    for (const HeldAside& h : held) {
+    const QList<HeldAsideFile> held = S.HeldAside;
+    for (const HeldAsideFile& h : held) {
         if (PutBack(h.folder, h.name)) {
             continue;
         }
@@ -215,24 +195,13 @@ void EndHeldAside() {
             // Still findable by its record.
         }
     }
-    Held().clear();
-}
-
-// A rings record kept because a file was left under one of its temporary names: it goes once none is.
-struct KeptRecord {
-    QString folder;
-    QString name;
-    QStringList holders;
-};
-QList<KeptRecord>& KeptRecords() {
-    static QList<KeptRecord> kept;
-    return kept;
+    S.HeldAside.clear();
 }
 
 void EndKeptRecords() {
-    QList<KeptRecord>& kept = KeptRecords();
+    QList<KeptRingRecord>& kept = S.KeptRingRecords;
     for (qsizetype i = kept.size() - 1; i >= 0; --i) {
-        const KeptRecord& k = kept.at(i);
+        const KeptRingRecord& k = kept.at(i);
         const bool held = std::any_of(k.holders.begin(), k.holders.end(), [&](const QString& h) {
             return fileSystem().Stat(k.folder + h).exists();
         });
@@ -244,11 +213,11 @@ void EndKeptRecords() {
 }
 
 void KeepRecordWhileHeld(const QString& folder, const QString& name, const QList<RecordedRing>& rings) {
-    KeptRecord k{folder, name, {}};
+    KeptRingRecord k{folder, name, {}};
     for (const RecordedRing& r : rings) {
         k.holders << r.holder;
     }
-    KeptRecords().append(std::move(k));
+    S.KeptRingRecords.append(std::move(k));
     EndKeptRecords();
 }
 
@@ -284,7 +253,7 @@ void CopyKeepingReplaced(const QString& from, const QString& folder, const QStri
         fs.CopyFile(from, to);
         return;
     }
-    Held().append({folder, name, holder});
+    S.HeldAside.append({folder, name, holder});
     try {
         fs.CopyFile(from, to);
     } catch (const std::exception&) {
@@ -692,7 +661,7 @@ void ActionAStartUndo() {
             MessageShowWork();
         }
         RemoveAbandonedCopies(S.TextUndoAction, true, S.TextUndoWorkPath, S.TextUndoMovePath);
-        UndoStoppedAt() = -1;
+        S.UndoStoppedAt = -1;
         // "Delete" has no undo.
         RunRoute(S.TextUndoAction, {{"Rename", ActionUndoRename},
                                     {"Rename And Copy", ActionUndoRenCopy},
@@ -707,8 +676,8 @@ void ActionAStartUndo() {
     Trapped("ActionAStartUndo", [] { windows().RefreshFileLists(); });
     // An undo stopped by an error keeps the rows it did not reach, so that it can be tried again;
     // the rows it undid or found gone are done with.
-    const qsizetype stopped = UndoStoppedAt();
-    UndoStoppedAt() = -1;
+    const qsizetype stopped = S.UndoStoppedAt;
+    S.UndoStoppedAt = -1;
     if (stopped >= 0 && stopped < S.ComboUndoOldName.size()) {
         const qsizetype keep = stopped + 1;
         S.ComboUndoOldName.resize(keep);

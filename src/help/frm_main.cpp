@@ -375,7 +375,7 @@ void FrmMain::PrepareChoiceInfoMockup() {
             CommandPriorityOK[i]->SetDisabledPicture(ButtonFace(2));
         }
     }
-    CommandPriorityOK[1]->SetEnabled(false);
+    EnablePriorityOK(false);
     if (HS.ProfileUserPic.isEmpty()) {
         ImagePriUser->SetPicture(Picture());
         return;
@@ -399,7 +399,13 @@ void FrmMain::ResetPriorityMockup() {
                 ComboPriority[i]->SetListIndex(i);
         }
     }
-    CommandPriorityOK[1]->SetEnabled(false);
+    EnablePriorityOK(false);
+}
+
+// The note that asks for OK shows only while OK can act.
+void FrmMain::EnablePriorityOK(bool enabled) {
+    CommandPriorityOK[1]->SetEnabled(enabled);
+    LabelPriorityInfo4->SetVisible(enabled);
 }
 
 void FrmMain::CommandView_Click(int index) {
@@ -426,11 +432,10 @@ void FrmMain::ComboPriority_Click() {
     const bool isDefault = a == 0 && b == 1 && c == 2;
     const bool duplicate = a == b || b == c || c == a;
     CommandPriorityOK[0]->SetEnabled(!isDefault);
-    CommandPriorityOK[1]->SetEnabled(!duplicate);
+    EnablePriorityOK(!duplicate);
     LabelPriorityInfo1->SetVisible(!isDefault);
     LabelPriorityInfo2->SetVisible(!isDefault);
     LabelPriorityInfo3->SetVisible(duplicate);
-    LabelPriorityInfo4->SetVisible(!duplicate);
 }
 
 void FrmMain::CommandPriorityOK_Click(int index) {
@@ -443,7 +448,7 @@ void FrmMain::CommandPriorityOK_Click(int index) {
         differs = differs || ComboPriority[i]->ListIndex() != i;
     }
     CommandPriorityOK[0]->SetEnabled(differs);
-    CommandPriorityOK[1]->SetEnabled(false);
+    EnablePriorityOK(false);
 }
 
 void FrmMain::CommandChoice_Click(int index) {

@@ -6,7 +6,7 @@
 #include <QSize>
 
 #include "help/topic_engine.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv::help {
 
@@ -96,6 +96,8 @@ class FrmMain : public Form {
     Image* ImagePriUser = nullptr;
 
     // Rename Criteria mock-up (frame 7).
+    Frame* FrameInsert = nullptr;
+    Frame* FrameAuto = nullptr;
     CheckBox* CheckInsert = nullptr;
     ComboBox* ComboInsert = nullptr;
     ControlArray<TextBox> TextInsert;  // 0 the text, 1 the count, 2 the string
@@ -208,6 +210,7 @@ class FrmMain : public Form {
     void ResetMainButtonFaces();
     void PrepareChoiceInfoMockup();
     void ResetPriorityMockup();
+    void EnablePriorityOK(bool enabled);
     void FocusMain();
 
     // Working mock-ups (frm_main_mockups.cpp).

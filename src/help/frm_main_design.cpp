@@ -102,6 +102,9 @@ void FrmMain::ScaleLayout() {
         }
         Move(Left(), Top(), U(Width()), U(Height()));
     }
+    // The layout does not follow a resize: the window keeps the size it is laid out for, so that no
+    // frame is cut off at its edge (and the window manager offers no resize grips).
+    window->setFixedSize(Width(), Height());
     // The drawings fill their frames at the size the frames now have.
     for (Image* img : ImageIntro.items())
         img->SetPicture(FrameDrawing(img->Index(), img->Width() / kTwipsPerPixel,
@@ -268,10 +271,17 @@ void FrmMain::DesignPictureFrames() {
     for (int i : {1, 2, 6, 10}) {
         Image* img = AddTo(ImageIntro, QStringLiteral("ImageIntro"), i, FrameIntro[i]);
         img->Move(150, 270, w - 300, h - 420);
+        // The drawing is made at the screen's pixel density: it keeps its place, not its pixel count.
+        img->SetStretch(true);
         Named(img, QStringLiteral("Picture: ") + (i == 1   ? QStringLiteral("Quorvan and QuorvanHelp")
                                                   : i == 2 ? QStringLiteral("main features")
                                                   : i == 6 ? QStringLiteral("Quorvan main window")
                                                            : QStringLiteral("Options frame")));
+        // A screen reader reads what the drawing of the main window points out.
+        if (i == 6 && img->Widget()) {
+            QString parts = MainWindowDrawingLabels().join(QStringLiteral("; "));
+            img->Widget()->setAccessibleDescription(parts.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+        }
     }
     // Frame 3: two text labels.
     for (int i = 0; i < 2; ++i) {
@@ -570,54 +580,64 @@ void FrmMain::DesignPriority(Frame* host) {
 }
 
 void FrmMain::DesignCriteria(Frame* host) {
-    CheckInsert = Captioned(Add<CheckBox>(QStringLiteral("CheckInsert"), host), QStringLiteral("Insert"));
-    CheckInsert->Move(150, 250, 1500, 330);
+    // Each criterion in a frame of its own, as in Quorvan's dialog, so that its controls are read and
+    // tabbed through together.
+    FrameInsert = Named(Add<Frame>(QStringLiteral("FrameInsert"), host), QStringLiteral("Insert"));
+    FrameInsert->Move(100, 200, 4800, 2560);
+    FrameInsert->SetBorderStyle(0);
+    FrameAuto = Named(Add<Frame>(QStringLiteral("FrameAuto"), host), QStringLiteral("Auto"));
+    FrameAuto->Move(4900, 200, 4850, 2560);
+    FrameAuto->SetBorderStyle(0);
+
+    CheckInsert =
+        Captioned(Add<CheckBox>(QStringLiteral("CheckInsert"), FrameInsert), QStringLiteral("Insert"));
+    CheckInsert->Move(50, 50, 1500, 330);
     ComboInsert =
-        Named(Add<ComboBox>(QStringLiteral("ComboInsert"), host), QStringLiteral("Where to insert"));
-    ComboInsert->Move(150, 620, 3650, 330);
+        Named(Add<ComboBox>(QStringLiteral("ComboInsert"), FrameInsert), QStringLiteral("Where to insert"));
+    ComboInsert->Move(50, 420, 3650, 330);
     FrameInsertThis =
-        Captioned(Add<Frame>(QStringLiteral("FrameInsertThis"), host), QStringLiteral("Insert This"));
-    FrameInsertThis->Move(150, 1400, 4500, 1300);
+        Captioned(Add<Frame>(QStringLiteral("FrameInsertThis"), FrameInsert), QStringLiteral("Insert This"));
+    FrameInsertThis->Move(50, 1200, 4500, 1300);
     for (int i = 0; i < 3; ++i)
-        AddTo(TextInsert, QStringLiteral("TextInsert"), i, i == 0 ? FrameInsertThis : host);
+        AddTo(TextInsert, QStringLiteral("TextInsert"), i, i == 0 ? FrameInsertThis : FrameInsert);
     Named(TextInsert[0], QStringLiteral("Insert This"));
     Named(TextInsert[1], QStringLiteral("Number of characters"));
     Named(TextInsert[2], QStringLiteral("String"));
     TextInsert[0]->Move(150, 330, 4000, 330);
-    TextInsert[1]->Move(3900, 620, 600, 330);
-    TextInsert[2]->Move(3900, 620, 950, 330);
+    TextInsert[1]->Move(3800, 420, 600, 330);
+    TextInsert[2]->Move(3800, 420, 950, 330);
     LabelMaxInsert =
-        Captioned(Add<Label>(QStringLiteral("LabelMaxInsert"), host), QStringLiteral("Max. 2 Digits"));
-    LabelMaxInsert->Move(150, 1020, 1500, 300);
-    LabelInsertHighDigit = Captioned(Add<Label>(QStringLiteral("LabelInsertHighDigit"), host),
+        Captioned(Add<Label>(QStringLiteral("LabelMaxInsert"), FrameInsert), QStringLiteral("Max. 2 Digits"));
+    LabelMaxInsert->Move(50, 820, 1500, 300);
+    LabelInsertHighDigit = Captioned(Add<Label>(QStringLiteral("LabelInsertHighDigit"), FrameInsert),
                                      QStringLiteral("Must be higher than 0. Digits only."));
-    LabelInsertHighDigit->Move(1500, 1020, 3350, 300);
+    LabelInsertHighDigit->Move(1400, 820, 3350, 300);
     CheckInsertAddSpace = Captioned(Add<CheckBox>(QStringLiteral("CheckInsertAddSpace"), FrameInsertThis),
                                     QStringLiteral("Include Space"));
     CheckInsertAddSpace->Move(150, 760, 2200, 330);
 
     const QStringList autos = {QStringLiteral("No"), QStringLiteral("Number"), QStringLiteral("Letter")};
     Label* autoTitle =
-        Captioned(Add<Label>(QStringLiteral("LabelAutoTitle"), host), QStringLiteral("Auto :"));
-    autoTitle->Move(4950, 280, 800, 300);
+        Captioned(Add<Label>(QStringLiteral("LabelAutoTitle"), FrameAuto), QStringLiteral("Auto :"));
+    autoTitle->Move(50, 80, 800, 300);
     for (int i = 0; i < autos.size(); ++i) {
-        OptionButton* o = AddTo(OptionAuto, QStringLiteral("OptionAuto"), i, host);
+        OptionButton* o = AddTo(OptionAuto, QStringLiteral("OptionAuto"), i, FrameAuto);
         o->SetCaption(autos[i]);
-        o->Move(5750 + i * 1250, 250, 1200, 330);
+        o->Move(850 + i * 1250, 50, 1200, 330);
     }
-    ComboAuto = Named(Add<ComboBox>(QStringLiteral("ComboAuto"), host), QStringLiteral("Where to add"));
-    ComboAuto->Move(4950, 620, 3650, 330);
+    ComboAuto = Named(Add<ComboBox>(QStringLiteral("ComboAuto"), FrameAuto), QStringLiteral("Where to add"));
+    ComboAuto->Move(50, 420, 3650, 330);
     FrameAutoStart =
-        Captioned(Add<Frame>(QStringLiteral("FrameAutoStart"), host), QStringLiteral("Start From"));
-    FrameAutoStart->Move(4950, 1400, 4700, 1300);
+        Captioned(Add<Frame>(QStringLiteral("FrameAutoStart"), FrameAuto), QStringLiteral("Start From"));
+    FrameAutoStart->Move(50, 1200, 4700, 1300);
     LabelMaxAuto =
-        Captioned(Add<Label>(QStringLiteral("LabelMaxAuto"), host), QStringLiteral("Max. 2 Digits"));
-    LabelMaxAuto->Move(4950, 1020, 1500, 300);
-    LabelAutoHighDigit = Captioned(Add<Label>(QStringLiteral("LabelAutoHighDigit"), host),
+        Captioned(Add<Label>(QStringLiteral("LabelMaxAuto"), FrameAuto), QStringLiteral("Max. 2 Digits"));
+    LabelMaxAuto->Move(50, 820, 1500, 300);
+    LabelAutoHighDigit = Captioned(Add<Label>(QStringLiteral("LabelAutoHighDigit"), FrameAuto),
                                    QStringLiteral("Must be higher than 0. Digits only."));
-    LabelAutoHighDigit->Move(6500, 1020, 3200, 300);
+    LabelAutoHighDigit->Move(1600, 820, 3200, 300);
     for (int i = 0; i < 3; ++i)
-        AddTo(TextAuto, QStringLiteral("TextAuto"), i, i == 0 ? FrameAutoStart : host);
+        AddTo(TextAuto, QStringLiteral("TextAuto"), i, i == 0 ? FrameAutoStart : FrameAuto);
     LabelAutoMaxLength = Add<Label>(QStringLiteral("LabelAutoMaxLength"), FrameAutoStart);
     LabelAutoMaxLength->Move(2100, 330, 2500, 300);
     LabelZeroAuto =
@@ -634,8 +654,8 @@ void FrmMain::DesignCriteria(Frame* host) {
     Named(TextAuto[1], QStringLiteral("Number of characters"));
     Named(TextAuto[2], QStringLiteral("String"));
     TextAuto[0]->Move(150, 330, 1800, 330);
-    TextAuto[1]->Move(8700, 620, 600, 330);
-    TextAuto[2]->Move(8700, 620, 1000, 330);
+    TextAuto[1]->Move(3800, 420, 600, 330);
+    TextAuto[2]->Move(3800, 420, 1000, 330);
 
     FrameRen = Captioned(Add<Frame>(QStringLiteral("FrameRen"), host), QStringLiteral("Rename Criteria :"));
     FrameRen->Move(150, 3900, 9540, 2550);
@@ -682,7 +702,7 @@ void FrmMain::DesignEasy(Frame* host) {
     for (int i = 0; i < files.size(); ++i) {
         Label* l = AddTo(LabelEasyFile, QStringLiteral("LabelEasyFile"), i, FrameEasy[0]);
         l->SetCaption(files[i]);
-        l->Move(200, 350 + i * 420, 2800, 330);
+        l->Move(200, 330 + i * 430, 2800, 400);
     }
     TextEasy.add(
         Named(Add<TextBox>(QStringLiteral("TextEasy"), FrameEasy[1], 0), QStringLiteral("New name")));

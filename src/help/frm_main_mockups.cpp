@@ -1,6 +1,8 @@
 // The working mock-ups of the help window: File Selection, Action, Rename Criteria (Insert and Auto)
 // and Easy Process. They answer clicks and typing like the real panels, touch no file and keep
 // nothing beyond the run.
+#include <utility>
+
 #include "help/frm_main.h"
 #include "help/help_state.h"
 #include "help/mockup_rules.h"
@@ -18,6 +20,11 @@ void WriteBack(TextBox* box, const QString& wanted, bool& guard) {
     box->SetText(wanted);
     box->SetSelStart(static_cast<int>(wanted.size()));
     guard = false;
+}
+// Puts `next` right after `before` in the window's tab order (a tab index shifts the others).
+void TabAfter(const Control* before, Control* next) {
+    const int at = before->TabIndex();
+    next->SetTabIndex(next->TabIndex() < at ? at : at + 1);
 }
 }  // namespace
 
@@ -47,10 +54,23 @@ void FrmMain::WireMockups() {
             FocusMain();
             ShowPage(ButtonPage(i == 0 ? 2 : 3));
         };
-    TextSelectionMaxFile->Click = [this] { ShowPage(ButtonPage(6)); };
-    TextSelectionNumFile->Click = [this] { ShowPage(ButtonPage(8)); };
-    TextSelectionNumSkip->Click = [this] { ShowPage(ButtonPage(9)); };
-    TextSelectionString->Click = [this] { ShowPage(ButtonPage(10)); };
+    // A box reached by Tab or by an assistive tool tells about itself as a click on it does; a click
+    // that brings the focus shows the page once.
+    const std::pair<TextBox*, int> boxPages[] = {
+        {TextSelectionMaxFile, 6},
+        {TextSelectionNumFile, 8},
+        {TextSelectionNumSkip, 9},
+        {TextSelectionString, 10}};
+    for (const auto& [box, number] : boxPages) {
+        const auto show = [this, number = number] {
+            const Page page = ButtonPage(number);
+            const QLatin1String title(PageInfo(page).detailsCaption);
+            if (TS.PageNumber != number || FrameInfo->Caption() != title)
+                ShowPage(page);
+        };
+        box->Click = show;
+        box->GotFocus = show;
+    }
     for (TextBox* t : {TextSelectionMaxFile, TextSelectionNumFile, TextSelectionNumSkip, TextSelectionString})
         t->SetVisible(t != TextSelectionNumFile);
     for (Control* c : {static_cast<Control*>(FrameSelectionMax), static_cast<Control*>(FrameSelectionSkip),
@@ -201,9 +221,10 @@ void FrmMain::ArrangeInsertControls() {
     TextBox* inUse = (place == 3 || place == 4)   ? TextInsert[1]
                      : (place == 5 || place == 6) ? TextInsert[2]
                                                   : nullptr;
+    // The box in use follows the place list, and the text follows it.
     if (inUse) {
-        inUse->SetTabIndex(0);
-        TextInsert[0]->SetTabIndex(1);
+        TabAfter(ComboInsert, inUse);
+        TabAfter(inUse, TextInsert[0]);
     }
     const bool frameShown = (place == 1 || place == 2) || (inUse && !inUse->Text().isEmpty());
     TextInsert[1]->SetVisible(place == 3 || place == 4);
@@ -213,7 +234,9 @@ void FrmMain::ArrangeInsertControls() {
     FrameInsertThis->SetVisible(frameShown);
     if (!frameShown)
         TextInsert[0]->SetText(QString());
-    if (place == 0)
+    // A choice made on the list the keyboard is on leaves the keyboard there: the next Down picks
+    // the next place, and Tab goes on to the box.
+    if (place == 0 || ComboInsert->HasFocus())
         return;
     if (frameShown)
         TextInsert[0]->SetFocus();
@@ -227,8 +250,8 @@ void FrmMain::ArrangeAutoControls() {
                      : (place == 5 || place == 6) ? TextAuto[2]
                                                   : nullptr;
     if (inUse) {
-        inUse->SetTabIndex(0);
-        TextAuto[0]->SetTabIndex(1);
+        TabAfter(ComboAuto, inUse);
+        TabAfter(inUse, TextAuto[0]);
     }
     const bool frameShown = (place == 1 || place == 2) || (inUse && !inUse->Text().isEmpty());
     TextAuto[1]->SetVisible(place == 3 || place == 4);
@@ -241,7 +264,7 @@ void FrmMain::ArrangeAutoControls() {
     CheckAuto->SetVisible(AutoMode == 2 && frameShown);
     if (!frameShown)
         TextAuto[0]->SetText(QString());
-    if (place == 0)
+    if (place == 0 || ComboAuto->HasFocus())
         return;
     if (frameShown)
         TextAuto[0]->SetFocus();
@@ -321,7 +344,7 @@ void FrmMain::ComboAuto_Click() {
 }
 
 void FrmMain::ComboZeroAuto_Click() {
-    if (!Filling)
+    if (!Filling && !ComboZeroAuto->HasFocus())
         TextAuto[0]->SetFocus();
 }
 

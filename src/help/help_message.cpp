@@ -7,7 +7,7 @@
 
 #include "help/frm_main.h"
 #include "help/help_state.h"
-#include "platform/forms_box_keys.h"
+#include "forms/forms_box_keys.h"
 #include "platform/services.h"
 
 namespace qv::help {

@@ -2,7 +2,7 @@
 // shows modally with a single OK and returns nothing.
 #pragma once
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv::help {
 

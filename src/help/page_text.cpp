@@ -91,9 +91,9 @@ const Entry kTexts[] = {
      "\n"
      "Its files are listed in the File box, where all selecting is done.\n"
      "\n"
-     "Click Continue to learn about the Calculate button."},
+     "Click Continue to learn about the File Size button."},
     {Page::Browsing2,
-     "With one file selected, its size is shown above the File box. With more than one, the Calculate button "
+     "With one file selected, its size is shown above the File box. With more than one, the File Size button "
      "gives their total size.\n"
      "\n"
      "Compare it with the space available on the destination drive, which the Selected Files Size box above "
@@ -104,7 +104,7 @@ const Entry kTexts[] = {
      "The three Browse buttons:\n"
      "- Back: the previous folder, if any, becomes the Working folder again.\n"
      "- Forward: the next folder, if any.\n"
-     "- Home: the program's own folder.\n"
+     "- Start: the program's own folder.\n"
      "\n"
      "The Drive, Directory and File boxes follow every change of the Working folder."},
     {Page::Criteria1,

@@ -94,38 +94,34 @@ void Title(QPainter& p, const QRectF& r, const QString& text) {
 }
 
 void MainWindow(QPainter& p, int w, int h) {
+    const QStringList labels = MainWindowDrawingLabels();
+    int next = 0;
+    const auto label = [&labels, &next] { return labels.value(next++); };
     p.fillRect(0, 0, w, h, QColor(0xe8, 0xec, 0xf2));
     // Rows as tall as the font needs: a button caption may take two lines.
     const double line = QFontMetricsF(p.font()).height();
     const double titleH = line + 6, buttonH = std::max(28.0, 2 * line + 6), rowH = std::max(24.0, line + 8);
-    Title(p, QRectF(10, 4, w - 20, titleH), QStringLiteral("Quorvan"));
-    const QStringList buttons = {QStringLiteral("File Selection"),
-                                 QStringLiteral("Action"),
-                                 QStringLiteral("Help"),
-                                 QStringLiteral("Run"),
-                                 QStringLiteral("Rename Criteria"),
-                                 QStringLiteral("Options"),
-                                 QStringLiteral("Exit")};
-    const double bw = (w - 20.0) / buttons.size();
+    Title(p, QRectF(10, 4, w - 20, titleH), label());
+    constexpr int kButtons = 7;
+    const double bw = (w - 20.0) / kButtons;
     const double buttonTop = 4 + titleH;
-    for (int i = 0; i < buttons.size(); ++i)
-        Box(p, QRectF(10 + i * bw + 2, buttonTop, bw - 4, buttonH), buttons[i], QColor(0xd8, 0xe4, 0xf8));
+    for (int i = 0; i < kButtons; ++i)
+        Box(p, QRectF(10 + i * bw + 2, buttonTop, bw - 4, buttonH), label(), QColor(0xd8, 0xe4, 0xf8));
     const double top = buttonTop + buttonH + 8, colW = (w - 40) / 3.0;
     const double listH = h * 0.42;
-    Box(p, QRectF(10, top, colW * 0.36, rowH), QStringLiteral("Drive box"));
-    Box(p, QRectF(10 + colW * 0.38, top, colW * 0.62, rowH), QStringLiteral("Back  Forward  Home"));
-    Box(p, QRectF(10, top + rowH + 6, colW, listH), QStringLiteral("Directory box\n(double-click a folder)"));
-    Box(p, QRectF(20 + colW, top, colW, rowH), QStringLiteral("Selected Files Size / free space"));
-    Box(p, QRectF(20 + colW, top + rowH + 6, colW, listH), QStringLiteral("File box\n(select the files here)"));
-    Box(p, QRectF(30 + 2 * colW, top, colW, listH + rowH + 6), QStringLiteral("Preview list / panels"));
+    Box(p, QRectF(10, top, colW * 0.36, rowH), label());
+    Box(p, QRectF(10 + colW * 0.38, top, colW * 0.62, rowH), label());
+    Box(p, QRectF(10, top + rowH + 6, colW, listH), label());
+    Box(p, QRectF(20 + colW, top, colW * 0.72, rowH), label());
+    Box(p, QRectF(20 + colW * 1.74, top, colW * 0.26, rowH), label(), QColor(0xd8, 0xe4, 0xf8));
+    Box(p, QRectF(20 + colW, top + rowH + 6, colW, listH), label());
+    Box(p, QRectF(30 + 2 * colW, top, colW, listH + rowH + 6), label());
     const double low = top + rowH + 16 + listH;
-    Box(p, QRectF(10, low, colW, h - low - 10), QStringLiteral("Rename Criteria summary"),
-        QColor(0xfc, 0xf6, 0xe0));
-    Box(p, QRectF(20 + colW, low, colW, (h - low - 10) * 0.45), QStringLiteral("Reset buttons"));
-    Box(p, QRectF(20 + colW, low + (h - low - 10) * 0.5, colW, (h - low - 10) * 0.5),
-        QStringLiteral("Preview  |  Rename  |  Cancel  |  Undo"), QColor(0xd8, 0xf0, 0xd8));
-    Box(p, QRectF(30 + 2 * colW, low, colW, h - low - 10),
-        QStringLiteral("Priority  |  Choice  |  Info\n(Little Help shows here)"), QColor(0xd8, 0xe4, 0xf8));
+    Box(p, QRectF(10, low, colW, h - low - 10), label(), QColor(0xfc, 0xf6, 0xe0));
+    Box(p, QRectF(20 + colW, low, colW, (h - low - 10) * 0.45), label());
+    Box(p, QRectF(20 + colW, low + (h - low - 10) * 0.5, colW, (h - low - 10) * 0.5), label(),
+        QColor(0xd8, 0xf0, 0xd8));
+    Box(p, QRectF(30 + 2 * colW, low, colW, h - low - 10), label(), QColor(0xd8, 0xe4, 0xf8));
 }
 
 void Lines(QPainter& p, int w, int h, const QString& title, const QStringList& lines) {
@@ -241,6 +237,29 @@ Picture BackArrow(int element) {
 Picture ContinueArrow(int element) {
     return Cached(QStringLiteral(":help/continue-%1").arg(element),
                   [element] { return Arrow(false, ArrowColour(element)); });
+}
+
+QStringList MainWindowDrawingLabels() {
+    // The buttons by the captions Quorvan gives them.
+    return {QStringLiteral("Quorvan"),
+            QStringLiteral("File Selection"),
+            QStringLiteral("Action"),
+            QStringLiteral("Help"),
+            QStringLiteral("Run"),
+            QStringLiteral("Rename Criteria"),
+            QStringLiteral("Options"),
+            QStringLiteral("Exit"),
+            QStringLiteral("Drive box"),
+            QStringLiteral("Back  Forward  Start"),
+            QStringLiteral("Directory box\n(double-click a folder)"),
+            QStringLiteral("Selected Files Size / free space"),
+            QStringLiteral("File Size"),
+            QStringLiteral("File box\n(select the files here)"),
+            QStringLiteral("Preview list / panels"),
+            QStringLiteral("Rename Criteria summary"),
+            QStringLiteral("Reset buttons"),
+            QStringLiteral("Preview  |  Rename  |  Cancel  |  Undo"),
+            QStringLiteral("Priority  |  Choice  |  Info\n(Little Help shows here)")};
 }
 
 Picture FrameDrawing(int frame, int width, int height, const QFont& font) {

@@ -3,8 +3,9 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv::help {
 
@@ -16,6 +17,8 @@ Picture ContinueArrow(int element);
 // The drawing a picture frame shows (frames 1, 2, 6 and 10), sized to fill it, its labels in `font`
 // or smaller where a label would not fit its place.
 Picture FrameDrawing(int frame, int width, int height, const QFont& font);
+// What the drawing of the main window (frame 6) labels, in the order it draws them.
+QStringList MainWindowDrawingLabels();
 // The stand-in for a user without a picture.
 Picture DefaultUserPicture();
 

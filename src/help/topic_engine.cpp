@@ -22,7 +22,7 @@ constexpr PageDef kPages[] = {
     {P::Options3, 3, 3, 3, 10, "Options", "Options"},
     {P::Browsing1, 6, 0, 1, 6, "Quorvan - Browsing Folders", "Quorvan - Browsing Folders"},
     {P::Browsing2, 6, 1, 2, 6, "Quorvan - Browsing Folders - Selected Files Size",
-     "Quorvan : Browsing Folders : Selected Files Size Calculate Button"},
+     "Quorvan : Browsing Folders : Selected Files Size : File Size Button"},
     {P::Browsing3, 6, 2, 3, 6, "Quorvan - Browsing Folders", "Quorvan : Browsing Folders : Browse Buttons"},
     {P::Criteria1, 7, 0, 1, 7, "Quorvan", "Quorvan - Setting Rename Criteria"},
     {P::Criteria2, 7, 1, 2, 7, "Quorvan", "Quorvan - Setting Rename Criteria"},

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -22,7 +21,7 @@
 #include "core/state.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
-#include "platform/forms_fit.h"
+#include "forms/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -395,21 +394,16 @@ bool ShowsWhole(const QWidget* w, int room, const QString& text) {
     return w->fontMetrics().horizontalAdvance(text) <= room;
 }
 
-// What a control shows of its text, the whole text kept by the control: a caption's widget text, a
-// locked box's lines. The box's change signals stay quiet, for its text has not changed.
+// What a control shows of its text, the whole text kept by the control: a caption's widget text, what
+// a box draws while the user is not in it.
 void ShowText(Control& control, const QString& shown) {
     QWidget* w = control.Widget();
     if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(shown);
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->setText(shown);
-    else if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-        const QSignalBlocker quiet(edit);
-        edit->setText(shown);
-    } else if (auto* lines = qobject_cast<QPlainTextEdit*>(w)) {
-        const QSignalBlocker quiet(lines);
-        lines->setPlainText(shown);
-    }
+    else if (control.Kind() == ControlKind::TextBox)
+        static_cast<TextBox&>(control).SetShownText(shown);  // the box keeps its whole text
 }
 
 // A caption shown shortened is still read out whole: the control is named by it, unless it has a
@@ -437,10 +431,21 @@ void TellWhole(Control& control, const QString& text, bool whole) {
 
 }  // namespace
 
+namespace {
+
+// A box that may show its text shortened is one the keyboard reaches, to read and copy it whole.
+void MakeReadStop(Control& control) {
+    if (control.Kind() == ControlKind::TextBox)
+        static_cast<TextBox&>(control).SetReadStop(true);
+}
+
+}  // namespace
+
 void ShowWholeTextOnDemand(Control& control, const QString& text) {
     QWidget* w = control.Widget();
     if (!w)
         return;
+    MakeReadStop(control);
     const int room = TextRoom(control);
     const bool whole = ShowsWhole(w, room, text);
     // A frame draws its caption shortened itself; a box of several lines shows what fits.
@@ -457,6 +462,7 @@ void ShowPathEnd(Control& control, const QString& path) {
     QWidget* w = control.Widget();
     if (!w)
         return;
+    MakeReadStop(control);
     const int room = TextRoom(control);
     const bool whole = ShowsWhole(w, room, path);
     QString shown = path;

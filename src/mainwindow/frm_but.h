@@ -3,7 +3,7 @@
 // own: the windows copy them from here.
 #pragma once
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 

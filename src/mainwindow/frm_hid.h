@@ -2,7 +2,7 @@
 // kept as plain lists in the program state; the form only takes its place in start-up.
 #pragma once
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 

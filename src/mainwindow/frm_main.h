@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/keys.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 

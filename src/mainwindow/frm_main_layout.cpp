@@ -170,6 +170,13 @@ void FrmMain::Design() {
     WirePanelHandlers();
     for (const Description& d : kDescriptions)
         Find(QLatin1String(d.name), d.index)->SetAccessibleName(QLatin1String(d.text));
+    // The status picture's colours and marks, told in words.
+    PictureStatus->SetPictureDescriptions({
+        {QStringLiteral("ImageShow:0"), QStringLiteral("Nothing set yet")},
+        {QStringLiteral("ImageShow:1"), QStringLiteral("Ready: settings in effect")},
+        {QStringLiteral("ImageShow:3"), QStringLiteral("Warning: Delete is the action or system folders are allowed")},
+        {QStringLiteral("ImageShow:4"), QStringLiteral("Review mode is on")},
+    });
     for (int s = 0; s < FrameRigidSet.Count(); ++s)
         FrameRigidSet[s]->SetAccessibleName(LabelRigidHead[s]->Caption());
     for (auto* options : {&OptionInsertRigid, &OptionReplaceRigid, &OptionRemoveRigid,

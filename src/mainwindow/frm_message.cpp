@@ -8,7 +8,7 @@
 #include "core/state.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
-#include "platform/forms_box_keys.h"
+#include "forms/forms_box_keys.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/windows.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 

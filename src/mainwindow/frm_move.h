@@ -3,7 +3,7 @@
 // the start folder and begins the main window's folder history. Afterwards it is only shown and hidden.
 #pragma once
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "mainwindow/frm_message.h"
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "support/fake_services.h"
 #include "support/harness.h"
 

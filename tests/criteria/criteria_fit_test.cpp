@@ -14,6 +14,7 @@
 #include "core/state.h"
 #include "criteria_fixture.h"
 #include "support/harness_layout.h"
+#include "support/harness_testform.h"
 
 namespace qv::test {
 namespace {
@@ -180,6 +181,49 @@ TEST_F(CriteriaDialogSize, KeepsTheSizeItIsLaidOutFor) {
     EXPECT_EQ(w->size(), laidOut);
     EXPECT_TRUE(QRect(QPoint(), w->size()).contains(r.CommandOK->Widget()->geometry()));
     ASSERT_TRUE(click(*r.CommandCancel));
+}
+
+// The little help on the main window tells what to do in the dialog: a screen with room shows both.
+TEST_F(CriteriaDialogSize, OpensClearOfTheLittleHelpWhereTheScreenHasRoom) {
+    struct Row {
+        QSize screen;
+        bool room;
+    };
+    const Row rows[] = {{{1920, 1080}, true}, {{1600, 1200}, true}, {{1280, 1024}, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.screen.width());
+        auto& system = dynamic_cast<FakeSystem&>(systemServices());
+        system.screenWidthTwips = row.screen.width() * kTwipsPerPixel;
+        system.screenHeightTwips = row.screen.height() * kTwipsPerPixel;
+        // The main window's place and its little help's, as the program lays them out.
+        TestForm main(QStringLiteral("frmMain"));
+        main.design = [](TestForm& f) {
+            f.Move(20, 20, 760, 538);
+            f.add<Frame>(QStringLiteral("FrameInfo"))->Move(448, 368, 304, 164);
+        };
+        main.Show();
+        const QWidget* window = main.Window();
+        const QWidget* help = main.Find(QStringLiteral("FrameInfo"))->Widget();
+        const QRect helpRect(window->geometry().topLeft() + help->mapTo(window, QPoint()), help->size());
+
+        FrmRen& r = Open();
+        const QRect dialog(r.Left(), r.Top(), r.Width() + 2 * kBorder, r.Height() + kTitle + kBorder);
+        if (row.room) {
+            EXPECT_FALSE(dialog.intersects(helpRect)) << r.Left() << "," << r.Top();
+            EXPECT_TRUE(QRect(QPoint(), row.screen).contains(dialog)) << r.Left() << "," << r.Top();
+        } else {
+            EXPECT_EQ(QPoint(r.Left(), r.Top()), QPoint(40, 40)) << "no room: the usual place";
+        }
+        ASSERT_TRUE(click(*r.CommandCancel));
+        // Where the user has put it clear of the little help, it opens again.
+        if (row.room) {
+            r.Move(helpRect.right() + 20, 10, r.Width(), r.Height());
+            Open();
+            EXPECT_EQ(QPoint(r.Left(), r.Top()), QPoint(helpRect.right() + 20, 10));
+            ASSERT_TRUE(click(*r.CommandCancel));
+        }
+        main.Unload();
+    }
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 // The help window as a keyboard or screen-reader user meets it: every control named and acting,
 // every one reached by Tab, and the topics paged from the keyboard.
 #include <QAccessible>
+#include <QApplication>
+#include <QImage>
+#include <QTest>
 #include <QWidget>
 
 #include "help_fixture.h"
@@ -9,6 +12,37 @@ namespace qv::test {
 namespace {
 
 using HelpAccessibility = HelpWindowTest;
+
+// The focus mark of a control in the focus runs round its text, not through it: what the control draws
+// without the mark lies inside the mark, clear of its edge.
+bool FocusMarkClearOfText(const Control& c) {
+    QWidget* w = c.Widget();
+    if (!w || !w->hasFocus()) {
+        ADD_FAILURE() << controlName(c).toStdString() << " is not in the focus";
+        return false;
+    }
+    const QImage marked = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    w->clearFocus();
+    const QImage plain = w->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+    w->setFocus(Qt::OtherFocusReason);
+    const QRgb ground = plain.pixel(0, 0);
+    QRect text, mark;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x) {
+            if (plain.pixel(x, y) != ground)
+                text |= QRect(x, y, 1, 1);
+            if (marked.pixel(x, y) != plain.pixel(x, y))
+                mark |= QRect(x, y, 1, 1);
+        }
+    const QRect inside = mark.adjusted(2, 2, -2, -2);
+    if (text.isEmpty() || mark.isEmpty() || !inside.contains(text)) {
+        ADD_FAILURE() << controlName(c).toStdString() << ": text at " << text.x() << "," << text.y() << " "
+                      << text.width() << " x " << text.height() << ", focus mark at " << mark.x() << ","
+                      << mark.y() << " " << mark.width() << " x " << mark.height();
+        return false;
+    }
+    return true;
+}
 
 TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
     struct Row {
@@ -50,6 +84,13 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              pressKey(w, Qt::Key_Return);
              EXPECT_EQ(w.SelectedSample, 1);
              EXPECT_EQ(text(*w.TextEasy[0]), "Plenvix");
+             QApplication::setActiveWindow(w.Window());
+             ASSERT_TRUE(QTest::qWaitForWindowActive(w.Window()));
+             for (Label* l : w.LabelEasyFile.items()) {
+                 for (int i = 0; i < 40 && focused(w) != l; ++i) pressKey(w, Qt::Key_Tab);
+                 EXPECT_TRUE(FocusMarkClearOfText(*l)) << l->Index();
+             }
+             w.LabelEasyFile[1]->Widget()->setFocus();
              // The chosen file is read out as chosen, not shown by its colour alone.
              for (Label* l : w.LabelEasyFile.items()) {
                  const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l->Widget());
@@ -57,6 +98,38 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
                  EXPECT_TRUE(a->state().checkable) << l->Index();
                  EXPECT_EQ(bool(a->state().checked), l->Index() == 1) << l->Index();
              }
+         }},
+        {"the Rename Criteria mock-up by keyboard: Insert ticked, places chosen with Down, boxes filled",
+         [](help::FrmMain& w) {
+             ASSERT_TRUE(click(*w.CommandTopic));
+             ASSERT_TRUE(click(*w.OptionTopic[7]));
+             w.CheckInsert->Widget()->setFocus();
+             pressKey(w, Qt::Key_Space);
+             ASSERT_EQ(w.CheckInsert->Value(), 1);
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.ComboInsert) << "the place list follows its switch";
+             // Each Down picks the next place; the keyboard stays on the list.
+             for (int place = 1; place <= 3; ++place) {
+                 pressKey(w, Qt::Key_Down);
+                 EXPECT_EQ(w.ComboInsert->ListIndex(), place);
+                 EXPECT_EQ(focused(w), w.ComboInsert) << place;
+             }
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.TextInsert[1]) << "the count box follows the place list";
+             ASSERT_TRUE(type(*w.TextInsert[1], "2"));
+             ASSERT_TRUE(w.FrameInsertThis->Visible());
+             w.TextInsert[1]->Widget()->setFocus();
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.TextInsert[0]) << "then the text to insert";
+             ASSERT_TRUE(click(*w.OptionAuto[1]));
+             w.ComboAuto->Widget()->setFocus();
+             for (int i = 0; i < 5; ++i) pressKey(w, Qt::Key_Down);
+             EXPECT_EQ(w.ComboAuto->ListIndex(), 5);
+             EXPECT_EQ(focused(w), w.ComboAuto);
+             pressKey(w, Qt::Key_Tab);
+             EXPECT_EQ(focused(w), w.TextAuto[2]);
+             ASSERT_TRUE(type(*w.TextAuto[2], "ab"));
+             ASSERT_TRUE(w.FrameAutoStart->Visible());
          }},
     };
     for (const Row& row : rows) {

@@ -1,7 +1,10 @@
 // The help window and its message box on every page and in every mock-up state: every text whole and
 // every control inside its window, at the default font and a larger one; and on the smallest screen
 // the help accepts, the window and the box fit.
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
+#include <QPixmap>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -177,6 +180,67 @@ TEST_F(HelpFit, EveryPageAndMockupShowsWholeAtEitherFont) {
                 EXPECT_EQ(bordersLost(help::frmMain(), scale), QStringList())
                     << "at a display scale of " << scale;
         }
+    }
+}
+
+// What assistive tools are told of an open list's entries and of the drawings is where they are drawn:
+// a tool clicking the middle of an entry picks it.
+TEST_F(HelpFit, OpenListEntriesAndDrawingsReportWhereTheyAreDrawn) {
+    Open();
+    FrmMain& m = help::frmMain();
+    Topic(m, 7);
+    click(*m.OptionAuto[1]);
+    choose(*m.ComboAuto, 1);
+    for (ComboBox* list : {m.ComboAuto, m.ComboZeroAuto}) {
+        SCOPED_TRACE(controlName(*list).toStdString());
+        auto* combo = qobject_cast<QComboBox*>(list->Widget());
+        ASSERT_NE(combo, nullptr);
+        combo->showPopup();
+        QCoreApplication::processEvents();
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo);
+        QAccessibleInterface* entries = a ? a->child(0) : nullptr;
+        ASSERT_NE(entries, nullptr);
+        const QRect shown = entries->rect();
+        ASSERT_GT(entries->childCount(), 0);
+        for (int i = 0; i < entries->childCount(); ++i) {
+            const QRect at = entries->child(i)->rect();
+            EXPECT_TRUE(shown.contains(at)) << i << ": " << at.x() << "," << at.y() << " " << at.width()
+                                            << " x " << at.height() << " in " << shown.width() << " x "
+                                            << shown.height();
+        }
+        combo->hidePopup();
+    }
+    // A drawing made for a screen of 1.5 device pixels to the pixel keeps its place.
+    for (Image* drawing : m.ImageIntro.items()) {
+        SCOPED_TRACE(drawing->Index());
+        const QSize place = drawing->Widget()->size();
+        QPixmap dense(place * 1.5);
+        dense.fill(Qt::white);
+        dense.setDevicePixelRatio(1.5);
+        drawing->SetPicture(Picture(dense, QStringLiteral("dense")));
+        EXPECT_EQ(drawing->Widget()->size(), place);
+    }
+    for (int frame : {1, 2, 6, 10}) {
+        m.FrameIntro[frame]->SetVisible(true);
+        EXPECT_EQ(controlsOutside(m), QStringList()) << frame;
+        m.FrameIntro[frame]->SetVisible(false);
+    }
+}
+
+// The layout does not follow a resize: a user cannot shrink the window until its frames are cut off.
+TEST_F(HelpFit, KeepsTheSizeItIsLaidOutFor) {
+    for (const double factor : {1.0, 1.25}) {
+        SCOPED_TRACE(factor);
+        ScopedAppFont font(factor);
+        Open();
+        FrmMain& m = help::frmMain();
+        QWidget* w = m.Window();
+        const QSize laidOut(m.Width(), m.Height());
+        EXPECT_EQ(w->minimumSize(), laidOut);
+        EXPECT_EQ(w->maximumSize(), laidOut);
+        w->resize(laidOut - QSize(100, 100));
+        EXPECT_EQ(w->size(), laidOut);
+        EXPECT_EQ(controlsOutside(m), QStringList());
     }
 }
 

@@ -1,5 +1,10 @@
 // The help window driven as a user does: page navigation, the main-button mock-up with its
 // sub-pages, and the rules of the working mock-ups.
+#include <QAccessible>
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
 #include "help/mockup_rules.h"
 #include "help/page_text.h"
 #include "help/pictures.h"
@@ -40,6 +45,27 @@ TEST_F(HelpNavigation, ArrowsAndRestartWalkFeaturesAndOptions) {
     EXPECT_TRUE(w().FrameHelp->Visible());
 }
 
+// The browsing pages and the start page's drawing name Quorvan's buttons by the captions it shows.
+TEST_F(HelpNavigation, BrowsingPagesNameTheButtonsAsQuorvanShowsThem) {
+    const QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(w().ImageIntro[6]->Widget());
+    ASSERT_NE(picture, nullptr);
+    const QString drawing = picture->text(QAccessible::Description);
+    EXPECT_TRUE(drawing.contains("File Size")) << drawing.toStdString();
+    EXPECT_TRUE(drawing.contains("Start")) << drawing.toStdString();
+    OpenTopic(w(), 6);
+    QString told;
+    for (int page = 0; page < 3; ++page) {
+        told += Details() + '\n' + w().LabelInfo->Caption() + '\n';
+        if (w().ImageGoContinue->Enabled()) {
+            ASSERT_TRUE(click(*w().ImageGoContinue));
+        }
+    }
+    EXPECT_TRUE(told.contains("File Size button")) << told.toStdString();
+    EXPECT_TRUE(told.contains("Start: the program's own folder")) << told.toStdString();
+    for (const QString& missing : {QStringLiteral("Calculate"), QStringLiteral("Home")})
+        EXPECT_FALSE(told.contains(missing) || drawing.contains(missing)) << missing.toStdString();
+}
+
 TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
     OpenTopic(w(), 8);
     ASSERT_TRUE(click(*w().ImageGoContinue));
@@ -60,7 +86,7 @@ TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
     EXPECT_TRUE(w().FramePriority[5]->Visible());
     EXPECT_FALSE(w().CommandPriorityOK[0]->Enabled()) << "nothing to put back yet";
     EXPECT_FALSE(w().CommandPriorityOK[1]->Enabled());
-    EXPECT_TRUE(w().LabelPriorityInfo4->Visible());
+    EXPECT_FALSE(w().LabelPriorityInfo4->Visible()) << "no note asks for an OK that cannot act";
     EXPECT_FALSE(w().LabelPriorityInfo1->Visible());
     ASSERT_TRUE(choose(*w().ComboPriority[0], 1));
     ASSERT_TRUE(choose(*w().ComboPriority[1], 0));
@@ -68,6 +94,8 @@ TEST_F(HelpNavigation, PriorityViewsAndTheirHideButtons) {
     EXPECT_TRUE(w().CommandPriorityOK[1]->Enabled());
     EXPECT_TRUE(w().LabelPriorityInfo1->Visible() && w().LabelPriorityInfo4->Visible());
     ASSERT_TRUE(click(*w().CommandPriorityOK[1]));
+    EXPECT_FALSE(w().CommandPriorityOK[1]->Enabled());
+    EXPECT_FALSE(w().LabelPriorityInfo4->Visible());
     EXPECT_EQ(caption(*w().LabelPriority[0]), "Replace");
     EXPECT_EQ(caption(*w().LabelPriority[1]), "Insert");
     ASSERT_TRUE(choose(*w().ComboPriority[1], 1));
@@ -152,6 +180,21 @@ TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
     OpenTopic(w(), 5);
     EXPECT_EQ(ShownFrame(), 5);
     auto& m = w();
+    // Focus reaches a control only in the active window.
+    QApplication::setActiveWindow(m.Window());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m.Window()));
+    // A box reached as an assistive tool reaches it (the focus put on it), or by Tab from the window's
+    // first stop.
+    const auto focusOn = [&](TextBox* box) {
+        m.PictureMain->Widget()->setFocus();
+        box->Widget()->setFocus();
+        EXPECT_EQ(focused(m), box);
+    };
+    const auto tabTo = [&](TextBox* box) {
+        m.CommandTopic->Widget()->setFocus();
+        for (int i = 0; i < 60 && focused(m) != box; ++i) pressKey(m, Qt::Key_Tab);
+        EXPECT_EQ(focused(m), box);
+    };
     struct Row {
         std::function<void()> act;
         int page;
@@ -161,8 +204,11 @@ TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
         {[&] { click(*m.CommandSelectionOK[1]); }, 3}, {[&] { click(*m.OptionSelection[1]); }, 5},
         {[&] { click(*m.CheckSelectionKeep); }, 4},    {[&] { m.TextSelectionMaxFile->Click(); }, 6},
         {[&] { click(*m.OptionSelectionNum[1]); }, 7}, {[&] { m.TextSelectionNumFile->Click(); }, 8},
-        {[&] { m.TextSelectionNumSkip->Click(); }, 9}, {[&] { click(*m.OptionSelection[3]); }, 5},
-        {[&] { m.TextSelectionString->Click(); }, 10}, {[&] { click(*m.CheckSelectionSensitive); }, 11},
+        {[&] { m.TextSelectionNumSkip->Click(); }, 9}, {[&] { focusOn(m.TextSelectionMaxFile); }, 6},
+        {[&] { focusOn(m.TextSelectionNumFile); }, 8}, {[&] { focusOn(m.TextSelectionNumSkip); }, 9},
+        {[&] { tabTo(m.TextSelectionNumFile); }, 8},   {[&] { click(*m.OptionSelection[3]); }, 5},
+        {[&] { m.TextSelectionString->Click(); }, 10}, {[&] { focusOn(m.TextSelectionString); }, 10},
+        {[&] { click(*m.CheckSelectionSensitive); }, 11},
         {[&] { click(*m.CommandMain[1]); }, 12},       {[&] { click(*m.CommandActionOK[0]); }, 13},
         {[&] { click(*m.CommandActionOK[1]); }, 14},   {[&] { click(*m.CommandActionOK[2]); }, 15},
         {[&] { click(*m.OptionAction[4]); }, 16},      {[&] { click(*m.CheckActionOverwrite); }, 18},

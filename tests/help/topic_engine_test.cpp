@@ -171,7 +171,7 @@ TEST(PageTable, NumbersPositionsFramesAndCaptions) {
         {Page::Features, 0, 1, 2, "Features", "Options"},
         {Page::Options2, 2, 2, 10, "Options", "Options"},
         {Page::Browsing2, 1, 2, 6, "Quorvan - Browsing Folders - Selected Files Size",
-         "Quorvan : Browsing Folders : Selected Files Size Calculate Button"},
+         "Quorvan : Browsing Folders : Selected Files Size : File Size Button"},
         {Page::Browsing3, 2, 3, 6, "Quorvan - Browsing Folders",
          "Quorvan : Browsing Folders : Browse Buttons"},
         {Page::Criteria6, 5, 3, 7, "Quorvan", "Quorvan - Setting Rename Criteria"},

@@ -1,6 +1,7 @@
 // The main window and its dialogs as a keyboard or screen-reader user meets them, state by state.
 #include <QAccessible>
 #include <QWidget>
+#include <tuple>
 
 #include "folder_dialog_fixture.h"
 #include "window_fixture.h"
@@ -42,6 +43,14 @@ TEST_F(AccessibilityWalk, EveryOperableControlIsNamedActsAndIsReached) {
          },
          main},
         {"Action panel open", [this] { ASSERT_TRUE(click(*M().CommandAction)); }, main},
+        {"a destination committed",
+         [this] {
+             dest_ = root_ + "/a destination folder with a long name/and another one below it/and one more";
+             QDir().mkpath(dest_);
+             CommitAction(2);
+             ASSERT_TRUE(readingOrder(M()).contains("TextActionDestination"));
+         },
+         main},
         {"Options panel open", [this] { ASSERT_TRUE(click(*M().CommandRigidity)); }, main},
         {"Help panel open", [this] { ASSERT_TRUE(click(*M().CommandHelp)); }, main},
         {"Run panel open",
@@ -114,12 +123,13 @@ TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFo
     ASSERT_TRUE(accessibleAction(*M().CommandRigidity, QAccessibleActionInterface::pressAction()));
     ASSERT_TRUE(M().FrameRigidity->Visible());
     EXPECT_EQ(focused(M()), M().CommandRigidity);
-    // Cancel goes with its panel: the focus goes on to the next stop.
+    // Cancel goes with its panel: the focus goes back to the button that opened it.
     M().CommandRigidityCancel->Widget()->setFocus();
     pressKey(M(), Qt::Key_Space);
     ASSERT_FALSE(M().FrameRigidity->Visible());
     ASSERT_NE(focused(M()), nullptr);
     EXPECT_TRUE(readingOrder(M()).contains(controlName(*focused(M()))));
+    EXPECT_EQ(focused(M()), M().CommandRigidity);
     // A tool's press on a button that cannot act is refused, and the user keeps the place.
     M().CommandRigidity->Widget()->setFocus();
     ASSERT_FALSE(M().CommandUndo->EffectivelyEnabled());
@@ -128,6 +138,151 @@ TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFo
     // A click rests the focus on the window's picture box, off the clicked button.
     ASSERT_TRUE(click(*M().CommandRigidity));
     EXPECT_EQ(focused(M()), M().PictureMain);
+}
+
+bool isInsideFrame(const Control& c, const Control* frame) {
+    for (const Control* up = c.Container(); up; up = up->Container())
+        if (up == frame)
+            return true;
+    return false;
+}
+
+TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToItsOpener) {
+    auto press = [](Control& c, Qt::Key k = Qt::Key_Return) {
+        ASSERT_TRUE(c.EffectivelyEnabled() && c.EffectivelyVisible()) << controlName(c).toStdString();
+        c.Widget()->setFocus();
+        ASSERT_TRUE(c.HasFocus()) << controlName(c).toStdString();
+        pressKey(*c.ParentForm(), k);
+    };
+    auto on = [](Form& f) {
+        Control* c = focused(f);
+        return c ? controlName(*c) : QStringLiteral("(nothing)");
+    };
+    OpenWork({"a.txt", "b.txt"});
+    S.RunListNames = QStringList{QStringLiteral("Member0"), QStringLiteral("Member1")};
+    S.RunListPaths = QStringList{QStringLiteral("/opt/m0/Member0"), QStringLiteral("/opt/m1/Member1")};
+    S.RunListLast = 1;
+    SetButPictures();
+
+    press(*M().CommandSelection);
+    ASSERT_TRUE(M().FrameSelection->Visible());
+    press(*M().CommandSelectionCancel);
+    ASSERT_FALSE(M().FrameSelection->Visible());
+    EXPECT_EQ(on(M()), "CommandSelection");
+    press(*M().CommandSelection);
+    ASSERT_TRUE(click(*M().OptionSelection[3]));
+    ASSERT_TRUE(type(*M().TextSelectionString, "txt"));
+    press(*M().CommandSelectionOK);
+    ASSERT_FALSE(M().FrameSelection->Visible());
+    EXPECT_EQ(on(M()), "CommandSelection");
+
+    for (auto [open, cancel, frame] : {std::tuple{M().CommandAction, M().CommandActionCancel, M().FrameAction},
+                                       std::tuple{M().CommandRigidity, M().CommandRigidityCancel, M().FrameRigidity},
+                                       std::tuple{M().CommandRun, M().CommandRunCancel, M().FrameRun}}) {
+        SCOPED_TRACE(controlName(*open).toStdString());
+        press(*open);
+        ASSERT_TRUE(frame->Visible());
+        press(*cancel);
+        ASSERT_FALSE(frame->Visible());
+        EXPECT_EQ(on(M()), controlName(*open));
+    }
+
+    // The information frames: one that opens takes the focus on its first control; Hide hands it back.
+    press(*M().CommandViewChoice);
+    ASSERT_TRUE(M().FrameChoice->Visible());
+    press(*M().CommandChoiceHide);
+    EXPECT_EQ(on(M()), "CommandViewChoice");
+    S.PriorityCount = 2;
+    S.SetButKey = QStringLiteral("setButGlobal");
+    SetButtons();
+    press(*M().CommandViewPriority);
+    ASSERT_TRUE(M().FramePriority->Visible());
+    EXPECT_EQ(on(M()), "ComboPriority1st");
+    press(*M().CommandPriorityHide);
+    EXPECT_EQ(on(M()), "CommandViewPriority");
+
+    // The picture chooser, left with Escape.
+    press(*M().CommandViewChoice);
+    press(*M().CommandChoiceSetPic);
+    ASSERT_TRUE(frmMove().Visible());
+    press(*frmMove().CommandActionMoveCancel, Qt::Key_Escape);
+    ASSERT_FALSE(frmMove().Visible());
+    EXPECT_EQ(on(M()), "CommandChoiceSetPic");
+    press(*M().CommandChoiceHide);
+
+    // The criteria dialog, left with Escape, and with OK.
+    press(*M().CommandRenameCriteria);
+    ASSERT_TRUE(frmRen().Visible());
+    press(*frmRen().CommandCancel, Qt::Key_Escape);
+    ASSERT_FALSE(frmRen().Visible());
+    EXPECT_EQ(on(M()), "CommandRenameCriteria");
+    ASSERT_TRUE(click(*M().CommandRenameCriteria));
+    ASSERT_TRUE(frmRen().Visible());
+    press(*frmRen().CommandOK);
+    ASSERT_FALSE(frmRen().Visible());
+    EXPECT_EQ(on(M()), "CommandRenameCriteria");
+    // Escape from one of its boxes, the dialog opened by a click.
+    ASSERT_TRUE(click(*M().CommandRenameCriteria));
+    ASSERT_TRUE(frmRen().Visible());
+    ASSERT_EQ(focused(M()), M().PictureMain);
+    ASSERT_TRUE(click(*frmRen().CheckExt));
+    TextBox* box = frmRen().TextExt;
+    ASSERT_TRUE(box->EffectivelyEnabled() && box->EffectivelyVisible());
+    box->Widget()->setFocus();
+    pressKey(frmRen(), Qt::Key_Escape);
+    ASSERT_FALSE(frmRen().Visible());
+    EXPECT_EQ(on(M()), "CommandRenameCriteria");
+
+    // Set Destination, left with Escape from its path box, then confirmed with Enter.
+    press(*M().CommandAction);
+    ASSERT_TRUE(click(*M().OptionAction[4]));
+    press(*M().CommandActionBrowse);
+    ASSERT_TRUE(frmMove().Visible());
+    frmMove().Dir1->SetPath(dest_);
+    frmMove().TextActionMovePath->Widget()->setFocus();
+    ASSERT_TRUE(frmMove().TextActionMovePath->HasFocus());
+    pressKey(frmMove(), Qt::Key_Escape);
+    ASSERT_FALSE(frmMove().Visible());
+    // Set Destination cannot act again until an action is chosen anew: the focus goes to the first
+    // stop of its panel.
+    ASSERT_FALSE(M().CommandActionBrowse->Enabled());
+    ASSERT_TRUE(focused(M()) && isInsideFrame(*focused(M()), M().FrameAction));
+    EXPECT_EQ(on(M()), "OptionAction(0)");
+    ASSERT_TRUE(click(*M().OptionAction[4]));
+    press(*M().CommandActionBrowse);
+    ASSERT_TRUE(frmMove().Visible());
+    frmMove().Dir1->SetPath(dest_);
+    press(*frmMove().CommandActionMoveOK);
+    ASSERT_FALSE(frmMove().Visible());
+    // OK commits the destination and closes the Action panel with it: the focus goes to its button.
+    ASSERT_FALSE(M().FrameAction->Visible());
+    EXPECT_EQ(on(M()), "CommandAction");
+
+
+    // A mouse click keeps resting the focus on the window's pane.
+    ASSERT_TRUE(click(*M().CommandSelection));
+    ASSERT_TRUE(click(*M().CommandSelectionCancel));
+    EXPECT_EQ(focused(M()), M().PictureMain);
+}
+
+TEST_F(AccessibilityWalk, AnEmptyFrameIsNotReportedAsShowing) {
+    auto showing = [](const Control& c) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
+        return a && !a->state().invisible;
+    };
+    // No other program of the family: the Run button's frame holds nothing that shows.
+    ASSERT_EQ(S.RunListLast, -1);
+    ASSERT_TRUE(M().FrameButRun->EffectivelyVisible());
+    ASSERT_FALSE(M().FrameShowRun->Visible());
+    EXPECT_FALSE(showing(*M().FrameButRun));
+    EXPECT_TRUE(showing(*M().FrameView)) << "a frame with a border shows";
+    S.RunListNames = QStringList{QStringLiteral("Member0")};
+    S.RunListPaths = QStringList{QStringLiteral("/opt/m0/Member0")};
+    S.RunListLast = 0;
+    SetButPictures();
+    ASSERT_TRUE(M().CommandRun->EffectivelyVisible());
+    EXPECT_TRUE(showing(*M().FrameButRun));
+    EXPECT_TRUE(showing(*M().FrameShowRun));
 }
 
 TEST_F(AccessibilityWalk, AButtonThatDisablesItselfUnderEnterLeavesTheFocusOffQuit) {

@@ -1,8 +1,11 @@
 // The button pictures of the three windows: which face each button carries normal, pressed and
 // disabled, the status picture by state, and that the faces are real, distinct drawings.
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QSet>
 #include <QWidget>
+#include <algorithm>
+#include <cmath>
 
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -133,15 +136,24 @@ TEST_F(ButtonPictures, FacesAreDistinctDrawingsOfTheHolder) {
 }
 
 TEST_F(ButtonPictures, StatusPictureFollowsTheState) {
+    // What a screen reader reads besides the name: the state the picture shows.
+    auto said = [this] {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(M().PictureStatus->Widget());
+        return a ? a->text(QAccessible::Name) + QStringLiteral(": ") + a->text(QAccessible::Description) : QString();
+    };
     OpenWork({"a.txt"});
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:0");
+    EXPECT_EQ(said(), "Status: Nothing set yet");
     SelectByHand({"a.txt"});
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:1");
+    EXPECT_EQ(said(), "Status: Ready: settings in effect");
     CommitAction(6);
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:3");
+    EXPECT_EQ(said(), "Status: Warning: Delete is the action or system folders are allowed");
     S.ReviewModePending = 1;
     CommitAction(0);
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:4");
+    EXPECT_EQ(said(), "Status: Review mode is on");
 }
 
 TEST_F(ButtonPictures, HistoryArrowsTakeTheirPictures) {
@@ -176,6 +188,89 @@ TEST_F(ButtonPictures, EveryJobCaptionFitsOnItsFace) {
                 EXPECT_LE(fm.horizontalAdvance(word), face->Widget()->width()) << word.toStdString();
         }
     }
+}
+
+// Relative luminance of a colour as drawn on screen, and the contrast of two such colours.
+double Luminance(QColor c) {
+    auto lin = [](double v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+double Contrast(QColor a, QColor b) {
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The lowest contrast of a caption colour against the face, over the face inside its border.
+double LowestContrast(const Picture& face, QColor caption) {
+    const QImage image = face.pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    double lowest = 100;
+    const int w = image.width(), h = image.height();
+    for (int y = h / 8; y < h - h / 8; ++y)
+        for (int x = w / 16; x < w - w / 16; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.alpha() == 255)
+                lowest = std::min(lowest, Contrast(pixel, caption));
+        }
+    return lowest;
+}
+
+// Every caption a user can press reads at 4.5:1 or more on its face, normal and pressed, in every
+// state that colours the job buttons' captions.
+TEST_F(ButtonPictures, EveryCaptionReadsClearlyOnItsFace) {
+    OpenWork({"a.txt", "b.txt"});
+    auto check = [this](const char* state) {
+        SCOPED_TRACE(state);
+        for (const auto& owned : M().Controls()) {
+            if (owned->Kind() != ControlKind::CommandButton || !owned->EffectivelyVisible() ||
+                !owned->EffectivelyEnabled())
+                continue;
+            auto* button = static_cast<CommandButton*>(owned.get());
+            // The caption is the button's own text or a label lying on its face.
+            QColor colour = button->Widget()->palette().color(QPalette::Active, QPalette::ButtonText);
+            const QRect place(button->Left(), button->Top(), button->Width(), button->Height());
+            for (const auto& other : M().Controls())
+                if (auto* label = dynamic_cast<Label*>(other.get()); label && label->Transparent() &&
+                    label->Visible() && label->Container() == button->Container() &&
+                    place.contains(QRect(label->Left(), label->Top(), label->Width(), label->Height())))
+                    colour = ToQColor(label->ForeColor());
+            for (const Picture& face : {button->ShownPicture(), button->DownPicture()}) {
+                if (face.IsEmpty())
+                    continue;
+                EXPECT_GE(LowestContrast(face, colour), 4.5)
+                    << controlName(*button).toStdString() << " on " << face.id().toStdString() << " in "
+                    << colour.name().toStdString();
+            }
+        }
+    };
+    check("at rest");
+    SelectByHand({"a.txt"});
+    InsertAtStart("x");
+    RenameSet();
+    ASSERT_TRUE(M().CommandPreview->EffectivelyEnabled());
+    check("ready to preview");
+    ASSERT_TRUE(click(*M().CommandPreview));
+    ASSERT_TRUE(M().CommandJob->EffectivelyEnabled());
+    M().CommandJob->Widget()->setFocus();
+    check("ready to rename, the job button in the focus");
+    ASSERT_TRUE(click(*M().CommandReject));
+    CommitAction(6);
+    check("Delete committed");
+    S.ReviewModePending = 1;
+    CommitAction(0);
+    check("review mode");
+    ASSERT_TRUE(click(*M().CommandPreview));
+    check("review mode, previewed");
+    ASSERT_TRUE(click(*M().CommandReject));
+    S.ReviewModePending = 0;
+    CommitAction(0);
+    ASSERT_TRUE(click(*M().CheckEasyProcess));
+    ASSERT_TRUE(clickFile(*M().File2, "a.txt"));
+    ASSERT_TRUE(type(*M().TextSingleProcessName, "z"));
+    ASSERT_TRUE(M().CommandSingleProcess->EffectivelyEnabled());
+    check("Easy Process ready");
+    ASSERT_TRUE(click(*M().CheckEasyProcess));
+    ASSERT_TRUE(click(*M().CommandRigidity));
+    check("a panel open");
 }
 
 // A box that offers only OK shows its Cancel as one that cannot be pressed.

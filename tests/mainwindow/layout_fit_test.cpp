@@ -2,6 +2,7 @@
 // the small ones the program accepts: no caption, option text, label or button face cut, no control
 // outside its window, and every window with its frame on the screen. The main window's frames keep
 // every side at a fractional display scale.
+#include <QAccessible>
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -81,7 +82,10 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
     }
 
     // What the box shows, which may be less than its text.
-    static QString Shown(const TextBox& box) {
+    // What the box draws while the user is not in it.
+    static QString Shown(const TextBox& box) { return box.ShownText(); }
+    // What the box's editor holds: what assistive tools read and the keyboard copies.
+    static QString Held(const TextBox& box) {
         if (auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget()))
             return edit->toPlainText();
         if (auto* line = qobject_cast<QLineEdit*>(box.Widget()))
@@ -121,6 +125,12 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
         EXPECT_TRUE(Shown(box).contains(QChar(0x2026))) << Shown(box).toStdString();
         EXPECT_EQ(box.ToolTipText(), path);
         EXPECT_EQ(box.Widget()->accessibleDescription(), path);
+        // The box itself holds the whole path: it is read out whole, and the keyboard reaches it.
+        EXPECT_EQ(Held(box), path);
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box.Widget());
+        ASSERT_NE(a, nullptr);
+        EXPECT_EQ(a->text(QAccessible::Value), path);
+        EXPECT_TRUE(readingOrder(*box.ParentForm()).contains(box.Name()));
     }
 
     std::unique_ptr<ScopedAppFont> font_;

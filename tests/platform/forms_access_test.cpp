@@ -4,7 +4,9 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTest>
 
@@ -403,6 +405,115 @@ TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {
     EXPECT_EQ(a->role(), QAccessible::Button);
     ASSERT_TRUE(accessibleAction(*picture, QAccessibleActionInterface::pressAction()));
     EXPECT_EQ(clicked, 1);
+}
+
+}  // namespace
+}  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+TEST(FormsAccessShowing, AFrameThatDrawsNothingIsNotShowingAndAPictureBoxSaysWhatItsPictureShows) {
+    TestForm f{"frmShowing"};
+    Frame *bare = nullptr, *boxed = nullptr;
+    CommandButton* inside = nullptr;
+    PictureBox* status = nullptr;
+    f.design = [&](TestForm& t) {
+        bare = t.add<Frame>("FrameBare");
+        bare->Move(10, 10, 100, 40);
+        bare->SetBorderStyle(0);
+        inside = t.add<CommandButton>("CommandInside", bare);
+        inside->Move(0, 0, 1200, 420);
+        inside->SetCaption("Go");
+        boxed = t.add<Frame>("FrameBoxed");
+        boxed->Move(10, 60, 100, 40);
+        boxed->SetCaption("Boxed");
+        status = t.add<PictureBox>("PictureStatus");
+        status->Move(120, 10, 20, 20);
+        status->SetAccessibleName("Status");
+    };
+    f.Show();
+    auto state = [](const Control& c) { return QAccessible::queryAccessibleInterface(c.Widget())->state(); };
+    auto description = [](const Control& c) {
+        return QAccessible::queryAccessibleInterface(c.Widget())->text(QAccessible::Description);
+    };
+    EXPECT_FALSE(state(*bare).invisible);
+    inside->SetVisible(false);
+    EXPECT_TRUE(state(*bare).invisible) << "nothing is drawn there";
+    EXPECT_FALSE(state(*boxed).invisible) << "its border and caption are drawn";
+    inside->SetVisible(true);
+    EXPECT_FALSE(state(*bare).invisible);
+
+    QPixmap dot(4, 4);
+    dot.fill(Qt::green);
+    status->SetPicture(Picture(dot, "Dot:1"));
+    EXPECT_EQ(description(*status), "");
+    status->SetPictureDescriptions({{"Dot:0", "At rest"}, {"Dot:1", "Ready"}});
+    EXPECT_EQ(description(*status), "Ready");
+    status->SetPicture(Picture(dot, "Dot:0"));
+    EXPECT_EQ(description(*status), "At rest");
+    status->SetPicture(Picture(dot, "Dot:2"));
+    EXPECT_EQ(description(*status), "") << "a picture given no words has no description";
+    f.Unload();
+}
+
+}  // namespace
+}  // namespace qv::test
+
+namespace qv::test {
+namespace {
+
+// A read-only box that shows a shortened form of its text holds the whole: it draws the short form,
+// Tab reaches it while it holds a text, and there the keyboard copies the whole.
+TEST(FormsAccessShowing, ABoxDrawsItsShortenedTextAndHoldsTheWhole) {
+    for (bool multi : {false, true}) {
+        SCOPED_TRACE(multi ? "several lines" : "one line");
+        TestForm f{"frmShortened"};
+        TextBox *plain = nullptr, *path = nullptr;
+        CommandButton* ok = nullptr;
+        f.design = [&](TestForm& t) {
+            plain = t.add<TextBox>("TextPlain");
+            path = t.add<TextBox>("TextPath");
+            for (TextBox* b : {plain, path}) {
+                b->SetMultiLine(multi);
+                b->SetLocked(true);
+                b->SetAccessibleName(b->Name());
+            }
+            plain->Move(10, 10, 200, multi ? 40 : 24);
+            path->Move(10, 60, 200, multi ? 40 : 24);
+            ok = t.add<CommandButton>("CommandOK");
+            ok->Move(10, 110, 90, 30);
+            ok->SetCaption("OK");
+        };
+        f.Show();
+        const QString whole = QStringLiteral("/home/someone/a long folder name/the end/");
+        const QString shortened = QStringLiteral("/home/…/the end/");
+        plain->SetText(shortened);
+        path->SetText(whole);
+        path->SetShownText(shortened);
+        path->SetReadStop(true);
+        EXPECT_EQ(path->ShownText(), shortened);
+        EXPECT_EQ(path->Text(), whole);
+        // Drawn as the box that holds the short form draws it.
+        ok->Widget()->setFocus();
+        auto drawn = [](const TextBox* b) { return b->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        EXPECT_EQ(drawn(path), drawn(plain));
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(path->Widget())->text(QAccessible::Value), whole);
+        // Tab stops on it, not on the plain read-only box.
+        EXPECT_EQ(tabCycle(*ok), (QStringList{"CommandOK", "TextPath"}));
+        pressKey(f, Qt::Key_Tab);
+        ASSERT_EQ(focused(f), path);
+        pressKey(f, Qt::Key_A, Qt::ControlModifier);
+        pressKey(f, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), whole);
+        EXPECT_EQ(path->Text(), whole) << "copying changes nothing";
+        // A new text drops the short form; an empty box is no stop.
+        path->SetText(QStringLiteral("/x/"));
+        EXPECT_EQ(path->ShownText(), "/x/");
+        path->SetText(QString());
+        EXPECT_EQ(tabCycle(*ok), QStringList{"CommandOK"});
+        f.Unload();
+    }
 }
 
 }  // namespace

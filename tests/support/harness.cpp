@@ -736,9 +736,11 @@ QStringList readingOrder(Form& f) {
     QStringList out;
     std::vector<const Control*> groupsDone;
     for (Control* c : all) {
-        // A read-only box is read, not operated; what a panel covers is out of reach.
-        if (!operable(*c) || !inSight(*c, f.Window()) ||
-            (c->Kind() == ControlKind::TextBox && static_cast<TextBox*>(c)->Locked()))
+        // A read-only box is read, not operated (unless it is there to be read whole while it holds a
+        // text); what a panel covers is out of reach.
+        if (!operable(*c) || !inSight(*c, f.Window()))
+            continue;
+        if (auto* box = dynamic_cast<TextBox*>(c); box && box->Locked() && !(box->ReadStop() && !box->Text().isEmpty()))
             continue;
         if (c->Kind() == ControlKind::OptionButton) {
             if (std::find(groupsDone.begin(), groupsDone.end(), c->Container()) != groupsDone.end())
@@ -803,6 +805,17 @@ QStringList accessibilityProblems(Form& f) {
         }
         if (!any)
             problems << name + QStringLiteral(": no press or toggle action");
+    }
+    // A frame on show that draws nothing (no border, nothing in it) is not reported as showing.
+    for (const auto& owned : f.Controls()) {
+        const Control& c = *owned;
+        if (c.Kind() != ControlKind::Frame || !c.Widget() || !c.Widget()->isVisible())
+            continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
+        const bool drawsNothing = isBlank(c.Widget()->grab().toImage());
+        if (a && drawsNothing != a->state().invisible)
+            problems << controlName(c) + (drawsNothing ? QStringLiteral(": draws nothing, reported as showing")
+                                                       : QStringLiteral(": drawn, reported as not showing"));
     }
     return problems;
 }

@@ -15,7 +15,7 @@
 #include <functional>
 #include <stdexcept>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 // Readable QString and QStringList values in test failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -115,14 +115,16 @@ QStringList tabCycle(Control& start, int limit = 400);
 // The controls a user can operate now, in the window's reading order (left to right, top to bottom,
 // a frame's controls together; tops less than half a line apart are one row), from where the
 // widgets show on screen. One option per group: the chosen one, else the first. Left out: what the
-// user cannot see (hidden, or under a panel) and read-only text boxes.
+// user cannot see (hidden, or under a panel) and read-only text boxes (but not a read stop that
+// holds a text).
 QStringList readingOrder(Form& f);
 QString controlName(const Control& c);
 
 // Everything an assistive tool finds wrong with the controls a user can operate now: a control
 // without a name, with the wrong role, or whose press/toggle action does not run its Click handler
 // exactly once, as a click does. The handlers are stood in for and each control's value restored, so
-// the walk changes nothing. Empty when all is well.
+// the walk changes nothing. A frame on show is reported as showing exactly when it draws something.
+// Empty when all is well.
 QStringList accessibilityProblems(Form& f);
 // A list's entries as assistive tools read them, and those they read as selected (a combo's: those
 // of its drop-down list).

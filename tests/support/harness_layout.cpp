@@ -15,7 +15,7 @@
 #include <QtMath>
 #include <algorithm>
 
-#include "platform/forms_fit.h"
+#include "forms/forms_fit.h"
 
 namespace qv::test {
 

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <ostream>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv::test {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv::test {
 

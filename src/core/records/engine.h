@@ -1,6 +1,7 @@
 // Records owned by the rename and action engine; see core/state.h.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,21 @@ struct SelectionTable {
     QStringList ComboClearString;  // "OK" or "#$#"
 };
 
+// A file that one of the journal's copies replaced, held aside under a hidden name in its own folder
+// (with a record beside it) until the journal ends, so that a take-back or an undo gives it back.
+struct HeldAsideFile {
+    QString folder;
+    QString name;
+    QString holder;
+};
+
+// A rings record kept because a file was left under one of its temporary names: it goes once none is.
+struct KeptRingRecord {
+    QString folder;
+    QString name;
+    QStringList holders;
+};
+
 // The one-level undo of the last finished action.
 struct UndoJournal {
     QString TextUndoAction;
@@ -30,6 +46,11 @@ struct UndoJournal {
     QStringList ComboUndoOldName;
     QStringList ComboUndoNewName;
     QStringList ComboUndoAttr;
+    QList<HeldAsideFile> HeldAside;
+    QList<KeptRingRecord> KeptRingRecords;
+    // The journal row an undo stopped at on an error, or -1: it and the rows before it are still to
+    // be undone.
+    qsizetype UndoStoppedAt = -1;
 };
 
 // Committed rename criteria; a field its criterion does not use is ignored.

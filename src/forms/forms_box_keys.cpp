@@ -1,4 +1,4 @@
-#include "platform/forms_box_keys.h"
+#include "forms/forms_box_keys.h"
 
 #include <QEvent>
 #include <QKeyEvent>

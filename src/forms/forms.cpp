@@ -29,8 +29,8 @@
 #include <thread>
 #include <utility>
 
-#include "platform/forms.h"
-#include "platform/forms_p.h"
+#include "forms/forms.h"
+#include "forms/forms_p.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -260,9 +260,12 @@ void Control::replaceWidget(QWidget* w) {
 }
 
 void Control::SetVisible(bool v) {
+    const bool opens = v && !visible_;
     visible_ = v;
     if (widget_)
         widget_->setVisible(v);
+    if (opens && form_ && (kind_ == ControlKind::Frame || kind_ == ControlKind::PictureBox))
+        form_->noteOpened(this);
 }
 
 void Control::SetEnabled(bool e) {
@@ -451,16 +454,22 @@ bool Control::isTabStop() const {
     switch (kind_) {
         case ControlKind::Label: {
             const bool acts = static_cast<const Label*>(this)->ActsAsButton();
-            if (acts && !(widget_->focusPolicy() & Qt::TabFocus))
+            if (acts && !(widget_->focusPolicy() & Qt::TabFocus)) {
                 widget_->setFocusPolicy(Qt::TabFocus);
+                // Its text clear of the focus mark drawn along its edges.
+                static_cast<QLabel*>(widget_)->setMargin(4);
+            }
             return acts;
         }
         case ControlKind::Frame:
         case ControlKind::Line:
             return false;
-        case ControlKind::TextBox:
-            // A read-only box is read, not operated.
-            return !static_cast<const TextBox*>(this)->Locked() && (widget_->focusPolicy() & Qt::TabFocus);
+        case ControlKind::TextBox: {
+            // A read-only box is read, not operated, unless it is there to be read whole.
+            const auto* box = static_cast<const TextBox*>(this);
+            return (!box->Locked() || (box->ReadStop() && !box->Text().isEmpty())) &&
+                   (widget_->focusPolicy() & Qt::TabFocus);
+        }
         case ControlKind::Image:
         case ControlKind::PictureBox: {
             // A picture that acts when clicked is a button to the keyboard; one that only shows is not.
@@ -525,19 +534,37 @@ void Control::SetFocus() {
 }
 
 KeyboardPress::KeyboardPress(Control* pressed)
-    : pressed_(pressed), alive_(pressed->LifeToken()), outer_(current_) {
+    : pressed_(pressed),
+      alive_(pressed->LifeToken()),
+      outer_(current_),
+      user_(pressed),
+      form_(pressed->ParentForm()),
+      formShown_(form_ && form_->Visible()) {
     current_ = this;
-    if (Form* f = pressed->ParentForm())
-        f->opening_ = false;
+    if (form_)
+        form_->opening_ = false;
 }
 
 KeyboardPress::~KeyboardPress() {
     current_ = outer_;
+    // The press closed its window: the focus goes back to what opened it.
+    const auto& forms = registry();
+    if (formShown_ && std::find(forms.begin(), forms.end(), form_) != forms.end() && !form_->Visible()) {
+        form_->focusBackAfterClose();
+        return;
+    }
     if (focusPlaced_ || !Alive(alive_))
         return;
     Form* f = pressed_->ParentForm();
-    if (f && f->window_ && f->window_->isVisible())
-        f->focusAfterPress(pressed_);
+    if (!f || !f->window_ || !f->window_->isVisible())
+        return;
+    f->focusAfterPress(pressed_, opened_);
+}
+
+void KeyboardPress::NoteOpened(const Control* frame) {
+    KeyboardPress* press = current_;
+    if (press && Alive(press->alive_) && press->form_ == frame->ParentForm())
+        press->opened_.push_back(frame);
 }
 
 bool KeyboardPress::AllowsFocusOn(const Control* target) {
@@ -724,6 +751,7 @@ QWidget* Form::ensureWindow() {
 
 void Form::dropControls() {
     tabOrder_.clear();
+    openers_.clear();
     designTabIndex_.clear();
     auto dying = std::move(controls_);
     controls_.clear();
@@ -773,6 +801,8 @@ void Form::Show() {
     if (!window_)
         return;  // Form_Load unloaded it again
     const bool opens = !window_->isVisible();
+    if (opens)
+        noteShownBy();
     window_->show();
     if (opens)
         openOnFirstStop();
@@ -937,15 +967,27 @@ bool Form::moveFocus(bool next) {
     return false;
 }
 
-void Form::focusAfterPress(Control* pressed) {
+void Form::focusAfterPress(Control* pressed, const std::vector<const Control*>& opened) {
     ensureTabOrder();
     if (pressed->isTabStop()) {
         pressed->Widget()->setFocus(Qt::OtherFocusReason);
         return;
     }
-    // Not the next stop: a second Enter would press whatever comes next, and that may end the
-    // program (Quit) or throw work away. The first stop of the pressed control's panel, or else of
-    // the window, is a safe place to land.
+    // The pressed control went with its frame: back to what opened that frame, else into a frame
+    // the press opened. Not the next stop: a second Enter would press whatever comes next, and that
+    // may end the program (Quit) or throw work away. The first stop of the pressed control's panel,
+    // or else of the window, is a safe place to land.
+    if (focusOpenerOf(pressed))
+        return;
+    for (const Control* frame : opened)
+        if (std::find_if(controls_.begin(), controls_.end(), [frame](const auto& c) { return c.get() == frame; }) !=
+                controls_.end() &&
+            frame->EffectivelyVisible())
+            for (Control* c : tabOrder_)
+                if (isInside(c, frame) && c->isTabStop()) {
+                    c->Widget()->setFocus(Qt::TabFocusReason);
+                    return;
+                }
     for (const Control* box = pressed->Container();; box = box->Container()) {
         for (Control* c : tabOrder_)
             if ((!box || isInside(c, box)) && c != pressed && c->isTabStop()) {
@@ -955,6 +997,54 @@ void Form::focusAfterPress(Control* pressed) {
         if (!box)
             return;
     }
+}
+
+void Form::noteOpened(const Control* frame) {
+    KeyboardPress::NoteOpened(frame);
+    Control* by = UserPress::Innermost(this);
+    if (!by || by == frame || isInside(by, frame))
+        return;
+    std::erase_if(openers_, [frame](const Opener& o) { return o.opened == frame; });
+    openers_.push_back({frame, by, by->LifeToken()});
+}
+
+void Form::noteShownBy() {
+    formOpener_ = UserPress::Innermost(this, true);
+    formOpenerAlive_ = formOpener_ ? formOpener_->LifeToken() : std::weak_ptr<void>();
+}
+
+bool Form::focusOpenerOf(const Control* pressed, int depth) {
+    if (depth > 8)  // openers that opened each other's frames
+        return false;
+    for (const Control* box = pressed->Container(); box; box = box->Container()) {
+        if (box->Visible())
+            continue;
+        const auto it = std::find_if(openers_.begin(), openers_.end(), [box](const Opener& o) { return o.opened == box; });
+        if (it == openers_.end() || !Alive(it->alive))
+            continue;
+        Control* by = it->by;
+        if (by->isTabStop()) {
+            by->Widget()->setFocus(Qt::OtherFocusReason);
+            return true;
+        }
+        return focusOpenerOf(by, depth + 1);
+    }
+    return false;
+}
+
+void Form::focusBackAfterClose() {
+    Control* by = formOpener_;
+    if (!by || !Alive(formOpenerAlive_))
+        return;
+    Form* owner = by->ParentForm();
+    if (!owner || !owner->window_ || !owner->window_->isVisible())
+        return;
+    owner->ensureTabOrder();
+    owner->window_->activateWindow();
+    if (by->isTabStop())
+        by->Widget()->setFocus(Qt::OtherFocusReason);
+    else if (!owner->focusOpenerOf(by))
+        owner->focusAfterPress(by);
 }
 
 CommandButton* Form::CancelButton() const {
@@ -1019,6 +1109,7 @@ void Form::ShowModal() {
         if (window_->windowHandle() && owner->windowHandle())
             window_->windowHandle()->setTransientParent(owner->windowHandle());
     }
+    noteShownBy();
     modal_ = true;
     struct Restore {
         Form* f;
@@ -1231,6 +1322,7 @@ void Label::SetWordWrap(bool w) {
 void Label::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     Fire(Click);
 }
 
@@ -1308,8 +1400,10 @@ void LabelWidget::paintEvent(QPaintEvent* e) {
 void LabelWidget::mouseReleaseEvent(QMouseEvent* e) {
     WidgetEventScope scope;
     QLabel::mouseReleaseEvent(e);
-    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        UserPress user(owner);
         Fire(static_cast<Label*>(owner)->Click);
+    }
 }
 
 // ---- CommandButton
@@ -1322,6 +1416,7 @@ CommandButton::CommandButton(Form* form, QString name, int index, Control* conta
     w->setAutoDefault(false);
     QObject::connect(w, &QPushButton::clicked, context(), [this] {
         WidgetEventScope scope;
+        UserPress user(this);
         Fire(Click);
     });
     QObject::connect(w, &QPushButton::pressed, context(), [this] { refreshFace(); });
@@ -1364,6 +1459,7 @@ void CommandButton::refreshFace() {
 void CommandButton::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     Fire(Click);
 }
 
@@ -1400,7 +1496,8 @@ void ButtonWidget::keyPressEvent(QKeyEvent* e) {
 // Space presses a button when it is let go.
 void ButtonWidget::keyReleaseEvent(QKeyEvent* e) {
     std::optional<KeyboardPress> press;
-    if (owner && PressesButton(e))
+    // Enter has pressed the button already: its release presses nothing.
+    if (owner && e->key() == Qt::Key_Space)
         press.emplace(owner);
     QPushButton::keyReleaseEvent(e);
 }
@@ -1447,6 +1544,7 @@ CheckBox::CheckBox(Form* form, QString name, int index, Control* container)
     w->setFocusPolicy(Qt::StrongFocus);
     QObject::connect(w, &QCheckBox::clicked, context(), [this] {
         WidgetEventScope scope;
+        UserPress user(this);
         SetValue(value_ == 1 ? 0 : 1);
     });
     // A box ticked by anything but the control (a tool's toggle through the widget) is the user's
@@ -1489,6 +1587,7 @@ void CheckBox::SetValue(int v) {
 void CheckBox::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     SetValue(value_ == 1 ? 0 : 1);
 }
 
@@ -1635,6 +1734,7 @@ void PictureWidget::keyPressEvent(QKeyEvent* e) {
 void Image::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     auto token = LifeToken();
     Fire(MouseDown, 1);
     if (!Alive(token))
@@ -1674,8 +1774,10 @@ void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
     auto* image = static_cast<Image*>(owner);
     auto token = image->LifeToken();
     Fire(image->MouseUp, MouseButtonCode(e->button()));
-    if (Alive(token) && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (Alive(token) && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        UserPress user(image);
         Fire(image->Click);
+    }
 }
 
 // ---- PictureBox
@@ -1692,6 +1794,23 @@ void PictureBox::SetPicture(const Picture& p) {
     picture_ = p;
     static_cast<PictureWidget*>(Widget())->pixmap = p.pixmap();
     Widget()->update();
+    describePicture();
+}
+
+void PictureBox::SetPictureDescriptions(std::vector<std::pair<QString, QString>> byId) {
+    descriptions_ = std::move(byId);
+    describePicture();
+}
+
+void PictureBox::describePicture() {
+    if (descriptions_.empty())
+        return;
+    QString said;
+    for (const auto& [id, text] : descriptions_)
+        if (id == picture_.id())
+            said = text;
+    if (Widget()->accessibleDescription() != said)
+        Widget()->setAccessibleDescription(said);
 }
 
 void PictureBox::SetBorderStyle(int b) {
@@ -1703,6 +1822,7 @@ void PictureBox::SetBorderStyle(int b) {
 void PictureBox::UserClicks() {
     if (!EffectivelyEnabled() || !EffectivelyVisible())
         return;
+    UserPress user(this);
     Fire(Click);
 }
 
@@ -1718,8 +1838,10 @@ void PictureWidget::paintEvent(QPaintEvent*) {
 
 void PictureWidget::mouseReleaseEvent(QMouseEvent* e) {
     WidgetEventScope scope;
-    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+    if (owner && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint())) {
+        UserPress user(owner);
         Fire(static_cast<PictureBox*>(owner)->Click);
+    }
 }
 
 // ---- Frame
@@ -1735,6 +1857,17 @@ class FrameAccessible : public QAccessibleWidget {
         if (t == QAccessible::Name && s.isEmpty())
             s = static_cast<const FrameWidget*>(widget())->caption;
         return s;
+    }
+    // A frame without a border whose controls are all hidden draws nothing: it is not showing.
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        if (st.invisible || static_cast<const FrameWidget*>(widget())->border)
+            return st;
+        for (const QWidget* child : widget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible())
+                return st;
+        st.invisible = true;
+        return st;
     }
 };
 

@@ -1,4 +1,4 @@
-#include "platform/forms_fit.h"
+#include "forms/forms_fit.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 #include "platform/services.h"
 
 namespace qv {

@@ -19,8 +19,8 @@
 #include <typeinfo>
 #include <utility>
 
-#include "platform/forms.h"
-#include "platform/forms_p.h"
+#include "forms/forms.h"
+#include "forms/forms_p.h"
 #include "platform/fs_posix.h"
 #include "platform/services.h"
 
@@ -313,6 +313,31 @@ class ClosedListOutOfSight : public QObject {
     QPointer<QAbstractItemView> view_;
 };
 
+// The style lays a drop-down list's entries out wider than the list (each a little wider than the
+// list itself), so that assistive tools were told of entries reaching past the list's edge. An entry
+// is no wider than the list it is drawn in.
+class EntriesInTheList : public QAbstractItemDelegate {
+  public:
+    EntriesInTheList(QAbstractItemDelegate* style, QAbstractItemView* view, QObject* parent)
+        : QAbstractItemDelegate(parent), style_(style), view_(view) {
+        style_->setParent(this);
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        style_->paint(painter, option, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = style_->sizeHint(option, index);
+        if (view_ && view_->viewport()->width() > 0)
+            size.setWidth(std::min(size.width(), view_->viewport()->width()));
+        return size;
+    }
+
+  private:
+    QAbstractItemDelegate* style_;
+    QPointer<QAbstractItemView> view_;
+};
+
 }  // namespace
 
 void ComboBox::UserKey(int keyAscii) {
@@ -340,6 +365,8 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     w->setEditable(false);
     w->setFocusPolicy(Qt::StrongFocus);
     new ClosedListOutOfSight(w);
+    if (QAbstractItemDelegate* style = w->itemDelegate())
+        w->setItemDelegate(new EntriesInTheList(style, w->view(), w));
     QObject::connect(w, &QComboBox::activated, context(), [this](int i) {
         if (syncing_)
             return;

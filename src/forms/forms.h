@@ -14,13 +14,16 @@
 //   Until code sets one, the order is the window's reading order (left to right, top to bottom, a
 //   frame's controls together; tops less than half a line apart are one row), taken once the form
 //   is built. Tab stops only on controls that act and that the user sees: one option button per
-//   group (the chosen one), picture buttons and labels that act included; no read-only text box,
+//   group (the chosen one), picture buttons and labels that act included; no read-only text box
+//   (but one made a read stop while it holds a text),
 //   nothing hidden or lying under a panel. A window opens with the focus on its first stop,
 //   its focus mark shown.
 // - Escape presses the form's Cancel button; Enter and Space press a focused button. A press from
-//   the keyboard or an assistive tool leaves the focus on the pressed control (or, when it no longer
-//   acts, on the first stop of its panel or else of the window, never on whatever came next): the
-//   handlers' move of the focus to the window's picture box is for clicks.
+//   the keyboard or an assistive tool leaves the focus on the pressed control; when that no longer
+//   acts, on the control whose press opened its frame, else on the first control of a frame the
+//   press opened, else on the first stop of its panel or else of the window (never on whatever came
+//   next). A press that closes its window hands the focus back to the control whose press opened
+//   it. The handlers' move of the focus to the window's picture box is for clicks.
 // - Positions: a control placed directly on a form is in pixels; one inside a Frame or PictureBox
 //   container is in twips (15 twips a pixel).
 #pragma once
@@ -221,6 +224,14 @@ class TextBox : public Control {
     void SetLocked(bool l);
     void SetMultiLine(bool m);
     bool MultiLine() const { return multiLine_; }
+    // What the box draws while the focus is elsewhere, in place of its text: a shortened form of it.
+    // The text itself stays what assistive tools read and what the keyboard reaches and copies.
+    // Empty: the text. Writing the text drops it.
+    void SetShownText(const QString& shown);
+    QString ShownText() const { return shown_.isEmpty() ? lastText_ : shown_; }
+    // A read-only box Tab stops on while it holds a text, so that the keyboard can read it whole.
+    void SetReadStop(bool stop);
+    bool ReadStop() const { return readStop_; }
 
     std::function<void()> Change;
     std::function<void(int& keyAscii)> KeyPress;
@@ -239,12 +250,15 @@ class TextBox : public Control {
     void replaceSelection(const QString& s);
     void onWidgetTextChanged();
     void buildEditor();
+    void applyReadStop();
     int maxLength_ = 0;
     int borderStyle_ = 1;
     bool locked_ = false;
     bool multiLine_ = false;
     bool writing_ = false;
+    bool readStop_ = false;
     QString lastText_;
+    QString shown_;
 };
 
 class CommandButton : public Control {
@@ -499,9 +513,14 @@ class PictureBox : public Control {
     void SetBorderStyle(int b);
     std::function<void()> Click;
     void UserClicks();
+    // A state told by a picture alone reaches only the eye: what each picture (by its id) says to
+    // assistive tools, as the box's description, from the next SetPicture on.
+    void SetPictureDescriptions(std::vector<std::pair<QString, QString>> byId);
 
   private:
+    void describePicture();
     Picture picture_;
+    std::vector<std::pair<QString, QString>> descriptions_;
     int borderStyle_ = 1;
 };
 
@@ -765,9 +784,23 @@ class Form {
     // Tab order: every control, the first stop first. Built on first use once Design has run.
     void ensureTabOrder();
     bool moveFocus(bool next);
-    void focusAfterPress(Control* pressed);
+    void focusAfterPress(Control* pressed, const std::vector<const Control*>& opened = {});
     void openOnFirstStop();
     bool opening_ = false;
+    // What a user's press opened, and by which control: a key press that closes a frame or the
+    // form hands the focus back to its opener (or to what opened that one's frame).
+    struct Opener {
+        const Control* opened;
+        Control* by;
+        std::weak_ptr<void> alive;
+    };
+    std::vector<Opener> openers_;
+    Control* formOpener_ = nullptr;
+    std::weak_ptr<void> formOpenerAlive_;
+    void noteOpened(const Control* frame);
+    void noteShownBy();
+    bool focusOpenerOf(const Control* pressed, int depth = 0);
+    void focusBackAfterClose();
     std::vector<Control*> tabOrder_;
     std::vector<std::pair<Control*, int>> designTabIndex_;  // set while Design runs
     bool designing_ = false;

@@ -9,10 +9,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionFrame>
+#include <QTextLayout>
 
-#include "platform/forms.h"
-#include "platform/forms_p.h"
+#include "forms/forms.h"
+#include "forms/forms_p.h"
 
 namespace qv {
 
@@ -28,6 +31,76 @@ QPlainTextEdit* plainEdit(QWidget* w) {
 // Code may write any length; only the user's additions are limited, by the control itself.
 constexpr int kEditorLimit = 1 << 28;
 
+// The editors hold the box's whole text and draw the shortened form in its place while the focus is
+// elsewhere; in the focus the user reads, moves through and copies the whole.
+class LineEditor : public QLineEdit {
+  public:
+    QString shown;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (shown.isEmpty() || hasFocus()) {
+            QLineEdit::paintEvent(e);
+            return;
+        }
+        QPainter p(this);
+        QStyleOptionFrame panel;
+        initStyleOption(&panel);
+        style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &p, this);
+        QRect r = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+        r = r.marginsRemoved(textMargins()).adjusted(2, 0, -2, 0);  // the editor's own side margins
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        p.drawText(r, Qt::AlignVCenter | (alignment() & Qt::AlignHorizontal_Mask), shown);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QLineEdit::focusInEvent(e);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QLineEdit::focusOutEvent(e);
+        update();
+    }
+};
+
+class LinesEditor : public QPlainTextEdit {
+  public:
+    QString shown;
+
+  protected:
+    void paintEvent(QPaintEvent* e) override {
+        if (shown.isEmpty() || hasFocus()) {
+            QPlainTextEdit::paintEvent(e);
+            return;
+        }
+        // Laid out as the editor lays out its own text: its font, its way of wrapping, its margin.
+        QPainter p(viewport());
+        p.fillRect(viewport()->rect(), palette().brush(viewport()->backgroundRole()));
+        p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+        QTextLayout layout(shown, font());
+        QTextOption option;
+        option.setWrapMode(wordWrapMode());
+        layout.setTextOption(option);
+        const qreal margin = document()->documentMargin();
+        qreal y = margin;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(viewport()->width() - 2 * margin);
+            line.setPosition(QPointF(margin, y));
+            y += line.height();
+        }
+        layout.endLayout();
+        layout.draw(&p, QPointF());
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusInEvent(e);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QPlainTextEdit::focusOutEvent(e);
+        viewport()->update();
+    }
+};
+
 }  // namespace
 
 TextBox::TextBox(Form* form, QString name, int index, Control* container)
@@ -38,7 +111,8 @@ TextBox::TextBox(Form* form, QString name, int index, Control* container)
 void TextBox::buildEditor() {
     QWidget* w = nullptr;
     if (multiLine_) {
-        auto* e = new QPlainTextEdit;
+        auto* e = new LinesEditor;
+        e->shown = shown_;
         e->setPlainText(lastText_);
         e->setReadOnly(locked_);
         e->setFrameShape(borderStyle_ ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -48,7 +122,8 @@ void TextBox::buildEditor() {
         });
         w = e;
     } else {
-        auto* e = new QLineEdit;
+        auto* e = new LineEditor;
+        e->shown = shown_;
         e->setMaxLength(kEditorLimit);
         e->setText(lastText_);
         e->setReadOnly(locked_);
@@ -73,13 +148,29 @@ void TextBox::buildEditor() {
         replaceWidget(w);
     else
         setWidget(w);
+    applyReadStop();
 }
 
 QString TextBox::Text() const {
     return lastText_;
 }
 
+void TextBox::SetShownText(const QString& shown) {
+    const QString drawn = shown == lastText_ ? QString() : shown;
+    if (drawn == shown_)
+        return;
+    shown_ = drawn;
+    if (auto* le = dynamic_cast<LineEditor*>(Widget())) {
+        le->shown = drawn;
+        le->update();
+    } else if (auto* pe = dynamic_cast<LinesEditor*>(Widget())) {
+        pe->shown = drawn;
+        pe->viewport()->update();
+    }
+}
+
 void TextBox::putText(const QString& t) {
+    SetShownText(QString());
     writing_ = true;
     if (auto* le = lineEdit(Widget())) {
         le->setText(t);
@@ -114,12 +205,15 @@ void TextBox::onWidgetTextChanged() {
         return;
     }
     lastText_ = now;
+    SetShownText(QString());
     Fire(Change);
 }
 
 void TextBox::fireChangeIfChanged(const QString& before) {
-    if (lastText_ != before)
-        Fire(Change);
+    if (lastText_ == before)
+        return;
+    SetShownText(QString());
+    Fire(Change);
 }
 
 void TextBox::replaceSelection(const QString& s) {
@@ -262,6 +356,18 @@ void TextBox::SetLocked(bool l) {
         le->setReadOnly(l);
     else if (auto* pe = plainEdit(Widget()))
         pe->setReadOnly(l);
+    applyReadStop();
+}
+
+void TextBox::SetReadStop(bool stop) {
+    readStop_ = stop;
+    applyReadStop();
+}
+
+// In a read-only box the keyboard moves and selects as well, where it is there to be read.
+void TextBox::applyReadStop() {
+    if (auto* pe = plainEdit(Widget()); pe && locked_ && readStop_)
+        pe->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
 }
 
 void TextBox::SetMultiLine(bool m) {
@@ -315,9 +421,10 @@ bool TextBoxWidgetFilter::key(QKeyEvent* e) {
         // Escape belongs to the form's Cancel button when it has one to press.
         Form* form = box_->ParentForm();
         CommandButton* cancel = form ? form->CancelButton() : nullptr;
-        if (cancel && cancel->EffectivelyEnabled() && cancel->EffectivelyVisible())
+        if (cancel && cancel->EffectivelyEnabled() && cancel->EffectivelyVisible()) {
+            KeyboardPress press(cancel);
             cancel->UserClicks();
-        else
+        } else
             box_->userKey(27);
         return true;
     }

@@ -12,8 +12,9 @@
 #include <QRadioButton>
 #include <QWidget>
 #include <utility>
+#include <vector>
 
-#include "platform/forms.h"
+#include "forms/forms.h"
 
 namespace qv {
 
@@ -50,12 +51,38 @@ class WidgetEventScope {
     static inline int depth_ = 0;
 };
 
+// A user's press (mouse, key or tool) on a control, held while its handler runs: a frame or window
+// shown meanwhile was opened by that control, and a key press that closes it takes the focus back there.
+class UserPress {
+  public:
+    explicit UserPress(Control* pressed) : pressed_(pressed), alive_(pressed->LifeToken()), outer_(current_) {
+        current_ = this;
+    }
+    ~UserPress() { current_ = outer_; }
+    UserPress(const UserPress&) = delete;
+    UserPress& operator=(const UserPress&) = delete;
+    // The innermost press still alive on form `f` (or, with `onOther`, on any other form); nullptr when none.
+    static Control* Innermost(const Form* f, bool onOther = false) {
+        for (const UserPress* p = current_; p; p = p->outer_)
+            if (Alive(p->alive_) && (p->pressed_->ParentForm() == f) != onOther)
+                return p->pressed_;
+        return nullptr;
+    }
+
+  private:
+    Control* pressed_;
+    std::weak_ptr<void> alive_;
+    const UserPress* outer_;
+    static inline const UserPress* current_ = nullptr;
+};
+
 // A press made from the keyboard or by an assistive tool, held while its handler runs. Handlers
 // move the focus to the window's picture box to keep a focus mark off a clicked button; from the
 // keyboard that would cost the user the place, so the move is not made then, and afterwards the
-// focus is on the pressed control again (when that one no longer acts, on the first stop of its
-// panel or window: the next stop may be one a second Enter must not press). A handler
-// that puts the focus on another control itself keeps it there.
+// focus is on the pressed control again (when that one no longer acts: on what opened its frame, in
+// a frame the press opened, or else on the first stop of its panel or window: the next stop may be
+// one a second Enter must not press). A handler that puts the focus on another control itself
+// keeps it there.
 class KeyboardPress {
   public:
     explicit KeyboardPress(Control* pressed);
@@ -64,11 +91,17 @@ class KeyboardPress {
     KeyboardPress& operator=(const KeyboardPress&) = delete;
     // Asked by SetFocus: false for the picture box's move during such a press.
     static bool AllowsFocusOn(const Control* target);
+    // A frame shown during the press on the pressed control's form.
+    static void NoteOpened(const Control* frame);
 
   private:
     Control* pressed_;
     std::weak_ptr<void> alive_;
     KeyboardPress* outer_;
+    UserPress user_;
+    Form* form_;
+    bool formShown_;
+    std::vector<const Control*> opened_;
     bool focusPlaced_ = false;
     static inline KeyboardPress* current_ = nullptr;
 };
