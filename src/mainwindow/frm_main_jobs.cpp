@@ -107,7 +107,7 @@ void FrmMain::CommandReject_Click() {
             S.PreviewNames.clear();
         } else if (S.ReviewMode == 0) {
             OptionAction[0]->SetValue(true);
-            S.EditActionIndex = 0;
+            S.EditActionIndex = IndexOf(Action::Rename);
             panels::SetValueActionOK();
             if (S.HasSelection == 1)
                 panels::SetValueClearSelection();

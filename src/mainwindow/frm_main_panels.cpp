@@ -365,7 +365,7 @@ void FrmMain::WirePanelHandlers() {
         OptionAction[0]->SetValue(true);
         CheckActionMode->SetValue(0);
         // Whatever the two buttons showed before, Rename without review mode is what is committed.
-        S.EditActionIndex = 0;
+        S.EditActionIndex = IndexOf(Action::Rename);
         S.ReviewModePending = 0;
         Apply(PanelId::Action);
     };

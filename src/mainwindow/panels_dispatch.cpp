@@ -149,7 +149,7 @@ void SetValueResetAll() {
         SetValueSelectionOK();
     }
     if (!(CurrentAction() == Action::Rename && S.ReviewMode != 1)) {
-        S.EditActionIndex = 0;
+        S.EditActionIndex = IndexOf(Action::Rename);
         if (frmMain().Loaded())
             frmMain().CheckActionMode->SetValue(0);
         S.ReviewModePending = 0;
