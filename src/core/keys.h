@@ -104,6 +104,50 @@ namespace qv {
     X(Help)              \
     X(Family)
 
+// The criteria's type words: where Insert, Replace, Remove and Auto act (the start and the end are
+// the after and before N-characters types with N = 0).
+#define QV_INSERT_TYPES(X)  \
+    X(InsertAfterNumChars)  \
+    X(InsertBeforeNumChars) \
+    X(InsertAfterAString)   \
+    X(InsertBeforeAString)
+
+#define QV_REPLACE_TYPES(X)      \
+    X(ReplaceFileName)           \
+    X(ReplaceAString)            \
+    X(ReplaceAfterNumChars)      \
+    X(ReplaceBeforeNumChars)     \
+    X(ReplaceAfterAString)       \
+    X(ReplaceBeforeAString)      \
+    X(ReplaceCharAfterNumChars)  \
+    X(ReplaceCharBeforeNumChars) \
+    X(ReplaceCharAfterAString)   \
+    X(ReplaceCharBeforeAString)
+
+#define QV_REMOVE_TYPES(X)      \
+    X(RemoveAString)            \
+    X(RemoveAfterNumChars)      \
+    X(RemoveBeforeNumChars)     \
+    X(RemoveAfterAString)       \
+    X(RemoveBeforeAString)      \
+    X(RemoveCharAfterNumChars)  \
+    X(RemoveCharBeforeNumChars) \
+    X(RemoveCharAfterAString)   \
+    X(RemoveCharBeforeAString)
+
+#define QV_AUTO_PLACES(X) \
+    X(AutoAfterNumChars)  \
+    X(AutoBeforeNumChars) \
+    X(AutoAfterAString)   \
+    X(AutoBeforeAString)
+
+// What a priority slot holds ("Auto" is run but never stored).
+#define QV_SLOT_WORDS(X) \
+    X(Insert)            \
+    X(Replace)           \
+    X(Remove)            \
+    X(Auto)
+
 #define QV_KEY_NAME(name) name,
 #define QV_KEY_TEXT(name) std::string_view(#name),
 
@@ -111,6 +155,11 @@ enum class MessageId { QV_MESSAGE_KEYS(QV_KEY_NAME) };
 enum class SetButId { QV_SETBUT_KEYS(QV_KEY_NAME) };
 enum class SetNullId { QV_SETNULL_TAGS(QV_KEY_NAME) };
 enum class PanelId { QV_PANEL_KEYS(QV_KEY_NAME) };
+enum class InsertTypeId { QV_INSERT_TYPES(QV_KEY_NAME) };
+enum class ReplaceTypeId { QV_REPLACE_TYPES(QV_KEY_NAME) };
+enum class RemoveTypeId { QV_REMOVE_TYPES(QV_KEY_NAME) };
+enum class AutoPlaceId { QV_AUTO_PLACES(QV_KEY_NAME) };
+enum class SlotId { QV_SLOT_WORDS(QV_KEY_NAME) };
 
 template <class E>
 struct KeyTexts;
@@ -129,6 +178,26 @@ struct KeyTexts<SetNullId> {
 template <>
 struct KeyTexts<PanelId> {
     static constexpr std::array texts{QV_PANEL_KEYS(QV_KEY_TEXT)};
+};
+template <>
+struct KeyTexts<InsertTypeId> {
+    static constexpr std::array texts{QV_INSERT_TYPES(QV_KEY_TEXT)};
+};
+template <>
+struct KeyTexts<ReplaceTypeId> {
+    static constexpr std::array texts{QV_REPLACE_TYPES(QV_KEY_TEXT)};
+};
+template <>
+struct KeyTexts<RemoveTypeId> {
+    static constexpr std::array texts{QV_REMOVE_TYPES(QV_KEY_TEXT)};
+};
+template <>
+struct KeyTexts<AutoPlaceId> {
+    static constexpr std::array texts{QV_AUTO_PLACES(QV_KEY_TEXT)};
+};
+template <>
+struct KeyTexts<SlotId> {
+    static constexpr std::array texts{QV_SLOT_WORDS(QV_KEY_TEXT)};
 };
 
 #undef QV_KEY_NAME
@@ -155,6 +224,13 @@ std::optional<E> KeyFromQString(const QString& text) {
         if (text == QLatin1String(texts[i].data(), static_cast<qsizetype>(texts[i].size())))
             return static_cast<E>(i);
     return std::nullopt;
+}
+
+// A word as the records store it (the criteria's type words are kept as text).
+template <class E>
+QString KeyWord(E id) {
+    const std::string_view t = KeyText(id);
+    return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
 }
 
 namespace detail {
@@ -214,8 +290,7 @@ class Key {
     QString text() const {
         if (!id_)
             return other_;
-        const std::string_view t = KeyText(*id_);
-        return QString::fromLatin1(t.data(), static_cast<qsizetype>(t.size()));
+        return KeyWord(*id_);
     }
 
     friend bool operator==(const Key& a, const Key& b) { return a.id_ == b.id_ && a.other_ == b.other_; }
