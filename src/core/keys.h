@@ -148,6 +148,7 @@ namespace qv {
     X(Remove)            \
     X(Auto)
 
+// An enumeration's names and its table of texts from one list (the help's own keys use them too).
 #define QV_KEY_NAME(name) name,
 #define QV_KEY_TEXT(name) std::string_view(#name),
 
@@ -199,9 +200,6 @@ template <>
 struct KeyTexts<SlotId> {
     static constexpr std::array texts{QV_SLOT_WORDS(QV_KEY_TEXT)};
 };
-
-#undef QV_KEY_NAME
-#undef QV_KEY_TEXT
 
 template <class E>
 constexpr std::string_view KeyText(E id) {

@@ -32,6 +32,11 @@ TEST(Keys, EveryKeyReadsBackAsItselfFromItsText) {
     ExpectEveryKeyReadsBack<SetButId>();
     ExpectEveryKeyReadsBack<SetNullId>();
     ExpectEveryKeyReadsBack<PanelId>();
+    ExpectEveryKeyReadsBack<InsertTypeId>();
+    ExpectEveryKeyReadsBack<ReplaceTypeId>();
+    ExpectEveryKeyReadsBack<RemoveTypeId>();
+    ExpectEveryKeyReadsBack<AutoPlaceId>();
+    ExpectEveryKeyReadsBack<SlotId>();
 }
 
 TEST(Keys, TheMisspeltKeysAreReadAsSpelt) {
