@@ -303,7 +303,8 @@ LittleHelpTexts LittleHelp() {
     t.listHead = ListHead();
     t.fileNum = FileNum();
     t.spaceFree = S.DestSpaceCaption;
-    t.resetVisible = S.SelKind + S.HasSelection + S.ActionIndex + S.CriteriaCount + S.OptionsNonDefault != 0;
+    t.resetVisible =
+        S.SelKind + S.HasSelection + IndexOf(CurrentAction()) + S.CriteriaCount + S.OptionsNonDefault != 0;
     std::array<QString, 4>& l = t.info;
     if (S.CriteriaHelpShown) {
         l = {QStringLiteral(
