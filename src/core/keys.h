@@ -149,6 +149,14 @@ namespace qv {
     X(Auto)
 
 // An enumeration's names and its table of texts from one list (the help's own keys use them too).
+// The information frame shown in place of the view ("" for the view itself).
+#define QV_FRAME_KEYS(X) \
+    X(AboutFrame)        \
+    X(ChoiceFrame)       \
+    X(InfoFrame)         \
+    X(PriorityFrame)     \
+    X(ViewFrame)
+
 #define QV_KEY_NAME(name) name,
 #define QV_KEY_TEXT(name) std::string_view(#name),
 
@@ -156,6 +164,7 @@ enum class MessageId { QV_MESSAGE_KEYS(QV_KEY_NAME) };
 enum class SetButId { QV_SETBUT_KEYS(QV_KEY_NAME) };
 enum class SetNullId { QV_SETNULL_TAGS(QV_KEY_NAME) };
 enum class PanelId { QV_PANEL_KEYS(QV_KEY_NAME) };
+enum class FrameId { QV_FRAME_KEYS(QV_KEY_NAME) };
 enum class InsertTypeId { QV_INSERT_TYPES(QV_KEY_NAME) };
 enum class ReplaceTypeId { QV_REPLACE_TYPES(QV_KEY_NAME) };
 enum class RemoveTypeId { QV_REMOVE_TYPES(QV_KEY_NAME) };
@@ -179,6 +188,10 @@ struct KeyTexts<SetNullId> {
 template <>
 struct KeyTexts<PanelId> {
     static constexpr std::array texts{QV_PANEL_KEYS(QV_KEY_TEXT)};
+};
+template <>
+struct KeyTexts<FrameId> {
+    static constexpr std::array texts{QV_FRAME_KEYS(QV_KEY_TEXT)};
 };
 template <>
 struct KeyTexts<InsertTypeId> {
@@ -306,6 +319,7 @@ using MessageKeyField = Key<MessageId>;
 using SetButKeyField = Key<SetButId>;
 using SetNullKeyField = Key<SetNullId>;
 using PanelKeyField = Key<PanelId>;
+using FrameKeyField = Key<FrameId>;
 
 // The eight actions of the Action panel, by their place on it (ActionIndex).
 enum class Action {

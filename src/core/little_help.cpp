@@ -17,15 +17,15 @@ QString Plural(qsizetype n) {
 }
 
 QString Head() {
-    const QString& k = S.FrameKey;
-    if (k == QLatin1String("ViewFrame") || k.isEmpty())
+    const FrameKeyField& k = S.FrameKey;
+    if (k == FrameId::ViewFrame || k.isEmpty())
         return QStringLiteral(
             "To view Little Help please press Info button at bottom right of the main window.");
-    if (k == QLatin1String("AboutFrame"))
+    if (k == FrameId::AboutFrame)
         return QStringLiteral(
             "To view Littlle Help hide about frame by clicking 'About' button again and then click on 'Info' "
             "button at the bottom right of the window.");
-    if (k == QLatin1String("InfoFrame"))
+    if (k == FrameId::InfoFrame)
         return QStringLiteral("Little Help is being shown at the bottom right of the window.") + kCrLf +
                kCrLf + QStringLiteral("Little help will tell you what you can do or what you need to do.");
     if (!S.HelpAtStart)
@@ -38,10 +38,10 @@ QString Head() {
 
 QString Priority() {
     if (!S.ViewLocked) {
-        const QString& k = S.FrameKey;
-        if (k == QLatin1String("ChoiceFrame") || k == QLatin1String("InfoFrame"))
+        const FrameKeyField& k = S.FrameKey;
+        if (k == FrameId::ChoiceFrame || k == FrameId::InfoFrame)
             return QStringLiteral("Priority : To access press Hide.");
-        if (k == QLatin1String("ViewFrame") || k.isEmpty())
+        if (k == FrameId::ViewFrame || k.isEmpty())
             return QStringLiteral("Priority : To change press Priority.");
     }
     return QStringLiteral("Priority :");

@@ -284,7 +284,7 @@ class FrmMain : public Form {
     void CheckSingleSpace_Click();
     void CommandHelpWebSite_Click();
     void CommandChoiceSetPic_Click();
-    void ShowInfoFrame(const char* frameKey);
+    void ShowInfoFrame(const FrameKeyField& frameKey);
     QString singleNameTyped_, singleExtTyped_;  // the boxes' last accepted texts (a paste is checked)
 
   public:

@@ -133,22 +133,22 @@ void FrmMain::WireEasyHandlers() {
     };
     CommandHelpAbout->Click = [this] {
         PictureMain->SetFocus();
-        if (S.FrameKey == QLatin1String("AboutFrame"))
+        if (S.FrameKey == FrameId::AboutFrame)
             S.FrameKey.clear();
         else
-            S.FrameKey = QStringLiteral("AboutFrame");
+            S.FrameKey = FrameId::AboutFrame;
         Refresh(SetButId::setButOnlyAbout);
     };
     CommandHelpWebSite->Click = [this] { CommandHelpWebSite_Click(); };
 
-    CommandViewChoice->Click = [this] { ShowInfoFrame("ChoiceFrame"); };
-    CommandViewPriority->Click = [this] { ShowInfoFrame("PriorityFrame"); };
+    CommandViewChoice->Click = [this] { ShowInfoFrame(FrameId::ChoiceFrame); };
+    CommandViewPriority->Click = [this] { ShowInfoFrame(FrameId::PriorityFrame); };
     CommandViewInfo->Click = [this] {
-        S.FrameKeySaved = QStringLiteral("InfoFrame");
-        ShowInfoFrame("InfoFrame");
+        S.FrameKeySaved = FrameId::InfoFrame;
+        ShowInfoFrame(FrameId::InfoFrame);
     };
-    CommandChoiceHide->Click = [this] { ShowInfoFrame(""); };
-    CommandInfoHide->Click = [this] { ShowInfoFrame(""); };
+    CommandChoiceHide->Click = [this] { ShowInfoFrame({}); };
+    CommandInfoHide->Click = [this] { ShowInfoFrame({}); };
     CommandChoiceSetName->Click = [this] {
         PictureMain->SetFocus();
         S.MessageKey = MessageId::MessageChangeUserName;
@@ -157,9 +157,9 @@ void FrmMain::WireEasyHandlers() {
     CommandChoiceSetPic->Click = [this] { CommandChoiceSetPic_Click(); };
 }
 
-void FrmMain::ShowInfoFrame(const char* frameKey) {
+void FrmMain::ShowInfoFrame(const FrameKeyField& frameKey) {
     PictureMain->SetFocus();
-    S.FrameKey = QLatin1String(frameKey);
+    S.FrameKey = frameKey;
     Refresh(SetButId::setButFrame);
 }
 

@@ -289,7 +289,7 @@ void FrmMain::WirePanelHandlers() {
         S.WeightHelpRigid = on ? 32 : 0;
         S.HelpAtStartPending = on;
         if (on)
-            S.FrameKeySaved = QStringLiteral("InfoFrame");
+            S.FrameKeySaved = FrameId::InfoFrame;
         OptionsChanged();
     };
     CheckAllowSystemRigid->Click = [this] {

@@ -61,10 +61,6 @@ void SetButFramePictures() {
     m.FrameChoice->SetCaption(view.choiceCaption);
 }
 
-bool Is(const QString& s, const char* key) {
-    return s == QLatin1String(key);
-}
-
 // The face of the job buttons and the colour of their labels: review mode, warning, ready.
 int JobFace() {
     if (S.ReviewMode != 0)
@@ -93,12 +89,12 @@ void SetButtons() {
         S.ViewLockChanged = false;
         if (S.ViewLocked) {
             S.FrameKeySaved = S.FrameKey;
-            if (!Is(S.FrameKey, "InfoFrame"))
+            if (S.FrameKey != FrameId::InfoFrame)
                 S.FrameKey.clear();
         } else {
             S.FrameKey = S.FrameKeySaved;
             S.FrameKeySaved.clear();
-            if (Is(S.FrameKey, "PriorityFrame") && !Renames(CurrentAction()))
+            if (S.FrameKey == FrameId::PriorityFrame && !Renames(CurrentAction()))
                 S.FrameKey.clear();
         }
     }
@@ -244,7 +240,7 @@ void SetButActiveness() {
         m.CommandUndo->SetEnabled(open && S.UndoAvailable);
         m.CommandViewPriority->SetEnabled(open && S.PriorityCount > 1);
         m.CommandViewChoice->SetEnabled(open);
-        m.CommandInfoHide->SetEnabled(open && Is(S.FrameKey, "InfoFrame"));
+        m.CommandInfoHide->SetEnabled(open && S.FrameKey == FrameId::InfoFrame);
         m.CheckEasyProcess->SetEnabled(open ? S.SelKind == 0 : noPanel && S.EasyProcessMode);
     }
     // The folder dialog's OK follows what it has been given to choose, not merely that it is open.
@@ -302,16 +298,25 @@ void SetButPriorityFrame() {
 void SetButShowFrame() {
     FrmMain& m = frmMain();
     Frame* shown = m.FrameView;
-    if (Is(S.FrameKey, "AboutFrame")) {
-        SetButAboutInfo();
-        shown = m.FrameAbout;
-    } else if (Is(S.FrameKey, "ChoiceFrame")) {
-        shown = m.FrameChoice;
-    } else if (Is(S.FrameKey, "InfoFrame")) {
-        shown = m.FrameInfo;
-    } else if (Is(S.FrameKey, "PriorityFrame")) {
-        SetButPriorityFrame();
-        shown = m.FramePriority;
+    if (const std::optional<FrameId> key = S.FrameKey.id()) {
+        switch (*key) {
+            case FrameId::AboutFrame:
+                SetButAboutInfo();
+                shown = m.FrameAbout;
+                break;
+            case FrameId::ChoiceFrame:
+                shown = m.FrameChoice;
+                break;
+            case FrameId::InfoFrame:
+                shown = m.FrameInfo;
+                break;
+            case FrameId::PriorityFrame:
+                SetButPriorityFrame();
+                shown = m.FramePriority;
+                break;
+            case FrameId::ViewFrame:
+                break;
+        }
     }
     for (Frame* f : {m.FrameAbout, m.FrameChoice, m.FrameInfo, m.FramePriority, m.FrameView})
         if (f != shown)
@@ -617,7 +622,7 @@ void SetButPictures() {
     SetButChoicePicture();
     SetButDir();
     if (S.FirstStart || S.HelpAtStart) {
-        S.FrameKey = QStringLiteral("InfoFrame");
+        S.FrameKey = FrameId::InfoFrame;
         SetButInfo();
         SetButShowFrame();
     }

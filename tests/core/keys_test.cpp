@@ -32,6 +32,7 @@ TEST(Keys, EveryKeyReadsBackAsItselfFromItsText) {
     ExpectEveryKeyReadsBack<SetButId>();
     ExpectEveryKeyReadsBack<SetNullId>();
     ExpectEveryKeyReadsBack<PanelId>();
+    ExpectEveryKeyReadsBack<FrameId>();
     ExpectEveryKeyReadsBack<InsertTypeId>();
     ExpectEveryKeyReadsBack<ReplaceTypeId>();
     ExpectEveryKeyReadsBack<RemoveTypeId>();

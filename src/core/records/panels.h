@@ -11,8 +11,8 @@ namespace qv {
 struct PanelKeys {
     SetButKeyField SetButKey;
     SetNullKeyField SetNullKey;
-    QString FrameKey;
-    QString FrameKeySaved;
+    FrameKeyField FrameKey;
+    FrameKeyField FrameKeySaved;
     PanelKeyField PanelKey;
     bool SelectionEmptied = false;
     bool KeepViewLocked = false;
