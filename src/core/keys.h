@@ -10,6 +10,7 @@
 #include <concepts>
 #include <cstddef>
 #include <optional>
+#include <ostream>
 #include <string_view>
 
 namespace qv {
@@ -309,6 +310,8 @@ class Key {
     friend bool operator==(const Key& a, const QString& b) { return a.text() == b; }
     friend bool operator==(const Key& a, QLatin1String b) { return a.text() == b; }
     friend bool operator==(const Key& a, const char* b) { return a.text() == QLatin1String(b); }
+    // How a test's report shows the key.
+    friend void PrintTo(const Key& key, std::ostream* os) { *os << '"' << key.text().toStdString() << '"'; }
 
   private:
     std::optional<E> id_;
