@@ -1,7 +1,7 @@
-// The words the program's parts pass one another: message keys, setBut keys, setNull tags and panel
-// keys. Each is an enumeration whose names are the words themselves, so a key reads (and is found)
-// as it is spelled, and a misspelt one does not compile. The action chosen on the Action panel is
-// here too, with what follows from it.
+// The words the program's parts pass one another: message keys, setBut keys, setNull tags, panel
+// and frame keys, and the criteria's type words. Each is an enumeration whose names are the words
+// themselves, so a key reads (and is found) as it is spelled, and a misspelt one does not compile.
+// The action chosen on the Action panel is here too, with what follows from it.
 #pragma once
 
 #include <QLatin1String>
@@ -149,7 +149,6 @@ namespace qv {
     X(Remove)            \
     X(Auto)
 
-// An enumeration's names and its table of texts from one list (the help's own keys use them too).
 // The information frame shown in place of the view ("" for the view itself).
 #define QV_FRAME_KEYS(X) \
     X(AboutFrame)        \
@@ -158,6 +157,7 @@ namespace qv {
     X(PriorityFrame)     \
     X(ViewFrame)
 
+// An enumeration's names and its table of texts from one list (the help's own keys use them too).
 #define QV_KEY_NAME(name) name,
 #define QV_KEY_TEXT(name) std::string_view(#name),
 
