@@ -20,59 +20,87 @@ QString DefaultHead() {
     return HS.ProfileNickName.isEmpty() ? QStringLiteral("Amblet") : HS.ProfileNickName;
 }
 
-bool ProgramText(const QString& key, QString& text) {
-    if (key == QLatin1String("MessageSmallScreen")) {
-        text = QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") + kCrlf +
-               kCrlf +
-               QStringLiteral(
-                   "To set Screen Resolution right click on an empty area of your Desktop, select "
-                   "Properties and then click on Settings.");
-    } else if (key == QLatin1String("MessageProgInSystem")) {
-        text =
-            QStringLiteral("The Program will not run from inside System Folder. Please do the followings :") +
-            kCrlf + kCrlf + QStringLiteral("1. Press OK to exit the Program.") + kCrlf +
-            QStringLiteral("2. Copy Quorvan.exe to a different Folder outside System Folder.") + kCrlf +
-            QStringLiteral("3. Delete Quorvan.exe from within System Folder.") + kCrlf +
-            QStringLiteral("4. Run Quorvan.exe that you copied on step 2.");
-    } else if (key == QLatin1String("MessageMyPathLost")) {
-        text =
-            QStringLiteral("Did you rename ") + HS.ParentName + QStringLiteral(".exe or ") + HS.HelpName +
-            QStringLiteral(".exe or renamed or moved any folder on their path?") + kCrlf + kCrlf +
-            QStringLiteral("Are you trying to run ") + HS.HelpName +
-            QStringLiteral(" with a Program Launcher before even using it once?") + kCrlf + kCrlf +
-            QStringLiteral("Whatever the problem is, to solve the problem you need to do the followings:") +
-            kCrlf + kCrlf + QStringLiteral("     1. Rename the files to their original name if renamed.") +
-            kCrlf + QStringLiteral("     2. Run both once by double clicking on the file names.");
-    } else if (key == QLatin1String("MessageNeedSriptRuntime")) {
-        text = QStringLiteral("It seems that you do not have the program - Quorvan - in your machine.") +
-               kCrlf + kCrlf +
-               QStringLiteral(
-                   "This program is the Help file of - Quorvan. Depends on some Runtime files to run, "
-                   "which are not included with this Help.");
-    } else {
+bool ProgramText(const Key<HelpMessageId>& field, QString& text) {
+    const std::optional<HelpMessageId> key = field.id();
+    if (!key)
         return false;
+    switch (*key) {
+        case HelpMessageId::MessageSmallScreen: {
+            text = QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") + kCrlf +
+                   kCrlf +
+                   QStringLiteral(
+                       "To set Screen Resolution right click on an empty area of your Desktop, select "
+                       "Properties and then click on Settings.");
+            return true;
+        }
+        case HelpMessageId::MessageProgInSystem: {
+            text = QStringLiteral(
+                       "The Program will not run from inside System Folder. Please do the followings :") +
+                   kCrlf + kCrlf + QStringLiteral("1. Press OK to exit the Program.") + kCrlf +
+                   QStringLiteral("2. Copy Quorvan.exe to a different Folder outside System Folder.") +
+                   kCrlf + QStringLiteral("3. Delete Quorvan.exe from within System Folder.") + kCrlf +
+                   QStringLiteral("4. Run Quorvan.exe that you copied on step 2.");
+            return true;
+        }
+        case HelpMessageId::MessageMyPathLost: {
+            text = QStringLiteral("Did you rename ") + HS.ParentName + QStringLiteral(".exe or ") +
+                   HS.HelpName + QStringLiteral(".exe or renamed or moved any folder on their path?") +
+                   kCrlf + kCrlf + QStringLiteral("Are you trying to run ") + HS.HelpName +
+                   QStringLiteral(" with a Program Launcher before even using it once?") + kCrlf + kCrlf +
+                   QStringLiteral(
+                       "Whatever the problem is, to solve the problem you need to do the followings:") +
+                   kCrlf + kCrlf +
+                   QStringLiteral("     1. Rename the files to their original name if renamed.") + kCrlf +
+                   QStringLiteral("     2. Run both once by double clicking on the file names.");
+            return true;
+        }
+        case HelpMessageId::MessageNeedSriptRuntime: {
+            text = QStringLiteral("It seems that you do not have the program - Quorvan - in your machine.") +
+                   kCrlf + kCrlf +
+                   QStringLiteral(
+                       "This program is the Help file of - Quorvan. Depends on some Runtime files to run, "
+                       "which are not included with this Help.");
+            return true;
+        }
+        case HelpMessageId::MessageParentNotPresent:
+        case HelpMessageId::MessageParentNotFound:
+        case HelpMessageId::MessageRunParentError:
+            return false;
     }
-    return true;
+    return false;
 }
 
-bool ParentText(const QString& key, QString& text) {
-    if (key == QLatin1String("MessageParentNotPresent")) {
-        text = QStringLiteral(
-                   "Though this is a stand alone program it is actually the Help file of the program "
-                   "- Quorva. Since you do not have that program you really have no use of this "
-                   "Help.") +
-               kCrlf + kCrlf +
-               QStringLiteral("If you want to, to remove it from your machine just delete the file.");
-    } else if (key == QLatin1String("MessageParentNotFound")) {
-        text = QStringLiteral(
-            "Though this is a stand alone program it is designed to work in harmony with "
-            "Quorvan. Please check Using Help With -Quorvan to find out how.");
-    } else if (key == QLatin1String("MessageRunParentError")) {
-        text = QStringLiteral("There was some error. Could not run the program.");
-    } else {
+bool ParentText(const Key<HelpMessageId>& field, QString& text) {
+    const std::optional<HelpMessageId> key = field.id();
+    if (!key)
         return false;
+    switch (*key) {
+        case HelpMessageId::MessageParentNotPresent: {
+            text = QStringLiteral(
+                       "Though this is a stand alone program it is actually the Help file of the program "
+                       "- Quorva. Since you do not have that program you really have no use of this "
+                       "Help.") +
+                   kCrlf + kCrlf +
+                   QStringLiteral("If you want to, to remove it from your machine just delete the file.");
+            return true;
+        }
+        case HelpMessageId::MessageParentNotFound: {
+            text = QStringLiteral(
+                "Though this is a stand alone program it is designed to work in harmony with "
+                "Quorvan. Please check Using Help With -Quorvan to find out how.");
+            return true;
+        }
+        case HelpMessageId::MessageRunParentError: {
+            text = QStringLiteral("There was some error. Could not run the program.");
+            return true;
+        }
+        case HelpMessageId::MessageSmallScreen:
+        case HelpMessageId::MessageProgInSystem:
+        case HelpMessageId::MessageMyPathLost:
+        case HelpMessageId::MessageNeedSriptRuntime:
+            return false;
     }
-    return true;
+    return false;
 }
 
 void Build(bool known, const QString& text) {

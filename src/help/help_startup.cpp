@@ -19,8 +19,8 @@ QString Get(const QString& section, const QString& key) {
     return settingsStore().GetSetting(kApp, section, key);
 }
 
-[[noreturn]] void Refuse(const char* key) {
-    HM.MessageKey = QLatin1String(key);
+[[noreturn]] void Refuse(HelpMessageId key) {
+    HM.MessageKey = key;
     ShowProgramMessage();
     systemServices().EndProgram(0);
     std::abort();  // EndProgram does not return
@@ -48,7 +48,7 @@ void RaiseWindow() {
 void CheckScreenSize() {
     System& sys = systemServices();
     if (sys.ScreenWidthTwips() < kMinScreenWidthTwips || sys.ScreenHeightTwips() < kMinScreenHeightTwips)
-        Refuse("MessageSmallScreen");
+        Refuse(HelpMessageId::MessageSmallScreen);
 }
 
 void GetHelpFolder() {
@@ -140,7 +140,7 @@ void RegisterHelpPath() {
         return;
     }
     if (lost)
-        Refuse("MessageMyPathLost");
+        Refuse(HelpMessageId::MessageMyPathLost);
 }
 
 void ShowUserPicture() {
@@ -170,7 +170,7 @@ void StartHelpWindow() {
 
 void RunParentProgram() {
     if (!systemServices().StartProgram(HS.ParentExePath)) {
-        HM.MessageKey = QStringLiteral("MessageRunParentError");
+        HM.MessageKey = HelpMessageId::MessageRunParentError;
         ShowParentMessage();
     }
 }
@@ -185,7 +185,7 @@ void Main() {
     GetHelpFolder();
     GetWindowsFolder();
     if (InsideSystemFolder())
-        Refuse("MessageProgInSystem");
+        Refuse(HelpMessageId::MessageProgInSystem);
 
     HS.HelpName = QStringLiteral("QuorvanHelp");
     HS.HelpVersion = QStringLiteral("Version 1.1.2");
@@ -194,11 +194,11 @@ void Main() {
 
     FindParentProgram();
     if (HS.ParentNotPresent) {
-        HM.MessageKey = QStringLiteral("MessageParentNotPresent");
+        HM.MessageKey = HelpMessageId::MessageParentNotPresent;
         ShowParentMessage();
     }
     if (HS.ParentNotFound) {
-        HM.MessageKey = QStringLiteral("MessageParentNotFound");
+        HM.MessageKey = HelpMessageId::MessageParentNotFound;
         ShowParentMessage();
     }
     if (!HS.ParentNotPresent && !HS.ParentNotFound) {

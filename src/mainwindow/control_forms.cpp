@@ -29,7 +29,7 @@ namespace qv {
 namespace {
 
 void RefuseFolderName() {
-    S.MessageKey = QStringLiteral("MessageOnlyReadyMsg");
+    S.MessageKey = MessageId::MessageOnlyReadyMsg;
     S.MessageReadyText = QStringLiteral(
         "In new Folder name you can use only Alphabets and Digits 0 to 9. No other Character can be "
         "included.");
@@ -48,21 +48,21 @@ bool ValidFolderName(const QString& name) {
 void ReportFolderActionFailed(const QString& folder, const PlatformError& e) {
     const QString text = e.message();
     const qsizetype at = text.lastIndexOf(QStringLiteral(": "));
-    S.MessageKey = QStringLiteral("MessageSingleActionError");
+    S.MessageKey = MessageId::MessageSingleActionError;
     S.MessageBugDetail = QStringLiteral("Folder : ") + folder + QStringLiteral("\r\nReason : ") +
                          (at < 0 ? text : text.mid(at + 2));
     MessageShowWork();
 }
 
 void ReportFolderNotEmpty() {
-    S.MessageKey = QStringLiteral("MessageFolderNotEmpty");
+    S.MessageKey = MessageId::MessageFolderNotEmpty;
     S.MessageReadyText = QStringLiteral(
         "The Folder is not empty any more, so it can not be Deleted. Only an empty Folder can be Deleted.");
     MessageShowReady();
 }
 
 void ReportNameTaken() {
-    S.MessageKey = QStringLiteral("MessageFolderNameSame");
+    S.MessageKey = MessageId::MessageFolderNameSame;
     MessageShowWork();
 }
 
@@ -92,7 +92,7 @@ void RefreshWorkFolderListIfIn(const QString& parent) {
 }
 
 void FramesAgain() {
-    S.SetNullKey = QStringLiteral("setNullFramesActionMove");
+    S.SetNullKey = SetNullId::setNullFramesActionMove;
     SetNullByTag();
 }
 
@@ -122,7 +122,7 @@ bool FolderListsTakeDrive(DriveListBox& drives, DirListBox& dirs, QString& drive
             drives.SetDrive(previous);
         } catch (const PlatformError&) {
         }
-        S.MessageKey = QStringLiteral("MessageDriveNotReady");
+        S.MessageKey = MessageId::MessageDriveNotReady;
         MessageShowWork();
         return false;
     }
@@ -210,7 +210,7 @@ void ControlFormsSetPaths() {
         S.DestPathCommitted = S.DestPath;
         S.DestPathUpper = S.DestPath;
         S.DestInSystemFolder = false;
-        if (S.ActionIndex >= 1 && S.ActionIndex <= 5) {
+        if (NeedsDestination(CurrentAction())) {
             frmMain().TextActionDestination->SetText(S.DestPath);
         }
     }

@@ -208,12 +208,13 @@ void FrmMain::Design() {
     TextActionDestination->Change = [this] {
         // The Delete warning has no label above it and takes the label's line too.
         const int frame = FrameDisplayAction->Height() * kTwipsPerPixel - 3 * kTwipsPerPixel;
-        const int top = S.ActionIndex == 6 ? LabelActionDestination->Top()
-                                           : LabelActionDestination->Top() + LabelActionDestination->Height();
+        const int top = CurrentAction() == Action::Delete
+                            ? LabelActionDestination->Top()
+                            : LabelActionDestination->Top() + LabelActionDestination->Height();
         TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(),
                                     frame - top);
         // A destination shows the folder chosen, at the path's end; a warning its start.
-        if (S.ActionIndex >= 1 && S.ActionIndex <= 5)
+        if (NeedsDestination(CurrentAction()))
             ShowPathEnd(*TextActionDestination, TextActionDestination->Text());
         else
             ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());

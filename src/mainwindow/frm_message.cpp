@@ -186,8 +186,7 @@ void FrmMessage::TextInput0_Change() {
 }
 
 void FrmMessage::TextInput0_KeyPress(int& keyAscii) {
-    if (S.MessageKey != QLatin1String("MessageGetUserName") &&
-        S.MessageKey != QLatin1String("MessageChangeUserName"))
+    if (S.MessageKey != MessageId::MessageGetUserName && S.MessageKey != MessageId::MessageChangeUserName)
         return;
     if (keyAscii == 8)
         return;

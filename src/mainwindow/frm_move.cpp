@@ -78,7 +78,7 @@ bool OpenFirst(DirListBox* dir, std::initializer_list<QString> candidates) {
 }
 
 void RefuseFolderKey() {
-    S.MessageKey = QStringLiteral("MessageOnlyReadyMsg");
+    S.MessageKey = MessageId::MessageOnlyReadyMsg;
     S.MessageReadyText = QStringLiteral(
         "In new Folder name you can use only Alphabets and Digits 0 to 9. No other Character can be "
         "included.");
@@ -158,8 +158,8 @@ bool StripFolderName(TextBox* box) {
     return true;
 }
 
-void SetNullTag(const char* tag) {
-    S.SetNullKey = QLatin1String(tag);
+void SetNullTag(SetNullId tag) {
+    S.SetNullKey = tag;
     SetNullByTag();
 }
 
@@ -308,13 +308,13 @@ void FrmMove::Design() {
         PictureMove->SetFocus();
         if (!S.MoveCreateMode) {
             S.MoveCreateMode = true;
-            SetNullTag("setNullFramesActionMove");
+            SetNullTag(SetNullId::setNullFramesActionMove);
         }
     };
     CommandActionMoveCreateCancel->Click = [this] {
         PictureMove->SetFocus();
         S.MoveCreateMode = false;
-        SetNullTag("setNullFramesActionMove");
+        SetNullTag(SetNullId::setNullFramesActionMove);
     };
     TextActionMoveCreate->Change = [this] { TextActionMoveCreate_Change(); };
     TextActionMoveCreate->KeyPress = [this](int& k) { TextActionMoveCreate_KeyPress(k); };
@@ -323,7 +323,7 @@ void FrmMove::Design() {
         PictureMove->SetFocus();
         if (!S.MoveRenameMode) {
             S.MoveRenameMode = true;
-            SetNullTag("setNullFramesActionMove");
+            SetNullTag(SetNullId::setNullFramesActionMove);
         }
     };
     TextActionMoveNewName->Change = [this] { TextActionMoveNewName_Change(); };
@@ -338,7 +338,7 @@ void FrmMove::Design() {
         S.MoveCreateMode = false;
         S.MoveRenameMode = false;
         S.MadeFolderCount = 0;
-        SetNullTag("setNullFramesActionMove");
+        SetNullTag(SetNullId::setNullFramesActionMove);
     };
 }
 
@@ -487,7 +487,7 @@ void FrmMove::CommandActionMoveOK_Click() {
         S.MovePictureMode = false;
         S.PictureChoiceMade = false;
         HideMoveForm(*this);
-        S.SetButKey = QStringLiteral("setButFrame");
+        S.SetButKey = SetButId::setButFrame;
         SetButtons();
         return;
     }
@@ -524,7 +524,7 @@ void FrmMove::CommandActionMoveCancel_Click() {
         PicChooseCancel();
         S.PictureChoiceMade = false;
         HideMoveForm(*this);
-        S.SetButKey = QStringLiteral("setButFrame");
+        S.SetButKey = SetButId::setButFrame;
         SetButtons();
         return;
     }
@@ -542,8 +542,8 @@ void FrmMove::CommandActionMoveCancel_Click() {
         HideMoveForm(*this);
         // The Action panel stays open with the committed action chosen again.
         S.EditActionIndex = S.ActionIndex;
-        SetNullTag("setNullIndexAction");
-        S.SetButKey = QStringLiteral("setButOnlyActiveness");
+        SetNullTag(SetNullId::setNullIndexAction);
+        S.SetButKey = SetButId::setButOnlyActiveness;
         SetButtons();
         return;
     }

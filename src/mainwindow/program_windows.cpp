@@ -62,7 +62,7 @@ class FirstPaintThen : public QObject {
 
 void RegisterFolderDialogWork() {
     RegisterMessageWork({
-        {"MessageIncorrectPicture",
+        {MessageId::MessageIncorrectPicture,
          [](const MessageAnswer&) {
              // The list keeps its place: the next arrow goes on from the entry refused.
              S.PicturePathPending.clear();
