@@ -1,6 +1,8 @@
 #include "forms/forms_fit.h"
 
 #include <QFontMetricsF>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -113,6 +115,38 @@ void FitFormToScreen(Form& form, QPoint place, const std::function<void()>& arra
         w->setFont(font);
         arrange();
     }
+}
+
+double FontScale() {
+    // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
+    constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
+    const QFontMetrics fm(QApplication::font());
+    const double width =
+        fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
+    return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
+}
+
+void FixFormSize(Form& form) {
+    if (QWidget* w = form.Window())
+        w->setFixedSize(form.Width(), form.Height());
+}
+
+void FitFormToFont(Form& form, bool fixSize) {
+    ScaleFormLayout(form, FontScale());
+    if (fixSize)
+        FixFormSize(form);
+}
+
+void FitFormToFontAndScreen(Form& form, QPoint place) {
+    const double grow = FontScale();
+    const QSize grown(static_cast<int>(form.Width() * grow), static_cast<int>(form.Height() * grow));
+    const double k = grow * ScreenFit(grown, place);
+    if (k < grow) {
+        if (QWidget* w = form.Window())
+            w->setFont(FontAtScale(w->font(), k / grow));
+    }
+    ScaleFormLayout(form, k);
+    FixFormSize(form);
 }
 
 }  // namespace qv

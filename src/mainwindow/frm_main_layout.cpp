@@ -18,6 +18,7 @@
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 

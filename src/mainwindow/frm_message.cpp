@@ -10,6 +10,7 @@
 #include "mainwindow/frm_but.h"
 #include "forms/forms_box_keys.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 

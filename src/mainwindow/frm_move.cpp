@@ -17,6 +17,7 @@
 #include "mainwindow/panels.h"
 #include "mainwindow/picture_chooser.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 
