@@ -610,4 +610,67 @@ void ShowPathEnd(Control& control, const QString& path) {
     TellWhole(control, path, whole);
 }
 
+
+// --- Captions and boxes told what they are for
+
+void SetAccessibleDescription(Control& control, const QString& text) {
+    if (QWidget* w = control.Widget())
+        w->setAccessibleDescription(text);
+}
+
+void SetLabelFor(Label& label, Control& control) {
+    if (auto* l = qobject_cast<QLabel*>(label.Widget()))
+        l->setBuddy(control.Widget());
+}
+
+void MakeFaceLabel(Label& label) {
+    label.SetTransparent(true);
+    label.SetAlignment(2);
+    label.SetWordWrap(true);
+    if (QWidget* w = label.Widget()) {
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Centred both ways on the face, however tall the button.
+        if (auto* face = qobject_cast<QLabel*>(w))
+            face->setAlignment(Qt::AlignCenter);
+    }
+}
+
+namespace {
+
+class SwallowCharacters : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(event);
+            if (!k->text().isEmpty() && k->text().at(0).isPrint())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void IgnoreTypedCharacters(Control& control) {
+    if (QWidget* w = control.Widget())
+        w->installEventFilter(new SwallowCharacters(w));
+}
+
+void WrapAnywhere(TextBox& box) {
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(box.Widget())) {
+        lines->document()->setDocumentMargin(0);
+        lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        lines->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+}
+
+void GiveFocusNow(Control& control) {
+    if (QWidget* w = control.Widget())
+        w->setFocus(Qt::OtherFocusReason);
+}
+
 }  // namespace qv
