@@ -2,16 +2,24 @@
 
 #include <QFontMetricsF>
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QWindow>
 #include <QWidget>
 #include <algorithm>
 #include <vector>
 #include <cmath>
+#include <initializer_list>
 
 #include "forms/forms.h"
 #include "platform/services.h"
@@ -153,6 +161,35 @@ void FitFormToFontAndScreen(Form& form, QPoint place) {
     FixFormSize(form);
 }
 
+
+StyleMetrics MeasureStyle(const QFont& font) {
+    QLineEdit e;
+    QComboBox c;
+    QCheckBox k(QStringLiteral("x"));
+    QRadioButton r(QStringLiteral("x"));
+    for (QWidget* w : std::initializer_list<QWidget*>{&e, &c, &k, &r}) w->setFont(font);
+    StyleMetrics m;
+    m.edit = e.sizeHint().height();
+    m.combo = c.sizeHint().height();
+    m.check = std::max(k.sizeHint().height(), r.sizeHint().height());
+    constexpr int wide = 1000;
+    QStyleOptionButton ko;
+    ko.initFrom(&k);
+    ko.rect = QRect(0, 0, wide, m.check);
+    m.checkOver = wide - k.style()->subElementRect(QStyle::SE_CheckBoxContents, &ko, &k).width();
+    QStyleOptionButton ro;
+    ro.initFrom(&r);
+    ro.rect = QRect(0, 0, wide, m.check);
+    m.radioOver = wide - r.style()->subElementRect(QStyle::SE_RadioButtonContents, &ro, &r).width();
+    QStyleOptionComboBox co;
+    co.initFrom(&c);
+    co.editable = false;
+    co.frame = true;
+    co.rect = QRect(0, 0, wide, m.combo);
+    m.comboOver =
+        wide - c.style()->subControlRect(QStyle::CC_ComboBox, &co, QStyle::SC_ComboBoxEditField, &c).width();
+    return m;
+}
 
 // --- Places, fonts and windows asked for in controls' terms
 

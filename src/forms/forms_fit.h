@@ -36,6 +36,15 @@ void ScaleFormLayout(Form& form, double k);
 // `place`, its window's font goes down and it is laid out again.
 void FitFormToScreen(Form& form, QPoint place, const std::function<void()>& arrange);
 
+// What the desktop style draws at a font, in pixels, for a window laid out from its font: the height
+// of a text box, a closed combo box and a check box or option button, and what a check box, an option
+// button and a combo box take beside their caption or entry.
+struct StyleMetrics {
+    int edit = 0, combo = 0, check = 0;
+    int checkOver = 0, radioOver = 0, comboOver = 0;
+};
+StyleMetrics MeasureStyle(const QFont& font);
+
 // Window sizes follow the font. The windows are drawn for the desktop's usual font (a line 14 pixels
 // high); a larger font makes every place and size of the window larger in step, so no text is cut.
 double FontScale();
