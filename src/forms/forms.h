@@ -837,11 +837,11 @@ bool HasModalResponder();
 // --- What a window asks of its controls and of itself, in controls' terms: the windows never reach
 // the widgets behind them.
 
-// The font a control or a window draws with (the application's font for a window not loaded); a
-// control given a font keeps it whatever its window's font does later.
-QFont ControlFont(const Control& control);
+// The font a window draws with (the application's font for a window not loaded); a control given a
+// font keeps it whatever its window's font does later.
 void SetControlFont(Control& control, const QFont& font);
 QFont FormFont(const Form& form);
+void SetFormFont(Form& form, const QFont& font);
 // How wide `text` is drawn in the control's font, in pixels.
 int TextWidth(const Control& control, const QString& text);
 // How tall the control's wrapped text is at `width` pixels (its own width when negative), in pixels.
@@ -856,6 +856,8 @@ QRect PlaceInWindow(const Control& control);
 QRect PlaceOnScreen(const Control& control);
 // The inside of a container (a frame or picture box), in pixels from its own corner.
 QRect InsideOf(const Control& container);
+// As much of the text's start as fits inside the control, ended with an ellipsis when cut.
+QString ElidedToFit(const Control& control, const QString& text);
 // What screen readers read about the control beyond its name.
 void SetAccessibleDescription(Control& control, const QString& text);
 // The label reads out `control` (its buddy): a box is announced by the question above it.

@@ -193,11 +193,6 @@ StyleMetrics MeasureStyle(const QFont& font) {
 
 // --- Places, fonts and windows asked for in controls' terms
 
-QFont ControlFont(const Control& control) {
-    const QWidget* w = control.Widget();
-    return w ? w->font() : QApplication::font();
-}
-
 void SetControlFont(Control& control, const QFont& font) {
     if (QWidget* w = control.Widget())
         w->setFont(font);
@@ -208,9 +203,14 @@ QFont FormFont(const Form& form) {
     return w ? w->font() : QApplication::font();
 }
 
+void SetFormFont(Form& form, const QFont& font) {
+    if (QWidget* w = form.Window())
+        w->setFont(font);
+}
+
 int TextWidth(const Control& control, const QString& text) {
     const QWidget* w = control.Widget();
-    return w ? w->fontMetrics().horizontalAdvance(text) : QFontMetrics(QApplication::font()).horizontalAdvance(text);
+    return (w ? w->fontMetrics() : QFontMetrics(QApplication::font())).horizontalAdvance(text);
 }
 
 int TextHeightForWidth(const Control& control, int width) {

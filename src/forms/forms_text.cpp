@@ -613,6 +613,11 @@ void ShowPathEnd(Control& control, const QString& path) {
 
 // --- Captions and boxes told what they are for
 
+QString ElidedToFit(const Control& control, const QString& text) {
+    const QWidget* w = control.Widget();
+    return w ? w->fontMetrics().elidedText(text, Qt::ElideRight, w->contentsRect().width()) : text;
+}
+
 void SetAccessibleDescription(Control& control, const QString& text) {
     if (QWidget* w = control.Widget())
         w->setAccessibleDescription(text);
