@@ -33,7 +33,7 @@ const QString kSample = QStringLiteral("Copy and Rename the copies only");
 
 }  // namespace
 
-QSize WindowRoom(QPoint place) {
+QSize WindowRoom(QPoint place, int border, int title) {
     System& sys = systemServices();
     int width = sys.ScreenWidthTwips() / kTwipsPerPixel;
     int height = sys.ScreenHeightTwips() / kTwipsPerPixel;
@@ -44,7 +44,7 @@ QSize WindowRoom(QPoint place) {
         width -= screen->geometry().width() - screen->availableGeometry().width();
         height -= screen->geometry().height() - screen->availableGeometry().height();
     }
-    return {width - place.x() - 2 * kFrameBorder, height - place.y() - kFrameTitle - 2 * kFrameBorder};
+    return {width - place.x() - 2 * border, height - place.y() - title - 2 * border};
 }
 
 double ScreenFit(QSize size, QPoint place) {

@@ -18,8 +18,9 @@ class Form;
 inline constexpr int kFrameBorder = 3, kFrameTitle = 23;
 
 // The room for a window's own area when its frame's top-left corner is at `place` (pixels): the
-// screen less its panels and docks, the place and the frame. Empty when the screen is not known.
-QSize WindowRoom(QPoint place);
+// screen less its panels and docks, the place and the frame (a `border` on each side and a `title`
+// bar). Empty when the screen is not known.
+QSize WindowRoom(QPoint place, int border = kFrameBorder, int title = kFrameTitle);
 
 // How far a window of `size` at `place` must be taken down to fit its room: 1 when it fits.
 double ScreenFit(QSize size, QPoint place);

@@ -1,13 +1,12 @@
 // The help window's layout. Controls on the window are placed in pixels, controls inside frames in
 // twips.
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <vector>
 
+#include "forms/forms_fit.h"
 #include "help/frm_main.h"
 #include "help/pictures.h"
 #include "platform/services.h"
@@ -116,16 +115,7 @@ QPoint HelpWindowPlace() {
 }
 
 QSize HelpWindowRoom() {
-    System& sys = systemServices();
-    int width = sys.ScreenWidthTwips() / kTwipsPerPixel;
-    int height = sys.ScreenHeightTwips() / kTwipsPerPixel;
-    // Panels and docks take their part of the screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        width -= screen->geometry().width() - screen->availableGeometry().width();
-        height -= screen->geometry().height() - screen->availableGeometry().height();
-    }
-    const QPoint at = HelpWindowPlace();
-    return {width - at.x() - 2 * kWindowBorder, height - at.y() - kWindowTitleBar - 2 * kWindowBorder};
+    return WindowRoom(HelpWindowPlace(), kWindowBorder, kWindowTitleBar);
 }
 
 void FrmMain::DesignWindow() {
