@@ -332,6 +332,8 @@ class FirstPaintThen : public QObject {
 }  // namespace
 
 void WhenShownOrHidden(Form& form, std::initializer_list<Control*> controls, std::function<void()> changed) {
+    if (!form.Window())
+        return;
     std::vector<QWidget*> widgets;
     for (Control* c : controls)
         if (c && c->Widget())
@@ -340,6 +342,8 @@ void WhenShownOrHidden(Form& form, std::initializer_list<Control*> controls, std
 }
 
 void HidePartlyCoveredByPanels(Form& form, std::vector<Control*> panels) {
+    if (!form.Window())
+        return;
     (new PanelCover(&form, std::move(panels)))->setParent(form.Window());
 }
 
