@@ -1,6 +1,5 @@
 #include "help/help_message.h"
 
-#include <QWidget>
 
 #include <algorithm>
 #include <initializer_list>
@@ -114,15 +113,14 @@ void Build(bool known, const QString& text) {
 // The box grows to the text it shows, and keeps whole on the screen: a box about a screen too small
 // is shown on that very screen.
 void FitBox(FrmMessage& f) {
-    if (QWidget* label = f.LabelMessage->Widget()) {
-        const int grow = std::max(0, label->heightForWidth(f.LabelMessage->Width()) - f.LabelMessage->Height());
-        if (grow > 0) {
-            f.LabelMessage->SetHeight(f.LabelMessage->Height() + grow);
-            for (Control* c : std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow,
-                                                              f.PictureMessage})
-                c->SetTop(c->Top() + grow);
-            f.Move(f.Left(), f.Top(), f.Width(), f.Height() + grow);
-        }
+    const int need = TextHeightForWidth(*f.LabelMessage, f.LabelMessage->Width());
+    const int grow = std::max(0, need - f.LabelMessage->Height());
+    if (grow > 0) {
+        f.LabelMessage->SetHeight(f.LabelMessage->Height() + grow);
+        for (Control* c : std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow,
+                                                          f.PictureMessage})
+            c->SetTop(c->Top() + grow);
+        f.Move(f.Left(), f.Top(), f.Width(), f.Height() + grow);
     }
     System& sys = systemServices();
     const int screenWidth = sys.ScreenWidthTwips() / kTwipsPerPixel;
@@ -251,15 +249,11 @@ void ShowMessage(const QString& head, const QString& text, const QString& button
     f.ImageCancel->SetEnabled(!okOnly);
     f.ImageCancel->SetVisible(!okOnly);
     (void)inputMode;  // no help caller asks for input
-    if (QWidget* w = f.ImageOK->Widget())
-        w->setAccessibleName(okFace);
-    if (QWidget* w = f.ImageCancel->Widget())
-        w->setAccessibleName(cancelFace);
+    f.ImageOK->SetAccessibleName(okFace);
+    f.ImageCancel->SetAccessibleName(cancelFace);
 
     // The box opens with OK in the focus, so that the keyboard answers it at once.
-    QWidget* first = f.ImageOK->Enabled() ? f.ImageOK->Widget() : f.ImageCancel->Widget();
-    if (first)
-        first->setFocus(Qt::OtherFocusReason);
+    GiveFocusNow(f.ImageOK->Enabled() ? static_cast<Control&>(*f.ImageOK) : *f.ImageCancel);
     f.ShowModal();
     if (f.Loaded())
         f.Unload();

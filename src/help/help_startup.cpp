@@ -1,6 +1,5 @@
 #include "help/help_startup.h"
 
-#include <QWidget>
 #include <cstdlib>
 
 #include "core/family_codes.h"
@@ -29,11 +28,7 @@ QString Get(const QString& section, const QString& key) {
 void BringForward(Form& f) {
     if (!f.Loaded() || !f.Visible())
         return;
-    if (QWidget* w = f.Window()) {
-        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        w->raise();
-        w->activateWindow();
-    }
+    BringToFront(f);
 }
 
 // A second start brings this copy forward: its window, and a message it shows over the window or

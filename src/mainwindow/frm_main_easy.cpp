@@ -12,6 +12,7 @@
 #include "mainwindow/frm_but.h"
 #include "mainwindow/panels.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 

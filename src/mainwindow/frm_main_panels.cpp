@@ -2,10 +2,6 @@
 // reset row. They write a pending field and ask the panel controller to prepare the panel again, or
 // hand the open panel's key over to be committed or cancelled; the selection boxes keep their input
 // rules here.
-#include <QEvent>
-#include <QKeyEvent>
-#include <QObject>
-#include <QWidget>
 
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -27,22 +23,6 @@ const QString kAskNumber = QStringLiteral("Please type the number of files to se
 const QString kAskString = QStringLiteral("Please type the String to search.");
 const QString kAskExtension = QStringLiteral("Please type the Extension to search.");
 const QString kCrLf2 = QStringLiteral("\r\n\r\n");
-
-// The priority lists are chosen with the mouse only: typed characters do not pick an entry.
-class SwallowCharacters : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* k = static_cast<QKeyEvent*>(event);
-            if (!k->text().isEmpty() && k->text().at(0).isPrint())
-                return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 void Tag(SetNullId tag) {
     S.SetNullKey = tag;
@@ -319,7 +299,8 @@ void FrmMain::WirePanelHandlers() {
 
     // Priority.
     for (ComboBox* c : {ComboPriority1st, ComboPriority2nd, ComboPriority3rd}) {
-        c->Widget()->installEventFilter(new SwallowCharacters(c->Widget()));
+        // Chosen with the mouse only: typed characters do not pick an entry.
+        IgnoreTypedCharacters(*c);
         c->Click = [] {
             if (S.StartUpInProgress)
                 return;

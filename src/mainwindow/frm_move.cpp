@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QTimer>
-#include <QWidget>
-#include <QWindow>
 #include <utility>
 #include <vector>
 
@@ -17,6 +15,7 @@
 #include "mainwindow/panels.h"
 #include "mainwindow/picture_chooser.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 
@@ -96,17 +95,13 @@ void ExplainRefusal(TextBox* box, const std::weak_ptr<void>& alive) {
 }
 
 QTimer* RefusalPause(TextBox* box, bool make) {
-    QWidget* w = box->Widget();
-    if (!w)
-        return nullptr;
-    auto* timer = w->findChild<QTimer*>(QStringLiteral("RefusalPause"), Qt::FindDirectChildrenOnly);
+    QTimer* timer = ControlTimer(*box, QStringLiteral("RefusalPause"), kTypingPauseMs, false);
     if (timer || !make)
         return timer;
-    timer = new QTimer(w);  // goes with the box
-    timer->setObjectName(QStringLiteral("RefusalPause"));
-    timer->setSingleShot(true);
-    timer->setInterval(kTypingPauseMs);
-    QObject::connect(timer, &QTimer::timeout, w, [box, alive = box->LifeToken()] {
+    timer = ControlTimer(*box, QStringLiteral("RefusalPause"), kTypingPauseMs, true);
+    if (!timer)
+        return nullptr;
+    QObject::connect(timer, &QTimer::timeout, timer, [box, alive = box->LifeToken()] {
         // A box closed meanwhile (the folder made, the dialog left) has nothing left to explain.
         if (!alive.expired() && box->EffectivelyVisible())
             ExplainRefusal(box, alive);
@@ -165,8 +160,7 @@ void SetNullTag(SetNullId tag) {
 
 void HideMoveForm(FrmMove& f) {
     f.Hide();
-    if (QWidget* w = f.Window())
-        w->setWindowModality(Qt::NonModal);
+    SetApplicationModal(f, false);
 }
 
 }  // namespace
@@ -666,15 +660,11 @@ void PrepareMoveForm() {
 void ShowMoveForm() {
     FrmMove& f = frmMove();
     f.Load();
-    QWidget* w = f.Window();
-    if (!f.Visible() && w) {
-        w->setWindowModality(Qt::ApplicationModal);
+    if (!f.Visible() && f.Loaded()) {
+        SetApplicationModal(f, true);
         FrmMain& m = frmMain();
-        if (m.Loaded() && m.Window()) {
-            w->winId();
-            if (w->windowHandle() && m.Window()->windowHandle())
-                w->windowHandle()->setTransientParent(m.Window()->windowHandle());
-        }
+        if (m.Loaded())
+            SetTransientFor(f, m);
     }
     f.Show();
     f.PictureMove->SetFocus();

@@ -3,7 +3,6 @@
 // colour of a fixed set of controls; none of them walks the file lists, so a refresh costs the same
 // for ten files as for a hundred thousand.
 #include <QFileInfo>
-#include <QWidget>
 #include <algorithm>
 
 #include "core/folders.h"
