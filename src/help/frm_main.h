@@ -206,6 +206,8 @@ class FrmMain : public Form {
     void DesignEasy(Frame* host);
     void WireMockups();
     void ScaleLayout();
+    // Every control's place and size, and the window's size, times k (the layout unit).
+    void ScaleControls(double k);
     // A design length (pixels on the window, twips in a frame) at the window's scale.
     int U(int length) const;
     double layoutUnit_ = 1.0;
