@@ -253,11 +253,10 @@ class FrmMain : public Form {
 
 FrmMain& frmMain();
 
-// Where the window opens (by the screen's size), and the room the screen leaves it from there: the
-// window's inside, with a title bar and borders kept free.
+// Where the window opens (by the screen's size), and the frame the room the screen leaves it must
+// keep free: a title bar and borders.
 inline constexpr int kWindowTitleBar = 30, kWindowBorder = 4;
 QPoint HelpWindowPlace();
-QSize HelpWindowRoom();
 
 // The font the layout is drawn for: its line height, and the width of a sample text in it.
 inline constexpr double kDesignFontHeight = 14.0;

@@ -107,10 +107,6 @@ QPoint HelpWindowPlace() {
     return {left / kTwipsPerPixel, top / kTwipsPerPixel};
 }
 
-QSize HelpWindowRoom() {
-    return WindowRoom(HelpWindowPlace(), kWindowBorder, kWindowTitleBar);
-}
-
 void FrmMain::DesignWindow() {
     Move(0, 0, 920, 656);
     Place({
