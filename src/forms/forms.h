@@ -222,7 +222,6 @@ class Form {
     void Move(int left, int top, int width, int height);  // pixels
     void SetBackColor(Colour c);
 
-    QWidget* Window() const;
     // Every control of the form (in creation order); the one with this name and index.
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     Control* Find(const QString& name, int index = -1) const;
@@ -275,6 +274,7 @@ class Form {
   private:
     friend class Control;
     friend class FormWindow;
+    friend QWidget* forms_internal::WindowOf(const Form& form);
     friend class KeyboardPress;
     friend class ControlFilter;
     friend bool UnloadAllForms();
@@ -282,6 +282,7 @@ class Form {
         void* slot;
         void (*clear)(void*);
     };
+    QWidget* Window() const;  // others ask WindowOf
     QWidget* ensureWindow();
     bool loadPending_ = false;
     std::function<void()> afterLoad_;
@@ -416,5 +417,9 @@ constexpr int kTwipsPerPixel = 15;
 
 // The colour a blue-green-red number (or a system colour) stands for on this desktop.
 QColor ToQColor(Colour c);
+
+inline QWidget* forms_internal::WindowOf(const Form& form) {
+    return form.Window();
+}
 
 }  // namespace qv

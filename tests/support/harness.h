@@ -21,6 +21,7 @@
 #include <stdexcept>
 
 #include "forms/forms.h"
+#include "forms/forms_testing.h"
 
 // Readable QString and QStringList values in test failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
