@@ -1,7 +1,9 @@
 // The forms runtime: forms and intrinsic controls with the event semantics the program is written
 // against, each control backed by a Qt widget. The windows of both programs are written against
 // this header (the control classes are in forms_controls.h); the logic (core, engine) includes none
-// of it, and nothing outside src/forms includes forms_p.h, the widgets behind the controls.
+// of it, and nothing outside src/forms includes forms_p.h, the widgets behind the controls. The
+// windows never reach a control's widget or a form's window: only the runtime's own files (through
+// forms_p.h) and the tests (through forms_testing.h) name WidgetOf and WindowOf.
 //
 // Semantics in short:
 // - Handlers are plain synchronous calls. Writing an event-firing property from code runs the handler
