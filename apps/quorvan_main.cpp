@@ -12,11 +12,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "run_program.h"
 #include "core/startup.h"
-#include "mainwindow/program_windows.h"
 #include "forms/forms.h"
+#include "mainwindow/program_windows.h"
 #include "platform/services.h"
+#include "run_program.h"
 
 namespace {
 

@@ -16,28 +16,31 @@ bool IsNameChar(QChar c) {
            c == QLatin1Char('_');
 }
 
-QString KeepNameChars(const QString& text, bool allowSpace) {
+namespace {
+
+// The characters of `text` that `keep` accepts, in their order.
+template <class Keep>
+QString KeepOnly(const QString& text, Keep keep) {
     QString out;
     for (QChar c : text)
-        if (IsNameChar(c) || (allowSpace && c == QLatin1Char(' ')))
+        if (keep(c))
             out += c;
     return out;
+}
+
+}  // namespace
+
+QString KeepNameChars(const QString& text, bool allowSpace) {
+    return KeepOnly(text,
+                    [allowSpace](QChar c) { return IsNameChar(c) || (allowSpace && c == QLatin1Char(' ')); });
 }
 
 QString KeepDigits(const QString& text) {
-    QString out;
-    for (QChar c : text)
-        if (IsDigit(c))
-            out += c;
-    return out;
+    return KeepOnly(text, IsDigit);
 }
 
 QString KeepLetters(const QString& text) {
-    QString out;
-    for (QChar c : text)
-        if (IsAsciiLetter(c))
-            out += c;
-    return out;
+    return KeepOnly(text, IsAsciiLetter);
 }
 
 QString TrimAutoNumber(const QString& start) {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
-#include "mainwindow/frm_message.h"
 #include "forms/forms.h"
+#include "mainwindow/frm_message.h"
 #include "support/harness.h"
 #include "support/machine_fixture.h"
 

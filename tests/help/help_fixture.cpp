@@ -1,6 +1,5 @@
 #include "help_fixture.h"
 
-
 #include "core/family_codes.h"
 
 namespace qv::test {
