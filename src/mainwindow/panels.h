@@ -17,6 +17,7 @@ void SetValueResetRename();
 
 // Preparation of the open panel (the setNull tags).
 void CopySelectionToPending();  // the committed selection settings into their pending copies
+void CommitSelectionPending();  // and back, when the panel's OK commits them
 void ShowSelectionIndex();
 void ShowSelectionNumIndex();
 void FillSelectionTexts();
