@@ -13,10 +13,6 @@ namespace {
 constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kButtonText = 0x80000012;
 
-const QString kAskNumber = QStringLiteral("Please type the number of files to select.");
-const QString kAskString = QStringLiteral("Please type the String to search.");
-const QString kAskExtension = QStringLiteral("Please type the Extension to search.");
-
 void LockView() {
     S.ViewLocked = true;
     S.ViewLockChanged = true;
