@@ -89,7 +89,7 @@ void ScaleFormLayout(Form& form, double k) {
     };
     for (const auto& c : form.Controls()) {
         const Control* in = c->Container();
-        const bool twips = in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
+        const bool twips = in && in->IsContainer();
         if (auto* line = dynamic_cast<Line*>(c.get())) {
             line->SetPoints(edge(line->X1(), twips), edge(line->Y1(), twips), edge(line->X2(), twips),
                             edge(line->Y2(), twips));
