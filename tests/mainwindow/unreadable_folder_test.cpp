@@ -56,14 +56,6 @@ class UnenterableFolder : public PosixFileSystem {
     }
 };
 
-// Notes what each message box says and answers OK.
-std::function<void(Form&)> Note(QStringList& said) {
-    return [&said](Form& f) {
-        said << static_cast<FrmMessage&>(f).LabelMessage->Caption();
-        static_cast<FrmMessage&>(f).CommandOK->UserClicks();
-    };
-}
-
 class UnreadableFolderTest : public WindowTest {
   protected:
     // Opens entry `at` of the main window's folder list as a double click does (the folder is marked,
