@@ -8,6 +8,7 @@
 #include "help/help_message.h"
 #include "help/help_state.h"
 #include "platform/services.h"
+#include "platform/version.h"
 
 namespace qv::help {
 
@@ -188,7 +189,7 @@ void Main() {
         Refuse("MessageProgInSystem");
 
     HS.HelpName = QStringLiteral("QuorvanHelp");
-    HS.HelpVersion = QStringLiteral("Version 1.1.2");
+    HS.HelpVersion = QStringLiteral("Version " QUORVAN_VERSION);
     HS.HelpExePath = ProgramFilePath(HS.HelpFolder, HS.HelpName);
     HS.ParentName = QStringLiteral("Quorvan");
 
