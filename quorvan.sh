@@ -12,6 +12,7 @@ need_packages() {
     local wanted=(cmake g++ make qt6-base-dev libqt6svg6 libgl-dev libgtest-dev)
     case "$1" in
         run) wanted+=(qt6-qpa-plugins) ;;
+        run-virtual) wanted+=(qt6-qpa-plugins xvfb xauth) ;;
         test) wanted+=(qt6-qpa-plugins fusefat dosfstools) ;;
         bench) wanted+=(libbenchmark-dev qt6-qpa-plugins xvfb xauth) ;;
     esac
@@ -27,9 +28,13 @@ need_packages() {
     elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
         sudo apt-get update -qq
         sudo DEBIAN_FRONTEND=noninteractive "${cmd[@]}"
-    else
+    elif command -v sudo >/dev/null; then
         echo "Quorvan needs packages that are not installed. Run this, then try again:" >&2
         echo "    sudo apt-get update && sudo ${cmd[*]}" >&2
+        exit 1
+    else
+        echo "Quorvan needs packages that are not installed. Run this as root, then try again:" >&2
+        echo "    apt-get update && ${cmd[*]}" >&2
         exit 1
     fi
 }
@@ -47,12 +52,16 @@ run_tests() { # build-dir
 
 case "${1:-}" in
     run)
-        need_packages run
-        build "$top/build/release" Release -DQUORVAN_TESTS=OFF
+        # Without a display nothing is built: the packages of a virtual one come in, and the hint says
+        # how to start on it.
         if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-            echo "Quorvan needs a display and none is set (DISPLAY, WAYLAND_DISPLAY); try: xvfb-run ./quorvan.sh run" >&2
+            need_packages run-virtual
+            echo "Quorvan needs a display and none is set (DISPLAY, WAYLAND_DISPLAY);" \
+                "on a virtual one (package xvfb): xvfb-run -a ./quorvan.sh run" >&2
             exit 1
         fi
+        need_packages run
+        build "$top/build/release" Release -DQUORVAN_TESTS=OFF
         exec "$top/build/release/program/quorvan"
         ;;
     test)

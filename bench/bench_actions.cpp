@@ -1,7 +1,8 @@
 // Rename and undo through the engine (journal, order, checks) on real folders of 10,000 and 100,000
-// empty files, beside a plain loop of rename(2) over the same files in the same run; the same for
-// 3,000 rings of three names; Preview of 100,000 rows; and the whole process (start, list, preview,
-// rename, exit) beside a plain program.
+// empty files, beside the floor: a plain loop that enters the folder and renames the same files by
+// their bare names, in the same run; the same for 3,000 rings of three names; Preview of 100,000
+// rows; and the whole process (start, list, preview, rename, exit) beside a plain program that does
+// the same.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_bars.h"
 #include "core/state.h"
 #include "engine/actions.h"
 #include "engine/conflicts.h"
@@ -73,7 +75,7 @@ void PreviewListedFolder(const QString& w) {
 
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 void RenameAndUndo(benchmark::State& state) {
@@ -89,9 +91,10 @@ void RenameAndUndo(benchmark::State& state) {
     PreviewListedFolder(w);
     std::vector<QByteArray> from, to;
     for (const QString& f : qv::S.ComboFile1) {
-        from.push_back(QFile::encodeName(w + f));
-        to.push_back(QFile::encodeName(w + QStringLiteral("renamed") + f.mid(4)));
+        from.push_back(QFile::encodeName(f));
+        to.push_back(QFile::encodeName(QStringLiteral("renamed") + f.mid(4)));
     }
+    const QByteArray folder = QFile::encodeName(w);
     std::vector<double> engine, undo, plain, plainBack;
     int round = 0;
     for (auto _ : state) {
@@ -110,12 +113,19 @@ void RenameAndUndo(benchmark::State& state) {
             undo.push_back(Ms(t2 - t1));
         };
         auto runPlain = [&] {
+            char back[4096];
+            if (!::getcwd(back, sizeof back))
+                back[0] = 0;
             const auto t0 = Clock::now();
+            if (::chdir(folder.constData()) != 0)
+                return;
             for (int i = 0; i < files; ++i) std::rename(from[i].constData(), to[i].constData());
             const auto t1 = Clock::now();
             // Back from the last, as the undo walks its journal.
             for (int i = files - 1; i >= 0; --i) std::rename(to[i].constData(), from[i].constData());
             const auto t2 = Clock::now();
+            if (back[0])
+                (void)::chdir(back);
             plain.push_back(Ms(t1 - t0));
             plainBack.push_back(Ms(t2 - t1));
         };
@@ -131,10 +141,10 @@ void RenameAndUndo(benchmark::State& state) {
     const double e = Median(engine), u = Median(undo), p = Median(plain), pb = Median(plainBack);
     state.counters["rename_ratio"] = e / p;
     state.counters["undo_ratio"] = u / pb;
-    std::printf(
-        "rename %d files: engine %.1f ms, plain loop %.1f ms, ratio %.2f; undo %.1f ms, plain loop back "
-        "%.1f ms, ratio %.2f\n",
-        files, e, p, e / p, u, pb, u / pb);
+    const QByteArray rename = QStringLiteral("rename %1 files").arg(files).toUtf8(),
+                     back = QStringLiteral("undo %1 files").arg(files).toUtf8();
+    PrintBar(rename.constData(), e, "floor: bare-name rename loop", p, 1.2);
+    PrintBar(back.constData(), u, "floor: the same loop back", pb, 1.2);
 }
 
 void SetCriteria() {
@@ -185,7 +195,8 @@ void Preview(benchmark::State& state) {
             return;
         }
     }
-    std::printf("preview %d rows: %.1f ms\n", files, Median(times));
+    const QByteArray figure = QStringLiteral("preview %1 rows").arg(files).toUtf8();
+    PrintLimit(figure.constData(), Median(times), 300);
     state.counters["preview_ms"] = Median(times);
 }
 
@@ -215,13 +226,13 @@ void WholeProcess(benchmark::State& state) {
     }
     const double e = Median(engine), p = Median(plain);
     state.counters["whole_ratio"] = e / p;
-    std::printf("whole process, %d files: engine %.1f ms, plain program %.1f ms, ratio %.2f\n", files, e, p,
-                e / p);
+    const QByteArray figure = QStringLiteral("whole process, %1 files").arg(files).toUtf8();
+    PrintBar(figure.constData(), e, "floor: plain program, bare names", p, 1.2);
 }
 
 // Rings of three names ("fileN" -> "fileN+1" -> "fileN+2" -> "fileN"), renamed and undone through
-// the engine, beside a plain loop doing the same four renames a ring takes (one file aside, two
-// moves, the file back) over the same files in the same run.
+// the engine, beside the floor: a plain loop in the folder doing the same four renames a ring takes
+// (one file aside, two moves, the file back) by bare names over the same files in the same run.
 void RingsAndUndo(benchmark::State& state) {
     const int rings = static_cast<int>(state.range(0));
     const int files = 3 * rings;
@@ -250,15 +261,15 @@ void RingsAndUndo(benchmark::State& state) {
     };
     std::vector<QByteArray> from, to;
     for (int r = 0; r < rings; ++r) {
-        const QByteArray x = QFile::encodeName(w + FileName(3 * r)),
-                         y = QFile::encodeName(w + FileName(3 * r + 1)),
-                         z = QFile::encodeName(w + FileName(3 * r + 2)),
-                         t = QFile::encodeName(w + QStringLiteral(".aside%1").arg(r));
+        const QByteArray x = QFile::encodeName(FileName(3 * r)), y = QFile::encodeName(FileName(3 * r + 1)),
+                         z = QFile::encodeName(FileName(3 * r + 2)),
+                         t = QFile::encodeName(QStringLiteral(".aside%1").arg(r));
         for (const auto& [a, b] : {std::pair{x, t}, {z, x}, {y, z}, {t, y}}) {
             from.push_back(a);
             to.push_back(b);
         }
     }
+    const QByteArray folder = QFile::encodeName(w);
     std::vector<double> engine, undo, plain, plainBack;
     int round = 0;
     for (auto _ : state) {
@@ -277,11 +288,18 @@ void RingsAndUndo(benchmark::State& state) {
             undo.push_back(Ms(t2 - t1));
         };
         auto runPlain = [&] {
+            char back[4096];
+            if (!::getcwd(back, sizeof back))
+                back[0] = 0;
             const auto t0 = Clock::now();
+            if (::chdir(folder.constData()) != 0)
+                return;
             for (size_t i = 0; i < from.size(); ++i) std::rename(from[i].constData(), to[i].constData());
             const auto t1 = Clock::now();
             for (size_t i = from.size(); i-- > 0;) std::rename(to[i].constData(), from[i].constData());
             const auto t2 = Clock::now();
+            if (back[0])
+                (void)::chdir(back);
             plain.push_back(Ms(t1 - t0));
             plainBack.push_back(Ms(t2 - t1));
         };
@@ -296,10 +314,10 @@ void RingsAndUndo(benchmark::State& state) {
     const double e = Median(engine), u = Median(undo), p = Median(plain), pb = Median(plainBack);
     state.counters["ring_rename_ratio"] = e / p;
     state.counters["ring_undo_ratio"] = u / pb;
-    std::printf(
-        "rename %d three-name rings (%zu renames): engine %.1f ms, plain loop %.1f ms, ratio %.2f; "
-        "undo %.1f ms, plain loop back %.1f ms, ratio %.2f\n",
-        rings, from.size(), e, p, e / p, u, pb, u / pb);
+    const QByteArray figure = QStringLiteral("Rename, %1 three-name rings").arg(rings).toUtf8();
+    const QByteArray back = QStringLiteral("Undo, %1 three-name rings").arg(rings).toUtf8();
+    PrintBar(figure.constData(), e, "floor: plain loop, same renames", p, 2.0);
+    PrintBar(back.constData(), u, "floor: plain loop back", pb, 2.0);
 }
 
 }  // namespace

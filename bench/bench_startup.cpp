@@ -20,6 +20,8 @@
 #include <string>
 #include <vector>
 
+#include "bench_bars.h"
+
 extern char** environ;
 
 namespace {
@@ -150,13 +152,8 @@ int main(int argc, char** argv) {
     const double q = Median(ours), e = Median(empty), w = Median(words), qd = Median(onDisk);
     std::printf("first window: \"%s\" (medians of %d starts, platform %s)\n", last.said.c_str(), runs,
                 platform.constData());
-    std::printf("smallest Qt Widgets, empty window  %6.1f ms\n", e);
-    std::printf("smallest Qt Widgets, one line      %6.1f ms\n", w);
-    std::printf(
-        "start to main window               %6.1f ms  %5.2f x empty window (goal 1.5), %5.2f x one line\n", q,
-        e > 0 ? q / e : 0.0, w > 0 ? q / w : 0.0);
-    std::printf("  with its runtime folder on a disk %6.1f ms  %5.2f x empty window\n", qd,
-                e > 0 ? qd / e : 0.0);
-    std::fflush(stdout);
+    PrintBar("start to main window", q, "smallest Qt Widgets, empty", e, 1.5);
+    PrintBar("start to main window", q, "smallest Qt Widgets, one line", w, 1.5);
+    PrintBar("  with its runtime folder on a disk", qd, "smallest Qt Widgets, empty", e, 1.5);
     return 0;
 }

@@ -1,8 +1,9 @@
 // The main window loaded offscreen on a real folder of 100,000 empty files: opening the folder (the
-// folder list and both file lists filled; median of five, each beside a plain read in the same
-// round), selecting every file by the automatic rule "All", Preview with a rename criterion, and
-// Finalize, each beside a plain directory read in the same run; Finalize also beside the engine's own
-// rename of the same files; and a full button refresh with 10 and 100,000 selected.
+// folder list and both file lists filled) and the file list alone, medians of five, each beside a
+// bare readdir and a plain read (readdir, names, sort) in the same round; a user's shift-click over every file and a
+// program's selecting them one by one; selecting every file by the automatic rule "All", Preview
+// with a rename criterion, and Finalize beside the engine's own rename of the same files; and a full
+// button refresh with 10 and 100,000 selected.
 #include <dirent.h>
 
 #include <QApplication>
@@ -12,8 +13,10 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 #include <vector>
 
+#include "bench_bars.h"
 #include "core/panel_calls.h"
 #include "core/state.h"
 #include "engine/actions.h"
@@ -22,6 +25,7 @@
 #include "mainwindow/frm_move.h"
 #include "mainwindow/program_windows.h"
 #include "mainwindow/frm_but.h"
+#include "forms/forms.h"
 #include "platform/services.h"
 
 namespace {
@@ -47,6 +51,18 @@ QStringList PlainRead(const QString& folder) {
     return names;
 }
 
+// A bare read: the names as bytes, unsorted.
+size_t BareRead(const QString& folder) {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(QFile::encodeName(folder).constData());
+    while (const dirent* e = d ? ::readdir(d) : nullptr)
+        if (e->d_name[0] != '.')
+            names.emplace_back(e->d_name);
+    if (d)
+        ::closedir(d);
+    return names.size();
+}
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -60,6 +76,19 @@ void MakeFiles(const QString& folder, int n, const char* stem) {
         (void)f.open(QIODevice::WriteOnly);
     }
 }
+
+class ListForm : public qv::Form {
+  public:
+    ListForm() : qv::Form(QStringLiteral("frmBenchList")) {}
+    qv::FileListBox* files = nullptr;
+
+  protected:
+    void Design() override {
+        Move(0, 0, 300, 400);
+        files = Add<qv::FileListBox>(QStringLiteral("File1"));
+        files->Move(0, 0, 280, 380);
+    }
+};
 
 void SelectAll(int max) {
     qv::S.EditSelKind = 1;
@@ -95,18 +124,52 @@ int main(int argc, char** argv) {
     qv::FrmMain& m = qv::frmMain();
 
     // The folder change beside a plain read, five times each, each going first in turn; medians.
-    std::vector<double> plains, opens;
+    std::vector<double> plains, bares, opens, lists;
     for (int round = 0; round < 5; ++round) {
         m.Dir1->SetPath(small);
-        if (round % 2 == 0)
+        if (round % 2 == 0) {
             plains.push_back(Ms([&] { PlainRead(big); }));
+            bares.push_back(Ms([&] { BareRead(big); }));
+        }
         opens.push_back(Ms([&] { m.Dir1->SetPath(big); }));
-        if (round % 2 == 1)
+        if (round % 2 == 1) {
             plains.push_back(Ms([&] { PlainRead(big); }));
+            bares.push_back(Ms([&] { BareRead(big); }));
+        }
     }
-    const double plain = Median(plains);
-    const double open = Median(opens);
     std::printf("files %d, lists %d and %d\n", files, m.File1->ListCount(), m.File2->ListCount());
+    // The file list alone, on a form of its own: no window's handlers around it.
+    ListForm alone;
+    alone.Load();
+    alone.Show();
+    std::vector<double> listPlains;
+    double userSelect = 0, codeSelect = 0;
+    for (int round = 0; round < 5; ++round) {
+        alone.files->SetPath(small);
+        if (round % 2 == 0)
+            listPlains.push_back(Ms([&] { PlainRead(big); }));
+        lists.push_back(Ms([&] { alone.files->SetPath(big); }));
+        if (round % 2 == 1)
+            listPlains.push_back(Ms([&] { PlainRead(big); }));
+    }
+    alone.files->SetMultiSelect(2);
+    userSelect = Ms([&] {
+        alone.files->UserClicks(0);
+        alone.files->UserClicks(alone.files->ListCount() - 1, false, true);
+        QCoreApplication::processEvents();
+    });
+    alone.files->Refresh();
+    codeSelect = Ms([&] {
+        for (int i = 0; i < alone.files->ListCount(); ++i) alone.files->SetSelected(i, true);
+        QCoreApplication::processEvents();
+    });
+    const int listed = alone.files->ListCount(), selectedAlone = alone.files->SelCount();
+    alone.Unload();
+    const double plain = Median(plains);
+    const double bare = Median(bares);
+    const double open = Median(opens);
+    const double listPlain = Median(listPlains);
+    const double list = Median(lists);
     const double select = Ms([&] { SelectAll(files); });
     std::printf("selected %d\n", qv::S.SelectedCount);
 
@@ -151,16 +214,16 @@ int main(int argc, char** argv) {
                                 }) /
                                 100;
 
-    std::printf("plain directory read   %8.1f ms (median of 5)\n", plain);
-    std::printf("open folder            %8.1f ms  %5.2f x plain read (goal 5)\n", open, open / plain);
-    std::printf("select all (All, max)  %8.1f ms  %5.2f x plain read (goal < 300 ms)\n", select,
-                select / plain);
-    std::printf("preview (insert)       %8.1f ms  %5.2f x plain read (goal < 300 ms)\n", preview,
-                preview / plain);
-    std::printf("finalize               %8.1f ms  %5.2f x engine rename %.1f ms (goal 1.2)\n", finalize,
-                finalize / engine, engine);
-    std::printf("SetButtons             %8.3f ms with %d selected, %.3f ms with 10\n", buttonsBig, files,
-                buttonsSmall);
+    std::printf("file list alone: %d listed, %d selected\n", listed, selectedAlone);
+    PrintBar("folder change, main window", open, "bare readdir", bare, 3);
+    PrintBar("folder change, main window", open, "plain read: readdir, sort", plain, 3);
+    PrintBar("folder change, file list alone", list, "plain read: readdir, sort", listPlain, 3);
+    PrintLimit("shift-click over every file", userSelect, 300);
+    PrintLimit("every file selected from code", codeSelect, 300);
+    PrintLimit("select all (All, max)", select, 300);
+    PrintLimit("preview (insert)", preview, 300);
+    PrintBar("finalize", finalize, "the engine's own rename", engine, 1.2);
+    std::printf("SetButtons %.3f ms with %d selected, %.3f ms with 10\n", buttonsBig, files, buttonsSmall);
     std::fflush(stdout);
     // The forms go before the application does.
     qv::S.SettingsPath.clear();

@@ -1,5 +1,7 @@
 #include "core/startup.h"
 
+#include <QDir>
+
 #include "core/family.h"
 #include "core/folders.h"
 #include "core/message.h"
@@ -32,6 +34,45 @@ void CheckScreenSize() {
     System& sys = systemServices();
     if (sys.ScreenWidthTwips() < kMinScreenWidthTwips || sys.ScreenHeightTwips() < kMinScreenHeightTwips)
         Refuse("MessageSmallScreen");
+}
+
+namespace {
+
+// The drive of the folder the folder dialog stands on, and its free space.
+void ReadDestinationDrive(const QString& folder) {
+    try {
+        GetPathDrive(folder, S.MoveDriveObject, S.MoveDriveLetter);
+        S.MoveFreeKB = BytesToKB(fileSystem().AvailableSpace(S.MoveDriveObject));
+    } catch (const PlatformError&) {
+        S.MoveFreeKB = 0;
+    }
+    S.MoveSpaceCaption = SpaceCaption(S.MoveDriveLetter, S.MoveFreeKB);
+}
+
+}  // namespace
+
+void ReadStartFolder() {
+    const QString current = QDir::cleanPath(QDir::current().absolutePath());
+    const QString start = current.isEmpty() ? QStringLiteral("/") : current;
+    S.StartFolder = WithTrailingSlash(start);
+    // The root of the start folder's drive: its mount point.
+    try {
+        S.StartDriveRoot = WithTrailingSlash(fileSystem().GetDriveName(S.StartFolder));
+    } catch (const PlatformError&) {
+        S.StartDriveRoot = QStringLiteral("/");
+    }
+    S.FolderHistory = QStringList{start};
+    S.FolderHistoryCount = 0;
+    S.FolderHistoryPos = 0;
+    S.ProgPathUpper = S.StartFolder;
+    ReadDestinationDrive(start);
+}
+
+void ReadStartDestination() {
+    // The folder dialog is built when it is first reached; until then it stands on the work folder.
+    S.MoveLastPath = windows().FolderPath(FolderList::Work);
+    if (!S.MoveLastPath.isEmpty())
+        ReadDestinationDrive(S.MoveLastPath);
 }
 
 void SetStartValues() {
@@ -70,6 +111,7 @@ void Main() {
     }
 
     windows().LoadFirstWindows();
+    ReadStartFolder();
 
     CheckScreenSize();
     S.StartUpInProgress = true;
@@ -100,12 +142,7 @@ void Main() {
 
     windows().LoadMainWindows();
 
-    S.MoveLastPath = windows().FolderPath(FolderList::Work);
-    try {
-        windows().SetFolderPath(FolderList::Dest, S.MoveLastPath);
-    } catch (const PlatformError&) {
-        // Stays in the folder it opened at load.
-    }
+    ReadStartDestination();
 
     S.DestPath = S.WorkPath;
     S.DestPathCommitted = S.DestPath;

@@ -8,6 +8,10 @@ void Main();
 void ActivatePrevInstance();
 void CheckScreenSize();
 void SetStartValues();
+// The folder the program starts in and its drive, as the folder lists show them; and the free space
+// of the destination's drive, the work folder's at start.
+void ReadStartFolder();
+void ReadStartDestination();
 
 // The minimum screen, in twips.
 constexpr int kMinScreenWidthTwips = 11500;

@@ -13,7 +13,9 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
+#include <sys/xattr.h>
 #include <algorithm>
+#include <cerrno>
 #include <map>
 #include <thread>
 #include <typeinfo>
@@ -57,6 +59,103 @@ int NextEntryStartingWith(const QStringList& entries, int current, int keyAscii)
     return -1;
 }
 
+// The bytes of a name as the file name functions encode it; plain ASCII without the general
+// converter.
+void AppendEncoded(QByteArray& to, const QString& name) {
+    const qsizetype n = name.size();
+    const QChar* in = name.constData();
+    char16_t any = 0;
+    for (qsizetype i = 0; i < n; ++i) any |= in[i].unicode();
+    if (any >= 0x80) {
+        to += QFile::encodeName(name);
+        return;
+    }
+    const qsizetype at = to.size();
+    to.resize(at + n);
+    char* out = to.data() + at;
+    for (qsizetype i = 0; i < n; ++i) out[i] = static_cast<char>(in[i].unicode());
+}
+
+enum class Shown { Yes, No, Ask };
+
+// Whether the real file system's list shows an entry, from its stored bits alone: the status query
+// that GetAttributes makes besides answers nothing the list needs. Ask: only GetAttributes can tell
+// (the entry may be gone, or its bits unreadable while it is there).
+Shown ShownByStoredBits(const QByteArray& path) {
+    char buffer[32];
+    const ssize_t n = ::getxattr(path.constData(), kAttributeXattr, buffer, sizeof buffer - 1);
+    if (n < 0)
+        return errno == ENODATA || errno == ENOTSUP || errno == EOPNOTSUPP ? Shown::Yes : Shown::Ask;
+    buffer[n] = '\0';
+    bool ok = false;
+    const int value = QByteArray(buffer).trimmed().toInt(&ok);
+    return ok && (value & (AttrHidden | AttrSystem)) ? Shown::No : Shown::Yes;
+}
+
+// An entry to sort: the first units of its folded name, four to a word, highest first, the rest
+// zero (no name holds a zero unit, so a shorter name that is the start of a longer one comes first).
+struct SortEntry {
+    static constexpr int kWords = 4;
+    quint64 lead[kWords];
+    qsizetype index;
+};
+
+// The order of the lists: ignoring case, the exact name breaking ties. A plain ASCII name folds
+// as it is compared; only the others are folded beforehand.
+class CaseBlindOrder {
+  public:
+    explicit CaseBlindOrder(const QStringList& names) : names_(names), folded_(names.size()) {
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            const QString& name = names.at(i);
+            char16_t any = 0;
+            for (QChar c : name) any |= c.unicode();
+            if (any >= 0x80)
+                folded_[i] = name.toCaseFolded();
+        }
+    }
+    SortEntry entry(qsizetype i) const {
+        SortEntry e{{}, i};
+        const bool plain = folded_[i].isNull();
+        const QString& s = plain ? names_.at(i) : folded_[i];
+        const qsizetype n = std::min<qsizetype>(s.size(), SortEntry::kWords * 4);
+        const QChar* p = s.constData();
+        for (qsizetype k = 0; k < n; ++k) {
+            char16_t c = p[k].unicode();
+            if (plain && c >= u'A' && c <= u'Z')
+                c = static_cast<char16_t>(c + (u'a' - u'A'));
+            e.lead[k / 4] |= quint64(c) << (16 * (3 - k % 4));
+        }
+        return e;
+    }
+    bool operator()(qsizetype a, qsizetype b) const {
+        const int c = compareFolded(a, b);
+        return c != 0 ? c < 0 : names_.at(a) < names_.at(b);
+    }
+
+  private:
+    int compareFolded(qsizetype a, qsizetype b) const {
+        const bool plainA = folded_[a].isNull(), plainB = folded_[b].isNull();
+        const QString& sa = plainA ? names_.at(a) : folded_[a];
+        const QString& sb = plainB ? names_.at(b) : folded_[b];
+        const qsizetype n = std::min(sa.size(), sb.size());
+        const QChar* pa = sa.constData();
+        const QChar* pb = sb.constData();
+        for (qsizetype i = 0; i < n; ++i) {
+            char16_t ca = pa[i].unicode(), cb = pb[i].unicode();
+            if (plainA && ca >= u'A' && ca <= u'Z')
+                ca = static_cast<char16_t>(ca + (u'a' - u'A'));
+            if (plainB && cb >= u'A' && cb <= u'Z')
+                cb = static_cast<char16_t>(cb + (u'a' - u'A'));
+            if (ca != cb)
+                return ca < cb ? -1 : 1;
+        }
+        return sa.size() == sb.size() ? 0 : sa.size() < sb.size() ? -1 : 1;
+    }
+
+    const QStringList& names_;
+    std::vector<QString> folded_;  // null for a plain ASCII name
+};
+
 // What the lists show of a folder, read through the file system in force so that the user sees the
 // names the program's checks see: no hidden entries (a leading dot, or the hidden or system
 // attribute), sorted ignoring case with the exact name breaking ties.
@@ -72,9 +171,20 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
     // once, which is what keeps a folder of many thousand files quick to open. The threads only read
     // `names` (const access: no detach) and each writes its own part of `shown`.
     const QString prefix = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    const bool real = typeid(*fs) == typeid(PosixFileSystem);
+    const QByteArray nativePrefix = real ? QFile::encodeName(prefix) : QByteArray();
     std::vector<char> shown(static_cast<size_t>(names.size()), 0);
     auto judge = [&](qsizetype first, qsizetype last) {
+        QByteArray path = nativePrefix;
         for (qsizetype i = first; i < last; ++i) {
+            if (real) {
+                path.truncate(nativePrefix.size());
+                AppendEncoded(path, names.at(i));
+                if (const Shown by = ShownByStoredBits(path); by != Shown::Ask) {
+                    shown[static_cast<size_t>(i)] = by == Shown::Yes;
+                    continue;
+                }
+            }
             try {
                 shown[static_cast<size_t>(i)] =
                     !(fs->GetAttributes(prefix + names.at(i)) & (AttrHidden | AttrSystem));
@@ -84,33 +194,46 @@ QStringList readFolder(const QString& folder, EntryKind kind) {
         }
     };
     const qsizetype perThread = 4096;
-    const int threads = typeid(*fs) == typeid(PosixFileSystem)
-                            ? static_cast<int>(std::min<qsizetype>(
-                                  std::max(1u, std::min(4u, std::thread::hardware_concurrency())),
-                                  (names.size() + perThread - 1) / perThread))
-                            : 1;
+    const int threads = real ? static_cast<int>(std::min<qsizetype>(
+                                   std::max(1u, std::min(6u, std::thread::hardware_concurrency())),
+                                   (names.size() + perThread - 1) / perThread))
+                             : 1;
+    // The helpers ask while this thread sorts every entry; the hidden ones drop out after.
+    struct Helpers : std::vector<std::thread> {
+        ~Helpers() {
+            for (std::thread& h : *this)
+                if (h.joinable())
+                    h.join();
+        }
+    } helpers;
     if (threads <= 1) {
         judge(0, names.size());
     } else {
-        std::vector<std::thread> helpers;
         const qsizetype share = (names.size() + threads - 1) / threads;
-        for (int t = 1; t < threads; ++t)
+        for (int t = 0; t < threads; ++t)
             helpers.emplace_back(judge, std::min(names.size(), t * share),
                                  std::min(names.size(), (t + 1) * share));
-        judge(0, share);
-        for (std::thread& h : helpers) h.join();
     }
 
-    // Sorted ignoring case, the exact name breaking ties; a name with nothing to fold is its own key.
-    std::vector<std::pair<QString, QString>> keyed;
-    keyed.reserve(static_cast<size_t>(names.size()));
-    for (qsizetype i = 0; i < names.size(); ++i)
-        if (shown[static_cast<size_t>(i)])
-            keyed.emplace_back(names[i].toCaseFolded(), std::move(names[i]));
-    std::sort(keyed.begin(), keyed.end());
+    // Each entry carries the start of its folded name beside it, which settles most comparisons
+    // without reaching the names themselves.
+    const CaseBlindOrder before(names);
+    std::vector<SortEntry> order;
+    order.reserve(static_cast<size_t>(names.size()));
+    for (qsizetype i = 0; i < names.size(); ++i) order.push_back(before.entry(i));
+    std::sort(order.begin(), order.end(), [&before](const SortEntry& a, const SortEntry& b) {
+        for (int w = 0; w < SortEntry::kWords; ++w)
+            if (a.lead[w] != b.lead[w])
+                return a.lead[w] < b.lead[w];
+        return before(a.index, b.index);
+    });
+    for (std::thread& h : helpers) h.join();
+
     QStringList sorted;
-    sorted.reserve(static_cast<qsizetype>(keyed.size()));
-    for (auto& k : keyed) sorted.push_back(std::move(k.second));
+    sorted.reserve(static_cast<qsizetype>(order.size()));
+    for (const SortEntry& e : order)
+        if (shown[static_cast<size_t>(e.index)])
+            sorted.push_back(names.at(e.index));
     return sorted;
 }
 

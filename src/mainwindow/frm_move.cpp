@@ -353,21 +353,15 @@ void FrmMove::Form_Load() {
     Move(left / kTwipsPerPixel, top / kTwipsPerPixel, Width(), Height());
     PictureMove->SetBorderStyle(0);
 
-    OpenFirst(Dir1, {QDir::currentPath()});
-    S.StartFolder = WithTrailingSlash(Dir1->Path());
-    // The root of the start folder's drive: its mount point.
-    try {
-        S.StartDriveRoot = WithTrailingSlash(fileSystem().GetDriveName(S.StartFolder));
-    } catch (const PlatformError&) {
-        S.StartDriveRoot = QStringLiteral("/");
-    }
-    S.FolderHistory = QStringList{Dir1->Path()};
-    S.FolderHistoryCount = 0;
-    S.FolderHistoryPos = 0;
+    // Where the dialog would stand had it been built at start: the folder start-up left it on.
+    loading_ = true;
+    OpenFirst(Dir1, {S.MoveLastPath, WithoutTrailingSlash(S.StartFolder), QDir::currentPath()});
+    loading_ = false;
     TextActionMovePath->SetText(S.StartFolder);
     TextActionMovePath->SetBorderStyle(1);
-    S.ProgPathUpper = S.StartFolder;
     ReadFreeSpace();
+    LabelMoveSpaceFree->SetCaption(S.DestSpaceCaption.isEmpty() ? S.MoveSpaceCaption : S.DestSpaceCaption);
+    CommandActionMoveOK->SetEnabled(MoveOKAllowed());
 }
 
 void FrmMove::Form_QueryUnload(int& cancel, int unloadMode) {
@@ -404,7 +398,7 @@ void FrmMove::Dir1_Change() {
     }
     syncingDrive_ = false;
     ReadFreeSpace();
-    if (S.MoveDestinationMode) {
+    if (S.MoveDestinationMode && !loading_) {
         const QString folder = WithTrailingSlash(path);
         // The whole system tree is refused, not only the system folder itself.
         if (!S.AllowSystemFolders && IsInSystemTree(folder)) {
@@ -556,8 +550,14 @@ void FrmMove::CommandActionMoveCancel_Click() {
     HideMoveForm(*this);
 }
 
-FrmMove& frmMove() {
+FrmMove& frmMoveAsIs() {
     static FrmMove form;
+    return form;
+}
+
+FrmMove& frmMove() {
+    FrmMove& form = frmMoveAsIs();
+    form.FinishLoad();
     return form;
 }
 
@@ -571,7 +571,8 @@ bool MoveOKAllowed() {
 }
 
 void RefreshMoveOK() {
-    FrmMove& f = frmMove();
+    // A dialog still to be built takes its state at its load.
+    FrmMove& f = frmMoveAsIs();
     if (f.Loaded() && f.CommandActionMoveOK)
         f.CommandActionMoveOK->SetEnabled(MoveOKAllowed());
 }

@@ -74,9 +74,12 @@ class FrmMove : public Form {
     void TextActionMoveUser_Change();
     void ReadFreeSpace();
     bool syncingDrive_ = false;
+    bool loading_ = false;  // the load opens the folder it stands on: nothing the user chose
 };
 
+// Built when first reached (start-up leaves it for later); frmMoveAsIs() does not build it.
 FrmMove& frmMove();
+FrmMove& frmMoveAsIs();
 
 // The dialog's preparation for its mode (tag "setNullActionMovePath"), before it is shown.
 void PrepareMoveForm();

@@ -68,5 +68,6 @@ void SetButInfoFrames();
 void SetButChoicePicture();
 void SetButPictures();  // puts the button pictures on the windows
 void SetCriteriaDialogPictures();  // the criteria dialog's share of them
+void SetFolderDialogPictures();    // the folder dialog's share of them
 
 }  // namespace qv::panels

@@ -526,6 +526,28 @@ void SetCriteriaDialogPictures() {
     }
 }
 
+void SetFolderDialogPictures() {
+    FrmMove& d = frmMoveAsIs();
+    if (!d.Loaded())
+        return;
+    auto put = [](std::initializer_list<CommandButton*> buttons, int disabled) {
+        for (CommandButton* b : buttons) {
+            if (!b)
+                continue;
+            b->SetPicture(Face(0));
+            b->SetDownPicture(Face(1));
+            if (disabled >= 0)
+                b->SetDisabledPicture(Face(disabled));
+        }
+    };
+    put({d.CommandActionMoveCreateNew, d.CommandActionMoveCreateCancel, d.CommandActionMoveDelete,
+         d.CommandActionMoveRename, d.CommandActionMoveBrowseAgain, d.CommandActionMoveCancel},
+        -1);
+    put({d.CommandActionMoveCreateOK, d.CommandActionMoveRenameOK, d.CommandActionMoveDefault,
+         d.CommandActionMoveOK},
+        2);
+}
+
 void SetButPictures() {
     FrmMain& m = frmMain();
     if (!m.Loaded())
@@ -582,18 +604,9 @@ void SetButPictures() {
     // A criteria dialog left for later takes its faces once it is built.
     if (!frmRenAsIs().LoadPending())
         SetCriteriaDialogPictures();
-    if (FrmMove& d = frmMove(); d.Loaded()) {
-        put({{d.CommandActionMoveCreateNew, d.CommandActionMoveCreateCancel, d.CommandActionMoveDelete,
-              d.CommandActionMoveRename, d.CommandActionMoveBrowseAgain, d.CommandActionMoveCancel},
-             0,
-             1,
-             -1});
-        put({{d.CommandActionMoveCreateOK, d.CommandActionMoveRenameOK, d.CommandActionMoveDefault,
-              d.CommandActionMoveOK},
-             0,
-             1,
-             2});
-    }
+    // A folder dialog left for later takes its faces once it is built.
+    if (!frmMoveAsIs().LoadPending())
+        SetFolderDialogPictures();
     m.CommandClearRigidity->SetEnabled(false);
     m.FrameShowRun->SetVisible(S.RunListLast != -1);
     SetButCaptionMain();

@@ -158,8 +158,9 @@ void SetValueActionOK() {
         m.FramePreview->SetCaption(QLatin1String(row.preview));
         m.CommandPreview->SetCaption(QLatin1String(row.preview));
     }
-    if (frmMove().Loaded())
-        S.MoveLastPath = frmMove().Dir1->Path();
+    // A folder dialog still to be built stands on S.MoveLastPath already.
+    if (frmMoveAsIs().Loaded())
+        S.MoveLastPath = frmMoveAsIs().Dir1->Path();
     if (!S.EasyProcessMode && S.HasSelection == 1) {
         if (m.Loaded() && m.List1->ListCount() > 0) {
             m.List1->Clear();

@@ -100,6 +100,9 @@ void ProgramWindows::RefreshFileLists() {
     // A list of the folder the work list has just read takes its entries rather than read again.
     FileListBox* work = List(FileList::Work);
     for (FileList which : {FileList::Work, FileList::Easy, FileList::Dest}) {
+        // A folder dialog still to be built reads its list when it is.
+        if (which == FileList::Dest && frmMoveAsIs().LoadPending())
+            continue;
         if (FileListBox* l = List(which)) {
             if (work && l != work)
                 l->RefreshAs(*work);
@@ -144,8 +147,9 @@ void ProgramWindows::SetText(WindowText which, const QString& text) {
                 m.LabelSpaceFree->SetCaption(text);
             break;
         case WindowText::DestSpaceFree:
-            if (frmMove().Loaded())
-                frmMove().LabelMoveSpaceFree->SetCaption(text);
+            // A dialog still to be built shows the start's caption when it is.
+            if (frmMoveAsIs().Loaded())
+                frmMoveAsIs().LabelMoveSpaceFree->SetCaption(text);
             break;
         case WindowText::ActionDestination:
             if (m.Loaded())
@@ -210,7 +214,8 @@ void ProgramWindows::SetValuePriorityLabels() {
 
 void ProgramWindows::LoadFirstWindows() {
     frmBut().Load();
-    frmMove().Load();
+    // The folder dialog is not on the first window: it is built when it is first reached.
+    frmMoveAsIs().LoadLater([] { panels::SetFolderDialogPictures(); });
 }
 
 void ProgramWindows::LoadMainWindows() {

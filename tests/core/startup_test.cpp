@@ -188,6 +188,34 @@ TEST_F(StartupTest, LaterStartReadsTheSettingsAndCloseWritesThem) {
               ("\"12\"\r\n\"1\"\r\n\"1\"\r\n\"" + work + "\"\r\n").toUtf8());
 }
 
+TEST_F(StartupTest, TheFolderDialogIsBuiltWhenFirstReachedWhereStartUpLeftIt) {
+    const QString work = temp_.path() + "/work";
+    QDir().mkpath(work + "/inner");
+    store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Amblet");
+    WriteFile(prog_ + "Quorvan/Set.Kastrel", ("\"7\"\r\n\"0\"\r\n\"0\"\r\n\"" + work + "\"\r\n").toUtf8());
+    ModalScript script;
+    Main();
+    ASSERT_TRUE(frmMain().Visible());
+    EXPECT_FALSE(frmMoveAsIs().Loaded()) << "the first window does not wait for the folder dialog";
+    EXPECT_TRUE(frmMoveAsIs().LoadPending());
+    // What start-up took from the dialog's load it has without it.
+    EXPECT_EQ(S.StartFolder, prog_);
+    EXPECT_EQ(S.ProgPathUpper, prog_);
+    ASSERT_FALSE(S.FolderHistory.isEmpty());
+    EXPECT_EQ(S.FolderHistory.first(), WithoutTrailingSlash(prog_));
+    EXPECT_FALSE(S.StartDriveRoot.isEmpty());
+    EXPECT_EQ(S.MoveLastPath, work);
+    EXPECT_TRUE(S.DestSpaceCaption.startsWith("Drive " + S.MoveDriveLetter + " : Space Available : "));
+
+    FrmMove& d = frmMove();
+    ASSERT_TRUE(d.Loaded());
+    EXPECT_EQ(d.Dir1->Path(), work) << "on the work folder, as start-up left it";
+    EXPECT_EQ(d.LabelMoveSpaceFree->Caption(), S.DestSpaceCaption);
+    EXPECT_FALSE(d.CommandActionMoveOK->GetPicture().IsEmpty()) << "with its faces";
+    EXPECT_EQ(S.StartFolder, prog_) << "its load changes no start value";
+    EXPECT_EQ(S.FolderHistory.first(), WithoutTrailingSlash(prog_));
+}
+
 TEST_F(StartupTest, RememberedFolderThatIsGoneStartsInTheProgramFolder) {
     store_->SaveSetting("Holvent", "NidraBhanga", "NickName", "Mira");
     WriteFile(prog_ + "Quorvan/Set.Kastrel",

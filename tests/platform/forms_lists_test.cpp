@@ -4,8 +4,9 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
+#include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -123,6 +124,23 @@ TEST_F(FormsLists, FileListShowsVisibleFilesSortedIgnoringCase) {
     EXPECT_EQ(pathChanges, 1);
 }
 
+// Past the first sixteen characters and beyond ASCII the order is the same: case folded, the
+// exact name breaking ties, a hidden name left out wherever it would fall.
+TEST_F(FormsLists, FileListOrderHoldsForLongAndNonAsciiNames) {
+    const QStringList names = {"Trip 2026 - 010.jpg", "trip 2026 - 002.jpg", "TRIP 2026 - 002.jpg",
+                               "Trip 2026 - 1.jpg", "\u00c9mile.txt", "\u00e9mile.txt", "emile.txt",
+                               "Stra\u00dfe.txt", "strasse.txt", "STRASSF.txt", "_under.txt", "Zeta.txt",
+                               "trip 2026 - 003.jpg", "Trip 2026 - 003.JPG"};
+    for (const QString& name : names) touch(root + "/" + name);
+    storeAttributes(root + "/trip 2026 - 002.jpg", AttrHidden);
+    files->SetPath(root);
+    EXPECT_EQ(items(*files),
+              (QStringList{"_under.txt", "emile.txt", "strasse.txt", "STRASSF.txt", "Stra\u00dfe.txt",
+                           "TRIP 2026 - 002.jpg", "Trip 2026 - 003.JPG", "trip 2026 - 003.jpg",
+                           "Trip 2026 - 010.jpg", "Trip 2026 - 1.jpg", "Zeta.txt", "\u00c9mile.txt",
+                           "\u00e9mile.txt"}));
+}
+
 TEST_F(FormsLists, ListsShowWhatTheFileSystemInForceLists) {
     touch(root + "/kept.txt");
     touch(root + "/dropped.txt");
@@ -199,7 +217,19 @@ TEST_F(FormsLists, FileListSelectionFollowsTheUsersClicks) {
     EXPECT_EQ(keys, (std::vector<int>{'x', 'f'}));
 }
 
-TEST_F(FormsLists, HundredThousandFilesListAndSelectQuickly) {
+// The real file system, counting the folder reads of the file lists.
+class CountingFiles : public PosixFileSystem {
+  public:
+    int reads = 0;
+    QStringList FileNames(const QString& folder) override {
+        ++reads;
+        return PosixFileSystem::FileNames(folder);
+    }
+};
+
+// What a big folder costs that does not hang on the machine's speed: one read of the folder, one
+// reset of the list's model, one Click per selecting step; the speed itself is in the benchmarks.
+TEST_F(FormsLists, HundredThousandFilesListInOneReadAndSelect) {
     constexpr int kFiles = 100000;
     const QByteArray base = QFile::encodeName(root) + "/file";
     for (int i = 0; i < kFiles; ++i) {
@@ -208,33 +238,40 @@ TEST_F(FormsLists, HundredThousandFilesListAndSelectQuickly) {
         ASSERT_GE(fd, 0);
         ::close(fd);
     }
-    QElapsedTimer timer;
-    timer.start();
+    auto& counting = services.useFiles<CountingFiles>();
+    auto* view = qobject_cast<QAbstractItemView*>(files->Widget());
+    ASSERT_TRUE(view && view->model());
+    int resets = 0;
+    QObject::connect(view->model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
+    int paths = 0;
+    files->PathChange = [&] { ++paths; };
     files->SetPath(root);
-    const qint64 listing = timer.elapsed();
     ASSERT_EQ(files->ListCount(), kFiles);
-    EXPECT_LT(listing, 3000) << "listing took " << listing << " ms";
+    EXPECT_EQ(counting.reads, 1) << "the folder is read once";
+    EXPECT_EQ(resets, 1) << "the list is filled in one step";
+    EXPECT_EQ(paths, 1);
     EXPECT_EQ(files->List(0), "file0");
     EXPECT_EQ(files->List(1), "file1");
     EXPECT_EQ(files->List(2), "file10");
 
     files->SetMultiSelect(2);
-    timer.restart();
-    ASSERT_TRUE(clickFile(*files, 0));
-    ASSERT_TRUE(clickFile(*files, kFiles - 1, false, true));
-    const qint64 userSelect = timer.elapsed();
-    EXPECT_EQ(files->SelCount(), kFiles);
-    EXPECT_LT(userSelect, 3000) << "shift-select took " << userSelect << " ms";
-
-    files->Refresh();
     int clicks = 0;
     files->Click = [&] { ++clicks; };
-    timer.restart();
+    ASSERT_TRUE(clickFile(*files, 0));
+    ASSERT_TRUE(clickFile(*files, kFiles - 1, false, true));
+    EXPECT_EQ(clicks, 2) << "one Click for each click, however many it selects";
+    EXPECT_EQ(files->SelCount(), kFiles);
+
+    files->Refresh();
+    EXPECT_EQ(counting.reads, 2);
+    clicks = 0;
     for (int i = 0; i < kFiles; ++i) files->SetSelected(i, true);
-    const qint64 codeSelect = timer.elapsed();
+    QCoreApplication::processEvents();
     EXPECT_EQ(clicks, kFiles);
     EXPECT_EQ(files->SelCount(), kFiles);
-    EXPECT_LT(codeSelect, 3000) << "selecting from code took " << codeSelect << " ms";
+    EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), kFiles) << "the view shows what code selected";
+    EXPECT_EQ(resets, 2) << "selecting resets nothing";
+    EXPECT_EQ(counting.reads, 2) << "selecting reads nothing";
 }
 
 TEST_F(FormsLists, FolderListWalksUpAndDownTheTree) {
@@ -303,16 +340,6 @@ TEST_F(FormsLists, DriveListFollowsThePathsDrive) {
     ASSERT_TRUE(chooseDrive(*drives, "/"));
     EXPECT_EQ(drives->Drive(), "/");
 }
-
-// The real file system, counting the folder reads of the file lists.
-class CountingFiles : public PosixFileSystem {
-  public:
-    int reads = 0;
-    QStringList FileNames(const QString& folder) override {
-        ++reads;
-        return PosixFileSystem::FileNames(folder);
-    }
-};
 
 TEST_F(FormsLists, ManyFilesAreJudgedByTheirAttributesWhereverTheyFall) {
     // Enough files for the attributes to be asked from several threads; the marked ones lie in every

@@ -71,7 +71,8 @@ TEST_F(SettingsStoreTest, ValuesComeBackAsWritten) {
 // one, and the store says which file and where it went, once.
 TEST_F(SettingsStoreTest, ADamagedFileIsKeptBesideTheNewOne) {
     QByteArray junk(1 << 20, '\0');
-    for (int i = 0; i < junk.size(); ++i) junk[i] = static_cast<char>((i * 7919 + (i >> 8)) & 0xff);
+    for (int i = 0; i < junk.size(); ++i)
+        junk[i] = static_cast<char>((static_cast<unsigned>(i) * 7919u + (i >> 8)) & 0xffu);
     const QString file = dir.filePath("Holvent.ini");
     {
         QFile out(file);
