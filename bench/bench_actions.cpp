@@ -78,30 +78,23 @@ double Median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-void RenameAndUndo(benchmark::State& state) {
-    const int files = static_cast<int>(state.range(0));
-    QTemporaryDir work;
-    const QString w = qv::WithTrailingSlash(work.path());
-    if (!MakeFiles(w, files)) {
-        state.SkipWithError("cannot make the files");
-        return;
-    }
-    // The plain loop renames the same files in the same order as the engine: the order alone moves
-    // the file system's time by a tenth or more.
-    PreviewListedFolder(w);
-    std::vector<QByteArray> from, to;
-    for (const QString& f : qv::S.ComboFile1) {
-        from.push_back(QFile::encodeName(f));
-        to.push_back(QFile::encodeName(QStringLiteral("renamed") + f.mid(4)));
-    }
-    const QByteArray folder = QFile::encodeName(w);
+// Finalize and Undo through the engine beside the floor, the same renames (`from` -> `to`, then
+// back from the last) by bare names in `folder`, each going first in turn so that neither always
+// meets the warmer caches; `prepare` makes the preview before each round. Medians, in ms.
+struct Timings {
+    double rename = 0, undo = 0, floor = 0, floorBack = 0;
+};
+template <class Prepare>
+Timings EngineBesideTheFloor(benchmark::State& state, const QByteArray& folder,
+                             const std::vector<QByteArray>& from, const std::vector<QByteArray>& to,
+                             Prepare prepare) {
     std::vector<double> engine, undo, plain, plainBack;
     int round = 0;
     for (auto _ : state) {
-        PreviewListedFolder(w);
+        prepare();
         if (!qv::S.ReadyToFinalize) {
             state.SkipWithError("the preview is not ready");
-            return;
+            return {};
         }
         auto runEngine = [&] {
             const auto t0 = Clock::now();
@@ -119,17 +112,16 @@ void RenameAndUndo(benchmark::State& state) {
             const auto t0 = Clock::now();
             if (::chdir(folder.constData()) != 0)
                 return;
-            for (int i = 0; i < files; ++i) std::rename(from[i].constData(), to[i].constData());
+            for (size_t i = 0; i < from.size(); ++i) std::rename(from[i].constData(), to[i].constData());
             const auto t1 = Clock::now();
             // Back from the last, as the undo walks its journal.
-            for (int i = files - 1; i >= 0; --i) std::rename(to[i].constData(), from[i].constData());
+            for (size_t i = from.size(); i-- > 0;) std::rename(to[i].constData(), from[i].constData());
             const auto t2 = Clock::now();
             if (back[0])
                 (void)::chdir(back);
             plain.push_back(Ms(t1 - t0));
             plainBack.push_back(Ms(t2 - t1));
         };
-        // Each goes first in turn, so neither always meets the warmer caches.
         if (round++ % 2 == 0) {
             runEngine();
             runPlain();
@@ -138,7 +130,28 @@ void RenameAndUndo(benchmark::State& state) {
             runEngine();
         }
     }
-    const double e = Median(engine), u = Median(undo), p = Median(plain), pb = Median(plainBack);
+    return {Median(engine), Median(undo), Median(plain), Median(plainBack)};
+}
+
+void RenameAndUndo(benchmark::State& state) {
+    const int files = static_cast<int>(state.range(0));
+    QTemporaryDir work;
+    const QString w = qv::WithTrailingSlash(work.path());
+    if (!MakeFiles(w, files)) {
+        state.SkipWithError("cannot make the files");
+        return;
+    }
+    // The plain loop renames the same files in the same order as the engine: the order alone moves
+    // the file system's time by a tenth or more.
+    PreviewListedFolder(w);
+    std::vector<QByteArray> from, to;
+    for (const QString& f : qv::S.ComboFile1) {
+        from.push_back(QFile::encodeName(f));
+        to.push_back(QFile::encodeName(QStringLiteral("renamed") + f.mid(4)));
+    }
+    const QByteArray folder = QFile::encodeName(w);
+    const Timings t = EngineBesideTheFloor(state, folder, from, to, [&] { PreviewListedFolder(w); });
+    const double e = t.rename, u = t.undo, p = t.floor, pb = t.floorBack;
     state.counters["rename_ratio"] = e / p;
     state.counters["undo_ratio"] = u / pb;
     const QByteArray rename = QStringLiteral("rename %1 files").arg(files).toUtf8(),
@@ -270,48 +283,8 @@ void RingsAndUndo(benchmark::State& state) {
         }
     }
     const QByteArray folder = QFile::encodeName(w);
-    std::vector<double> engine, undo, plain, plainBack;
-    int round = 0;
-    for (auto _ : state) {
-        preview();
-        if (!qv::S.ReadyToFinalize) {
-            state.SkipWithError("the preview is not ready");
-            return;
-        }
-        auto runEngine = [&] {
-            const auto t0 = Clock::now();
-            qv::ActionAStartDo();
-            const auto t1 = Clock::now();
-            qv::ActionAStartUndo();
-            const auto t2 = Clock::now();
-            engine.push_back(Ms(t1 - t0));
-            undo.push_back(Ms(t2 - t1));
-        };
-        auto runPlain = [&] {
-            char back[4096];
-            if (!::getcwd(back, sizeof back))
-                back[0] = 0;
-            const auto t0 = Clock::now();
-            if (::chdir(folder.constData()) != 0)
-                return;
-            for (size_t i = 0; i < from.size(); ++i) std::rename(from[i].constData(), to[i].constData());
-            const auto t1 = Clock::now();
-            for (size_t i = from.size(); i-- > 0;) std::rename(to[i].constData(), from[i].constData());
-            const auto t2 = Clock::now();
-            if (back[0])
-                (void)::chdir(back);
-            plain.push_back(Ms(t1 - t0));
-            plainBack.push_back(Ms(t2 - t1));
-        };
-        if (round++ % 2 == 0) {
-            runEngine();
-            runPlain();
-        } else {
-            runPlain();
-            runEngine();
-        }
-    }
-    const double e = Median(engine), u = Median(undo), p = Median(plain), pb = Median(plainBack);
+    const Timings t = EngineBesideTheFloor(state, folder, from, to, preview);
+    const double e = t.rename, u = t.undo, p = t.floor, pb = t.floorBack;
     state.counters["ring_rename_ratio"] = e / p;
     state.counters["ring_undo_ratio"] = u / pb;
     const QByteArray figure = QStringLiteral("Rename, %1 three-name rings").arg(rings).toUtf8();

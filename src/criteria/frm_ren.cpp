@@ -25,10 +25,9 @@ namespace {
 // Inside a frame positions are in twips.
 constexpr int T = kTwipsPerPixel;
 
-template <class C>
-C* Hidden(C* c) {
-    c->SetVisible(false);
-    return c;
+// What shows only once a choice asks for it.
+void HideAll(std::initializer_list<Control*> controls) {
+    for (Control* c : controls) c->SetVisible(false);
 }
 
 // What the dialog is laid out from, read from the window's font when the form is designed:
@@ -177,191 +176,174 @@ void FrmRen::Design() {
         c->KeyPress = [](int& keyAscii) { keyAscii = 0; };
 }
 
+// The rows name each control and what holds it; Arrange places them from the font once all are made.
 void FrmRen::DesignCase() {
-    FrameCase = Add<Frame>(QStringLiteral("FrameCase"));
-    CheckCase = Add<CheckBox>(QStringLiteral("CheckCase"), FrameCase);
-    CheckCase->SetCaption(QStringLiteral("Case : Change"));
-    FrameCaseOption = Hidden(Add<Frame>(QStringLiteral("FrameCaseOption"), FrameCase));
+    Place({
+        {&FrameCase, "FrameCase", ""},
+        {&CheckCase, "CheckCase", "FrameCase", "Case : Change"},
+        {&FrameCaseOption, "FrameCaseOption", "FrameCase"},
+        {&OptionCase, 0, "OptionCase", "FrameCaseOption", "File Name"},
+        {&OptionCase, 1, "OptionCase", "FrameCaseOption", "First Letter"},
+        {&OptionCase, 2, "OptionCase", "FrameCaseOption", "First Letter of all Words"},
+        {&FrameCaseSelect, "FrameCaseSelect", "FrameCase"},
+        {&LabelCaseChangeTo, "LabelCaseChangeTo", "FrameCaseSelect", "Change To :"},
+        {&ComboCase, "ComboCase", "FrameCaseSelect"},
+    });
     FrameCaseOption->SetBorderStyle(0);
-    const QStringList scopes = {QStringLiteral("File Name"), QStringLiteral("First Letter"),
-                                QStringLiteral("First Letter of all Words")};
-    for (int i = 0; i < 3; ++i)
-        AddTo(OptionCase, QStringLiteral("OptionCase"), i, FrameCaseOption)->SetCaption(scopes[i]);
-    FrameCaseSelect = Hidden(Add<Frame>(QStringLiteral("FrameCaseSelect"), FrameCase));
     FrameCaseSelect->SetBorderStyle(0);
-    LabelCaseChangeTo = Add<Label>(QStringLiteral("LabelCaseChangeTo"), FrameCaseSelect);
-    LabelCaseChangeTo->SetCaption(QStringLiteral("Change To :"));
-    ComboCase = Add<ComboBox>(QStringLiteral("ComboCase"), FrameCaseSelect);
+    HideAll({FrameCaseOption, FrameCaseSelect});
 }
 
 void FrmRen::DesignExtension() {
-    FrameExt = Add<Frame>(QStringLiteral("FrameExt"));
-    CheckExt = Add<CheckBox>(QStringLiteral("CheckExt"), FrameExt);
-    CheckExt->SetCaption(QStringLiteral("Extension : Change"));
-    LabelExt = Hidden(Add<Label>(QStringLiteral("LabelExt"), FrameExt));
-    LabelExt->SetCaption(QStringLiteral("New Extension :"));
-    TextExt = Hidden(Add<TextBox>(QStringLiteral("TextExt"), FrameExt));
+    Place({
+        {&FrameExt, "FrameExt", ""},
+        {&CheckExt, "CheckExt", "FrameExt", "Extension : Change"},
+        {&LabelExt, "LabelExt", "FrameExt", "New Extension :"},
+        {&TextExt, "TextExt", "FrameExt"},
+        {&LabelMaxExt, "LabelMaxExt", "FrameExt", "Max 7 Char."},
+    });
     TextExt->SetMaxLength(7);
-    LabelMaxExt = Hidden(Add<Label>(QStringLiteral("LabelMaxExt"), FrameExt));
-    LabelMaxExt->SetCaption(QStringLiteral("Max 7 Char."));
+    HideAll({LabelExt, TextExt, LabelMaxExt});
 }
 
 void FrmRen::DesignSpace() {
-    FrameSpace = Add<Frame>(QStringLiteral("FrameSpace"));
-    CheckSpace = Add<CheckBox>(QStringLiteral("CheckSpace"), FrameSpace);
-    CheckSpace->SetCaption(QStringLiteral("Space : Remove || Replace"));
-    const QStringList modes = {QStringLiteral("Remove"), QStringLiteral("Replace with :")};
-    for (int i = 0; i < 2; ++i)
-        Hidden(AddTo(OptionSpace, QStringLiteral("OptionSpace"), i, FrameSpace))->SetCaption(modes[i]);
-    FrameSpaceReplace = Hidden(Add<Frame>(QStringLiteral("FrameSpaceReplace"), FrameSpace));
+    Place({
+        {&FrameSpace, "FrameSpace", ""},
+        {&CheckSpace, "CheckSpace", "FrameSpace", "Space : Remove || Replace"},
+        {&OptionSpace, 0, "OptionSpace", "FrameSpace", "Remove"},
+        {&OptionSpace, 1, "OptionSpace", "FrameSpace", "Replace with :"},
+        {&FrameSpaceReplace, "FrameSpaceReplace", "FrameSpace"},
+        {&TextSpaceWith, "TextSpaceWith", "FrameSpaceReplace"},
+        {&LabelMaxSpace, "LabelMaxSpace", "FrameSpaceReplace", "Max. 8 Chars."},
+        {&CheckSpaceAddSpace, "CheckSpaceAddSpace", "FrameSpaceReplace", "Include Space"},
+    });
     FrameSpaceReplace->SetBorderStyle(0);
-    TextSpaceWith = Add<TextBox>(QStringLiteral("TextSpaceWith"), FrameSpaceReplace);
     TextSpaceWith->SetMaxLength(8);
-    LabelMaxSpace = Add<Label>(QStringLiteral("LabelMaxSpace"), FrameSpaceReplace);
-    LabelMaxSpace->SetCaption(QStringLiteral("Max. 8 Chars."));
-    CheckSpaceAddSpace = Add<CheckBox>(QStringLiteral("CheckSpaceAddSpace"), FrameSpaceReplace);
-    CheckSpaceAddSpace->SetCaption(QStringLiteral("Include Space"));
+    HideAll({OptionSpace[0], OptionSpace[1], FrameSpaceReplace});
 }
 
 void FrmRen::DesignHandle() {
-    FrameHandle = Add<Frame>(QStringLiteral("FrameHandle"));
+    Place({
+        {&FrameHandle, "FrameHandle", ""},
+        {&FrameSpChar, "FrameSpChar", "FrameHandle"},
+        {&CheckHandle, "CheckHandle", "FrameSpChar"},
+        {&LabelSpThisChar, "LabelSpThisChar", "FrameSpChar", "Handle All Instances"},
+        {&LabelSpThisChar2, "LabelSpThisChar2", "FrameSpChar", "of this Character or String :"},
+        {&TextHandleThis, "TextHandleThis", "FrameSpChar"},
+        {&FrameSpChangeTo, "FrameSpChangeTo", "FrameHandle"},
+        {&OptionHandle, 0, "OptionHandle", "FrameSpChangeTo", "Remove"},
+        {&OptionHandle, 1, "OptionHandle", "FrameSpChangeTo", "Change as Space"},
+        {&OptionHandle, 2, "OptionHandle", "FrameSpChangeTo", "Replace with :"},
+        {&TextHandleWith, "TextHandleWith", "FrameSpChangeTo"},
+        {&LabelMaxHandle, "LabelMaxHandle", "FrameSpChangeTo", "Max. 8 Chars."},
+        {&CheckHandleAddSpace, "CheckHandleAddSpace", "FrameSpChangeTo", "IncludeSpace"},
+    });
     FrameHandle->SetBorderStyle(0);
-    FrameSpChar = Add<Frame>(QStringLiteral("FrameSpChar"), FrameHandle);
-    CheckHandle = Add<CheckBox>(QStringLiteral("CheckHandle"), FrameSpChar);
-    LabelSpThisChar = Add<Label>(QStringLiteral("LabelSpThisChar"), FrameSpChar);
-    LabelSpThisChar->SetCaption(QStringLiteral("Handle All Instances"));
-    LabelSpThisChar2 = Add<Label>(QStringLiteral("LabelSpThisChar2"), FrameSpChar);
-    LabelSpThisChar2->SetCaption(QStringLiteral("of this Character or String :"));
-    TextHandleThis = Hidden(Add<TextBox>(QStringLiteral("TextHandleThis"), FrameSpChar));
-
-    FrameSpChangeTo = Hidden(Add<Frame>(QStringLiteral("FrameSpChangeTo"), FrameHandle));
-    const QStringList modes = {QStringLiteral("Remove"), QStringLiteral("Change as Space"),
-                               QStringLiteral("Replace with :")};
-    for (int i = 0; i < 3; ++i)
-        AddTo(OptionHandle, QStringLiteral("OptionHandle"), i, FrameSpChangeTo)->SetCaption(modes[i]);
-    TextHandleWith = Hidden(Add<TextBox>(QStringLiteral("TextHandleWith"), FrameSpChangeTo));
     TextHandleWith->SetMaxLength(8);
-    LabelMaxHandle = Hidden(Add<Label>(QStringLiteral("LabelMaxHandle"), FrameSpChangeTo));
-    LabelMaxHandle->SetCaption(QStringLiteral("Max. 8 Chars."));
-    CheckHandleAddSpace = Hidden(Add<CheckBox>(QStringLiteral("CheckHandleAddSpace"), FrameSpChangeTo));
-    CheckHandleAddSpace->SetCaption(QStringLiteral("IncludeSpace"));
+    HideAll({TextHandleThis, FrameSpChangeTo, TextHandleWith, LabelMaxHandle, CheckHandleAddSpace});
 }
 
 void FrmRen::DesignInsert() {
-    FrameInsert = Add<Frame>(QStringLiteral("FrameInsert"));
-    CheckInsert = Add<CheckBox>(QStringLiteral("CheckInsert"), FrameInsert);
-    LabelInsert = Add<Label>(QStringLiteral("LabelInsert"), FrameInsert);
-    LabelInsert->SetCaption(QStringLiteral("Insert :"));
-    ComboInsert = Hidden(Add<ComboBox>(QStringLiteral("ComboInsert"), FrameInsert));
-    TextInsertAfterNumChar = Hidden(Add<TextBox>(QStringLiteral("TextInsertAfterNumChar"), FrameInsert));
+    Place({
+        {&FrameInsert, "FrameInsert", ""},
+        {&CheckInsert, "CheckInsert", "FrameInsert"},
+        {&LabelInsert, "LabelInsert", "FrameInsert", "Insert :"},
+        {&ComboInsert, "ComboInsert", "FrameInsert"},
+        {&TextInsertAfterNumChar, "TextInsertAfterNumChar", "FrameInsert"},
+        {&TextInsertAfterString, "TextInsertAfterString", "FrameInsert"},
+        {&LabelMaxInsert, "LabelMaxInsert", "FrameInsert", "Max. 2 Digits"},
+        {&LabelInsertHighDigit, "LabelInsertHighDigit", "FrameInsert", "Must be higher than 0 (zero)"},
+        {&FrameInsertThis, "FrameInsertThis", "FrameInsert", "Insert This"},
+        {&TextInsertThis, "TextInsertThis", "FrameInsertThis"},
+        {&CheckInsertAddSpace, "CheckInsertAddSpace", "FrameInsertThis", "Include Space"},
+    });
     TextInsertAfterNumChar->SetMaxLength(2);
-    TextInsertAfterString = Hidden(Add<TextBox>(QStringLiteral("TextInsertAfterString"), FrameInsert));
-    LabelMaxInsert = Hidden(Add<Label>(QStringLiteral("LabelMaxInsert"), FrameInsert));
-    LabelMaxInsert->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelInsertHighDigit = Hidden(Add<Label>(QStringLiteral("LabelInsertHighDigit"), FrameInsert));
-    LabelInsertHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameInsertThis = Hidden(Add<Frame>(QStringLiteral("FrameInsertThis"), FrameInsert));
-    FrameInsertThis->SetCaption(QStringLiteral("Insert This"));
-    TextInsertThis = Add<TextBox>(QStringLiteral("TextInsertThis"), FrameInsertThis);
-    CheckInsertAddSpace = Add<CheckBox>(QStringLiteral("CheckInsertAddSpace"), FrameInsertThis);
-    CheckInsertAddSpace->SetCaption(QStringLiteral("Include Space"));
+    HideAll({ComboInsert, TextInsertAfterNumChar, TextInsertAfterString, LabelMaxInsert, LabelInsertHighDigit,
+             FrameInsertThis});
 }
 
 void FrmRen::DesignReplace() {
-    FrameReplace = Add<Frame>(QStringLiteral("FrameReplace"));
-    CheckReplace = Add<CheckBox>(QStringLiteral("CheckReplace"), FrameReplace);
-    LabelReplace = Add<Label>(QStringLiteral("LabelReplace"), FrameReplace);
-    LabelReplace->SetCaption(QStringLiteral("Replace :"));
-    ComboReplace = Hidden(Add<ComboBox>(QStringLiteral("ComboReplace"), FrameReplace));
-    auto box = [this](const char* name) {
-        return Hidden(Add<TextBox>(QString::fromLatin1(name), FrameReplace));
-    };
-    TextReplaceString = box("TextReplaceString");
-    TextReplaceAfterNumChar = box("TextReplaceAfterNumChar");
-    TextReplaceAfterNumChar->SetMaxLength(2);
-    TextReplaceAfterString = box("TextReplaceAfterString");
-    TextReplaceCharAfterNumChar = box("TextReplaceCharAfterNumChar");
-    TextReplaceCharAfterNumChar->SetMaxLength(2);
-    TextReplaceCharAfterString = box("TextReplaceCharAfterString");
-    LabelMaxReplace = Hidden(Add<Label>(QStringLiteral("LabelMaxReplace"), FrameReplace));
-    LabelMaxReplace->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelReplaceHighDigit = Hidden(Add<Label>(QStringLiteral("LabelReplaceHighDigit"), FrameReplace));
-    LabelReplaceHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameReplaceNumChar = Hidden(Add<Frame>(QStringLiteral("FrameReplaceNumChar"), FrameReplace));
-    FrameReplaceNumChar->SetCaption(QStringLiteral("Number of Character"));
-    TextReplaceNumChar = Add<TextBox>(QStringLiteral("TextReplaceNumChar"), FrameReplaceNumChar);
-    TextReplaceNumChar->SetMaxLength(2);
-    LabelReplaceNumChar = Add<Label>(QStringLiteral("LabelReplaceNumChar"), FrameReplaceNumChar);
-    LabelReplaceNumChar->SetCaption(QStringLiteral("To Replace"));
-    FrameReplaceWith = Hidden(Add<Frame>(QStringLiteral("FrameReplaceWith"), FrameReplace));
-    FrameReplaceWith->SetCaption(QStringLiteral("Replace With This"));
-    TextReplaceWith = Add<TextBox>(QStringLiteral("TextReplaceWith"), FrameReplaceWith);
-    CheckReplaceAddSpace = Add<CheckBox>(QStringLiteral("CheckReplaceAddSpace"), FrameReplaceWith);
-    CheckReplaceAddSpace->SetCaption(QStringLiteral("Include Space"));
+    Place({
+        {&FrameReplace, "FrameReplace", ""},
+        {&CheckReplace, "CheckReplace", "FrameReplace"},
+        {&LabelReplace, "LabelReplace", "FrameReplace", "Replace :"},
+        {&ComboReplace, "ComboReplace", "FrameReplace"},
+        {&TextReplaceString, "TextReplaceString", "FrameReplace"},
+        {&TextReplaceAfterNumChar, "TextReplaceAfterNumChar", "FrameReplace"},
+        {&TextReplaceAfterString, "TextReplaceAfterString", "FrameReplace"},
+        {&TextReplaceCharAfterNumChar, "TextReplaceCharAfterNumChar", "FrameReplace"},
+        {&TextReplaceCharAfterString, "TextReplaceCharAfterString", "FrameReplace"},
+        {&LabelMaxReplace, "LabelMaxReplace", "FrameReplace", "Max. 2 Digits"},
+        {&LabelReplaceHighDigit, "LabelReplaceHighDigit", "FrameReplace", "Must be higher than 0 (zero)"},
+        {&FrameReplaceNumChar, "FrameReplaceNumChar", "FrameReplace", "Number of Character"},
+        {&TextReplaceNumChar, "TextReplaceNumChar", "FrameReplaceNumChar"},
+        {&LabelReplaceNumChar, "LabelReplaceNumChar", "FrameReplaceNumChar", "To Replace"},
+        {&FrameReplaceWith, "FrameReplaceWith", "FrameReplace", "Replace With This"},
+        {&TextReplaceWith, "TextReplaceWith", "FrameReplaceWith"},
+        {&CheckReplaceAddSpace, "CheckReplaceAddSpace", "FrameReplaceWith", "Include Space"},
+    });
+    for (TextBox* b : {TextReplaceAfterNumChar, TextReplaceCharAfterNumChar, TextReplaceNumChar})
+        b->SetMaxLength(2);
+    HideAll({ComboReplace, TextReplaceString, TextReplaceAfterNumChar, TextReplaceAfterString,
+             TextReplaceCharAfterNumChar, TextReplaceCharAfterString, LabelMaxReplace, LabelReplaceHighDigit,
+             FrameReplaceNumChar, FrameReplaceWith});
 }
 
 void FrmRen::DesignRemove() {
-    FrameRemove = Add<Frame>(QStringLiteral("FrameRemove"));
-    CheckRemove = Add<CheckBox>(QStringLiteral("CheckRemove"), FrameRemove);
-    LabelRemove = Add<Label>(QStringLiteral("LabelRemove"), FrameRemove);
-    LabelRemove->SetCaption(QStringLiteral("Remove :"));
-    ComboRemove = Hidden(Add<ComboBox>(QStringLiteral("ComboRemove"), FrameRemove));
-    auto box = [this](const char* name) {
-        return Hidden(Add<TextBox>(QString::fromLatin1(name), FrameRemove));
-    };
-    TextRemoveString = box("TextRemoveString");
-    TextRemoveAfterNumChar = box("TextRemoveAfterNumChar");
-    TextRemoveAfterNumChar->SetMaxLength(2);
-    TextRemoveAfterString = box("TextRemoveAfterString");
-    TextRemoveCharAfterNumChar = box("TextRemoveCharAfterNumChar");
-    TextRemoveCharAfterNumChar->SetMaxLength(2);
-    TextRemoveCharAfterString = box("TextRemoveCharAfterString");
-    LabelMaxRemove = Hidden(Add<Label>(QStringLiteral("LabelMaxRemove"), FrameRemove));
-    LabelMaxRemove->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelRemoveHighDigit = Hidden(Add<Label>(QStringLiteral("LabelRemoveHighDigit"), FrameRemove));
-    LabelRemoveHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameRemoveNumChar = Hidden(Add<Frame>(QStringLiteral("FrameRemoveNumChar"), FrameRemove));
-    FrameRemoveNumChar->SetCaption(QStringLiteral("Number of Character"));
-    TextRemoveNumChar = Add<TextBox>(QStringLiteral("TextRemoveNumChar"), FrameRemoveNumChar);
-    TextRemoveNumChar->SetMaxLength(2);
-    LabelRemoveNumChar = Add<Label>(QStringLiteral("LabelRemoveNumChar"), FrameRemoveNumChar);
-    LabelRemoveNumChar->SetCaption(QStringLiteral("To Remove"));
+    Place({
+        {&FrameRemove, "FrameRemove", ""},
+        {&CheckRemove, "CheckRemove", "FrameRemove"},
+        {&LabelRemove, "LabelRemove", "FrameRemove", "Remove :"},
+        {&ComboRemove, "ComboRemove", "FrameRemove"},
+        {&TextRemoveString, "TextRemoveString", "FrameRemove"},
+        {&TextRemoveAfterNumChar, "TextRemoveAfterNumChar", "FrameRemove"},
+        {&TextRemoveAfterString, "TextRemoveAfterString", "FrameRemove"},
+        {&TextRemoveCharAfterNumChar, "TextRemoveCharAfterNumChar", "FrameRemove"},
+        {&TextRemoveCharAfterString, "TextRemoveCharAfterString", "FrameRemove"},
+        {&LabelMaxRemove, "LabelMaxRemove", "FrameRemove", "Max. 2 Digits"},
+        {&LabelRemoveHighDigit, "LabelRemoveHighDigit", "FrameRemove", "Must be higher than 0 (zero)"},
+        {&FrameRemoveNumChar, "FrameRemoveNumChar", "FrameRemove", "Number of Character"},
+        {&TextRemoveNumChar, "TextRemoveNumChar", "FrameRemoveNumChar"},
+        {&LabelRemoveNumChar, "LabelRemoveNumChar", "FrameRemoveNumChar", "To Remove"},
+    });
+    for (TextBox* b : {TextRemoveAfterNumChar, TextRemoveCharAfterNumChar, TextRemoveNumChar})
+        b->SetMaxLength(2);
+    HideAll({ComboRemove, TextRemoveString, TextRemoveAfterNumChar, TextRemoveAfterString,
+             TextRemoveCharAfterNumChar, TextRemoveCharAfterString, LabelMaxRemove, LabelRemoveHighDigit,
+             FrameRemoveNumChar});
 }
 
 void FrmRen::DesignAuto() {
-    FrameAuto = Add<Frame>(QStringLiteral("FrameAuto"));
-    LabelAuto = Add<Label>(QStringLiteral("LabelAuto"), FrameAuto);
-    LabelAuto->SetCaption(QStringLiteral("Auto :"));
-    const QStringList types = {QStringLiteral("No"), QStringLiteral("Number"), QStringLiteral("Letter")};
-    for (int i = 0; i < 3; ++i)
-        AddTo(OptionAuto, QStringLiteral("OptionAuto"), i, FrameAuto)->SetCaption(types[i]);
-    ComboAutoPlace = Hidden(Add<ComboBox>(QStringLiteral("ComboAutoPlace"), FrameAuto));
-    TextAutoAfterNumChar = Hidden(Add<TextBox>(QStringLiteral("TextAutoAfterNumChar"), FrameAuto));
+    Place({
+        {&FrameAuto, "FrameAuto", ""},
+        {&LabelAuto, "LabelAuto", "FrameAuto", "Auto :"},
+        {&OptionAuto, 0, "OptionAuto", "FrameAuto", "No"},
+        {&OptionAuto, 1, "OptionAuto", "FrameAuto", "Number"},
+        {&OptionAuto, 2, "OptionAuto", "FrameAuto", "Letter"},
+        {&ComboAutoPlace, "ComboAutoPlace", "FrameAuto"},
+        {&TextAutoAfterNumChar, "TextAutoAfterNumChar", "FrameAuto"},
+        {&TextAutoAfterString, "TextAutoAfterString", "FrameAuto"},
+        {&LabelMaxAuto, "LabelMaxAuto", "FrameAuto", "Max. 2 Digits"},
+        {&LabelAutoHighDigit, "LabelAutoHighDigit", "FrameAuto", "Must be higher than 0 (zero)"},
+        {&FrameAutoStart, "FrameAutoStart", "FrameAuto"},
+        {&TextAutoStart, "TextAutoStart", "FrameAutoStart"},
+        {&LabelAutoMaxLength, "LabelAutoMaxLength", "FrameAutoStart"},
+        {&LabelAutoZeroFill, "LabelAutoZeroFill", "FrameAuto", "Zero Fill"},
+        {&ComboAutoZeroFill, "ComboAutoZeroFill", "FrameAuto"},
+        {&CheckAutoLetter, "CheckAutoLetter", "FrameAuto", "Small Letter"},
+    });
     TextAutoAfterNumChar->SetMaxLength(2);
-    TextAutoAfterString = Hidden(Add<TextBox>(QStringLiteral("TextAutoAfterString"), FrameAuto));
-    LabelMaxAuto = Hidden(Add<Label>(QStringLiteral("LabelMaxAuto"), FrameAuto));
-    LabelMaxAuto->SetCaption(QStringLiteral("Max. 2 Digits"));
-    LabelAutoHighDigit = Hidden(Add<Label>(QStringLiteral("LabelAutoHighDigit"), FrameAuto));
-    LabelAutoHighDigit->SetCaption(QStringLiteral("Must be higher than 0 (zero)"));
-    FrameAutoStart = Hidden(Add<Frame>(QStringLiteral("FrameAutoStart"), FrameAuto));
-    TextAutoStart = Add<TextBox>(QStringLiteral("TextAutoStart"), FrameAutoStart);
-    LabelAutoMaxLength = Add<Label>(QStringLiteral("LabelAutoMaxLength"), FrameAutoStart);
-    LabelAutoZeroFill = Hidden(Add<Label>(QStringLiteral("LabelAutoZeroFill"), FrameAuto));
-    LabelAutoZeroFill->SetCaption(QStringLiteral("Zero Fill"));
-    ComboAutoZeroFill = Hidden(Add<ComboBox>(QStringLiteral("ComboAutoZeroFill"), FrameAuto));
-    CheckAutoLetter = Hidden(Add<CheckBox>(QStringLiteral("CheckAutoLetter"), FrameAuto));
-    CheckAutoLetter->SetCaption(QStringLiteral("Small Letter"));
+    HideAll({ComboAutoPlace, TextAutoAfterNumChar, TextAutoAfterString, LabelMaxAuto, LabelAutoHighDigit,
+             FrameAutoStart, LabelAutoZeroFill, ComboAutoZeroFill, CheckAutoLetter});
 }
 
 void FrmRen::DesignFooter() {
-    LabelFooter1 = Add<Label>(QStringLiteral("LabelFooter1"));
-    LabelFooter1->SetCaption(QStringLiteral("For the settings to take effect"));
-    LabelFooter2 = Add<Label>(QStringLiteral("LabelFooter2"));
-    LabelFooter2->SetCaption(QStringLiteral("Must Press  OK"));
-    CommandOK = Add<CommandButton>(QStringLiteral("CommandOK"));
-    CommandOK->SetCaption(QStringLiteral("OK"));
-    CommandCancel = Add<CommandButton>(QStringLiteral("CommandCancel"));
-    CommandCancel->SetCaption(QStringLiteral("Cancel"));
+    Place({
+        {&LabelFooter1, "LabelFooter1", "", "For the settings to take effect"},
+        {&LabelFooter2, "LabelFooter2", "", "Must Press  OK"},
+        {&CommandOK, "CommandOK", "", "OK"},
+        {&CommandCancel, "CommandCancel", "", "Cancel"},
+    });
 }
 
 // Three columns of frames as the criteria are read: Insert and Replace; Auto, Remove and Extension;
@@ -702,10 +684,6 @@ void FrmRen::FillCriteriaLists() {
     Put(ComboAutoZeroFill, S.RenAutoZeroFillIndex);
     for (const QString& s : criteria::CaseChoices()) ComboCase->AddItem(s);
     Put(ComboCase, S.RenCaseChoice);
-}
-
-void FrmRen::Dropped() {
-    static_cast<FrmRenControls&>(*this) = FrmRenControls{};
 }
 
 FrmRen& frmRenAsIs() {

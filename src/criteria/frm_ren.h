@@ -13,7 +13,7 @@
 
 namespace qv {
 
-// The dialog's controls; all cleared together when the form drops them.
+// The dialog's controls, each bound by its placement row (and so cleared when the form drops them).
 struct FrmRenControls {
     // Case
     Frame* FrameCase = nullptr;
@@ -152,7 +152,6 @@ class FrmRen : public Form, public FrmRenControls {
   protected:
     void Design() override;
     void Form_Load() override;
-    void Dropped() override;
 
   private:
     struct Incomplete {

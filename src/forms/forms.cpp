@@ -691,7 +691,8 @@ void Form::Place(std::initializer_list<Placement> rows) {
         std::unique_ptr<Control> made = row.make_(this, row.name_, row.index_, container);
         Control* c = made.get();
         controls_.push_back(std::move(made));
-        row.place_(c, row.left_, row.top_, row.width_, row.height_);
+        if (row.place_)
+            row.place_(c, row.left_, row.top_, row.width_, row.height_);
         if (!row.caption_.isEmpty())
             row.setCaption_(c, row.caption_);
         row.bind_(row.slot_, c);

@@ -598,8 +598,20 @@ void clearArray(void* slot) {
 // ("Name(i)" for an item of a container array). left, top, width and height are in the container's
 // units (pixels on the form, twips inside a container); for a Line they are X1, Y1, X2, Y2.
 // `caption` is for controls that have one (Label, CommandButton, CheckBox, OptionButton, Frame).
+// A row without a place is for a window laid out from its font: its layout code moves the control
+// once every row is made.
 class Placement {
   public:
+    template <class T>
+    Placement(T** member, QString name, QString container, QString caption = {})
+        : Placement(member, std::move(name), std::move(container), 0, 0, 0, 0, std::move(caption)) {
+        place_ = nullptr;
+    }
+    template <class T>
+    Placement(ControlArray<T>* array, int index, QString name, QString container, QString caption = {})
+        : Placement(array, index, std::move(name), std::move(container), 0, 0, 0, 0, std::move(caption)) {
+        place_ = nullptr;
+    }
     template <class T>
     Placement(T** member, QString name, QString container, int left, int top, int width, int height,
               QString caption = {})

@@ -97,21 +97,8 @@ void FrmMain::Form_Unload() {
     QCoreApplication::exit(0);
 }
 
+// The controls' members are cleared with the controls; the mock-ups start afresh at the next load.
 void FrmMain::Dropped() {
-    for (auto* a :
-         {&OptionTopic, &OptionSelection, &OptionSelectionNum, &OptionAction, &OptionAttribute, &OptionAuto})
-        a->clear();
-    for (auto* a : {&CommandMain, &CommandJob, &CommandReset, &CommandHelpOK, &CommandRunOK,
-                    &CommandSelectionOK, &CommandActionOK, &CommandView, &CommandHideView, &CommandPriorityOK,
-                    &CommandChoice, &CommandRenOK})
-        a->clear();
-    for (auto* a : {&FrameIntro, &FrameMain, &FramePriority, &FrameEasy}) a->clear();
-    for (auto* a : {&LabelIntroMe, &LabelPriority, &LabelRen, &LabelEasyFile}) a->clear();
-    for (auto* a : {&TextInsert, &TextAuto, &TextEasy}) a->clear();
-    ImageIntro.clear();
-    ComboPriority.clear();
-    // The next load starts the mock-ups afresh; control pointers are set again by the design.
-    PictureMain = nullptr;
     Filling = false;
     TopicListShown = 0;
     OpenMainFrame = -1;

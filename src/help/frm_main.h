@@ -50,6 +50,8 @@ class FrmMain : public Form {
     Label* LabelHelpOption = nullptr;
     ControlArray<CommandButton> CommandRunOK;
     ComboBox* ComboRun = nullptr;
+    Label* LabelResetTitle = nullptr;
+    Label* LabelJobTitle = nullptr;
 
     // File Selection mock-up.
     ControlArray<OptionButton> OptionSelection;
@@ -94,6 +96,7 @@ class FrmMain : public Form {
     ControlArray<CommandButton> CommandChoice;
     Image* ImageChoiceDefault = nullptr;
     Image* ImagePriUser = nullptr;
+    Label* LabelLittleHelp = nullptr;
 
     // Rename Criteria mock-up (frame 7).
     Frame* FrameInsert = nullptr;
@@ -115,15 +118,18 @@ class FrmMain : public Form {
     Label* LabelMaxAuto = nullptr;
     Label* LabelAutoHighDigit = nullptr;
     Label* LabelAutoMaxLength = nullptr;
+    Label* LabelAutoTitle = nullptr;
     Frame* FrameRen = nullptr;
     ControlArray<Label> LabelRen;
     ControlArray<CommandButton> CommandRenOK;
+    Label* LabelCriteriaOnly = nullptr;
 
     // Easy Process mock-up (frame 9).
     CheckBox* CheckEasyProcess = nullptr;
     ControlArray<Frame> FrameEasy;
     ControlArray<Label> LabelEasyFile;
     ControlArray<TextBox> TextEasy;  // 0 the name, 1 the extension
+    Label* LabelEasyDot = nullptr;
     CheckBox* CheckEasySpace = nullptr;
     Label* LabelEasyReady = nullptr;
     CommandButton* CommandEasyOK = nullptr;

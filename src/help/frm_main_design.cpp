@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 #include "help/frm_main.h"
@@ -27,10 +28,9 @@ T* Named(T* c, const QString& name) {
     return c;
 }
 
-template <class T>
-T* Captioned(T* c, const QString& caption) {
-    c->SetCaption(caption);
-    return c;
+// The container a row names, from the frame a design step is given.
+QString In(const Control* c) {
+    return c->Index() >= 0 ? QStringLiteral("%1(%2)").arg(c->Name()).arg(c->Index()) : c->Name();
 }
 
 }  // namespace
@@ -133,90 +133,68 @@ QSize HelpWindowRoom() {
 
 void FrmMain::DesignWindow() {
     Move(0, 0, 920, 656);
-    PictureMain = Named(Add<PictureBox>(QStringLiteral("PictureMain")), QStringLiteral("Help window"));
-    PictureMain->Move(880, 6, 24, 24);
-
-    CommandTopic =
-        Captioned(Add<CommandButton>(QStringLiteral("CommandTopic")), QStringLiteral("Show Topic"));
-    CommandTopic->Move(12, 6, 132, 30);
-    CommandActivate = Add<CommandButton>(QStringLiteral("CommandActivate"));
-    CommandActivate->Move(156, 6, 180, 30);
-    LabelParent = Add<Label>(QStringLiteral("LabelParent"));
-    LabelParent->Move(346, 12, 400, 20);
-    CommandExit = Captioned(Add<CommandButton>(QStringLiteral("CommandExit")), QStringLiteral("Exit"));
-    CommandExit->Move(760, 6, 110, 30);
-
-    FrameTopic = Captioned(Add<Frame>(QStringLiteral("FrameTopic")), QStringLiteral("Topics"));
-    FrameTopic->Move(12, 40, 232, 300);
+    Place({
+        {&PictureMain, "PictureMain", "", 880, 6, 24, 24},
+        {&CommandTopic, "CommandTopic", "", 12, 6, 132, 30, "Show Topic"},
+        {&CommandActivate, "CommandActivate", "", 156, 6, 180, 30},
+        {&LabelParent, "LabelParent", "", 346, 12, 400, 20},
+        {&CommandExit, "CommandExit", "", 760, 6, 110, 30, "Exit"},
+        {&FrameTopic, "FrameTopic", "", 12, 40, 232, 300, "Topics"},
+    });
+    Named(PictureMain, QStringLiteral("Help window"));
     int row = 0;
     for (int i = 0; i < kTopicSlots; ++i) {
         if (!IsTopic(i))
             continue;
-        OptionButton* o = AddTo(OptionTopic, QStringLiteral("OptionTopic"), i, FrameTopic);
-        o->SetCaption(QLatin1String(TopicCaption(i)));
+        const QString caption = QString::fromLatin1(TopicCaption(i));
         if (i == 0) {
-            o->Move(120, 240, 3200, 300);
-            o->SetVisible(false);  // the start page: chosen when the list goes away
+            Place({{&OptionTopic, i, "OptionTopic", "FrameTopic", 120, 240, 3200, 300, caption}});
+            OptionTopic[i]->SetVisible(false);  // the start page: chosen when the list goes away
             continue;
         }
-        o->Move(90, 300 + row * 370, 3360, 330);
+        Place({{&OptionTopic, i, "OptionTopic", "FrameTopic", 90, 300 + row * 370, 3360, 330, caption}});
         ++row;
     }
     FrameTopic->SetVisible(false);
-    FrameHide = Add<Frame>(QStringLiteral("FrameHide"));
-    FrameHide->Move(12, 344, 232, 44);
+    Place({
+        {&FrameHide, "FrameHide", "", 12, 344, 232, 44},
+        {&CommandHide, "CommandHide", "FrameHide", 0, 60, 3480, 480, "Hide Topic List"},
+        {&FrameHelp, "FrameHelp", "", 12, 40, 232, 348, "Help On Help"},
+        {&LabelHelpOnHelp, "LabelHelpOnHelp", "FrameHelp", 150, 300, 3180, 4800,
+         QStringLiteral(
+             "Show Topic opens the list of topics; the same button (then Hide Topic) closes it and "
+             "brings back this start page.\n\n"
+             "Back and Continue, at the right of the details below, walk a topic page by page. "
+             "From the third page on, Restart Topic goes back to its first page.\n\n"
+             "Activate starts Quorvan; it is there only when Quorvan was found.\n\n"
+             "Exit, or closing the window, ends the help.")},
+        {&FrameView, "FrameView", "", 12, 392, 232, 88},
+        {&ImageUser, "ImageUser", "FrameView", 120, 180, 900, 1020},
+        {&LabelGreeting, "LabelGreeting", "FrameView", 1140, 240, 2220, 960},
+        {&FrameInfo, "FrameInfo", "", 12, 488, 896, 160},
+        {&LabelInfo, "LabelInfo", "FrameInfo", 150, 270, 11000, 2000},
+        {&FrameGo, "FrameGo", "FrameInfo", 11300, 240, 1950, 1050},
+        {&ImageGoBack, "ImageGoBack", "FrameGo", 120, 150, 720, 600},
+        {&ImageGoContinue, "ImageGoContinue", "FrameGo", 1080, 150, 720, 600},
+        {&FrameRestart, "FrameRestart", "FrameInfo", 11300, 1400, 1950, 700},
+        {&CommandRestart, "CommandRestart", "FrameRestart", 60, 60, 1830, 480, "Restart Topic"},
+    });
     FrameHide->SetBorderStyle(0);
-    CommandHide = Captioned(Add<CommandButton>(QStringLiteral("CommandHide"), FrameHide),
-                            QStringLiteral("Hide Topic List"));
-    CommandHide->Move(0, 60, 3480, 480);
     FrameHide->SetVisible(false);
-
-    FrameHelp = Captioned(Add<Frame>(QStringLiteral("FrameHelp")), QStringLiteral("Help On Help"));
-    FrameHelp->Move(12, 40, 232, 348);
-    LabelHelpOnHelp = Add<Label>(QStringLiteral("LabelHelpOnHelp"), FrameHelp);
-    LabelHelpOnHelp->Move(150, 300, 3180, 4800);
     LabelHelpOnHelp->SetWordWrap(true);
-    LabelHelpOnHelp->SetCaption(
-        QStringLiteral("Show Topic opens the list of topics; the same button (then Hide Topic) closes it and "
-                       "brings back this start page.\n\n"
-                       "Back and Continue, at the right of the details below, walk a topic page by page. "
-                       "From the third page on, Restart Topic goes back to its first page.\n\n"
-                       "Activate starts Quorvan; it is there only when Quorvan was found.\n\n"
-                       "Exit, or closing the window, ends the help."));
-
-    FrameView = Add<Frame>(QStringLiteral("FrameView"));
-    FrameView->Move(12, 392, 232, 88);
     FrameView->SetVisible(false);  // shown for a user with a name or a picture
-    ImageUser = Named(Add<Image>(QStringLiteral("ImageUser"), FrameView), QStringLiteral("User picture"));
-    ImageUser->Move(120, 180, 900, 1020);
+    Named(ImageUser, QStringLiteral("User picture"));
     ImageUser->SetStretch(true);
-    LabelGreeting = Add<Label>(QStringLiteral("LabelGreeting"), FrameView);
-    LabelGreeting->Move(1140, 240, 2220, 960);
     LabelGreeting->SetWordWrap(true);
-
-    FrameInfo = Add<Frame>(QStringLiteral("FrameInfo"));
-    FrameInfo->Move(12, 488, 896, 160);
-    LabelInfo = Add<Label>(QStringLiteral("LabelInfo"), FrameInfo);
-    LabelInfo->Move(150, 270, 11000, 2000);
     LabelInfo->SetWordWrap(true);
-    FrameGo = Add<Frame>(QStringLiteral("FrameGo"), FrameInfo);
-    FrameGo->Move(11300, 240, 1950, 1050);
     FrameGo->SetBorderStyle(0);
-    ImageGoBack = Named(Add<Image>(QStringLiteral("ImageGoBack"), FrameGo), QStringLiteral("Back"));
-    ImageGoBack->Move(120, 150, 720, 600);
-    ImageGoContinue =
-        Named(Add<Image>(QStringLiteral("ImageGoContinue"), FrameGo), QStringLiteral("Continue"));
-    ImageGoContinue->Move(1080, 150, 720, 600);
+    Named(ImageGoBack, QStringLiteral("Back"));
+    Named(ImageGoContinue, QStringLiteral("Continue"));
     // The arrows take the size of their place, which follows the window's scale.
     ImageGoBack->SetStretch(true);
     ImageGoContinue->SetStretch(true);
     FrameGo->SetVisible(false);
-    FrameRestart = Add<Frame>(QStringLiteral("FrameRestart"), FrameInfo);
-    FrameRestart->Move(11300, 1400, 1950, 700);
     FrameRestart->SetBorderStyle(0);
-    CommandRestart = Captioned(Add<CommandButton>(QStringLiteral("CommandRestart"), FrameRestart),
-                               QStringLiteral("Restart Topic"));
-    CommandRestart->Move(60, 60, 1830, 480);
     FrameRestart->SetVisible(false);
 
     CommandTopic->Click = [this] { CommandTopic_Click(); };
@@ -248,29 +226,26 @@ void FrmMain::DesignWindow() {
 void FrmMain::DesignPictureFrames() {
     const int w = kIntroWidth * kTwipsPerPixel, h = kIntroHeight * kTwipsPerPixel;
     for (int i = 0; i <= 10; ++i) {
-        Frame* f = AddTo(FrameIntro, QStringLiteral("FrameIntro"), i);
-        f->Move(kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight);
-        f->SetVisible(false);
+        Place({{&FrameIntro, i, "FrameIntro", "", kIntroLeft, kIntroTop, kIntroWidth, kIntroHeight}});
+        FrameIntro[i]->SetVisible(false);
     }
     // Frame 0: what the program needs.
-    LabelDepends = Add<Label>(QStringLiteral("LabelDepends"), FrameIntro[0]);
-    LabelDepends->Move(300, 360, w - 600, h - 600);
+    Place({{&LabelDepends, "LabelDepends", "FrameIntro(0)", 300, 360, w - 600, h - 600,
+            QStringLiteral("Quorvan and QuorvanHelp need:\n\n"
+                           "  - Linux with a graphical desktop (X11 or Wayland)\n"
+                           "  - Qt 6 (QtCore, QtGui, QtWidgets, QtNetwork), version 6.2 or later\n"
+                           "  - the C++ runtime of the system (libstdc++)\n"
+                           "  - a screen of at least 767 by 567 pixels\n\n"
+                           "The program folder holds:\n\n"
+                           "  quorvan                the program\n"
+                           "  Quorvan/Set.Kastrel    its settings file (made at the first close)\n"
+                           "  Help/quorvanhelp       this help\n\n"
+                           "Per-user settings: $XDG_CONFIG_HOME (usually ~/.config)")}});
     LabelDepends->SetWordWrap(true);
-    LabelDepends->SetCaption(
-        QStringLiteral("Quorvan and QuorvanHelp need:\n\n"
-                       "  - Linux with a graphical desktop (X11 or Wayland)\n"
-                       "  - Qt 6 (QtCore, QtGui, QtWidgets, QtNetwork), version 6.2 or later\n"
-                       "  - the C++ runtime of the system (libstdc++)\n"
-                       "  - a screen of at least 767 by 567 pixels\n\n"
-                       "The program folder holds:\n\n"
-                       "  quorvan                the program\n"
-                       "  Quorvan/Set.Kastrel    its settings file (made at the first close)\n"
-                       "  Help/quorvanhelp       this help\n\n"
-                       "Per-user settings: $XDG_CONFIG_HOME (usually ~/.config)"));
     // Frames 1, 2, 6 and 10: drawings.
     for (int i : {1, 2, 6, 10}) {
-        Image* img = AddTo(ImageIntro, QStringLiteral("ImageIntro"), i, FrameIntro[i]);
-        img->Move(150, 270, w - 300, h - 420);
+        Place({{&ImageIntro, i, "ImageIntro", In(FrameIntro[i]), 150, 270, w - 300, h - 420}});
+        Image* img = ImageIntro[i];
         // The drawing is made at the screen's pixel density: it keeps its place, not its pixel count.
         img->SetStretch(true);
         Named(img, QStringLiteral("Picture: ") + (i == 1   ? QStringLiteral("Quorvan and QuorvanHelp")
@@ -284,11 +259,11 @@ void FrmMain::DesignPictureFrames() {
         }
     }
     // Frame 3: two text labels.
-    for (int i = 0; i < 2; ++i) {
-        Label* l = AddTo(LabelIntroMe, QStringLiteral("LabelIntroMe"), i, FrameIntro[3]);
-        l->Move(300, i == 0 ? 400 : 3200, w - 600, i == 0 ? 2600 : 3000);
-        l->SetWordWrap(true);
-    }
+    Place({
+        {&LabelIntroMe, 0, "LabelIntroMe", "FrameIntro(3)", 300, 400, w - 600, 2600},
+        {&LabelIntroMe, 1, "LabelIntroMe", "FrameIntro(3)", 300, 3200, w - 600, 3000},
+    });
+    for (Label* l : LabelIntroMe.items()) l->SetWordWrap(true);
     DesignMainButtons(FrameIntro[5]);
     DesignCriteria(FrameIntro[7]);
     DesignPriority(FrameIntro[8]);
@@ -296,6 +271,7 @@ void FrmMain::DesignPictureFrames() {
 }
 
 void FrmMain::DesignMainButtons(Frame* host) {
+    const QString in = In(host);
     const QStringList main = {QStringLiteral("File Selection"),
                               QStringLiteral("Action"),
                               QStringLiteral("Help"),
@@ -306,16 +282,12 @@ void FrmMain::DesignMainButtons(Frame* host) {
     const int widths[] = {1560, 1080, 960, 960, 1740, 1200, 960};
     int left = 150;
     for (int i = 0; i < main.size(); ++i) {
-        CommandButton* b = AddTo(CommandMain, QStringLiteral("CommandMain"), i, host);
-        b->SetCaption(main[i]);
-        b->Move(left, 300, widths[i], 450);
+        Place({{&CommandMain, i, "CommandMain", in, left, 300, widths[i], 450, main[i]}});
         left += widths[i] + 90;
     }
     for (int i = 0; i < 4; ++i) {
-        Frame* f = AddTo(FrameMain, QStringLiteral("FrameMain"), i, host);
-        f->SetCaption(main[i]);
-        f->Move(240, 840, 7000, 5500);
-        f->SetVisible(false);
+        Place({{&FrameMain, i, "FrameMain", in, 240, 840, 7000, 5500, main[i]}});
+        FrameMain[i]->SetVisible(false);
     }
     DesignSelection(FrameMain[0]);
     DesignAction(FrameMain[1]);
@@ -324,116 +296,70 @@ void FrmMain::DesignMainButtons(Frame* host) {
     const QStringList help = {QStringLiteral("Help"),        QStringLiteral("Web Site"),
                               QStringLiteral("About"),       QStringLiteral("Cancel"),
                               QStringLiteral("Little Help"), QStringLiteral("Options")};
-    for (int i = 0; i < help.size(); ++i) {
-        CommandButton* b = AddTo(CommandHelpOK, QStringLiteral("CommandHelpOK"), i, FrameMain[2]);
-        b->SetCaption(help[i]);
-        b->Move(300, 400 + i * 600, 2200, 480);
-    }
-    LabelHelpOption = Captioned(Add<Label>(QStringLiteral("LabelHelpOption"), FrameMain[2]),
-                                QStringLiteral("To view Little Help from start of the Program please press "
-                                               "Options to set that option."));
-    LabelHelpOption->Move(2800, 400, 3900, 900);
+    for (int i = 0; i < help.size(); ++i)
+        Place({{&CommandHelpOK, i, "CommandHelpOK", "FrameMain(2)", 300, 400 + i * 600, 2200, 480, help[i]}});
+    Place({
+        {&LabelHelpOption, "LabelHelpOption", "FrameMain(2)", 2800, 400, 3900, 900,
+         "To view Little Help from start of the Program please press Options to set that option."},
+        {&ComboRun, "ComboRun", "FrameMain(3)", 300, 400, 3000, 330},
+        {&CommandRunOK, 0, "CommandRunOK", "FrameMain(3)", 300, 1000, 1250, 450, "OK"},
+        {&CommandRunOK, 1, "CommandRunOK", "FrameMain(3)", 1700, 1000, 1250, 450, "Cancel"},
+        {&LabelResetTitle, "LabelResetTitle", in, 7500, 870, 2200, 270, "Reset :"},
+    });
     LabelHelpOption->SetWordWrap(true);
-    ComboRun =
-        Named(Add<ComboBox>(QStringLiteral("ComboRun"), FrameMain[3]), QStringLiteral("Program to run"));
-    ComboRun->Move(300, 400, 3000, 330);
+    Named(ComboRun, QStringLiteral("Program to run"));
     ComboRun->AddItem(QStringLiteral("Plenvix"));
-    const QStringList run = {QStringLiteral("OK"), QStringLiteral("Cancel")};
-    for (int i = 0; i < run.size(); ++i) {
-        CommandButton* b = AddTo(CommandRunOK, QStringLiteral("CommandRunOK"), i, FrameMain[3]);
-        b->SetCaption(run[i]);
-        b->Move(300 + i * 1400, 1000, 1250, 450);
-    }
-
-    Label* resetTitle = Add<Label>(QStringLiteral("LabelResetTitle"), host);
-    resetTitle->Move(7500, 870, 2200, 270);
-    resetTitle->SetCaption(QStringLiteral("Reset :"));
     const QStringList reset = {QStringLiteral("Selection"), QStringLiteral("Action"),
                                QStringLiteral("Criteria"), QStringLiteral("Options"),
                                QStringLiteral("Reset All")};
-    for (int i = 0; i < reset.size(); ++i) {
-        CommandButton* b = AddTo(CommandReset, QStringLiteral("CommandReset"), i, host);
-        b->SetCaption(reset[i]);
-        b->Move(7500, 1170 + i * 420, 2200, 390);
-    }
-    Label* jobTitle = Add<Label>(QStringLiteral("LabelJobTitle"), host);
-    jobTitle->Move(7500, 3400, 2200, 270);
-    jobTitle->SetCaption(QStringLiteral("Job :"));
+    for (int i = 0; i < reset.size(); ++i)
+        Place({{&CommandReset, i, "CommandReset", in, 7500, 1170 + i * 420, 2200, 390, reset[i]}});
+    Place({{&LabelJobTitle, "LabelJobTitle", in, 7500, 3400, 2200, 270, "Job :"}});
     const QStringList job = {QStringLiteral("Preview"), QStringLiteral("Rename"), QStringLiteral("Cancel"),
                              QStringLiteral("Undo")};
-    for (int i = 0; i < job.size(); ++i) {
-        CommandButton* b = AddTo(CommandJob, QStringLiteral("CommandJob"), i, host);
-        b->SetCaption(job[i]);
-        b->Move(7500, 3700 + i * 420, 2200, 390);
-    }
+    for (int i = 0; i < job.size(); ++i)
+        Place({{&CommandJob, i, "CommandJob", in, 7500, 3700 + i * 420, 2200, 390, job[i]}});
 }
 
 void FrmMain::DesignSelection(Frame* host) {
+    const QString in = In(host);
     const QStringList kinds = {QStringLiteral("Manual"), QStringLiteral("By Number"),
                                QStringLiteral("By String"), QStringLiteral("By Extension")};
-    for (int i = 0; i < kinds.size(); ++i) {
-        OptionButton* o = AddTo(OptionSelection, QStringLiteral("OptionSelection"), i, host);
-        o->SetCaption(kinds[i]);
-        o->Move(150, 330 + i * 360, 2200, 330);
-    }
-    CheckSelectionKeep = Captioned(Add<CheckBox>(QStringLiteral("CheckSelectionKeep"), host),
-                                   QStringLiteral("Select Files On Folder Change"));
-    // Below the By Number and By String frames, which open beside the options.
-    CheckSelectionKeep->Move(150, 2850, 3600, 330);
-
-    FrameSelectionMax =
-        Captioned(Add<Frame>(QStringLiteral("FrameSelectionMax"), host), QStringLiteral("Maximum Limit"));
-    FrameSelectionMax->Move(2600, 240, 2000, 760);
-    TextSelectionMaxFile = Named(Add<TextBox>(QStringLiteral("TextSelectionMaxFile"), FrameSelectionMax),
-                                 QStringLiteral("Maximum Limit"));
-    TextSelectionMaxFile->Move(150, 300, 1200, 330);
-    FrameSelectionSkip =
-        Captioned(Add<Frame>(QStringLiteral("FrameSelectionSkip"), host), QStringLiteral("Files To Skip"));
-    FrameSelectionSkip->Move(4750, 240, 2000, 760);
-    TextSelectionNumSkip = Named(Add<TextBox>(QStringLiteral("TextSelectionNumSkip"), FrameSelectionSkip),
-                                 QStringLiteral("Number of files to skip"));
-    TextSelectionNumSkip->Move(150, 300, 1200, 330);
-
-    FrameSelectionNum =
-        Captioned(Add<Frame>(QStringLiteral("FrameSelectionNum"), host), QStringLiteral("By Number"));
-    FrameSelectionNum->Move(2600, 1100, 4150, 1600);
-    const QStringList nums = {QStringLiteral("All Files"), QStringLiteral("Number of Files")};
-    for (int i = 0; i < nums.size(); ++i) {
-        OptionButton* o =
-            AddTo(OptionSelectionNum, QStringLiteral("OptionSelectionNum"), i, FrameSelectionNum);
-        o->SetCaption(nums[i]);
-        o->Move(150, 300 + i * 360, 2000, 330);
-    }
-    TextSelectionNumFile = Named(Add<TextBox>(QStringLiteral("TextSelectionNumFile"), FrameSelectionNum),
-                                 QStringLiteral("Number of Files"));
-    TextSelectionNumFile->Move(2250, 640, 1200, 330);
-    LabelSelectionAsk = Captioned(Add<Label>(QStringLiteral("LabelSelectionAsk"), FrameSelectionNum),
-                                  QStringLiteral("Please type the number of files to select"));
-    LabelSelectionAsk->Move(150, 1100, 3900, 300);
+    for (int i = 0; i < kinds.size(); ++i)
+        Place({{&OptionSelection, i, "OptionSelection", in, 150, 330 + i * 360, 2200, 330, kinds[i]}});
+    Place({
+        // Below the By Number and By String frames, which open beside the options.
+        {&CheckSelectionKeep, "CheckSelectionKeep", in, 150, 2850, 3600, 330,
+         "Select Files On Folder Change"},
+        {&FrameSelectionMax, "FrameSelectionMax", in, 2600, 240, 2000, 760, "Maximum Limit"},
+        {&TextSelectionMaxFile, "TextSelectionMaxFile", "FrameSelectionMax", 150, 300, 1200, 330},
+        {&FrameSelectionSkip, "FrameSelectionSkip", in, 4750, 240, 2000, 760, "Files To Skip"},
+        {&TextSelectionNumSkip, "TextSelectionNumSkip", "FrameSelectionSkip", 150, 300, 1200, 330},
+        {&FrameSelectionNum, "FrameSelectionNum", in, 2600, 1100, 4150, 1600, "By Number"},
+        {&OptionSelectionNum, 0, "OptionSelectionNum", "FrameSelectionNum", 150, 300, 2000, 330, "All Files"},
+        {&OptionSelectionNum, 1, "OptionSelectionNum", "FrameSelectionNum", 150, 660, 2000, 330,
+         "Number of Files"},
+        {&TextSelectionNumFile, "TextSelectionNumFile", "FrameSelectionNum", 2250, 640, 1200, 330},
+        {&LabelSelectionAsk, "LabelSelectionAsk", "FrameSelectionNum", 150, 1100, 3900, 300,
+         "Please type the number of files to select"},
+        {&FrameSelectionString, "FrameSelectionString", in, 2600, 1100, 4150, 1600},
+        {&LabelSelectionString, "LabelSelectionString", "FrameSelectionString", 150, 150, 3000, 300,
+         "This String"},
+        {&TextSelectionString, "TextSelectionString", "FrameSelectionString", 150, 480, 3200, 330},
+        {&CheckSelectionSensitive, "CheckSelectionSensitive", "FrameSelectionString", 150, 960, 2600, 330,
+         "Case Sensitive"},
+        {&CommandSelectionOK, 0, "CommandSelectionOK", in, 2600, 4700, 1250, 450, "OK"},
+        {&CommandSelectionOK, 1, "CommandSelectionOK", in, 4000, 4700, 1250, 450, "Cancel"},
+    });
+    Named(TextSelectionMaxFile, QStringLiteral("Maximum Limit"));
+    Named(TextSelectionNumSkip, QStringLiteral("Number of files to skip"));
+    Named(TextSelectionNumFile, QStringLiteral("Number of Files"));
     LabelSelectionAsk->SetVisible(false);
-
-    FrameSelectionString = Add<Frame>(QStringLiteral("FrameSelectionString"), host);
-    FrameSelectionString->Move(2600, 1100, 4150, 1600);
-    LabelSelectionString = Captioned(Add<Label>(QStringLiteral("LabelSelectionString"), FrameSelectionString),
-                                     QStringLiteral("This String"));
-    LabelSelectionString->Move(150, 150, 3000, 300);
-    TextSelectionString = Named(Add<TextBox>(QStringLiteral("TextSelectionString"), FrameSelectionString),
-                                QStringLiteral("String or extension to select by"));
-    TextSelectionString->Move(150, 480, 3200, 330);
-    CheckSelectionSensitive =
-        Captioned(Add<CheckBox>(QStringLiteral("CheckSelectionSensitive"), FrameSelectionString),
-                  QStringLiteral("Case Sensitive"));
-    CheckSelectionSensitive->Move(150, 960, 2600, 330);
-
-    const QStringList ok = {QStringLiteral("OK"), QStringLiteral("Cancel")};
-    for (int i = 0; i < ok.size(); ++i) {
-        CommandButton* b = AddTo(CommandSelectionOK, QStringLiteral("CommandSelectionOK"), i, host);
-        b->SetCaption(ok[i]);
-        b->Move(2600 + i * 1400, 4700, 1250, 450);
-    }
+    Named(TextSelectionString, QStringLiteral("String or extension to select by"));
 }
 
 void FrmMain::DesignAction(Frame* host) {
+    const QString in = In(host);
     const QStringList actions = {QStringLiteral("Rename"),
                                  QStringLiteral("Rename and Copy"),
                                  QStringLiteral("Copy and Rename the copies only"),
@@ -442,223 +368,151 @@ void FrmMain::DesignAction(Frame* host) {
                                  QStringLiteral("Move"),
                                  QStringLiteral("Delete"),
                                  QStringLiteral("Set Attributes")};
-    for (int i = 0; i < actions.size(); ++i) {
-        OptionButton* o = AddTo(OptionAction, QStringLiteral("OptionAction"), i, host);
-        o->SetCaption(actions[i]);
-        o->Move(150, 300 + i * 330, 3600, 310);
-    }
-    FrameAttribute =
-        Captioned(Add<Frame>(QStringLiteral("FrameAttribute"), host), QStringLiteral("Attribute"));
-    FrameAttribute->Move(3900, 200, 2900, 2350);
+    for (int i = 0; i < actions.size(); ++i)
+        Place({{&OptionAction, i, "OptionAction", in, 150, 300 + i * 330, 3600, 310, actions[i]}});
+    Place({{&FrameAttribute, "FrameAttribute", in, 3900, 200, 2900, 2350, "Attribute"}});
     const QStringList attrs = {QStringLiteral("Don't Change"), QStringLiteral("Normal"),
                                QStringLiteral("ReadOnly"),     QStringLiteral("Hidden"),
                                QStringLiteral("System"),       QStringLiteral("Archive")};
-    for (int i = 0; i < attrs.size(); ++i) {
-        OptionButton* o = AddTo(OptionAttribute, QStringLiteral("OptionAttribute"), i, FrameAttribute);
-        o->SetCaption(attrs[i]);
-        o->Move(150, 300 + i * 330, 2600, 310);
-    }
+    for (int i = 0; i < attrs.size(); ++i)
+        Place({{&OptionAttribute, i, "OptionAttribute", "FrameAttribute", 150, 300 + i * 330, 2600, 310,
+                attrs[i]}});
     FrameAttribute->SetVisible(false);
-    LabelActionMust = Add<Label>(QStringLiteral("LabelActionMust"), host);
-    LabelActionMust->Move(150, 3000, 6700, 300);
+    Place({
+        {&LabelActionMust, "LabelActionMust", in, 150, 3000, 6700, 300},
+        {&LabelActionOverwrite, "LabelActionOverwrite", in, 450, 3350, 6400, 560,
+         "Overwrite Files In Destination While Copying. Please Remember Overwritten Files is not "
+         "Recoverable."},
+        {&CheckActionOverwrite, "CheckActionOverwrite", in, 150, 3380, 300, 300},
+        {&LabelActionDelete, "LabelActionDelete", in, 150, 3350, 6700, 300,
+         "Please Remember There Is No Undo Option Available For This."},
+        {&CheckActionMode, "CheckActionMode", in, 150, 4100, 5000, 330,
+         "Review Mode : No Final Action On Files"},
+        {&CommandActionOK, 0, "CommandActionOK", in, 150, 4700, 2000, 450, "Set Destination"},
+        {&CommandActionOK, 1, "CommandActionOK", in, 2300, 4700, 1250, 450, "OK"},
+        {&CommandActionOK, 2, "CommandActionOK", in, 3700, 4700, 1250, 450, "Cancel"},
+    });
     LabelActionMust->SetForeColor(0xC0);
-    LabelActionMust->SetVisible(false);
-    LabelActionOverwrite = Captioned(
-        Add<Label>(QStringLiteral("LabelActionOverwrite"), host),
-        QStringLiteral(
-            "Overwrite Files In Destination While Copying. Please Remember Overwritten Files is not "
-            "Recoverable."));
-    LabelActionOverwrite->Move(450, 3350, 6400, 560);
     LabelActionOverwrite->SetWordWrap(true);
-    LabelActionOverwrite->SetVisible(false);
-    CheckActionOverwrite = Named(Add<CheckBox>(QStringLiteral("CheckActionOverwrite"), host),
-                                 QStringLiteral("Overwrite Files In Destination"));
-    CheckActionOverwrite->Move(150, 3380, 300, 300);
-    CheckActionOverwrite->SetVisible(false);
-    LabelActionDelete =
-        Captioned(Add<Label>(QStringLiteral("LabelActionDelete"), host),
-                  QStringLiteral("Please Remember There Is No Undo Option Available For This."));
-    LabelActionDelete->Move(150, 3350, 6700, 300);
-    LabelActionDelete->SetVisible(false);
-    CheckActionMode = Captioned(Add<CheckBox>(QStringLiteral("CheckActionMode"), host),
-                                QStringLiteral("Review Mode : No Final Action On Files"));
-    CheckActionMode->Move(150, 4100, 5000, 330);
-    const QStringList ok = {QStringLiteral("Set Destination"), QStringLiteral("OK"),
-                            QStringLiteral("Cancel")};
-    const int lefts[] = {150, 2300, 3700};
-    for (int i = 0; i < ok.size(); ++i) {
-        CommandButton* b = AddTo(CommandActionOK, QStringLiteral("CommandActionOK"), i, host);
-        b->SetCaption(ok[i]);
-        b->Move(lefts[i], 4700, i == 0 ? 2000 : 1250, 450);
-    }
+    Named(CheckActionOverwrite, QStringLiteral("Overwrite Files In Destination"));
+    for (Control* c : std::initializer_list<Control*>{LabelActionMust, LabelActionOverwrite,
+                                                      CheckActionOverwrite, LabelActionDelete})
+        c->SetVisible(false);
 }
 
 void FrmMain::DesignPriority(Frame* host) {
-    ImagePriUser = Named(Add<Image>(QStringLiteral("ImagePriUser"), host), QStringLiteral("User picture"));
-    ImagePriUser->Move(300, 1800, 1800, 1800);
+    const QString in = In(host);
+    Place({
+        {&ImagePriUser, "ImagePriUser", in, 300, 1800, 1800, 1800},
+        // Element 5 (current priority) stands above the others.
+        {&FramePriority, 5, "FramePriority", in, 2400, 300, 4000, 1300, "Current Priority"},
+        {&LabelPriority, 0, "LabelPriority", "FramePriority(5)", 150, 500, 1200, 300, "Insert"},
+        {&LabelPriority, 1, "LabelPriority", "FramePriority(5)", 1400, 500, 1200, 300, "Replace"},
+        {&LabelPriority, 2, "LabelPriority", "FramePriority(5)", 2650, 500, 1200, 300, "Remove"},
+    });
+    Named(ImagePriUser, QStringLiteral("User picture"));
     ImagePriUser->SetStretch(true);
-    // Element 5 (current priority) stands above the others.
-    Frame* current = AddTo(FramePriority, QStringLiteral("FramePriority"), 5, host);
-    current->SetCaption(QStringLiteral("Current Priority"));
-    current->Move(2400, 300, 4000, 1300);
-    for (int i = 0; i < 3; ++i) {
-        Label* l = AddTo(LabelPriority, QStringLiteral("LabelPriority"), i, current);
-        l->Move(150 + i * 1250, 500, 1200, 300);
-    }
-    LabelPriority[0]->SetCaption(QStringLiteral("Insert"));
-    LabelPriority[1]->SetCaption(QStringLiteral("Replace"));
-    LabelPriority[2]->SetCaption(QStringLiteral("Remove"));
-    current->SetVisible(false);
+    FramePriority[5]->SetVisible(false);
 
     // Element 4 is the place with the view buttons put away; its Hide brings them back.
     const QStringList captions = {QStringLiteral("Priority, Choice and Info"), QStringLiteral("Set Priority"),
                                   QStringLiteral("Choice"), QStringLiteral("Little Help"), QString()};
     for (int i = 0; i < captions.size(); ++i) {
-        Frame* f = AddTo(FramePriority, QStringLiteral("FramePriority"), i, host);
-        f->SetCaption(captions[i]);
-        f->Move(2400, 1680, 7000, 3700);
-        f->SetVisible(i == 0);
+        Place({{&FramePriority, i, "FramePriority", in, 2400, 1680, 7000, 3700, captions[i]}});
+        FramePriority[i]->SetVisible(i == 0);
     }
     const QStringList views = {QStringLiteral("Priority"), QStringLiteral("Choice"), QStringLiteral("Info")};
-    for (int i = 1; i <= 3; ++i) {
-        CommandButton* v = AddTo(CommandView, QStringLiteral("CommandView"), i, FramePriority[0]);
-        v->SetCaption(views[i - 1]);
-        v->Move(300, 400 + (i - 1) * 600, 2200, 480);
-    }
-    for (int i = 0; i <= 3; ++i) {
-        CommandButton* hide =
-            AddTo(CommandHideView, QStringLiteral("CommandHideView"), i, FramePriority[i == 0 ? 4 : i]);
-        hide->SetCaption(QStringLiteral("Hide"));
-        hide->Move(5300, 400, 1400, 450);
-    }
-    LabelViewHidden = Captioned(Add<Label>(QStringLiteral("LabelViewHidden"), FramePriority[4]),
-                                QStringLiteral("The Priority, Choice and Info buttons are put away. Hide "
-                                               "brings them back."));
-    LabelViewHidden->Move(300, 400, 4800, 900);
+    for (int i = 1; i <= 3; ++i)
+        Place({{&CommandView, i, "CommandView", "FramePriority(0)", 300, 400 + (i - 1) * 600, 2200, 480,
+                views[i - 1]}});
+    for (int i = 0; i <= 3; ++i)
+        Place({{&CommandHideView, i, "CommandHideView", In(FramePriority[i == 0 ? 4 : i]), 5300, 400, 1400,
+                450, "Hide"}});
+    Place({
+        {&LabelViewHidden, "LabelViewHidden", "FramePriority(4)", 300, 400, 4800, 900,
+         "The Priority, Choice and Info buttons are put away. Hide brings them back."},
+        {&ComboPriority, 0, "ComboPriority", "FramePriority(1)", 300, 400, 1800, 330},
+        {&ComboPriority, 1, "ComboPriority", "FramePriority(1)", 300, 880, 1800, 330},
+        {&ComboPriority, 2, "ComboPriority", "FramePriority(1)", 300, 1360, 1800, 330},
+        {&CommandPriorityOK, 0, "CommandPriorityOK", "FramePriority(1)", 2400, 400, 1500, 450, "Default"},
+        {&CommandPriorityOK, 1, "CommandPriorityOK", "FramePriority(1)", 2400, 960, 1500, 450, "OK"},
+        {&LabelPriorityInfo1, "LabelPriorityInfo1", "FramePriority(1)", 300, 1950, 6400, 330,
+         "The order differs from the default Insert, Replace, Remove."},
+        {&LabelPriorityInfo2, "LabelPriorityInfo2", "FramePriority(1)", 300, 2330, 6400, 330,
+         "Default puts the default order back."},
+        {&LabelPriorityInfo3, "LabelPriorityInfo3", "FramePriority(1)", 300, 2710, 6400, 330,
+         "Each of Insert, Replace and Remove must be chosen once."},
+        {&LabelPriorityInfo4, "LabelPriorityInfo4", "FramePriority(1)", 300, 3090, 6400, 330,
+         "Click OK to make this the current priority."},
+        {&CommandChoice, 0, "CommandChoice", "FramePriority(2)", 300, 400, 2000, 480, "Nalvo"},
+        {&CommandChoice, 1, "CommandChoice", "FramePriority(2)", 300, 1000, 2000, 480, "Pembrit"},
+        {&ImageChoiceDefault, "ImageChoiceDefault", "FramePriority(2)", 2700, 400, 960, 960},
+        {&LabelLittleHelp, "LabelLittleHelp", "FramePriority(3)", 300, 400, 4800, 3000,
+         "Little Help :\n\nFiles are selected. Click Rename Criteria to set how the new names are made, then "
+         "click Preview.\n\n(Quorvan writes here what to do next at every stage.)"},
+    });
     LabelViewHidden->SetWordWrap(true);
-    for (int i = 0; i < 3; ++i) {
-        ComboBox* c = AddTo(ComboPriority, QStringLiteral("ComboPriority"), i, FramePriority[1]);
-        c->Move(300, 400 + i * 480, 1800, 330);
-        Named(c, QStringLiteral("Priority %1").arg(i + 1));
-    }
-    const QStringList ok = {QStringLiteral("Default"), QStringLiteral("OK")};
-    for (int i = 0; i < 2; ++i) {
-        CommandButton* b = AddTo(CommandPriorityOK, QStringLiteral("CommandPriorityOK"), i, FramePriority[1]);
-        b->SetCaption(ok[i]);
-        b->Move(2400, 400 + i * 560, 1500, 450);
-    }
-    Label** infos[] = {&LabelPriorityInfo1, &LabelPriorityInfo2, &LabelPriorityInfo3, &LabelPriorityInfo4};
-    const QStringList texts = {QStringLiteral("The order differs from the default Insert, Replace, Remove."),
-                               QStringLiteral("Default puts the default order back."),
-                               QStringLiteral("Each of Insert, Replace and Remove must be chosen once."),
-                               QStringLiteral("Click OK to make this the current priority.")};
-    for (int i = 0; i < 4; ++i) {
-        Label* l = Add<Label>(QStringLiteral("LabelPriorityInfo%1").arg(i + 1), FramePriority[1]);
-        l->Move(300, 1950 + i * 380, 6400, 330);
-        l->SetCaption(texts[i]);
+    for (ComboBox* c : ComboPriority.items()) Named(c, QStringLiteral("Priority %1").arg(c->Index() + 1));
+    for (Label* l : {LabelPriorityInfo1, LabelPriorityInfo2, LabelPriorityInfo3, LabelPriorityInfo4})
         l->SetVisible(false);
-        *infos[i] = l;
-    }
-    const QStringList choice = {QStringLiteral("Nalvo"), QStringLiteral("Pembrit")};
-    for (int i = 0; i < 2; ++i) {
-        CommandButton* b = AddTo(CommandChoice, QStringLiteral("CommandChoice"), i, FramePriority[2]);
-        b->SetCaption(choice[i]);
-        b->Move(300, 400 + i * 600, 2000, 480);
-    }
-    ImageChoiceDefault = Named(Add<Image>(QStringLiteral("ImageChoiceDefault"), FramePriority[2]),
-                               QStringLiteral("Default user picture"));
-    ImageChoiceDefault->Move(2700, 400, 960, 960);
+    Named(ImageChoiceDefault, QStringLiteral("Default user picture"));
     ImageChoiceDefault->SetPicture(DefaultUserPicture());
     ImageChoiceDefault->SetVisible(false);
-    Label* little = Add<Label>(QStringLiteral("LabelLittleHelp"), FramePriority[3]);
-    little->Move(300, 400, 4800, 3000);
-    little->SetWordWrap(true);
-    little->SetCaption(
-        QStringLiteral("Little Help :\n\nFiles are selected. Click Rename Criteria to set how the "
-                       "new names are made, then click Preview.\n\n(Quorvan writes here what to "
-                       "do next at every stage.)"));
+    LabelLittleHelp->SetWordWrap(true);
 }
 
 void FrmMain::DesignCriteria(Frame* host) {
+    const QString in = In(host);
     // Each criterion in a frame of its own, as in Quorvan's dialog, so that its controls are read and
     // tabbed through together.
-    FrameInsert = Named(Add<Frame>(QStringLiteral("FrameInsert"), host), QStringLiteral("Insert"));
-    FrameInsert->Move(100, 200, 4800, 2560);
-    FrameInsert->SetBorderStyle(0);
-    FrameAuto = Named(Add<Frame>(QStringLiteral("FrameAuto"), host), QStringLiteral("Auto"));
-    FrameAuto->Move(4900, 200, 4850, 2560);
-    FrameAuto->SetBorderStyle(0);
+    Place({
+        {&FrameInsert, "FrameInsert", in, 100, 200, 4800, 2560},
+        {&FrameAuto, "FrameAuto", in, 4900, 200, 4850, 2560},
+        {&CheckInsert, "CheckInsert", "FrameInsert", 50, 50, 1500, 330, "Insert"},
+        {&ComboInsert, "ComboInsert", "FrameInsert", 50, 420, 3650, 330},
+        {&FrameInsertThis, "FrameInsertThis", "FrameInsert", 50, 1200, 4500, 1300, "Insert This"},
+        {&TextInsert, 0, "TextInsert", "FrameInsertThis", 150, 330, 4000, 330},
+        {&TextInsert, 1, "TextInsert", "FrameInsert", 3800, 420, 600, 330},
+        {&TextInsert, 2, "TextInsert", "FrameInsert", 3800, 420, 950, 330},
+        {&LabelMaxInsert, "LabelMaxInsert", "FrameInsert", 50, 820, 1500, 300, "Max. 2 Digits"},
+        {&LabelInsertHighDigit, "LabelInsertHighDigit", "FrameInsert", 1400, 820, 3350, 300,
+         "Must be higher than 0. Digits only."},
+        {&CheckInsertAddSpace, "CheckInsertAddSpace", "FrameInsertThis", 150, 760, 2200, 330,
+         "Include Space"},
 
-    CheckInsert =
-        Captioned(Add<CheckBox>(QStringLiteral("CheckInsert"), FrameInsert), QStringLiteral("Insert"));
-    CheckInsert->Move(50, 50, 1500, 330);
-    ComboInsert =
-        Named(Add<ComboBox>(QStringLiteral("ComboInsert"), FrameInsert), QStringLiteral("Where to insert"));
-    ComboInsert->Move(50, 420, 3650, 330);
-    FrameInsertThis =
-        Captioned(Add<Frame>(QStringLiteral("FrameInsertThis"), FrameInsert), QStringLiteral("Insert This"));
-    FrameInsertThis->Move(50, 1200, 4500, 1300);
-    for (int i = 0; i < 3; ++i)
-        AddTo(TextInsert, QStringLiteral("TextInsert"), i, i == 0 ? FrameInsertThis : FrameInsert);
+        {&LabelAutoTitle, "LabelAutoTitle", "FrameAuto", 50, 80, 800, 300, "Auto :"},
+        {&OptionAuto, 0, "OptionAuto", "FrameAuto", 850, 50, 1200, 330, "No"},
+        {&OptionAuto, 1, "OptionAuto", "FrameAuto", 2100, 50, 1200, 330, "Number"},
+        {&OptionAuto, 2, "OptionAuto", "FrameAuto", 3350, 50, 1200, 330, "Letter"},
+        {&ComboAuto, "ComboAuto", "FrameAuto", 50, 420, 3650, 330},
+        {&FrameAutoStart, "FrameAutoStart", "FrameAuto", 50, 1200, 4700, 1300, "Start From"},
+        {&LabelMaxAuto, "LabelMaxAuto", "FrameAuto", 50, 820, 1500, 300, "Max. 2 Digits"},
+        {&LabelAutoHighDigit, "LabelAutoHighDigit", "FrameAuto", 1600, 820, 3200, 300,
+         "Must be higher than 0. Digits only."},
+        {&TextAuto, 0, "TextAuto", "FrameAutoStart", 150, 330, 1800, 330},
+        {&TextAuto, 1, "TextAuto", "FrameAuto", 3800, 420, 600, 330},
+        {&TextAuto, 2, "TextAuto", "FrameAuto", 3800, 420, 1000, 330},
+        {&LabelAutoMaxLength, "LabelAutoMaxLength", "FrameAutoStart", 2100, 330, 2500, 300},
+        {&LabelZeroAuto, "LabelZeroAuto", "FrameAutoStart", 150, 790, 1000, 300, "Zero Fill"},
+        {&ComboZeroAuto, "ComboZeroAuto", "FrameAutoStart", 1200, 760, 800, 330},
+        {&CheckAuto, "CheckAuto", "FrameAutoStart", 2200, 760, 2200, 330, "Small Letter"},
+
+        {&FrameRen, "FrameRen", in, 150, 3900, 9540, 2550, "Rename Criteria :"},
+    });
+    Named(FrameInsert, QStringLiteral("Insert"));
+    FrameInsert->SetBorderStyle(0);
+    Named(FrameAuto, QStringLiteral("Auto"));
+    FrameAuto->SetBorderStyle(0);
+    Named(ComboInsert, QStringLiteral("Where to insert"));
     Named(TextInsert[0], QStringLiteral("Insert This"));
     Named(TextInsert[1], QStringLiteral("Number of characters"));
     Named(TextInsert[2], QStringLiteral("String"));
-    TextInsert[0]->Move(150, 330, 4000, 330);
-    TextInsert[1]->Move(3800, 420, 600, 330);
-    TextInsert[2]->Move(3800, 420, 950, 330);
-    LabelMaxInsert =
-        Captioned(Add<Label>(QStringLiteral("LabelMaxInsert"), FrameInsert), QStringLiteral("Max. 2 Digits"));
-    LabelMaxInsert->Move(50, 820, 1500, 300);
-    LabelInsertHighDigit = Captioned(Add<Label>(QStringLiteral("LabelInsertHighDigit"), FrameInsert),
-                                     QStringLiteral("Must be higher than 0. Digits only."));
-    LabelInsertHighDigit->Move(1400, 820, 3350, 300);
-    CheckInsertAddSpace = Captioned(Add<CheckBox>(QStringLiteral("CheckInsertAddSpace"), FrameInsertThis),
-                                    QStringLiteral("Include Space"));
-    CheckInsertAddSpace->Move(150, 760, 2200, 330);
-
-    const QStringList autos = {QStringLiteral("No"), QStringLiteral("Number"), QStringLiteral("Letter")};
-    Label* autoTitle =
-        Captioned(Add<Label>(QStringLiteral("LabelAutoTitle"), FrameAuto), QStringLiteral("Auto :"));
-    autoTitle->Move(50, 80, 800, 300);
-    for (int i = 0; i < autos.size(); ++i) {
-        OptionButton* o = AddTo(OptionAuto, QStringLiteral("OptionAuto"), i, FrameAuto);
-        o->SetCaption(autos[i]);
-        o->Move(850 + i * 1250, 50, 1200, 330);
-    }
-    ComboAuto = Named(Add<ComboBox>(QStringLiteral("ComboAuto"), FrameAuto), QStringLiteral("Where to add"));
-    ComboAuto->Move(50, 420, 3650, 330);
-    FrameAutoStart =
-        Captioned(Add<Frame>(QStringLiteral("FrameAutoStart"), FrameAuto), QStringLiteral("Start From"));
-    FrameAutoStart->Move(50, 1200, 4700, 1300);
-    LabelMaxAuto =
-        Captioned(Add<Label>(QStringLiteral("LabelMaxAuto"), FrameAuto), QStringLiteral("Max. 2 Digits"));
-    LabelMaxAuto->Move(50, 820, 1500, 300);
-    LabelAutoHighDigit = Captioned(Add<Label>(QStringLiteral("LabelAutoHighDigit"), FrameAuto),
-                                   QStringLiteral("Must be higher than 0. Digits only."));
-    LabelAutoHighDigit->Move(1600, 820, 3200, 300);
-    for (int i = 0; i < 3; ++i)
-        AddTo(TextAuto, QStringLiteral("TextAuto"), i, i == 0 ? FrameAutoStart : FrameAuto);
-    LabelAutoMaxLength = Add<Label>(QStringLiteral("LabelAutoMaxLength"), FrameAutoStart);
-    LabelAutoMaxLength->Move(2100, 330, 2500, 300);
-    LabelZeroAuto =
-        Captioned(Add<Label>(QStringLiteral("LabelZeroAuto"), FrameAutoStart), QStringLiteral("Zero Fill"));
-    LabelZeroAuto->Move(150, 790, 1000, 300);
-    ComboZeroAuto =
-        Named(Add<ComboBox>(QStringLiteral("ComboZeroAuto"), FrameAutoStart), QStringLiteral("Zero Fill"));
-    ComboZeroAuto->Move(1200, 760, 800, 330);
-    CheckAuto =
-        Captioned(Add<CheckBox>(QStringLiteral("CheckAuto"), FrameAutoStart), QStringLiteral("Small Letter"));
-    CheckAuto->Move(2200, 760, 2200, 330);
-
+    Named(ComboAuto, QStringLiteral("Where to add"));
+    Named(ComboZeroAuto, QStringLiteral("Zero Fill"));
     Named(TextAuto[0], QStringLiteral("Start From"));
     Named(TextAuto[1], QStringLiteral("Number of characters"));
     Named(TextAuto[2], QStringLiteral("String"));
-    TextAuto[0]->Move(150, 330, 1800, 330);
-    TextAuto[1]->Move(3800, 420, 600, 330);
-    TextAuto[2]->Move(3800, 420, 1000, 330);
 
-    FrameRen = Captioned(Add<Frame>(QStringLiteral("FrameRen"), host), QStringLiteral("Rename Criteria :"));
-    FrameRen->Move(150, 3900, 9540, 2550);
     const QStringList lines = {QStringLiteral("Change Case :: No"),
                                QStringLiteral("Change Extension :: No"),
                                QStringLiteral("Change or Remove Space :: No"),
@@ -668,64 +522,43 @@ void FrmMain::DesignCriteria(Frame* host) {
                                QStringLiteral("Remove :: No"),
                                QStringLiteral("Auto Number or Letter :: No"),
                                QStringLiteral("Auto Number or Letter :: No")};
-    for (int i = 0; i < lines.size(); ++i) {
-        Label* l = AddTo(LabelRen, QStringLiteral("LabelRen"), i, FrameRen);
-        l->SetCaption(lines[i]);
-        l->Move(150, 260 + i * 250, 9200, 250);
-    }
-    const QStringList ok = {QStringLiteral("OK"), QStringLiteral("Cancel")};
-    for (int i = 0; i < ok.size(); ++i) {
-        CommandButton* b = AddTo(CommandRenOK, QStringLiteral("CommandRenOK"), i, host);
-        b->SetCaption(ok[i]);
-        b->Move(6900 + i * 1400, 3250, 1250, 480);
-    }
-    Label* only = Captioned(Add<Label>(QStringLiteral("LabelCriteriaOnly"), host),
-                            QStringLiteral("Only Insert and Auto work in this mock-up."));
-    only->Move(150, 3350, 6500, 300);
+    for (int i = 0; i < lines.size(); ++i)
+        Place({{&LabelRen, i, "LabelRen", "FrameRen", 150, 260 + i * 250, 9200, 250, lines[i]}});
+    Place({
+        {&CommandRenOK, 0, "CommandRenOK", in, 6900, 3250, 1250, 480, "OK"},
+        {&CommandRenOK, 1, "CommandRenOK", in, 8300, 3250, 1250, 480, "Cancel"},
+        {&LabelCriteriaOnly, "LabelCriteriaOnly", in, 150, 3350, 6500, 300,
+         "Only Insert and Auto work in this mock-up."},
+    });
 }
 
 void FrmMain::DesignEasy(Frame* host) {
-    CheckEasyProcess =
-        Captioned(Add<CheckBox>(QStringLiteral("CheckEasyProcess"), host), QStringLiteral("Easy Process"));
-    CheckEasyProcess->Move(300, 330, 2500, 330);
-    const QStringList captions = {QStringLiteral("Example Files"), QStringLiteral("New Name"), QString()};
-    for (int i = 0; i < 3; ++i) {
-        Frame* f = AddTo(FrameEasy, QStringLiteral("FrameEasy"), i, host);
-        f->SetCaption(captions[i]);
-        f->SetVisible(false);
-    }
-    FrameEasy[0]->Move(300, 800, 3200, 2200);
-    FrameEasy[1]->Move(3700, 800, 5800, 2200);
-    FrameEasy[2]->Move(300, 3200, 9200, 1200);
+    const QString in = In(host);
+    Place({
+        {&CheckEasyProcess, "CheckEasyProcess", in, 300, 330, 2500, 330, "Easy Process"},
+        {&FrameEasy, 0, "FrameEasy", in, 300, 800, 3200, 2200, "Example Files"},
+        {&FrameEasy, 1, "FrameEasy", in, 3700, 800, 5800, 2200, "New Name"},
+        {&FrameEasy, 2, "FrameEasy", in, 300, 3200, 9200, 1200},
+    });
+    for (Frame* f : FrameEasy.items()) f->SetVisible(false);
     const QStringList files = {QStringLiteral("Quorvan.exe"), QStringLiteral("Plenvix.exe"),
                                QStringLiteral("QuorvanHelp.exe"), QStringLiteral("PlenvixHelp.exe")};
-    for (int i = 0; i < files.size(); ++i) {
-        Label* l = AddTo(LabelEasyFile, QStringLiteral("LabelEasyFile"), i, FrameEasy[0]);
-        l->SetCaption(files[i]);
-        l->Move(200, 330 + i * 430, 2800, 400);
-    }
-    TextEasy.add(
-        Named(Add<TextBox>(QStringLiteral("TextEasy"), FrameEasy[1], 0), QStringLiteral("New name")));
-    TextEasy.add(
-        Named(Add<TextBox>(QStringLiteral("TextEasy"), FrameEasy[1], 1), QStringLiteral("New extension")));
-    TextEasy[0]->Move(200, 420, 3800, 330);
-    TextEasy[1]->Move(4300, 420, 1300, 330);
-    Label* dot = Captioned(Add<Label>(QStringLiteral("LabelEasyDot"), FrameEasy[1]), QStringLiteral("."));
-    dot->Move(4080, 420, 200, 330);
-    CheckEasySpace = Captioned(Add<CheckBox>(QStringLiteral("CheckEasySpace"), FrameEasy[1]),
-                               QStringLiteral("Include Space"));
-    CheckEasySpace->Move(200, 960, 2500, 330);
-    LabelEasyReady =
-        Captioned(Add<Label>(QStringLiteral("LabelEasyReady"), FrameEasy[2]), QStringLiteral("Ready To Go"));
-    LabelEasyReady->Move(300, 420, 2500, 330);
+    for (int i = 0; i < files.size(); ++i)
+        Place(
+            {{&LabelEasyFile, i, "LabelEasyFile", "FrameEasy(0)", 200, 330 + i * 430, 2800, 400, files[i]}});
+    Place({
+        {&TextEasy, 0, "TextEasy", "FrameEasy(1)", 200, 420, 3800, 330},
+        {&TextEasy, 1, "TextEasy", "FrameEasy(1)", 4300, 420, 1300, 330},
+        {&LabelEasyDot, "LabelEasyDot", "FrameEasy(1)", 4080, 420, 200, 330, "."},
+        {&CheckEasySpace, "CheckEasySpace", "FrameEasy(1)", 200, 960, 2500, 330, "Include Space"},
+        {&LabelEasyReady, "LabelEasyReady", "FrameEasy(2)", 300, 420, 2500, 330, "Ready To Go"},
+        {&CommandEasyOK, "CommandEasyOK", "FrameEasy(2)", 5000, 350, 1700, 480, "Rename"},
+        {&CommandEasyCancel, "CommandEasyCancel", "FrameEasy(2)", 6900, 350, 1700, 480, "Cancel"},
+    });
+    Named(TextEasy[0], QStringLiteral("New name"));
+    Named(TextEasy[1], QStringLiteral("New extension"));
     LabelEasyReady->SetForeColor(0x8000);
     LabelEasyReady->SetVisible(false);
-    CommandEasyOK = Captioned(Add<CommandButton>(QStringLiteral("CommandEasyOK"), FrameEasy[2]),
-                              QStringLiteral("Rename"));
-    CommandEasyOK->Move(5000, 350, 1700, 480);
-    CommandEasyCancel = Captioned(Add<CommandButton>(QStringLiteral("CommandEasyCancel"), FrameEasy[2]),
-                                  QStringLiteral("Cancel"));
-    CommandEasyCancel->Move(6900, 350, 1700, 480);
 }
 
 }  // namespace qv::help

@@ -121,39 +121,28 @@ void CloseMessage() {
 
 void FrmMessage::Design() {
     Move(220, 180, 520, 340);
-    PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
-    PictureMessage->Move(16, 300, 24, 24);
+    Place({
+        {&PictureMessage, "PictureMessage", "", 16, 300, 24, 24},
+        {&LabelHead, "LabelHead", "", 16, 10, 488, 20},
+        {&LabelInput1, "LabelInput1", "", 16, 34, 488, 18},
+        {&LabelInput2, "LabelInput2", "", 16, 34, 488, 18},
+        {&TextInput0, "TextInput0", "", 16, 34, 488, 24},
+        {&TextInput1, "TextInput1", "", 16, 34, 488, 24},
+        {&TextInput2, "TextInput2", "", 16, 34, 488, 24},
+        {&LabelMessage, "LabelMessage", "", 16, 40, 488, 244},
+        {&CheckDoNotShow, "CheckDoNotShow", "", 48, 300, 200, 22},
+        {&ImageOK, "ImageOK", "", 310, 294, 90, 32},
+        {&ImageCancel, "ImageCancel", "", 414, 294, 90, 32},
+    });
     PictureMessage->SetBorderStyle(0);
     // The focus rests on the pane after a click: it is read out as the window it stands for.
     PictureMessage->SetAccessibleName(QStringLiteral("Message box"));
-    LabelHead = Add<Label>(QStringLiteral("LabelHead"));
-    LabelHead->Move(16, 10, 488, 20);
-    LabelInput1 = Add<Label>(QStringLiteral("LabelInput1"));
-    LabelInput1->Move(16, 34, 488, 18);
-    LabelInput1->SetVisible(false);
-    LabelInput2 = Add<Label>(QStringLiteral("LabelInput2"));
-    LabelInput2->Move(16, 34, 488, 18);
-    LabelInput2->SetVisible(false);
-    TextBox** boxes[] = {&TextInput0, &TextInput1, &TextInput2};
-    for (int i = 0; i < 3; ++i) {
-        TextBox* box = Add<TextBox>(QStringLiteral("TextInput%1").arg(i));
-        box->Move(16, 34, 488, 24);
-        box->SetVisible(false);
-        *boxes[i] = box;
-    }
-    LabelMessage = Add<Label>(QStringLiteral("LabelMessage"));
-    LabelMessage->Move(16, 40, 488, 244);
+    for (Control* c : std::initializer_list<Control*>{LabelInput1, LabelInput2, TextInput0, TextInput1,
+                                                      TextInput2, CheckDoNotShow, ImageCancel})
+        c->SetVisible(false);
     LabelMessage->SetWordWrap(true);
-    CheckDoNotShow = Add<CheckBox>(QStringLiteral("CheckDoNotShow"));
-    CheckDoNotShow->Move(48, 300, 200, 22);
-    CheckDoNotShow->SetVisible(false);
-    ImageOK = Add<CommandButton>(QStringLiteral("ImageOK"));
-    ImageOK->Move(310, 294, 90, 32);
     ImageOK->SetEnabled(false);
-    ImageCancel = Add<CommandButton>(QStringLiteral("ImageCancel"));
-    ImageCancel->Move(414, 294, 90, 32);
     ImageCancel->SetEnabled(false);
-    ImageCancel->SetVisible(false);
     KeepFocusMark(ImageOK);
     KeepFocusMark(ImageCancel);
     ImageOK->Click = [] { CloseMessageOK(); };
@@ -180,14 +169,6 @@ void FrmMessage::Form_QueryUnload(int& cancel, int unloadMode) {
         HM.MessageButtons.clear();
         HM.MessageInput.clear();
     }
-}
-
-void FrmMessage::Dropped() {
-    LabelHead = LabelMessage = LabelInput1 = LabelInput2 = nullptr;
-    ImageOK = ImageCancel = nullptr;
-    TextInput0 = TextInput1 = TextInput2 = nullptr;
-    CheckDoNotShow = nullptr;
-    PictureMessage = nullptr;
 }
 
 FrmMessage& frmMessage() {

@@ -29,7 +29,6 @@ class FrmMessage : public Form {
   protected:
     void Design() override;
     void Form_QueryUnload(int& cancel, int unloadMode) override;
-    void Dropped() override;
 };
 
 FrmMessage& frmMessage();

@@ -17,38 +17,31 @@ FrmMessage::FrmMessage() : Form(QStringLiteral("frmMessage")) {}
 
 void FrmMessage::Design() {
     Move(200, 160, 440, 300);
-    LabelHead = Add<Label>(QStringLiteral("LabelHead"));
-    LabelHead->Move(16, 10, 408, 20);
-    TextInput0 = Add<TextBox>(QStringLiteral("TextInput0"));
-    TextInput0->Move(16, 34, 408, 24);
+    Place({
+        {&LabelHead, "LabelHead", "", 16, 10, 408, 20},
+        {&TextInput0, "TextInput0", "", 16, 34, 408, 24},
+        {&LabelMessage, "LabelMessage", "", 16, 66, 408, 156},
+        {&CheckDoNotShow, "CheckDoNotShow", "", 16, 226, 300, 22, "Do not show this message again"},
+        {&PictureMessage, "PictureMessage", "", 16, 256, 24, 24},
+        {&CommandOK, "CommandOK", "", 230, 254, 90, 32},
+        {&CommandCancel, "CommandCancel", "", 334, 254, 90, 32},
+        // The faces lie over their buttons.
+        {&LabelOK, "LabelOK", "", 240, 262, 70, 18},
+        {&LabelCancel, "LabelCancel", "", 344, 262, 70, 18},
+    });
     TextInput0->SetVisible(false);
     TextInput0->SetTabIndex(5);
-    LabelMessage = Add<Label>(QStringLiteral("LabelMessage"));
-    LabelMessage->Move(16, 66, 408, 156);
     LabelMessage->SetWordWrap(true);
-    CheckDoNotShow = Add<CheckBox>(QStringLiteral("CheckDoNotShow"));
-    CheckDoNotShow->Move(16, 226, 300, 22);
-    CheckDoNotShow->SetCaption(QStringLiteral("Do not show this message again"));
     CheckDoNotShow->SetVisible(false);
-    PictureMessage = Add<PictureBox>(QStringLiteral("PictureMessage"));
-    PictureMessage->Move(16, 256, 24, 24);
     PictureMessage->SetBorderStyle(0);
     // The focus rests on the pane after a click: it is read out as the window it stands for.
     PictureMessage->SetAccessibleName(QStringLiteral("Message box"));
-    CommandOK = Add<CommandButton>(QStringLiteral("CommandOK"));
-    CommandOK->Move(230, 254, 90, 32);
     CommandOK->SetEnabled(false);
-    CommandCancel = Add<CommandButton>(QStringLiteral("CommandCancel"));
-    CommandCancel->Move(334, 254, 90, 32);
     CommandCancel->SetEnabled(false);
-    LabelOK = Add<Label>(QStringLiteral("LabelOK"));
-    LabelOK->Move(240, 262, 70, 18);
-    LabelOK->SetAlignment(2);
-    LabelOK->SetTransparent(true);
-    LabelCancel = Add<Label>(QStringLiteral("LabelCancel"));
-    LabelCancel->Move(344, 262, 70, 18);
-    LabelCancel->SetAlignment(2);
-    LabelCancel->SetTransparent(true);
+    for (Label* face : {LabelOK, LabelCancel}) {
+        face->SetAlignment(2);
+        face->SetTransparent(true);
+    }
 
     FitFormToFont(*this, false);
 

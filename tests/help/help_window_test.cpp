@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <initializer_list>
 
 #include "help_fixture.h"
 
@@ -51,6 +52,12 @@ TEST_F(HelpWindow, ClosingTheWindowEndsTheEventLoop) {
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(closed);
     EXPECT_FALSE(window.Loaded()) << "the window's unload ran";
+    // Nothing keeps pointing at a control the unload dropped.
+    for (const Control* c : std::initializer_list<const Control*>{
+             window.FrameTopic, window.CommandRestart, window.LabelDepends, window.LabelPriorityInfo4,
+             window.CheckEasyProcess, window.ComboZeroAuto})
+        EXPECT_EQ(c, nullptr);
+    EXPECT_EQ(window.TextEasy.Count(), 0);
 
     // The next start builds the window from its design again.
     window.Show();

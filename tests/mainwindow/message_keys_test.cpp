@@ -37,6 +37,7 @@ class MessageKeysTest : public WindowTest {
             MessageShowWork();
         script.verifyDone();
         EXPECT_FALSE(frmMessage().Loaded());
+        EXPECT_EQ(frmMessage().CommandOK, nullptr) << "the unloaded box points at nothing it dropped";
     }
 };
 

@@ -155,6 +155,34 @@ TEST(FormsPlacement, RowsMakeBindAndPlaceTheirControls) {
     f.Unload();
 }
 
+// A window laid out from its font names its controls in rows and moves them itself afterwards.
+TEST(FormsPlacement, RowsWithoutAPlaceLeaveItToTheLayout) {
+    PlacedForm f;
+    f.design = [](PlacedForm& f) {
+        f.Place({
+            {&f.FrameInfo, "FrameInfo", "", "Info"},
+            {&f.OptionSelection, 0, "OptionSelection", "FrameInfo", "Manual"},
+            {&f.OptionSelection, 1, "OptionSelection", "FrameInfo"},
+            {&f.TextName, "TextName", "FrameInfo"},
+        });
+        f.FrameInfo->Move(10, 20, 300, 200);
+    };
+    f.Show();
+    ASSERT_NE(f.TextName, nullptr);
+    EXPECT_EQ(f.TextName->Container(), f.FrameInfo);
+    EXPECT_EQ(f.OptionSelection.Count(), 2);
+    EXPECT_EQ(caption(*f.FrameInfo), "Info");
+    EXPECT_EQ(caption(*f.OptionSelection[0]), "Manual");
+    EXPECT_EQ(caption(*f.OptionSelection[1]), "");
+    EXPECT_EQ(f.FrameInfo->Widget()->geometry(), QRect(10, 20, 300, 200));
+    EXPECT_EQ(QRect(f.TextName->Left(), f.TextName->Top(), f.TextName->Width(), f.TextName->Height()),
+              QRect(0, 0, 0, 0));
+    ASSERT_TRUE(f.Unload());
+    EXPECT_EQ(f.FrameInfo, nullptr);
+    EXPECT_EQ(f.TextName, nullptr);
+    EXPECT_EQ(f.OptionSelection.Count(), 0);
+}
+
 TEST(FormsPlacement, MistakesInTheTableThrow) {
     const struct {
         const char* mistake;
