@@ -121,7 +121,7 @@ void OnRestGetFamily() {
     OnRestCheckFamily();
     ReportStoreNotice("OnRestCheckFamily");
     if (S.FamilyOwnPathMissing) {
-        S.MessageKey = QStringLiteral("MessageMyPathNotFound");
+        S.MessageKey = MessageId::MessageMyPathNotFound;
         MessageShowSystem();
         systemServices().EndProgram(0);
     }
@@ -214,12 +214,12 @@ void FamilyRegister() {
 void FamilyRunHelp() {
     System& sys = systemServices();
     if (!S.HelpFound) {
-        S.MessageKey = QStringLiteral("MessageHelpShow");
+        S.MessageKey = MessageId::MessageHelpShow;
         MessageShowWork();
         if (S.MessageReply == QLatin1String("GoToWebSite")) {
             S.MessageReply.clear();
             if (!sys.OpenWebPage(ProductWebAddress())) {
-                S.MessageKey = QStringLiteral("MessageRunHelpSiteError");
+                S.MessageKey = MessageId::MessageRunHelpSiteError;
                 MessageShowSystem();
                 return;
             }
@@ -231,7 +231,7 @@ void FamilyRunHelp() {
     }
     windows().SetValueCancel();
     if (S.HelpPath.isEmpty() || !sys.StartProgram(S.HelpPath)) {
-        S.MessageKey = QStringLiteral("MessageRunHelpError");
+        S.MessageKey = MessageId::MessageRunHelpError;
         MessageShowSystem();
     }
 }
@@ -240,7 +240,7 @@ void FamilyRunMember() {
     const QString path = S.RunChoice >= 0 ? S.RunListPaths.value(S.RunChoice) : QString();
     System& sys = systemServices();
     if (path.isEmpty() || !sys.StartProgram(path)) {
-        S.MessageKey = QStringLiteral("MessageRunFamilyError");
+        S.MessageKey = MessageId::MessageRunFamilyError;
         MessageShowSystem();
         return;
     }

@@ -41,7 +41,7 @@ QString GetDriveTypeName(const QString& path) {
     try {
         return DriveTypeText(fileSystem().DriveType(fileSystem().GetDriveName(path)));
     } catch (const PlatformError&) {
-        S.MessageKey = QStringLiteral("MessageNeedSriptRuntime");
+        S.MessageKey = MessageId::MessageNeedSriptRuntime;
         MessageShowSystem();
         systemServices().EndProgram(0);
     }
@@ -58,7 +58,7 @@ void ReportSystemFolderRefused() {
     if (!S.SystemFolderRefused)
         return;
     S.SystemFolderRefused = false;
-    S.MessageKey = QStringLiteral("MessageBypassingSystemRigidity");
+    S.MessageKey = MessageId::MessageBypassingSystemRigidity;
     MessageShowWork();
 }
 

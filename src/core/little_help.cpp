@@ -17,15 +17,15 @@ QString Plural(qsizetype n) {
 }
 
 QString Head() {
-    const QString& k = S.FrameKey;
-    if (k == QLatin1String("ViewFrame") || k.isEmpty())
+    const FrameKeyField& k = S.FrameKey;
+    if (k == FrameId::ViewFrame || k.isEmpty())
         return QStringLiteral(
             "To view Little Help please press Info button at bottom right of the main window.");
-    if (k == QLatin1String("AboutFrame"))
+    if (k == FrameId::AboutFrame)
         return QStringLiteral(
             "To view Littlle Help hide about frame by clicking 'About' button again and then click on 'Info' "
             "button at the bottom right of the window.");
-    if (k == QLatin1String("InfoFrame"))
+    if (k == FrameId::InfoFrame)
         return QStringLiteral("Little Help is being shown at the bottom right of the window.") + kCrLf +
                kCrLf + QStringLiteral("Little help will tell you what you can do or what you need to do.");
     if (!S.HelpAtStart)
@@ -38,10 +38,10 @@ QString Head() {
 
 QString Priority() {
     if (!S.ViewLocked) {
-        const QString& k = S.FrameKey;
-        if (k == QLatin1String("ChoiceFrame") || k == QLatin1String("InfoFrame"))
+        const FrameKeyField& k = S.FrameKey;
+        if (k == FrameId::ChoiceFrame || k == FrameId::InfoFrame)
             return QStringLiteral("Priority : To access press Hide.");
-        if (k == QLatin1String("ViewFrame") || k.isEmpty())
+        if (k == FrameId::ViewFrame || k.isEmpty())
             return QStringLiteral("Priority : To change press Priority.");
     }
     return QStringLiteral("Priority :");
@@ -118,21 +118,22 @@ QString FileNum() {
 }
 
 QString ButtonWord() {
-    switch (S.ActionIndex) {
-        case 0:
+    switch (CurrentAction()) {
+        case Action::Rename:
             return QStringLiteral("Rename");
-        case 1:
-        case 2:
-        case 4:
+        case Action::RenameAndCopy:
+        case Action::CopyAndRename:
+        case Action::Copy:
             return QStringLiteral("Copy");
-        case 3:
-        case 5:
+        case Action::MoveAndRename:
+        case Action::Move:
             return QStringLiteral("Move");
-        case 6:
+        case Action::Delete:
             return QStringLiteral("Delete");
-        default:
+        case Action::SetAttribute:
             return QStringLiteral("Set Attribute");
     }
+    return QStringLiteral("Set Attribute");
 }
 
 QString ChangeActionLine() {
@@ -141,9 +142,9 @@ QString ChangeActionLine() {
 }
 
 void PanelLines(std::array<QString, 4>& l) {
-    const QString& k = S.PanelKey;
+    const PanelKeyField& k = S.PanelKey;
     const QString keepOld = QStringLiteral("Pressing Cancel will keep your old setting.");
-    if (k == QLatin1String("Selection")) {
+    if (k == PanelId::Selection) {
         l = {
             QStringLiteral(
                 "While setting File Selection option OK button will appear disabled for following reasons :"),
@@ -151,13 +152,13 @@ void PanelLines(std::array<QString, 4>& l) {
                 QStringLiteral("2. File Selection option setting is incomplete."),
             keepOld,
             QStringLiteral("You must finish or cancel setting up File Selection options to continue.")};
-    } else if (k == QLatin1String("Action")) {
+    } else if (k == PanelId::Action) {
         l = {QStringLiteral("While setting Action OK button will appear disabled for following reasons :"),
              QStringLiteral(
                  "1. This is old setting. 2. Moving or Copying but Source and Destination Folder is "
                  "same. 3. Setting incomplete."),
              keepOld, QStringLiteral("You must finish or cancel setting up Action to continue.")};
-    } else if (k == QLatin1String("Options")) {
+    } else if (k == PanelId::Options) {
         l = {QStringLiteral("Disabled OK button means this is saved Options. Disabled Default means saved "
                             "options is Program's Default Options."),
              QStringLiteral(
@@ -165,7 +166,7 @@ void PanelLines(std::array<QString, 4>& l) {
              QStringLiteral("Reset button resets temporary Options only. To reset all Options to Default use "
                             "Default button in Options."),
              QStringLiteral("You must finish or cancel setting up Options to continue.")};
-    } else if (k == QLatin1String("Help")) {
+    } else if (k == PanelId::Help) {
         l[2] = S.HelpAtStart ? QStringLiteral(
                                    "Uncheck the Show Information box in Options if you do not want to "
                                    "see these informations from start of Program.")
@@ -173,7 +174,7 @@ void PanelLines(std::array<QString, 4>& l) {
                                    "If you want to view Help informations from start of Program then "
                                    "check the Show Little Help box in Options.");
         l[3] = QStringLiteral("You must finish with Help to continue.");
-    } else if (k == QLatin1String("Family")) {
+    } else if (k == PanelId::Family) {
         l[1] = QStringLiteral("Select Program if not selected already.") + kCrLf +
                QStringLiteral("Press OK to run selected Program.");
         l[2] = QStringLiteral(
@@ -184,11 +185,11 @@ void PanelLines(std::array<QString, 4>& l) {
 }
 
 void LockedLines(std::array<QString, 4>& l) {
-    const bool deleting = S.ActionIndex == 6 || S.ActionIndex == 7;
+    const bool deleting = !HasPreview(CurrentAction());
     const QString press = QStringLiteral("Press :- ") + ButtonWord() + QStringLiteral(" button to ") +
                           S.ActionName + QStringLiteral(".") + kCrLf +
                           QStringLiteral("Press :- Cancel to cancel.");
-    if (S.ReadyToFinalize && S.ActionIndex >= 0 && S.ActionIndex <= 5) {
+    if (S.ReadyToFinalize && HasPreview(CurrentAction())) {
         l[1] = press;
         l[2] =
             QStringLiteral("Everything else is disabled now. Will be enabled after any of the above action.");
@@ -251,15 +252,15 @@ void FreeLines(std::array<QString, 4>& l) {
                              "Criteria.");
             l[3] = easyReset;
         }
-        if (S.ActionIndex == 0)
+        if (CurrentAction() == Action::Rename)
             l[2] = QStringLiteral("To set Rename Criteria press :- Rename Criteria.");
-        else if (S.ActionIndex >= 1 && S.ActionIndex <= 3)
+        else if (Renames(CurrentAction()) && NeedsDestination(CurrentAction()))
             l[2] = criteria + QStringLiteral(" For Destination: press :- Action | Set Destination.");
-        else if (S.ActionIndex == 6)
+        else if (CurrentAction() == Action::Delete)
             l[2] = deleteWarning;
         return;
     }
-    if (S.ActionIndex >= 0 && S.ActionIndex <= 3) {
+    if (Renames(CurrentAction())) {
         l[0] = S.CriteriaCount > 0
                    ? QStringLiteral(
                          "To Preview Renaming press :- Preview. You will get a message for possible "
@@ -268,11 +269,11 @@ void FreeLines(std::array<QString, 4>& l) {
                          "Rename Criteria is not set. Set Rename criteria or set right Action to "
                          "continue.");
         l[2] = criteria;
-    } else if (S.ActionIndex == 4 || S.ActionIndex == 5) {
+    } else if (CurrentAction() == Action::Copy || CurrentAction() == Action::Move) {
         l[0] = QStringLiteral(
             "To check for possible conflict press :- Finalize. You will get a message if any found.");
         l[2] = QStringLiteral("To change Destination press :- Action | Set Destination.");
-    } else if (S.ActionIndex == 6) {
+    } else if (CurrentAction() == Action::Delete) {
         l[2] = deleteWarning;
     }
     l[3] = S.SelKind == 0 ? easy : easyReset;
@@ -302,7 +303,8 @@ LittleHelpTexts LittleHelp() {
     t.listHead = ListHead();
     t.fileNum = FileNum();
     t.spaceFree = S.DestSpaceCaption;
-    t.resetVisible = S.SelKind + S.HasSelection + S.ActionIndex + S.CriteriaCount + S.OptionsNonDefault != 0;
+    t.resetVisible =
+        S.SelKind + S.HasSelection + IndexOf(CurrentAction()) + S.CriteriaCount + S.OptionsNonDefault != 0;
     std::array<QString, 4>& l = t.info;
     if (S.CriteriaHelpShown) {
         l = {QStringLiteral(

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <stdexcept>
 
+#include "core/keys.h"
 #include "core/windows.h"
 #include "platform/services.h"
 
@@ -33,7 +34,7 @@ void MessageShow(QString& head, QString& text, QString& buttons, QString& input)
 // registers the keys whose answers it acts on, in its own files.
 using MessageWork = std::function<void(const MessageAnswer&)>;
 struct MessageKeyWork {
-    const char* key;
+    KeyName<MessageId> key;
     MessageWork ok;
     MessageWork cancel;
 };

@@ -36,9 +36,9 @@ void ShowRenameCriteria() {
 
 namespace {
 
-const QString kInsert = QStringLiteral("Insert");
-const QString kReplace = QStringLiteral("Replace");
-const QString kRemove = QStringLiteral("Remove");
+const QString kInsert = KeyWord(SlotId::Insert);
+const QString kReplace = KeyWord(SlotId::Replace);
+const QString kRemove = KeyWord(SlotId::Remove);
 
 bool IsOn(const QString& op) {
     if (op == kInsert)

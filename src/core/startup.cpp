@@ -17,8 +17,8 @@ namespace qv {
 
 namespace {
 
-void Refuse(const char* key) {
-    S.MessageKey = QLatin1String(key);
+void Refuse(MessageId key) {
+    S.MessageKey = key;
     MessageShowSystem();
     systemServices().EndProgram(0);
 }
@@ -33,7 +33,7 @@ void ActivatePrevInstance() {
 void CheckScreenSize() {
     System& sys = systemServices();
     if (sys.ScreenWidthTwips() < kMinScreenWidthTwips || sys.ScreenHeightTwips() < kMinScreenHeightTwips)
-        Refuse("MessageSmallScreen");
+        Refuse(MessageId::MessageSmallScreen);
 }
 
 namespace {
@@ -79,7 +79,7 @@ void SetStartValues() {
     S.SelectionMode = QStringLiteral("Manual");
     S.ActionName = QStringLiteral("Rename");
     S.SelKind = 0;
-    S.ActionIndex = 0;
+    S.ActionIndex = IndexOf(Action::Rename);
     S.ActionAttribute = 0;
     S.RenCaseChoice = 0;
     S.EditCaseChoice = 0;
@@ -123,7 +123,7 @@ void Main() {
     GetWindowsDir();
     if (S.WinDirLen > 0 && S.WinDirLen <= S.ProgPathUpper.size() &&
         S.ProgPathUpper.left(S.WinDirLen) == S.WinDirUpper)
-        Refuse("MessageProgInSystem");
+        Refuse(MessageId::MessageProgInSystem);
 
     S.StartDriveType = GetDriveTypeName(S.StartDriveRoot);
     OnRestGetFamily();
@@ -134,7 +134,7 @@ void Main() {
     FamilyRegister();
 
     if (S.UserName.isEmpty()) {
-        S.MessageKey = QStringLiteral("MessageGetUserName");
+        S.MessageKey = MessageId::MessageGetUserName;
         MessageShowSystem();
     }
     if (!S.FirstStart)
@@ -164,7 +164,7 @@ void Main() {
 
     if (S.FirstStart) {
         S.FirstStart = false;
-        S.MessageKey = QStringLiteral("MessageFisrtTimeMode");
+        S.MessageKey = MessageId::MessageFisrtTimeMode;
         MessageShowWork();
     }
     // After a run that was killed the program opens where it may have left a user's file.

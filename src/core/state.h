@@ -14,6 +14,14 @@ struct State : CoreRecords, EngineRecords, MainWindowRecords, PanelRecords, Crit
 
 extern State S;
 
+// The committed action and the one chosen on the open Action panel.
+inline Action CurrentAction() {
+    return ActionAt(S.ActionIndex);
+}
+inline Action EditedAction() {
+    return ActionAt(S.EditActionIndex);
+}
+
 // Back to the start values of every record (tests).
 void ResetState();
 

@@ -12,9 +12,9 @@ namespace qv::criteria {
 
 namespace {
 
-const QString kInsert = QStringLiteral("Insert");
-const QString kReplace = QStringLiteral("Replace");
-const QString kRemove = QStringLiteral("Remove");
+const QString kInsert = KeyWord(SlotId::Insert);
+const QString kReplace = KeyWord(SlotId::Replace);
+const QString kRemove = KeyWord(SlotId::Remove);
 
 // The committed index went from off to on (+1) or on to off (-1): count it and re-slot.
 void Switched(const QString& op, bool on) {
@@ -105,25 +105,25 @@ void SetValueInsertSet() {
             Switched(kInsert, true);
         switch (k) {
             case 1:
-                S.InsertType = QStringLiteral("InsertAfterNumChars");
+                S.InsertType = KeyWord(InsertTypeId::InsertAfterNumChars);
                 break;
             case 2:
-                S.InsertType = QStringLiteral("InsertBeforeNumChars");
+                S.InsertType = KeyWord(InsertTypeId::InsertBeforeNumChars);
                 break;
             case 3:
-                S.InsertType = QStringLiteral("InsertAfterNumChars");
+                S.InsertType = KeyWord(InsertTypeId::InsertAfterNumChars);
                 S.InsertAfterN = S.InsertNPending;
                 break;
             case 4:
-                S.InsertType = QStringLiteral("InsertBeforeNumChars");
+                S.InsertType = KeyWord(InsertTypeId::InsertBeforeNumChars);
                 S.InsertBeforeN = S.InsertNPending;
                 break;
             case 5:
-                S.InsertType = QStringLiteral("InsertAfterAString");
+                S.InsertType = KeyWord(InsertTypeId::InsertAfterAString);
                 S.InsertAfterString = S.InsertStringPending;
                 break;
             case 6:
-                S.InsertType = QStringLiteral("InsertBeforeAString");
+                S.InsertType = KeyWord(InsertTypeId::InsertBeforeAString);
                 S.InsertBeforeString = S.InsertStringPending;
                 break;
             default:
@@ -155,48 +155,48 @@ void SetValueReplaceSet() {
             S.ReplaceCharCount = S.ReplaceCharCountPending;
         switch (k) {
             case 1:
-                S.ReplaceType = QStringLiteral("ReplaceFileName");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceFileName);
                 break;
             case 2:
-                S.ReplaceType = QStringLiteral("ReplaceAString");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceAString);
                 S.ReplaceString = S.ReplaceStringPending;
                 break;
             case 3:
-                S.ReplaceType = QStringLiteral("ReplaceAfterNumChars");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceAfterNumChars);
                 S.ReplaceAfterN = S.ReplaceNPending;
                 break;
             case 4:
-                S.ReplaceType = QStringLiteral("ReplaceBeforeNumChars");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceBeforeNumChars);
                 S.ReplaceBeforeN = S.ReplaceNPending;
                 break;
             case 5:
-                S.ReplaceType = QStringLiteral("ReplaceAfterAString");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceAfterAString);
                 S.ReplaceAfterString = S.ReplacePlaceStringPending;
                 break;
             case 6:
-                S.ReplaceType = QStringLiteral("ReplaceBeforeAString");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceBeforeAString);
                 S.ReplaceBeforeString = S.ReplacePlaceStringPending;
                 break;
             case 7:
-                S.ReplaceType = QStringLiteral("ReplaceCharAfterNumChars");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceCharAfterNumChars);
                 break;
             case 8:
-                S.ReplaceType = QStringLiteral("ReplaceCharBeforeNumChars");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceCharBeforeNumChars);
                 break;
             case 9:
-                S.ReplaceType = QStringLiteral("ReplaceCharAfterNumChars");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceCharAfterNumChars);
                 S.ReplaceAfterN = S.ReplaceCharNPending;
                 break;
             case 10:
-                S.ReplaceType = QStringLiteral("ReplaceCharBeforeNumChars");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceCharBeforeNumChars);
                 S.ReplaceBeforeN = S.ReplaceCharNPending;
                 break;
             case 11:
-                S.ReplaceType = QStringLiteral("ReplaceCharAfterAString");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceCharAfterAString);
                 S.ReplaceAfterString = S.ReplaceCharStringPending;
                 break;
             case 12:
-                S.ReplaceType = QStringLiteral("ReplaceCharBeforeAString");
+                S.ReplaceType = KeyWord(ReplaceTypeId::ReplaceCharBeforeAString);
                 S.ReplaceBeforeString = S.ReplaceCharStringPending;
                 break;
             default:
@@ -226,45 +226,45 @@ void SetValueRemoveSet() {
             S.RemoveCharCount = S.EditRemoveNumChars;
         switch (k) {
             case 1:
-                S.RemoveType = QStringLiteral("RemoveAString");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveAString);
                 S.RemoveString = S.EditRemoveString;
                 break;
             case 2:
-                S.RemoveType = QStringLiteral("RemoveAfterNumChars");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveAfterNumChars);
                 S.RemoveAfterN = S.EditRemoveAfterNumChars;
                 break;
             case 3:
-                S.RemoveType = QStringLiteral("RemoveBeforeNumChars");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveBeforeNumChars);
                 S.RemoveBeforeN = S.EditRemoveAfterNumChars;
                 break;
             case 4:
-                S.RemoveType = QStringLiteral("RemoveAfterAString");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveAfterAString);
                 S.RemoveAfterString = S.EditRemoveAfterString;
                 break;
             case 5:
-                S.RemoveType = QStringLiteral("RemoveBeforeAString");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveBeforeAString);
                 S.RemoveBeforeString = S.EditRemoveAfterString;
                 break;
             case 6:
-                S.RemoveType = QStringLiteral("RemoveCharAfterNumChars");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveCharAfterNumChars);
                 break;
             case 7:
-                S.RemoveType = QStringLiteral("RemoveCharBeforeNumChars");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveCharBeforeNumChars);
                 break;
             case 8:
-                S.RemoveType = QStringLiteral("RemoveCharAfterNumChars");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveCharAfterNumChars);
                 S.RemoveAfterN = S.EditRemoveCharAfterNumChars;
                 break;
             case 9:
-                S.RemoveType = QStringLiteral("RemoveCharBeforeNumChars");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveCharBeforeNumChars);
                 S.RemoveBeforeN = S.EditRemoveCharAfterNumChars;
                 break;
             case 10:
-                S.RemoveType = QStringLiteral("RemoveCharAfterAString");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveCharAfterAString);
                 S.RemoveAfterString = S.EditRemoveCharAfterString;
                 break;
             case 11:
-                S.RemoveType = QStringLiteral("RemoveCharBeforeAString");
+                S.RemoveType = KeyWord(RemoveTypeId::RemoveCharBeforeAString);
                 S.RemoveBeforeString = S.EditRemoveCharAfterString;
                 break;
             default:
@@ -308,25 +308,25 @@ void SetValueAutoSet() {
         }
         switch (S.EditAutoPlaceIndex) {
             case 1:
-                S.RenAutoPlace = QStringLiteral("AutoAfterNumChars");
+                S.RenAutoPlace = KeyWord(AutoPlaceId::AutoAfterNumChars);
                 break;
             case 2:
-                S.RenAutoPlace = QStringLiteral("AutoBeforeNumChars");
+                S.RenAutoPlace = KeyWord(AutoPlaceId::AutoBeforeNumChars);
                 break;
             case 3:
-                S.RenAutoPlace = QStringLiteral("AutoAfterNumChars");
+                S.RenAutoPlace = KeyWord(AutoPlaceId::AutoAfterNumChars);
                 S.RenAutoAfterNumChars = S.EditAutoNumChars;
                 break;
             case 4:
-                S.RenAutoPlace = QStringLiteral("AutoBeforeNumChars");
+                S.RenAutoPlace = KeyWord(AutoPlaceId::AutoBeforeNumChars);
                 S.RenAutoBeforeNumChars = S.EditAutoNumChars;
                 break;
             case 5:
-                S.RenAutoPlace = QStringLiteral("AutoAfterAString");
+                S.RenAutoPlace = KeyWord(AutoPlaceId::AutoAfterAString);
                 S.RenAutoAfterString = S.EditAutoString;
                 break;
             case 6:
-                S.RenAutoPlace = QStringLiteral("AutoBeforeAString");
+                S.RenAutoPlace = KeyWord(AutoPlaceId::AutoBeforeAString);
                 S.RenAutoBeforeString = S.EditAutoString;
                 break;
             default:

@@ -64,8 +64,8 @@ void ResetReplaceChoice() {
 
 void RegisterMessageWork() {
     qv::RegisterMessageWork({
-        {"MessageReplaceMultiName", [](const MessageAnswer&) { ResetReplaceChoice(); }, {}},
-        {"MessageMultiNameRenOK",
+        {MessageId::MessageReplaceMultiName, [](const MessageAnswer&) { ResetReplaceChoice(); }, {}},
+        {MessageId::MessageMultiNameRenOK,
          [](const MessageAnswer&) {
              FrmRen& ren = frmRen();
              if (ren.TextAutoStart && ren.TextAutoStart->EffectivelyVisible() &&
@@ -77,7 +77,7 @@ void RegisterMessageWork() {
                  frmRen().CheckReplace->SetValue(0);
              S.MessageReply = QStringLiteral("SetRenameABOKAgain");
          }},
-        {"MessageReadyIncompleteRen",
+        {MessageId::MessageReadyIncompleteRen,
          [](const MessageAnswer&) { S.MessageReply = QStringLiteral("CriteriaSetAgain"); },
          {}},
     });

@@ -1,15 +1,6 @@
 #include "criteria/frm_ren.h"
 
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
 #include <QFontMetrics>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QStyle>
-#include <QStyleOptionButton>
-#include <QStyleOptionComboBox>
-#include <QWidget>
 #include <algorithm>
 #include <vector>
 
@@ -45,32 +36,14 @@ struct Metrics {
     int gap = 0;        // between neighbours
 
     explicit Metrics(const QFont& font) : fm(font) {
-        QLineEdit e;
-        QComboBox c;
-        QCheckBox k(QStringLiteral("x"));
-        QRadioButton r(QStringLiteral("x"));
-        for (QWidget* w : std::initializer_list<QWidget*>{&e, &c, &k, &r}) w->setFont(font);
+        const StyleMetrics s = MeasureStyle(font);
         line = fm.height();
-        edit = e.sizeHint().height();
-        combo = c.sizeHint().height();
-        check = std::max(k.sizeHint().height(), r.sizeHint().height());
-        constexpr int wide = 1000;
-        QStyleOptionButton ko;
-        ko.initFrom(&k);
-        ko.rect = QRect(0, 0, wide, check);
-        checkOver = wide - k.style()->subElementRect(QStyle::SE_CheckBoxContents, &ko, &k).width();
-        QStyleOptionButton ro;
-        ro.initFrom(&r);
-        ro.rect = QRect(0, 0, wide, check);
-        radioOver = wide - r.style()->subElementRect(QStyle::SE_RadioButtonContents, &ro, &r).width();
-        QStyleOptionComboBox co;
-        co.initFrom(&c);
-        co.editable = false;
-        co.frame = true;
-        co.rect = QRect(0, 0, wide, combo);
-        comboOver =
-            wide -
-            c.style()->subControlRect(QStyle::CC_ComboBox, &co, QStyle::SC_ComboBoxEditField, &c).width();
+        edit = s.edit;
+        combo = s.combo;
+        check = s.check;
+        checkOver = s.checkOver;
+        radioOver = s.radioOver;
+        comboOver = s.comboOver;
         pad = std::max(4, line / 2);
         gap = std::max(2, line / 4);
     }
@@ -351,7 +324,7 @@ void FrmRen::DesignFooter() {
 // room kept for it, so a frame never grows or covers another whatever is ticked; boxes that stand
 // for one another (an N or a string for the same place) share one spot.
 void FrmRen::Arrange() {
-    const Metrics m(Window() ? Window()->font() : QApplication::font());
+    const Metrics m(FormFont(*this));
     const int p = m.pad, g = m.gap;
     const int count = m.boxW(3);
     const int indent = 2 * g;  // the place boxes sit a little in from the list they follow
@@ -573,7 +546,7 @@ void FrmRen::Arrange() {
     const int height = top + std::max(buttonH, 2 * m.labelH()) + margin;
     Move(300, 300, width, height);
     // Laid out for this size: a smaller window would put OK and Cancel out of reach.
-    Window()->setFixedSize(width, height);
+    FixWindowSize(*this, width, height);
 }
 
 // At a fractional display scale (125 %, 150 %) a frame whose left or top edge falls between two screen
@@ -592,7 +565,7 @@ void FrmRen::AlignFrames() {
             const int off = v % step;
             return !bordered || off <= step / 2 ? off : off - step;
         };
-        const QPoint at = c->Widget()->mapTo(Window(), QPoint());
+        const QPoint at = PlaceInWindow(*c).topLeft();
         const int dx = out(at.x()), dy = out(at.y());
         if (dx == 0 && dy == 0)
             continue;
@@ -614,8 +587,8 @@ void FrmRen::Describe() {
             name = o->Caption();
         else if (auto* k = dynamic_cast<CommandButton*>(c.get()))
             name = k->Caption();
-        if (!name.isEmpty() && c->Widget())
-            c->Widget()->setAccessibleName(name);
+        if (!name.isEmpty())
+            c->SetAccessibleName(name);
     }
     const std::pair<Control*, const char*> described[] = {
         {CheckHandle, "Handle All Instances of this Character or String"},
@@ -653,7 +626,7 @@ void FrmRen::Describe() {
         {ComboAutoZeroFill, "Zero Fill"},
     };
     for (const auto& [control, text] : described)
-        control->Widget()->setAccessibleName(QString::fromLatin1(text));
+        control->SetAccessibleName(QString::fromLatin1(text));
 }
 
 void FrmRen::Form_Load() {

@@ -165,7 +165,7 @@ void FrmRen::CheckRenameCriteria() {
             kCrlf + QStringLiteral("If incomplete, will be unselected. Do you want to complete settings ?");
         S.MessageReadyText = text;
     }
-    S.MessageKey = QStringLiteral("MessageReadyIncompleteRen");
+    S.MessageKey = MessageId::MessageReadyIncompleteRen;
     MessageShowReady();
 }
 
@@ -240,7 +240,7 @@ void FrmRen::CommandOK_Click() {
     }
     ClearIncompleteCriteria();
     if (S.SelectedCount > 1 && S.EditReplaceKind == 1 && S.EditAutoType == 0) {
-        S.MessageKey = QStringLiteral("MessageMultiNameRenOK");
+        S.MessageKey = MessageId::MessageMultiNameRenOK;
         MessageShowWork();
         if (S.MessageReply != QLatin1String("SetRenameABOKAgain"))
             return;  // Yes: the dialog stays open for an Auto choice
@@ -255,7 +255,7 @@ void FrmRen::CommandOK_Click() {
     }
     Hide();
     S.CriteriaHelpShown = false;
-    S.PanelKey = QStringLiteral("RenameSet");
+    S.PanelKey = PanelId::RenameSet;
     SetValueByKey();
 }
 

@@ -27,14 +27,14 @@ bool IsNewNameChar(char32_t c) {
     return c == '$' || c == '-' || c == '_' || IsDigit(c) || IsLetter(c);
 }
 
-void Ready(const char* key, const QString& text) {
-    S.MessageKey = QString::fromLatin1(key);
+void Ready(MessageId key, const QString& text) {
+    S.MessageKey = key;
     S.MessageReadyText = text;
     MessageShowReady();
 }
 
-void Work(const char* key) {
-    S.MessageKey = QString::fromLatin1(key);
+void Work(MessageId key) {
+    S.MessageKey = key;
     MessageShowWork();
 }
 
@@ -255,12 +255,12 @@ void FrmRen::CountKeyPress(TextBox* box, int& key) {
         return;
     if (!IsDigit(static_cast<char32_t>(key))) {
         key = 0;
-        Ready("MessageReadyOnlyDigit", CountDigitText(box));
+        Ready(MessageId::MessageReadyOnlyDigit, CountDigitText(box));
         return;
     }
     if (key == '0' && box->Text().isEmpty()) {
         key = 0;
-        Ready("MessageNoLeadingZero", CountZeroText(box));
+        Ready(MessageId::MessageNoLeadingZero, CountZeroText(box));
     }
 }
 
@@ -281,9 +281,9 @@ bool FrmRen::CountChange(TextBox* box) {
     Put(box, fixed);
     box->SetSelStart(static_cast<int>(fixed.size()));
     if (foreign)
-        Ready("MessageReadyOnlyDigit", CountDigitText(box));
+        Ready(MessageId::MessageReadyOnlyDigit, CountDigitText(box));
     else if (zeros > 0)
-        Ready("MessageNoLeadingZero", CountZeroText(box));
+        Ready(MessageId::MessageNoLeadingZero, CountZeroText(box));
     return false;
 }
 
@@ -296,10 +296,10 @@ void FrmRen::AutoStartKeyPress(int& key) {
     if (S.EditAutoType == 1) {
         if (!IsDigit(c)) {
             key = 0;
-            Ready("MessageReadyOnlyDigit", AutoNumberOnlyText());
+            Ready(MessageId::MessageReadyOnlyDigit, AutoNumberOnlyText());
         } else if (AfterKey(TextAutoStart, key).toInt() > kAutoStartMax) {
             key = 0;
-            Ready("MessageOnlyReadyMsg", AutoTooHighText());
+            Ready(MessageId::MessageOnlyReadyMsg, AutoTooHighText());
         }
     } else if (S.EditAutoType == 2) {
         const bool small = CheckAutoLetter->Value() == 1;
@@ -311,7 +311,7 @@ void FrmRen::AutoStartKeyPress(int& key) {
                 key -= 32;
         } else {
             key = 0;
-            Ready("MessageReadyOnlyAlpha", AutoLetterOnlyText());
+            Ready(MessageId::MessageReadyOnlyAlpha, AutoLetterOnlyText());
         }
     }
 }
@@ -325,7 +325,7 @@ void FrmRen::TextAutoStart_Change() {
                 digits += c;
         if (digits != t) {
             Put(TextAutoStart, digits.left(5));
-            Ready("MessageReadyOnlyDigit", AutoNumberOnlyText());
+            Ready(MessageId::MessageReadyOnlyDigit, AutoNumberOnlyText());
             return;
         }
         bool ok = false;
@@ -335,11 +335,11 @@ void FrmRen::TextAutoStart_Change() {
             const bool acceptedFits = autoStartAccepted_.toInt() <= kAutoStartMax &&
                                       autoStartAccepted_.size() <= 5 && autoStartAccepted_ != t;
             Put(TextAutoStart, acceptedFits ? autoStartAccepted_ : QString());
-            Ready("MessageOnlyReadyMsg", AutoTooHighText());
+            Ready(MessageId::MessageOnlyReadyMsg, AutoTooHighText());
             return;
         }
         if (t.size() > 1 && t.front() == u'0') {
-            Ready("MessageOnlyReadyMsg", AutoLeadingZeroText());
+            Ready(MessageId::MessageOnlyReadyMsg, AutoLeadingZeroText());
             const QString plain = QString::number(v);
             Put(TextAutoStart, plain);
             TextAutoStart->SetSelStart(static_cast<int>(plain.size()));
@@ -360,7 +360,7 @@ void FrmRen::TextAutoStart_Change() {
             Put(TextAutoStart, letters);
             TextAutoStart->SetSelStart(static_cast<int>(letters.size()));
             if (foreign)
-                Ready("MessageReadyOnlyAlpha", AutoLetterOnlyText());
+                Ready(MessageId::MessageReadyOnlyAlpha, AutoLetterOnlyText());
             return;
         }
     }
@@ -377,13 +377,13 @@ void FrmRen::NewTextKeyPress(TextBox* box, bool spaceAllowed, int& key) {
     if (key == ' ') {
         if (!spaceAllowed) {
             key = 0;
-            Ready("MessageReadyIncludeSpace", IncludeSpaceText());
+            Ready(MessageId::MessageReadyIncludeSpace, IncludeSpaceText());
         }
         return;
     }
     if (!IsNewNameChar(static_cast<char32_t>(key))) {
         key = 0;
-        Work("MessageNewNameChars");
+        Work(MessageId::MessageNewNameChars);
     }
 }
 
@@ -407,9 +407,9 @@ bool FrmRen::NewTextChange(TextBox* box, bool spaceAllowed, int maxChars) {
     Put(box, kept);
     box->SetSelStart(static_cast<int>(kept.size()));
     if (other)
-        Work("MessageNewNameChars");
+        Work(MessageId::MessageNewNameChars);
     else if (space)
-        Ready("MessageReadyIncludeSpace", IncludeSpaceText());
+        Ready(MessageId::MessageReadyIncludeSpace, IncludeSpaceText());
     return false;
 }
 
@@ -419,7 +419,7 @@ void FrmRen::TextExt_KeyPress(int& key) {
     const char32_t c = static_cast<char32_t>(key);
     if (!IsDigit(c) && !IsLetter(c)) {
         key = 0;
-        Ready("MessageOnlyReadyMsg", ExtensionText());
+        Ready(MessageId::MessageOnlyReadyMsg, ExtensionText());
     }
 }
 
@@ -539,7 +539,7 @@ void FrmRen::WireRules() {
             Put(TextExt, kept);
             TextExt->SetSelStart(static_cast<int>(kept.size()));
             if (foreign)
-                Ready("MessageOnlyReadyMsg", ExtensionText());
+                Ready(MessageId::MessageOnlyReadyMsg, ExtensionText());
             return;
         }
         S.ExtNewPending = t;

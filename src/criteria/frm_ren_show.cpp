@@ -2,7 +2,6 @@
 // committed criteria back into the dialog.
 #include <QRect>
 #include <QString>
-#include <QWidget>
 
 #include "core/state.h"
 #include "criteria/frm_ren.h"
@@ -30,11 +29,9 @@ bool In(int v, std::initializer_list<int> set) {
 void PlaceClearOfLittleHelp(Form& dialog) {
     const Form* main = FindLoadedForm(QStringLiteral("frmMain"));
     const Control* help = main ? main->Find(QStringLiteral("FrameInfo")) : nullptr;
-    QWidget* window = main ? main->Window() : nullptr;
-    if (!help || !help->Widget() || !window || !dialog.Window())
+    if (!help || !main->Loaded() || !dialog.Loaded())
         return;
-    const QRect helpRect(window->geometry().topLeft() + help->Widget()->mapTo(window, QPoint()),
-                         help->Widget()->size());
+    const QRect helpRect = PlaceOnScreen(*help);
     const QSize inside(dialog.Width(), dialog.Height());
     const QSize outside(inside.width() + 2 * kFrameBorder, inside.height() + kFrameTitle + 2 * kFrameBorder);
     // The place the load gives the dialog, in twips from the screen's corner; also where a dialog left

@@ -50,18 +50,22 @@ QString SpaceLine(const State& s) {
 QString InsertLine(const State& s) {
     const QString& t = s.InsertType;
     const QString head = QStringLiteral("Insert :: ") + s.InsertText;
-    if (t == QLatin1String("InsertAfterNumChars"))
-        return s.InsertAfterN == 0 ? head + QStringLiteral(" :: at start of file Name.")
-                                   : head + QStringLiteral(" :: after ") + Num(s.InsertAfterN) +
-                                         QStringLiteral(" Characters.");
-    if (t == QLatin1String("InsertBeforeNumChars"))
-        return s.InsertBeforeN == 0 ? head + QStringLiteral(" :: at end of file Name.")
-                                    : head + QStringLiteral(" :: before ") + Num(s.InsertBeforeN) +
-                                          QStringLiteral(" Characters.");
-    if (t == QLatin1String("InsertAfterAString"))
-        return head + QStringLiteral(" :: after :: ") + s.InsertAfterString + QStringLiteral(".");
-    if (t == QLatin1String("InsertBeforeAString"))
-        return head + QStringLiteral(" :: before :: ") + s.InsertBeforeString + QStringLiteral(".");
+    if (const std::optional<InsertTypeId> type = KeyFromQString<InsertTypeId>(t)) {
+        switch (*type) {
+            case InsertTypeId::InsertAfterNumChars:
+                return s.InsertAfterN == 0 ? head + QStringLiteral(" :: at start of file Name.")
+                                           : head + QStringLiteral(" :: after ") + Num(s.InsertAfterN) +
+                                                 QStringLiteral(" Characters.");
+            case InsertTypeId::InsertBeforeNumChars:
+                return s.InsertBeforeN == 0 ? head + QStringLiteral(" :: at end of file Name.")
+                                            : head + QStringLiteral(" :: before ") + Num(s.InsertBeforeN) +
+                                                  QStringLiteral(" Characters.");
+            case InsertTypeId::InsertAfterAString:
+                return head + QStringLiteral(" :: after :: ") + s.InsertAfterString + QStringLiteral(".");
+            case InsertTypeId::InsertBeforeAString:
+                return head + QStringLiteral(" :: before :: ") + s.InsertBeforeString + QStringLiteral(".");
+        }
+    }
     return QStringLiteral("Insert :: No");
 }
 
@@ -69,62 +73,72 @@ QString ReplaceLine(const State& s) {
     const QString& t = s.ReplaceType;
     const QString with = QStringLiteral(" :: ") + s.ReplaceWith + QStringLiteral(".");
     const QString m = Num(s.ReplaceCharCount);
-    if (t == QLatin1String("ReplaceFileName"))
-        return QStringLiteral("Replace file name with") + with;
-    if (t == QLatin1String("ReplaceAString"))
-        return QStringLiteral("Replace :: ") + s.ReplaceString + QStringLiteral(" :: with") + with;
-    if (t == QLatin1String("ReplaceAfterNumChars"))
-        return QStringLiteral("Replace all after ") + Num(s.ReplaceAfterN) +
-               QStringLiteral(" Characters with") + with;
-    if (t == QLatin1String("ReplaceBeforeNumChars"))
-        return QStringLiteral("Replace all before ") + Num(s.ReplaceBeforeN) +
-               QStringLiteral(" Characters with") + with;
-    if (t == QLatin1String("ReplaceAfterAString"))
-        return QStringLiteral("Replace all after :: ") + s.ReplaceAfterString + QStringLiteral(" :: with") +
-               with;
-    if (t == QLatin1String("ReplaceBeforeAString"))
-        return QStringLiteral("Replace all before :: ") + s.ReplaceBeforeString + QStringLiteral(" :: with") +
-               with;
-    if (t == QLatin1String("ReplaceCharAfterNumChars"))
-        return QStringLiteral("Replace ") + m + QStringLiteral(" Chars after ") + Num(s.ReplaceAfterN) +
-               QStringLiteral(" Chars with") + with;
-    if (t == QLatin1String("ReplaceCharBeforeNumChars"))
-        return QStringLiteral("Replace ") + m + QStringLiteral(" Chars Before ") + Num(s.ReplaceBeforeN) +
-               QStringLiteral(" Chars with") + with;
-    if (t == QLatin1String("ReplaceCharAfterAString"))
-        return QStringLiteral("Replace ") + m + QStringLiteral(" Chars after :: ") + s.ReplaceAfterString +
-               QStringLiteral(" - with") + with;
-    if (t == QLatin1String("ReplaceCharBeforeAString"))
-        return QStringLiteral("Replace ") + m + QStringLiteral(" Chars before :: ") + s.ReplaceBeforeString +
-               QStringLiteral(" - with") + with;
+    if (const std::optional<ReplaceTypeId> type = KeyFromQString<ReplaceTypeId>(t)) {
+        switch (*type) {
+            case ReplaceTypeId::ReplaceFileName:
+                return QStringLiteral("Replace file name with") + with;
+            case ReplaceTypeId::ReplaceAString:
+                return QStringLiteral("Replace :: ") + s.ReplaceString + QStringLiteral(" :: with") + with;
+            case ReplaceTypeId::ReplaceAfterNumChars:
+                return QStringLiteral("Replace all after ") + Num(s.ReplaceAfterN) +
+                       QStringLiteral(" Characters with") + with;
+            case ReplaceTypeId::ReplaceBeforeNumChars:
+                return QStringLiteral("Replace all before ") + Num(s.ReplaceBeforeN) +
+                       QStringLiteral(" Characters with") + with;
+            case ReplaceTypeId::ReplaceAfterAString:
+                return QStringLiteral("Replace all after :: ") + s.ReplaceAfterString +
+                       QStringLiteral(" :: with") + with;
+            case ReplaceTypeId::ReplaceBeforeAString:
+                return QStringLiteral("Replace all before :: ") + s.ReplaceBeforeString +
+                       QStringLiteral(" :: with") + with;
+            case ReplaceTypeId::ReplaceCharAfterNumChars:
+                return QStringLiteral("Replace ") + m + QStringLiteral(" Chars after ") +
+                       Num(s.ReplaceAfterN) + QStringLiteral(" Chars with") + with;
+            case ReplaceTypeId::ReplaceCharBeforeNumChars:
+                return QStringLiteral("Replace ") + m + QStringLiteral(" Chars Before ") +
+                       Num(s.ReplaceBeforeN) + QStringLiteral(" Chars with") + with;
+            case ReplaceTypeId::ReplaceCharAfterAString:
+                return QStringLiteral("Replace ") + m + QStringLiteral(" Chars after :: ") +
+                       s.ReplaceAfterString + QStringLiteral(" - with") + with;
+            case ReplaceTypeId::ReplaceCharBeforeAString:
+                return QStringLiteral("Replace ") + m + QStringLiteral(" Chars before :: ") +
+                       s.ReplaceBeforeString + QStringLiteral(" - with") + with;
+        }
+    }
     return QStringLiteral("Replace :: No");
 }
 
 QString RemoveLine(const State& s) {
     const QString& t = s.RemoveType;
     const QString m = Num(s.RemoveCharCount);
-    if (t == QLatin1String("RemoveAString"))
-        return QStringLiteral("Remove :: ") + s.RemoveString + QStringLiteral(" :: from file name.");
-    if (t == QLatin1String("RemoveAfterNumChars"))
-        return QStringLiteral("Remove all after ") + Num(s.RemoveAfterN) + QStringLiteral(" Characters.");
-    if (t == QLatin1String("RemoveBeforeNumChars"))
-        return QStringLiteral("Remove all before ") + Num(s.RemoveBeforeN) + QStringLiteral(" Characters.");
-    if (t == QLatin1String("RemoveAfterAString"))
-        return QStringLiteral("Remove all after :: ") + s.RemoveAfterString + QStringLiteral(".");
-    if (t == QLatin1String("RemoveBeforeAString"))
-        return QStringLiteral("Remove all before :: ") + s.RemoveBeforeString + QStringLiteral(".");
-    if (t == QLatin1String("RemoveCharAfterNumChars"))
-        return QStringLiteral("Remove ") + m + QStringLiteral(" Chars after ") + Num(s.RemoveAfterN) +
-               QStringLiteral(" Chars.");
-    if (t == QLatin1String("RemoveCharBeforeNumChars"))
-        return QStringLiteral("Remove ") + m + QStringLiteral(" Chars Before ") + Num(s.RemoveBeforeN) +
-               QStringLiteral(" Chars.");
-    if (t == QLatin1String("RemoveCharAfterAString"))
-        return QStringLiteral("Remove ") + m + QStringLiteral(" Chars after :: ") + s.RemoveAfterString +
-               QStringLiteral(".");
-    if (t == QLatin1String("RemoveCharBeforeAString"))
-        return QStringLiteral("Remove ") + m + QStringLiteral(" Chars before :: ") + s.RemoveBeforeString +
-               QStringLiteral(".");
+    if (const std::optional<RemoveTypeId> type = KeyFromQString<RemoveTypeId>(t)) {
+        switch (*type) {
+            case RemoveTypeId::RemoveAString:
+                return QStringLiteral("Remove :: ") + s.RemoveString + QStringLiteral(" :: from file name.");
+            case RemoveTypeId::RemoveAfterNumChars:
+                return QStringLiteral("Remove all after ") + Num(s.RemoveAfterN) +
+                       QStringLiteral(" Characters.");
+            case RemoveTypeId::RemoveBeforeNumChars:
+                return QStringLiteral("Remove all before ") + Num(s.RemoveBeforeN) +
+                       QStringLiteral(" Characters.");
+            case RemoveTypeId::RemoveAfterAString:
+                return QStringLiteral("Remove all after :: ") + s.RemoveAfterString + QStringLiteral(".");
+            case RemoveTypeId::RemoveBeforeAString:
+                return QStringLiteral("Remove all before :: ") + s.RemoveBeforeString + QStringLiteral(".");
+            case RemoveTypeId::RemoveCharAfterNumChars:
+                return QStringLiteral("Remove ") + m + QStringLiteral(" Chars after ") + Num(s.RemoveAfterN) +
+                       QStringLiteral(" Chars.");
+            case RemoveTypeId::RemoveCharBeforeNumChars:
+                return QStringLiteral("Remove ") + m + QStringLiteral(" Chars Before ") +
+                       Num(s.RemoveBeforeN) + QStringLiteral(" Chars.");
+            case RemoveTypeId::RemoveCharAfterAString:
+                return QStringLiteral("Remove ") + m + QStringLiteral(" Chars after :: ") +
+                       s.RemoveAfterString + QStringLiteral(".");
+            case RemoveTypeId::RemoveCharBeforeAString:
+                return QStringLiteral("Remove ") + m + QStringLiteral(" Chars before :: ") +
+                       s.RemoveBeforeString + QStringLiteral(".");
+        }
+    }
     return QStringLiteral("Remove :: No");
 }
 
@@ -144,18 +158,24 @@ QString AutoLine1(const State& s) {
 
 QString AutoLine2(const State& s) {
     const QString& p = s.RenAutoPlace;
-    if (p == QLatin1String("AutoAfterNumChars"))
-        return s.RenAutoAfterNumChars == 0 ? QStringLiteral("Add at start of File Names.")
-                                           : QStringLiteral("Add after ") + Num(s.RenAutoAfterNumChars) +
-                                                 QStringLiteral(" Characters.");
-    if (p == QLatin1String("AutoBeforeNumChars"))
-        return s.RenAutoBeforeNumChars == 0 ? QStringLiteral("Add at end of File Names.")
-                                            : QStringLiteral("Add before ") + Num(s.RenAutoBeforeNumChars) +
-                                                  QStringLiteral(" Characters.");
-    if (p == QLatin1String("AutoAfterAString"))
-        return QStringLiteral("Add after :: ") + s.RenAutoAfterString + QStringLiteral(".");
-    if (p == QLatin1String("AutoBeforeAString"))
-        return QStringLiteral("Add before :: ") + s.RenAutoBeforeString + QStringLiteral(".");
+    if (const std::optional<AutoPlaceId> type = KeyFromQString<AutoPlaceId>(p)) {
+        switch (*type) {
+            case AutoPlaceId::AutoAfterNumChars:
+                return s.RenAutoAfterNumChars == 0
+                           ? QStringLiteral("Add at start of File Names.")
+                           : QStringLiteral("Add after ") + Num(s.RenAutoAfterNumChars) +
+                                 QStringLiteral(" Characters.");
+            case AutoPlaceId::AutoBeforeNumChars:
+                return s.RenAutoBeforeNumChars == 0
+                           ? QStringLiteral("Add at end of File Names.")
+                           : QStringLiteral("Add before ") + Num(s.RenAutoBeforeNumChars) +
+                                 QStringLiteral(" Characters.");
+            case AutoPlaceId::AutoAfterAString:
+                return QStringLiteral("Add after :: ") + s.RenAutoAfterString + QStringLiteral(".");
+            case AutoPlaceId::AutoBeforeAString:
+                return QStringLiteral("Add before :: ") + s.RenAutoBeforeString + QStringLiteral(".");
+        }
+    }
     return QString();
 }
 

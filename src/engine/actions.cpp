@@ -642,7 +642,7 @@ void ActionAStartDo() {
     if (action == QStringLiteral("Delete")) {
         // The journal now holds no rows: the previous action's undo is gone.
         S.UndoAvailable = false;
-        S.PanelKey = QStringLiteral("ResetAll");
+        S.PanelKey = PanelId::ResetAll;
         SetValueByKey();
     } else {
         // Nothing done (the first file failed, every file had gone, or no row changed its file):
@@ -654,10 +654,10 @@ void ActionAStartDo() {
 void ActionAStartUndo() {
     S.JobBusy = true;
     Trapped("ActionAStartUndo", [] {
-        S.SetButKey = QStringLiteral("setButGlobal");
+        S.SetButKey = SetButId::setButGlobal;
         SetButtons();
         if (S.WorkPath == S.TextUndoWorkPath && S.HasSelection == 1) {
-            S.MessageKey = QStringLiteral("MessageUndoResetsFile");
+            S.MessageKey = MessageId::MessageUndoResetsFile;
             MessageShowWork();
         }
         RemoveAbandonedCopies(S.TextUndoAction, true, S.TextUndoWorkPath, S.TextUndoMovePath);

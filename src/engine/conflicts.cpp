@@ -358,10 +358,10 @@ void FindConflictStart() {
         if (!checked) {
             return;
         }
-        if (S.ActionIndex >= 1 && S.ActionIndex <= 5) {
+        if (NeedsDestination(CurrentAction())) {
             const qint64 needKB = ShowSelectedFilesSize();
             if (S.DestFreeKB < needKB) {
-                S.MessageKey = QStringLiteral("MessageNeedFreeSpace");
+                S.MessageKey = MessageId::MessageNeedFreeSpace;
                 MessageShowWork();
                 return;
             }
@@ -370,7 +370,7 @@ void FindConflictStart() {
         return;
     }
 
-    S.MessageKey = QStringLiteral("MessageReadyFoundConflict");
+    S.MessageKey = MessageId::MessageReadyFoundConflict;
     S.MessageReadyText = FindConflictReport();
     MessageShowReady();
     if (S.MessageReply == QStringLiteral("ReplyClearConflict")) {

@@ -36,7 +36,7 @@ QString TargetName() {
 int NameLimit() {
     const bool work =
         S.ActionName == QLatin1String("Rename") || S.ActionName == QLatin1String("Rename And Copy");
-    const bool dest = S.ActionIndex >= 1 && S.ActionIndex <= 5;
+    const bool dest = NeedsDestination(CurrentAction());
     int most = static_cast<int>(kNameMaxBytes);
     if (work)
         most = qMin(most, fileSystem().NameMax(S.WorkPath));
@@ -45,11 +45,11 @@ int NameLimit() {
     return most;
 }
 
-bool Conflict(void (*check)(), const char* key) {
+bool Conflict(void (*check)(), MessageId key) {
     check();
     if (!S.SingleConflictFound)
         return false;
-    S.MessageKey = QLatin1String(key);
+    S.MessageKey = key;
     MessageShowWork();
     return true;
 }
@@ -112,8 +112,8 @@ void SingleProcessCheckMove() {
 
 void SingleProcessStart() {
     const QString& action = S.ActionName;
-    if (S.ActionIndex >= 1 && S.ActionIndex <= 5 && S.WorkPath == S.DestPath) {
-        S.MessageKey = QStringLiteral("MessageSourceDestSame");
+    if (NeedsDestination(CurrentAction()) && S.WorkPath == S.DestPath) {
+        S.MessageKey = MessageId::MessageSourceDestSame;
         MessageShowWork();
         return;
     }
@@ -121,7 +121,7 @@ void SingleProcessStart() {
     const QString neu = TargetName();
     const bool named = action != QLatin1String("Delete") && action != QLatin1String("Set Attribute");
     if (old.isEmpty()) {
-        S.MessageKey = QStringLiteral("MessageSingleConflictName");
+        S.MessageKey = MessageId::MessageSingleConflictName;
         MessageShowWork();
         return;
     }
@@ -131,25 +131,25 @@ void SingleProcessStart() {
         const NameFault fault = FileNameFault(neu, limit);
         if (fault != NameFault::None) {
             S.SingleNameLimit = limit;
-            S.MessageKey = fault == NameFault::TooLong ? QStringLiteral("MessageSingleNameLong")
-                                                       : QStringLiteral("MessageSingleNameChars");
+            S.MessageKey = fault == NameFault::TooLong ? MessageId::MessageSingleNameLong
+                                                       : MessageId::MessageSingleNameChars;
             MessageShowWork();
             return;
         }
     }
     S.SingleConflictFound = false;
     if (action == QLatin1String("Rename")) {
-        if (Conflict(SingleProcessCheckName, "MessageSingleConflictName"))
+        if (Conflict(SingleProcessCheckName, MessageId::MessageSingleConflictName))
             return;
     } else if (action == QLatin1String("Rename And Copy")) {
-        if (Conflict(SingleProcessCheckName, "MessageSingleConflictName") ||
-            Conflict(SingleProcessCheckMove, "MessageSingleConflictRenMove"))
+        if (Conflict(SingleProcessCheckName, MessageId::MessageSingleConflictName) ||
+            Conflict(SingleProcessCheckMove, MessageId::MessageSingleConflictRenMove))
             return;
     } else if (action == QLatin1String("Copy And Rename") || action == QLatin1String("Move And Rename")) {
-        if (Conflict(SingleProcessCheckMove, "MessageSingleConflictRenMove"))
+        if (Conflict(SingleProcessCheckMove, MessageId::MessageSingleConflictRenMove))
             return;
     } else if (action == QLatin1String("Copy") || action == QLatin1String("Move")) {
-        if (Conflict(SingleProcessCheckMove, "MessageSingleConflictMove"))
+        if (Conflict(SingleProcessCheckMove, MessageId::MessageSingleConflictMove))
             return;
     }
 
@@ -192,7 +192,7 @@ void SingleProcessStart() {
             fs.SetAttributes(wo, value);
         }
     } catch (const std::exception& e) {
-        S.MessageKey = QStringLiteral("MessageSingleActionError");
+        S.MessageKey = MessageId::MessageSingleActionError;
         S.MessageBugDetail = FailedStep(file, target, e);
         MessageShowWork();
         return;

@@ -316,17 +316,17 @@ QString PutRingBack(const QString& folder, const OpenRing& r) {
     return {};
 }
 
-void Show(const char* key, const QStringList& lines) {
+void Show(MessageId key, const QStringList& lines) {
     S.InterruptedRenameFiles = lines;
     S.InterruptedRenameHeld.clear();
     S.InterruptedRenameTo.clear();
-    S.MessageKey = QLatin1String(key);
+    S.MessageKey = key;
     MessageShowWork();
     S.InterruptedRenameFiles.clear();
 }
 
 const bool kRecoveryKeysRegistered = [] {
-    RegisterMessageWork({{"MessageInterruptedRingPutBack",
+    RegisterMessageWork({{MessageId::MessageInterruptedRingPutBack,
                           [](const MessageAnswer&) { S.MessageReply = QStringLiteral("PutRingBack"); },
                           {}}});
     return true;
@@ -407,7 +407,7 @@ void TellOfInterruptedRenames(const QString& folder) {
             offer << holder + QStringLiteral(" holds your earlier ") + name + QStringLiteral(", and ") +
                          name + QStringLiteral(" is free.");
         S.MessageReply.clear();
-        Show("MessageInterruptedRingPutBack", offer);
+        Show(MessageId::MessageInterruptedRingPutBack, offer);
         const bool yes = S.MessageReply == QLatin1String("PutRingBack");
         S.MessageReply.clear();
         QStringList told;
@@ -449,7 +449,7 @@ void TellOfInterruptedRenames(const QString& folder) {
             for (const QString& name : DeadRecords(names))
                 if (RecordDone(ReadRecord(folder + name), now))
                     ::unlink(QFile::encodeName(folder + name).constData());
-            Show("MessageInterruptedRingPutBackDone", told);
+            Show(MessageId::MessageInterruptedRingPutBackDone, told);
             if (renamed)
                 windows().RefreshFileLists();
         } else {
@@ -457,7 +457,7 @@ void TellOfInterruptedRenames(const QString& folder) {
             for (const auto& [holder, name] : replaced)
                 told << holder + QStringLiteral(" holds your earlier ") + name + QStringLiteral("; ") + name +
                             QStringLiteral(" is free.");
-            Show("MessageInterruptedRingKept", told);
+            Show(MessageId::MessageInterruptedRingKept, told);
         }
     } else if (unreadable) {
         for (const OpenRing& r : rings) plain << FreeNameLine(r);
@@ -466,7 +466,7 @@ void TellOfInterruptedRenames(const QString& folder) {
                          QStringLiteral(" is free.");
     }
     if (!plain.isEmpty())
-        Show("MessageInterruptedRename", plain);
+        Show(MessageId::MessageInterruptedRename, plain);
 }
 
 }  // namespace qv

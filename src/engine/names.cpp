@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "core/state.h"
-#include "engine/dispatch.h"
 #include "engine/filename.h"
 #include "engine/selection.h"
 
@@ -295,9 +294,23 @@ class LetterRun {
 };
 
 void RunSlot(const QString& slot) {
-    RunRoute(
-        slot,
-        {{"Insert", ApplyInsert}, {"Replace", ApplyReplace}, {"Remove", ApplyRemove}, {"Auto", ApplyAuto}});
+    const std::optional<SlotId> op = KeyFromQString<SlotId>(slot);
+    if (!op)
+        return;
+    switch (*op) {
+        case SlotId::Insert:
+            ApplyInsert();
+            break;
+        case SlotId::Replace:
+            ApplyReplace();
+            break;
+        case SlotId::Remove:
+            ApplyRemove();
+            break;
+        case SlotId::Auto:
+            ApplyAuto();
+            break;
+    }
 }
 
 QString ConvertCase(const QString& s, bool upper) {
@@ -399,49 +412,129 @@ void ApplyPriority3() {
 }
 
 void ApplyInsert() {
-    RunRoute(S.InsertType, {{"InsertAfterNumChars", ApplyInsertAfterNumChars},
-                            {"InsertBeforeNumChars", ApplyInsertBeforeNumChars},
-                            {"InsertAfterAString", ApplyInsertAfterAString},
-                            {"InsertBeforeAString", ApplyInsertBeforeAString}});
+    const std::optional<InsertTypeId> type = KeyFromQString<InsertTypeId>(S.InsertType);
+    if (!type)
+        return;
+    switch (*type) {
+        case InsertTypeId::InsertAfterNumChars:
+            ApplyInsertAfterNumChars();
+            break;
+        case InsertTypeId::InsertBeforeNumChars:
+            ApplyInsertBeforeNumChars();
+            break;
+        case InsertTypeId::InsertAfterAString:
+            ApplyInsertAfterAString();
+            break;
+        case InsertTypeId::InsertBeforeAString:
+            ApplyInsertBeforeAString();
+            break;
+    }
 }
 
 void ApplyReplace() {
-    RunRoute(S.ReplaceType, {{"ReplaceFileName", ApplyReplaceFileName},
-                             {"ReplaceAString", ApplyReplaceAString},
-                             {"ReplaceAfterNumChars", ApplyReplaceAfterNumChars},
-                             {"ReplaceBeforeNumChars", ApplyReplaceBeforeNumChars},
-                             {"ReplaceAfterAString", ApplyReplaceAfterAString},
-                             {"ReplaceBeforeAString", ApplyReplaceBeforeAString},
-                             {"ReplaceCharAfterNumChars", ApplyReplaceCharAfterNumChars},
-                             {"ReplaceCharBeforeNumChars", ApplyReplaceCharBeforeNumChars},
-                             {"ReplaceCharAfterAString", ApplyReplaceCharAfterAString},
-                             {"ReplaceCharBeforeAString", ApplyReplaceCharBeforeAString}});
+    const std::optional<ReplaceTypeId> type = KeyFromQString<ReplaceTypeId>(S.ReplaceType);
+    if (!type)
+        return;
+    switch (*type) {
+        case ReplaceTypeId::ReplaceFileName:
+            ApplyReplaceFileName();
+            break;
+        case ReplaceTypeId::ReplaceAString:
+            ApplyReplaceAString();
+            break;
+        case ReplaceTypeId::ReplaceAfterNumChars:
+            ApplyReplaceAfterNumChars();
+            break;
+        case ReplaceTypeId::ReplaceBeforeNumChars:
+            ApplyReplaceBeforeNumChars();
+            break;
+        case ReplaceTypeId::ReplaceAfterAString:
+            ApplyReplaceAfterAString();
+            break;
+        case ReplaceTypeId::ReplaceBeforeAString:
+            ApplyReplaceBeforeAString();
+            break;
+        case ReplaceTypeId::ReplaceCharAfterNumChars:
+            ApplyReplaceCharAfterNumChars();
+            break;
+        case ReplaceTypeId::ReplaceCharBeforeNumChars:
+            ApplyReplaceCharBeforeNumChars();
+            break;
+        case ReplaceTypeId::ReplaceCharAfterAString:
+            ApplyReplaceCharAfterAString();
+            break;
+        case ReplaceTypeId::ReplaceCharBeforeAString:
+            ApplyReplaceCharBeforeAString();
+            break;
+    }
 }
 
 void ApplyRemove() {
-    RunRoute(S.RemoveType, {{"RemoveAString", ApplyRemoveAString},
-                            {"RemoveAfterNumChars", ApplyRemoveAfterNumChars},
-                            {"RemoveBeforeNumChars", ApplyRemoveBeforeNumChars},
-                            {"RemoveAfterAString", ApplyRemoveAfterAString},
-                            {"RemoveBeforeAString", ApplyRemoveBeforeAString},
-                            {"RemoveCharAfterNumChars", ApplyRemoveCharAfterNumChars},
-                            {"RemoveCharBeforeNumChars", ApplyRemoveCharBeforeNumChars},
-                            {"RemoveCharAfterAString", ApplyRemoveCharAfterAString},
-                            {"RemoveCharBeforeAString", ApplyRemoveCharBeforeAString}});
+    const std::optional<RemoveTypeId> type = KeyFromQString<RemoveTypeId>(S.RemoveType);
+    if (!type)
+        return;
+    switch (*type) {
+        case RemoveTypeId::RemoveAString:
+            ApplyRemoveAString();
+            break;
+        case RemoveTypeId::RemoveAfterNumChars:
+            ApplyRemoveAfterNumChars();
+            break;
+        case RemoveTypeId::RemoveBeforeNumChars:
+            ApplyRemoveBeforeNumChars();
+            break;
+        case RemoveTypeId::RemoveAfterAString:
+            ApplyRemoveAfterAString();
+            break;
+        case RemoveTypeId::RemoveBeforeAString:
+            ApplyRemoveBeforeAString();
+            break;
+        case RemoveTypeId::RemoveCharAfterNumChars:
+            ApplyRemoveCharAfterNumChars();
+            break;
+        case RemoveTypeId::RemoveCharBeforeNumChars:
+            ApplyRemoveCharBeforeNumChars();
+            break;
+        case RemoveTypeId::RemoveCharAfterAString:
+            ApplyRemoveCharAfterAString();
+            break;
+        case RemoveTypeId::RemoveCharBeforeAString:
+            ApplyRemoveCharBeforeAString();
+            break;
+    }
 }
 
 void ApplyAuto() {
-    if (S.RenAutoKind == QStringLiteral("Number")) {
-        RunRoute(S.RenAutoPlace, {{"AutoAfterNumChars", ApplyAutoNumberAfterNumChars},
-                                  {"AutoBeforeNumChars", ApplyAutoNumberBeforeNumChars},
-                                  {"AutoAfterAString", ApplyAutoNumberAfterAString},
-                                  {"AutoBeforeAString", ApplyAutoNumberBeforeAString}});
+    const std::optional<AutoPlaceId> place = KeyFromQString<AutoPlaceId>(S.RenAutoPlace);
+    if (!place)
         return;
+    const bool number = S.RenAutoKind == QStringLiteral("Number");
+    switch (*place) {
+        case AutoPlaceId::AutoAfterNumChars:
+            if (number)
+                ApplyAutoNumberAfterNumChars();
+            else
+                ApplyAutoLetterNumChars();
+            break;
+        case AutoPlaceId::AutoBeforeNumChars:
+            if (number)
+                ApplyAutoNumberBeforeNumChars();
+            else
+                ApplyAutoLetterNumChars();
+            break;
+        case AutoPlaceId::AutoAfterAString:
+            if (number)
+                ApplyAutoNumberAfterAString();
+            else
+                ApplyAutoLetterAString();
+            break;
+        case AutoPlaceId::AutoBeforeAString:
+            if (number)
+                ApplyAutoNumberBeforeAString();
+            else
+                ApplyAutoLetterAString();
+            break;
     }
-    RunRoute(S.RenAutoPlace, {{"AutoAfterNumChars", ApplyAutoLetterNumChars},
-                              {"AutoBeforeNumChars", ApplyAutoLetterNumChars},
-                              {"AutoAfterAString", ApplyAutoLetterAString},
-                              {"AutoBeforeAString", ApplyAutoLetterAString}});
 }
 
 void ApplyChangeCase() {
@@ -634,17 +727,17 @@ void ApplyAutoNumberBeforeAString() {
 }
 
 void ApplyAutoLetterNumChars() {
-    if (S.RenAutoPlace == QStringLiteral("AutoAfterNumChars")) {
+    if (S.RenAutoPlace == KeyWord(AutoPlaceId::AutoAfterNumChars)) {
         AutoAt(AfterNOf(S.RenAutoAfterNumChars), LetterRun());
-    } else if (S.RenAutoPlace == QStringLiteral("AutoBeforeNumChars")) {
+    } else if (S.RenAutoPlace == KeyWord(AutoPlaceId::AutoBeforeNumChars)) {
         AutoAt(BeforeNOf(S.RenAutoBeforeNumChars), LetterRun());
     }
 }
 
 void ApplyAutoLetterAString() {
-    if (S.RenAutoPlace == QStringLiteral("AutoAfterAString")) {
+    if (S.RenAutoPlace == KeyWord(AutoPlaceId::AutoAfterAString)) {
         AutoAt(AfterStringOf(S.RenAutoAfterString), LetterRun());
-    } else if (S.RenAutoPlace == QStringLiteral("AutoBeforeAString")) {
+    } else if (S.RenAutoPlace == KeyWord(AutoPlaceId::AutoBeforeAString)) {
         AutoAt(BeforeStringOf(S.RenAutoBeforeString), LetterRun());
     }
 }

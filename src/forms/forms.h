@@ -31,8 +31,10 @@
 #include <exception>
 
 #include <QColor>
+#include <QFont>
 #include <QObject>
 #include <QPixmap>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -44,6 +46,7 @@
 #include <vector>
 
 class QEventLoop;
+class QTimer;
 class QWidget;
 
 namespace qv {
@@ -842,6 +845,65 @@ void ReportFatal(const std::exception& e);
 using ModalResponder = std::function<void(Form&)>;
 void SetModalResponder(ModalResponder responder);  // empty: real modal loops
 bool HasModalResponder();
+
+// --- What a window asks of its controls and of itself, in controls' terms: the windows never reach
+// the widgets behind them.
+
+// The font a window draws with (the application's font for a window not loaded); a control given a
+// font keeps it whatever its window's font does later.
+void SetControlFont(Control& control, const QFont& font);
+QFont FormFont(const Form& form);
+void SetFormFont(Form& form, const QFont& font);
+// How wide `text` is drawn in the control's font, in pixels.
+int TextWidth(const Control& control, const QString& text);
+// How tall the control's wrapped text is at `width` pixels (its own width when negative), in pixels.
+int TextHeightForWidth(const Control& control, int width = -1);
+// Whether the control is not hidden in itself, its containers aside: also false while a panel
+// covers it in part.
+bool ShowsItself(const Control& control);
+// The control's place and size in pixels: in its container, in its window's own area, on the screen.
+// Empty when the control or its window is gone.
+QRect PlaceInContainer(const Control& control);
+QRect PlaceInWindow(const Control& control);
+QRect PlaceOnScreen(const Control& control);
+// The inside of a container (a frame or picture box), in pixels from its own corner.
+QRect InsideOf(const Control& container);
+// As much of the text's start as fits inside the control, ended with an ellipsis when cut.
+QString ElidedToFit(const Control& control, const QString& text);
+// What screen readers read about the control beyond its name.
+void SetAccessibleDescription(Control& control, const QString& text);
+// The label reads out `control` (its buddy): a box is announced by the question above it.
+void SetLabelFor(Label& label, Control& control);
+// A label on a picture button's face: centred both ways, and the clicks go to the button.
+void MakeFaceLabel(Label& label);
+// A list chosen by arrows and the mouse only: typed characters do not pick an entry.
+void IgnoreTypedCharacters(Control& control);
+// A locked box of several lines that shows a path: no margin, no scroll bars, and lines broken
+// anywhere when a name is wider than the box.
+void WrapAnywhere(TextBox& box);
+// The focus goes to the control at once, even before its window shows.
+void GiveFocusNow(Control& control);
+// `changed` runs whenever one of the controls is shown or hidden, for as long as the form's window
+// lasts.
+void WhenShownOrHidden(Form& form, std::initializer_list<Control*> controls, std::function<void()> changed);
+// Panels that lie over other controls of the form: what a shown panel covers only in part is hidden
+// while it shows, so that no fragment of it shows at the panel's edges, and comes back when it goes.
+void HidePartlyCoveredByPanels(Form& form, std::vector<Control*> panels);
+// A single-shot timer of `interval` ms that goes with the control, found by `name`; made when `make`
+// and not there yet. nullptr when the control has no window part or there is none to find.
+QTimer* ControlTimer(Control& control, const QString& name, int interval, bool make);
+// `work` runs once the form's window has painted, when the event loop is next free.
+void AfterFirstPaint(Form& form, std::function<void()> work);
+// A loaded form's window blocks every other window of the program while it shows, or no longer.
+void SetApplicationModal(Form& form, bool modal);
+// The form's window stands over `owner`'s on the desktop (both loaded).
+void SetTransientFor(Form& form, const Form& owner);
+// A loaded form's window comes back from an icon, to the front and active.
+void BringToFront(Form& form);
+// A message box or dialog left minimised comes back with the window it blocks, on top and active.
+void RestoreModalWindows();
+// A window fixed at `width` x `height` pixels.
+void FixWindowSize(Form& form, int width, int height);
 
 // A box opens with its button in the focus, and the desktop style draws the focus mark only after
 // the keyboard has moved the focus: a button so kept marks itself whenever it takes the focus.

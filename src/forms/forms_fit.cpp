@@ -1,11 +1,25 @@
 #include "forms/forms_fit.h"
 
 #include <QFontMetricsF>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTimer>
+#include <QWindow>
 #include <QWidget>
 #include <algorithm>
+#include <vector>
 #include <cmath>
+#include <initializer_list>
 
 #include "forms/forms.h"
 #include "platform/services.h"
@@ -19,7 +33,7 @@ const QString kSample = QStringLiteral("Copy and Rename the copies only");
 
 }  // namespace
 
-QSize WindowRoom(QPoint place) {
+QSize WindowRoom(QPoint place, int border, int title) {
     System& sys = systemServices();
     int width = sys.ScreenWidthTwips() / kTwipsPerPixel;
     int height = sys.ScreenHeightTwips() / kTwipsPerPixel;
@@ -30,7 +44,7 @@ QSize WindowRoom(QPoint place) {
         width -= screen->geometry().width() - screen->availableGeometry().width();
         height -= screen->geometry().height() - screen->availableGeometry().height();
     }
-    return {width - place.x() - 2 * kFrameBorder, height - place.y() - kFrameTitle - 2 * kFrameBorder};
+    return {width - place.x() - 2 * border, height - place.y() - title - 2 * border};
 }
 
 double ScreenFit(QSize size, QPoint place) {
@@ -113,6 +127,281 @@ void FitFormToScreen(Form& form, QPoint place, const std::function<void()>& arra
         w->setFont(font);
         arrange();
     }
+}
+
+double FontScale() {
+    // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
+    constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
+    const QFontMetrics fm(QApplication::font());
+    const double width =
+        fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
+    return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
+}
+
+void FixFormSize(Form& form) {
+    if (QWidget* w = form.Window())
+        w->setFixedSize(form.Width(), form.Height());
+}
+
+void FitFormToFont(Form& form, bool fixSize) {
+    ScaleFormLayout(form, FontScale());
+    if (fixSize)
+        FixFormSize(form);
+}
+
+void FitFormToFontAndScreen(Form& form, QPoint place) {
+    const double grow = FontScale();
+    const QSize grown(static_cast<int>(form.Width() * grow), static_cast<int>(form.Height() * grow));
+    const double k = grow * ScreenFit(grown, place);
+    if (k < grow) {
+        if (QWidget* w = form.Window())
+            w->setFont(FontAtScale(w->font(), k / grow));
+    }
+    ScaleFormLayout(form, k);
+    FixFormSize(form);
+}
+
+
+StyleMetrics MeasureStyle(const QFont& font) {
+    QLineEdit e;
+    QComboBox c;
+    QCheckBox k(QStringLiteral("x"));
+    QRadioButton r(QStringLiteral("x"));
+    for (QWidget* w : std::initializer_list<QWidget*>{&e, &c, &k, &r}) w->setFont(font);
+    StyleMetrics m;
+    m.edit = e.sizeHint().height();
+    m.combo = c.sizeHint().height();
+    m.check = std::max(k.sizeHint().height(), r.sizeHint().height());
+    constexpr int wide = 1000;
+    QStyleOptionButton ko;
+    ko.initFrom(&k);
+    ko.rect = QRect(0, 0, wide, m.check);
+    m.checkOver = wide - k.style()->subElementRect(QStyle::SE_CheckBoxContents, &ko, &k).width();
+    QStyleOptionButton ro;
+    ro.initFrom(&r);
+    ro.rect = QRect(0, 0, wide, m.check);
+    m.radioOver = wide - r.style()->subElementRect(QStyle::SE_RadioButtonContents, &ro, &r).width();
+    QStyleOptionComboBox co;
+    co.initFrom(&c);
+    co.editable = false;
+    co.frame = true;
+    co.rect = QRect(0, 0, wide, m.combo);
+    m.comboOver =
+        wide - c.style()->subControlRect(QStyle::CC_ComboBox, &co, QStyle::SC_ComboBoxEditField, &c).width();
+    return m;
+}
+
+// --- Places, fonts and windows asked for in controls' terms
+
+void SetControlFont(Control& control, const QFont& font) {
+    if (QWidget* w = control.Widget())
+        w->setFont(font);
+}
+
+QFont FormFont(const Form& form) {
+    const QWidget* w = form.Window();
+    return w ? w->font() : QApplication::font();
+}
+
+void SetFormFont(Form& form, const QFont& font) {
+    if (QWidget* w = form.Window())
+        w->setFont(font);
+}
+
+int TextWidth(const Control& control, const QString& text) {
+    const QWidget* w = control.Widget();
+    return (w ? w->fontMetrics() : QFontMetrics(QApplication::font())).horizontalAdvance(text);
+}
+
+int TextHeightForWidth(const Control& control, int width) {
+    const QWidget* w = control.Widget();
+    return w ? w->heightForWidth(width < 0 ? w->width() : width) : 0;
+}
+
+bool ShowsItself(const Control& control) {
+    const QWidget* w = control.Widget();
+    return w && !w->isHidden();
+}
+
+QRect PlaceInContainer(const Control& control) {
+    const QWidget* w = control.Widget();
+    return w ? w->geometry() : QRect();
+}
+
+QRect PlaceInWindow(const Control& control) {
+    const QWidget* w = control.Widget();
+    const QWidget* window = control.ParentForm() ? control.ParentForm()->Window() : nullptr;
+    if (!w || !window)
+        return {};
+    return {w->mapTo(window, QPoint()), w->size()};
+}
+
+QRect PlaceOnScreen(const Control& control) {
+    const QWidget* window = control.ParentForm() ? control.ParentForm()->Window() : nullptr;
+    const QRect inWindow = PlaceInWindow(control);
+    if (!window || inWindow.isNull())
+        return {};
+    return inWindow.translated(window->geometry().topLeft());
+}
+
+QRect InsideOf(const Control& container) {
+    const QWidget* w = container.Widget();
+    return w ? w->rect() : QRect();
+}
+
+namespace {
+
+// Runs `changed` whenever one of the watched widgets is shown or hidden.
+class OnShowHide : public QObject {
+  public:
+    OnShowHide(const std::vector<QWidget*>& widgets, std::function<void()> changed)
+        : changed_(std::move(changed)) {
+        for (QWidget* w : widgets) w->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
+            changed_();
+        return QObject::eventFilter(watched, e);
+    }
+
+  private:
+    std::function<void()> changed_;
+};
+
+class PanelCover : public QObject {
+  public:
+    PanelCover(Form* form, std::vector<Control*> panels) : form_(form), panels_(std::move(panels)) {
+        // The panels, and what may be shown while one is open.
+        for (const auto& c : form_->Controls())
+            if (!c->Container() && c->Widget())
+                c->Widget()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if ((e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) && !applying_) {
+            applying_ = true;
+            Apply();
+            applying_ = false;
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+  private:
+    void Apply() {
+        for (const auto& c : form_->Controls()) {
+            if (c->Container() || !c->Widget() || !Shows(*c) ||
+                std::find(panels_.begin(), panels_.end(), c.get()) != panels_.end())
+                continue;
+            const QRect r = c->Widget()->geometry();
+            bool inPart = false;
+            for (Control* p : panels_) {
+                const QRect pr = p->Widget()->geometry();
+                if (!p->Widget()->isHidden() && pr.intersects(r) && !pr.contains(r))
+                    inPart = true;
+            }
+            c->Widget()->setVisible(c->Visible() && !inPart);
+        }
+    }
+    static bool Shows(const Control& c) {
+        return c.Kind() != ControlKind::PictureBox && c.Kind() != ControlKind::Line;
+    }
+    Form* form_;
+    std::vector<Control*> panels_;
+    bool applying_ = false;
+};
+
+// Runs `work` once the watched window has painted, when the event loop is next free.
+class FirstPaintThen : public QObject {
+  public:
+    FirstPaintThen(QObject* parent, std::function<void()> work) : QObject(parent), work_(std::move(work)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && watched == parent()) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                const std::function<void()> work = std::move(work_);
+                deleteLater();
+                work();
+            });
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> work_;
+};
+
+}  // namespace
+
+void WhenShownOrHidden(Form& form, std::initializer_list<Control*> controls, std::function<void()> changed) {
+    if (!form.Window())
+        return;
+    std::vector<QWidget*> widgets;
+    for (Control* c : controls)
+        if (c && c->Widget())
+            widgets.push_back(c->Widget());
+    (new OnShowHide(widgets, std::move(changed)))->setParent(form.Window());
+}
+
+void HidePartlyCoveredByPanels(Form& form, std::vector<Control*> panels) {
+    if (!form.Window())
+        return;
+    (new PanelCover(&form, std::move(panels)))->setParent(form.Window());
+}
+
+QTimer* ControlTimer(Control& control, const QString& name, int interval, bool make) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return nullptr;
+    auto* timer = w->findChild<QTimer*>(name, Qt::FindDirectChildrenOnly);
+    if (timer || !make)
+        return timer;
+    timer = new QTimer(w);  // goes with the control
+    timer->setObjectName(name);
+    timer->setSingleShot(true);
+    timer->setInterval(interval);
+    return timer;
+}
+
+void AfterFirstPaint(Form& form, std::function<void()> work) {
+    if (QWidget* w = form.Window())
+        w->installEventFilter(new FirstPaintThen(w, std::move(work)));
+}
+
+void SetApplicationModal(Form& form, bool modal) {
+    if (QWidget* w = form.Window())
+        w->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+}
+
+void SetTransientFor(Form& form, const Form& owner) {
+    QWidget* w = form.Window();
+    QWidget* o = owner.Window();
+    if (!w || !o)
+        return;
+    w->winId();
+    if (w->windowHandle() && o->windowHandle())
+        w->windowHandle()->setTransientParent(o->windowHandle());
+}
+
+void BringToFront(Form& form) {
+    if (QWidget* w = form.Window()) {
+        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        w->raise();
+        w->activateWindow();
+    }
+}
+
+void RestoreModalWindows() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->isModal() && (w->windowState() & Qt::WindowMinimized))
+            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
+    }
+}
+
+void FixWindowSize(Form& form, int width, int height) {
+    if (QWidget* w = form.Window())
+        w->setFixedSize(width, height);
 }
 
 }  // namespace qv

@@ -1,20 +1,28 @@
 // The text box: typed keys pass through KeyPress before they reach the editor; pastes arrive as
 // one Change; MaxLength limits what the user adds but not what code writes.
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QStyleOptionFrame>
 #include <QTextLayout>
+#include <QTextOption>
+#include <algorithm>
 
 #include "forms/forms.h"
+#include "forms/forms_fit.h"
 #include "forms/forms_p.h"
 
 namespace qv {
@@ -469,6 +477,205 @@ void TextBoxWidgetFilter::contextMenu(QWidget* watched, QContextMenuEvent* e) {
     }
     menu->exec(watched->mapToGlobal(e->pos()));
     delete menu;
+}
+
+// --- Texts shown shortened, the whole text at hand
+
+namespace {
+
+// Room for a text in the control: its width less what the style draws beside it (an option's
+// circle, a frame's border, a box's margins).
+int TextRoom(const Control& control) {
+    const QWidget* w = control.Widget();
+    int room = w->width();
+    if (control.Kind() == ControlKind::OptionButton || control.Kind() == ControlKind::CheckBox)
+        room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
+    else if (control.Kind() == ControlKind::Frame)
+        room -= 16;
+    else if (control.Kind() == ControlKind::TextBox)
+        room -= 8;
+    return room;
+}
+
+// Whether the text shows whole: on one line, or in a box of several lines wrapped to its width.
+bool ShowsWhole(const QWidget* w, int room, const QString& text) {
+    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(w)) {
+        // Laid out as the box lays it out: it breaks lines after a "/" too, not only at spaces.
+        QTextLayout layout(text, lines->font());
+        QTextOption option;
+        option.setWrapMode(lines->wordWrapMode());
+        layout.setTextOption(option);
+        const qreal margin = lines->document()->documentMargin();
+        qreal height = 2 * margin;
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(lines->viewport()->width() - 2 * margin);
+            height += line.height();
+        }
+        layout.endLayout();
+        return height <= lines->viewport()->height();
+    }
+    return w->fontMetrics().horizontalAdvance(text) <= room;
+}
+
+// What a control shows of its text, the whole text kept by the control: a caption's widget text, what
+// a box draws while the user is not in it.
+void ShowText(Control& control, const QString& shown) {
+    QWidget* w = control.Widget();
+    if (auto* label = qobject_cast<QLabel*>(w))
+        label->setText(shown);
+    else if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->setText(shown);
+    else if (control.Kind() == ControlKind::TextBox)
+        static_cast<TextBox&>(control).SetShownText(shown);  // the box keeps its whole text
+}
+
+// A caption shown shortened is still read out whole: the control is named by it, unless it has a
+// name of its own.
+void NameByWhole(QWidget* w, const QString& text, bool whole) {
+    static const char* const kGiven = "nameByWholeCaption";
+    const QString given = w->property(kGiven).toString();
+    if (!w->accessibleName().isEmpty() && w->accessibleName() != given)
+        return;
+    const QString name = whole ? QString() : text;
+    w->setAccessibleName(name);
+    w->setProperty(kGiven, name);
+}
+
+void TellWhole(Control& control, const QString& text, bool whole) {
+    control.SetToolTipText(whole ? QString() : text);
+    control.Widget()->setAccessibleDescription(whole ? QString() : text);
+    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget()))
+        edit->setCursorPosition(0);
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(control.Widget())) {
+        lines->moveCursor(QTextCursor::Start);
+        lines->ensureCursorVisible();
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A box that may show its text shortened is one the keyboard reaches, to read and copy it whole.
+void MakeReadStop(Control& control) {
+    if (control.Kind() == ControlKind::TextBox)
+        static_cast<TextBox&>(control).SetReadStop(true);
+}
+
+}  // namespace
+
+void ShowWholeTextOnDemand(Control& control, const QString& text) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    MakeReadStop(control);
+    const int room = TextRoom(control);
+    const bool whole = ShowsWhole(w, room, text);
+    // A frame draws its caption shortened itself; a box of several lines shows what fits.
+    if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
+        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
+        NameByWhole(w, text, whole);
+    } else if (qobject_cast<QLineEdit*>(w)) {
+        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
+    }
+    TellWhole(control, text, whole);
+}
+
+void ShowPathEnd(Control& control, const QString& path) {
+    QWidget* w = control.Widget();
+    if (!w)
+        return;
+    MakeReadStop(control);
+    const int room = TextRoom(control);
+    const bool whole = ShowsWhole(w, room, path);
+    QString shown = path;
+    if (!whole) {
+        const QChar ellipsis(0x2026);
+        // The last folder or file, with the separator before it.
+        const qsizetype cut = path.lastIndexOf(QLatin1Char('/'), path.endsWith(QLatin1Char('/')) ? -2 : -1);
+        const qsizetype last = cut < 0 ? path.size() : path.size() - cut;
+        shown = QString(ellipsis);
+        for (qsizetype keep = path.size() - 1; keep > 0; --keep) {
+            // The end keeps its last name whole while it can; the rest is shared with the start.
+            const qsizetype tail = std::min(keep, std::max(last, keep / 2));
+            const QString candidate = path.left(keep - tail) + ellipsis + path.right(tail);
+            if (ShowsWhole(w, room, candidate)) {
+                shown = candidate;
+                break;
+            }
+        }
+    }
+    ShowText(control, shown);
+    TellWhole(control, path, whole);
+}
+
+
+// --- Captions and boxes told what they are for
+
+QString ElidedToFit(const Control& control, const QString& text) {
+    const QWidget* w = control.Widget();
+    return w ? w->fontMetrics().elidedText(text, Qt::ElideRight, w->contentsRect().width()) : text;
+}
+
+void SetAccessibleDescription(Control& control, const QString& text) {
+    if (QWidget* w = control.Widget())
+        w->setAccessibleDescription(text);
+}
+
+void SetLabelFor(Label& label, Control& control) {
+    if (auto* l = qobject_cast<QLabel*>(label.Widget()))
+        l->setBuddy(control.Widget());
+}
+
+void MakeFaceLabel(Label& label) {
+    label.SetTransparent(true);
+    label.SetAlignment(2);
+    label.SetWordWrap(true);
+    if (QWidget* w = label.Widget()) {
+        w->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // Centred both ways on the face, however tall the button.
+        if (auto* face = qobject_cast<QLabel*>(w))
+            face->setAlignment(Qt::AlignCenter);
+    }
+}
+
+namespace {
+
+class SwallowCharacters : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(event);
+            if (!k->text().isEmpty() && k->text().at(0).isPrint())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+void IgnoreTypedCharacters(Control& control) {
+    if (QWidget* w = control.Widget())
+        w->installEventFilter(new SwallowCharacters(w));
+}
+
+void WrapAnywhere(TextBox& box) {
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(box.Widget())) {
+        lines->document()->setDocumentMargin(0);
+        lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        lines->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+}
+
+void GiveFocusNow(Control& control) {
+    if (QWidget* w = control.Widget())
+        w->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace qv

@@ -1,7 +1,6 @@
 #include "help/frm_main.h"
 
 #include <QCoreApplication>
-#include <QWidget>
 #include <functional>
 
 #include "help/help_startup.h"
@@ -73,13 +72,9 @@ void FrmMain::Form_Load() {
     LabelParent->SetCaption(HS.ParentExePath);
     // A long path shows its start and an ellipsis; the whole of it is told on hover and to screen
     // readers.
-    if (QWidget* w = LabelParent->Widget()) {
-        const QString shown =
-            w->fontMetrics().elidedText(HS.ParentExePath, Qt::ElideRight, w->contentsRect().width());
-        LabelParent->SetCaption(shown);
-        w->setToolTip(HS.ParentExePath);
-        w->setAccessibleDescription(HS.ParentExePath);
-    }
+    LabelParent->SetCaption(ElidedToFit(*LabelParent, HS.ParentExePath));
+    LabelParent->SetToolTipText(HS.ParentExePath);
+    SetAccessibleDescription(*LabelParent, HS.ParentExePath);
     CommandActivate->SetVisible(HS.ParentFound);
     LabelParent->SetVisible(HS.ParentFound);
 

@@ -1,15 +1,13 @@
 // The help window's layout. Controls on the window are placed in pixels, controls inside frames in
 // twips.
 #include <QFontMetricsF>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QStringList>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <vector>
 
+#include "forms/forms_fit.h"
 #include "help/frm_main.h"
 #include "help/pictures.h"
 #include "platform/services.h"
@@ -23,8 +21,7 @@ constexpr int kIntroLeft = 252, kIntroTop = 40, kIntroWidth = 656, kIntroHeight 
 // Picture buttons, images and text boxes get their name for assistive tools here.
 template <class T>
 T* Named(T* c, const QString& name) {
-    if (QWidget* w = c->Widget())
-        w->setAccessibleName(name);
+    c->SetAccessibleName(name);
     return c;
 }
 
@@ -50,10 +47,9 @@ int FrmMain::U(int length) const {
 // in step. A screen too small for the grown window takes the layout and the window's font down
 // together, so that every text still shows whole and every control stays on the screen.
 void FrmMain::ScaleLayout() {
-    QWidget* window = Window();
-    if (!window)
+    if (!Loaded())
         return;
-    const QFontMetricsF fm(window->font());
+    const QFontMetricsF fm(FormFont(*this));
     const double grow = std::max({1.0, fm.height() / kDesignFontHeight,
                                   fm.horizontalAdvance(QLatin1String(kDesignSample)) / kDesignSampleWidth});
     // A screen whose size is not known takes nothing off.
@@ -64,13 +60,13 @@ void FrmMain::ScaleLayout() {
                            : grow;
     layoutUnit_ = std::min(grow, fit);
     if (layoutUnit_ < grow) {
-        QFont font = window->font();
+        QFont font = FormFont(*this);
         const double shrink = layoutUnit_ / grow;
         if (font.pointSizeF() > 0)
             font.setPointSizeF(font.pointSizeF() * shrink);
         else
             font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
-        window->setFont(font);
+        SetFormFont(*this, font);
     }
     if (layoutUnit_ != 1.0) {
         // A control clear of its frame's right or bottom side stays clear: rounding may bring it onto
@@ -82,17 +78,17 @@ void FrmMain::ScaleLayout() {
         std::vector<Clear> clear;
         for (const auto& c : Controls()) {
             const auto* frame = dynamic_cast<const Frame*>(c->Container());
-            if (!frame || frame->BorderStyle() == 0 || !c->Widget())
+            if (!frame || frame->BorderStyle() == 0)
                 continue;
-            const QRect at = c->Widget()->geometry(), room = frame->Widget()->rect().adjusted(0, 0, -2, -2);
+            const QRect at = PlaceInContainer(*c), room = InsideOf(*frame).adjusted(0, 0, -2, -2);
             clear.push_back({c.get(), at.right() <= room.right(), at.bottom() <= room.bottom()});
         }
         for (const auto& c : Controls())
             if (c->Kind() != ControlKind::Line)
                 c->Move(U(c->Left()), U(c->Top()), U(c->Width()), U(c->Height()));
         for (const Clear& k : clear) {
-            const QRect at = k.held->Widget()->geometry();
-            const QRect room = k.held->Container()->Widget()->rect().adjusted(0, 0, -2, -2);
+            const QRect at = PlaceInContainer(*k.held);
+            const QRect room = InsideOf(*k.held->Container()).adjusted(0, 0, -2, -2);
             const int width =
                 k.right && at.right() > room.right() ? room.right() - at.left() + 1 : at.width();
             const int height =
@@ -104,11 +100,11 @@ void FrmMain::ScaleLayout() {
     }
     // The layout does not follow a resize: the window keeps the size it is laid out for, so that no
     // frame is cut off at its edge (and the window manager offers no resize grips).
-    window->setFixedSize(Width(), Height());
+    FixWindowSize(*this, Width(), Height());
     // The drawings fill their frames at the size the frames now have.
     for (Image* img : ImageIntro.items())
         img->SetPicture(FrameDrawing(img->Index(), img->Width() / kTwipsPerPixel,
-                                     img->Height() / kTwipsPerPixel, window->font()));
+                                     img->Height() / kTwipsPerPixel, FormFont(*this)));
 }
 
 QPoint HelpWindowPlace() {
@@ -119,16 +115,7 @@ QPoint HelpWindowPlace() {
 }
 
 QSize HelpWindowRoom() {
-    System& sys = systemServices();
-    int width = sys.ScreenWidthTwips() / kTwipsPerPixel;
-    int height = sys.ScreenHeightTwips() / kTwipsPerPixel;
-    // Panels and docks take their part of the screen.
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        width -= screen->geometry().width() - screen->availableGeometry().width();
-        height -= screen->geometry().height() - screen->availableGeometry().height();
-    }
-    const QPoint at = HelpWindowPlace();
-    return {width - at.x() - 2 * kWindowBorder, height - at.y() - kWindowTitleBar - 2 * kWindowBorder};
+    return WindowRoom(HelpWindowPlace(), kWindowBorder, kWindowTitleBar);
 }
 
 void FrmMain::DesignWindow() {
@@ -253,9 +240,9 @@ void FrmMain::DesignPictureFrames() {
                                                   : i == 6 ? QStringLiteral("Quorvan main window")
                                                            : QStringLiteral("Options frame")));
         // A screen reader reads what the drawing of the main window points out.
-        if (i == 6 && img->Widget()) {
+        if (i == 6) {
             QString parts = MainWindowDrawingLabels().join(QStringLiteral("; "));
-            img->Widget()->setAccessibleDescription(parts.replace(QLatin1Char('\n'), QLatin1Char(' ')));
+            SetAccessibleDescription(*img, parts.replace(QLatin1Char('\n'), QLatin1Char(' ')));
         }
     }
     // Frame 3: two text labels.

@@ -1,6 +1,5 @@
 #include "help/help_message.h"
 
-#include <QWidget>
 
 #include <algorithm>
 #include <initializer_list>
@@ -20,59 +19,87 @@ QString DefaultHead() {
     return HS.ProfileNickName.isEmpty() ? QStringLiteral("Amblet") : HS.ProfileNickName;
 }
 
-bool ProgramText(const QString& key, QString& text) {
-    if (key == QLatin1String("MessageSmallScreen")) {
-        text = QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") + kCrlf +
-               kCrlf +
-               QStringLiteral(
-                   "To set Screen Resolution right click on an empty area of your Desktop, select "
-                   "Properties and then click on Settings.");
-    } else if (key == QLatin1String("MessageProgInSystem")) {
-        text =
-            QStringLiteral("The Program will not run from inside System Folder. Please do the followings :") +
-            kCrlf + kCrlf + QStringLiteral("1. Press OK to exit the Program.") + kCrlf +
-            QStringLiteral("2. Copy Quorvan.exe to a different Folder outside System Folder.") + kCrlf +
-            QStringLiteral("3. Delete Quorvan.exe from within System Folder.") + kCrlf +
-            QStringLiteral("4. Run Quorvan.exe that you copied on step 2.");
-    } else if (key == QLatin1String("MessageMyPathLost")) {
-        text =
-            QStringLiteral("Did you rename ") + HS.ParentName + QStringLiteral(".exe or ") + HS.HelpName +
-            QStringLiteral(".exe or renamed or moved any folder on their path?") + kCrlf + kCrlf +
-            QStringLiteral("Are you trying to run ") + HS.HelpName +
-            QStringLiteral(" with a Program Launcher before even using it once?") + kCrlf + kCrlf +
-            QStringLiteral("Whatever the problem is, to solve the problem you need to do the followings:") +
-            kCrlf + kCrlf + QStringLiteral("     1. Rename the files to their original name if renamed.") +
-            kCrlf + QStringLiteral("     2. Run both once by double clicking on the file names.");
-    } else if (key == QLatin1String("MessageNeedSriptRuntime")) {
-        text = QStringLiteral("It seems that you do not have the program - Quorvan - in your machine.") +
-               kCrlf + kCrlf +
-               QStringLiteral(
-                   "This program is the Help file of - Quorvan. Depends on some Runtime files to run, "
-                   "which are not included with this Help.");
-    } else {
+bool ProgramText(const Key<HelpMessageId>& field, QString& text) {
+    const std::optional<HelpMessageId> key = field.id();
+    if (!key)
         return false;
+    switch (*key) {
+        case HelpMessageId::MessageSmallScreen: {
+            text = QStringLiteral("To run the Program Screen Resolution must be 800/600 or higher.") + kCrlf +
+                   kCrlf +
+                   QStringLiteral(
+                       "To set Screen Resolution right click on an empty area of your Desktop, select "
+                       "Properties and then click on Settings.");
+            return true;
+        }
+        case HelpMessageId::MessageProgInSystem: {
+            text = QStringLiteral(
+                       "The Program will not run from inside System Folder. Please do the followings :") +
+                   kCrlf + kCrlf + QStringLiteral("1. Press OK to exit the Program.") + kCrlf +
+                   QStringLiteral("2. Copy Quorvan.exe to a different Folder outside System Folder.") +
+                   kCrlf + QStringLiteral("3. Delete Quorvan.exe from within System Folder.") + kCrlf +
+                   QStringLiteral("4. Run Quorvan.exe that you copied on step 2.");
+            return true;
+        }
+        case HelpMessageId::MessageMyPathLost: {
+            text = QStringLiteral("Did you rename ") + HS.ParentName + QStringLiteral(".exe or ") +
+                   HS.HelpName + QStringLiteral(".exe or renamed or moved any folder on their path?") +
+                   kCrlf + kCrlf + QStringLiteral("Are you trying to run ") + HS.HelpName +
+                   QStringLiteral(" with a Program Launcher before even using it once?") + kCrlf + kCrlf +
+                   QStringLiteral(
+                       "Whatever the problem is, to solve the problem you need to do the followings:") +
+                   kCrlf + kCrlf +
+                   QStringLiteral("     1. Rename the files to their original name if renamed.") + kCrlf +
+                   QStringLiteral("     2. Run both once by double clicking on the file names.");
+            return true;
+        }
+        case HelpMessageId::MessageNeedSriptRuntime: {
+            text = QStringLiteral("It seems that you do not have the program - Quorvan - in your machine.") +
+                   kCrlf + kCrlf +
+                   QStringLiteral(
+                       "This program is the Help file of - Quorvan. Depends on some Runtime files to run, "
+                       "which are not included with this Help.");
+            return true;
+        }
+        case HelpMessageId::MessageParentNotPresent:
+        case HelpMessageId::MessageParentNotFound:
+        case HelpMessageId::MessageRunParentError:
+            return false;
     }
-    return true;
+    return false;
 }
 
-bool ParentText(const QString& key, QString& text) {
-    if (key == QLatin1String("MessageParentNotPresent")) {
-        text = QStringLiteral(
-                   "Though this is a stand alone program it is actually the Help file of the program "
-                   "- Quorva. Since you do not have that program you really have no use of this "
-                   "Help.") +
-               kCrlf + kCrlf +
-               QStringLiteral("If you want to, to remove it from your machine just delete the file.");
-    } else if (key == QLatin1String("MessageParentNotFound")) {
-        text = QStringLiteral(
-            "Though this is a stand alone program it is designed to work in harmony with "
-            "Quorvan. Please check Using Help With -Quorvan to find out how.");
-    } else if (key == QLatin1String("MessageRunParentError")) {
-        text = QStringLiteral("There was some error. Could not run the program.");
-    } else {
+bool ParentText(const Key<HelpMessageId>& field, QString& text) {
+    const std::optional<HelpMessageId> key = field.id();
+    if (!key)
         return false;
+    switch (*key) {
+        case HelpMessageId::MessageParentNotPresent: {
+            text = QStringLiteral(
+                       "Though this is a stand alone program it is actually the Help file of the program "
+                       "- Quorva. Since you do not have that program you really have no use of this "
+                       "Help.") +
+                   kCrlf + kCrlf +
+                   QStringLiteral("If you want to, to remove it from your machine just delete the file.");
+            return true;
+        }
+        case HelpMessageId::MessageParentNotFound: {
+            text = QStringLiteral(
+                "Though this is a stand alone program it is designed to work in harmony with "
+                "Quorvan. Please check Using Help With -Quorvan to find out how.");
+            return true;
+        }
+        case HelpMessageId::MessageRunParentError: {
+            text = QStringLiteral("There was some error. Could not run the program.");
+            return true;
+        }
+        case HelpMessageId::MessageSmallScreen:
+        case HelpMessageId::MessageProgInSystem:
+        case HelpMessageId::MessageMyPathLost:
+        case HelpMessageId::MessageNeedSriptRuntime:
+            return false;
     }
-    return true;
+    return false;
 }
 
 void Build(bool known, const QString& text) {
@@ -86,15 +113,14 @@ void Build(bool known, const QString& text) {
 // The box grows to the text it shows, and keeps whole on the screen: a box about a screen too small
 // is shown on that very screen.
 void FitBox(FrmMessage& f) {
-    if (QWidget* label = f.LabelMessage->Widget()) {
-        const int grow = std::max(0, label->heightForWidth(f.LabelMessage->Width()) - f.LabelMessage->Height());
-        if (grow > 0) {
-            f.LabelMessage->SetHeight(f.LabelMessage->Height() + grow);
-            for (Control* c : std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow,
-                                                              f.PictureMessage})
-                c->SetTop(c->Top() + grow);
-            f.Move(f.Left(), f.Top(), f.Width(), f.Height() + grow);
-        }
+    const int need = TextHeightForWidth(*f.LabelMessage, f.LabelMessage->Width());
+    const int grow = std::max(0, need - f.LabelMessage->Height());
+    if (grow > 0) {
+        f.LabelMessage->SetHeight(f.LabelMessage->Height() + grow);
+        for (Control* c : std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow,
+                                                          f.PictureMessage})
+            c->SetTop(c->Top() + grow);
+        f.Move(f.Left(), f.Top(), f.Width(), f.Height() + grow);
     }
     System& sys = systemServices();
     const int screenWidth = sys.ScreenWidthTwips() / kTwipsPerPixel;
@@ -223,15 +249,11 @@ void ShowMessage(const QString& head, const QString& text, const QString& button
     f.ImageCancel->SetEnabled(!okOnly);
     f.ImageCancel->SetVisible(!okOnly);
     (void)inputMode;  // no help caller asks for input
-    if (QWidget* w = f.ImageOK->Widget())
-        w->setAccessibleName(okFace);
-    if (QWidget* w = f.ImageCancel->Widget())
-        w->setAccessibleName(cancelFace);
+    f.ImageOK->SetAccessibleName(okFace);
+    f.ImageCancel->SetAccessibleName(cancelFace);
 
     // The box opens with OK in the focus, so that the keyboard answers it at once.
-    QWidget* first = f.ImageOK->Enabled() ? f.ImageOK->Widget() : f.ImageCancel->Widget();
-    if (first)
-        first->setFocus(Qt::OtherFocusReason);
+    GiveFocusNow(f.ImageOK->Enabled() ? static_cast<Control&>(*f.ImageOK) : *f.ImageCancel);
     f.ShowModal();
     if (f.Loaded())
         f.Unload();

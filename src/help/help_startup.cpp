@@ -1,6 +1,5 @@
 #include "help/help_startup.h"
 
-#include <QWidget>
 #include <cstdlib>
 
 #include "core/family_codes.h"
@@ -20,8 +19,8 @@ QString Get(const QString& section, const QString& key) {
     return settingsStore().GetSetting(kApp, section, key);
 }
 
-[[noreturn]] void Refuse(const char* key) {
-    HM.MessageKey = QLatin1String(key);
+[[noreturn]] void Refuse(HelpMessageId key) {
+    HM.MessageKey = key;
     ShowProgramMessage();
     systemServices().EndProgram(0);
     std::abort();  // EndProgram does not return
@@ -30,11 +29,7 @@ QString Get(const QString& section, const QString& key) {
 void BringForward(Form& f) {
     if (!f.Loaded() || !f.Visible())
         return;
-    if (QWidget* w = f.Window()) {
-        w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        w->raise();
-        w->activateWindow();
-    }
+    BringToFront(f);
 }
 
 // A second start brings this copy forward: its window, and a message it shows over the window or
@@ -49,7 +44,7 @@ void RaiseWindow() {
 void CheckScreenSize() {
     System& sys = systemServices();
     if (sys.ScreenWidthTwips() < kMinScreenWidthTwips || sys.ScreenHeightTwips() < kMinScreenHeightTwips)
-        Refuse("MessageSmallScreen");
+        Refuse(HelpMessageId::MessageSmallScreen);
 }
 
 void GetHelpFolder() {
@@ -141,7 +136,7 @@ void RegisterHelpPath() {
         return;
     }
     if (lost)
-        Refuse("MessageMyPathLost");
+        Refuse(HelpMessageId::MessageMyPathLost);
 }
 
 void ShowUserPicture() {
@@ -171,7 +166,7 @@ void StartHelpWindow() {
 
 void RunParentProgram() {
     if (!systemServices().StartProgram(HS.ParentExePath)) {
-        HM.MessageKey = QStringLiteral("MessageRunParentError");
+        HM.MessageKey = HelpMessageId::MessageRunParentError;
         ShowParentMessage();
     }
 }
@@ -186,7 +181,7 @@ void Main() {
     GetHelpFolder();
     GetWindowsFolder();
     if (InsideSystemFolder())
-        Refuse("MessageProgInSystem");
+        Refuse(HelpMessageId::MessageProgInSystem);
 
     HS.HelpName = QStringLiteral("QuorvanHelp");
     HS.HelpVersion = QStringLiteral("Version " QUORVAN_VERSION);
@@ -195,11 +190,11 @@ void Main() {
 
     FindParentProgram();
     if (HS.ParentNotPresent) {
-        HM.MessageKey = QStringLiteral("MessageParentNotPresent");
+        HM.MessageKey = HelpMessageId::MessageParentNotPresent;
         ShowParentMessage();
     }
     if (HS.ParentNotFound) {
-        HM.MessageKey = QStringLiteral("MessageParentNotFound");
+        HM.MessageKey = HelpMessageId::MessageParentNotFound;
         ShowParentMessage();
     }
     if (!HS.ParentNotPresent && !HS.ParentNotFound) {

@@ -3,8 +3,30 @@
 
 #include <QString>
 
+#include "core/keys.h"
 #include "help/topic_engine.h"
 #include "platform/version.h"
+
+namespace qv::help {
+
+// The help's own message keys: its start-up refusals and what it says about the main program.
+#define QV_HELP_MESSAGE_KEYS(X) \
+    X(MessageSmallScreen)       \
+    X(MessageProgInSystem)      \
+    X(MessageMyPathLost)        \
+    X(MessageNeedSriptRuntime)  \
+    X(MessageParentNotPresent)  \
+    X(MessageParentNotFound)    \
+    X(MessageRunParentError)
+
+enum class HelpMessageId { QV_HELP_MESSAGE_KEYS(QV_KEY_NAME) };
+
+}  // namespace qv::help
+
+template <>
+struct qv::KeyTexts<qv::help::HelpMessageId> {
+    static constexpr std::array texts{QV_HELP_MESSAGE_KEYS(QV_KEY_TEXT)};
+};
 
 namespace qv::help {
 
@@ -30,7 +52,7 @@ struct HelpState {
 
 // The help's own message request: information only, so no reply is ever read.
 struct HelpMessage {
-    QString MessageKey;
+    Key<HelpMessageId> MessageKey;
     QString MessageHead;
     QString MessageText;
     QString MessageButtons;

@@ -1,17 +1,5 @@
 #include "mainwindow/control_forms.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QFontMetrics>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QStyle>
-#include <QTextCursor>
-#include <QTextDocument>
-#include <QTextLayout>
-#include <QTextOption>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
@@ -29,7 +17,7 @@ namespace qv {
 namespace {
 
 void RefuseFolderName() {
-    S.MessageKey = QStringLiteral("MessageOnlyReadyMsg");
+    S.MessageKey = MessageId::MessageOnlyReadyMsg;
     S.MessageReadyText = QStringLiteral(
         "In new Folder name you can use only Alphabets and Digits 0 to 9. No other Character can be "
         "included.");
@@ -48,21 +36,21 @@ bool ValidFolderName(const QString& name) {
 void ReportFolderActionFailed(const QString& folder, const PlatformError& e) {
     const QString text = e.message();
     const qsizetype at = text.lastIndexOf(QStringLiteral(": "));
-    S.MessageKey = QStringLiteral("MessageSingleActionError");
+    S.MessageKey = MessageId::MessageSingleActionError;
     S.MessageBugDetail = QStringLiteral("Folder : ") + folder + QStringLiteral("\r\nReason : ") +
                          (at < 0 ? text : text.mid(at + 2));
     MessageShowWork();
 }
 
 void ReportFolderNotEmpty() {
-    S.MessageKey = QStringLiteral("MessageFolderNotEmpty");
+    S.MessageKey = MessageId::MessageFolderNotEmpty;
     S.MessageReadyText = QStringLiteral(
         "The Folder is not empty any more, so it can not be Deleted. Only an empty Folder can be Deleted.");
     MessageShowReady();
 }
 
 void ReportNameTaken() {
-    S.MessageKey = QStringLiteral("MessageFolderNameSame");
+    S.MessageKey = MessageId::MessageFolderNameSame;
     MessageShowWork();
 }
 
@@ -92,7 +80,7 @@ void RefreshWorkFolderListIfIn(const QString& parent) {
 }
 
 void FramesAgain() {
-    S.SetNullKey = QStringLiteral("setNullFramesActionMove");
+    S.SetNullKey = SetNullId::setNullFramesActionMove;
     SetNullByTag();
 }
 
@@ -122,7 +110,7 @@ bool FolderListsTakeDrive(DriveListBox& drives, DirListBox& dirs, QString& drive
             drives.SetDrive(previous);
         } catch (const PlatformError&) {
         }
-        S.MessageKey = QStringLiteral("MessageDriveNotReady");
+        S.MessageKey = MessageId::MessageDriveNotReady;
         MessageShowWork();
         return false;
     }
@@ -210,7 +198,7 @@ void ControlFormsSetPaths() {
         S.DestPathCommitted = S.DestPath;
         S.DestPathUpper = S.DestPath;
         S.DestInSystemFolder = false;
-        if (S.ActionIndex >= 1 && S.ActionIndex <= 5) {
+        if (NeedsDestination(CurrentAction())) {
             frmMain().TextActionDestination->SetText(S.DestPath);
         }
     }
@@ -321,169 +309,6 @@ void ControlFormsRenameFolder() {
     ShowBorderedPath(f.TextActionMovePath, S.DestPathPending);
     S.MoveRenameMode = false;
     FramesAgain();
-}
-
-// --- Window sizes that follow the font
-
-double FontScale() {
-    // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
-    constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
-    const QFontMetrics fm(QApplication::font());
-    const double width =
-        fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
-    return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
-}
-
-void FixFormSize(Form& form) {
-    if (QWidget* w = form.Window())
-        w->setFixedSize(form.Width(), form.Height());
-}
-
-void FitFormToFont(Form& form, bool fixSize) {
-    ScaleFormLayout(form, FontScale());
-    if (fixSize)
-        FixFormSize(form);
-}
-
-void FitFormToFontAndScreen(Form& form, QPoint place) {
-    const double grow = FontScale();
-    const QSize grown(static_cast<int>(form.Width() * grow), static_cast<int>(form.Height() * grow));
-    const double k = grow * ScreenFit(grown, place);
-    if (k < grow) {
-        if (QWidget* w = form.Window())
-            w->setFont(FontAtScale(w->font(), k / grow));
-    }
-    ScaleFormLayout(form, k);
-    FixFormSize(form);
-}
-
-namespace {
-
-// Room for a text in the control: its width less what the style draws beside it (an option's
-// circle, a frame's border, a box's margins).
-int TextRoom(const Control& control) {
-    const QWidget* w = control.Widget();
-    int room = w->width();
-    if (control.Kind() == ControlKind::OptionButton || control.Kind() == ControlKind::CheckBox)
-        room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
-    else if (control.Kind() == ControlKind::Frame)
-        room -= 16;
-    else if (control.Kind() == ControlKind::TextBox)
-        room -= 8;
-    return room;
-}
-
-// Whether the text shows whole: on one line, or in a box of several lines wrapped to its width.
-bool ShowsWhole(const QWidget* w, int room, const QString& text) {
-    if (const auto* lines = qobject_cast<const QPlainTextEdit*>(w)) {
-        // Laid out as the box lays it out: it breaks lines after a "/" too, not only at spaces.
-        QTextLayout layout(text, lines->font());
-        QTextOption option;
-        option.setWrapMode(lines->wordWrapMode());
-        layout.setTextOption(option);
-        const qreal margin = lines->document()->documentMargin();
-        qreal height = 2 * margin;
-        layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-            line.setLineWidth(lines->viewport()->width() - 2 * margin);
-            height += line.height();
-        }
-        layout.endLayout();
-        return height <= lines->viewport()->height();
-    }
-    return w->fontMetrics().horizontalAdvance(text) <= room;
-}
-
-// What a control shows of its text, the whole text kept by the control: a caption's widget text, what
-// a box draws while the user is not in it.
-void ShowText(Control& control, const QString& shown) {
-    QWidget* w = control.Widget();
-    if (auto* label = qobject_cast<QLabel*>(w))
-        label->setText(shown);
-    else if (auto* button = qobject_cast<QAbstractButton*>(w))
-        button->setText(shown);
-    else if (control.Kind() == ControlKind::TextBox)
-        static_cast<TextBox&>(control).SetShownText(shown);  // the box keeps its whole text
-}
-
-// A caption shown shortened is still read out whole: the control is named by it, unless it has a
-// name of its own.
-void NameByWhole(QWidget* w, const QString& text, bool whole) {
-    static const char* const kGiven = "nameByWholeCaption";
-    const QString given = w->property(kGiven).toString();
-    if (!w->accessibleName().isEmpty() && w->accessibleName() != given)
-        return;
-    const QString name = whole ? QString() : text;
-    w->setAccessibleName(name);
-    w->setProperty(kGiven, name);
-}
-
-void TellWhole(Control& control, const QString& text, bool whole) {
-    control.SetToolTipText(whole ? QString() : text);
-    control.Widget()->setAccessibleDescription(whole ? QString() : text);
-    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget()))
-        edit->setCursorPosition(0);
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(control.Widget())) {
-        lines->moveCursor(QTextCursor::Start);
-        lines->ensureCursorVisible();
-    }
-}
-
-}  // namespace
-
-namespace {
-
-// A box that may show its text shortened is one the keyboard reaches, to read and copy it whole.
-void MakeReadStop(Control& control) {
-    if (control.Kind() == ControlKind::TextBox)
-        static_cast<TextBox&>(control).SetReadStop(true);
-}
-
-}  // namespace
-
-void ShowWholeTextOnDemand(Control& control, const QString& text) {
-    QWidget* w = control.Widget();
-    if (!w)
-        return;
-    MakeReadStop(control);
-    const int room = TextRoom(control);
-    const bool whole = ShowsWhole(w, room, text);
-    // A frame draws its caption shortened itself; a box of several lines shows what fits.
-    if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w)) {
-        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
-        NameByWhole(w, text, whole);
-    } else if (qobject_cast<QLineEdit*>(w)) {
-        ShowText(control, whole ? text : w->fontMetrics().elidedText(text, Qt::ElideRight, room));
-    }
-    TellWhole(control, text, whole);
-}
-
-void ShowPathEnd(Control& control, const QString& path) {
-    QWidget* w = control.Widget();
-    if (!w)
-        return;
-    MakeReadStop(control);
-    const int room = TextRoom(control);
-    const bool whole = ShowsWhole(w, room, path);
-    QString shown = path;
-    if (!whole) {
-        const QChar ellipsis(0x2026);
-        // The last folder or file, with the separator before it.
-        const qsizetype cut = path.lastIndexOf(QLatin1Char('/'), path.endsWith(QLatin1Char('/')) ? -2 : -1);
-        const qsizetype last = cut < 0 ? path.size() : path.size() - cut;
-        shown = QString(ellipsis);
-        for (qsizetype keep = path.size() - 1; keep > 0; --keep) {
-            // The end keeps its last name whole while it can; the rest is shared with the start.
-            const qsizetype tail = std::min(keep, std::max(last, keep / 2));
-            const QString candidate = path.left(keep - tail) + ellipsis + path.right(tail);
-            if (ShowsWhole(w, room, candidate)) {
-                shown = candidate;
-                break;
-            }
-        }
-    }
-    ShowText(control, shown);
-    TellWhole(control, path, whole);
 }
 
 }  // namespace qv

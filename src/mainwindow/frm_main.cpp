@@ -193,7 +193,7 @@ void FrmMain::Dir1_Change() {
     }
     if (S.SystemFolderRefused)
         ReportSystemFolderRefused();
-    S.SetButKey = QStringLiteral("setButGlobal");
+    S.SetButKey = SetButId::setButGlobal;
     SetButtons();
     // A refused folder has already been left for another, whose own change told of it.
     if (Dir1->Path() == path)
@@ -219,14 +219,14 @@ QString ReasonOf(const QString& error) {
 }
 
 void TellFolderGone(const QString& folder, const QString& advice) {
-    S.MessageKey = QStringLiteral("MessageFolderNotFound");
+    S.MessageKey = MessageId::MessageFolderNotFound;
     S.MessageReadyText = QStringLiteral("The Folder ") + WithoutTrailingSlash(folder) +
                          QStringLiteral(" does not exist any more.") + QStringLiteral("\r\n\r\n") + advice;
     MessageShowReady();
 }
 
 void TellFolderRefused(const QString& folder, const QString& error, const QString& advice) {
-    S.MessageKey = QStringLiteral("MessageFolderNotOpened");
+    S.MessageKey = MessageId::MessageFolderNotOpened;
     S.MessageReadyText = QStringLiteral("The Folder ") + WithoutTrailingSlash(folder) +
                          QStringLiteral(" can not be opened: ") + ReasonOf(error) + QStringLiteral(".") +
                          QStringLiteral("\r\n\r\n") + advice;
@@ -249,7 +249,7 @@ void FrmMain::CommandGoToStart_Click() {
                            QStringLiteral("You stay in the Folder ") + S.WorkDirPath + QStringLiteral("."));
     }
     Dir1->Refresh();
-    S.SetButKey = QStringLiteral("setButOnlyDir");
+    S.SetButKey = SetButId::setButOnlyDir;
     SetButtons();
 }
 
@@ -266,7 +266,7 @@ void TellFolderNotOpened(DirListBox& list, const QString& folder, const QString&
 
 bool FrmMain::FoldersStillThere() {
     FileSystem& fs = fileSystem();
-    const bool toDestination = S.ActionIndex >= 1 && S.ActionIndex <= 5;
+    const bool toDestination = NeedsDestination(CurrentAction());
     const bool workGone = !fs.FolderExists(S.WorkPath);
     if (!workGone && !(toDestination && !fs.FolderExists(S.DestPath)))
         return true;
@@ -298,7 +298,7 @@ bool FrmMain::FoldersStillThere() {
     Dir1->Refresh();
     if (frmMove().Loaded())
         frmMove().Dir1->Refresh();
-    S.SetButKey = QStringLiteral("setButGlobal");
+    S.SetButKey = SetButId::setButGlobal;
     SetButtons();
     return false;
 }
@@ -345,7 +345,7 @@ void FrmMain::HistoryMoveTo(int target) {
         }
     }
     Dir1->Refresh();
-    S.SetButKey = QStringLiteral("setButOnlyDir");
+    S.SetButKey = SetButId::setButOnlyDir;
     SetButtons();
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/keys.h"
 #include "forms/forms.h"
 
 namespace qv {
@@ -243,7 +244,7 @@ class FrmMain : public Form {
     void TextSelectionNumSkip_KeyPress(int& keyAscii);
     void TextSelectionNumSkip_Change();
     void TextSelectionString_Change();
-    void OpenPanel(const char* key, const char* tag);
+    void OpenPanel(PanelId key, SetNullId tag);
     void OptionsChanged();  // OptionsCodePending from the Options panel's weights
 
     // Every control's accessible name again: its caption, the label on its face, or a description.
@@ -283,7 +284,7 @@ class FrmMain : public Form {
     void CheckSingleSpace_Click();
     void CommandHelpWebSite_Click();
     void CommandChoiceSetPic_Click();
-    void ShowInfoFrame(const char* frameKey);
+    void ShowInfoFrame(const FrameKeyField& frameKey);
     QString singleNameTyped_, singleExtTyped_;  // the boxes' last accepted texts (a paste is checked)
 
   public:

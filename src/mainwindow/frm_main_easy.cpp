@@ -12,6 +12,7 @@
 #include "mainwindow/frm_but.h"
 #include "mainwindow/panels.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 
@@ -22,8 +23,8 @@ constexpr Colour kBoxOff = 0xE0E0E0;
 // Run panel metrics, in pixels: one row per program, the buttons under the last row.
 constexpr int kRunRowTop = 20, kRunRowPitch = 20, kRunButtonHeight = 28;
 
-void Refresh(const char* key) {
-    S.SetButKey = QLatin1String(key);
+void Refresh(SetButId key) {
+    S.SetButKey = key;
     SetButtons();
 }
 
@@ -55,27 +56,27 @@ QList<uint> Inserted(const QString& before, const QString& after, int caret) {
     return a.mid(head, a.size() - head - tail);
 }
 
-void ShowReady(const char* key, const QString& text) {
-    S.MessageKey = QLatin1String(key);
+void ShowReady(MessageId key, const QString& text) {
+    S.MessageKey = key;
     S.MessageReadyText = text;
     MessageShowReady();
 }
 
 void ExtensionRefused() {
     ShowReady(
-        "MessageOnlyReadyMsg",
+        MessageId::MessageOnlyReadyMsg,
         QStringLiteral("In new Extension you can use only Alphabets and Digits 0 to 9. No other Character "
                        "can be included."));
 }
 
 void SpaceRefused() {
-    ShowReady("MessageReadyIncludeSpace",
+    ShowReady(MessageId::MessageReadyIncludeSpace,
               QStringLiteral("Normally space can not be included in this text. To include Space please check "
                              "the Include Space Check Box."));
 }
 
 void NameCharRefused() {
-    S.MessageKey = QStringLiteral("MessageNewNameChars");
+    S.MessageKey = MessageId::MessageNewNameChars;
     MessageShowWork();
 }
 
@@ -133,34 +134,34 @@ void FrmMain::WireEasyHandlers() {
     };
     CommandHelpAbout->Click = [this] {
         PictureMain->SetFocus();
-        if (S.FrameKey == QLatin1String("AboutFrame"))
+        if (S.FrameKey == FrameId::AboutFrame)
             S.FrameKey.clear();
         else
-            S.FrameKey = QStringLiteral("AboutFrame");
-        Refresh("setButOnlyAbout");
+            S.FrameKey = FrameId::AboutFrame;
+        Refresh(SetButId::setButOnlyAbout);
     };
     CommandHelpWebSite->Click = [this] { CommandHelpWebSite_Click(); };
 
-    CommandViewChoice->Click = [this] { ShowInfoFrame("ChoiceFrame"); };
-    CommandViewPriority->Click = [this] { ShowInfoFrame("PriorityFrame"); };
+    CommandViewChoice->Click = [this] { ShowInfoFrame(FrameId::ChoiceFrame); };
+    CommandViewPriority->Click = [this] { ShowInfoFrame(FrameId::PriorityFrame); };
     CommandViewInfo->Click = [this] {
-        S.FrameKeySaved = QStringLiteral("InfoFrame");
-        ShowInfoFrame("InfoFrame");
+        S.FrameKeySaved = FrameId::InfoFrame;
+        ShowInfoFrame(FrameId::InfoFrame);
     };
-    CommandChoiceHide->Click = [this] { ShowInfoFrame(""); };
-    CommandInfoHide->Click = [this] { ShowInfoFrame(""); };
+    CommandChoiceHide->Click = [this] { ShowInfoFrame({}); };
+    CommandInfoHide->Click = [this] { ShowInfoFrame({}); };
     CommandChoiceSetName->Click = [this] {
         PictureMain->SetFocus();
-        S.MessageKey = QStringLiteral("MessageChangeUserName");
+        S.MessageKey = MessageId::MessageChangeUserName;
         MessageShowSystem();
     };
     CommandChoiceSetPic->Click = [this] { CommandChoiceSetPic_Click(); };
 }
 
-void FrmMain::ShowInfoFrame(const char* frameKey) {
+void FrmMain::ShowInfoFrame(const FrameKeyField& frameKey) {
     PictureMain->SetFocus();
-    S.FrameKey = QLatin1String(frameKey);
-    Refresh("setButFrame");
+    S.FrameKey = frameKey;
+    Refresh(SetButId::setButFrame);
 }
 
 // --- Easy Process ---
@@ -174,7 +175,7 @@ void FrmMain::CheckEasyProcess_Click() {
     } else {
         S.EasyProcessMode = false;
     }
-    Refresh("setButSingleProcess");
+    Refresh(SetButId::setButSingleProcess);
 }
 
 void FrmMain::SingleProcessBoxesOff() {
@@ -200,7 +201,7 @@ void FrmMain::File2_Click() {
         S.EasyFileIndex = clicked;
     }
     SingleProcessShowPick(false);
-    Refresh("setButOnlyInfo");
+    Refresh(SetButId::setButOnlyInfo);
 }
 
 bool FrmMain::SingleProcessShowPick(bool keepTyped) {
@@ -215,7 +216,7 @@ bool FrmMain::SingleProcessShowPick(bool keepTyped) {
             usable = dot > 0;
         }
     }
-    const bool renaming = S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    const bool renaming = Renames(CurrentAction());
     const bool editable = usable && renaming;
     if (!editable)
         CheckSingleSpace->SetValue(0);  // before the boxes are filled: unticking strips spaces
@@ -244,7 +245,7 @@ bool FrmMain::SingleProcessShowPick(bool keepTyped) {
 }
 
 void FrmMain::SingleProcessPrepareForAction() {
-    const bool renaming = S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    const bool renaming = Renames(CurrentAction());
     LabelSingleProcess->SetCaption(S.ActionName);
     LabelSingleInfo2->SetCaption(
         renaming ? QStringLiteral("2. Set the new name in the Text boxes bellow and press ") + S.ActionName +
@@ -309,7 +310,7 @@ void FrmMain::SingleProcessReadiness() {
     bool ready = false;
     if (!name.isEmpty() && !ext.isEmpty() && S.EasyFileIndex >= 0) {
         const bool same = name + QLatin1Char('.') + ext == File2->List(S.EasyFileIndex);
-        ready = S.ActionIndex >= 0 && S.ActionIndex <= 3 ? !same : same;
+        ready = Renames(CurrentAction()) ? !same : same;
     }
     LabelSingleReady->SetVisible(ready);
     CommandSingleProcess->SetEnabled(ready);
@@ -360,7 +361,7 @@ void FrmMain::CheckSingleSpace_Click() {
 void FrmMain::CommandSingleProcess_Click() {
     PictureMain->SetFocus();
     if (S.ReviewMode == 1) {
-        S.MessageKey = QStringLiteral("MessageReviewModeOn");
+        S.MessageKey = MessageId::MessageReviewModeOn;
         MessageShowWork();
         return;
     }
@@ -370,7 +371,7 @@ void FrmMain::CommandSingleProcess_Click() {
         singleNameTyped_.clear();
         singleExtTyped_.clear();
         SingleProcessBoxesOff();
-        Refresh("setButGlobal");
+        Refresh(SetButId::setButGlobal);
     }
 }
 
@@ -378,14 +379,14 @@ void FrmMain::CommandSingleProcess_Click() {
 
 void FrmMain::CommandRun_Click() {
     PictureMain->SetFocus();
-    if (S.PanelKey == QLatin1String("Family")) {
+    if (S.PanelKey == PanelId::Family) {
         FamilyRunHide();
         return;
     }
     if (S.ViewLocked)
         return;
     S.PanelOpen = true;
-    S.PanelKey = QStringLiteral("Family");
+    S.PanelKey = PanelId::Family;
     FamilyRunShow();
 }
 
@@ -409,7 +410,7 @@ void FrmMain::FamilyRunShow() {
     FrameRun->SetVisible(true);
     S.ViewLocked = true;
     S.ViewLockChanged = true;
-    Refresh("setButGlobal");
+    Refresh(SetButId::setButGlobal);
 }
 
 void FrmMain::FamilyRunHide() {
@@ -418,14 +419,14 @@ void FrmMain::FamilyRunHide() {
     S.PanelOpen = false;
     S.ViewLocked = false;
     S.ViewLockChanged = true;
-    Refresh("setButGlobal");
+    Refresh(SetButId::setButGlobal);
 }
 
 // --- Help panel ---
 
 void FrmMain::CommandHelp_Click() {
     PictureMain->SetFocus();
-    if (S.PanelKey == QLatin1String("Help")) {
+    if (S.PanelKey == PanelId::Help) {
         panels::SetValueCancel();
         return;
     }
@@ -438,15 +439,15 @@ void FrmMain::CommandHelp_Click() {
     if (Image* picture = holder.ImageHelp[HelpPictureIndex])
         ImageHelpDefault->SetPicture(picture->GetPicture());
     S.PanelOpen = true;
-    S.PanelKey = QStringLiteral("Help");
-    S.SetNullKey = QStringLiteral("setNullHelp");
+    S.PanelKey = PanelId::Help;
+    S.SetNullKey = SetNullId::setNullHelp;
     SetNullByTag();
 }
 
 void FrmMain::CommandHelpWebSite_Click() {
     PictureMain->SetFocus();
     if (!systemServices().OpenWebPage(ProductWebAddress())) {
-        S.MessageKey = QStringLiteral("MessageRunHelpSiteError");
+        S.MessageKey = MessageId::MessageRunHelpSiteError;
         MessageShowSystem();
         return;
     }
@@ -458,7 +459,7 @@ void FrmMain::CommandHelpWebSite_Click() {
 void FrmMain::CommandChoiceSetPic_Click() {
     PictureMain->SetFocus();
     if (S.PanelOpen) {
-        if (S.PanelKey == QLatin1String("Family"))
+        if (S.PanelKey == PanelId::Family)
             FamilyRunHide();
         else
             panels::SetValueCancel();
@@ -466,7 +467,7 @@ void FrmMain::CommandChoiceSetPic_Click() {
     S.PictureDefaultSaved = S.PictureDefaultChosen;
     S.MoveListRefreshing = true;
     S.MovePictureMode = true;
-    S.SetNullKey = QStringLiteral("setNullActionMovePath");
+    S.SetNullKey = SetNullId::setNullActionMovePath;
     SetNullByTag();
 }
 

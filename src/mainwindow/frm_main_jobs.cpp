@@ -15,8 +15,8 @@ namespace qv {
 
 namespace {
 
-void WorkMessage(const char* key) {
-    S.MessageKey = QLatin1String(key);
+void WorkMessage(MessageId key) {
+    S.MessageKey = key;
     MessageShowWork();
 }
 
@@ -28,7 +28,7 @@ void UnlockView() {
 }
 
 void RefreshAll() {
-    S.SetButKey = QStringLiteral("setButGlobal");
+    S.SetButKey = SetButId::setButGlobal;
     SetButtons();
 }
 
@@ -40,8 +40,8 @@ void FrmMain::CommandPreview_Click() {
         return;
     if (!S.NamesToBuild && !S.ConflictCheckDue)
         return;  // nothing new to preview
-    if (S.ActionIndex >= 1 && S.ActionIndex <= 5 && S.WorkPath == S.DestPath) {
-        WorkMessage("MessageSourceDestSame");
+    if (NeedsDestination(CurrentAction()) && S.WorkPath == S.DestPath) {
+        WorkMessage(MessageId::MessageSourceDestSame);
         return;
     }
     if (!FoldersStillThere())
@@ -50,7 +50,7 @@ void FrmMain::CommandPreview_Click() {
     S.ConflictExistName = S.ConflictNewName = S.ConflictMove = S.ConflictZeroLength = 0;
     if (S.NamesToBuild) {
         if (S.RenAutoType == 2 && !CheckAutoLetterRange()) {
-            WorkMessage("MessageAutoLetterImpossible");
+            WorkMessage(MessageId::MessageAutoLetterImpossible);
             return;
         }
         FinalizeNewNames();
@@ -72,7 +72,7 @@ void FrmMain::CommandJob_Click() {
     if (S.JobBusy)
         return;
     if (S.ReviewMode == 1) {
-        WorkMessage("MessageReviewModeOn");
+        WorkMessage(MessageId::MessageReviewModeOn);
         return;
     }
     // Readiness first: a Yes to the old-undo question must not drop the undo when nothing will run.
@@ -80,7 +80,7 @@ void FrmMain::CommandJob_Click() {
         if (!FoldersStillThere())
             return;
         if (!S.SkipUndoWarning && S.UndoAvailable) {
-            WorkMessage("MessageOldUndoExist");
+            WorkMessage(MessageId::MessageOldUndoExist);
             if (S.MessageReply != QLatin1String("ActionContinue"))
                 return;
             S.MessageReply.clear();
@@ -107,7 +107,7 @@ void FrmMain::CommandReject_Click() {
             S.PreviewNames.clear();
         } else if (S.ReviewMode == 0) {
             OptionAction[0]->SetValue(true);
-            S.EditActionIndex = 0;
+            S.EditActionIndex = IndexOf(Action::Rename);
             panels::SetValueActionOK();
             if (S.HasSelection == 1)
                 panels::SetValueClearSelection();
@@ -125,7 +125,7 @@ void FrmMain::CommandUndo_Click() {
     if (S.JobBusy)
         return;
     if (S.ReviewMode == 1) {
-        WorkMessage("MessageReviewModeOn");
+        WorkMessage(MessageId::MessageReviewModeOn);
         return;
     }
     ActionAStartUndo();

@@ -1,13 +1,7 @@
 // frmMain's controls: what each one is called, where it sits and what it says, as a position table.
 // Rows on the window are in pixels, rows inside a frame or picture box in twips, both for the desktop's
 // usual font; a larger font scales the whole window, as far as the screen has room (FitFormToFontAndScreen).
-#include <QEvent>
 #include <QFont>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QTextOption>
-#include <QWidget>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -18,6 +12,7 @@
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 
@@ -28,17 +23,6 @@ constexpr int kWindowWidth = 760, kWindowHeight = 538;
 
 const QString kRigidIgnore = QStringLiteral("Ignore it. Process file as it is.");
 const QString kRigidMark = QStringLiteral("Mark the file for easy removal from selection.");
-
-// A label that sits on a picture button's face: the clicks go to the button.
-void OnFace(Label* l) {
-    l->SetTransparent(true);
-    l->SetAlignment(2);
-    l->SetWordWrap(true);
-    l->Widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Centred both ways on the face, however tall the button.
-    if (auto* face = qobject_cast<QLabel*>(l->Widget()))
-        face->setAlignment(Qt::AlignCenter);
-}
 
 // What a screen reader calls the controls that show no caption of their own (or one that would not
 // say which of several it is). The rigidity options are named by the text beside them.
@@ -90,67 +74,6 @@ constexpr Description kDescriptions[] = {
     {"ImageChoiceDefault", -1, "User picture"},
 };
 
-// A panel lies over the folder view and the display frames. What it covers only in part (a caption,
-// a label, a list) is hidden while the panel is shown, so that no fragment of it shows at the
-// panel's edges; it comes back when the panel goes.
-class PanelCover : public QObject {
-  public:
-    PanelCover(FrmMain* form, std::vector<Control*> panels) : form_(form), panels_(std::move(panels)) {
-        // The panels, and what may be shown while one is open.
-        for (const auto& c : form_->Controls())
-            if (!c->Container() && c->Widget())
-                c->Widget()->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if ((e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) && !applying_) {
-            applying_ = true;
-            Apply();
-            applying_ = false;
-        }
-        return QObject::eventFilter(watched, e);
-    }
-
-  private:
-    void Apply() {
-        for (const auto& c : form_->Controls()) {
-            if (c->Container() || !c->Widget() || !Shows(*c) ||
-                std::find(panels_.begin(), panels_.end(), c.get()) != panels_.end())
-                continue;
-            const QRect r = c->Widget()->geometry();
-            bool inPart = false;
-            for (Control* p : panels_) {
-                const QRect pr = p->Widget()->geometry();
-                if (!p->Widget()->isHidden() && pr.intersects(r) && !pr.contains(r))
-                    inPart = true;
-            }
-            c->Widget()->setVisible(c->Visible() && !inPart);
-        }
-    }
-    static bool Shows(const Control& c) {
-        return c.Kind() != ControlKind::PictureBox && c.Kind() != ControlKind::Line;
-    }
-    FrmMain* form_;
-    std::vector<Control*> panels_;
-    bool applying_ = false;
-};
-
-// Runs `changed` whenever one of the widgets is shown or hidden.
-class OnShowHide : public QObject {
-  public:
-    OnShowHide(std::initializer_list<QWidget*> widgets, std::function<void()> changed)
-        : changed_(std::move(changed)) {
-        for (QWidget* w : widgets) w->installEventFilter(this);
-    }
-    bool eventFilter(QObject* watched, QEvent* e) override {
-        if (e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent)
-            changed_();
-        return QObject::eventFilter(watched, e);
-    }
-
-  private:
-    std::function<void()> changed_;
-};
-
 }  // namespace
 
 void FrmMain::Design() {
@@ -195,31 +118,30 @@ void FrmMain::Design() {
     // The action choices take the panel's width unless the Attribute frame or the warning stands
     // beside them; a choice too long for its room then shows its start, and the whole on demand.
     auto fitChoices = [this] {
-        const bool beside =
-            !FrameAttribute->Widget()->isHidden() || !LabelActionWarning->Widget()->isHidden();
+        const bool beside = ShowsItself(*FrameAttribute) || ShowsItself(*LabelActionWarning);
         for (OptionButton* o : OptionAction.items()) {
             o->SetWidth(beside ? FrameAttribute->Left() - o->Left() : LineAction->X2() - o->Left());
             ShowWholeTextOnDemand(*o, o->Caption());
         }
     };
     fitChoices();
-    (new OnShowHide({FrameAttribute->Widget(), LabelActionWarning->Widget()}, fitChoices))
-        ->setParent(Window());
+    WhenShownOrHidden(*this, {FrameAttribute, LabelActionWarning}, fitChoices);
     TextActionDestination->Change = [this] {
         // The Delete warning has no label above it and takes the label's line too.
         const int frame = FrameDisplayAction->Height() * kTwipsPerPixel - 3 * kTwipsPerPixel;
-        const int top = S.ActionIndex == 6 ? LabelActionDestination->Top()
-                                           : LabelActionDestination->Top() + LabelActionDestination->Height();
+        const int top = CurrentAction() == Action::Delete
+                            ? LabelActionDestination->Top()
+                            : LabelActionDestination->Top() + LabelActionDestination->Height();
         TextActionDestination->Move(TextActionDestination->Left(), top, TextActionDestination->Width(),
                                     frame - top);
         // A destination shows the folder chosen, at the path's end; a warning its start.
-        if (S.ActionIndex >= 1 && S.ActionIndex <= 5)
+        if (NeedsDestination(CurrentAction()))
             ShowPathEnd(*TextActionDestination, TextActionDestination->Text());
         else
             ShowWholeTextOnDemand(*TextActionDestination, TextActionDestination->Text());
     };
-    auto* cover = new PanelCover(this, {FrameSelection, FrameRigidity, FrameAction, FrameHelp, FrameRun});
-    cover->setParent(Window());
+    // A panel lies over the folder view and the display frames.
+    HidePartlyCoveredByPanels(*this, {FrameSelection, FrameRigidity, FrameAction, FrameHelp, FrameRun});
 }
 
 void FrmMain::DesignFolderView() {
@@ -258,12 +180,7 @@ void FrmMain::DesignFolderView() {
     TextActionDestination->SetLocked(true);
     // Two lines under its label, or three where no label stands above it (the Delete warning).
     TextActionDestination->SetMultiLine(true);
-    if (auto* box = qobject_cast<QPlainTextEdit*>(TextActionDestination->Widget())) {
-        box->document()->setDocumentMargin(0);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    }
+    WrapAnywhere(*TextActionDestination);
     LabelSpaceNeed->SetWordWrap(true);
     LabelSpaceNeed->SetVisible(false);
     FrameHome->SetBorderStyle(0);
@@ -302,7 +219,7 @@ void FrmMain::DesignButtons() {
         {&CommandUndo, "CommandUndo", "FrameUndo", 90, 300, 720, 510, "Undo"},
     });
     for (Frame* f : {FrameButHelp[0], FrameReset, FrameButRun, FrameShowRun}) f->SetBorderStyle(0);
-    OnFace(LabelJob);
+    MakeFaceLabel(*LabelJob);
 }
 
 void FrmMain::DesignSelectionPanel() {
@@ -518,7 +435,7 @@ void FrmMain::DesignSingleProcess() {
     for (Label* l : {LabelSingleInfo1, LabelSingleInfo2, LabelSingleFoot}) l->SetWordWrap(true);
     LabelSingleReady->SetForeColor(0x8000);
     LabelSingleReady->SetVisible(false);
-    OnFace(LabelSingleProcess);
+    MakeFaceLabel(*LabelSingleProcess);
     FrameSingleCancel->SetBorderStyle(0);
 }
 
@@ -596,7 +513,7 @@ void FrmMain::DesignInfoFrames() {
     LabelPriorityInfo4->SetVisible(false);
     LabelAboutInfo->SetWordWrap(true);
     for (Label* l : {LabelInfo1, LabelInfo2, LabelInfo3, LabelInfo4}) l->SetWordWrap(true);
-    OnFace(LabelInfoHide);
+    MakeFaceLabel(*LabelInfoHide);
     ImageUser->SetStretch(true);
     ImageChoiceDefault->SetStretch(true);
 }
@@ -610,20 +527,19 @@ void FrmMain::FitLittleHelp() {
     auto heights = [&lines](std::array<int, 4>& h) {
         int sum = 0;
         for (size_t i = 0; i < 4; ++i) {
-            QWidget* w = lines[i]->Widget();
-            h[i] = lines[i]->Caption().isEmpty() ? 0 : w->heightForWidth(w->width());
+            h[i] = lines[i]->Caption().isEmpty() ? 0 : TextHeightForWidth(*lines[i]);
             sum += h[i] > 0 ? h[i] + 2 : 0;
         }
         return sum;
     };
     // The form's font first; smaller, down to three quarters of it, while the texts need more room.
-    const QFont usual = Window()->font();
+    const QFont usual = FormFont(*this);
     QFont font = usual;
     std::array<int, 4> h{};
     for (double size = usual.pointSizeF();; size -= 0.5) {
         if (usual.pointSizeF() > 0)
             font.setPointSizeF(size);
-        for (Label* l : lines) l->Widget()->setFont(font);
+        for (Label* l : lines) SetControlFont(*l, font);
         if (heights(h) <= room || usual.pointSizeF() <= 0 || size - 0.5 < usual.pointSizeF() * 0.75)
             break;
     }
@@ -640,7 +556,7 @@ void FrmMain::ShowWholeTexts() {
     // summary lines beside it end where it begins, and show their whole text on demand.
     {
         const int caption =
-            8 + FramePriInfo->Widget()->fontMetrics().horizontalAdvance(FramePriInfo->Caption()) + 8;
+            8 + TextWidth(*FramePriInfo, FramePriInfo->Caption()) + 8;
         const int right = FramePriInfo->Left() + FramePriInfo->Width();
         const int width = std::max(FramePriInfo->Width(), caption * kTwipsPerPixel);
         FramePriInfo->Move(right - width, FramePriInfo->Top(), width, FramePriInfo->Height());

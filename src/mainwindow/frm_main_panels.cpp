@@ -2,10 +2,6 @@
 // reset row. They write a pending field and ask the panel controller to prepare the panel again, or
 // hand the open panel's key over to be committed or cancelled; the selection boxes keep their input
 // rules here.
-#include <QEvent>
-#include <QKeyEvent>
-#include <QObject>
-#include <QWidget>
 
 #include "core/message.h"
 #include "core/panel_calls.h"
@@ -28,39 +24,23 @@ const QString kAskString = QStringLiteral("Please type the String to search.");
 const QString kAskExtension = QStringLiteral("Please type the Extension to search.");
 const QString kCrLf2 = QStringLiteral("\r\n\r\n");
 
-// The priority lists are chosen with the mouse only: typed characters do not pick an entry.
-class SwallowCharacters : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const auto* k = static_cast<QKeyEvent*>(event);
-            if (!k->text().isEmpty() && k->text().at(0).isPrint())
-                return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-void Tag(const char* tag) {
-    S.SetNullKey = QLatin1String(tag);
+void Tag(SetNullId tag) {
+    S.SetNullKey = tag;
     SetNullByTag();
 }
 
-void Refresh(const char* key) {
-    S.SetButKey = QLatin1String(key);
+void Refresh(SetButId key) {
+    S.SetButKey = key;
     SetButtons();
 }
 
-void Apply(const char* key) {
-    S.PanelKey = QLatin1String(key);
+void Apply(PanelId key) {
+    S.PanelKey = key;
     SetValueByKey();
 }
 
-void Ready(const char* key, const QString& text) {
-    S.MessageKey = QLatin1String(key);
+void Ready(MessageId key, const QString& text) {
+    S.MessageKey = key;
     S.MessageReadyText = text;
     MessageShowReady();
 }
@@ -88,7 +68,8 @@ QString AfterKey(const TextBox& box, QChar c) {
 }
 
 void RefuseTooLarge() {
-    Ready("MessageOnlyReadyMsg", QStringLiteral("The number in this box can not be higher than 32767."));
+    Ready(MessageId::MessageOnlyReadyMsg,
+          QStringLiteral("The number in this box can not be higher than 32767."));
 }
 
 // What a number box does with a digit key: false (and the key swallowed) when it would take the
@@ -111,7 +92,7 @@ bool RepairPasted(TextBox* box, const QString& digitRule, const QString& accepte
         if (IsDigit(c))
             digits += c;
     if (digits != text) {
-        Ready("MessageReadyOnlyDigit", digitRule);
+        Ready(MessageId::MessageReadyOnlyDigit, digitRule);
         box->SetText(digits);
         return true;
     }
@@ -165,24 +146,24 @@ void FrmMain::WirePanelHandlers() {
         const int i = o->Index();
         o->Click = [i] {
             S.EditSelKind = i;
-            Tag("setNullIndexSelection");
+            Tag(SetNullId::setNullIndexSelection);
         };
     }
     for (OptionButton* o : OptionSelectionNum.items()) {
         const int i = o->Index();
         o->Click = [i] {
             S.EditSelNumKind = i;
-            Tag("setNullNumIndexNumSelection");
+            Tag(SetNullId::setNullNumIndexNumSelection);
         };
     }
     CheckSelectionKeep->Click = [this] {
         S.SelKeepPending = CheckSelectionKeep->Value() == 1;
-        Tag("setNullSelectionOK");
+        Tag(SetNullId::setNullSelectionOK);
     };
     CheckSelectionSensitive->Click = [this] {
         S.SelCaseSensitivePending = CheckSelectionSensitive->Value() == 1;
         if (!TextSelectionString->Text().isEmpty())
-            Tag("setNullSelectionOK");
+            Tag(SetNullId::setNullSelectionOK);
         else
             CommandSelectionOK->SetEnabled(false);
     };
@@ -221,16 +202,16 @@ void FrmMain::WirePanelHandlers() {
         const int i = o->Index();
         o->Click = [i] {
             S.EditActionIndex = i;
-            Tag("setNullIndexAction");
+            Tag(SetNullId::setNullIndexAction);
         };
     }
     CheckActionMode->Click = [this] {
         S.ReviewModePending = CheckActionMode->Value() == 1 ? 1 : 0;
-        Tag("setNullIndexAction");
+        Tag(SetNullId::setNullIndexAction);
     };
     CheckActionOverwrite->Click = [this] {
         S.OverwritePending = CheckActionOverwrite->Value() == 1;
-        Tag("setNullIndexAction");
+        Tag(SetNullId::setNullIndexAction);
     };
     for (OptionButton* o : OptionAttribute.items()) {
         const int i = o->Index();
@@ -238,7 +219,7 @@ void FrmMain::WirePanelHandlers() {
             S.EditActionAttribute = i;
             LabelActionMust->SetCaption(i != 0 ? QString()
                                                : QStringLiteral("Must select an Attribute to Set Attribute"));
-            Refresh("setButOnlyAction");
+            Refresh(SetButId::setButOnlyAction);
         };
     }
     CommandActionBrowse->Click = [this] { CommandActionBrowse_Click(); };
@@ -259,13 +240,13 @@ void FrmMain::WirePanelHandlers() {
     // Options.
     CommandRigidity->Click = [this] {
         PictureMain->SetFocus();
-        if (S.PanelKey == QLatin1String("Options")) {
+        if (S.PanelKey == PanelId::Options) {
             panels::SetValueCancel();
             return;
         }
         if (S.ViewLocked)
             return;
-        OpenPanel("Options", "setNullRigidity");
+        OpenPanel(PanelId::Options, SetNullId::setNullRigidity);
     };
     const std::pair<ControlArray<OptionButton>*, int*> marks[] = {
         {&OptionInsertRigid, &S.WeightInsertRigid},
@@ -288,7 +269,7 @@ void FrmMain::WirePanelHandlers() {
         S.WeightHelpRigid = on ? 32 : 0;
         S.HelpAtStartPending = on;
         if (on)
-            S.FrameKeySaved = QStringLiteral("InfoFrame");
+            S.FrameKeySaved = FrameId::InfoFrame;
         OptionsChanged();
     };
     CheckAllowSystemRigid->Click = [this] {
@@ -313,50 +294,51 @@ void FrmMain::WirePanelHandlers() {
     };
     CommandRigidityDefault->Click = [this] {
         PictureMain->SetFocus();
-        Apply("RigidityDefault");
+        Apply(PanelId::RigidityDefault);
     };
 
     // Priority.
     for (ComboBox* c : {ComboPriority1st, ComboPriority2nd, ComboPriority3rd}) {
-        c->Widget()->installEventFilter(new SwallowCharacters(c->Widget()));
+        // Chosen with the mouse only: typed characters do not pick an entry.
+        IgnoreTypedCharacters(*c);
         c->Click = [] {
             if (S.StartUpInProgress)
                 return;
-            Refresh("setButOnlyPriority");
+            Refresh(SetButId::setButOnlyPriority);
         };
     }
     CommandPriorityOK->Click = [this] {
         PictureMain->SetFocus();
-        Apply("Priority");
+        Apply(PanelId::Priority);
     };
     CommandPriorityDefault->Click = [this] {
         PictureMain->SetFocus();
         ComboPriority1st->SetListIndex(0);
         ComboPriority2nd->SetListIndex(1);
         ComboPriority3rd->SetListIndex(2);
-        Apply("Priority");
+        Apply(PanelId::Priority);
     };
     CommandPriorityHide->Click = [this] {
         PictureMain->SetFocus();
         S.FrameKey.clear();
-        Refresh("setButFrame");
+        Refresh(SetButId::setButFrame);
     };
 
     // The reset row and the criteria dialog.
     CommandResetAll->Click = [this] {
         PictureMain->SetFocus();
         if (!S.ViewLocked)
-            Apply("ResetAll");
+            Apply(PanelId::ResetAll);
     };
     CommandClearSelection->Click = [this] {
         PictureMain->SetFocus();
         if (S.SelKind != 0) {
             OptionSelection[0]->SetValue(true);
             S.EditSelKind = 0;
-            Apply("Selection");
+            Apply(PanelId::Selection);
         } else {
             panels::SetValueClearSelection();
-            Refresh("setButGlobal");
+            Refresh(SetButId::setButGlobal);
         }
     };
     CommandClearAction->Click = [this] {
@@ -364,17 +346,17 @@ void FrmMain::WirePanelHandlers() {
         OptionAction[0]->SetValue(true);
         CheckActionMode->SetValue(0);
         // Whatever the two buttons showed before, Rename without review mode is what is committed.
-        S.EditActionIndex = 0;
+        S.EditActionIndex = IndexOf(Action::Rename);
         S.ReviewModePending = 0;
-        Apply("Action");
+        Apply(PanelId::Action);
     };
     CommandClearRigidity->Click = [this] {
         PictureMain->SetFocus();
-        Apply("ResetRigidity");
+        Apply(PanelId::ResetRigidity);
     };
     CommandClearRename->Click = [this] {
         PictureMain->SetFocus();
-        Apply("ResetRename");
+        Apply(PanelId::ResetRename);
     };
     CommandRenameCriteria->Click = [this] {
         PictureMain->SetFocus();
@@ -383,47 +365,47 @@ void FrmMain::WirePanelHandlers() {
     };
 }
 
-void FrmMain::OpenPanel(const char* key, const char* tag) {
+void FrmMain::OpenPanel(PanelId key, SetNullId tag) {
     S.PanelOpen = true;
-    S.PanelKey = QLatin1String(key);
+    S.PanelKey = key;
     Tag(tag);
 }
 
 void FrmMain::CommandSelection_Click() {
     PictureMain->SetFocus();
-    if (S.PanelKey == QLatin1String("Selection")) {
+    if (S.PanelKey == PanelId::Selection) {
         panels::SetValueCancel();
         return;
     }
     // Easy Process works on one picked file: no batch is chosen behind its frame.
     if ((!S.ViewLocked || S.PanelKey.isEmpty()) && !S.EasyProcessMode)
-        OpenPanel("Selection", "setNullSelectionStart");
+        OpenPanel(PanelId::Selection, SetNullId::setNullSelectionStart);
 }
 
 void FrmMain::CommandAction_Click() {
     PictureMain->SetFocus();
-    if (S.PanelKey == QLatin1String("Action")) {
+    if (S.PanelKey == PanelId::Action) {
         if (!S.MoveDestinationMode)
             panels::SetValueCancel();
         return;
     }
     if (!S.ViewLocked || S.PanelKey.isEmpty())
-        OpenPanel("Action", "setNullActionStart");
+        OpenPanel(PanelId::Action, SetNullId::setNullActionStart);
 }
 
 void FrmMain::CommandActionBrowse_Click() {
     PictureMain->SetFocus();
-    if (S.EditActionIndex < 1 || S.EditActionIndex > 5)
+    if (!NeedsDestination(EditedAction()))
         return;
     S.MoveDestinationMode = true;
-    Tag("setNullActionMovePath");
+    Tag(SetNullId::setNullActionMovePath);
 }
 
 void FrmMain::CommandSelectionOK_Click() {
     PictureMain->SetFocus();
     if (S.EditSelKind == 1 && S.EditSelNumKind == 1 && S.SelMaxFilesPending != 0 &&
         S.SelNumberPending > S.SelMaxFilesPending) {
-        Ready("MessageOnlyReadyMsg",
+        Ready(MessageId::MessageOnlyReadyMsg,
               QStringLiteral("Limit of maximum file to select is ") + QString::number(S.SelMaxFilesPending) +
                   QStringLiteral(". Number of files you want to be selected is ") +
                   QString::number(S.SelNumberPending) + QStringLiteral(". This can not be done.") + kCrLf2 +
@@ -438,7 +420,7 @@ void FrmMain::OptionsChanged() {
     S.OptionsCodePending = S.WeightInsertRigid + S.WeightReplaceRigid + S.WeightRemoveRigid +
                            S.WeightCharReplaceRigid + S.WeightCharRemoveRigid + S.WeightHelpRigid +
                            S.WeightAllowSystemRigid + S.WeightUndoWarnRigid;
-    Refresh("setButOnlyRigidity");
+    Refresh(SetButId::setButOnlyRigidity);
 }
 
 // The Selection panel's number boxes: Enter presses an enabled OK, Backspace passes, any other
@@ -455,7 +437,7 @@ bool FrmMain::SelectionDigitKey(int& keyAscii, const QString& rule) {
     if (keyAscii > 0 && keyAscii < 0x10000 && IsDigit(QChar(keyAscii)))
         return true;
     keyAscii = 0;
-    Ready("MessageReadyOnlyDigit", rule);
+    Ready(MessageId::MessageReadyOnlyDigit, rule);
     return false;
 }
 
@@ -475,7 +457,7 @@ void FrmMain::TextSelectionMaxFile_Change() {
         CaretToEnd(box);
         return;
     }
-    Tag("setNullSelectionOK");
+    Tag(SetNullId::setNullSelectionOK);
 }
 
 void FrmMain::TextSelectionNumFile_KeyPress(int& keyAscii) {
@@ -483,7 +465,7 @@ void FrmMain::TextSelectionNumFile_KeyPress(int& keyAscii) {
         return;
     if (keyAscii == '0' && S.SelNumberPending == 0) {
         keyAscii = 0;
-        Ready("MessageNoLeadingZero",
+        Ready(MessageId::MessageNoLeadingZero,
               QStringLiteral("This number should not start with a 0 (zero).") + kCrLf2 +
                   QStringLiteral("In this box please type the exact number how many files you want to be "
                                  "selected. That number should not start with a 0 (zero)."));
@@ -512,7 +494,7 @@ void FrmMain::TextSelectionNumFile_Change() {
         S.SelNumberPending = n;
         if (S.EditSelKind == 1 && S.EditSelNumKind == 1)
             LabelSelectionAsk->SetCaption(QString());
-        Tag("setNullSelectionOK");
+        Tag(SetNullId::setNullSelectionOK);
         return;
     }
     S.SelNumberPending = 0;
@@ -538,7 +520,7 @@ void FrmMain::TextSelectionNumSkip_Change() {
         const int n = NumberOf(text);
         S.SelSkipPending = n;
         if (QString::number(n).size() < text.size()) {
-            Ready("MessageOnlyReadyMsg",
+            Ready(MessageId::MessageOnlyReadyMsg,
                   QStringLiteral("If you do not want to skip any file then type 0(zero) in this box or leave "
                                  "the box empty.") +
                       kCrLf2 +
@@ -549,7 +531,7 @@ void FrmMain::TextSelectionNumSkip_Change() {
             return;
         }
     }
-    Tag("setNullSelectionOK");
+    Tag(SetNullId::setNullSelectionOK);
 }
 
 void FrmMain::TextSelectionString_Change() {
@@ -565,7 +547,7 @@ void FrmMain::TextSelectionString_Change() {
     if (text.isEmpty() && (S.EditSelKind == 2 || S.EditSelKind == 3))
         CommandSelectionOK->SetEnabled(false);
     else
-        Tag("setNullSelectionOK");
+        Tag(SetNullId::setNullSelectionOK);
 }
 
 }  // namespace qv

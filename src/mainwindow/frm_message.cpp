@@ -1,7 +1,5 @@
 #include "mainwindow/frm_message.h"
 
-#include <QLabel>
-#include <QWidget>
 #include <algorithm>
 #include <initializer_list>
 
@@ -10,6 +8,7 @@
 #include "mainwindow/frm_but.h"
 #include "forms/forms_box_keys.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 
@@ -66,17 +65,16 @@ void FrmMessage::Design() {
 }
 
 void FrmMessage::FitMessage() {
-    QWidget* label = LabelMessage ? LabelMessage->Widget() : nullptr;
-    if (!label)
+    if (!LabelMessage)
         return;
     // A box wider than this reads badly (and would leave the smallest screen); beyond it the box only
     // grows taller.
     const int kWidestLabel = static_cast<int>(520 * FontScale());
     int width = LabelMessage->Width();
-    int need = label->heightForWidth(width);
+    int need = TextHeightForWidth(*LabelMessage, width);
     if (need > LabelMessage->Height() && width < kWidestLabel) {
         width = kWidestLabel;
-        need = label->heightForWidth(width);
+        need = TextHeightForWidth(*LabelMessage, width);
     }
     const int widen = width - LabelMessage->Width();
     const int grow = std::max(0, need - LabelMessage->Height());
@@ -136,8 +134,7 @@ MessageAnswer FrmMessage::Present(const MessageBoxRequest& r) {
     CommandCancel->SetAccessibleName(r.cancelFace);
     if (r.nameInput) {
         // The box is read out by the question above it.
-        if (auto* head = qobject_cast<QLabel*>(LabelHead->Widget()))
-            head->setBuddy(TextInput0->Widget());
+        SetLabelFor(*LabelHead, *TextInput0);
         TextInput0->SetVisible(true);
         TextInput0->SetTabIndex(0);
     } else if (r.checkInput) {
@@ -186,8 +183,7 @@ void FrmMessage::TextInput0_Change() {
 }
 
 void FrmMessage::TextInput0_KeyPress(int& keyAscii) {
-    if (S.MessageKey != QLatin1String("MessageGetUserName") &&
-        S.MessageKey != QLatin1String("MessageChangeUserName"))
+    if (S.MessageKey != MessageId::MessageGetUserName && S.MessageKey != MessageId::MessageChangeUserName)
         return;
     if (keyAscii == 8)
         return;

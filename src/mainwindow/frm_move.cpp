@@ -2,8 +2,6 @@
 
 #include <QDir>
 #include <QTimer>
-#include <QWidget>
-#include <QWindow>
 #include <utility>
 #include <vector>
 
@@ -17,6 +15,7 @@
 #include "mainwindow/panels.h"
 #include "mainwindow/picture_chooser.h"
 #include "platform/services.h"
+#include "forms/forms_fit.h"
 
 namespace qv {
 
@@ -78,7 +77,7 @@ bool OpenFirst(DirListBox* dir, std::initializer_list<QString> candidates) {
 }
 
 void RefuseFolderKey() {
-    S.MessageKey = QStringLiteral("MessageOnlyReadyMsg");
+    S.MessageKey = MessageId::MessageOnlyReadyMsg;
     S.MessageReadyText = QStringLiteral(
         "In new Folder name you can use only Alphabets and Digits 0 to 9. No other Character can be "
         "included.");
@@ -96,17 +95,13 @@ void ExplainRefusal(TextBox* box, const std::weak_ptr<void>& alive) {
 }
 
 QTimer* RefusalPause(TextBox* box, bool make) {
-    QWidget* w = box->Widget();
-    if (!w)
-        return nullptr;
-    auto* timer = w->findChild<QTimer*>(QStringLiteral("RefusalPause"), Qt::FindDirectChildrenOnly);
+    QTimer* timer = ControlTimer(*box, QStringLiteral("RefusalPause"), kTypingPauseMs, false);
     if (timer || !make)
         return timer;
-    timer = new QTimer(w);  // goes with the box
-    timer->setObjectName(QStringLiteral("RefusalPause"));
-    timer->setSingleShot(true);
-    timer->setInterval(kTypingPauseMs);
-    QObject::connect(timer, &QTimer::timeout, w, [box, alive = box->LifeToken()] {
+    timer = ControlTimer(*box, QStringLiteral("RefusalPause"), kTypingPauseMs, true);
+    if (!timer)
+        return nullptr;
+    QObject::connect(timer, &QTimer::timeout, timer, [box, alive = box->LifeToken()] {
         // A box closed meanwhile (the folder made, the dialog left) has nothing left to explain.
         if (!alive.expired() && box->EffectivelyVisible())
             ExplainRefusal(box, alive);
@@ -158,15 +153,14 @@ bool StripFolderName(TextBox* box) {
     return true;
 }
 
-void SetNullTag(const char* tag) {
-    S.SetNullKey = QLatin1String(tag);
+void SetNullTag(SetNullId tag) {
+    S.SetNullKey = tag;
     SetNullByTag();
 }
 
 void HideMoveForm(FrmMove& f) {
     f.Hide();
-    if (QWidget* w = f.Window())
-        w->setWindowModality(Qt::NonModal);
+    SetApplicationModal(f, false);
 }
 
 }  // namespace
@@ -308,13 +302,13 @@ void FrmMove::Design() {
         PictureMove->SetFocus();
         if (!S.MoveCreateMode) {
             S.MoveCreateMode = true;
-            SetNullTag("setNullFramesActionMove");
+            SetNullTag(SetNullId::setNullFramesActionMove);
         }
     };
     CommandActionMoveCreateCancel->Click = [this] {
         PictureMove->SetFocus();
         S.MoveCreateMode = false;
-        SetNullTag("setNullFramesActionMove");
+        SetNullTag(SetNullId::setNullFramesActionMove);
     };
     TextActionMoveCreate->Change = [this] { TextActionMoveCreate_Change(); };
     TextActionMoveCreate->KeyPress = [this](int& k) { TextActionMoveCreate_KeyPress(k); };
@@ -323,7 +317,7 @@ void FrmMove::Design() {
         PictureMove->SetFocus();
         if (!S.MoveRenameMode) {
             S.MoveRenameMode = true;
-            SetNullTag("setNullFramesActionMove");
+            SetNullTag(SetNullId::setNullFramesActionMove);
         }
     };
     TextActionMoveNewName->Change = [this] { TextActionMoveNewName_Change(); };
@@ -338,7 +332,7 @@ void FrmMove::Design() {
         S.MoveCreateMode = false;
         S.MoveRenameMode = false;
         S.MadeFolderCount = 0;
-        SetNullTag("setNullFramesActionMove");
+        SetNullTag(SetNullId::setNullFramesActionMove);
     };
 }
 
@@ -487,7 +481,7 @@ void FrmMove::CommandActionMoveOK_Click() {
         S.MovePictureMode = false;
         S.PictureChoiceMade = false;
         HideMoveForm(*this);
-        S.SetButKey = QStringLiteral("setButFrame");
+        S.SetButKey = SetButId::setButFrame;
         SetButtons();
         return;
     }
@@ -524,7 +518,7 @@ void FrmMove::CommandActionMoveCancel_Click() {
         PicChooseCancel();
         S.PictureChoiceMade = false;
         HideMoveForm(*this);
-        S.SetButKey = QStringLiteral("setButFrame");
+        S.SetButKey = SetButId::setButFrame;
         SetButtons();
         return;
     }
@@ -542,8 +536,8 @@ void FrmMove::CommandActionMoveCancel_Click() {
         HideMoveForm(*this);
         // The Action panel stays open with the committed action chosen again.
         S.EditActionIndex = S.ActionIndex;
-        SetNullTag("setNullIndexAction");
-        S.SetButKey = QStringLiteral("setButOnlyActiveness");
+        SetNullTag(SetNullId::setNullIndexAction);
+        S.SetButKey = SetButId::setButOnlyActiveness;
         SetButtons();
         return;
     }
@@ -666,15 +660,11 @@ void PrepareMoveForm() {
 void ShowMoveForm() {
     FrmMove& f = frmMove();
     f.Load();
-    QWidget* w = f.Window();
-    if (!f.Visible() && w) {
-        w->setWindowModality(Qt::ApplicationModal);
+    if (!f.Visible() && f.Loaded()) {
+        SetApplicationModal(f, true);
         FrmMain& m = frmMain();
-        if (m.Loaded() && m.Window()) {
-            w->winId();
-            if (w->windowHandle() && m.Window()->windowHandle())
-                w->windowHandle()->setTransientParent(m.Window()->windowHandle());
-        }
+        if (m.Loaded())
+            SetTransientFor(f, m);
     }
     f.Show();
     f.PictureMove->SetFocus();

@@ -3,7 +3,6 @@
 // colour of a fixed set of controls; none of them walks the file lists, so a refresh costs the same
 // for ten files as for a hundred thousand.
 #include <QFileInfo>
-#include <QWidget>
 #include <algorithm>
 
 #include "core/folders.h"
@@ -61,15 +60,11 @@ void SetButFramePictures() {
     m.FrameChoice->SetCaption(view.choiceCaption);
 }
 
-bool Is(const QString& s, const char* key) {
-    return s == QLatin1String(key);
-}
-
 // The face of the job buttons and the colour of their labels: review mode, warning, ready.
 int JobFace() {
     if (S.ReviewMode != 0)
         return 4;
-    if (S.ActionIndex == 6 || S.AllowSystemFolders)
+    if (CurrentAction() == Action::Delete || S.AllowSystemFolders)
         return 3;
     return 8;
 }
@@ -93,59 +88,76 @@ void SetButtons() {
         S.ViewLockChanged = false;
         if (S.ViewLocked) {
             S.FrameKeySaved = S.FrameKey;
-            if (!Is(S.FrameKey, "InfoFrame"))
+            if (S.FrameKey != FrameId::InfoFrame)
                 S.FrameKey.clear();
         } else {
             S.FrameKey = S.FrameKeySaved;
             S.FrameKeySaved.clear();
-            if (Is(S.FrameKey, "PriorityFrame") && S.ActionIndex >= 4)
+            if (S.FrameKey == FrameId::PriorityFrame && !Renames(CurrentAction()))
                 S.FrameKey.clear();
         }
     }
     // A handler fired by what is written below may refresh again; this call keeps its own key.
-    const QString key = S.SetButKey;
+    const std::optional<SetButId> key = S.SetButKey.id();
     if (!frmMain().Loaded()) {
         S.SetButKey.clear();
         return;
     }
     bool full = true;
-    if (Is(key, "setButOnlyDir")) {
-        SetButDir();
-        full = false;
-    } else if (Is(key, "setButOnlyActiveness")) {
-        SetButActiveness();
-        full = false;
-    } else if (Is(key, "setButOnlyPicture")) {
-        SetButPicture();
-        full = false;
-    } else if (Is(key, "setButOnlyAction")) {
-        SetButAction();
-        full = false;
-    } else if (Is(key, "setButOnlyRigidity")) {
-        SetButRigidity();
-        full = false;
-    } else if (Is(key, "setButOnlyAbout") || Is(key, "setButOnlyFrame")) {
-        S.ShowFramePending = true;
-        full = false;
-    } else if (Is(key, "setButOnlyPriority")) {
-        SetButPriority();
-        full = false;
-    } else if (Is(key, "setButOnlyInfo")) {
-        full = false;
-    } else if (Is(key, "setButCaptionMain")) {
-        SetButCaptionMain();
-    } else if (Is(key, "setButFinalize")) {
-        SetButFinalize();
-    } else if (Is(key, "setButFrame")) {
-        SetButFramePictures();
-        S.ShowFramePending = true;
-    } else if (Is(key, "setButSingleProcess")) {
-        SetButSingleProcess();
-        SetButInfoFrames();
-    } else if (Is(key, "setButGlobal")) {
-        SetButInfoFrames();
-        SetButPicture();
-        S.ShowFramePending = true;
+    if (key) {
+        switch (*key) {
+            case SetButId::setButOnlyDir:
+                SetButDir();
+                full = false;
+                break;
+            case SetButId::setButOnlyActiveness:
+                SetButActiveness();
+                full = false;
+                break;
+            case SetButId::setButOnlyPicture:
+                SetButPicture();
+                full = false;
+                break;
+            case SetButId::setButOnlyAction:
+                SetButAction();
+                full = false;
+                break;
+            case SetButId::setButOnlyRigidity:
+                SetButRigidity();
+                full = false;
+                break;
+            case SetButId::setButOnlyAbout:
+            case SetButId::setButOnlyFrame:
+                S.ShowFramePending = true;
+                full = false;
+                break;
+            case SetButId::setButOnlyPriority:
+                SetButPriority();
+                full = false;
+                break;
+            case SetButId::setButOnlyInfo:
+                full = false;
+                break;
+            case SetButId::setButCaptionMain:
+                SetButCaptionMain();
+                break;
+            case SetButId::setButFinalize:
+                SetButFinalize();
+                break;
+            case SetButId::setButFrame:
+                SetButFramePictures();
+                S.ShowFramePending = true;
+                break;
+            case SetButId::setButSingleProcess:
+                SetButSingleProcess();
+                SetButInfoFrames();
+                break;
+            case SetButId::setButGlobal:
+                SetButInfoFrames();
+                SetButPicture();
+                S.ShowFramePending = true;
+                break;
+        }
     }
     S.SetButKey.clear();
     SetButInfo();
@@ -197,28 +209,29 @@ void SetButActiveness() {
         m.CommandChoiceSetName->SetEnabled(!S.MovePictureMode);
         m.CommandChoiceSetPic->SetEnabled(!S.MovePictureMode);
         m.CommandJob->SetEnabled(S.ReadyToFinalize);
-        m.CommandReject->SetEnabled(S.ReadyToFinalize && (S.ReviewMode == 0 || S.ActionIndex < 6));
+        m.CommandReject->SetEnabled(S.ReadyToFinalize && (S.ReviewMode == 0 || HasPreview(CurrentAction())));
 
         const bool open = !S.ViewLocked;
-        const bool upToMove = S.ActionIndex <= 5;
+        const bool upToMove = HasPreview(CurrentAction());
         const bool noPanel = S.PanelKey.isEmpty();
         // No batch is chosen behind the Easy Process frame, whatever the view lock.
         const bool selection =
-            !S.EasyProcessMode && (open || (upToMove ? Is(S.PanelKey, "Selection") : noPanel));
+            !S.EasyProcessMode && (open || (upToMove ? (S.PanelKey == PanelId::Selection) : noPanel));
         m.CommandSelection->SetEnabled(selection);
         m.CommandClearSelection->SetEnabled(selection && S.HasSelection + S.SelKind != 0);
         const bool action =
-            open ? true : (upToMove ? Is(S.PanelKey, "Action") || S.EasyProcessMode : noPanel);
+            open ? true : (upToMove ? (S.PanelKey == PanelId::Action) || S.EasyProcessMode : noPanel);
         m.CommandAction->SetEnabled(action);
-        m.CommandClearAction->SetEnabled(open ? S.ActionIndex != 0 : action && S.ActionIndex != 0);
-        m.CommandRenameCriteria->SetEnabled(open && S.ActionIndex <= 3 && !S.EasyProcessMode);
+        m.CommandClearAction->SetEnabled(open ? CurrentAction() != Action::Rename
+                                              : action && CurrentAction() != Action::Rename);
+        m.CommandRenameCriteria->SetEnabled(open && Renames(CurrentAction()) && !S.EasyProcessMode);
         // Easy Process keeps its own names: the batch criteria are not reset behind its frame.
         m.CommandClearRename->SetEnabled(open && S.CriteriaCount != 0 && !S.EasyProcessMode);
-        m.CommandRigidity->SetEnabled(open || Is(S.PanelKey, "Options"));
+        m.CommandRigidity->SetEnabled(open || (S.PanelKey == PanelId::Options));
         m.CommandClearRigidity->SetEnabled(open && S.OptionsNonDefault != 0);
         // A locked view opens no panel (a ready preview included): only the open one can be closed.
-        m.CommandHelp->SetEnabled(open || Is(S.PanelKey, "Help"));
-        m.CommandRun->SetEnabled(open || Is(S.PanelKey, "Family"));
+        m.CommandHelp->SetEnabled(open || (S.PanelKey == PanelId::Help));
+        m.CommandRun->SetEnabled(open || (S.PanelKey == PanelId::Family));
         const int inEffect = S.SpaceOn + S.CaseOn + S.ExtensionOn + S.HandleOn + S.NonDefaultCount +
                              S.SelectedCount + S.OptionsNonDefault;
         m.CommandResetAll->SetEnabled(open && inEffect != 0);
@@ -226,13 +239,12 @@ void SetButActiveness() {
         m.CommandUndo->SetEnabled(open && S.UndoAvailable);
         m.CommandViewPriority->SetEnabled(open && S.PriorityCount > 1);
         m.CommandViewChoice->SetEnabled(open);
-        m.CommandInfoHide->SetEnabled(open && Is(S.FrameKey, "InfoFrame"));
+        m.CommandInfoHide->SetEnabled(open && S.FrameKey == FrameId::InfoFrame);
         m.CheckEasyProcess->SetEnabled(open ? S.SelKind == 0 : noPanel && S.EasyProcessMode);
     }
     // The folder dialog's OK follows what it has been given to choose, not merely that it is open.
     RefreshMoveOK();
-    m.CommandActionBrowse->SetEnabled(S.EditActionIndex >= 1 && S.EditActionIndex <= 5 &&
-                                      !S.MoveDestinationMode);
+    m.CommandActionBrowse->SetEnabled(NeedsDestination(EditedAction()) && !S.MoveDestinationMode);
 }
 
 void SetButPicture() {
@@ -245,9 +257,9 @@ void SetButPicture() {
     int action = 0;
     if (S.ReviewMode != 0)
         action = 4;
-    else if (S.ActionIndex == 6)
+    else if (CurrentAction() == Action::Delete)
         action = 3;
-    else if (S.ActionIndex > 0)
+    else if (CurrentAction() != Action::Rename)
         action = 5;
     m.CommandAction->SetPicture(Face(action));
     const int job = JobFace();
@@ -258,15 +270,15 @@ void SetButPicture() {
     m.LabelSingleProcess->SetForeColor(colour);
     if (S.ViewLocked && !S.PanelKey.isEmpty()) {
         CommandButton* open = nullptr;
-        if (Is(S.PanelKey, "Family"))
+        if ((S.PanelKey == PanelId::Family))
             open = m.CommandRun;
-        else if (Is(S.PanelKey, "Selection"))
+        else if ((S.PanelKey == PanelId::Selection))
             open = m.CommandSelection;
-        else if (Is(S.PanelKey, "Action"))
+        else if ((S.PanelKey == PanelId::Action))
             open = m.CommandAction;
-        else if (Is(S.PanelKey, "Options"))
+        else if ((S.PanelKey == PanelId::Options))
             open = m.CommandRigidity;
-        else if (Is(S.PanelKey, "Help"))
+        else if ((S.PanelKey == PanelId::Help))
             open = m.CommandHelp;
         if (open)
             open->SetPicture(Face(6));
@@ -285,16 +297,25 @@ void SetButPriorityFrame() {
 void SetButShowFrame() {
     FrmMain& m = frmMain();
     Frame* shown = m.FrameView;
-    if (Is(S.FrameKey, "AboutFrame")) {
-        SetButAboutInfo();
-        shown = m.FrameAbout;
-    } else if (Is(S.FrameKey, "ChoiceFrame")) {
-        shown = m.FrameChoice;
-    } else if (Is(S.FrameKey, "InfoFrame")) {
-        shown = m.FrameInfo;
-    } else if (Is(S.FrameKey, "PriorityFrame")) {
-        SetButPriorityFrame();
-        shown = m.FramePriority;
+    if (const std::optional<FrameId> key = S.FrameKey.id()) {
+        switch (*key) {
+            case FrameId::AboutFrame:
+                SetButAboutInfo();
+                shown = m.FrameAbout;
+                break;
+            case FrameId::ChoiceFrame:
+                shown = m.FrameChoice;
+                break;
+            case FrameId::InfoFrame:
+                shown = m.FrameInfo;
+                break;
+            case FrameId::PriorityFrame:
+                SetButPriorityFrame();
+                shown = m.FramePriority;
+                break;
+            case FrameId::ViewFrame:
+                break;
+        }
     }
     for (Frame* f : {m.FrameAbout, m.FrameChoice, m.FrameInfo, m.FramePriority, m.FrameView})
         if (f != shown)
@@ -313,15 +334,15 @@ void SetButAction() {
     const int action = S.EditActionIndex != S.ActionIndex ? 1 : 0;
     const int attribute = S.EditActionAttribute != S.ActionAttribute ? 1 : 0;
     bool ok = false;
-    const int e = S.EditActionIndex;
-    if (e == 0 || e == 6)
-        ok = review + action > 0;
-    else if (e >= 1 && e <= 5)
+    const Action e = EditedAction();
+    if (NeedsDestination(e))
         ok = DestinationChosen();
-    else if (e == 7)
+    else if (e == Action::SetAttribute)
         ok = S.EditActionAttribute != 0 && review + attribute > 0;
+    else
+        ok = review + action > 0;
     m.CommandActionOK->SetEnabled(ok);
-    m.CommandActionOK->SetPicture(Face(S.ReviewModePending == 1 ? 4 : e == 6 ? 3 : 0));
+    m.CommandActionOK->SetPicture(Face(S.ReviewModePending == 1 ? 4 : e == Action::Delete ? 3 : 0));
 }
 
 void SetButSingleProcess() {
@@ -457,7 +478,7 @@ void SetButStatusPicture() {
     int n = 0;
     if (S.ReviewMode == 1)
         n = 4;
-    else if (S.ActionIndex == 6 || S.AllowSystemFolders)
+    else if (CurrentAction() == Action::Delete || S.AllowSystemFolders)
         n = 3;
     else if (S.SpaceOn + S.CaseOn + S.ExtensionOn + S.HandleOn + S.NonDefaultCount + S.SelectedCount +
                      S.OptionsNonDefault >
@@ -478,7 +499,7 @@ void SetButFinalize() {
                                      {"Move", "Move"},
                                      {"Delete.", "Delete"},
                                      {"", ""}};
-    const int i = std::clamp(S.ActionIndex, 0, 7);
+    const int i = IndexOf(CurrentAction());
     const QString word = QLatin1String(words[i][0]), text = QLatin1String(words[i][1]);
     FrmMain& m = frmMain();
     m.LabelInfo1->SetCaption(QStringLiteral("To ") + text + QStringLiteral(" please press :- ") + word);
@@ -489,7 +510,7 @@ void SetButFinalize() {
 
 void SetButInfoFrames() {
     FrmMain& m = frmMain();
-    const bool renaming = !S.EasyProcessMode && S.ActionIndex >= 0 && S.ActionIndex <= 3;
+    const bool renaming = !S.EasyProcessMode && Renames(CurrentAction());
     m.FrameRenInfo->SetVisible(renaming);
     m.FramePriInfo->SetVisible(renaming && S.PriorityCount > 1);
 }
@@ -613,13 +634,13 @@ void SetButPictures() {
     SetButChoicePicture();
     SetButDir();
     if (S.FirstStart || S.HelpAtStart) {
-        S.FrameKey = QStringLiteral("InfoFrame");
+        S.FrameKey = FrameId::InfoFrame;
         SetButInfo();
         SetButShowFrame();
     }
     m.PictureStatus->SetPicture(FromArray(&FrmBut::ImageShow, 0));
     // Every button and frame in its first state.
-    S.SetButKey = QStringLiteral("setButGlobal");
+    S.SetButKey = SetButId::setButGlobal;
     SetButtons();
 }
 

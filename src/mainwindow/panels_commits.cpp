@@ -95,7 +95,7 @@ void SetValueSelectionOK() {
 void SetValueActionOK() {
     FrmMain& m = frmMain();
     S.ReviewMode = S.ReviewModePending;
-    if (S.EditActionIndex == 7 && S.EditActionAttribute == 0) {
+    if (EditedAction() == Action::SetAttribute && S.EditActionAttribute == 0) {
         S.OverwritePending = false;
         S.ActionAttribute = 0;
         S.EditActionIndex = S.ActionIndex;
@@ -120,32 +120,33 @@ void SetValueActionOK() {
         {"Set Attribute", "Preview", "Set Attribute", "Attribute :"},
     };
     const int index = S.EditActionIndex;
-    if (index < 0 || index > 7)
+    if (index < 0 || index >= static_cast<int>(std::size(rows)))
         return;
+    const Action action = ActionAt(index);
     S.DestLabelText.clear();
-    if (index == 0 && S.ActionIndex != 0)
+    if (action == Action::Rename && CurrentAction() != Action::Rename)
         --S.NonDefaultCount;
-    else if (index != 0 && S.ActionIndex == 0)
+    else if (action != Action::Rename && CurrentAction() == Action::Rename)
         ++S.NonDefaultCount;
     const Row& row = rows[index];
     S.ActionName = QLatin1String(row.name);
     QString destText;
-    if (index >= 1 && index <= 5)
+    if (NeedsDestination(action))
         destText = S.DestPath;
-    else if (index == 6)
+    else if (action == Action::Delete)
         destText = QStringLiteral("Files Will Be Deleted Permanently. No Undo Available For Detete.");
-    else if (index == 7 && m.Loaded() && m.OptionAttribute[S.EditActionAttribute])
+    else if (action == Action::SetAttribute && m.Loaded() && m.OptionAttribute[S.EditActionAttribute])
         destText = m.OptionAttribute[S.EditActionAttribute]->Caption();
-    const bool keepsOverwrite = index == 1 || index == 2 || index == 4;
+    const bool keepsOverwrite = Copies(action);
     const QString suffix =
         keepsOverwrite && S.OverwritePending ? QStringLiteral(" : Overwrite Confirmed") : QString();
     if (!keepsOverwrite)
         S.OverwritePending = false;
     // The list of files to act on stays on show; Easy Process has no such list to keep.
-    if ((index == 6 || index == 7) && S.ViewLocked && !S.EasyProcessMode)
+    if (!HasPreview(action) && S.ViewLocked && !S.EasyProcessMode)
         S.KeepViewLocked = true;
     S.ActionIndex = index;
-    S.ActionAttribute = index == 7 ? S.EditActionAttribute : 0;
+    S.ActionAttribute = action == Action::SetAttribute ? S.EditActionAttribute : 0;
     S.OverwriteConfirmed = S.OverwritePending;
     if (m.Loaded()) {
         if (S.ActionAttribute == 0 && m.OptionAttribute[0])
@@ -168,7 +169,7 @@ void SetValueActionOK() {
         }
         S.PreviewNames.clear();
         SetValueListSelected();
-        if (index == 6 || index == 7)
+        if (!HasPreview(action))
             SetValueListForDelete();
         else
             qv::SetValueSplitNames();

@@ -17,8 +17,8 @@ void LockView(bool locked) {
     S.ViewLockChanged = true;
 }
 
-void Refresh(const char* key) {
-    S.SetButKey = QLatin1String(key);
+void Refresh(SetButId key) {
+    S.SetButKey = key;
     qv::SetButtons();
 }
 
@@ -27,12 +27,12 @@ void Refresh(const char* key) {
 void SetValueByKey() {
     if (S.SelectionByHand) {
         // A finished preview of a renaming, copy or move waits: the click is taken back.
-        if (S.ReadyToFinalize && S.ActionIndex < 6) {
+        if (S.ReadyToFinalize && HasPreview(CurrentAction())) {
             S.FileListByProgram = true;
             SetValueRestoreSelection();
             S.FileListByProgram = false;
             S.SelectionByHand = false;
-            Refresh("setButOnlyPicture");
+            Refresh(SetButId::setButOnlyPicture);
             return;
         }
         S.FileListByProgram = true;
@@ -41,7 +41,7 @@ void SetValueByKey() {
         S.FileListByProgram = false;
         S.SelectionEmptied = false;
         if (S.ViewLocked) {
-            if (S.ActionIndex < 6) {
+            if (HasPreview(CurrentAction())) {
                 LockView(false);
             } else if (S.HasSelection == 0 && frmMain().Loaded()) {
                 frmMain().List1->Clear();
@@ -49,29 +49,44 @@ void SetValueByKey() {
             }
         }
         S.SelectionByHand = false;
-        Refresh("setButGlobal");
+        Refresh(SetButId::setButGlobal);
         return;
     }
 
-    const QString key = S.PanelKey;
-    if (key == QLatin1String("ResetAll"))
-        SetValueResetAll();
-    else if (key == QLatin1String("Selection"))
-        SetValueSelectionOK();
-    else if (key == QLatin1String("Action"))
-        SetValueActionOK();
-    else if (key == QLatin1String("RenameSet"))
-        criteria::SetValueRenameSet();
-    else if (key == QLatin1String("Options"))
-        SetValueOptionsOK();
-    else if (key == QLatin1String("RigidityDefault"))
-        SetValueRigidityDefault();
-    else if (key == QLatin1String("ResetRigidity"))
-        SetValueResetRigidity();
-    else if (key == QLatin1String("ResetRename"))
-        SetValueResetRename();
-    else if (key == QLatin1String("Priority"))
-        SetValuePriorityOK();
+    if (const std::optional<PanelId> key = S.PanelKey.id()) {
+        switch (*key) {
+            case PanelId::ResetAll:
+                SetValueResetAll();
+                break;
+            case PanelId::Selection:
+                SetValueSelectionOK();
+                break;
+            case PanelId::Action:
+                SetValueActionOK();
+                break;
+            case PanelId::RenameSet:
+                criteria::SetValueRenameSet();
+                break;
+            case PanelId::Options:
+                SetValueOptionsOK();
+                break;
+            case PanelId::RigidityDefault:
+                SetValueRigidityDefault();
+                break;
+            case PanelId::ResetRigidity:
+                SetValueResetRigidity();
+                break;
+            case PanelId::ResetRename:
+                SetValueResetRename();
+                break;
+            case PanelId::Priority:
+                SetValuePriorityOK();
+                break;
+            case PanelId::Help:
+            case PanelId::Family:
+                break;
+        }
+    }
     qv::SetValueActionFlags();
     if (S.KeepViewLocked)
         S.KeepViewLocked = false;
@@ -79,40 +94,53 @@ void SetValueByKey() {
         LockView(false);
     S.PanelKey.clear();
     S.PanelOpen = false;
-    Refresh("setButGlobal");
+    Refresh(SetButId::setButGlobal);
 }
 
 void SetValueCancel() {
     FrmMain& m = frmMain();
-    const QString key = S.PanelKey;
-    if (m.Loaded()) {
-        if (key == QLatin1String("Selection")) {
-            if (OptionButton* o = m.OptionSelection[S.SelKind])
-                o->SetValue(true);
-            m.FrameSelection->SetVisible(false);
-        } else if (key == QLatin1String("Action")) {
-            if (OptionButton* o = m.OptionAction[S.ActionIndex])
-                o->SetValue(true);
-            m.CheckActionMode->SetValue(S.ReviewMode == 0 ? 0 : 1);
-            m.CheckActionOverwrite->SetValue(S.OverwriteConfirmed ? 1 : 0);
-            m.FrameAction->SetVisible(false);
-        } else if (key == QLatin1String("Options")) {
-            SetValueOptionsRestore();
-        } else if (key == QLatin1String("Help")) {
-            m.FrameHelp->SetVisible(false);
+    const PanelKeyField key = S.PanelKey;
+    if (m.Loaded() && key.id()) {
+        switch (*key.id()) {
+            case PanelId::Selection:
+                if (OptionButton* o = m.OptionSelection[S.SelKind])
+                    o->SetValue(true);
+                m.FrameSelection->SetVisible(false);
+                break;
+            case PanelId::Action:
+                if (OptionButton* o = m.OptionAction[S.ActionIndex])
+                    o->SetValue(true);
+                m.CheckActionMode->SetValue(S.ReviewMode == 0 ? 0 : 1);
+                m.CheckActionOverwrite->SetValue(S.OverwriteConfirmed ? 1 : 0);
+                m.FrameAction->SetVisible(false);
+                break;
+            case PanelId::Options:
+                SetValueOptionsRestore();
+                break;
+            case PanelId::Help:
+                m.FrameHelp->SetVisible(false);
+                break;
+            case PanelId::ResetAll:
+            case PanelId::RenameSet:
+            case PanelId::RigidityDefault:
+            case PanelId::ResetRigidity:
+            case PanelId::ResetRename:
+            case PanelId::Priority:
+            case PanelId::Family:
+                break;
         }
     }
     // What was typed or ticked in a cancelled panel must not ride along with a later commit (a reset
     // commits the pending copies without opening the panel).
-    if (key == QLatin1String("Selection"))
+    if (key == PanelId::Selection)
         CopySelectionToPending();
-    else if (key == QLatin1String("Action"))
+    else if (key == PanelId::Action)
         S.OverwritePending = S.OverwriteConfirmed;
     S.PanelKey.clear();
     S.PanelOpen = false;
-    if (S.ActionIndex < 6 && S.ViewLocked)
+    if (HasPreview(CurrentAction()) && S.ViewLocked)
         LockView(false);
-    Refresh("setButGlobal");
+    Refresh(SetButId::setButGlobal);
 }
 
 void SetValueResetAll() {
@@ -120,8 +148,8 @@ void SetValueResetAll() {
         S.EditSelKind = 0;
         SetValueSelectionOK();
     }
-    if (!(S.ActionIndex == 0 && S.ReviewMode != 1)) {
-        S.EditActionIndex = 0;
+    if (!(CurrentAction() == Action::Rename && S.ReviewMode != 1)) {
+        S.EditActionIndex = IndexOf(Action::Rename);
         if (frmMain().Loaded())
             frmMain().CheckActionMode->SetValue(0);
         S.ReviewModePending = 0;

@@ -13,9 +13,9 @@ namespace qv::panels {
 
 namespace {
 
-const QString kInsert = QStringLiteral("Insert");
-const QString kReplace = QStringLiteral("Replace");
-const QString kRemove = QStringLiteral("Remove");
+const QString kInsert = KeyWord(SlotId::Insert);
+const QString kReplace = KeyWord(SlotId::Replace);
+const QString kRemove = KeyWord(SlotId::Remove);
 
 void SetMarkControls(bool insert, bool replace, bool remove, bool replaceShort, bool removeShort) {
     FrmMain& m = frmMain();

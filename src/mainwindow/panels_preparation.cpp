@@ -22,8 +22,8 @@ void LockView() {
     S.ViewLockChanged = true;
 }
 
-void Refresh(const char* key) {
-    S.SetButKey = QLatin1String(key);
+void Refresh(SetButId key) {
+    S.SetButKey = key;
     qv::SetButtons();
 }
 
@@ -98,45 +98,58 @@ void CopySelectionToPending() {
 }
 
 void SetNullByTag() {
-    const QString tag = S.SetNullKey;  // a control fired meanwhile may send a tag of its own
-    const char* refresh = nullptr;
-    if (tag == QLatin1String("setNullSelectionStart")) {
-        ResetSelectionFrame();
-        LockView();
-        refresh = "setButGlobal";
-    } else if (tag == QLatin1String("setNullIndexSelection")) {
-        ShowSelectionIndex();
-    } else if (tag == QLatin1String("setNullNumIndexNumSelection")) {
-        ShowSelectionNumIndex();
-    } else if (tag == QLatin1String("setNullSelectionOK")) {
-        CheckSelectionOK();
-    } else if (tag == QLatin1String("setNullActionStart")) {
-        ResetActionFrame();
-        LockView();
-        refresh = "setButGlobal";
-    } else if (tag == QLatin1String("setNullIndexAction")) {
-        ShowActionIndex();
-    } else if (tag == QLatin1String("setNullActionMovePath")) {
-        PrepareMoveForm();
-        ShowMoveForm();
-        refresh = "setButOnlyActiveness";
-    } else if (tag == QLatin1String("setNullFramesActionMove")) {
-        ShowMoveFrames();
-    } else if (tag == QLatin1String("setNullRigidity")) {
-        ResetRigidityFrame();
-        LockView();
-        refresh = "setButGlobal";
-    } else if (tag == QLatin1String("setNullHelp")) {
-        if (frmMain().Loaded())
-            frmMain().FrameHelp->SetVisible(true);
-        LockView();
-        refresh = "setButGlobal";
-    } else {
-        refresh = "setButGlobal";
+    // A control fired meanwhile may send a tag of its own.
+    const std::optional<SetNullId> tag = S.SetNullKey.id();
+    std::optional<SetButId> refresh = SetButId::setButGlobal;  // also for a tag outside the vocabulary
+    if (tag) {
+        switch (*tag) {
+            case SetNullId::setNullSelectionStart:
+                ResetSelectionFrame();
+                LockView();
+                break;
+            case SetNullId::setNullIndexSelection:
+                ShowSelectionIndex();
+                refresh.reset();
+                break;
+            case SetNullId::setNullNumIndexNumSelection:
+                ShowSelectionNumIndex();
+                refresh.reset();
+                break;
+            case SetNullId::setNullSelectionOK:
+                CheckSelectionOK();
+                refresh.reset();
+                break;
+            case SetNullId::setNullActionStart:
+                ResetActionFrame();
+                LockView();
+                break;
+            case SetNullId::setNullIndexAction:
+                ShowActionIndex();
+                refresh.reset();
+                break;
+            case SetNullId::setNullActionMovePath:
+                PrepareMoveForm();
+                ShowMoveForm();
+                refresh = SetButId::setButOnlyActiveness;
+                break;
+            case SetNullId::setNullFramesActionMove:
+                ShowMoveFrames();
+                refresh.reset();
+                break;
+            case SetNullId::setNullRigidity:
+                ResetRigidityFrame();
+                LockView();
+                break;
+            case SetNullId::setNullHelp:
+                if (frmMain().Loaded())
+                    frmMain().FrameHelp->SetVisible(true);
+                LockView();
+                break;
+        }
     }
     S.SetNullKey.clear();
     if (refresh)
-        Refresh(refresh);
+        Refresh(*refresh);
 }
 
 void ShowSelectionIndex() {
@@ -276,8 +289,9 @@ void ShowActionIndex() {
         o->SetValue(true);
         return;
     }
-    const bool destination = a >= 1 && a <= 5, copy = a == 1 || a == 2 || a == 4;
-    const bool warn = a == 6 && m.CheckActionMode->Value() == 0;
+    const Action action = ActionAt(a);
+    const bool destination = NeedsDestination(action), copy = Copies(action);
+    const bool warn = action == Action::Delete && m.CheckActionMode->Value() == 0;
     QString verb;
     if (copy) {
         S.DestLabelText = QStringLiteral("Copy To This Folder :");
@@ -285,24 +299,24 @@ void ShowActionIndex() {
     } else if (destination) {
         S.DestLabelText = QStringLiteral("Move To This Folder :");
         verb = QStringLiteral("Move");
-    } else if (a == 7) {
+    } else if (action == Action::SetAttribute) {
         verb = QStringLiteral("Attribute");
     }
-    m.LineAction->SetVisible(copy || a == 7 || warn);
+    m.LineAction->SetVisible(copy || action == Action::SetAttribute || warn);
     m.CheckActionOverwrite->SetVisible(copy);
     m.LabelActionOverwrite->SetVisible(copy);
     m.LabelActionWarning->SetVisible(warn);
-    m.FrameAttribute->SetVisible(a == 7);
+    m.FrameAttribute->SetVisible(action == Action::SetAttribute);
     QString must;
     if (destination && !DestinationChosen())
         must = QStringLiteral("Must select a different Folder to ") + verb +
                QStringLiteral(". Press Set Destination to select Folder.");
-    else if (a == 7 && S.EditActionAttribute == 0)
+    else if (action == Action::SetAttribute && S.EditActionAttribute == 0)
         must = QStringLiteral("Must select an Attribute to set ") + verb + QStringLiteral(".");
     m.LabelActionMust->SetCaption(must);
     m.CommandActionBrowse->SetEnabled(destination && !S.MoveDestinationMode);
     m.CheckActionMode->SetForeColor(S.ReviewModePending == 1 ? kBlue : kButtonText);
-    Refresh("setButOnlyAction");
+    Refresh(SetButId::setButOnlyAction);
 }
 
 }  // namespace qv::panels

@@ -50,10 +50,10 @@ void SetValueCollectFiles() {
         SelectionTableClear();
         if (ListsFiles() && frmMain().Loaded())
             ClearList1(frmMain());
-        if (S.ActionIndex > 5)
+        if (!HasPreview(CurrentAction()))
             S.SelectionEmptied = true;
     } else if (S.SelectedCount > 1 && S.RenReplaceKind == 1 && S.RenAutoType == 0) {
-        S.MessageKey = QStringLiteral("MessageReplaceMultiName");
+        S.MessageKey = MessageId::MessageReplaceMultiName;
         MessageShowWork();
     }
 }

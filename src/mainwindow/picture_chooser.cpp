@@ -23,8 +23,8 @@ void ClearPending() {
     S.PictureFilePending.clear();
 }
 
-void ShowSystem(const char* key) {
-    S.MessageKey = QLatin1String(key);
+void ShowSystem(MessageId key) {
+    S.MessageKey = key;
     MessageShowSystem();
 }
 
@@ -60,7 +60,7 @@ void PicChoosePreview() {
             S.PictureFilePending.clear();
             return;
         }
-        ShowSystem("MessageIncorrectPicture");
+        ShowSystem(MessageId::MessageIncorrectPicture);
         return;
     }
     f.ImageActionMoveUser->SetPicture(picture);
@@ -103,14 +103,14 @@ void PicChooseOK() {
 
 bool PicApplyUser() {
     if (S.PicturePathPending.isEmpty()) {
-        ShowSystem("MessageMustChoosePicture");
+        ShowSystem(MessageId::MessageMustChoosePicture);
         return false;
     }
     Picture picture;
     try {
         picture = LoadPicture(S.PicturePathPending);
     } catch (const PlatformError&) {
-        ShowSystem("MessageIncorrectPicture");
+        ShowSystem(MessageId::MessageIncorrectPicture);
         return false;
     }
     frmMove().ImageActionMoveUser->SetPicture(picture);

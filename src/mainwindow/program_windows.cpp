@@ -1,8 +1,5 @@
 #include "mainwindow/program_windows.h"
 
-#include <QApplication>
-#include <QTimer>
-#include <QWidget>
 
 #include "core/message.h"
 #include "core/state.h"
@@ -40,29 +37,9 @@ DirListBox* Folders(FolderList which) {
     return which == FolderList::Work ? frmMain().Dir1 : frmMove().Dir1;
 }
 
-// Runs `work` once the watched window has painted, when the event loop is next free.
-class FirstPaintThen : public QObject {
-  public:
-    FirstPaintThen(QObject* parent, std::function<void()> work) : QObject(parent), work_(std::move(work)) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && watched == parent()) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                const std::function<void()> work = std::move(work_);
-                deleteLater();
-                work();
-            });
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> work_;
-};
-
 void RegisterFolderDialogWork() {
     RegisterMessageWork({
-        {"MessageIncorrectPicture",
+        {MessageId::MessageIncorrectPicture,
          [](const MessageAnswer&) {
              // The list keeps its place: the next arrow goes on from the entry refused.
              S.PicturePathPending.clear();
@@ -227,8 +204,8 @@ void ProgramWindows::LoadMainWindows() {
 
 void ProgramWindows::ShowMainWindow() {
     frmMain().Show();
-    if (QWidget* w = frmMain().Window(); w && frmRenAsIs().LoadPending())
-        w->installEventFilter(new FirstPaintThen(w, [] { frmRen(); }));
+    if (frmMain().Loaded() && frmRenAsIs().LoadPending())
+        AfterFirstPaint(frmMain(), [] { frmRen(); });
 }
 
 void ProgramWindows::TellOfLeftovers() {
@@ -239,21 +216,11 @@ void ProgramWindows::RaiseMainWindow() {
     FrmMain& m = frmMain();
     // A main window that start-up has not shown yet stays hidden; only what is on screen comes forward.
     if (m.Loaded() && m.Visible()) {
-        if (QWidget* w = m.Window()) {
-            w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-            w->raise();
-            w->activateWindow();
-        }
+        BringToFront(m);
     }
     // An open message box (or dialog) comes back from an icon with the window it blocks: left
     // minimised, it would keep the restored window from taking any click. It stays on top.
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->isVisible() && w->isModal() && (w->windowState() & Qt::WindowMinimized))
-            w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
-    if (QWidget* box = QApplication::activeModalWidget()) {
-        box->raise();
-        box->activateWindow();
-    }
+    RestoreModalWindows();
 }
 
 void InstallProgramWindows() {

@@ -49,7 +49,7 @@ FrmRen& CriteriaTest::Open() {
 void CriteriaTest::ExpectBox(bool ok) {
     script_->expect(QStringLiteral("frmMessage"), [this, ok](Form& form) {
         auto& box = static_cast<FrmMessage&>(form);
-        seen.push_back({S.MessageKey, box.LabelMessage->Caption()});
+        seen.push_back({S.MessageKey.text(), box.LabelMessage->Caption()});
         (ok ? box.CommandOK : box.CommandCancel)->UserClicks();
     });
 }

@@ -25,11 +25,12 @@ rule src/core/records  "core engine platform"                               "QtC
 rule src/engine        "core engine platform"                               "QtCore"
 # The forms runtime: the one place for Qt Widgets; it knows no window of its own.
 rule src/forms         "forms platform"                                     "QtCore QtGui QtWidgets"
-# The windows. The criteria dialog never reaches back into the main window.
-rule src/criteria      "criteria core engine forms platform"                "QtCore QtGui QtWidgets"
-rule src/mainwindow    "mainwindow criteria core engine forms platform"     "QtCore QtGui QtWidgets"
-# The help program: the main program's logic only for the family codes they share.
-rule src/help          "help forms platform core/family_codes.h"            "QtCore QtGui QtWidgets"
+# The windows speak in controls, never in widgets. The criteria dialog never reaches back into the
+# main window.
+rule src/criteria      "criteria core engine forms platform"                "QtCore QtGui"
+rule src/mainwindow    "mainwindow criteria core engine forms platform"     "QtCore QtGui"
+# The help program: of the main program's logic only the family codes and the keys (headers alone).
+rule src/help          "help forms platform core/family_codes.h core/keys.h" "QtCore QtGui"
 rule apps              "core mainwindow help forms platform"                "QtCore QtGui QtWidgets QtDBus"
 # The tests: the engine's tests see the logic and the recording windows, no window and no widget.
 rule tests/support     "support core forms platform"                        "QtCore QtGui QtWidgets QtTest"
@@ -37,7 +38,7 @@ rule tests/engine      "core engine platform support/fake_services.h support/rec
 rule tests/core        "core mainwindow forms platform support"             "QtCore QtGui QtWidgets QtTest"
 rule tests/criteria    "criteria mainwindow core engine forms platform support" "QtCore QtGui QtWidgets QtTest"
 rule tests/mainwindow  "mainwindow criteria core engine forms platform support" "QtCore QtGui QtWidgets QtTest"
-rule tests/help        "help forms platform core/family_codes.h support"    "QtCore QtGui QtWidgets QtTest"
+rule tests/help        "help forms platform core/family_codes.h core/keys.h support"    "QtCore QtGui QtWidgets QtTest"
 rule tests/platform    "platform forms support"                             "QtCore QtGui QtWidgets QtTest"
 
 declare -A module_of

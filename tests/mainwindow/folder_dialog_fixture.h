@@ -84,7 +84,7 @@ class DialogWindows : public ProgramWindows {
   public:
     QStringList calls;
     void SetNullByTag() override {
-        const QString tag = S.SetNullKey;
+        const QString tag = S.SetNullKey.text();
         calls << QStringLiteral("SetNullByTag ") + tag;
         if (tag == QLatin1String("setNullActionMovePath")) {
             PrepareMoveForm();
@@ -94,10 +94,10 @@ class DialogWindows : public ProgramWindows {
         }
     }
     void SetButtons() override {
-        calls << QStringLiteral("SetButtons ") + S.SetButKey;
+        calls << QStringLiteral("SetButtons ") + S.SetButKey.text();
         RefreshMoveOK();
     }
-    void SetValueByKey() override { calls << QStringLiteral("SetValueByKey ") + S.PanelKey; }
+    void SetValueByKey() override { calls << QStringLiteral("SetValueByKey ") + S.PanelKey.text(); }
 };
 
 inline const QString kMessageBox = QStringLiteral("frmMessage");

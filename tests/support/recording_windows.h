@@ -60,7 +60,7 @@ class RecordingWindows : public Windows {
     void SetText(WindowText which, const QString& text) override { texts[which] = text; }
     QString Text(WindowText which) override { return texts.value(which); }
     MessageAnswer ShowMessage(const MessageBoxRequest& r) override {
-        shown << S.MessageKey;
+        shown << S.MessageKey.text();
         boxes << r;
         MessageAnswer a;
         a.ok = !(answerCancel && r.cancelEnabled);
@@ -68,9 +68,9 @@ class RecordingWindows : public Windows {
         a.checked = r.checked;
         return a;
     }
-    void SetButtons() override { calls << QStringLiteral("SetButtons ") + S.SetButKey; }
-    void SetNullByTag() override { calls << QStringLiteral("SetNullByTag ") + S.SetNullKey; }
-    void SetValueByKey() override { calls << QStringLiteral("SetValueByKey ") + S.PanelKey; }
+    void SetButtons() override { calls << QStringLiteral("SetButtons ") + S.SetButKey.text(); }
+    void SetNullByTag() override { calls << QStringLiteral("SetNullByTag ") + S.SetNullKey.text(); }
+    void SetValueByKey() override { calls << QStringLiteral("SetValueByKey ") + S.PanelKey.text(); }
 };
 
 // Installs the windows for the lifetime of this object.

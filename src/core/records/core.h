@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/keys.h"
+
 namespace qv {
 
 // "No mark" for SystemHistoryMark: history index 0 is a real entry.
@@ -99,7 +101,7 @@ struct FamilyRunList {
 
 struct MessageRequest {
     QString MessageReply;
-    QString MessageKey;
+    MessageKeyField MessageKey;
     QString MessageReadyText;
     QString MessageHead;
     QString MessageText;

@@ -4,14 +4,16 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/keys.h"
+
 namespace qv {
 
 struct PanelKeys {
-    QString SetButKey;
-    QString SetNullKey;
-    QString FrameKey;
-    QString FrameKeySaved;
-    QString PanelKey;
+    SetButKeyField SetButKey;
+    SetNullKeyField SetNullKey;
+    FrameKeyField FrameKey;
+    FrameKeyField FrameKeySaved;
+    PanelKeyField PanelKey;
     bool SelectionEmptied = false;
     bool KeepViewLocked = false;
 };
