@@ -117,9 +117,9 @@ void FrmRen::Design() {
     Arrange();
     // Where the load puts the dialog; a screen with too little room there takes it down to fit.
     System& sys = systemServices();
-    FitFormToScreen(
-        *this, QPoint(sys.ScreenWidthTwips() < 13000 ? 20 : 40, sys.ScreenHeightTwips() < 10000 ? 20 : 40),
-        [this] { Arrange(); });
+    FitForm(*this, {.place = QPoint(sys.ScreenWidthTwips() < 13000 ? 20 : 40,
+                                    sys.ScreenHeightTwips() < 10000 ? 20 : 40),
+                    .arrange = [this] { Arrange(); }});
     Describe();
     WireRules();
 

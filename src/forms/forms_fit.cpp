@@ -47,14 +47,18 @@ QSize WindowRoom(QPoint place, int border, int title) {
     return {width - place.x() - 2 * border, height - place.y() - title - 2 * border};
 }
 
-double ScreenFit(QSize size, QPoint place) {
-    const QSize room = WindowRoom(place);
+namespace {
+
+// How far a window of `size` must be taken down to fit `room`: 1 when it fits or the room is not known.
+double RoomFit(QSize size, QSize room) {
     if (room.isEmpty() || size.isEmpty())
         return 1.0;
     return std::min({1.0, room.width() / static_cast<double>(size.width()),
                      room.height() / static_cast<double>(size.height())});
 }
 
+// The largest font, not larger than `base`, whose line and text are at most `scale` times as high and
+// as wide as those of `base`.
 QFont FontAtScale(const QFont& base, double scale) {
     const QFontMetricsF was(base);
     auto fits = [&](const QFont& f) {
@@ -80,6 +84,8 @@ QFont FontAtScale(const QFont& base, double scale) {
     return font;
 }
 
+// Every control's place and size, and the form's size, times k. Edges are scaled, not sizes, and
+// rounded down to whole pixels, so that what lies inside a container still does.
 void ScaleFormLayout(Form& form, double k) {
     if (k == 1.0)
         return;
@@ -89,7 +95,7 @@ void ScaleFormLayout(Form& form, double k) {
     };
     for (const auto& c : form.Controls()) {
         const Control* in = c->Container();
-        const bool twips = in && (in->Kind() == ControlKind::Frame || in->Kind() == ControlKind::PictureBox);
+        const bool twips = in && in->IsContainer();
         if (auto* line = dynamic_cast<Line*>(c.get())) {
             line->SetPoints(edge(line->X1(), twips), edge(line->Y1(), twips), edge(line->X2(), twips),
                             edge(line->Y2(), twips));
@@ -102,13 +108,32 @@ void ScaleFormLayout(Form& form, double k) {
     form.Move(form.Left(), form.Top(), edge(form.Width(), false), edge(form.Height(), false));
 }
 
-void FitFormToScreen(Form& form, QPoint place, const std::function<void()>& arrange) {
+}  // namespace
+
+double FontScale() {
+    // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
+    constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
+    const QFontMetrics fm(QApplication::font());
+    const double width =
+        fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
+    return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
+}
+
+void FixFormSize(Form& form) {
+    if (QWidget* w = form.Window())
+        w->setFixedSize(form.Width(), form.Height());
+}
+
+namespace {
+
+// A window laid out from its font: while it does not fit its room, a smaller font and a new layout.
+void ArrangeDown(Form& form, QSize room, const std::function<void()>& arrange) {
     QWidget* w = form.Window();
     if (!w)
         return;
     // Fixed parts (a check box's box, a combo's arrow) do not shrink with the font: a few rounds.
     for (int round = 0; round < 12; ++round) {
-        const double fit = ScreenFit(QSize(form.Width(), form.Height()), place);
+        const double fit = RoomFit(QSize(form.Width(), form.Height()), room);
         if (fit >= 1.0)
             return;
         const QFont was = w->font();
@@ -129,38 +154,53 @@ void FitFormToScreen(Form& form, QPoint place, const std::function<void()>& arra
     }
 }
 
-double FontScale() {
-    // Line height and width of a sample at the design font (Sans Serif, 9 points, 96 dots an inch).
-    constexpr double kDesignLine = 14.0, kDesignSample = 205.0;
-    const QFontMetrics fm(QApplication::font());
-    const double width =
-        fm.horizontalAdvance(QStringLiteral("Copy and Rename the copies only")) / kDesignSample;
-    return std::max({1.0, fm.lineSpacing() / kDesignLine, width});
-}
-
-void FixFormSize(Form& form) {
-    if (QWidget* w = form.Window())
-        w->setFixedSize(form.Width(), form.Height());
-}
-
-void FitFormToFont(Form& form, bool fixSize) {
-    ScaleFormLayout(form, FontScale());
-    if (fixSize)
-        FixFormSize(form);
-}
-
-void FitFormToFontAndScreen(Form& form, QPoint place) {
-    const double grow = FontScale();
+// The one factor a design-size layout takes: its growth, or less where the room is smaller.
+double LayoutFactor(const Form& form, const FitRule& rule, QSize room, double grow) {
+    if (room.isEmpty())
+        return grow;
+    if (!rule.wholePixels)
+        return std::min({grow, room.width() / static_cast<double>(form.Width()),
+                         room.height() / static_cast<double>(form.Height())});
     const QSize grown(static_cast<int>(form.Width() * grow), static_cast<int>(form.Height() * grow));
-    const double k = grow * ScreenFit(grown, place);
-    if (k < grow) {
-        if (QWidget* w = form.Window())
-            w->setFont(FontAtScale(w->font(), k / grow));
-    }
-    ScaleFormLayout(form, k);
-    FixFormSize(form);
+    return grow * RoomFit(grown, room);
 }
 
+QFont FontDownTo(const QFont& font, double shrink, FitRule::FontDown how) {
+    if (how == FitRule::FontDown::Measured)
+        return FontAtScale(font, shrink);
+    QFont down = font;
+    if (down.pointSizeF() > 0)
+        down.setPointSizeF(down.pointSizeF() * shrink);
+    else
+        down.setPixelSize(std::max(1, static_cast<int>(down.pixelSize() * shrink)));
+    return down;
+}
+
+}  // namespace
+
+double FitForm(Form& form, const FitRule& rule) {
+    const QSize room = rule.place ? WindowRoom(*rule.place, rule.border, rule.title) : QSize();
+    double k = 1.0;
+    if (rule.arrange) {
+        ArrangeDown(form, room, rule.arrange);
+    } else {
+        const double grow = rule.grow > 0.0 ? rule.grow : FontScale();
+        k = LayoutFactor(form, rule, room, grow);
+        if (k < grow) {
+            if (QWidget* w = form.Window())
+                w->setFont(FontDownTo(w->font(), k / grow, rule.fontDown));
+        }
+        if (k != 1.0) {
+            if (rule.scale)
+                rule.scale(k);
+            else
+                ScaleFormLayout(form, k);
+        }
+    }
+    if (rule.fixSize)
+        FixFormSize(form);
+    return k;
+}
 
 StyleMetrics MeasureStyle(const QFont& font) {
     QLineEdit e;

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace qv {
 
@@ -22,21 +23,6 @@ inline constexpr int kFrameBorder = 3, kFrameTitle = 23;
 // bar). Empty when the screen is not known.
 QSize WindowRoom(QPoint place, int border = kFrameBorder, int title = kFrameTitle);
 
-// How far a window of `size` at `place` must be taken down to fit its room: 1 when it fits.
-double ScreenFit(QSize size, QPoint place);
-
-// The largest font, not larger than `base`, whose line and text are at most `scale` times as high and
-// as wide as those of `base`.
-QFont FontAtScale(const QFont& base, double scale);
-
-// Every control's place and size, and the form's size, times k. Edges are scaled, not sizes, and
-// rounded down to whole pixels, so that what lies inside a container still does.
-void ScaleFormLayout(Form& form, double k);
-
-// A form that lays itself out from its window's font (`arrange`): while it is too big for its room at
-// `place`, its window's font goes down and it is laid out again.
-void FitFormToScreen(Form& form, QPoint place, const std::function<void()>& arrange);
-
 // What the desktop style draws at a font, in pixels, for a window laid out from its font: the height
 // of a text box, a closed combo box and a check box or option button, and what a check box, an option
 // button and a combo box take beside their caption or entry.
@@ -49,13 +35,42 @@ StyleMetrics MeasureStyle(const QFont& font);
 // Window sizes follow the font. The windows are drawn for the desktop's usual font (a line 14 pixels
 // high); a larger font makes every place and size of the window larger in step, so no text is cut.
 double FontScale();
-// Scales the form's size and every control's place and size by FontScale() and fixes the window at
-// that size (unless told not to yet): a window whose layout is fixed is never made so small that a
-// control is out of reach.
-void FitFormToFont(Form& form, bool fixSize = true);
-// The same for a window whose frame will stand at `place` (pixels): when the grown window would not
-// fit the screen there, it grows less and its font shrinks in step, so that it fits.
-void FitFormToFontAndScreen(Form& form, QPoint place);
+
+// How one window meets its font and its screen. Every window goes by the same rule: it grows with
+// the font; when the grown window would not fit its room (the screen at `place`, less the frame), its
+// layout and its font go down together until it does; then it is fixed at that size. What differs
+// between windows is given here.
+struct FitRule {
+    enum class FontDown {
+        // The largest font whose line and text are at most the layout's factor of the font's.
+        Measured,
+        // The font's size times the layout's factor.
+        InProportion,
+    };
+    // Where the window's frame will stand (pixels); none: the screen sets no bound.
+    std::optional<QPoint> place = std::nullopt;
+    // The frame allowance around the window's own area.
+    int border = kFrameBorder, title = kFrameTitle;
+    // For a window that places its controls from its font: lays the window out for the font it now
+    // has. Such a window has grown already; it is taken down a font step at a time, laid out again
+    // each time, until it fits (or its font would be too small to read). Without it, the window's
+    // layout is at design size and is scaled by one factor, the growth or what the room leaves.
+    std::function<void()> arrange = nullptr;
+    // The growth of a design-size layout; 0: FontScale().
+    double grow = 0.0;
+    // Scales the layout by a factor other than 1; none: every control's edges, rounded down to whole
+    // pixels (twips inside a container), and the form's size.
+    std::function<void(double)> scale = nullptr;
+    FontDown fontDown = FontDown::Measured;
+    // Whether the grown size is counted in whole pixels, as the rounded-down layout will have it, when
+    // it is held against the room; else the design size is held against the room as it is.
+    bool wholePixels = true;
+    // A window that still sizes its parts after the fit fixes its size itself.
+    bool fixSize = true;
+};
+// Fits the form by its rule; returns the factor its design-size layout was scaled by (1 for a
+// window that arranges itself).
+double FitForm(Form& form, const FitRule& rule = {});
 // Fixes the window at the form's size.
 void FixFormSize(Form& form);
 // A one-line text that may not fit its control shows its start, ended with an ellipsis; then its

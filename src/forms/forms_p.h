@@ -1,6 +1,8 @@
-// Widgets behind the controls. Each widget knows the control it stands for until that control is
-// dropped; the widget itself goes with the form's window, which may outlive the controls until the
-// event loop is idle when a handler running inside a widget's own event unloads the form.
+// Inside the forms runtime only: the widgets behind the controls and the helpers the runtime's files
+// share. Nothing outside src/forms includes it. Each widget knows the control it stands for until
+// that control is dropped; the widget itself goes with the form's window, which may outlive the
+// controls until the event loop is idle when a handler running inside a widget's own event unloads
+// the form.
 #pragma once
 
 #include <QAccessibleInterface>
@@ -105,6 +107,9 @@ class KeyboardPress {
     bool focusPlaced_ = false;
     static inline KeyboardPress* current_ = nullptr;
 };
+
+// Every live form, in the order they were made (the forms register themselves).
+std::vector<Form*>& LiveForms();
 
 // Deletes a widget no control uses any more: at once, or when the event loop is idle while a
 // widget event is being handled.

@@ -206,6 +206,8 @@ class FrmMain : public Form {
     void DesignEasy(Frame* host);
     void WireMockups();
     void ScaleLayout();
+    // Every control's place and size, and the window's size, times k (the layout unit).
+    void ScaleControls(double k);
     // A design length (pixels on the window, twips in a frame) at the window's scale.
     int U(int length) const;
     double layoutUnit_ = 1.0;
@@ -251,11 +253,10 @@ class FrmMain : public Form {
 
 FrmMain& frmMain();
 
-// Where the window opens (by the screen's size), and the room the screen leaves it from there: the
-// window's inside, with a title bar and borders kept free.
+// Where the window opens (by the screen's size), and the frame the room the screen leaves it must
+// keep free: a title bar and borders.
 inline constexpr int kWindowTitleBar = 30, kWindowBorder = 4;
 QPoint HelpWindowPlace();
-QSize HelpWindowRoom();
 
 // The font the layout is drawn for: its line height, and the width of a sample text in it.
 inline constexpr double kDesignFontHeight = 14.0;

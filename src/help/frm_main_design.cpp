@@ -44,67 +44,60 @@ int FrmMain::U(int length) const {
 }
 
 // The window is designed for a font of kDesignFontHeight pixels. A larger font grows the whole layout
-// in step. A screen too small for the grown window takes the layout and the window's font down
-// together, so that every text still shows whole and every control stays on the screen.
+// in step; a screen too small for the grown window takes the layout and the font down together. The
+// layout is kept in design units (U) rather than rounded-down edges, and the font goes down in
+// proportion to it.
 void FrmMain::ScaleLayout() {
     if (!Loaded())
         return;
     const QFontMetricsF fm(FormFont(*this));
     const double grow = std::max({1.0, fm.height() / kDesignFontHeight,
                                   fm.horizontalAdvance(QLatin1String(kDesignSample)) / kDesignSampleWidth});
-    // A screen whose size is not known takes nothing off.
-    const QSize room = HelpWindowRoom();
-    const double fit = room.width() > 0 && room.height() > 0
-                           ? std::min(room.width() / static_cast<double>(Width()),
-                                      room.height() / static_cast<double>(Height()))
-                           : grow;
-    layoutUnit_ = std::min(grow, fit);
-    if (layoutUnit_ < grow) {
-        QFont font = FormFont(*this);
-        const double shrink = layoutUnit_ / grow;
-        if (font.pointSizeF() > 0)
-            font.setPointSizeF(font.pointSizeF() * shrink);
-        else
-            font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * shrink)));
-        SetFormFont(*this, font);
-    }
-    if (layoutUnit_ != 1.0) {
-        // A control clear of its frame's right or bottom side stays clear: rounding may bring it onto
-        // the side, and at a fractional display scale it would then hide that side.
-        struct Clear {
-            Control* held;
-            bool right, bottom;
-        };
-        std::vector<Clear> clear;
-        for (const auto& c : Controls()) {
-            const auto* frame = dynamic_cast<const Frame*>(c->Container());
-            if (!frame || frame->BorderStyle() == 0)
-                continue;
-            const QRect at = PlaceInContainer(*c), room = InsideOf(*frame).adjusted(0, 0, -2, -2);
-            clear.push_back({c.get(), at.right() <= room.right(), at.bottom() <= room.bottom()});
-        }
-        for (const auto& c : Controls())
-            if (c->Kind() != ControlKind::Line)
-                c->Move(U(c->Left()), U(c->Top()), U(c->Width()), U(c->Height()));
-        for (const Clear& k : clear) {
-            const QRect at = PlaceInContainer(*k.held);
-            const QRect room = InsideOf(*k.held->Container()).adjusted(0, 0, -2, -2);
-            const int width =
-                k.right && at.right() > room.right() ? room.right() - at.left() + 1 : at.width();
-            const int height =
-                k.bottom && at.bottom() > room.bottom() ? room.bottom() - at.top() + 1 : at.height();
-            if (width != at.width() || height != at.height())
-                k.held->Move(k.held->Left(), k.held->Top(), width * kTwipsPerPixel, height * kTwipsPerPixel);
-        }
-        Move(Left(), Top(), U(Width()), U(Height()));
-    }
+    layoutUnit_ = 1.0;
     // The layout does not follow a resize: the window keeps the size it is laid out for, so that no
     // frame is cut off at its edge (and the window manager offers no resize grips).
-    FixWindowSize(*this, Width(), Height());
+    FitForm(*this, {.place = HelpWindowPlace(),
+                    .border = kWindowBorder,
+                    .title = kWindowTitleBar,
+                    .grow = grow,
+                    .scale = [this](double k) { ScaleControls(k); },
+                    .fontDown = FitRule::FontDown::InProportion,
+                    .wholePixels = false});
     // The drawings fill their frames at the size the frames now have.
     for (Image* img : ImageIntro.items())
         img->SetPicture(FrameDrawing(img->Index(), img->Width() / kTwipsPerPixel,
                                      img->Height() / kTwipsPerPixel, FormFont(*this)));
+}
+
+void FrmMain::ScaleControls(double k) {
+    layoutUnit_ = k;
+    // A control clear of its frame's right or bottom side stays clear: rounding may bring it onto
+    // the side, and at a fractional display scale it would then hide that side.
+    struct Clear {
+        Control* held;
+        bool right, bottom;
+    };
+    std::vector<Clear> clear;
+    for (const auto& c : Controls()) {
+        const auto* frame = dynamic_cast<const Frame*>(c->Container());
+        if (!frame || frame->BorderStyle() == 0)
+            continue;
+        const QRect at = PlaceInContainer(*c), room = InsideOf(*frame).adjusted(0, 0, -2, -2);
+        clear.push_back({c.get(), at.right() <= room.right(), at.bottom() <= room.bottom()});
+    }
+    for (const auto& c : Controls())
+        if (c->Kind() != ControlKind::Line)
+            c->Move(U(c->Left()), U(c->Top()), U(c->Width()), U(c->Height()));
+    for (const Clear& k : clear) {
+        const QRect at = PlaceInContainer(*k.held);
+        const QRect room = InsideOf(*k.held->Container()).adjusted(0, 0, -2, -2);
+        const int width = k.right && at.right() > room.right() ? room.right() - at.left() + 1 : at.width();
+        const int height =
+            k.bottom && at.bottom() > room.bottom() ? room.bottom() - at.top() + 1 : at.height();
+        if (width != at.width() || height != at.height())
+            k.held->Move(k.held->Left(), k.held->Top(), width * kTwipsPerPixel, height * kTwipsPerPixel);
+    }
+    Move(Left(), Top(), U(Width()), U(Height()));
 }
 
 QPoint HelpWindowPlace() {
@@ -112,10 +105,6 @@ QPoint HelpWindowPlace() {
     const int top = sys.ScreenHeightTwips() < 10000 ? 400 : 700;
     const int left = sys.ScreenWidthTwips() < 13000 ? 400 : 700;
     return {left / kTwipsPerPixel, top / kTwipsPerPixel};
-}
-
-QSize HelpWindowRoom() {
-    return WindowRoom(HelpWindowPlace(), kWindowBorder, kWindowTitleBar);
 }
 
 void FrmMain::DesignWindow() {

@@ -1,6 +1,6 @@
 // frmMain's controls: what each one is called, where it sits and what it says, as a position table.
 // Rows on the window are in pixels, rows inside a frame or picture box in twips, both for the desktop's
-// usual font; a larger font scales the whole window, as far as the screen has room (FitFormToFontAndScreen).
+// usual font; a larger font scales the whole window, as far as the screen has room (FitForm).
 #include <QFont>
 #include <algorithm>
 #include <array>
@@ -114,7 +114,7 @@ void FrmMain::Design() {
     System& sys = systemServices();
     const QPoint place(sys.ScreenWidthTwips() < 13000 ? 0 : 300 / kTwipsPerPixel,
                        sys.ScreenHeightTwips() < 10000 ? 0 : 300 / kTwipsPerPixel);
-    FitFormToFontAndScreen(*this, place);
+    FitForm(*this, {.place = place});
     // The action choices take the panel's width unless the Attribute frame or the warning stands
     // beside them; a choice too long for its room then shows its start, and the whole on demand.
     auto fitChoices = [this] {

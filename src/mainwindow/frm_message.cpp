@@ -42,7 +42,7 @@ void FrmMessage::Design() {
         face->SetTransparent(true);
     }
 
-    FitFormToFont(*this, false);
+    FitForm(*this, {.fixSize = false});
 
     KeepFocusMark(CommandOK);
     KeepFocusMark(CommandCancel);

@@ -237,8 +237,8 @@ void FrmMove::Design() {
     ImageActionMoveUser->SetStretch(true);
     // Where the load puts the dialog.
     System& sys = systemServices();
-    FitFormToFontAndScreen(
-        *this, QPoint(sys.ScreenWidthTwips() < 13000 ? 216 : 236, sys.ScreenHeightTwips() < 10000 ? 68 : 88));
+    FitForm(*this, {.place = QPoint(sys.ScreenWidthTwips() < 13000 ? 216 : 236,
+                                    sys.ScreenHeightTwips() < 10000 ? 68 : 88)});
     // A long path shows its end, the folder or picture chosen, and the whole on demand.
     TextActionMovePath->Change = [this] { ShowPathEnd(*TextActionMovePath, TextActionMovePath->Text()); };
 

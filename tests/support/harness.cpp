@@ -119,27 +119,42 @@ bool reachable(const Control& c, const char* action) {
     return true;
 }
 
+namespace {
+
+// The Click handler of a control one clicks; nullptr for any other.
+std::function<void()>* clickHandler(Control& c) {
+    switch (c.Kind()) {
+        case ControlKind::CommandButton:
+            return &static_cast<CommandButton&>(c).Click;
+        case ControlKind::CheckBox:
+            return &static_cast<CheckBox&>(c).Click;
+        case ControlKind::OptionButton:
+            return &static_cast<OptionButton&>(c).Click;
+        case ControlKind::Image:
+            return &static_cast<Image&>(c).Click;
+        case ControlKind::PictureBox:
+            return &static_cast<PictureBox&>(c).Click;
+        case ControlKind::Label:
+            return &static_cast<Label&>(c).Click;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
 bool click(Control& c) {
     if (!reachable(c, "click"))
         return false;
-    QWidget* w = c.Widget();
-    switch (c.Kind()) {
-        case ControlKind::CommandButton:
-        case ControlKind::CheckBox:
-        case ControlKind::OptionButton: {
-            auto* button = qobject_cast<QAbstractButton*>(w);
-            return clickWidget(w, [button] { button->click(); });
-        }
-        case ControlKind::Label:
-            return clickWidget(w, [&c] { static_cast<Label&>(c).UserClicks(); });
-        case ControlKind::Image:
-            return clickWidget(w, [&c] { static_cast<Image&>(c).UserClicks(); });
-        case ControlKind::PictureBox:
-            return clickWidget(w, [&c] { static_cast<PictureBox&>(c).UserClicks(); });
-        default:
-            ADD_FAILURE() << describe(c) << " is not a control one clicks";
-            return false;
+    if (!clickHandler(c)) {
+        ADD_FAILURE() << describe(c) << " is not a control one clicks";
+        return false;
     }
+    QWidget* w = c.Widget();
+    // A button is clicked on its widget, as by the mouse; any other control through its own click.
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return clickWidget(w, [button] { button->click(); });
+    return clickWidget(w, [&c] { c.UserClicks(); });
 }
 
 bool type(TextBox& box, const QString& chars) {
@@ -503,8 +518,7 @@ Control* focused(Form& f) {
         if (c->Widget() == w)
             return c.get();
     for (const auto& c : f.Controls())
-        if (c->Widget() && c->Kind() != ControlKind::Frame && c->Kind() != ControlKind::PictureBox &&
-            c->Widget()->isAncestorOf(w))
+        if (c->Widget() && !c->IsContainer() && c->Widget()->isAncestorOf(w))
             return c.get();
     return nullptr;
 }
@@ -534,25 +548,6 @@ QStringList tabCycle(Control& start, int limit) {
 }
 
 namespace {
-
-std::function<void()>* clickHandler(Control& c) {
-    switch (c.Kind()) {
-        case ControlKind::CommandButton:
-            return &static_cast<CommandButton&>(c).Click;
-        case ControlKind::CheckBox:
-            return &static_cast<CheckBox&>(c).Click;
-        case ControlKind::OptionButton:
-            return &static_cast<OptionButton&>(c).Click;
-        case ControlKind::Image:
-            return &static_cast<Image&>(c).Click;
-        case ControlKind::PictureBox:
-            return &static_cast<PictureBox&>(c).Click;
-        case ControlKind::Label:
-            return &static_cast<Label&>(c).Click;
-        default:
-            return nullptr;
-    }
-}
 
 // A label a user operates: one that acts when clicked and is not the caption lying on a button
 // (the button is what the user operates then).
@@ -598,7 +593,7 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
     // A container starts at its border and again where its first control does, below its caption.
     std::function<int(const Control*)> inner = [&](const Control* c) {
         int first = top(c);
-        if (c->Kind() != ControlKind::Frame && c->Kind() != ControlKind::PictureBox)
+        if (!c->IsContainer())
             return first;
         bool any = false;
         for (const auto& k : f.Controls())
@@ -629,7 +624,7 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
     }
     for (Control* c : kids) {
         out.push_back(c);
-        if (c->Kind() == ControlKind::Frame || c->Kind() == ControlKind::PictureBox)
+        if (c->IsContainer())
             readChildren(f, c->Widget(), out);
     }
 }
@@ -720,8 +715,7 @@ bool inSight(const Control& c, const QWidget* window) {
         for (const auto& o : c.ParentForm()->Controls())
             if (o->Widget() == up)
                 owner = o.get();
-        if (owner && (owner->Kind() == ControlKind::Frame || owner->Kind() == ControlKind::PictureBox) &&
-            !up->isAncestorOf(w))
+        if (owner && owner->IsContainer() && !up->isAncestorOf(w))
             return false;
     }
     return true;

@@ -4,6 +4,11 @@
 // Every user action refuses (as a test failure) a control the user could not reach: hidden or
 // disabled, itself or through a container or its form. Real widgets are driven where it makes sense,
 // so the widget wiring is tested along with the handlers.
+//
+// The harness works through the runtime's public surface only (never forms_p.h). A user's action
+// runs the control's own path; what a check compares against (the reading order, which controls
+// act, the roles assistive tools should see) the harness works out by itself from what the user
+// sees, and does not take the runtime's word for it.
 #pragma once
 
 #include <gtest/gtest.h>
