@@ -2,7 +2,7 @@
 # What each folder may include. The build already refuses a header outside a target's layers (each
 # target's include folder holds links to its own folders only); this check states the rule per folder,
 # also for what the include path cannot stop: a "../" path, <QtWidgets/…> through Qt's own root
-# folder, and a folder with no rule at all.
+# folder, a header private to its folder, and a folder with no rule at all.
 #
 #   check_layers.sh SOURCE_DIR QT_HEADERS_DIR
 #
@@ -40,6 +40,11 @@ rule tests/criteria    "criteria mainwindow core engine forms platform support" 
 rule tests/mainwindow  "mainwindow criteria core engine forms platform support" "QtCore QtGui QtWidgets QtTest"
 rule tests/help        "help forms platform core/family_codes.h core/keys.h support"    "QtCore QtGui QtWidgets QtTest"
 rule tests/platform    "platform forms support"                             "QtCore QtGui QtWidgets QtTest"
+
+# Headers private to their folder, and the only other folders that may look behind them: the
+# widgets behind the controls are the forms runtime's own (the window tests' harness reads them).
+declare -A private_to
+private_to[forms/forms_p.h]="src/forms tests/support"
 
 declare -A module_of
 qt_module() {  # the Qt module folder that holds header $1, or nothing
@@ -89,6 +94,8 @@ while IFS= read -r -d '' file; do
                 [[ -e $folder/$header ]] || fault "$where" "$header is not beside the file"
             elif ! in_list "${header%%/*}" "${projects[$folder]}" && ! in_list "$header" "${projects[$folder]}"; then
                 fault "$where" "$header: $folder may include only ${projects[$folder]}"
+            elif [[ -n ${private_to[$header]+set} ]] && ! in_list "$folder" "${private_to[$header]}"; then
+                fault "$where" "$header is private to ${private_to[$header]}"
             fi
             ;;
         \<Q*\>)
