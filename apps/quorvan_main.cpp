@@ -1,6 +1,5 @@
 // Quorvan: batch file renamer and file-action tool.
 #include <QApplication>
-#include <QDir>
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
@@ -11,13 +10,13 @@
 #include <fontconfig/fontconfig.h>
 #endif
 #include <cstdio>
-#include <exception>
 #include <memory>
 
 #include "core/startup.h"
-#include "mainwindow/program_windows.h"
 #include "forms/forms.h"
+#include "mainwindow/program_windows.h"
 #include "platform/services.h"
+#include "run_program.h"
 
 namespace {
 
@@ -80,20 +79,10 @@ int main(int argc, char** argv) {
         app.installEventFilter(new FirstPaintTeller(&app));
     QApplication::setApplicationName(QStringLiteral("Quorvan"));
     const StartupWarmer warmer;
-    int code = 0;
-    try {
-        qv::installRealServices();
-        // As a desktop launcher does: the program's own folder is the current folder at start.
-        QDir::setCurrent(qv::systemServices().ProgramFolder());
+    const int code = qv::RunFromOwnFolder([] {
         qv::InstallProgramWindows();
         qv::Main();
-        code = QApplication::exec();
-    } catch (const qv::ProgramEnded& ended) {
-        code = ended.code;
-    } catch (const std::exception& e) {
-        qv::ReportFatal(e);
-        code = 1;
-    }
+    });
     // The hidden forms go while the application still exists; the main window has gone already.
     qv::UnloadAllForms();
     return code;

@@ -37,11 +37,13 @@ QString FileName(int i) {
     return QStringLiteral("file%1").arg(i);
 }
 
-bool MakeFiles(const QString& w, int files) {
+// Empty files "file0" onwards in w; a benchmark that cannot have them all is skipped.
+bool MakeFiles(benchmark::State& state, const QString& w, int files) {
     for (int i = 0; i < files; ++i) {
         const int fd =
             ::open(QFile::encodeName(w + FileName(i)).constData(), O_CREAT | O_WRONLY | O_CLOEXEC, 0644);
         if (fd < 0) {
+            state.SkipWithError("cannot make the files");
             return false;
         }
         ::close(fd);
@@ -137,10 +139,8 @@ void RenameAndUndo(benchmark::State& state) {
     const int files = static_cast<int>(state.range(0));
     QTemporaryDir work;
     const QString w = qv::WithTrailingSlash(work.path());
-    if (!MakeFiles(w, files)) {
-        state.SkipWithError("cannot make the files");
+    if (!MakeFiles(state, w, files))
         return;
-    }
     // The plain loop renames the same files in the same order as the engine: the order alone moves
     // the file system's time by a tenth or more.
     PreviewListedFolder(w);
@@ -184,10 +184,8 @@ void Preview(benchmark::State& state) {
     const int files = static_cast<int>(state.range(0));
     QTemporaryDir work;
     const QString w = qv::WithTrailingSlash(work.path());
-    if (!MakeFiles(w, files)) {
-        state.SkipWithError("cannot make the files");
+    if (!MakeFiles(state, w, files))
         return;
-    }
     std::vector<double> times;
     for (auto _ : state) {
         const auto t0 = Clock::now();
@@ -220,10 +218,8 @@ void WholeProcess(benchmark::State& state) {
     for (auto _ : state) {
         for (int which = 0; which < 2; ++which) {
             QTemporaryDir work;
-            if (!MakeFiles(qv::WithTrailingSlash(work.path()), files)) {
-                state.SkipWithError("cannot make the files");
+            if (!MakeFiles(state, qv::WithTrailingSlash(work.path()), files))
                 return;
-            }
             QElapsedTimer t;
             t.start();
             const int code = which == 0 ? QProcess::execute(QCoreApplication::applicationFilePath(),
@@ -251,10 +247,8 @@ void RingsAndUndo(benchmark::State& state) {
     const int files = 3 * rings;
     QTemporaryDir work;
     const QString w = qv::WithTrailingSlash(work.path());
-    if (!MakeFiles(w, files)) {
-        state.SkipWithError("cannot make the files");
+    if (!MakeFiles(state, w, files))
         return;
-    }
     auto preview = [&] {
         using qv::S;
         qv::ResetState();

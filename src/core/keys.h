@@ -344,73 +344,43 @@ constexpr int IndexOf(Action a) {
     return static_cast<int>(a);
 }
 
-// The action builds new names for the files.
+// What each action does with the files, one row per action.
+struct ActionNature {
+    bool renames;           // builds new names for the files
+    bool needsDestination;  // puts files into a destination folder
+    bool copies;            // leaves the files where they are and puts copies in the destination
+    bool hasPreview;        // names built or conflicts checked before it is taken; Delete and Set
+                            // Attribute are taken on the selection as it stands
+};
+
+constexpr ActionNature NatureOf(Action a) {
+    // clang-format off
+    switch (a) {
+        //                                  renames needsDestination copies hasPreview
+        case Action::Rename:        return {true,   false,           false, true};
+        case Action::RenameAndCopy: return {true,   true,            true,  true};
+        case Action::CopyAndRename: return {true,   true,            true,  true};
+        case Action::MoveAndRename: return {true,   true,            false, true};
+        case Action::Copy:          return {false,  true,            true,  true};
+        case Action::Move:          return {false,  true,            false, true};
+        case Action::Delete:        return {false,  false,           false, false};
+        case Action::SetAttribute:  return {false,  false,           false, false};
+    }
+    // clang-format on
+    return {false, false, false, false};
+}
+
 constexpr bool Renames(Action a) {
-    switch (a) {
-        case Action::Rename:
-        case Action::RenameAndCopy:
-        case Action::CopyAndRename:
-        case Action::MoveAndRename:
-            return true;
-        case Action::Copy:
-        case Action::Move:
-        case Action::Delete:
-        case Action::SetAttribute:
-            return false;
-    }
-    return false;
+    return NatureOf(a).renames;
 }
-
-// The action puts files into a destination folder.
 constexpr bool NeedsDestination(Action a) {
-    switch (a) {
-        case Action::RenameAndCopy:
-        case Action::CopyAndRename:
-        case Action::MoveAndRename:
-        case Action::Copy:
-        case Action::Move:
-            return true;
-        case Action::Rename:
-        case Action::Delete:
-        case Action::SetAttribute:
-            return false;
-    }
-    return false;
+    return NatureOf(a).needsDestination;
 }
-
-// The action leaves the files where they are and puts copies in the destination.
 constexpr bool Copies(Action a) {
-    switch (a) {
-        case Action::RenameAndCopy:
-        case Action::CopyAndRename:
-        case Action::Copy:
-            return true;
-        case Action::Rename:
-        case Action::MoveAndRename:
-        case Action::Move:
-        case Action::Delete:
-        case Action::SetAttribute:
-            return false;
-    }
-    return false;
+    return NatureOf(a).copies;
 }
-
-// The action is previewed (names built or conflicts checked) before it is taken; Delete and Set
-// Attribute are taken on the selection as it stands.
 constexpr bool HasPreview(Action a) {
-    switch (a) {
-        case Action::Rename:
-        case Action::RenameAndCopy:
-        case Action::CopyAndRename:
-        case Action::MoveAndRename:
-        case Action::Copy:
-        case Action::Move:
-            return true;
-        case Action::Delete:
-        case Action::SetAttribute:
-            return false;
-    }
-    return false;
+    return NatureOf(a).hasPreview;
 }
 
 }  // namespace qv

@@ -11,6 +11,7 @@
 #include "core/state.h"
 #include "core/windows.h"
 #include "platform/services.h"
+#include "platform/version.h"
 
 namespace qv {
 
@@ -116,7 +117,7 @@ void Main() {
     S.StartUpInProgress = true;
     S.FileNum = 1;
     S.ProgName = QStringLiteral("Quorvan");
-    S.ProgVersion = QStringLiteral("Version 1.1.2");
+    S.ProgVersion = QStringLiteral("Version " QUORVAN_VERSION);
     S.HelpProgName = QStringLiteral("QuorvanHelp");
 
     GetWindowsDir();

@@ -75,9 +75,7 @@ void FrmRen::CheckRenameCriteria() {
 
     // Insert
     if (CheckInsert->Value() != 1) {
-        Put(TextInsertAfterNumChar, QString());
-        Put(TextInsertAfterString, QString());
-        Put(TextInsertThis, QString());
+        for (TextBox* b : {TextInsertAfterNumChar, TextInsertAfterString, TextInsertThis}) Put(b, QString());
         Put(CheckInsertAddSpace, 0);
     } else {
         const int k = S.EditInsertPlace;
@@ -128,9 +126,7 @@ void FrmRen::CheckRenameCriteria() {
     if (S.EditAutoType == 0) {
         Put(ComboAutoZeroFill, 0);
         Put(ComboAutoPlace, 0);
-        Put(TextAutoAfterNumChar, QString());
-        Put(TextAutoAfterString, QString());
-        Put(TextAutoStart, QString());
+        for (TextBox* b : {TextAutoAfterNumChar, TextAutoAfterString, TextAutoStart}) Put(b, QString());
         Put(CheckAutoLetter, 0);
     } else {
         const int p = S.EditAutoPlaceIndex;
@@ -221,9 +217,7 @@ void FrmRen::ClearIncompleteCriteria() {
     if (incomplete_.autoValue) {
         Put(ComboAutoZeroFill, 0);
         Put(ComboAutoPlace, 0);
-        Put(TextAutoAfterNumChar, QString());
-        Put(TextAutoAfterString, QString());
-        Put(TextAutoStart, QString());
+        for (TextBox* b : {TextAutoAfterNumChar, TextAutoAfterString, TextAutoStart}) Put(b, QString());
         Put(CheckAutoLetter, 0);
         Choose(OptionAuto, 0);
         // The committed small-letter flag is the commit's to write.

@@ -32,12 +32,8 @@ void SelectionTableAppend(const QString& file, int listIndex) {
 }
 
 void SelectionTableClear() {
-    S.ComboFile1.clear();
-    S.ComboIndex.clear();
-    S.ComboName.clear();
-    S.ComboDot.clear();
-    S.ComboExt.clear();
-    S.ComboClearString.clear();
+    // Every column at once, so that a column added to the record cannot be left behind.
+    static_cast<SelectionTable&>(S) = SelectionTable{};
 }
 
 void SelectionTableResplit() {

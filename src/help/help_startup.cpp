@@ -7,6 +7,7 @@
 #include "help/help_message.h"
 #include "help/help_state.h"
 #include "platform/services.h"
+#include "platform/version.h"
 
 namespace qv::help {
 
@@ -183,7 +184,7 @@ void Main() {
         Refuse(HelpMessageId::MessageProgInSystem);
 
     HS.HelpName = QStringLiteral("QuorvanHelp");
-    HS.HelpVersion = QStringLiteral("Version 1.1.2");
+    HS.HelpVersion = QStringLiteral("Version " QUORVAN_VERSION);
     HS.HelpExePath = ProgramFilePath(HS.HelpFolder, HS.HelpName);
     HS.ParentName = QStringLiteral("Quorvan");
 

@@ -5,6 +5,7 @@
 
 #include "core/keys.h"
 #include "help/topic_engine.h"
+#include "platform/version.h"
 
 namespace qv::help {
 
@@ -31,7 +32,7 @@ namespace qv::help {
 
 struct HelpState {
     QString HelpName = QStringLiteral("QuorvanHelp");
-    QString HelpVersion = QStringLiteral("Version 1.1.2");
+    QString HelpVersion = QStringLiteral("Version " QUORVAN_VERSION);
     QString HelpFolder;       // the help's own program folder, trailing "/"
     QString HelpFolderUpper;  // paths here are case-sensitive: the same as HelpFolder
     QString HelpExePath;

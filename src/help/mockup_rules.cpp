@@ -16,28 +16,31 @@ bool IsNameChar(QChar c) {
            c == QLatin1Char('_');
 }
 
-QString KeepNameChars(const QString& text, bool allowSpace) {
+namespace {
+
+// The characters of `text` that `keep` accepts, in their order.
+template <class Keep>
+QString KeepOnly(const QString& text, Keep keep) {
     QString out;
     for (QChar c : text)
-        if (IsNameChar(c) || (allowSpace && c == QLatin1Char(' ')))
+        if (keep(c))
             out += c;
     return out;
+}
+
+}  // namespace
+
+QString KeepNameChars(const QString& text, bool allowSpace) {
+    return KeepOnly(text,
+                    [allowSpace](QChar c) { return IsNameChar(c) || (allowSpace && c == QLatin1Char(' ')); });
 }
 
 QString KeepDigits(const QString& text) {
-    QString out;
-    for (QChar c : text)
-        if (IsDigit(c))
-            out += c;
-    return out;
+    return KeepOnly(text, IsDigit);
 }
 
 QString KeepLetters(const QString& text) {
-    QString out;
-    for (QChar c : text)
-        if (IsAsciiLetter(c))
-            out += c;
-    return out;
+    return KeepOnly(text, IsAsciiLetter);
 }
 
 QString TrimAutoNumber(const QString& start) {
@@ -65,11 +68,21 @@ QString Characters(int count, const char* pluralEnd, const char* singularEnd) {
            QLatin1String(count > 1 ? pluralEnd : singularEnd);
 }
 
+// Places 3 and 4 count characters and 5 and 6 look for a string: without it the criterion is
+// incomplete. A count box left empty or at 0 is no count.
+bool PlaceHasItsValue(int place, const QString& count, const QString& string) {
+    if (place == 3 || place == 4)
+        return CountValue(count) >= 1;
+    if (place == 5 || place == 6)
+        return !string.isEmpty();
+    return true;
+}
+
 }  // namespace
 
 QString InsertSummary(int place, const QString& count, const QString& string, const QString& text) {
     const QString no = QStringLiteral("Insert :: No");
-    if (text.isEmpty())
+    if (text.isEmpty() || !PlaceHasItsValue(place, count, string))
         return no;
     QString p;
     switch (place) {
@@ -80,19 +93,12 @@ QString InsertSummary(int place, const QString& count, const QString& string, co
             p = QStringLiteral("At end of file names :: ");
             break;
         case 3:
-        case 4: {
-            // A count box left empty or at 0 makes the criterion incomplete, not a number.
-            const int n = CountValue(count);
-            if (n < 1)
-                return no;
-            p = QLatin1String(place == 3 ? "After " : "Before ") + Characters(n, "s", "") +
+        case 4:
+            p = QLatin1String(place == 3 ? "After " : "Before ") + Characters(CountValue(count), "s", "") +
                 QStringLiteral(" :: ");
             break;
-        }
         case 5:
         case 6:
-            if (string.isEmpty())
-                return no;
             p = QLatin1String(place == 5 ? "After String '" : "Before String'") + string +
                 QStringLiteral("' :: ");
             break;
@@ -105,7 +111,7 @@ QString InsertSummary(int place, const QString& count, const QString& string, co
 AutoSummaryLines AutoSummary(int mode, int place, const QString& count, const QString& string,
                              const QString& start) {
     const AutoSummaryLines no{QStringLiteral("Auto Number or Letter :: No"), QString()};
-    if (start.isEmpty() || (mode != 1 && mode != 2))
+    if (start.isEmpty() || (mode != 1 && mode != 2) || !PlaceHasItsValue(place, count, string))
         return no;
     AutoSummaryLines lines;
     lines.first = QLatin1String(mode == 2 ? "Auto Start Letter :: " : "Auto Start Number :: ") + start;
@@ -117,18 +123,12 @@ AutoSummaryLines AutoSummary(int mode, int place, const QString& count, const QS
             lines.second = QStringLiteral("Add at end of file names.");
             break;
         case 3:
-        case 4: {
-            const int n = CountValue(count);
-            if (n < 1)
-                return no;
-            lines.second =
-                QLatin1String(place == 3 ? "Add after " : "Add before ") + Characters(n, "s.", ".");
+        case 4:
+            lines.second = QLatin1String(place == 3 ? "Add after " : "Add before ") +
+                           Characters(CountValue(count), "s.", ".");
             break;
-        }
         case 5:
         case 6:
-            if (string.isEmpty())
-                return no;
             lines.second = QLatin1String(place == 5 ? "Add after string '" : "Add before string'") + string +
                            QStringLiteral("'.");
             break;

@@ -14,8 +14,6 @@
 
 namespace qv {
 
-namespace {
-
 void RefuseFolderName() {
     S.MessageKey = MessageId::MessageOnlyReadyMsg;
     S.MessageReadyText = QStringLiteral(
@@ -23,6 +21,8 @@ void RefuseFolderName() {
         "included.");
     MessageShowReady();
 }
+
+namespace {
 
 bool ValidFolderName(const QString& name) {
     for (QChar c : name)

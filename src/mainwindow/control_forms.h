@@ -18,5 +18,7 @@ void ControlFormsSetPaths();
 void ControlFormsCreateFolder(const QString& parent, const QString& name);
 void ControlFormsDeleteFolder();
 void ControlFormsRenameFolder();
+// The ready message for a folder name that breaks the name rule (typed, pasted or made).
+void RefuseFolderName();
 
 }  // namespace qv

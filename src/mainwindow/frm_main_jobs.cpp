@@ -32,6 +32,17 @@ void RefreshAll() {
     SetButtons();
 }
 
+// Finalize and Undo change files: neither starts while a job runs, nor in review mode.
+bool MayChangeFiles() {
+    if (S.JobBusy)
+        return false;
+    if (S.ReviewMode == 1) {
+        WorkMessage(MessageId::MessageReviewModeOn);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void FrmMain::CommandPreview_Click() {
@@ -69,12 +80,8 @@ void FrmMain::CommandPreview_Click() {
 
 void FrmMain::CommandJob_Click() {
     PictureMain->SetFocus();
-    if (S.JobBusy)
+    if (!MayChangeFiles())
         return;
-    if (S.ReviewMode == 1) {
-        WorkMessage(MessageId::MessageReviewModeOn);
-        return;
-    }
     // Readiness first: a Yes to the old-undo question must not drop the undo when nothing will run.
     if (S.ReadyToFinalize) {
         if (!FoldersStillThere())
@@ -122,12 +129,8 @@ void FrmMain::CommandReject_Click() {
 
 void FrmMain::CommandUndo_Click() {
     PictureMain->SetFocus();
-    if (S.JobBusy)
+    if (!MayChangeFiles())
         return;
-    if (S.ReviewMode == 1) {
-        WorkMessage(MessageId::MessageReviewModeOn);
-        return;
-    }
     ActionAStartUndo();
     // The undo refreshed the file list and its selection with it: the table and flags follow, or
     // Preview would stay on over files the list no longer shows as selected.

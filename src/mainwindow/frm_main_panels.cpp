@@ -12,6 +12,10 @@
 
 namespace qv {
 
+using panels::kAskExtension;
+using panels::kAskNumber;
+using panels::kAskString;
+
 namespace {
 
 // The selection's numbers are 16-bit: a larger one would make the settings file read as damaged.
@@ -19,9 +23,6 @@ constexpr int kNumberLimit = 32767;
 constexpr Colour kRed = 255;
 constexpr Colour kButtonText = 0x80000012;
 
-const QString kAskNumber = QStringLiteral("Please type the number of files to select.");
-const QString kAskString = QStringLiteral("Please type the String to search.");
-const QString kAskExtension = QStringLiteral("Please type the Extension to search.");
 const QString kCrLf2 = QStringLiteral("\r\n\r\n");
 
 void Tag(SetNullId tag) {

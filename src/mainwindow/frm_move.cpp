@@ -76,20 +76,12 @@ bool OpenFirst(DirListBox* dir, std::initializer_list<QString> candidates) {
     return false;
 }
 
-void RefuseFolderKey() {
-    S.MessageKey = MessageId::MessageOnlyReadyMsg;
-    S.MessageReadyText = QStringLiteral(
-        "In new Folder name you can use only Alphabets and Digits 0 to 9. No other Character can be "
-        "included.");
-    MessageShowReady();
-}
-
 // A refused key is explained once the typing pauses: a box shown at once would take the focus and
 // with it the keys that follow. Pauses shorter than this are keys of one run.
 constexpr int kTypingPauseMs = 700;
 
 void ExplainRefusal(TextBox* box, const std::weak_ptr<void>& alive) {
-    RefuseFolderKey();
+    RefuseFolderName();
     if (!alive.expired() && box->EffectivelyVisible() && box->EffectivelyEnabled())
         box->SetFocus();
 }
@@ -135,7 +127,7 @@ void FolderNameKey(TextBox* box, int& keyAscii, void (FrmMove::*enter)()) {
     if ((pause = RefusalPause(box, true)))
         pause->start();
     else
-        RefuseFolderKey();
+        RefuseFolderName();
 }
 
 // A text that arrived without KeyPress (a paste): what breaks the rule is taken out again. True when
@@ -149,7 +141,7 @@ bool StripFolderName(TextBox* box) {
     if (clean == text)
         return false;
     box->SetText(clean);
-    RefuseFolderKey();
+    RefuseFolderName();
     return true;
 }
 

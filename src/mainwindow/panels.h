@@ -5,7 +5,14 @@
 // refreshed through SetButtons with a setBut key.
 #pragma once
 
+#include <QString>
+
 namespace qv::panels {
+
+// The File Selection panel's prompts under its box, shown while the box lacks what they ask for.
+inline const QString kAskNumber = QStringLiteral("Please type the number of files to select.");
+inline const QString kAskString = QStringLiteral("Please type the String to search.");
+inline const QString kAskExtension = QStringLiteral("Please type the Extension to search.");
 
 // Key dispatch.
 void SetButtons();      // refreshes by SetButKey
@@ -17,6 +24,7 @@ void SetValueResetRename();
 
 // Preparation of the open panel (the setNull tags).
 void CopySelectionToPending();  // the committed selection settings into their pending copies
+void CommitSelectionPending();  // and back, when the panel's OK commits them
 void ShowSelectionIndex();
 void ShowSelectionNumIndex();
 void FillSelectionTexts();
@@ -66,7 +74,7 @@ void SetButStatusPicture();
 void SetButFinalize();
 void SetButInfoFrames();
 void SetButChoicePicture();
-void SetButPictures();  // puts the button pictures on the windows
+void SetButPictures();             // puts the button pictures on the windows
 void SetCriteriaDialogPictures();  // the criteria dialog's share of them
 void SetFolderDialogPictures();    // the folder dialog's share of them
 

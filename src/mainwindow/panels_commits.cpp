@@ -69,13 +69,7 @@ void SetValueSelectionOK() {
         S.SelExtensionPending.clear();
         caption = QStringLiteral("Manual File Selection");
     }
-    S.SelKeep = S.SelKeepPending;
-    S.SelMaxFiles = S.SelMaxFilesPending;
-    S.SelSkip = S.SelSkipPending;
-    S.SelNumber = S.SelNumberPending;
-    S.SelString = S.SelStringPending;
-    S.SelExtension = S.SelExtensionPending;
-    S.SelCaseSensitive = S.SelCaseSensitivePending;
+    CommitSelectionPending();
     FrmMain& m = frmMain();
     if (m.Loaded()) {
         m.FrameDisplaySelection->SetCaption(caption);

@@ -13,10 +13,6 @@ namespace {
 constexpr Colour kBlue = 0xFF0000;
 constexpr Colour kButtonText = 0x80000012;
 
-const QString kAskNumber = QStringLiteral("Please type the number of files to select.");
-const QString kAskString = QStringLiteral("Please type the String to search.");
-const QString kAskExtension = QStringLiteral("Please type the Extension to search.");
-
 void LockView() {
     S.ViewLocked = true;
     S.ViewLockChanged = true;
@@ -85,16 +81,31 @@ void ResetRigidityFrame() {
 
 }  // namespace
 
+namespace {
+
+// Each committed File Selection setting with its pending copy: opening the panel and committing it
+// move the same settings.
+template <class Each>
+void EachSelectionSetting(Each each) {
+    each(S.SelMaxFiles, S.SelMaxFilesPending);
+    each(S.SelSkip, S.SelSkipPending);
+    each(S.SelNumber, S.SelNumberPending);
+    each(S.SelKeep, S.SelKeepPending);
+    each(S.SelString, S.SelStringPending);
+    each(S.SelExtension, S.SelExtensionPending);
+    each(S.SelCaseSensitive, S.SelCaseSensitivePending);
+}
+
+}  // namespace
+
 void CopySelectionToPending() {
     S.EditSelKind = S.SelKind;
     S.EditSelNumKind = S.SelNumKind;
-    S.SelMaxFilesPending = S.SelMaxFiles;
-    S.SelSkipPending = S.SelSkip;
-    S.SelNumberPending = S.SelNumber;
-    S.SelKeepPending = S.SelKeep;
-    S.SelStringPending = S.SelString;
-    S.SelExtensionPending = S.SelExtension;
-    S.SelCaseSensitivePending = S.SelCaseSensitive;
+    EachSelectionSetting([](const auto& committed, auto& pending) { pending = committed; });
+}
+
+void CommitSelectionPending() {
+    EachSelectionSetting([](auto& committed, const auto& pending) { committed = pending; });
 }
 
 void SetNullByTag() {

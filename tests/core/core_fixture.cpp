@@ -1,8 +1,6 @@
 #include "core_fixture.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include "core/state.h"
 #include "mainwindow/program_windows.h"
@@ -40,15 +38,7 @@ void CoreTest::SetUp() {
     InstallProgramWindows();
     UnloadEveryForm();
     ResetState();
-    system_ = &services_.useSystem<FakeSystem>();
-    system_->programFolder = temp_.path() + QStringLiteral("/");
-    system_->systemFolder = QStringLiteral("/usr/");
-    system_->screenWidthTwips = 1280 * 15;
-    system_->screenHeightTwips = 1024 * 15;
-    store_ = &services_.useSettings<MemorySettingsStore>();
-    instance_ = &services_.useInstance<FakeSingleInstance>();
-    services_.useRealFiles();
-    savedCwd_ = QDir::currentPath();
+    UseMachine(QString());
 }
 
 void CoreTest::TearDown() {
@@ -56,14 +46,7 @@ void CoreTest::TearDown() {
     S.SettingsPath.clear();  // no settings file from the tidy-up
     UnloadEveryForm();
     ResetState();
-    QDir::setCurrent(savedCwd_);
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
+    RestoreWorkingFolder();
 }
 
 QByteArray ReadFile(const QString& path) {

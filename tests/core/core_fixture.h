@@ -5,14 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <QTemporaryDir>
 #include <functional>
 #include <vector>
 
-#include "mainwindow/frm_message.h"
 #include "forms/forms.h"
-#include "support/fake_services.h"
+#include "mainwindow/frm_message.h"
 #include "support/harness.h"
+#include "support/machine_fixture.h"
 
 namespace qv::test {
 
@@ -32,21 +31,12 @@ void PressCancel(FrmMessage& f);
 // An answer for ModalScript::expect(kMessageBox, ...) that first notes what the box shows.
 std::function<void(Form&)> Box(std::vector<BoxSeen>& seen, BoxAnswer answer);
 
-class CoreTest : public ::testing::Test {
+class CoreTest : public MachineTest {
   protected:
     void SetUp() override;
     void TearDown() override;
-
-    ScopedServices services_;
-    FakeSystem* system_ = nullptr;
-    MemorySettingsStore* store_ = nullptr;
-    FakeSingleInstance* instance_ = nullptr;
-    QTemporaryDir temp_;
-    QString savedCwd_;
 };
 
-// Writes a file with these bytes, making its folders.
-void WriteFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadFile(const QString& path);
 
 }  // namespace qv::test

@@ -9,7 +9,6 @@
 #include "core/state.h"
 #include "core_fixture.h"
 #include "mainwindow/frm_main.h"
-#include "mainwindow/frm_move.h"
 
 namespace qv::test {
 namespace {

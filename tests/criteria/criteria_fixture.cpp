@@ -2,8 +2,6 @@
 
 #include "core/state.h"
 #include "criteria/criteria.h"
-#include "mainwindow/frm_main.h"
-#include "mainwindow/frm_move.h"
 
 namespace qv::test {
 

@@ -27,6 +27,34 @@
 namespace qv::test {
 namespace {
 
+// Ends the process at its n-th rename, as a kill at that system call would.
+class KilledFiles : public ForwardingFiles {
+  public:
+    KilledFiles(FileSystem& real, int at) : ForwardingFiles(real), at_(at) {}
+    RenameResult RenameNoReplace(const QString& f, const QString& t) override {
+        if (++renames_ == at_)
+            ::_exit(0);
+        return real_.RenameNoReplace(f, t);
+    }
+    void Rename(const QString& f, const QString& t) override {
+        if (++renames_ == at_)
+            ::_exit(0);
+        real_.Rename(f, t);
+    }
+
+  private:
+    int at_, renames_ = 0;
+};
+
+// The owner of temporary names left by a process that has ended.
+TemporaryOwner EndedProcess() {
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    EXPECT_EQ(::waitpid(child, nullptr, 0), child);
+    return TemporaryOwner{child, 0};
+}
+
 class ActionsTest : public EngineTest {
   protected:
     // Preview then Finalize, as the job buttons run them.
@@ -646,24 +674,6 @@ TEST_F(ActionsTest, NoUndoIsOfferedForABatchThatChangedNothing) {
 // says which name is free and which file goes there, renaming nothing; on Yes every file of the ring
 // is put back under the name it had before, and nothing of the program's is left.
 TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) {
-    // Ends the process at its n-th rename.
-    class KilledFiles : public ForwardingFiles {
-      public:
-        KilledFiles(FileSystem& real, int at) : ForwardingFiles(real), at_(at) {}
-        RenameResult RenameNoReplace(const QString& f, const QString& t) override {
-            if (++renames_ == at_)
-                ::_exit(0);
-            return real_.RenameNoReplace(f, t);
-        }
-        void Rename(const QString& f, const QString& t) override {
-            if (++renames_ == at_)
-                ::_exit(0);
-            real_.Rename(f, t);
-        }
-
-      private:
-        int at_, renames_ = 0;
-    };
     struct Case {
         const char* what;
         int killedAt;
@@ -743,11 +753,7 @@ TEST_F(ActionsTest, ARingKilledHalfWayLeavesARecordOfWhatItsTemporaryNameHolds) 
 // A file a copy replaced, left aside by a run that was killed, is offered back when its name is free
 // and only named when the copy holds that name.
 TEST_F(ActionsTest, AReplacedFileLeftAsideByAKilledRunIsOfferedBack) {
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
-    const TemporaryOwner dead{child, 0};
+    const TemporaryOwner dead = EndedProcess();
     const QString free = MakeTemporaryName(TemporaryKind::RenameHolder, 1, dead);
     const QString taken = MakeTemporaryName(TemporaryKind::RenameHolder, 2, dead);
     Write(W(free), "mine a");
@@ -771,18 +777,6 @@ TEST_F(ActionsTest, AReplacedFileLeftAsideByAKilledRunIsOfferedBack) {
 // A batch of rings keeps one record on disk while it runs, naming every ring's temporary name, so
 // that a kill in any ring leaves the disk saying what each holds; and it goes with the batch.
 TEST_F(ActionsTest, OneRecordNamesEveryRingOfTheBatch) {
-    class KilledFiles : public ForwardingFiles {
-      public:
-        KilledFiles(FileSystem& real, int at) : ForwardingFiles(real), at_(at) {}
-        RenameResult RenameNoReplace(const QString& f, const QString& t) override {
-            if (++renames_ == at_)
-                ::_exit(0);
-            return real_.RenameNoReplace(f, t);
-        }
-
-      private:
-        int at_, renames_ = 0;
-    };
     // Three swaps: "a" <-> "b", "c" <-> "d", "e" <-> "f"; each takes three renames.
     MakeWorkFiles({"a", "b", "c", "d", "e", "f"});
     SetAction(0);
@@ -860,11 +854,7 @@ TEST_F(ActionsTest, AFullDiskRefusesOnlyTheRingsNotThePlainRenames) {
 // A record whose temporary file is gone goes when its folder is opened; one that cannot be read is
 // named, and nothing is renamed.
 TEST_F(ActionsTest, RecordsOfInterruptedRingsThatAreDoneGoAndUnreadableOnesAreNamed) {
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    ASSERT_EQ(::waitpid(child, nullptr, 0), child);
-    const TemporaryOwner dead{child, 0};
+    const TemporaryOwner dead = EndedProcess();
     const QString gone = MakeTemporaryName(TemporaryKind::RenameHolder, 1, dead);
     const QString held = MakeTemporaryName(TemporaryKind::RenameHolder, 2, dead);
     MakeWorkFiles({"b", "c"});

@@ -7,8 +7,6 @@
 #include "engine/names.h"
 #include "engine_fixture.h"
 #include "forwarding_files.h"
-#include "mainwindow/frm_main.h"
-#include "mainwindow/frm_move.h"
 
 namespace qv::test {
 namespace {

@@ -1,9 +1,5 @@
 #include "help_fixture.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 #include "core/family_codes.h"
 
 namespace qv::test {
@@ -28,33 +24,18 @@ QString MarkerFor(int slot, int day) {
     return QString(code[0]) + d[1] + code[1] + code[2] + d[0] + code[3];
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
-}
-
 void HelpTest::SetUp() {
     ASSERT_TRUE(temp_.isValid());
     UnloadEveryForm();
     help::ResetHelpState();
-    system_ = &services_.useSystem<FakeSystem>();
-    system_->programFolder = temp_.path() + QStringLiteral("/prog/Help/");
-    system_->systemFolder = QStringLiteral("/usr/");
-    system_->screenWidthTwips = 1280 * 15;
-    system_->screenHeightTwips = 1024 * 15;
-    store_ = &services_.useSettings<MemorySettingsStore>();
-    instance_ = &services_.useInstance<FakeSingleInstance>();
-    services_.useRealFiles();
-    savedCwd_ = QDir::currentPath();
+    UseMachine(QStringLiteral("prog/Help/"));
 }
 
 void HelpTest::TearDown() {
     SetModalResponder({});
     UnloadEveryForm();
     help::ResetHelpState();
-    QDir::setCurrent(savedCwd_);
+    RestoreWorkingFolder();
 }
 
 void HelpTest::Record(int slot, const QString& name, const QString& folder) {

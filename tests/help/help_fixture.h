@@ -5,15 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <QTemporaryDir>
 #include <functional>
 #include <vector>
 
 #include "help/frm_main.h"
 #include "help/help_message.h"
 #include "help/help_state.h"
-#include "support/fake_services.h"
 #include "support/harness.h"
+#include "support/machine_fixture.h"
 
 namespace qv::test {
 
@@ -29,9 +28,10 @@ std::function<void(Form&)> NoteAndOK(std::vector<HelpBoxSeen>& seen);
 // The run marker that names `slot` as the highest slot in use.
 QString MarkerFor(int slot, int day = 15);
 
-void WriteFile(const QString& path, const QByteArray& bytes = "program");
+// The help tests' files hold "program" unless a test says otherwise.
+inline void WriteFile(const QString& path, const QByteArray& bytes = "program");
 
-class HelpTest : public ::testing::Test {
+class HelpTest : public MachineTest {
   protected:
     void SetUp() override;
     void TearDown() override;
@@ -40,13 +40,6 @@ class HelpTest : public ::testing::Test {
     void Record(int slot, const QString& name, const QString& folder);
     void Marker(int slot);
     QString Value(const QString& section, const QString& key) const;
-
-    ScopedServices services_;
-    FakeSystem* system_ = nullptr;
-    MemorySettingsStore* store_ = nullptr;
-    FakeSingleInstance* instance_ = nullptr;
-    QTemporaryDir temp_;
-    QString savedCwd_;
 };
 
 // A help window shown on its own, without start-up.

@@ -9,15 +9,6 @@
 namespace qv::test {
 namespace {
 
-// Notes the text of each message box and answers OK.
-std::function<void(Form&)> Note(QStringList& said) {
-    return [&said](Form& f) {
-        auto& box = static_cast<FrmMessage&>(f);
-        said << box.LabelMessage->Caption();
-        box.CommandOK->UserClicks();
-    };
-}
-
 class EasyProcess : public WindowTest {
   protected:
     // Easy Process ticked on a work folder holding these files.

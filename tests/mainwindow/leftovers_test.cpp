@@ -23,15 +23,6 @@ qint64 DeadPid() {
     return child;
 }
 
-// Answers a message box with OK and notes its text.
-std::function<void(Form&)> Note(QStringList& said) {
-    return [&said](Form& f) {
-        auto& box = static_cast<FrmMessage&>(f);
-        said << box.LabelMessage->Caption();
-        box.CommandOK->UserClicks();
-    };
-}
-
 class Leftovers : public WindowTest {
   protected:
     void Preview() { ASSERT_TRUE(click(*M().CommandPreview)); }

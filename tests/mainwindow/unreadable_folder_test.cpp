@@ -58,6 +58,45 @@ class UnenterableFolder : public PosixFileSystem {
 
 class UnreadableFolderTest : public WindowTest {
   protected:
+    // Opens entry `at` of the main window's folder list as a double click does (the folder is marked,
+    // then opened); the user is told which folder and why, and the program stays where it was.
+    void ExpectTheFolderListRefuses(int at, const QString& folder) {
+        QStringList said;
+        {
+            ModalScript script;
+            script.expect(kMessageBox, Note(said));
+            M().Dir1->UserClicks(at);
+            M().Dir1->UserOpens(at);
+        }
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].startsWith("The Folder " + folder + " can not be opened: Permission denied."))
+            << said[0].toStdString();
+        EXPECT_EQ(M().Dir1->Path(), work_);
+        EXPECT_EQ(items(*M().File1), QStringList{"a.txt"});
+        EXPECT_EQ(S.WorkPath, work_ + "/");
+    }
+    // The same from the folder dialog's list, opened for a Copy's destination.
+    void ExpectTheFolderDialogRefuses(const QString& folder) {
+        ASSERT_TRUE(click(*M().CommandAction));
+        ASSERT_TRUE(click(*M().OptionAction[4]));
+        ASSERT_TRUE(click(*M().CommandActionBrowse));
+        FrmMove& f = frmMove();
+        ASSERT_TRUE(f.Visible());
+        f.Dir1->SetPath(dest_);
+        const int at = items(*f.Dir1).indexOf(folder);
+        ASSERT_GE(at, 0);
+        QStringList said;
+        {
+            ModalScript script;
+            script.expect(kMessageBox, Note(said));
+            f.Dir1->UserOpens(at);
+        }
+        ASSERT_EQ(said.size(), 1);
+        EXPECT_TRUE(said[0].startsWith("The Folder " + folder + " can not be opened: Permission denied."))
+            << said[0].toStdString();
+        EXPECT_EQ(f.Dir1->Path(), dest_);
+        EXPECT_EQ(f.TextActionMovePath->Text(), dest_ + "/");
+    }
     LockedFolder& Lock(const QString& folder, bool foldersToo = false) {
         MakeFile(folder + "/a.txt");
         MakeFile(folder + "/z.txt");
@@ -102,14 +141,6 @@ TEST_F(UnreadableFolderTest, OpensWithAnEmptyFileList) {
     }
 }
 
-// Notes what each message box says and answers OK.
-std::function<void(Form&)> Note(QStringList& said) {
-    return [&said](Form& f) {
-        said << static_cast<FrmMessage&>(f).LabelMessage->Caption();
-        static_cast<FrmMessage&>(f).CommandOK->UserClicks();
-    };
-}
-
 TEST_F(UnreadableFolderTest, AFolderThatCannotBeEnteredKeepsTheListWhereItWas) {
     OpenWork({"a.txt"});
     Lock(work_ + "/locked", /*foldersToo=*/true);
@@ -118,22 +149,8 @@ TEST_F(UnreadableFolderTest, AFolderThatCannotBeEnteredKeepsTheListWhereItWas) {
     ASSERT_EQ(M().Dir1->List(at), work_ + "/locked");
     const int historyPos = S.FolderHistoryPos;
     const QStringList history = S.FolderHistory;
-    QStringList said;
-    {
-        ModalScript script;
-        script.expect(kMessageBox, Note(said));
-        // As a double click does: the folder is marked, then opened.
-        M().Dir1->UserClicks(at);
-        M().Dir1->UserOpens(at);
-    }
-    // The user is told which folder and why, not left wondering.
-    ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].startsWith("The Folder " + work_ + "/locked can not be opened: Permission denied."))
-        << said[0].toStdString();
-    EXPECT_EQ(M().Dir1->Path(), work_);
+    ExpectTheFolderListRefuses(at, work_ + "/locked");
     EXPECT_EQ(M().Dir1->ListIndex(), -1) << "the list marks the folder the program is in";
-    EXPECT_EQ(items(*M().File1), QStringList{"a.txt"});
-    EXPECT_EQ(S.WorkPath, work_ + "/");
     EXPECT_EQ(S.FolderHistoryPos, historyPos);
     EXPECT_EQ(S.FolderHistory, history);
 }
@@ -142,25 +159,7 @@ TEST_F(UnreadableFolderTest, AFolderThatCannotBeEnteredKeepsTheListWhereItWas) {
 TEST_F(UnreadableFolderTest, TheFolderDialogNamesAFolderThatCannotBeOpened) {
     OpenWork({"a.txt"});
     Lock(dest_ + "/locked", /*foldersToo=*/true);
-    ASSERT_TRUE(click(*M().CommandAction));
-    ASSERT_TRUE(click(*M().OptionAction[4]));
-    ASSERT_TRUE(click(*M().CommandActionBrowse));
-    FrmMove& f = frmMove();
-    ASSERT_TRUE(f.Visible());
-    f.Dir1->SetPath(dest_);
-    const int at = items(*f.Dir1).indexOf(dest_ + "/locked");
-    ASSERT_GE(at, 0);
-    QStringList said;
-    {
-        ModalScript script;
-        script.expect(kMessageBox, Note(said));
-        f.Dir1->UserOpens(at);
-    }
-    ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].startsWith("The Folder " + dest_ + "/locked can not be opened: Permission denied."))
-        << said[0].toStdString();
-    EXPECT_EQ(f.Dir1->Path(), dest_);
-    EXPECT_EQ(f.TextActionMovePath->Text(), dest_ + "/");
+    ExpectTheFolderDialogRefuses(dest_ + "/locked");
 }
 
 // A folder that can be listed but not entered is named and not opened, in the main window and as a
@@ -174,40 +173,10 @@ TEST_F(UnreadableFolderTest, AFolderThatCanBeListedButNotEnteredIsNotOpened) {
     M().Dir1->Refresh();
     const int at = items(*M().Dir1).indexOf(work_ + "/locked");
     ASSERT_GE(at, 0);
-    QStringList said;
-    {
-        ModalScript script;
-        script.expect(kMessageBox, Note(said));
-        M().Dir1->UserClicks(at);
-        M().Dir1->UserOpens(at);
-    }
-    ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].startsWith("The Folder " + work_ + "/locked can not be opened: Permission denied."))
-        << said[0].toStdString();
-    EXPECT_EQ(M().Dir1->Path(), work_);
-    EXPECT_EQ(S.WorkPath, work_ + "/");
-    EXPECT_EQ(items(*M().File1), QStringList{"a.txt"});
+    ExpectTheFolderListRefuses(at, work_ + "/locked");
 
     fs.locked = dest_ + "/locked";
-    ASSERT_TRUE(click(*M().CommandAction));
-    ASSERT_TRUE(click(*M().OptionAction[4]));
-    ASSERT_TRUE(click(*M().CommandActionBrowse));
-    FrmMove& f = frmMove();
-    ASSERT_TRUE(f.Visible());
-    f.Dir1->SetPath(dest_);
-    const int there = items(*f.Dir1).indexOf(dest_ + "/locked");
-    ASSERT_GE(there, 0);
-    said.clear();
-    {
-        ModalScript script;
-        script.expect(kMessageBox, Note(said));
-        f.Dir1->UserOpens(there);
-    }
-    ASSERT_EQ(said.size(), 1);
-    EXPECT_TRUE(said[0].startsWith("The Folder " + dest_ + "/locked can not be opened: Permission denied."))
-        << said[0].toStdString();
-    EXPECT_EQ(f.Dir1->Path(), dest_);
-    EXPECT_EQ(f.TextActionMovePath->Text(), dest_ + "/");
+    ExpectTheFolderDialogRefuses(dest_ + "/locked");
 }
 
 // Back onto a folder that may no longer be opened says which and why, stays where it is, and the

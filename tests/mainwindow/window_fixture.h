@@ -36,6 +36,15 @@ struct Said {
     QString head, text;
 };
 
+// Notes the text of each message box and answers OK.
+inline std::function<void(Form&)> Note(QStringList& said) {
+    return [&said](Form& f) {
+        auto& box = static_cast<FrmMessage&>(f);
+        said << box.LabelMessage->Caption();
+        box.CommandOK->UserClicks();
+    };
+}
+
 inline void MakeFile(const QString& path, const QByteArray& bytes = "x") {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile f(path);
