@@ -268,7 +268,7 @@ QWidget* modalOwner(const QWidget* box) {
         return active;
     const auto& forms = LiveForms();
     for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
-        QWidget* w = (*it)->Window();
+        QWidget* w = WindowOf(*(*it));
         if (w && w != box && w->isVisible())
             return w;
     }

@@ -1,7 +1,9 @@
 // The forms runtime: forms and intrinsic controls with the event semantics the program is written
 // against, each control backed by a Qt widget. The windows of both programs are written against
 // this header (the control classes are in forms_controls.h); the logic (core, engine) includes none
-// of it, and nothing outside src/forms includes forms_p.h, the widgets behind the controls.
+// of it, and nothing outside src/forms includes forms_p.h, the widgets behind the controls. The
+// windows never reach a control's widget or a form's window: only the runtime's own files (through
+// forms_p.h) and the tests (through forms_testing.h) name WidgetOf and WindowOf.
 //
 // Semantics in short:
 // - Handlers are plain synchronous calls. Writing an event-firing property from code runs the handler
@@ -222,7 +224,6 @@ class Form {
     void Move(int left, int top, int width, int height);  // pixels
     void SetBackColor(Colour c);
 
-    QWidget* Window() const;
     // Every control of the form (in creation order); the one with this name and index.
     const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
     Control* Find(const QString& name, int index = -1) const;
@@ -275,6 +276,7 @@ class Form {
   private:
     friend class Control;
     friend class FormWindow;
+    friend QWidget* forms_internal::WindowOf(const Form& form);
     friend class KeyboardPress;
     friend class ControlFilter;
     friend bool UnloadAllForms();
@@ -282,6 +284,7 @@ class Form {
         void* slot;
         void (*clear)(void*);
     };
+    QWidget* Window() const;  // others ask WindowOf
     QWidget* ensureWindow();
     bool loadPending_ = false;
     std::function<void()> afterLoad_;
@@ -416,5 +419,9 @@ constexpr int kTwipsPerPixel = 15;
 
 // The colour a blue-green-red number (or a system colour) stands for on this desktop.
 QColor ToQColor(Colour c);
+
+inline QWidget* forms_internal::WindowOf(const Form& form) {
+    return form.Window();
+}
 
 }  // namespace qv

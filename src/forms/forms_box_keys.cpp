@@ -6,6 +6,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "forms/forms_p.h"
+
 namespace qv {
 
 namespace {
@@ -22,7 +24,7 @@ class BoxKeys : public QObject {
         const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
         if (key != Qt::Key_Escape && !enter)
             return QObject::eventFilter(watched, event);
-        QWidget* input = keepsEnter_ ? keepsEnter_->Widget() : nullptr;
+        QWidget* input = keepsEnter_ ? WidgetOf(*keepsEnter_) : nullptr;
         auto* target = qobject_cast<QWidget*>(watched);
         if (enter && input && target && (target == input || input->isAncestorOf(target)))
             return QObject::eventFilter(watched, event);
@@ -31,9 +33,9 @@ class BoxKeys : public QObject {
         Form* box = box_;
         Control* ok = ok_;
         std::function<void()> pressOk = pressOk_;
-        QPointer<QWidget> window = box->Window();
+        QPointer<QWidget> window = WindowOf(*box);
         QTimer::singleShot(0, [box, ok, pressOk, window, enter] {
-            if (!window || !box->Loaded() || box->Window() != window)
+            if (!window || !box->Loaded() || WindowOf(*box) != window)
                 return;
             if (!enter)
                 box->UserCloses();
@@ -53,7 +55,7 @@ class BoxKeys : public QObject {
 }  // namespace
 
 void AnswerBoxKeys(Form& box, Control* ok, std::function<void()> pressOk, Control* keepsEnter) {
-    QWidget* w = box.Window();
+    QWidget* w = WindowOf(box);
     if (!w || !ok)
         return;
     auto* filter = new BoxKeys(&box, ok, std::move(pressOk), keepsEnter);

@@ -48,7 +48,7 @@ void Control::setWidget(QWidget* w) {
     widget_ = w;
     if (auto* owned = dynamic_cast<OwnedWidget*>(w))
         owned->owner = this;
-    QWidget* parent = container_ && container_->Widget() ? container_->Widget() : form_->ensureWindow();
+    QWidget* parent = container_ && WidgetOf(*container_) ? WidgetOf(*container_) : form_->ensureWindow();
     w->setParent(parent);
     w->setObjectName(index_ >= 0 ? QStringLiteral("%1(%2)").arg(name_).arg(index_) : name_);
     w->installEventFilter(context_.get());
@@ -194,7 +194,7 @@ bool Control::HasFocus() const {
 }
 
 bool ControlFilter::eventFilter(QObject* watched, QEvent* e) {
-    if (watched == control_->Widget()) {
+    if (watched == WidgetOf(*control_)) {
         WidgetEventScope scope;
         if (e->type() == QEvent::MouseButtonPress && control_->ParentForm())
             control_->ParentForm()->opening_ = false;

@@ -20,6 +20,15 @@ class QWidget;
 namespace qv {
 
 class Form;
+class Control;
+
+// The widget behind a control and the window behind a form are the runtime's business: its own
+// files reach them through forms_p.h and the tests through forms_testing.h, the only headers that
+// bring these names into qv. The windows speak in controls and never name this namespace.
+namespace forms_internal {
+QWidget* WidgetOf(const Control& control);
+QWidget* WindowOf(const Form& form);
+}  // namespace forms_internal
 
 // Colours are blue-green-red numbers (&HBBGGRR); &H800000xx are system colours.
 using Colour = quint32;
@@ -80,7 +89,6 @@ class Control {
     int Index() const { return index_; }  // -1 when not part of a control array
     Form* ParentForm() const { return form_; }
     Control* Container() const { return container_; }
-    QWidget* Widget() const { return widget_; }
 
     bool Visible() const { return visible_; }
     void SetVisible(bool v);
@@ -139,6 +147,8 @@ class Control {
     virtual std::optional<int> ToggleState() const { return std::nullopt; }
 
   protected:
+    // The control's own widget, for the control classes' members; everything else asks WidgetOf.
+    QWidget* Widget() const { return widget_; }
     void setWidget(QWidget* w);      // called once by the subclass constructor
     void replaceWidget(QWidget* w);  // swaps the backing widget, keeping place, colours and state
     virtual void applyColours();
@@ -160,6 +170,7 @@ class Control {
   private:
     friend class Form;
     friend class KeyboardPress;
+    friend QWidget* forms_internal::WidgetOf(const Control& control);
     bool isTabStop() const;
     // The picture box a handler rests the focus on, off a clicked button: no stop of its own.
     virtual bool restsFocus() const { return false; }
@@ -177,5 +188,9 @@ class Control {
     Colour foreColor_ = kSysWindowText;
     Colour backColor_ = kSysButtonFace;
 };
+
+inline QWidget* forms_internal::WidgetOf(const Control& control) {
+    return control.widget_;
+}
 
 }  // namespace qv

@@ -203,8 +203,8 @@ void CommandButton::enabledChanged() {
     if (!ParentForm())
         return;
     for (const auto& c : ParentForm()->Controls())
-        if (c->Kind() == ControlKind::Label && c->Container() == Container() && c->Widget())
-            c->Widget()->update();
+        if (c->Kind() == ControlKind::Label && c->Container() == Container() && WidgetOf(*c))
+            WidgetOf(*c)->update();
 }
 
 void CommandButton::SetCancel(bool c) {
@@ -387,7 +387,7 @@ void OptionWidget::keyPressEvent(QKeyEvent* e) {
     const auto n = static_cast<std::ptrdiff_t>(group.size());
     const std::ptrdiff_t k = ((at - group.begin()) + (back ? n - 1 : 1)) % n;
     OptionButton* target = group[static_cast<size_t>(k)];
-    target->Widget()->setFocus(Qt::TabFocusReason);
+    WidgetOf(*target)->setFocus(Qt::TabFocusReason);
     KeyboardPress press(target);
     target->UserClicks();
 }
@@ -412,7 +412,7 @@ void OptionButton::SetValue(bool v) {
         if (!other->value_)
             continue;
         other->value_ = false;
-        static_cast<QRadioButton*>(other->Widget())->setChecked(false);
+        static_cast<QRadioButton*>(WidgetOf(*other))->setChecked(false);
     }
     value_ = true;
     static_cast<QRadioButton*>(Widget())->setChecked(true);

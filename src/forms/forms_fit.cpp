@@ -22,6 +22,7 @@
 #include <initializer_list>
 
 #include "forms/forms.h"
+#include "forms/forms_p.h"
 #include "platform/services.h"
 
 namespace qv {
@@ -120,7 +121,7 @@ double FontScale() {
 }
 
 void FixFormSize(Form& form) {
-    if (QWidget* w = form.Window())
+    if (QWidget* w = WindowOf(form))
         w->setFixedSize(form.Width(), form.Height());
 }
 
@@ -128,7 +129,7 @@ namespace {
 
 // A window laid out from its font: while it does not fit its room, a smaller font and a new layout.
 void ArrangeDown(Form& form, QSize room, const std::function<void()>& arrange) {
-    QWidget* w = form.Window();
+    QWidget* w = WindowOf(form);
     if (!w)
         return;
     // Fixed parts (a check box's box, a combo's arrow) do not shrink with the font: a few rounds.
@@ -187,7 +188,7 @@ double FitForm(Form& form, const FitRule& rule) {
         const double grow = rule.grow > 0.0 ? rule.grow : FontScale();
         k = LayoutFactor(form, rule, room, grow);
         if (k < grow) {
-            if (QWidget* w = form.Window())
+            if (QWidget* w = WindowOf(form))
                 w->setFont(FontDownTo(w->font(), k / grow, rule.fontDown));
         }
         if (k != 1.0) {
@@ -234,50 +235,50 @@ StyleMetrics MeasureStyle(const QFont& font) {
 // --- Places, fonts and windows asked for in controls' terms
 
 void SetControlFont(Control& control, const QFont& font) {
-    if (QWidget* w = control.Widget())
+    if (QWidget* w = WidgetOf(control))
         w->setFont(font);
 }
 
 QFont FormFont(const Form& form) {
-    const QWidget* w = form.Window();
+    const QWidget* w = WindowOf(form);
     return w ? w->font() : QApplication::font();
 }
 
 void SetFormFont(Form& form, const QFont& font) {
-    if (QWidget* w = form.Window())
+    if (QWidget* w = WindowOf(form))
         w->setFont(font);
 }
 
 int TextWidth(const Control& control, const QString& text) {
-    const QWidget* w = control.Widget();
+    const QWidget* w = WidgetOf(control);
     return (w ? w->fontMetrics() : QFontMetrics(QApplication::font())).horizontalAdvance(text);
 }
 
 int TextHeightForWidth(const Control& control, int width) {
-    const QWidget* w = control.Widget();
+    const QWidget* w = WidgetOf(control);
     return w ? w->heightForWidth(width < 0 ? w->width() : width) : 0;
 }
 
 bool ShowsItself(const Control& control) {
-    const QWidget* w = control.Widget();
+    const QWidget* w = WidgetOf(control);
     return w && !w->isHidden();
 }
 
 QRect PlaceInContainer(const Control& control) {
-    const QWidget* w = control.Widget();
+    const QWidget* w = WidgetOf(control);
     return w ? w->geometry() : QRect();
 }
 
 QRect PlaceInWindow(const Control& control) {
-    const QWidget* w = control.Widget();
-    const QWidget* window = control.ParentForm() ? control.ParentForm()->Window() : nullptr;
+    const QWidget* w = WidgetOf(control);
+    const QWidget* window = control.ParentForm() ? WindowOf(*control.ParentForm()) : nullptr;
     if (!w || !window)
         return {};
     return {w->mapTo(window, QPoint()), w->size()};
 }
 
 QRect PlaceOnScreen(const Control& control) {
-    const QWidget* window = control.ParentForm() ? control.ParentForm()->Window() : nullptr;
+    const QWidget* window = control.ParentForm() ? WindowOf(*control.ParentForm()) : nullptr;
     const QRect inWindow = PlaceInWindow(control);
     if (!window || inWindow.isNull())
         return {};
@@ -285,7 +286,7 @@ QRect PlaceOnScreen(const Control& control) {
 }
 
 QRect InsideOf(const Control& container) {
-    const QWidget* w = container.Widget();
+    const QWidget* w = WidgetOf(container);
     return w ? w->rect() : QRect();
 }
 
@@ -313,8 +314,8 @@ class PanelCover : public QObject {
     PanelCover(Form* form, std::vector<Control*> panels) : form_(form), panels_(std::move(panels)) {
         // The panels, and what may be shown while one is open.
         for (const auto& c : form_->Controls())
-            if (!c->Container() && c->Widget())
-                c->Widget()->installEventFilter(this);
+            if (!c->Container() && WidgetOf(*c))
+                WidgetOf(*c)->installEventFilter(this);
     }
     bool eventFilter(QObject* watched, QEvent* e) override {
         if ((e->type() == QEvent::ShowToParent || e->type() == QEvent::HideToParent) && !applying_) {
@@ -328,17 +329,17 @@ class PanelCover : public QObject {
   private:
     void Apply() {
         for (const auto& c : form_->Controls()) {
-            if (c->Container() || !c->Widget() || !Shows(*c) ||
+            if (c->Container() || !WidgetOf(*c) || !Shows(*c) ||
                 std::find(panels_.begin(), panels_.end(), c.get()) != panels_.end())
                 continue;
-            const QRect r = c->Widget()->geometry();
+            const QRect r = WidgetOf(*c)->geometry();
             bool inPart = false;
             for (Control* p : panels_) {
-                const QRect pr = p->Widget()->geometry();
-                if (!p->Widget()->isHidden() && pr.intersects(r) && !pr.contains(r))
+                const QRect pr = WidgetOf(*p)->geometry();
+                if (!WidgetOf(*p)->isHidden() && pr.intersects(r) && !pr.contains(r))
                     inPart = true;
             }
-            c->Widget()->setVisible(c->Visible() && !inPart);
+            WidgetOf(*c)->setVisible(c->Visible() && !inPart);
         }
     }
     static bool Shows(const Control& c) {
@@ -372,23 +373,23 @@ class FirstPaintThen : public QObject {
 }  // namespace
 
 void WhenShownOrHidden(Form& form, std::initializer_list<Control*> controls, std::function<void()> changed) {
-    if (!form.Window())
+    if (!WindowOf(form))
         return;
     std::vector<QWidget*> widgets;
     for (Control* c : controls)
-        if (c && c->Widget())
-            widgets.push_back(c->Widget());
-    (new OnShowHide(widgets, std::move(changed)))->setParent(form.Window());
+        if (c && WidgetOf(*c))
+            widgets.push_back(WidgetOf(*c));
+    (new OnShowHide(widgets, std::move(changed)))->setParent(WindowOf(form));
 }
 
 void HidePartlyCoveredByPanels(Form& form, std::vector<Control*> panels) {
-    if (!form.Window())
+    if (!WindowOf(form))
         return;
-    (new PanelCover(&form, std::move(panels)))->setParent(form.Window());
+    (new PanelCover(&form, std::move(panels)))->setParent(WindowOf(form));
 }
 
 QTimer* ControlTimer(Control& control, const QString& name, int interval, bool make) {
-    QWidget* w = control.Widget();
+    QWidget* w = WidgetOf(control);
     if (!w)
         return nullptr;
     auto* timer = w->findChild<QTimer*>(name, Qt::FindDirectChildrenOnly);
@@ -402,18 +403,18 @@ QTimer* ControlTimer(Control& control, const QString& name, int interval, bool m
 }
 
 void AfterFirstPaint(Form& form, std::function<void()> work) {
-    if (QWidget* w = form.Window())
+    if (QWidget* w = WindowOf(form))
         w->installEventFilter(new FirstPaintThen(w, std::move(work)));
 }
 
 void SetApplicationModal(Form& form, bool modal) {
-    if (QWidget* w = form.Window())
+    if (QWidget* w = WindowOf(form))
         w->setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
 }
 
 void SetTransientFor(Form& form, const Form& owner) {
-    QWidget* w = form.Window();
-    QWidget* o = owner.Window();
+    QWidget* w = WindowOf(form);
+    QWidget* o = WindowOf(owner);
     if (!w || !o)
         return;
     w->winId();
@@ -422,7 +423,7 @@ void SetTransientFor(Form& form, const Form& owner) {
 }
 
 void BringToFront(Form& form) {
-    if (QWidget* w = form.Window()) {
+    if (QWidget* w = WindowOf(form)) {
         w->setWindowState((w->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
         w->raise();
         w->activateWindow();
@@ -440,7 +441,7 @@ void RestoreModalWindows() {
 }
 
 void FixWindowSize(Form& form, int width, int height) {
-    if (QWidget* w = form.Window())
+    if (QWidget* w = WindowOf(form))
         w->setFixedSize(width, height);
 }
 

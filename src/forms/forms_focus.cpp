@@ -28,11 +28,11 @@ const Control* tabGroup(const Control* c) {
 // Under a panel: a shown frame or picture box stacked above the control's own part of the window
 // lies over its middle.
 bool coveredByPanel(const Control* c, const QWidget* window) {
-    const QWidget* branch = c->Widget();
+    const QWidget* branch = WidgetOf(*c);
     while (branch->parentWidget() && branch->parentWidget() != window) branch = branch->parentWidget();
     if (branch->parentWidget() != window)
         return false;
-    const QPoint middle = c->Widget()->mapTo(window, c->Widget()->rect().center());
+    const QPoint middle = WidgetOf(*c)->mapTo(window, WidgetOf(*c)->rect().center());
     const QObjectList& kids = window->children();
     for (qsizetype k = kids.indexOf(branch) + 1; k > 0 && k < kids.size(); ++k) {
         auto* above = qobject_cast<QWidget*>(kids[k]);
@@ -135,8 +135,8 @@ namespace {
 // A picture that acts when clicked is a button to the keyboard; one that only shows is not.
 bool pictureStop(const Control* c) {
     const bool acts = c->ActsOnClick();
-    if (acts && !(c->Widget()->focusPolicy() & Qt::TabFocus))
-        c->Widget()->setFocusPolicy(Qt::TabFocus);
+    if (acts && !(WidgetOf(*c)->focusPolicy() & Qt::TabFocus))
+        WidgetOf(*c)->setFocusPolicy(Qt::TabFocus);
     return acts;
 }
 
@@ -227,12 +227,12 @@ void Form::openOnFirstStop() {
     ensureTabOrder();
     QWidget* focus = window_->focusWidget();
     const auto onStop = std::find_if(tabOrder_.begin(), tabOrder_.end(), [focus](const Control* c) {
-        return c->Widget() == focus && c->isTabStop();
+        return WidgetOf(*c) == focus && c->isTabStop();
     });
     if (onStop == tabOrder_.end())
         for (Control* c : tabOrder_)
             if (c->isTabStop()) {
-                c->Widget()->setFocus(Qt::OtherFocusReason);
+                WidgetOf(*c)->setFocus(Qt::OtherFocusReason);
                 break;
             }
     // The desktop style marks the focus only once the keyboard has moved it: the user is shown at
@@ -357,12 +357,12 @@ bool Form::moveFocus(bool next) {
     QWidget* focus = window_->focusWidget();
     int at = -1;
     for (int k = 0; k < n && focus && at < 0; ++k)
-        if (tabOrder_[k]->Widget() == focus)
+        if (WidgetOf(*tabOrder_[k]) == focus)
             at = k;
     for (int k = 0; k < n && focus && at < 0; ++k) {
         const Control* c = tabOrder_[k];
-        if (c->Widget() && !c->IsContainer() &&
-            c->Widget()->isAncestorOf(focus))
+        if (WidgetOf(*c) && !c->IsContainer() &&
+            WidgetOf(*c)->isAncestorOf(focus))
             at = k;
     }
     if (at < 0)
@@ -371,7 +371,7 @@ bool Form::moveFocus(bool next) {
         const int k = ((next ? at + step : at - step) % n + n) % n;
         Control* c = tabOrder_[k];
         if (c->isTabStop()) {
-            c->Widget()->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            WidgetOf(*c)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
             return true;
         }
     }
@@ -381,7 +381,7 @@ bool Form::moveFocus(bool next) {
 void Form::focusAfterPress(Control* pressed, const std::vector<const Control*>& opened) {
     ensureTabOrder();
     if (pressed->isTabStop()) {
-        pressed->Widget()->setFocus(Qt::OtherFocusReason);
+        WidgetOf(*pressed)->setFocus(Qt::OtherFocusReason);
         return;
     }
     // The pressed control went with its frame: back to what opened that frame, else into a frame
@@ -396,13 +396,13 @@ void Form::focusAfterPress(Control* pressed, const std::vector<const Control*>& 
             frame->EffectivelyVisible())
             for (Control* c : tabOrder_)
                 if (isInside(c, frame) && c->isTabStop()) {
-                    c->Widget()->setFocus(Qt::TabFocusReason);
+                    WidgetOf(*c)->setFocus(Qt::TabFocusReason);
                     return;
                 }
     for (const Control* box = pressed->Container();; box = box->Container()) {
         for (Control* c : tabOrder_)
             if ((!box || isInside(c, box)) && c != pressed && c->isTabStop()) {
-                c->Widget()->setFocus(Qt::TabFocusReason);
+                WidgetOf(*c)->setFocus(Qt::TabFocusReason);
                 return;
             }
         if (!box)
@@ -435,7 +435,7 @@ bool Form::focusOpenerOf(const Control* pressed, int depth) {
             continue;
         Control* by = it->by;
         if (by->isTabStop()) {
-            by->Widget()->setFocus(Qt::OtherFocusReason);
+            WidgetOf(*by)->setFocus(Qt::OtherFocusReason);
             return true;
         }
         return focusOpenerOf(by, depth + 1);
@@ -453,7 +453,7 @@ void Form::focusBackAfterClose() {
     owner->ensureTabOrder();
     owner->window_->activateWindow();
     if (by->isTabStop())
-        by->Widget()->setFocus(Qt::OtherFocusReason);
+        WidgetOf(*by)->setFocus(Qt::OtherFocusReason);
     else if (!owner->focusOpenerOf(by))
         owner->focusAfterPress(by);
 }
@@ -483,7 +483,7 @@ class FocusMarkKeeper : public QObject {
 }  // namespace
 
 void KeepFocusMark(Control* button) {
-    if (QWidget* w = button ? button->Widget() : nullptr)
+    if (QWidget* w = button ? WidgetOf(*button) : nullptr)
         w->installEventFilter(new FocusMarkKeeper(w));
 }
 

@@ -20,6 +20,9 @@
 
 namespace qv {
 
+using forms_internal::WidgetOf;
+using forms_internal::WindowOf;
+
 class OwnedWidget {
   public:
     virtual ~OwnedWidget() = default;

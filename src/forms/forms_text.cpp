@@ -456,7 +456,7 @@ bool TextBoxWidgetFilter::key(QKeyEvent* e) {
 }
 
 void TextBoxWidgetFilter::contextMenu(QWidget* watched, QContextMenuEvent* e) {
-    QWidget* editor = box_->Widget();
+    QWidget* editor = WidgetOf(*box_);
     QMenu* menu = nullptr;
     if (auto* le = lineEdit(editor))
         menu = le->createStandardContextMenu();
@@ -486,7 +486,7 @@ namespace {
 // Room for a text in the control: its width less what the style draws beside it (an option's
 // circle, a frame's border, a box's margins).
 int TextRoom(const Control& control) {
-    const QWidget* w = control.Widget();
+    const QWidget* w = WidgetOf(control);
     int room = w->width();
     if (control.Kind() == ControlKind::OptionButton || control.Kind() == ControlKind::CheckBox)
         room -= w->style()->pixelMetric(QStyle::PM_IndicatorWidth) + 8;
@@ -521,7 +521,7 @@ bool ShowsWhole(const QWidget* w, int room, const QString& text) {
 // What a control shows of its text, the whole text kept by the control: a caption's widget text, what
 // a box draws while the user is not in it.
 void ShowText(Control& control, const QString& shown) {
-    QWidget* w = control.Widget();
+    QWidget* w = WidgetOf(control);
     if (auto* label = qobject_cast<QLabel*>(w))
         label->setText(shown);
     else if (auto* button = qobject_cast<QAbstractButton*>(w))
@@ -544,10 +544,10 @@ void NameByWhole(QWidget* w, const QString& text, bool whole) {
 
 void TellWhole(Control& control, const QString& text, bool whole) {
     control.SetToolTipText(whole ? QString() : text);
-    control.Widget()->setAccessibleDescription(whole ? QString() : text);
-    if (auto* edit = qobject_cast<QLineEdit*>(control.Widget()))
+    WidgetOf(control)->setAccessibleDescription(whole ? QString() : text);
+    if (auto* edit = qobject_cast<QLineEdit*>(WidgetOf(control)))
         edit->setCursorPosition(0);
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(control.Widget())) {
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(WidgetOf(control))) {
         lines->moveCursor(QTextCursor::Start);
         lines->ensureCursorVisible();
     }
@@ -566,7 +566,7 @@ void MakeReadStop(Control& control) {
 }  // namespace
 
 void ShowWholeTextOnDemand(Control& control, const QString& text) {
-    QWidget* w = control.Widget();
+    QWidget* w = WidgetOf(control);
     if (!w)
         return;
     MakeReadStop(control);
@@ -583,7 +583,7 @@ void ShowWholeTextOnDemand(Control& control, const QString& text) {
 }
 
 void ShowPathEnd(Control& control, const QString& path) {
-    QWidget* w = control.Widget();
+    QWidget* w = WidgetOf(control);
     if (!w)
         return;
     MakeReadStop(control);
@@ -614,25 +614,25 @@ void ShowPathEnd(Control& control, const QString& path) {
 // --- Captions and boxes told what they are for
 
 QString ElidedToFit(const Control& control, const QString& text) {
-    const QWidget* w = control.Widget();
+    const QWidget* w = WidgetOf(control);
     return w ? w->fontMetrics().elidedText(text, Qt::ElideRight, w->contentsRect().width()) : text;
 }
 
 void SetAccessibleDescription(Control& control, const QString& text) {
-    if (QWidget* w = control.Widget())
+    if (QWidget* w = WidgetOf(control))
         w->setAccessibleDescription(text);
 }
 
 void SetLabelFor(Label& label, Control& control) {
-    if (auto* l = qobject_cast<QLabel*>(label.Widget()))
-        l->setBuddy(control.Widget());
+    if (auto* l = qobject_cast<QLabel*>(WidgetOf(label)))
+        l->setBuddy(WidgetOf(control));
 }
 
 void MakeFaceLabel(Label& label) {
     label.SetTransparent(true);
     label.SetAlignment(2);
     label.SetWordWrap(true);
-    if (QWidget* w = label.Widget()) {
+    if (QWidget* w = WidgetOf(label)) {
         w->setAttribute(Qt::WA_TransparentForMouseEvents);
         // Centred both ways on the face, however tall the button.
         if (auto* face = qobject_cast<QLabel*>(w))
@@ -660,12 +660,12 @@ class SwallowCharacters : public QObject {
 }  // namespace
 
 void IgnoreTypedCharacters(Control& control) {
-    if (QWidget* w = control.Widget())
+    if (QWidget* w = WidgetOf(control))
         w->installEventFilter(new SwallowCharacters(w));
 }
 
 void WrapAnywhere(TextBox& box) {
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(box.Widget())) {
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(WidgetOf(box))) {
         lines->document()->setDocumentMargin(0);
         lines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -674,7 +674,7 @@ void WrapAnywhere(TextBox& box) {
 }
 
 void GiveFocusNow(Control& control) {
-    if (QWidget* w = control.Widget())
+    if (QWidget* w = WidgetOf(control))
         w->setFocus(Qt::OtherFocusReason);
 }
 

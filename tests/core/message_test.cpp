@@ -416,13 +416,13 @@ TEST_F(MessageBoxTest, LongTextsAreShownWhole) {
         ModalScript script;
         script.expect(kMessageBox, [&](Form& form) {
             auto& f = static_cast<FrmMessage&>(form);
-            QWidget* label = f.LabelMessage->Widget();
+            QWidget* label = WidgetOf(*f.LabelMessage);
             EXPECT_LE(label->heightForWidth(f.LabelMessage->Width()), f.LabelMessage->Height());
             // Text, input box and buttons do not overlap, and all lie inside the window.
             EXPECT_LE(f.LabelMessage->Top() + f.LabelMessage->Height(), f.CommandOK->Top());
             EXPECT_LE(f.TextInput0->Top() + f.TextInput0->Height(), f.LabelMessage->Top());
-            EXPECT_LE(f.CommandCancel->Left() + f.CommandCancel->Width(), f.Window()->width());
-            EXPECT_LE(f.CommandOK->Top() + f.CommandOK->Height(), f.Window()->height());
+            EXPECT_LE(f.CommandCancel->Left() + f.CommandCancel->Width(), WindowOf(f)->width());
+            EXPECT_LE(f.CommandOK->Top() + f.CommandOK->Height(), WindowOf(f)->height());
             const QString png = temp_.filePath(QString::fromLatin1(c.key) + ".png");
             EXPECT_TRUE(grabToPng(f, png));
             EXPECT_FALSE(isBlank(QImage(png)));

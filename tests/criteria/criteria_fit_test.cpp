@@ -115,7 +115,7 @@ QStringList overlaps(Form& f) {
             const Control& y = *controls[b];
             if (x.Container() != y.Container() || !x.EffectivelyVisible() || !y.EffectivelyVisible())
                 continue;
-            if (x.Widget()->geometry().intersects(y.Widget()->geometry()))
+            if (WidgetOf(x)->geometry().intersects(WidgetOf(y)->geometry()))
                 faults << x.Name() + QStringLiteral("(%1) over ").arg(x.Index()) + y.Name() +
                               QStringLiteral("(%1)").arg(y.Index());
         }
@@ -171,7 +171,7 @@ class CriteriaDialogSize : public CriteriaTest {};
 // A user cannot shrink the dialog until OK and Cancel are out of sight, nor reopen it so.
 TEST_F(CriteriaDialogSize, KeepsTheSizeItIsLaidOutFor) {
     FrmRen& r = Open();
-    QWidget* w = r.Window();
+    QWidget* w = WindowOf(r);
     const QSize laidOut(r.Width(), r.Height());
     EXPECT_EQ(w->minimumSize(), laidOut);
     EXPECT_EQ(w->maximumSize(), laidOut);
@@ -179,7 +179,7 @@ TEST_F(CriteriaDialogSize, KeepsTheSizeItIsLaidOutFor) {
     ASSERT_TRUE(click(*r.CommandCancel));
     Open();
     EXPECT_EQ(w->size(), laidOut);
-    EXPECT_TRUE(QRect(QPoint(), w->size()).contains(r.CommandOK->Widget()->geometry()));
+    EXPECT_TRUE(QRect(QPoint(), w->size()).contains(WidgetOf(*r.CommandOK)->geometry()));
     ASSERT_TRUE(click(*r.CommandCancel));
 }
 
@@ -202,8 +202,8 @@ TEST_F(CriteriaDialogSize, OpensClearOfTheLittleHelpWhereTheScreenHasRoom) {
             f.add<Frame>(QStringLiteral("FrameInfo"))->Move(448, 368, 304, 164);
         };
         main.Show();
-        const QWidget* window = main.Window();
-        const QWidget* help = main.Find(QStringLiteral("FrameInfo"))->Widget();
+        const QWidget* window = WindowOf(main);
+        const QWidget* help = WidgetOf(*main.Find(QStringLiteral("FrameInfo")));
         const QRect helpRect(window->geometry().topLeft() + help->mapTo(window, QPoint()), help->size());
 
         FrmRen& r = Open();

@@ -104,7 +104,7 @@ TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
              ASSERT_TRUE(click(*r.CheckHandle));
              ASSERT_TRUE(type(*r.TextHandleThis, "a"));
              ASSERT_TRUE(click(*r.OptionHandle[2]));
-             QTest::mouseClick(r.TextHandleThis->Widget(), Qt::LeftButton);  // back, to change it
+             QTest::mouseClick(WidgetOf(*r.TextHandleThis), Qt::LeftButton);  // back, to change it
          },
          {{&FrmRen::TextHandleThis, "b"}},
          &FrmRen::TextHandleWith,
@@ -125,7 +125,7 @@ TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
             pressKey(r, Qt::Key_Tab);
         }
         ASSERT_EQ(focused(r), r.*row.last) << (focused(r) ? focused(r)->Name().toStdString() : "none");
-        QTest::keyClicks(r.Window()->focusWidget(), row.typed);
+        QTest::keyClicks(WindowOf(r)->focusWidget(), row.typed);
         EXPECT_EQ((r.*row.last)->Text(), row.typed) << "the typed key reaches the next box";
         // Back again: the boxes, then the criterion's list, inside its frame.
         for (size_t k = 0; k <= row.fills.size(); ++k) pressKey(r, Qt::Key_Tab, Qt::ShiftModifier);
@@ -135,8 +135,8 @@ TEST_F(CriteriaKeys, TabGoesToTheNextBoxOfTheCriterion) {
 
 TEST_F(CriteriaKeys, TheDialogOpensWithItsFocusMarkOnItsFirstStop) {
     FrmRen& r = Open();
-    QApplication::setActiveWindow(r.Window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(r.Window()));
+    QApplication::setActiveWindow(WindowOf(r));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(WindowOf(r)));
     Control* first = focused(r);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(controlName(*first), readingOrder(r).value(0));
@@ -161,10 +161,10 @@ TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
             // Its entries are out of sight until it opens, and again once it has closed.
             EXPECT_EQ(accessibleShowing(*combo), QStringList()) << combo->Name().toStdString();
             const int before = combo->ListIndex();
-            combo->Widget()->setFocus();
+            WidgetOf(*combo)->setFocus();
             if (open) {
                 // Typed into the open list, then Return, which takes the entry highlighted.
-                auto* box = qobject_cast<QComboBox*>(combo->Widget());
+                auto* box = qobject_cast<QComboBox*>(WidgetOf(*combo));
                 box->showPopup();
                 EXPECT_FALSE(accessibleShowing(*combo).isEmpty()) << combo->Name().toStdString();
                 QTest::keyClicks(box->view(), "A1a");
@@ -175,7 +175,7 @@ TEST_F(CriteriaKeys, KeysTypedIntoAListAreDiscarded) {
                 EXPECT_FALSE(accessibleShowing(*combo).isEmpty()) << combo->Name().toStdString();
                 box->hidePopup();
             } else {
-                QTest::keyClicks(combo->Widget(), "A1a");
+                QTest::keyClicks(WidgetOf(*combo), "A1a");
             }
             EXPECT_EQ(combo->ListIndex(), before) << combo->Name().toStdString();
         }
@@ -207,7 +207,7 @@ TEST_F(CriteriaKeys, EscapeLeavesTheDialogAsCancelDoes) {
     S.CriteriaDialogLoading = false;
     ASSERT_TRUE(click(*r.CheckExt));
     ASSERT_TRUE(type(*r.TextExt, "txt"));
-    r.TextExt->Widget()->setFocus();
+    WidgetOf(*r.TextExt)->setFocus();
     pressKey(r, Qt::Key_Escape);
     EXPECT_FALSE(r.Visible());
     EXPECT_TRUE(S.CriteriaDialogClosed);

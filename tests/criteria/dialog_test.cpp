@@ -57,7 +57,7 @@ TEST_F(CriteriaDialog, OpensWithNothingSetAndEveryListInPlace) {
         const ControlKind k = c->Kind();
         if (k == ControlKind::TextBox || k == ControlKind::ComboBox || k == ControlKind::CheckBox ||
             k == ControlKind::OptionButton || k == ControlKind::CommandButton) {
-            EXPECT_FALSE(c->Widget()->accessibleName().isEmpty()) << c->Name().toStdString();
+            EXPECT_FALSE(WidgetOf(*c)->accessibleName().isEmpty()) << c->Name().toStdString();
         }
     }
 }

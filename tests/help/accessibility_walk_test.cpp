@@ -16,7 +16,7 @@ using HelpAccessibility = HelpWindowTest;
 // The focus mark of a control in the focus runs round its text, not through it: what the control draws
 // without the mark lies inside the mark, clear of its edge.
 bool FocusMarkClearOfText(const Control& c) {
-    QWidget* w = c.Widget();
+    QWidget* w = WidgetOf(c);
     if (!w || !w->hasFocus()) {
         ADD_FAILURE() << controlName(c).toStdString() << " is not in the focus";
         return false;
@@ -76,24 +76,24 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              ASSERT_TRUE(click(*w.CommandTopic));
              ASSERT_TRUE(click(*w.OptionTopic[9]));
              ASSERT_TRUE(click(*w.CheckEasyProcess));
-             w.LabelEasyFile[2]->Widget()->setFocus();
+             WidgetOf(*w.LabelEasyFile[2])->setFocus();
              pressKey(w, Qt::Key_Space);
              EXPECT_EQ(w.SelectedSample, 2);
              EXPECT_EQ(text(*w.TextEasy[0]), "QuorvanHelp");
-             w.LabelEasyFile[1]->Widget()->setFocus();
+             WidgetOf(*w.LabelEasyFile[1])->setFocus();
              pressKey(w, Qt::Key_Return);
              EXPECT_EQ(w.SelectedSample, 1);
              EXPECT_EQ(text(*w.TextEasy[0]), "Plenvix");
-             QApplication::setActiveWindow(w.Window());
-             ASSERT_TRUE(QTest::qWaitForWindowActive(w.Window()));
+             QApplication::setActiveWindow(WindowOf(w));
+             ASSERT_TRUE(QTest::qWaitForWindowActive(WindowOf(w)));
              for (Label* l : w.LabelEasyFile.items()) {
                  for (int i = 0; i < 40 && focused(w) != l; ++i) pressKey(w, Qt::Key_Tab);
                  EXPECT_TRUE(FocusMarkClearOfText(*l)) << l->Index();
              }
-             w.LabelEasyFile[1]->Widget()->setFocus();
+             WidgetOf(*w.LabelEasyFile[1])->setFocus();
              // The chosen file is read out as chosen, not shown by its colour alone.
              for (Label* l : w.LabelEasyFile.items()) {
-                 const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(l->Widget());
+                 const QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*l));
                  ASSERT_NE(a, nullptr);
                  EXPECT_TRUE(a->state().checkable) << l->Index();
                  EXPECT_EQ(bool(a->state().checked), l->Index() == 1) << l->Index();
@@ -103,7 +103,7 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
          [](help::FrmMain& w) {
              ASSERT_TRUE(click(*w.CommandTopic));
              ASSERT_TRUE(click(*w.OptionTopic[7]));
-             w.CheckInsert->Widget()->setFocus();
+             WidgetOf(*w.CheckInsert)->setFocus();
              pressKey(w, Qt::Key_Space);
              ASSERT_EQ(w.CheckInsert->Value(), 1);
              pressKey(w, Qt::Key_Tab);
@@ -118,11 +118,11 @@ TEST_F(HelpAccessibility, EveryOperableControlIsNamedActsAndIsReached) {
              EXPECT_EQ(focused(w), w.TextInsert[1]) << "the count box follows the place list";
              ASSERT_TRUE(type(*w.TextInsert[1], "2"));
              ASSERT_TRUE(w.FrameInsertThis->Visible());
-             w.TextInsert[1]->Widget()->setFocus();
+             WidgetOf(*w.TextInsert[1])->setFocus();
              pressKey(w, Qt::Key_Tab);
              EXPECT_EQ(focused(w), w.TextInsert[0]) << "then the text to insert";
              ASSERT_TRUE(click(*w.OptionAuto[1]));
-             w.ComboAuto->Widget()->setFocus();
+             WidgetOf(*w.ComboAuto)->setFocus();
              for (int i = 0; i < 5; ++i) pressKey(w, Qt::Key_Down);
              EXPECT_EQ(w.ComboAuto->ListIndex(), 5);
              EXPECT_EQ(focused(w), w.ComboAuto);
@@ -165,7 +165,7 @@ TEST_F(HelpAccessibility, TopicsArePagedFromTheKeyboard) {
     ASSERT_TRUE(click(*w().OptionTopic[3]));
     const int first = ShownFrame();
     EXPECT_TRUE(tabCycle(*w().CommandTopic).contains("ImageGoContinue"));
-    w().ImageGoContinue->Widget()->setFocus();
+    WidgetOf(*w().ImageGoContinue)->setFocus();
     pressKey(w(), Qt::Key_Return);
     EXPECT_NE(ShownFrame(), first);
     EXPECT_EQ(help::TS.PageNumber, 1);

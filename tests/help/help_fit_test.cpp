@@ -193,7 +193,7 @@ TEST_F(HelpFit, OpenListEntriesAndDrawingsReportWhereTheyAreDrawn) {
     choose(*m.ComboAuto, 1);
     for (ComboBox* list : {m.ComboAuto, m.ComboZeroAuto}) {
         SCOPED_TRACE(controlName(*list).toStdString());
-        auto* combo = qobject_cast<QComboBox*>(list->Widget());
+        auto* combo = qobject_cast<QComboBox*>(WidgetOf(*list));
         ASSERT_NE(combo, nullptr);
         combo->showPopup();
         QCoreApplication::processEvents();
@@ -213,12 +213,12 @@ TEST_F(HelpFit, OpenListEntriesAndDrawingsReportWhereTheyAreDrawn) {
     // A drawing made for a screen of 1.5 device pixels to the pixel keeps its place.
     for (Image* drawing : m.ImageIntro.items()) {
         SCOPED_TRACE(drawing->Index());
-        const QSize place = drawing->Widget()->size();
+        const QSize place = WidgetOf(*drawing)->size();
         QPixmap dense(place * 1.5);
         dense.fill(Qt::white);
         dense.setDevicePixelRatio(1.5);
         drawing->SetPicture(Picture(dense, QStringLiteral("dense")));
-        EXPECT_EQ(drawing->Widget()->size(), place);
+        EXPECT_EQ(WidgetOf(*drawing)->size(), place);
     }
     for (int frame : {1, 2, 6, 10}) {
         m.FrameIntro[frame]->SetVisible(true);
@@ -234,7 +234,7 @@ TEST_F(HelpFit, KeepsTheSizeItIsLaidOutFor) {
         ScopedAppFont font(factor);
         Open();
         FrmMain& m = help::frmMain();
-        QWidget* w = m.Window();
+        QWidget* w = WindowOf(m);
         const QSize laidOut(m.Width(), m.Height());
         EXPECT_EQ(w->minimumSize(), laidOut);
         EXPECT_EQ(w->maximumSize(), laidOut);

@@ -47,7 +47,7 @@ TEST_F(HelpNavigation, ArrowsAndRestartWalkFeaturesAndOptions) {
 
 // The browsing pages and the start page's drawing name Quorvan's buttons by the captions it shows.
 TEST_F(HelpNavigation, BrowsingPagesNameTheButtonsAsQuorvanShowsThem) {
-    const QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(w().ImageIntro[6]->Widget());
+    const QAccessibleInterface* picture = QAccessible::queryAccessibleInterface(WidgetOf(*w().ImageIntro[6]));
     ASSERT_NE(picture, nullptr);
     const QString drawing = picture->text(QAccessible::Description);
     EXPECT_TRUE(drawing.contains("File Size")) << drawing.toStdString();
@@ -181,17 +181,17 @@ TEST_F(HelpMockups, EveryMockupControlShowsItsSubPage) {
     EXPECT_EQ(ShownFrame(), 5);
     auto& m = w();
     // Focus reaches a control only in the active window.
-    QApplication::setActiveWindow(m.Window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(m.Window()));
+    QApplication::setActiveWindow(WindowOf(m));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(WindowOf(m)));
     // A box reached as an assistive tool reaches it (the focus put on it), or by Tab from the window's
     // first stop.
     const auto focusOn = [&](TextBox* box) {
-        m.PictureMain->Widget()->setFocus();
-        box->Widget()->setFocus();
+        WidgetOf(*m.PictureMain)->setFocus();
+        WidgetOf(*box)->setFocus();
         EXPECT_EQ(focused(m), box);
     };
     const auto tabTo = [&](TextBox* box) {
-        m.CommandTopic->Widget()->setFocus();
+        WidgetOf(*m.CommandTopic)->setFocus();
         for (int i = 0; i < 60 && focused(m) != box; ++i) pressKey(m, Qt::Key_Tab);
         EXPECT_EQ(focused(m), box);
     };

@@ -281,7 +281,7 @@ TEST_F(HelpStartup, SecondStartBringsTheStartUpMessageForward) {
     bool restored = false;
     ModalScript script;
     script.expect("frmMessage", [&](Form& f) {
-        QWidget* box = f.Window();
+        QWidget* box = WindowOf(f);
         box->setWindowState(box->windowState() | Qt::WindowMinimized);
         instance_->requestActivation();
         restored = !(box->windowState() & Qt::WindowMinimized) && box->isVisible();
@@ -349,15 +349,15 @@ TEST_F(HelpMessageBox, KeyboardAnswersTheBoxAsItOpens) {
         script.expect("frmMessage", [k](Form& f) {
             // The keyboard user sees where the key goes.
             auto& box = static_cast<help::FrmMessage&>(f);
-            QApplication::setActiveWindow(f.Window());
-            EXPECT_TRUE(QTest::qWaitForWindowActive(f.Window()));
+            QApplication::setActiveWindow(WindowOf(f));
+            EXPECT_TRUE(QTest::qWaitForWindowActive(WindowOf(f)));
             EXPECT_EQ(focused(f), box.ImageOK);
-            EXPECT_TRUE(DrawsFocusMark(box.ImageOK->Widget()));
+            EXPECT_TRUE(DrawsFocusMark(WidgetOf(*box.ImageOK)));
             // The pane where the focus rests after a click is read out by a name, not as nothing.
             EXPECT_FALSE(box.PictureMessage->AccessibleName().isEmpty());
             // The key goes where the user's key goes: the control in the focus, else the window.
-            QWidget* target = f.Window()->focusWidget();
-            QTest::keyClick(target ? target : f.Window(), k);
+            QWidget* target = WindowOf(f)->focusWidget();
+            QTest::keyClick(target ? target : WindowOf(f), k);
             QCoreApplication::processEvents();
         });
         help::HM.MessageKey = "MessageRunParentError";

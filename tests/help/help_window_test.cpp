@@ -20,7 +20,7 @@ TEST_F(HelpWindow, ShowsTitledAndDrawsAPicture) {
     window.Show();
     ASSERT_TRUE(window.Visible());
     EXPECT_EQ(window.Caption(), "QuorvanHelp");
-    EXPECT_EQ(window.Window()->windowTitle(), "QuorvanHelp");
+    EXPECT_EQ(WindowOf(window)->windowTitle(), "QuorvanHelp");
     EXPECT_EQ(&form("frmMain"), &window);
 
     QTemporaryDir tmp;
@@ -30,7 +30,7 @@ TEST_F(HelpWindow, ShowsTitledAndDrawsAPicture) {
     ASSERT_GT(QFileInfo(shot).size(), 0);
     const QImage image(shot);
     ASSERT_FALSE(image.isNull()) << "the file is a readable PNG";
-    EXPECT_EQ(image.size(), window.Window()->size() * window.Window()->devicePixelRatio());
+    EXPECT_EQ(image.size(), WindowOf(window)->size() * WindowOf(window)->devicePixelRatio());
     EXPECT_FALSE(isBlank(image));
 }
 

@@ -40,11 +40,15 @@ rule tests/criteria    "criteria mainwindow core engine forms platform support" 
 rule tests/mainwindow  "mainwindow criteria core engine forms platform support" "QtCore QtGui QtWidgets QtTest"
 rule tests/help        "help forms platform core/family_codes.h core/keys.h support"    "QtCore QtGui QtWidgets QtTest"
 rule tests/platform    "platform forms support"                             "QtCore QtGui QtWidgets QtTest"
+# A stand-in for a window file, built to see the compiler refuse a reach behind the controls.
+rule tests/layers      "forms platform"                                     "QtCore QtGui"
 
 # Headers private to their folder, and the only other folders that may look behind them: the
 # widgets behind the controls are the forms runtime's own (the window tests' harness reads them).
 declare -A private_to
 private_to[forms/forms_p.h]="src/forms tests/support"
+# The tests' own way to the widget behind a control and the window behind a form: no program file.
+private_to[forms/forms_testing.h]="tests/support tests/core tests/criteria tests/mainwindow tests/help tests/platform"
 
 declare -A module_of
 qt_module() {  # the Qt module folder that holds header $1, or nothing

@@ -113,7 +113,7 @@ TEST_F(AccessibilityWalk, ToolsSeeAndMakeWhatTheUserSees) {
 
 TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFocus) {
     // Options opens its panel and closes it again, staying where it is.
-    M().CommandRigidity->Widget()->setFocus();
+    WidgetOf(*M().CommandRigidity)->setFocus();
     pressKey(M(), Qt::Key_Space);
     ASSERT_TRUE(M().FrameRigidity->Visible());
     EXPECT_EQ(focused(M()), M().CommandRigidity);
@@ -124,14 +124,14 @@ TEST_F(AccessibilityWalk, AKeyOrToolPressKeepsTheUsersPlaceAMouseClickRestsTheFo
     ASSERT_TRUE(M().FrameRigidity->Visible());
     EXPECT_EQ(focused(M()), M().CommandRigidity);
     // Cancel goes with its panel: the focus goes back to the button that opened it.
-    M().CommandRigidityCancel->Widget()->setFocus();
+    WidgetOf(*M().CommandRigidityCancel)->setFocus();
     pressKey(M(), Qt::Key_Space);
     ASSERT_FALSE(M().FrameRigidity->Visible());
     ASSERT_NE(focused(M()), nullptr);
     EXPECT_TRUE(readingOrder(M()).contains(controlName(*focused(M()))));
     EXPECT_EQ(focused(M()), M().CommandRigidity);
     // A tool's press on a button that cannot act is refused, and the user keeps the place.
-    M().CommandRigidity->Widget()->setFocus();
+    WidgetOf(*M().CommandRigidity)->setFocus();
     ASSERT_FALSE(M().CommandUndo->EffectivelyEnabled());
     accessibleAction(*M().CommandUndo, QAccessibleActionInterface::pressAction());
     EXPECT_EQ(focused(M()), M().CommandRigidity);
@@ -150,7 +150,7 @@ bool isInsideFrame(const Control& c, const Control* frame) {
 TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToItsOpener) {
     auto press = [](Control& c, Qt::Key k = Qt::Key_Return) {
         ASSERT_TRUE(c.EffectivelyEnabled() && c.EffectivelyVisible()) << controlName(c).toStdString();
-        c.Widget()->setFocus();
+        WidgetOf(c)->setFocus();
         ASSERT_TRUE(c.HasFocus()) << controlName(c).toStdString();
         pressKey(*c.ParentForm(), k);
     };
@@ -228,7 +228,7 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     ASSERT_TRUE(click(*frmRen().CheckExt));
     TextBox* box = frmRen().TextExt;
     ASSERT_TRUE(box->EffectivelyEnabled() && box->EffectivelyVisible());
-    box->Widget()->setFocus();
+    WidgetOf(*box)->setFocus();
     pressKey(frmRen(), Qt::Key_Escape);
     ASSERT_FALSE(frmRen().Visible());
     EXPECT_EQ(on(M()), "CommandRenameCriteria");
@@ -239,7 +239,7 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     press(*M().CommandActionBrowse);
     ASSERT_TRUE(frmMove().Visible());
     frmMove().Dir1->SetPath(dest_);
-    frmMove().TextActionMovePath->Widget()->setFocus();
+    WidgetOf(*frmMove().TextActionMovePath)->setFocus();
     ASSERT_TRUE(frmMove().TextActionMovePath->HasFocus());
     pressKey(frmMove(), Qt::Key_Escape);
     ASSERT_FALSE(frmMove().Visible());
@@ -267,7 +267,7 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
 
 TEST_F(AccessibilityWalk, AnEmptyFrameIsNotReportedAsShowing) {
     auto showing = [](const Control& c) {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(c));
         return a && !a->state().invisible;
     };
     // No other program of the family: the Run button's frame holds nothing that shows.
@@ -292,7 +292,7 @@ TEST_F(AccessibilityWalk, AButtonThatDisablesItselfUnderEnterLeavesTheFocusOffQu
     ASSERT_TRUE(type(*M().TextSelectionString, "txt"));
     ASSERT_TRUE(click(*M().CommandSelectionOK));
     ASSERT_TRUE(M().CommandResetAll->EffectivelyEnabled());
-    M().CommandResetAll->Widget()->setFocus();
+    WidgetOf(*M().CommandResetAll)->setFocus();
     pressKey(M(), Qt::Key_Return);
     ASSERT_FALSE(M().CommandResetAll->EffectivelyEnabled());
     EXPECT_EQ(S.SelKind, 0);
@@ -337,7 +337,7 @@ TEST_F(AccessibilityWalk, BackAndForwardArePictureButtonsToTheKeyboard) {
     Go(work_ + "/sub");
     ASSERT_TRUE(M().ImageGoBack->EffectivelyEnabled());
     EXPECT_TRUE(tabCycle(*M().Dir1).contains("ImageGoBack"));
-    M().ImageGoBack->Widget()->setFocus();
+    WidgetOf(*M().ImageGoBack)->setFocus();
     pressKey(M(), Qt::Key_Return);
     EXPECT_EQ(M().Dir1->Path(), work_);
     ASSERT_TRUE(accessibleAction(*M().ImageGoForward, QAccessibleActionInterface::pressAction()));
@@ -388,7 +388,7 @@ TEST_F(FolderDialogWalk, TheFolderDialogIsWalkedAndEscapeCancelsIt) {
     ASSERT_GE(row, 0);
     ASSERT_TRUE(activateThroughAccessibility(*frmMove().Dir1, row));
     EXPECT_EQ(frmMove().Dir1->Path(), target);
-    frmMove().TextActionMovePath->Widget()->setFocus();
+    WidgetOf(*frmMove().TextActionMovePath)->setFocus();
     pressKey(frmMove(), Qt::Key_Escape);
     EXPECT_FALSE(frmMove().Visible()) << "Escape leaves as Cancel does";
 }

@@ -138,7 +138,7 @@ TEST_F(ButtonPictures, FacesAreDistinctDrawingsOfTheHolder) {
 TEST_F(ButtonPictures, StatusPictureFollowsTheState) {
     // What a screen reader reads besides the name: the state the picture shows.
     auto said = [this] {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(M().PictureStatus->Widget());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*M().PictureStatus));
         return a ? a->text(QAccessible::Name) + QStringLiteral(": ") + a->text(QAccessible::Description) : QString();
     };
     OpenWork({"a.txt"});
@@ -183,9 +183,9 @@ TEST_F(ButtonPictures, EveryJobCaptionFitsOnItsFace) {
         CommitAction(action);
         for (Label* face : {M().LabelJob, M().LabelSingleProcess}) {
             SCOPED_TRACE(caption(*face).toStdString());
-            const QFontMetrics fm = face->Widget()->fontMetrics();
+            const QFontMetrics fm = WidgetOf(*face)->fontMetrics();
             for (const QString& word : caption(*face).split(QLatin1Char(' '), Qt::SkipEmptyParts))
-                EXPECT_LE(fm.horizontalAdvance(word), face->Widget()->width()) << word.toStdString();
+                EXPECT_LE(fm.horizontalAdvance(word), WidgetOf(*face)->width()) << word.toStdString();
         }
     }
 }
@@ -226,7 +226,7 @@ TEST_F(ButtonPictures, EveryCaptionReadsClearlyOnItsFace) {
                 continue;
             auto* button = static_cast<CommandButton*>(owned.get());
             // The caption is the button's own text or a label lying on its face.
-            QColor colour = button->Widget()->palette().color(QPalette::Active, QPalette::ButtonText);
+            QColor colour = WidgetOf(*button)->palette().color(QPalette::Active, QPalette::ButtonText);
             const QRect place(button->Left(), button->Top(), button->Width(), button->Height());
             for (const auto& other : M().Controls())
                 if (auto* label = dynamic_cast<Label*>(other.get()); label && label->Transparent() &&
@@ -250,7 +250,7 @@ TEST_F(ButtonPictures, EveryCaptionReadsClearlyOnItsFace) {
     check("ready to preview");
     ASSERT_TRUE(click(*M().CommandPreview));
     ASSERT_TRUE(M().CommandJob->EffectivelyEnabled());
-    M().CommandJob->Widget()->setFocus();
+    WidgetOf(*M().CommandJob)->setFocus();
     check("ready to rename, the job button in the focus");
     ASSERT_TRUE(click(*M().CommandReject));
     CommitAction(6);

@@ -158,8 +158,8 @@ TEST_F(FolderDialogTest, TheMainWindowCannotBeUsedWhileTheDialogIsOpen) {
     OpenDestination();
     Browse(Dir("b"));
     // The Action panel behind it can neither commit nor cancel while the folder is only pending.
-    ASSERT_NE(M().Window()->windowHandle(), nullptr);
-    EXPECT_EQ(QGuiApplication::modalWindow(), M().Window()->windowHandle());
+    ASSERT_NE(WindowOf(M())->windowHandle(), nullptr);
+    EXPECT_EQ(QGuiApplication::modalWindow(), WindowOf(M())->windowHandle());
     EXPECT_EQ(S.DestPath, S.WorkPath);
     ASSERT_TRUE(click(*M().CommandActionMoveCancel));
     EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
@@ -392,7 +392,7 @@ TEST_F(FolderDialogTest, ARefusedKeyDropsItselfAloneAndTheBoxKeepsTheFocus) {
             rest.remove(0, 1);
             QWidget* modal = QApplication::activeModalWidget();
             QWidget* target = modal ? (modal->focusWidget() ? modal->focusWidget() : modal)
-                                    : M().Window()->focusWidget();
+                                    : WindowOf(M())->focusWidget();
             ASSERT_NE(target, nullptr);
             QTest::keyClicks(target, one);
         }

@@ -74,10 +74,10 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
     // The Little Help's lines end above its reset note and Hide.
     static void LinesClear(FrmMain& m, const char* state) {
         SCOPED_TRACE(state);
-        const int bottomRow = std::min(m.LabelInfoReset->Widget()->y(), m.CommandInfoHide->Widget()->y());
+        const int bottomRow = std::min(WidgetOf(*m.LabelInfoReset)->y(), WidgetOf(*m.CommandInfoHide)->y());
         for (Label* line : {m.LabelInfo1, m.LabelInfo2, m.LabelInfo3, m.LabelInfo4})
             if (!caption(*line).isEmpty()) {
-                EXPECT_LE(line->Widget()->geometry().bottom(), bottomRow) << caption(*line).toStdString();
+                EXPECT_LE(WidgetOf(*line)->geometry().bottom(), bottomRow) << caption(*line).toStdString();
             }
     }
 
@@ -86,18 +86,18 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
     static QString Shown(const TextBox& box) { return box.ShownText(); }
     // What the box's editor holds: what assistive tools read and the keyboard copies.
     static QString Held(const TextBox& box) {
-        if (auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget()))
+        if (auto* edit = qobject_cast<QPlainTextEdit*>(WidgetOf(box)))
             return edit->toPlainText();
-        if (auto* line = qobject_cast<QLineEdit*>(box.Widget()))
+        if (auto* line = qobject_cast<QLineEdit*>(WidgetOf(box)))
             return line->text();
         return {};
     }
 
     // What the box shows, wrapped to its width, fits its height (one line for a one-line box).
     static bool WholeIn(const TextBox& box) {
-        if (auto* line = qobject_cast<QLineEdit*>(box.Widget()))
+        if (auto* line = qobject_cast<QLineEdit*>(WidgetOf(box)))
             return line->fontMetrics().horizontalAdvance(Shown(box)) <= line->width() - 8;
-        auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget());
+        auto* edit = qobject_cast<QPlainTextEdit*>(WidgetOf(box));
         if (!edit)
             return false;
         // Laid out as the box lays it out: its font, its way of wrapping, its width.
@@ -124,10 +124,10 @@ class LayoutFitTest : public WindowTest, public ::testing::WithParamInterface<De
         EXPECT_TRUE(Shown(box).endsWith(folder)) << Shown(box).toStdString();
         EXPECT_TRUE(Shown(box).contains(QChar(0x2026))) << Shown(box).toStdString();
         EXPECT_EQ(box.ToolTipText(), path);
-        EXPECT_EQ(box.Widget()->accessibleDescription(), path);
+        EXPECT_EQ(WidgetOf(box)->accessibleDescription(), path);
         // The box itself holds the whole path: it is read out whole, and the keyboard reaches it.
         EXPECT_EQ(Held(box), path);
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(box.Widget());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(box));
         ASSERT_NE(a, nullptr);
         EXPECT_EQ(a->text(QAccessible::Value), path);
         EXPECT_TRUE(readingOrder(*box.ParentForm()).contains(box.Name()));
@@ -256,7 +256,7 @@ TEST_P(LayoutFitTest, ThePriorityBesideTheCriteriaShowsEachCaptionWhole) {
         Fits(M(), shown);
         // Measured as if it did not tell its whole text on demand.
         priority.SetToolTipText(QString());
-        priority.Widget()->setAccessibleDescription(QString());
+        WidgetOf(priority)->setAccessibleDescription(QString());
         EXPECT_EQ(cutTexts(M()).filter(QStringLiteral("FramePriInfo")), QStringList()) << shown;
     }
 }
@@ -317,7 +317,7 @@ class MainWindowSize : public WindowTest {};
 
 // 767 x 567 pixels less the title bar and border a window manager adds.
 TEST_F(MainWindowSize, FitsTheSmallestScreenAndKeepsItsSize) {
-    const QWidget* w = M().Window();
+    const QWidget* w = WindowOf(M());
     EXPECT_LE(w->width(), 763);
     EXPECT_LE(w->height(), 540);
     EXPECT_EQ(w->minimumSize(), w->maximumSize());

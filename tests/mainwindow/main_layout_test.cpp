@@ -51,7 +51,7 @@ TEST_F(MainLayoutTest, EveryControlLiesInsideWhatHoldsIt) {
         // A hidden control may wait outside until its frame grows for it (the Run panel's options).
         if (c->Kind() == ControlKind::Line || !c->Visible())
             continue;
-        const QWidget* w = c->Widget();
+        const QWidget* w = WidgetOf(*c);
         const QRect room = w->parentWidget()->rect();
         EXPECT_TRUE(room.contains(w->geometry()))
             << c->Name().toStdString() << "(" << c->Index() << ") at " << w->x() << "," << w->y() << " "
@@ -79,12 +79,12 @@ TEST_F(MainLayoutTest, AnOpenPanelCoversWholeOrNothingAndLeavesTheFreeSpaceLine)
             if (shownOnScreen(*p))
                 panel = p;
         ASSERT_NE(panel, nullptr);
-        const QRect cover = panel->Widget()->geometry();
+        const QRect cover = WidgetOf(*panel)->geometry();
         for (const auto& c : M().Controls()) {
             if (c->Container() || c.get() == panel || !shownOnScreen(*c) ||
                 c->Kind() == ControlKind::PictureBox)
                 continue;
-            const QRect r = c->Widget()->geometry();
+            const QRect r = WidgetOf(*c)->geometry();
             EXPECT_TRUE(!cover.intersects(r) || cover.contains(r))
                 << c->Name().toStdString() << " " << r.x() << "," << r.y() << " " << r.width() << "x"
                 << r.height();

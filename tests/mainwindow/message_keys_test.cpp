@@ -17,7 +17,7 @@ using Answer = std::function<void(FrmMessage&)>;
 void Press(FrmMessage& f, Qt::Key k, Control* at = nullptr) {
     if (at)
         at->SetFocus();
-    QTest::keyClick(at ? at->Widget() : f.Window(), k);
+    QTest::keyClick(at ? WidgetOf(*at) : WindowOf(f), k);
     QCoreApplication::processEvents();
 }
 
@@ -109,8 +109,8 @@ TEST_F(MessageKeysTest, NameBoxKeepsItsOwnEnterAndDisabledOKIgnoresIt) {
 TEST_F(MessageKeysTest, TheBoxOpensOnItsFirstControlAndTheNameBoxIsReadByItsQuestion) {
     // Space at once presses OK: the focus is on it, not on a pane.
     Show("MessageReadyFoundConflict", Ready, [](FrmMessage& f) {
-        QApplication::setActiveWindow(f.Window());
-        EXPECT_TRUE(QTest::qWaitForWindowActive(f.Window()));
+        QApplication::setActiveWindow(WindowOf(f));
+        EXPECT_TRUE(QTest::qWaitForWindowActive(WindowOf(f)));
         EXPECT_EQ(focused(f), f.CommandOK);
         // The keyboard user sees where the key goes.
         EXPECT_TRUE(drawsFocusMark(*f.CommandOK));

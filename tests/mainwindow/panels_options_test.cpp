@@ -89,12 +89,12 @@ TEST_F(OptionsPanel, TheFootHasItsLine) {
     M().Show();
     Open();
     ASSERT_NE(M().LineRigidity, nullptr);
-    QWidget* line = M().LineRigidity->Widget();
+    QWidget* line = WidgetOf(*M().LineRigidity);
     ASSERT_NE(line, nullptr);
     EXPECT_TRUE(line->isVisible());
     const QRect drawn = line->geometry();
-    const QRect foot = M().LabelRigidFoot->Widget()->geometry();
-    const QRect marks = M().FrameRigidSet[2]->Widget()->geometry();
+    const QRect foot = WidgetOf(*M().LabelRigidFoot)->geometry();
+    const QRect marks = WidgetOf(*M().FrameRigidSet[2])->geometry();
     EXPECT_FALSE(drawn.intersects(foot));
     EXPECT_FALSE(drawn.intersects(marks));
     EXPECT_GE(drawn.top(), marks.bottom());

@@ -137,7 +137,7 @@ TEST_F(PictureChooserTest, TheArrowKeysWalkTheFilesAndEnterChecksTheOneChosen) {
     OpenPictures();
     Browse(Dir("pics"));
     ASSERT_EQ(items(*M().File1), (QStringList{"notes.txt", "pic.png", "two.png"}));
-    M().File1->Widget()->setFocus();
+    WidgetOf(*M().File1)->setFocus();
     // No box while walking (one that showed would fail the test): what is no picture is passed over.
     pressKey(M(), Qt::Key_Down);
     EXPECT_EQ(M().File1->ListIndex(), 0);
@@ -159,7 +159,7 @@ TEST_F(PictureChooserTest, TheArrowKeysWalkTheFilesAndEnterChecksTheOneChosen) {
     }
     EXPECT_EQ(texts, QStringList{kIncorrect});
     EXPECT_EQ(M().File1->ListIndex(), 0);
-    M().File1->Widget()->setFocus();
+    WidgetOf(*M().File1)->setFocus();
     pressKey(M(), Qt::Key_Down);
     EXPECT_EQ(M().File1->ListIndex(), 1);
     pressKey(M(), Qt::Key_Down);
@@ -173,7 +173,7 @@ TEST_F(PictureChooserTest, TheArrowKeysWalkTheFilesAndEnterChecksTheOneChosen) {
 TEST_F(PictureChooserTest, AToolsPickOfAFileReturnsBeforeTheRefusalIsAnswered) {
     OpenPictures();
     Browse(Dir("pics"));
-    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(M().File1->Widget());
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(WidgetOf(*M().File1));
     QAccessibleInterface* entry = list ? list->child(items(*M().File1).indexOf("notes.txt")) : nullptr;
     ASSERT_NE(entry, nullptr);
     ASSERT_NE(entry->actionInterface(), nullptr);

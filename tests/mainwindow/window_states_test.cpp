@@ -105,7 +105,7 @@ TEST_F(WindowStates, CaptionsAndFacesFollowTheAction) {
         EXPECT_EQ(caption(*M().LabelJob), r.job);
         EXPECT_EQ(pictureId(*M().CommandAction), r.face);
         EXPECT_EQ(caption(*M().FrameDisplayAction), r.display);
-        EXPECT_EQ(M().CommandJob->Widget()->accessibleName(), r.job);
+        EXPECT_EQ(WidgetOf(*M().CommandJob)->accessibleName(), r.job);
     }
     // Review mode shows on the action button, the status picture and its label.
     S.ReviewModePending = 1;
@@ -277,11 +277,11 @@ TEST_F(WindowStates, BackOntoARemovedFolderSaysSoAndKeepsThePlace) {
 // the window alone would take no click under the box that blocks it.
 TEST_F(WindowStates, ASecondStartBringsTheMinimisedMessageForward) {
     M().Show();
-    QWidget* window = M().Window();
+    QWidget* window = WindowOf(M());
     bool restored = false, windowRestored = false;
     ModalScript script;
     script.expect(kMessageBox, [&](Form& f) {
-        QWidget* box = f.Window();
+        QWidget* box = WindowOf(f);
         box->setWindowState(box->windowState() | Qt::WindowMinimized);
         window->setWindowState(window->windowState() | Qt::WindowMinimized);
         services().instance->onActivateRequest();  // what a second start asks of this copy
@@ -302,7 +302,7 @@ TEST_F(WindowStates, FileListKeysMoveTheSelectionButTypeNothing) {
     ASSERT_TRUE(typeInFileList(*M().File1, 'c'));
     EXPECT_TRUE(selectedItems(*M().File1).isEmpty());
     clickFile(*M().File1, "a.txt");
-    QTest::keyClick(M().File1->Widget(), Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(WidgetOf(*M().File1), Qt::Key_Down, Qt::ShiftModifier);
     EXPECT_EQ(selectedItems(*M().File1), QStringList({"a.txt", "b.txt"}));
     // The keyboard's selection is taken like the mouse's.
     EXPECT_EQ(S.SelectedCount, 2);
@@ -352,7 +352,7 @@ TEST_F(WindowStates, EveryStateIsNamedAndPictured) {
         SetUp();
         ToState(step);
         M().Show();
-        EXPECT_EQ(Nameless(M().Window()), QStringList());
+        EXPECT_EQ(Nameless(WindowOf(M())), QStringList());
         const QImage shot = grab(M());
         EXPECT_FALSE(isBlank(shot));
         if (!out.isEmpty())
@@ -374,7 +374,7 @@ TEST_F(WindowStates, EveryStateIsNamedAndPictured) {
         ToState(1);
         M().Show();
         ASSERT_TRUE(click(*(M().*p.button)));
-        EXPECT_EQ(Nameless(M().Window()), QStringList());
+        EXPECT_EQ(Nameless(WindowOf(M())), QStringList());
         const QImage shot = grab(M());
         if (!out.isEmpty())
             shot.save(out + "/panel-" + p.name + ".png");
@@ -388,7 +388,7 @@ TEST_F(WindowStates, EveryStateIsNamedAndPictured) {
     M().Show();
     ModalScript script;
     script.expect(kMessageBox, [&](Form& f) {
-        EXPECT_EQ(Nameless(f.Window()), QStringList());
+        EXPECT_EQ(Nameless(WindowOf(f)), QStringList());
         if (!out.isEmpty())
             grab(f).save(out + "/main-conflict-report.png");
         static_cast<FrmMessage&>(f).CommandOK->UserClicks();

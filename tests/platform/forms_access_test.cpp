@@ -119,25 +119,25 @@ TEST_F(FormsAccess, ToggleThroughTheAccessibilityInterfaceRunsClickOnce) {
     EXPECT_EQ(check->Value(), 1);
     EXPECT_EQ(clicks, QStringList{"CheckKeep"});
     // The stock toggle a tool reaches through the widget itself is a click as well.
-    static_cast<QAbstractButton*>(check->Widget())->toggle();
+    static_cast<QAbstractButton*>(WidgetOf(*check))->toggle();
     EXPECT_EQ(check->Value(), 0);
     EXPECT_EQ(clicks, (QStringList{"CheckKeep", "CheckKeep"}));
 
     clicks.clear();
     options[0]->SetValue(true);
     ASSERT_TRUE(accessibleAction(*options[2], QAccessibleActionInterface::toggleAction()));
-    static_cast<QAbstractButton*>(options[1]->Widget())->toggle();
-    static_cast<QAbstractButton*>(options[1]->Widget())->toggle();  // an option is not unchosen so
+    static_cast<QAbstractButton*>(WidgetOf(*options[1]))->toggle();
+    static_cast<QAbstractButton*>(WidgetOf(*options[1]))->toggle();  // an option is not unchosen so
     EXPECT_EQ(clicks, (QStringList{"OptionKind0", "OptionKind2", "OptionKind1"}));
     EXPECT_FALSE(options[0]->Value());
     EXPECT_FALSE(options[2]->Value());
     EXPECT_TRUE(options[1]->Value());
     int shownChecked = 0;
     for (OptionButton* o : options.items())
-        shownChecked += static_cast<QAbstractButton*>(o->Widget())->isChecked() ? 1 : 0;
+        shownChecked += static_cast<QAbstractButton*>(WidgetOf(*o))->isChecked() ? 1 : 0;
     EXPECT_EQ(shownChecked, 1) << "the group stays exclusive on screen";
 
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(options[1]->Widget());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*options[1]));
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::RadioButton);
     EXPECT_TRUE(a->state().checked);
@@ -146,7 +146,7 @@ TEST_F(FormsAccess, ToggleThroughTheAccessibilityInterfaceRunsClickOnce) {
 }
 
 TEST_F(FormsAccess, KeysPressButtonsAndPictureButtons) {
-    ok->Widget()->setFocus();
+    WidgetOf(*ok)->setFocus();
     pressKey(f, Qt::Key_Return);
     EXPECT_EQ(clicks, (QStringList{"CommandOK"}));
     pressKey(f, Qt::Key_Space);
@@ -155,21 +155,21 @@ TEST_F(FormsAccess, KeysPressButtonsAndPictureButtons) {
     clicks.clear();
     int typed27 = 0;
     name->KeyPress = [&](int& k) { typed27 += k == 27; };
-    name->Widget()->setFocus();
+    WidgetOf(*name)->setFocus();
     pressKey(f, Qt::Key_Escape);
-    combo->Widget()->setFocus();
+    WidgetOf(*combo)->setFocus();
     pressKey(f, Qt::Key_Escape);
     EXPECT_EQ(clicks, (QStringList{"CommandCancel", "CommandCancel"})) << "Escape presses Cancel";
     EXPECT_EQ(typed27, 0);
     cancel->SetEnabled(false);
-    name->Widget()->setFocus();
+    WidgetOf(*name)->setFocus();
     pressKey(f, Qt::Key_Escape);
     EXPECT_EQ(typed27, 1) << "with no Cancel to press the box has the key";
 
     clicks.clear();
     options[0]->SetValue(true);
     clicks.clear();
-    combo->Widget()->setFocus();
+    WidgetOf(*combo)->setFocus();
     pressKey(f, Qt::Key_Tab);
     ASSERT_EQ(focused(f), back) << "the picture button is a tab stop";
     pressKey(f, Qt::Key_Return);
@@ -182,7 +182,7 @@ TEST_F(FormsAccess, KeysPressButtonsAndPictureButtons) {
 
     // The arrows move through an option group and choose.
     clicks.clear();
-    options[0]->Widget()->setFocus();
+    WidgetOf(*options[0])->setFocus();
     pressKey(f, Qt::Key_Down);
     EXPECT_EQ(focused(f), options[1]);
     pressKey(f, Qt::Key_Up);
@@ -226,11 +226,11 @@ TEST_F(FormsAccess, ComboKeysPassKeyPressBeforeTheyChoose) {
         if (k == 'x')
             k = 0;
     };
-    combo->Widget()->setFocus();
-    QTest::keyClicks(combo->Widget(), "x");
+    WidgetOf(*combo)->setFocus();
+    QTest::keyClicks(WidgetOf(*combo), "x");
     EXPECT_EQ(combo->ListIndex(), -1) << "a discarded key chooses nothing";
     EXPECT_TRUE(clicks.isEmpty());
-    QTest::keyClicks(combo->Widget(), "a");
+    QTest::keyClicks(WidgetOf(*combo), "a");
     EXPECT_EQ(combo->Text(), "At start");
     EXPECT_EQ(clicks, QStringList{"ComboPlace"});
     EXPECT_EQ(seen, (QStringList{"x", "a"}));
@@ -240,7 +240,7 @@ TEST_F(FormsAccess, ComboKeysPassKeyPressBeforeTheyChoose) {
 // its drop-down list read as selected, whoever made the choice.
 TEST_F(FormsAccess, AClosedListsChoiceIsItsValueAndItsOneSelectedEntry) {
     auto read = [this] {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo->Widget());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*combo));
         QStringList selected;
         if (QAccessibleInterface* list = a ? a->child(0) : nullptr)
             for (int i = 0; i < list->childCount(); ++i)
@@ -250,8 +250,8 @@ TEST_F(FormsAccess, AClosedListsChoiceIsItsValueAndItsOneSelectedEntry) {
     };
     combo->SetListIndex(2);
     EXPECT_EQ(read(), (QStringList{"At end", "At end"}));
-    combo->Widget()->setFocus();
-    QTest::keyClicks(combo->Widget(), "s");
+    WidgetOf(*combo)->setFocus();
+    QTest::keyClicks(WidgetOf(*combo), "s");
     EXPECT_EQ(read(), (QStringList{"Select", "Select"}));
     combo->SetListIndex(-1);
     EXPECT_EQ(read(), QStringList{""});
@@ -260,12 +260,12 @@ TEST_F(FormsAccess, AClosedListsChoiceIsItsValueAndItsOneSelectedEntry) {
     // A locked list does not open for a tool either, so nothing can be chosen there.
     combo->SetEnabled(false);
     accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
-    EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
+    EXPECT_FALSE(qobject_cast<QComboBox*>(WidgetOf(*combo))->view()->isVisible());
 }
 
 TEST_F(FormsAccess, AToolsPickOfAnEntryChoosesItAsAClickDoes) {
     auto value = [this] {
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo->Widget());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*combo));
         return a ? a->text(QAccessible::Value) : QStringLiteral("?");
     };
     combo->SetListIndex(0);
@@ -276,19 +276,19 @@ TEST_F(FormsAccess, AToolsPickOfAnEntryChoosesItAsAClickDoes) {
     EXPECT_EQ(clicks, QStringList{"ComboPlace"});
     EXPECT_EQ(value(), "At start");
     EXPECT_EQ(accessibleSelection(*combo), QStringList{"At start"});
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(combo->Widget());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*combo));
     ASSERT_NE(a, nullptr);
     ASSERT_NE(a->textInterface(), nullptr) << "tools that read a combo's text read its choice";
     EXPECT_EQ(a->textInterface()->text(0, -1), "At start");
     EXPECT_EQ(a->textInterface()->characterCount(), 8);
     // Open.
     accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
-    ASSERT_TRUE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
+    ASSERT_TRUE(qobject_cast<QComboBox*>(WidgetOf(*combo))->view()->isVisible());
     ASSERT_TRUE(toggleThroughAccessibility(*combo, 3));
     EXPECT_EQ(combo->ListIndex(), 3);
     EXPECT_EQ(clicks, (QStringList{"ComboPlace", "ComboPlace"}));
     EXPECT_EQ(value(), "After");
-    EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible()) << "closed as after a click";
+    EXPECT_FALSE(qobject_cast<QComboBox*>(WidgetOf(*combo))->view()->isVisible()) << "closed as after a click";
     // Unselecting the chosen entry chooses nothing: the choice stays, and shows.
     ASSERT_TRUE(toggleThroughAccessibility(*combo, 3));
     EXPECT_EQ(combo->ListIndex(), 3);
@@ -311,7 +311,7 @@ TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
     };
     f.Show();
     auto ready = [&] {
-        const QImage img = face->Widget()->grab().toImage();
+        const QImage img = WidgetOf(*face)->grab().toImage();
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x)
                 if (img.pixelColor(x, y) == QColor(0, 128, 0))
@@ -325,7 +325,7 @@ TEST_F(FormsAccess, ACaptionLabelOnADisabledButtonLooksDisabled) {
 
 TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCaptions) {
     f.SetCaption("Access");
-    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(f.Window());
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(WindowOf(f));
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->role(), QAccessible::Window);
     EXPECT_EQ(window->text(QAccessible::Name), "Access");
@@ -333,7 +333,7 @@ TEST_F(FormsAccess, AWindowIsAnnouncedAsAWindowAndAModalBoxAsADialogByTheirCapti
     box.design = [](TestForm& t) { t.SetCaption("Sure?"); };
     ModalScript script;
     script.expect("frmBox", [](Form& b) {
-        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(b.Window());
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(WindowOf(b));
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->role(), QAccessible::Dialog);
         EXPECT_EQ(dialog->text(QAccessible::Name), "Sure?");
@@ -355,7 +355,7 @@ TEST_F(FormsAccess, AToolActsInNoWindowThatAnOpenModalBoxBlocks) {
         accessibleAction(*combo, QAccessibleActionInterface::showMenuAction());
         EXPECT_EQ(clicks, QStringList());
         EXPECT_EQ(check->Value(), 0);
-        EXPECT_FALSE(qobject_cast<QComboBox*>(combo->Widget())->view()->isVisible());
+        EXPECT_FALSE(qobject_cast<QComboBox*>(WidgetOf(*combo))->view()->isVisible());
         b.Hide();
     });
     box.ShowModal();
@@ -376,7 +376,7 @@ TEST_F(FormsAccess, AToolsPressReturnsBeforeTheBoxItOpensIsAnswered) {
         returnedWhenShown = returned;
         b.Hide();
     });
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(ok->Widget());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*ok));
     ASSERT_NE(a, nullptr);
     ASSERT_NE(a->actionInterface(), nullptr);
     a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
@@ -396,7 +396,7 @@ TEST_F(FormsAccess, APictureBoxIsAPaneWhereTheFocusRestsAndAButtonWhenItActs) {
         picture->SetAccessibleName("Help window");
     };
     f.Show();
-    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(picture->Widget());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*picture));
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->role(), QAccessible::Pane);
     EXPECT_EQ(a->text(QAccessible::Name), "Help window");
@@ -433,9 +433,9 @@ TEST(FormsAccessShowing, AFrameThatDrawsNothingIsNotShowingAndAPictureBoxSaysWha
         status->SetAccessibleName("Status");
     };
     f.Show();
-    auto state = [](const Control& c) { return QAccessible::queryAccessibleInterface(c.Widget())->state(); };
+    auto state = [](const Control& c) { return QAccessible::queryAccessibleInterface(WidgetOf(c))->state(); };
     auto description = [](const Control& c) {
-        return QAccessible::queryAccessibleInterface(c.Widget())->text(QAccessible::Description);
+        return QAccessible::queryAccessibleInterface(WidgetOf(c))->text(QAccessible::Description);
     };
     EXPECT_FALSE(state(*bare).invisible);
     inside->SetVisible(false);
@@ -495,10 +495,10 @@ TEST(FormsAccessShowing, ABoxDrawsItsShortenedTextAndHoldsTheWhole) {
         EXPECT_EQ(path->ShownText(), shortened);
         EXPECT_EQ(path->Text(), whole);
         // Drawn as the box that holds the short form draws it.
-        ok->Widget()->setFocus();
-        auto drawn = [](const TextBox* b) { return b->Widget()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        WidgetOf(*ok)->setFocus();
+        auto drawn = [](const TextBox* b) { return WidgetOf(*b)->grab().toImage().convertToFormat(QImage::Format_RGB32); };
         EXPECT_EQ(drawn(path), drawn(plain));
-        EXPECT_EQ(QAccessible::queryAccessibleInterface(path->Widget())->text(QAccessible::Value), whole);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(WidgetOf(*path))->text(QAccessible::Value), whole);
         // Tab stops on it, not on the plain read-only box.
         EXPECT_EQ(tabCycle(*ok), (QStringList{"CommandOK", "TextPath"}));
         pressKey(f, Qt::Key_Tab);

@@ -38,7 +38,7 @@ TEST_F(FormsEvents, TextBoxChangeRunsOncePerRealChangeAndMayReenter) {
     EXPECT_EQ(changes, 1);
     box->SetText("abc");
     EXPECT_EQ(changes, 1) << "an unchanged write fires nothing";
-    EXPECT_EQ(static_cast<QLineEdit*>(box->Widget())->text(), "abc");
+    EXPECT_EQ(static_cast<QLineEdit*>(WidgetOf(*box))->text(), "abc");
     box->SetText("");
     EXPECT_EQ(changes, 2);
 
@@ -91,7 +91,7 @@ TEST_F(FormsEvents, TypedKeysPassKeyPressWhichMayDropOrReplaceThem) {
     EXPECT_EQ(box->Text(), "ayb");
     EXPECT_EQ(keys, (std::vector<int>{'a', '1', 'x', '2', 'b'}));
     EXPECT_EQ(changes, 3);
-    EXPECT_EQ(static_cast<QLineEdit*>(box->Widget())->text(), "ayb");
+    EXPECT_EQ(static_cast<QLineEdit*>(WidgetOf(*box))->text(), "ayb");
 
     keys.clear();
     ASSERT_TRUE(key(*box, 13));
@@ -147,7 +147,7 @@ TEST_F(FormsEvents, PasteArrivesAsOneChangeWithoutKeyPress) {
     box->SetText("ab");
     changes = 0;
     box->SetMaxLength(6);
-    static_cast<QLineEdit*>(box->Widget())->setCursorPosition(2);
+    static_cast<QLineEdit*>(WidgetOf(*box))->setCursorPosition(2);
     ASSERT_TRUE(paste(*box, "cdefgh"));
     EXPECT_EQ(box->Text(), "abcdef") << "MaxLength limits pasting too";
     EXPECT_EQ(changes, 1);
@@ -177,7 +177,7 @@ TEST_F(FormsEvents, HandlerThatUnloadsItsFormEndsTheUserActionSafely) {
         if (k == 13)
             f.Unload();
     };
-    QPointer<QWidget> window = f.Window();
+    QPointer<QWidget> window = WindowOf(f);
     type(*box, "ab\rcd");
     EXPECT_FALSE(f.Loaded());
     EXPECT_EQ(keys, (std::vector<int>{'a', 'b', 13})) << "typing stops once the box is gone";
@@ -186,7 +186,7 @@ TEST_F(FormsEvents, HandlerThatUnloadsItsFormEndsTheUserActionSafely) {
     EXPECT_TRUE(window.isNull());
 
     f.Show();
-    window = f.Window();
+    window = WindowOf(f);
     int clicks = 0;
     ok->Click = [&] {
         ++clicks;
@@ -203,7 +203,7 @@ TEST_F(FormsEvents, HandlerThatUnloadsItsFormEndsTheUserActionSafely) {
 
     // The same handler run from code, with no widget event under it: the window goes at once.
     f.Show();
-    window = f.Window();
+    window = WindowOf(f);
     ok->Click = [&] {
         ++clicks;
         f.Unload();
@@ -215,17 +215,17 @@ TEST_F(FormsEvents, HandlerThatUnloadsItsFormEndsTheUserActionSafely) {
 
     // A handler that swaps a text box's editor while the old one's key event runs.
     f.Show();
-    const QPointer<QWidget> single = box->Widget();
+    const QPointer<QWidget> single = WidgetOf(*box);
     box->KeyPress = [&](int& k) {
         if (k == 'm')
             box->SetMultiLine(true);
     };
     type(*box, "m");
-    EXPECT_NE(box->Widget(), single.data());
+    EXPECT_NE(WidgetOf(*box), single.data());
     EXPECT_FALSE(single.isNull());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(single.isNull());
-    const QPointer<QWidget> multi = box->Widget();
+    const QPointer<QWidget> multi = WidgetOf(*box);
     box->SetMultiLine(false);
     EXPECT_TRUE(multi.isNull()) << "swapped from code: the old editor goes at once";
 }
@@ -255,18 +255,18 @@ TEST_F(FormsEvents, CheckBoxWritesAndClicksFireClickOnce) {
     check->SetValue(1);
     EXPECT_TRUE(log.empty());
     check->SetValue(2);
-    EXPECT_EQ(static_cast<QCheckBox*>(check->Widget())->checkState(), Qt::PartiallyChecked);
+    EXPECT_EQ(static_cast<QCheckBox*>(WidgetOf(*check))->checkState(), Qt::PartiallyChecked);
     log.clear();
 
     ASSERT_TRUE(click(*other));
     EXPECT_EQ(other->Value(), 0);
     EXPECT_EQ(log, std::vector<QString>{"other 0"});
-    EXPECT_FALSE(static_cast<QCheckBox*>(other->Widget())->isChecked());
+    EXPECT_FALSE(static_cast<QCheckBox*>(WidgetOf(*other))->isChecked());
     log.clear();
     ASSERT_TRUE(click(*other));
     EXPECT_EQ(other->Value(), 1);
     EXPECT_EQ(log, std::vector<QString>{"other 1"});
-    EXPECT_TRUE(static_cast<QCheckBox*>(other->Widget())->isChecked());
+    EXPECT_TRUE(static_cast<QCheckBox*>(WidgetOf(*other))->isChecked());
     EXPECT_EQ(value(*other), 1);
 
     EXPECT_THROW(check->SetValue(3), PlatformError);
@@ -309,9 +309,9 @@ TEST_F(FormsEvents, OptionButtonsAreExclusiveWithinTheirContainer) {
     ASSERT_TRUE(click(*inFrame[2]));
     ASSERT_TRUE(click(*inFrame[2]));
     EXPECT_EQ(clicks, std::vector<QString>{"2"}) << "a click on the chosen option changes nothing";
-    EXPECT_TRUE(static_cast<QRadioButton*>(inFrame[2]->Widget())->isChecked());
+    EXPECT_TRUE(static_cast<QRadioButton*>(WidgetOf(*inFrame[2]))->isChecked());
     ASSERT_TRUE(click(*inFrame[0]));
-    EXPECT_FALSE(static_cast<QRadioButton*>(inFrame[2]->Widget())->isChecked());
+    EXPECT_FALSE(static_cast<QRadioButton*>(WidgetOf(*inFrame[2]))->isChecked());
     EXPECT_EQ(value(*inFrame[0]), -1);
     EXPECT_EQ(value(*inFrame[2]), 0);
 }
@@ -405,7 +405,7 @@ TEST_F(FormsEvents, ListWritesAndChoicesFireClickOnce) {
     combo->SetListIndex(1);
     EXPECT_EQ(comboClicks, 1);
     EXPECT_EQ(combo->Text(), "Replace");
-    EXPECT_EQ(static_cast<QComboBox*>(combo->Widget())->currentIndex(), 1);
+    EXPECT_EQ(static_cast<QComboBox*>(WidgetOf(*combo))->currentIndex(), 1);
     ASSERT_TRUE(choose(*combo, "Remove"));
     EXPECT_EQ(comboClicks, 2);
     EXPECT_EQ(combo->ListIndex(), 2);
@@ -427,7 +427,7 @@ TEST_F(FormsEvents, ListWritesAndChoicesFireClickOnce) {
     EXPECT_EQ(listClicks, 1) << "the same entry again changes nothing";
     list->SetListIndex(-1);
     EXPECT_EQ(listClicks, 2);
-    EXPECT_TRUE(static_cast<QListWidget*>(list->Widget())->selectedItems().isEmpty());
+    EXPECT_TRUE(static_cast<QListWidget*>(WidgetOf(*list))->selectedItems().isEmpty());
 
     multi->SetSelected(0, true);
     multi->SetSelected(2, true);

@@ -86,8 +86,8 @@ TEST_F(FormsFit, AWindowTooBigForItsRoomTakesLayoutAndFontDownTogether) {
     EXPECT_LT(f.Width(), static_cast<int>(400 * FontScale()));
     EXPECT_LT(PointSize(f), QApplication::font().pointSizeF());
     f.Show();
-    EXPECT_EQ(f.Window()->minimumSize(), QSize(f.Width(), f.Height()));
-    EXPECT_EQ(f.Window()->maximumSize(), QSize(f.Width(), f.Height()));
+    EXPECT_EQ(WindowOf(f)->minimumSize(), QSize(f.Width(), f.Height()));
+    EXPECT_EQ(WindowOf(f)->maximumSize(), QSize(f.Width(), f.Height()));
     f.Unload();
 }
 

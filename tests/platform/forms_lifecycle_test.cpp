@@ -49,8 +49,8 @@ TEST(FormsLifecycle, LoadUnloadAndReloadStartFromDesign) {
     EXPECT_TRUE(f.Loaded());
 
     // The window and its widgets go at once: no event loop has to run for them.
-    const QPointer<QWidget> window = f.Window();
-    const QPointer<QWidget> editor = box->Widget();
+    const QPointer<QWidget> window = WindowOf(f);
+    const QPointer<QWidget> editor = WidgetOf(*box);
     EXPECT_EQ(QApplication::topLevelWidgets().size(), windowsBefore + 1);
     EXPECT_TRUE(f.Unload());
     EXPECT_TRUE(window.isNull());
@@ -83,7 +83,7 @@ TEST(FormsLifecycle, QueryUnloadCancelsAndTheCloseButtonUsesModeZero) {
     EXPECT_EQ(f.unloadModes, (std::vector<int>{1, 0}));
 
     f.cancelUnload = 0;
-    const QPointer<QWidget> window = f.Window();
+    const QPointer<QWidget> window = WindowOf(f);
     EXPECT_TRUE(closeWindow(f));
     EXPECT_TRUE(window.isNull()) << "gone once the close event has returned";
     EXPECT_FALSE(f.Loaded());
@@ -98,7 +98,7 @@ TEST(FormsLifecycle, FormsAreFoundByNameWhileTheyLive) {
         EXPECT_EQ(FindForm("frmFindMe"), &a);
         EXPECT_EQ(&form("frmFindMe"), &a);
         a.Show();
-        window = a.Window();
+        window = WindowOf(a);
     }
     EXPECT_EQ(FindForm("frmFindMe"), nullptr);
     EXPECT_TRUE(window.isNull()) << "a form that ends loaded takes its window along";
@@ -212,8 +212,8 @@ TEST(FormsLifecycle, UnitsColoursAndPictures) {
         button->Move(240, 30, 60, 30);
     };
     f.Show();
-    EXPECT_EQ(inFrame->Widget()->geometry(), QRect(10, 20, 100, 30)) << "twips inside a frame";
-    EXPECT_EQ(onForm->Widget()->geometry(), QRect(150, 300, 15, 45)) << "pixels on the form";
+    EXPECT_EQ(WidgetOf(*inFrame)->geometry(), QRect(10, 20, 100, 30)) << "twips inside a frame";
+    EXPECT_EQ(WidgetOf(*onForm)->geometry(), QRect(150, 300, 15, 45)) << "pixels on the form";
     EXPECT_EQ(inFrame->Left(), 150) << "the control keeps the units it was given";
 
     onForm->SetBackColor(0x0000FF);
@@ -270,7 +270,7 @@ TEST(FormsLifecycle, UnitsColoursAndPictures) {
     EXPECT_TRUE(button->ShownPicture() == up);
 
     // A graphical button paints its picture: the grab is not blank, and neither is the form's.
-    const QImage face = button->Widget()->grab().toImage();
+    const QImage face = WidgetOf(*button)->grab().toImage();
     EXPECT_EQ(QColor(face.pixel(face.width() / 2, 2)), QColor(Qt::red));
     const QString shot = dir.filePath("form.png");
     ASSERT_TRUE(grabToPng(f, shot));
@@ -357,7 +357,7 @@ TEST(FormsModal, RealModalLoopRunsUntilTheBoxCloses) {
     SetModalResponder({});
     QTimer::singleShot(0, [&] {
         EXPECT_TRUE(box.Visible());
-        EXPECT_EQ(box.Window()->windowModality(), Qt::ApplicationModal);
+        EXPECT_EQ(WindowOf(box)->windowModality(), Qt::ApplicationModal);
         box.ok->UserClicks();
     });
     box.ShowModal();
@@ -375,20 +375,20 @@ TEST(FormsModal, RealModalLoopRunsUntilTheBoxCloses) {
 TEST(FormsModal, BoxIsOwnedByTheWindowItBlocks) {
     TestForm main(QStringLiteral("frmOwner"));
     main.Show();
-    QApplication::setActiveWindow(main.Window());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main.Window()));
+    QApplication::setActiveWindow(WindowOf(main));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(WindowOf(main)));
     Box box;
     QWindow* owner = nullptr;
     {
         ModalScript script;
         script.expect("frmMessage", [&](Form& f) {
-            owner = f.Window()->windowHandle()->transientParent();
-            EXPECT_EQ(f.Window()->windowModality(), Qt::ApplicationModal);
+            owner = WindowOf(f)->windowHandle()->transientParent();
+            EXPECT_EQ(WindowOf(f)->windowModality(), Qt::ApplicationModal);
             click(ctl("frmMessage", "CommandOK"));
         });
         box.ShowModal();
     }
-    EXPECT_EQ(owner, main.Window()->windowHandle());
+    EXPECT_EQ(owner, WindowOf(main)->windowHandle());
     EXPECT_EQ(box.reply, "ok");
 
     // Without an active window the box still goes with a window on show.
@@ -399,13 +399,13 @@ TEST(FormsModal, BoxIsOwnedByTheWindowItBlocks) {
     {
         ModalScript script;
         script.expect("frmMessage", [&](Form& f) {
-            owner = f.Window()->windowHandle()->transientParent();
+            owner = WindowOf(f)->windowHandle()->transientParent();
             click(ctl("frmMessage", "CommandOK"));
         });
         box.ShowModal();
     }
     EXPECT_EQ(QApplication::activeWindow(), nullptr);
-    EXPECT_EQ(owner, other.Window()->windowHandle());
+    EXPECT_EQ(owner, WindowOf(other)->windowHandle());
     other.Unload();
     main.Unload();
 }

@@ -239,7 +239,7 @@ TEST_F(FormsLists, HundredThousandFilesListInOneReadAndSelect) {
         ::close(fd);
     }
     auto& counting = services.useFiles<CountingFiles>();
-    auto* view = qobject_cast<QAbstractItemView*>(files->Widget());
+    auto* view = qobject_cast<QAbstractItemView*>(WidgetOf(*files));
     ASSERT_TRUE(view && view->model());
     int resets = 0;
     QObject::connect(view->model(), &QAbstractItemModel::modelReset, [&] { ++resets; });
@@ -465,7 +465,7 @@ TEST_F(FormsLists, SetItemsFillsAListInOneGoFiringNothing) {
         EXPECT_EQ(items(*l), names);
         EXPECT_EQ(l->ListIndex(), -1);
         EXPECT_EQ(l->SelCount(), 0);
-        auto* w = static_cast<QListWidget*>(l->Widget());
+        auto* w = static_cast<QListWidget*>(WidgetOf(*l));
         ASSERT_EQ(w->count(), 3);
         EXPECT_EQ(w->item(2)->text(), "z.txt");
         EXPECT_TRUE(w->selectedItems().isEmpty());
@@ -518,7 +518,7 @@ TEST_F(FormsLists, AssistiveToolsReadAndMakeTheSelectionsTheUserSees) {
     EXPECT_EQ(dirClicks, 1);
     EXPECT_EQ(dirs->ListIndex(), 1);
     EXPECT_EQ(accessibleSelection(*dirs), QStringList{"sub2"});
-    dirs->Widget()->setFocus();
+    WidgetOf(*dirs)->setFocus();
     pressKey(f, Qt::Key_Return);
     EXPECT_EQ(dirs->Path(), root + "/sub2");
 }

@@ -104,12 +104,12 @@ TEST(FormsPlacement, RowsMakeBindAndPlaceTheirControls) {
     EXPECT_EQ(f.FrameButHelp.Count(), 2);
 
     // Units: pixels on the form, twips inside a frame or picture box.
-    EXPECT_EQ(f.PictureMain->Widget()->geometry(), QRect(0, 0, 600, 400));
-    EXPECT_EQ(f.FrameInfo->Widget()->geometry(), QRect(10, 20, 300, 200));
-    EXPECT_EQ(f.LabelSpaceNeed->Widget()->geometry(), QRect(8, 16, 160, 17));
+    EXPECT_EQ(WidgetOf(*f.PictureMain)->geometry(), QRect(0, 0, 600, 400));
+    EXPECT_EQ(WidgetOf(*f.FrameInfo)->geometry(), QRect(10, 20, 300, 200));
+    EXPECT_EQ(WidgetOf(*f.LabelSpaceNeed)->geometry(), QRect(8, 16, 160, 17));
     EXPECT_EQ(f.LabelSpaceNeed->Width(), 2400);
-    EXPECT_EQ(f.CommandHelp->Widget()->geometry(), QRect(10, 10, 80, 30));
-    EXPECT_EQ(f.TextName->Widget()->geometry(), QRect(300, 420, 200, 24));
+    EXPECT_EQ(WidgetOf(*f.CommandHelp)->geometry(), QRect(10, 10, 80, 30));
+    EXPECT_EQ(WidgetOf(*f.TextName)->geometry(), QRect(300, 420, 200, 24));
     EXPECT_EQ(f.LineSplit->X1(), 10);
     EXPECT_EQ(f.LineSplit->Y2(), 450);
     EXPECT_EQ(f.LineSplit->X2(), 610);
@@ -174,7 +174,7 @@ TEST(FormsPlacement, RowsWithoutAPlaceLeaveItToTheLayout) {
     EXPECT_EQ(caption(*f.FrameInfo), "Info");
     EXPECT_EQ(caption(*f.OptionSelection[0]), "Manual");
     EXPECT_EQ(caption(*f.OptionSelection[1]), "");
-    EXPECT_EQ(f.FrameInfo->Widget()->geometry(), QRect(10, 20, 300, 200));
+    EXPECT_EQ(WidgetOf(*f.FrameInfo)->geometry(), QRect(10, 20, 300, 200));
     EXPECT_EQ(QRect(f.TextName->Left(), f.TextName->Top(), f.TextName->Width(), f.TextName->Height()),
               QRect(0, 0, 0, 0));
     ASSERT_TRUE(f.Unload());

@@ -49,7 +49,7 @@ TEST(LayoutCheck, FindsEachKindOfCutText) {
         told->Move(0, 170, 30, 30);
         told->SetCaption(kLong);
         told->SetToolTipText(kLong);
-        told->Widget()->setAccessibleDescription(kLong);
+        WidgetOf(*told)->setAccessibleDescription(kLong);
     });
     const QStringList cut = cutTexts(narrow.form);
     EXPECT_EQ(cut.size(), 6) << cut.join(QLatin1Char('\n')).toStdString();
@@ -73,9 +73,9 @@ TEST(LayoutCheck, PassesTextsThatShowWholeOrWrapOrTellTheirWhole) {
         told->Move(0, 180, 30, 30);
         told->SetCaption(kLong);
         told->SetToolTipText(kLong);
-        told->Widget()->setAccessibleDescription(kLong);
+        WidgetOf(*told)->setAccessibleDescription(kLong);
         // Shown shortened, as a control shows a text too long for it.
-        auto* shown = qobject_cast<QLabel*>(told->Widget());
+        auto* shown = qobject_cast<QLabel*>(WidgetOf(*told));
         shown->setText(shown->fontMetrics().elidedText(kLong, Qt::ElideRight, 30));
         auto* hidden = f.add<CheckBox>(QStringLiteral("CheckA"));
         hidden->Move(150, 0, 20, 20);

@@ -43,7 +43,7 @@ const bool listenerInstalled = [] {
 }();
 
 QWidget* editorOf(TextBox& box) {
-    return box.Widget();
+    return WidgetOf(box);
 }
 
 // Clicks the middle of a widget, or, for a widget that has no size to click, takes the control's
@@ -150,7 +150,7 @@ bool click(Control& c) {
         ADD_FAILURE() << describe(c) << " is not a control one clicks";
         return false;
     }
-    QWidget* w = c.Widget();
+    QWidget* w = WidgetOf(c);
     // A button is clicked on its widget, as by the mouse; any other control through its own click.
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         return clickWidget(w, [button] { button->click(); });
@@ -221,12 +221,12 @@ bool choose(ListControl& list, int index) {
         ADD_FAILURE() << describe(list) << " has no entry " << index;
         return false;
     }
-    if (auto* combo = qobject_cast<QComboBox*>(list.Widget())) {
+    if (auto* combo = qobject_cast<QComboBox*>(WidgetOf(list))) {
         combo->setCurrentIndex(index);
         Q_EMIT combo->activated(index);
         return true;
     }
-    auto* view = qobject_cast<QListWidget*>(list.Widget());
+    auto* view = qobject_cast<QListWidget*>(WidgetOf(list));
     const QRect r = view ? itemRect(view, index) : QRect();
     if (r.isEmpty()) {
         list.UserChooses(index);
@@ -250,7 +250,7 @@ bool chooseDrive(DriveListBox& drives, const QString& drive) {
     for (int i = 0; i < drives.ListCount(); ++i) {
         if (drives.List(i) != drive)
             continue;
-        auto* combo = qobject_cast<QComboBox*>(drives.Widget());
+        auto* combo = qobject_cast<QComboBox*>(WidgetOf(drives));
         combo->setCurrentIndex(i);
         Q_EMIT combo->activated(i);
         return true;
@@ -266,7 +266,7 @@ bool clickFile(FileListBox& files, int index, bool ctrl, bool shift) {
         ADD_FAILURE() << describe(files) << " has no entry " << index;
         return false;
     }
-    auto* view = qobject_cast<QListView*>(files.Widget());
+    auto* view = qobject_cast<QListView*>(WidgetOf(files));
     const QRect r = itemRect(view, index);
     if (r.isEmpty()) {
         files.UserClicks(index, ctrl, shift);
@@ -292,7 +292,7 @@ bool clickFile(FileListBox& files, const QString& name, bool ctrl, bool shift) {
 bool typeInFileList(FileListBox& files, int keyAscii) {
     if (!reachable(files, "type into"))
         return false;
-    QWidget* w = files.Widget();
+    QWidget* w = WidgetOf(files);
     if (keyAscii == 13)
         QTest::keyClick(w, Qt::Key_Return);
     else if (keyAscii == 8)
@@ -309,7 +309,7 @@ bool typeInFileList(FileListBox& files, int keyAscii) {
 namespace {
 
 int folderRow(DirListBox& dirs, int index) {
-    auto* view = qobject_cast<QListWidget*>(dirs.Widget());
+    auto* view = qobject_cast<QListWidget*>(WidgetOf(dirs));
     const int ancestors = view->count() - dirs.ListCount();
     return ancestors + index;
 }
@@ -327,7 +327,7 @@ bool folderIndexOk(DirListBox& dirs, int index) {
 bool clickFolder(DirListBox& dirs, int index) {
     if (!reachable(dirs, "click in") || !folderIndexOk(dirs, index))
         return false;
-    auto* view = qobject_cast<QListWidget*>(dirs.Widget());
+    auto* view = qobject_cast<QListWidget*>(WidgetOf(dirs));
     const QRect r = itemRect(view, folderRow(dirs, index));
     if (r.isEmpty()) {
         dirs.UserClicks(index);
@@ -340,7 +340,7 @@ bool clickFolder(DirListBox& dirs, int index) {
 bool openFolder(DirListBox& dirs, int index) {
     if (!reachable(dirs, "open in") || !folderIndexOk(dirs, index))
         return false;
-    auto* view = qobject_cast<QListWidget*>(dirs.Widget());
+    auto* view = qobject_cast<QListWidget*>(WidgetOf(dirs));
     const QRect r = itemRect(view, folderRow(dirs, index));
     if (r.isEmpty()) {
         dirs.UserOpens(index);
@@ -405,7 +405,7 @@ int value(const Control& c) {
 }
 
 bool shownOnScreen(const Control& c) {
-    return c.Widget() && c.Widget()->isVisible();
+    return WidgetOf(c) && WidgetOf(c)->isVisible();
 }
 
 namespace {
@@ -418,7 +418,7 @@ bool whiteArea(ControlKind k) {
 }  // namespace
 
 QColor shownBackColour(const Control& c) {
-    const QPalette& pal = c.Widget()->palette();
+    const QPalette& pal = WidgetOf(c)->palette();
     if (whiteArea(c.Kind()))
         return pal.color(QPalette::Base);
     if (c.Kind() == ControlKind::CommandButton)
@@ -427,7 +427,7 @@ QColor shownBackColour(const Control& c) {
 }
 
 QColor shownForeColour(const Control& c) {
-    const QPalette& pal = c.Widget()->palette();
+    const QPalette& pal = WidgetOf(c)->palette();
     if (whiteArea(c.Kind()))
         return pal.color(QPalette::Text);
     if (c.Kind() == ControlKind::CommandButton)
@@ -511,23 +511,23 @@ QString controlName(const Control& c) {
 }
 
 Control* focused(Form& f) {
-    QWidget* w = f.Window() ? f.Window()->focusWidget() : nullptr;
+    QWidget* w = WindowOf(f) ? WindowOf(f)->focusWidget() : nullptr;
     if (!w)
         return nullptr;
     for (const auto& c : f.Controls())
-        if (c->Widget() == w)
+        if (WidgetOf(*c) == w)
             return c.get();
     for (const auto& c : f.Controls())
-        if (c->Widget() && !c->IsContainer() && c->Widget()->isAncestorOf(w))
+        if (WidgetOf(*c) && !c->IsContainer() && WidgetOf(*c)->isAncestorOf(w))
             return c.get();
     return nullptr;
 }
 
 void pressKey(Form& f, Qt::Key key, Qt::KeyboardModifiers mods) {
-    if (!f.Window())
+    if (!WindowOf(f))
         return;
-    QWidget* target = f.Window()->focusWidget();
-    QTest::keyClick(target ? target : f.Window(), key, mods);
+    QWidget* target = WindowOf(f)->focusWidget();
+    QTest::keyClick(target ? target : WindowOf(f), key, mods);
 }
 
 QStringList tabCycle(Control& start, int limit) {
@@ -535,7 +535,7 @@ QStringList tabCycle(Control& start, int limit) {
     Form* f = start.ParentForm();
     if (!f || !reachable(start, "tab from"))
         return seen;
-    start.Widget()->setFocus(Qt::OtherFocusReason);
+    WidgetOf(start)->setFocus(Qt::OtherFocusReason);
     seen << controlName(start);
     for (int i = 0; i < limit; ++i) {
         pressKey(*f, Qt::Key_Tab);
@@ -563,7 +563,7 @@ bool labelActs(Label& l) {
 }
 
 bool operable(Control& c) {
-    if (!c.Widget() || !c.EffectivelyVisible() || !c.EffectivelyEnabled())
+    if (!WidgetOf(c) || !c.EffectivelyVisible() || !c.EffectivelyEnabled())
         return false;
     switch (c.Kind()) {
         case ControlKind::Label:
@@ -587,9 +587,9 @@ QRect onWindow(const QWidget* w) {
 void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
     std::vector<Control*> kids;
     for (const auto& c : f.Controls())
-        if (c->Widget() && c->Widget()->parentWidget() == parent)
+        if (WidgetOf(*c) && WidgetOf(*c)->parentWidget() == parent)
             kids.push_back(c.get());
-    auto top = [](const Control* c) { return onWindow(c->Widget()).top(); };
+    auto top = [](const Control* c) { return onWindow(WidgetOf(*c)).top(); };
     // A container starts at its border and again where its first control does, below its caption.
     std::function<int(const Control*)> inner = [&](const Control* c) {
         int first = top(c);
@@ -597,7 +597,7 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
             return first;
         bool any = false;
         for (const auto& k : f.Controls())
-            if (k->Widget() && k->Widget()->parentWidget() == c->Widget() && k->Kind() != ControlKind::Line) {
+            if (WidgetOf(*k) && WidgetOf(*k)->parentWidget() == WidgetOf(*c) && k->Kind() != ControlKind::Line) {
                 first = any ? std::min(first, inner(k.get())) : inner(k.get());
                 any = true;
             }
@@ -605,7 +605,7 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
     };
     std::stable_sort(kids.begin(), kids.end(), [&](Control* a, Control* b) { return top(a) < top(b); });
     // One row: tops less than half a line apart, the line being the lower of the two controls.
-    auto height = [](Control* c) { return c->Widget()->height(); };
+    auto height = [](Control* c) { return WidgetOf(*c)->height(); };
     auto oneRow = [&](Control* first, Control* next) {
         const int half = std::max(1, std::min(height(first), height(next)) / 2);
         for (int a : {top(first), inner(first)})
@@ -619,13 +619,13 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
         while (end < kids.size() && oneRow(kids[k], kids[end]))
             ++end;
         std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
-                         [](Control* a, Control* b) { return onWindow(a->Widget()).left() < onWindow(b->Widget()).left(); });
+                         [](Control* a, Control* b) { return onWindow(WidgetOf(*a)).left() < onWindow(WidgetOf(*b)).left(); });
         k = end;
     }
     for (Control* c : kids) {
         out.push_back(c);
         if (c->IsContainer())
-            readChildren(f, c->Widget(), out);
+            readChildren(f, WidgetOf(*c), out);
     }
 }
 
@@ -704,7 +704,7 @@ namespace {
 // What the user sees of a control: its widget shows in the window, and what lies topmost at its
 // middle is the control itself or belongs with it (a caption on its face), not a panel over it.
 bool inSight(const Control& c, const QWidget* window) {
-    const QWidget* w = c.Widget();
+    const QWidget* w = WidgetOf(c);
     if (!w->isVisibleTo(window))
         return false;
     const QWidget* top = window->childAt(w->mapTo(window, w->rect().center()));
@@ -713,7 +713,7 @@ bool inSight(const Control& c, const QWidget* window) {
     for (const QWidget* up = top; up && up != window; up = up->parentWidget()) {
         const Control* owner = nullptr;
         for (const auto& o : c.ParentForm()->Controls())
-            if (o->Widget() == up)
+            if (WidgetOf(*o) == up)
                 owner = o.get();
         if (owner && owner->IsContainer() && !up->isAncestorOf(w))
             return false;
@@ -725,14 +725,14 @@ bool inSight(const Control& c, const QWidget* window) {
 
 QStringList readingOrder(Form& f) {
     std::vector<Control*> all;
-    if (f.Window())
-        readChildren(f, f.Window(), all);
+    if (WindowOf(f))
+        readChildren(f, WindowOf(f), all);
     QStringList out;
     std::vector<const Control*> groupsDone;
     for (Control* c : all) {
         // A read-only box is read, not operated (unless it is there to be read whole while it holds a
         // text); what a panel covers is out of reach.
-        if (!operable(*c) || !inSight(*c, f.Window()))
+        if (!operable(*c) || !inSight(*c, WindowOf(f)))
             continue;
         if (auto* box = dynamic_cast<TextBox*>(c); box && box->Locked() && !(box->ReadStop() && !box->Text().isEmpty()))
             continue;
@@ -761,7 +761,7 @@ QStringList accessibilityProblems(Form& f) {
         if (!operable(c))
             continue;
         const QString name = controlName(c);
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(c));
         if (!a) {
             problems << name + QStringLiteral(": nothing for assistive tools");
             continue;
@@ -769,10 +769,10 @@ QStringList accessibilityProblems(Form& f) {
         if (a->text(QAccessible::Name).trimmed().isEmpty())
             problems << name + QStringLiteral(": no name");
         // A name given is what is read out; a combo's choice is its value, not its name.
-        const QString read = a->text(QAccessible::Name), given = c.Widget()->accessibleName();
+        const QString read = a->text(QAccessible::Name), given = WidgetOf(c)->accessibleName();
         if (!given.isEmpty() && read != given)
             problems << name + QStringLiteral(": read as \"%1\", not \"%2\"").arg(read, given);
-        if (auto* combo = qobject_cast<QComboBox*>(c.Widget()))
+        if (auto* combo = qobject_cast<QComboBox*>(WidgetOf(c)))
             if (const QString value = a->text(QAccessible::Value); value != combo->currentText())
                 problems << name + QStringLiteral(": value \"%1\", not \"%2\"").arg(value, combo->currentText());
         if (a->role() != expectedRole(c.Kind()))
@@ -790,7 +790,7 @@ QStringList accessibilityProblems(Form& f) {
             const bool chosen = c.Kind() == ControlKind::OptionButton && static_cast<OptionButton&>(c).Value();
             const int byMouse = clicksOf(c, [&c] { click(c); });
             const int byTool = clicksOf(c, [&] {
-                if (QAccessibleInterface* now = QAccessible::queryAccessibleInterface(c.Widget()))
+                if (QAccessibleInterface* now = QAccessible::queryAccessibleInterface(WidgetOf(c)))
                     if (QAccessibleActionInterface* act = now->actionInterface())
                         runToolAction(*act, action);
             });
@@ -803,10 +803,10 @@ QStringList accessibilityProblems(Form& f) {
     // A frame on show that draws nothing (no border, nothing in it) is not reported as showing.
     for (const auto& owned : f.Controls()) {
         const Control& c = *owned;
-        if (c.Kind() != ControlKind::Frame || !c.Widget() || !c.Widget()->isVisible())
+        if (c.Kind() != ControlKind::Frame || !WidgetOf(c) || !WidgetOf(c)->isVisible())
             continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(c.Widget());
-        const bool drawsNothing = isBlank(c.Widget()->grab().toImage());
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(c));
+        const bool drawsNothing = isBlank(WidgetOf(c)->grab().toImage());
         if (a && drawsNothing != a->state().invisible)
             problems << controlName(c) + (drawsNothing ? QStringLiteral(": draws nothing, reported as showing")
                                                        : QStringLiteral(": drawn, reported as not showing"));
@@ -818,7 +818,7 @@ namespace {
 
 QAccessibleInterface* listInterface(const Control& list) {
     QCoreApplication::processEvents();  // a list may bring its selection up when the loop is idle
-    QAccessibleInterface* a = list.Widget() ? QAccessible::queryAccessibleInterface(list.Widget()) : nullptr;
+    QAccessibleInterface* a = WidgetOf(list) ? QAccessible::queryAccessibleInterface(WidgetOf(list)) : nullptr;
     // A combo's entries are those of its drop-down list, its one child.
     if (a && a->role() == QAccessible::ComboBox)
         return a->child(0);
@@ -879,7 +879,7 @@ bool activateThroughAccessibility(Control& list, int row) {
 }
 
 bool accessibleAction(Control& c, const QString& action) {
-    QAccessibleInterface* a = c.Widget() ? QAccessible::queryAccessibleInterface(c.Widget()) : nullptr;
+    QAccessibleInterface* a = WidgetOf(c) ? QAccessible::queryAccessibleInterface(WidgetOf(c)) : nullptr;
     QAccessibleActionInterface* act = a ? a->actionInterface() : nullptr;
     if (!act || !act->actionNames().contains(action)) {
         ADD_FAILURE() << describe(c) << " has no accessibility action " << action.toStdString();
@@ -890,15 +890,15 @@ bool accessibleAction(Control& c, const QString& action) {
 }
 
 QImage grab(Form& f) {
-    if (!f.Window()) {
+    if (!WindowOf(f)) {
         ADD_FAILURE() << "Cannot grab " << f.Name().toStdString() << ": it is not loaded";
         return {};
     }
-    return f.Window()->grab().toImage();
+    return WindowOf(f)->grab().toImage();
 }
 
 bool drawsFocusMark(const Control& c) {
-    QWidget* w = c.Widget();
+    QWidget* w = WidgetOf(c);
     if (!w || !w->hasFocus()) {
         ADD_FAILURE() << describe(c) << " is not in the focus";
         return false;

@@ -5,7 +5,8 @@
 // disabled, itself or through a container or its form. Real widgets are driven where it makes sense,
 // so the widget wiring is tested along with the handlers.
 //
-// The harness works through the runtime's public surface only (never forms_p.h). A user's action
+// The harness works through the runtime's public surface and forms_testing.h (the widget behind a
+// control, the window behind a form), never forms_p.h. A user's action
 // runs the control's own path; what a check compares against (the reading order, which controls
 // act, the roles assistive tools should see) the harness works out by itself from what the user
 // sees, and does not take the runtime's word for it.
@@ -21,6 +22,7 @@
 #include <stdexcept>
 
 #include "forms/forms.h"
+#include "forms/forms_testing.h"
 
 // Readable QString and QStringList values in test failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {

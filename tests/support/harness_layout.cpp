@@ -16,6 +16,7 @@
 #include <algorithm>
 
 #include "forms/forms_fit.h"
+#include "forms/forms_testing.h"
 
 namespace qv::test {
 
@@ -79,16 +80,16 @@ QString captionOf(const Control& c) {
 
 // A control that shows the start of its text on purpose tells the whole of it in both places.
 bool toldWhole(const Control& c, const QString& text) {
-    const QWidget* w = c.Widget();
+    const QWidget* w = WidgetOf(c);
     return w->toolTip() == text && w->accessibleDescription() == text;
 }
 
 // What the widget shows of a caption it may shorten; the caption itself where it draws it whole or
 // shortens it as it paints (a frame).
 QString shownOf(const Control& c, const QString& caption) {
-    if (auto* label = qobject_cast<const QLabel*>(c.Widget()))
+    if (auto* label = qobject_cast<const QLabel*>(WidgetOf(c)))
         return label->text();
-    if (auto* button = qobject_cast<const QAbstractButton*>(c.Widget()))
+    if (auto* button = qobject_cast<const QAbstractButton*>(WidgetOf(c)))
         return button->text();
     return caption;
 }
@@ -115,7 +116,7 @@ void measureShortened(const Control& c, QStringList& faults) {
 }
 
 void measureText(const Control& c, const QString& text, QStringList& faults) {
-    QWidget* w = c.Widget();
+    QWidget* w = WidgetOf(c);
     const QFontMetrics fm = w->fontMetrics();
     if (auto* label = qobject_cast<QLabel*>(w)) {
         const QRect cr = label->contentsRect();
@@ -149,7 +150,7 @@ void measureText(const Control& c, const QString& text, QStringList& faults) {
 }
 
 void measureCombo(const Control& c, QStringList& faults) {
-    auto* combo = qobject_cast<QComboBox*>(c.Widget());
+    auto* combo = qobject_cast<QComboBox*>(WidgetOf(c));
     if (!combo)
         return;
     QStyleOptionComboBox opt;
@@ -169,7 +170,7 @@ void measureCombo(const Control& c, QStringList& faults) {
 
 // Where the control draws its caption, in its own coordinates; empty when it draws none.
 QRect captionRect(const Control& c) {
-    QWidget* w = c.Widget();
+    QWidget* w = WidgetOf(c);
     const QString text = captionOf(c);
     if (text.trimmed().isEmpty())
         return {};
@@ -222,18 +223,18 @@ bool underAnother(const QWidget* w, const QWidget* window) {
 
 QStringList coveredTexts(Form& f) {
     QStringList faults;
-    QWidget* window = f.Window();
+    QWidget* window = WindowOf(f);
     if (!window)
         return faults;
     auto controlOf = [&f](const QWidget* w) -> const Control* {
         for (const auto& c : f.Controls())
-            if (c->Widget() == w)
+            if (WidgetOf(*c) == w)
                 return c.get();
         return nullptr;
     };
     for (const auto& owned : f.Controls()) {
         const Control& c = *owned;
-        QWidget* w = c.Widget();
+        QWidget* w = WidgetOf(c);
         if (!w || !c.EffectivelyVisible() || w == window)
             continue;
         const QRect own = captionRect(c);
@@ -267,7 +268,7 @@ QStringList cutTexts(Form& f) {
     QStringList faults;
     for (const auto& owned : f.Controls()) {
         const Control& c = *owned;
-        if (!c.Widget() || !c.EffectivelyVisible())
+        if (!WidgetOf(c) || !c.EffectivelyVisible())
             continue;
         if (c.Kind() == ControlKind::ComboBox)
             measureCombo(c, faults);
@@ -280,7 +281,7 @@ QStringList cutTexts(Form& f) {
 QStringList shortenedWithoutEllipsis(Form& f) {
     QStringList faults;
     for (const auto& owned : f.Controls())
-        if (owned->Widget() && owned->EffectivelyVisible())
+        if (WidgetOf(*owned) && owned->EffectivelyVisible())
             measureShortened(*owned, faults);
     return faults;
 }
@@ -289,7 +290,7 @@ QStringList controlsOutside(Form& f) {
     QStringList faults;
     for (const auto& owned : f.Controls()) {
         const Control& c = *owned;
-        QWidget* w = c.Widget();
+        QWidget* w = WidgetOf(c);
         if (!w || !c.EffectivelyVisible() || c.Kind() == ControlKind::Line)
             continue;
         QWidget* parent = w->parentWidget();
@@ -354,7 +355,7 @@ ScopedAppFont::~ScopedAppFont() {
 }
 
 QStringList bordersLost(Form& f, double scale) {
-    QWidget* window = f.Window();
+    QWidget* window = WindowOf(f);
     QPixmap shot(window->size() * scale);
     shot.setDevicePixelRatio(scale);
     window->render(&shot);
@@ -373,7 +374,7 @@ QStringList bordersLost(Form& f, double scale) {
         if (!frame || frame->BorderStyle() == 0 || !c->EffectivelyVisible())
             continue;
         // A frame the window keeps out of sight, or that a panel hides, shows no border to lose.
-        const QWidget* w = c->Widget();
+        const QWidget* w = WidgetOf(*c);
         if (!w->isVisibleTo(window) || underAnother(w, window))
             continue;
         const QRectF r(QPointF(w->mapTo(window, QPoint())) * scale, QSizeF(w->size()) * scale);
