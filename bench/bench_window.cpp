@@ -1,7 +1,7 @@
 // The main window loaded offscreen on a real folder of 100,000 empty files: opening the folder (the
 // folder list and both file lists filled) and the file list alone, medians of five, each beside a
-// bare readdir and a plain read (readdir, names, sort) in the same round; a user's shift-click over every file and a
-// program's selecting them one by one; selecting every file by the automatic rule "All", Preview
+// bare readdir and a plain read (readdir, names, sort) in the same round; a user's shift-click over every
+// file and a program's selecting them one by one; selecting every file by the automatic rule "All", Preview
 // with a rename criterion, and Finalize beside the engine's own rename of the same files; and a full
 // button refresh with 10 and 100,000 selected.
 #include <dirent.h>
@@ -21,11 +21,11 @@
 #include "core/state.h"
 #include "engine/actions.h"
 #include "engine/selection.h"
+#include "forms/forms.h"
+#include "mainwindow/frm_but.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
 #include "mainwindow/program_windows.h"
-#include "mainwindow/frm_but.h"
-#include "forms/forms.h"
 #include "platform/services.h"
 
 namespace {

@@ -177,7 +177,8 @@ int FamilyRegistrationSlot() {
         const QString key = FamilySlotKey(slot);
         const QString name = Get(kNames, key);
         const QString folder = Get(kFolders, key);
-        if (!IsPlainProgramName(name) || folder.isEmpty() || name == S.ProgName || !ProgramExists(folder, name))
+        if (!IsPlainProgramName(name) || folder.isEmpty() || name == S.ProgName ||
+            !ProgramExists(folder, name))
             return slot;
     }
     return -1;

@@ -198,8 +198,7 @@ void LockedLines(std::array<QString, 4>& l) {
         l[1] = QStringLiteral("Review Mode is on: the files are not changed.") + kCrLf +
                QStringLiteral("To ") + S.ActionName +
                QStringLiteral(" them press :- Action and uncheck the Review Mode Check Box.");
-        l[2] = QStringLiteral(
-            "You can select files. To cancel reset Action by pressing Reset button.");
+        l[2] = QStringLiteral("You can select files. To cancel reset Action by pressing Reset button.");
     } else if (S.ReadyToFinalize && deleting && S.HasSelection == 1) {
         l[1] = press;
         l[2] = QStringLiteral(

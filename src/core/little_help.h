@@ -24,5 +24,4 @@ LittleHelpTexts LittleHelp();
 // selection and the help that explains it judge alike).
 bool SelectionRuleMatches(const QString& name);
 
-
 }  // namespace qv

@@ -523,17 +523,21 @@ bool WorkText(const MessageKeyField& field) {
 // What could not be done, by the procedure that tried.
 QString TaskOf(const QString& procedure) {
     if (procedure.startsWith(QLatin1String("ActionUndo")) || procedure == QLatin1String("ActionAStartUndo"))
-        return QStringLiteral("The Undo could not be finished. It stopped at this file: this file and the "
-                              "ones after it are left as they are now.");
+        return QStringLiteral(
+            "The Undo could not be finished. It stopped at this file: this file and the "
+            "ones after it are left as they are now.");
     if (procedure.startsWith(QLatin1String("ActionDo")) || procedure == QLatin1String("ActionAStartDo"))
-        return QStringLiteral("The action could not be finished. It stopped at this file: this file and the "
-                              "ones after it are left as they were.");
+        return QStringLiteral(
+            "The action could not be finished. It stopped at this file: this file and the "
+            "ones after it are left as they were.");
     if (procedure.startsWith(QLatin1String("FindConflict")))
-        return QStringLiteral("The files could not be checked before the action, so the action can not be "
-                              "taken.");
+        return QStringLiteral(
+            "The files could not be checked before the action, so the action can not be "
+            "taken.");
     if (procedure.startsWith(QLatin1String("OnRest")))
-        return QStringLiteral("The records that let the programs of the family find one another could not "
-                              "be read or kept.");
+        return QStringLiteral(
+            "The records that let the programs of the family find one another could not "
+            "be read or kept.");
     if (procedure.startsWith(QLatin1String("ProgSave")) || procedure.startsWith(QLatin1String("ProgGet")))
         return QStringLiteral("Your user name or picture could not be read or kept.");
     return QStringLiteral("The requested action can not be taken.");
@@ -548,8 +552,8 @@ int ErrorOfReason(const QString& text) {
         const qsizetype end = text.indexOf(QLatin1String("\r\n"), at);
         detail = text.mid(at, end < 0 ? -1 : end - at);
     }
-    static const int known[] = {ENOSPC, EDQUOT, EROFS, EACCES, EPERM, EEXIST, ENOTEMPTY, EISDIR, ENOENT,
-                                ENOTDIR, ENOTSUP, ENOSYS, ENAMETOOLONG, EIO, EXDEV};
+    static const int known[] = {ENOSPC, EDQUOT,  EROFS,   EACCES, EPERM,        EEXIST, ENOTEMPTY, EISDIR,
+                                ENOENT, ENOTDIR, ENOTSUP, ENOSYS, ENAMETOOLONG, EIO,    EXDEV};
     for (const int error : known)
         if (detail.endsWith(QString::fromLocal8Bit(std::strerror(error))))
             return error;
@@ -567,46 +571,56 @@ QString AdviceFor(int error) {
     switch (error) {
         case ENOSPC:
         case EDQUOT:
-            return QStringLiteral("The drive is full. Free some space on it, or choose a Destination on "
-                                  "another drive, then try again.");
+            return QStringLiteral(
+                "The drive is full. Free some space on it, or choose a Destination on "
+                "another drive, then try again.");
         case EROFS:
-            return QStringLiteral("The drive can only be read. Choose a Folder on another drive, or make "
-                                  "this one writable, then try again.");
+            return QStringLiteral(
+                "The drive can only be read. Choose a Folder on another drive, or make "
+                "this one writable, then try again.");
         case EACCES:
         case EPERM:
-            return QStringLiteral("You are not allowed to change this file or its Folder: it may be "
-                                  "read-only, locked (immutable) or belong to another user. Change that "
-                                  "with your file manager, or choose another Folder, then try again.");
+            return QStringLiteral(
+                "You are not allowed to change this file or its Folder: it may be "
+                "read-only, locked (immutable) or belong to another user. Change that "
+                "with your file manager, or choose another Folder, then try again.");
         case EEXIST:
         case ENOTEMPTY:
         case EISDIR:
-            return QStringLiteral("Something of that name is already there, and it is left as it is. "
-                                  "Move or rename it with your file manager, or choose another name or "
-                                  "Destination, then try again.");
+            return QStringLiteral(
+                "Something of that name is already there, and it is left as it is. "
+                "Move or rename it with your file manager, or choose another name or "
+                "Destination, then try again.");
         case ENOENT:
         case ENOTDIR:
-            return QStringLiteral("A file or Folder named above is not there any more: another program "
-                                  "may have moved, renamed or deleted it. Check the Folders, then try "
-                                  "again.");
+            return QStringLiteral(
+                "A file or Folder named above is not there any more: another program "
+                "may have moved, renamed or deleted it. Check the Folders, then try "
+                "again.");
         case ENOTSUP:
         case ENOSYS:
-            return QStringLiteral("The file system of that drive can not do this. Choose a Folder on "
-                                  "another drive.");
+            return QStringLiteral(
+                "The file system of that drive can not do this. Choose a Folder on "
+                "another drive.");
         case ENAMETOOLONG:
             return QStringLiteral("The name is too long for that drive. Choose a shorter name.");
         case ELOOP:
-            return QStringLiteral("A symbolic link is given no attributes, and the file it points to, which "
-                                  "may be in another Folder, is not changed through it. Unselect the link, or "
-                                  "set the attributes of that file in its own Folder.");
+            return QStringLiteral(
+                "A symbolic link is given no attributes, and the file it points to, which "
+                "may be in another Folder, is not changed through it. Unselect the link, or "
+                "set the attributes of that file in its own Folder.");
         case EBADMSG:
-            return QStringLiteral("Nothing of the damaged file is lost: it is kept beside the new one, to look "
-                                  "at or delete as you wish.");
+            return QStringLiteral(
+                "Nothing of the damaged file is lost: it is kept beside the new one, to look "
+                "at or delete as you wish.");
         case EIO:
-            return QStringLiteral("The drive reported an error while reading or writing. Check the "
-                                  "drive, then try again.");
+            return QStringLiteral(
+                "The drive reported an error while reading or writing. Check the "
+                "drive, then try again.");
         default:
-            return QStringLiteral("Check the files and Folders named above with your file manager, then "
-                                  "try again.");
+            return QStringLiteral(
+                "Check the files and Folders named above with your file manager, then "
+                "try again.");
     }
 }
 

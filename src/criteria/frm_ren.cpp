@@ -625,8 +625,7 @@ void FrmRen::Describe() {
         {TextAutoStart, "Start From"},
         {ComboAutoZeroFill, "Zero Fill"},
     };
-    for (const auto& [control, text] : described)
-        control->SetAccessibleName(QString::fromLatin1(text));
+    for (const auto& [control, text] : described) control->SetAccessibleName(QString::fromLatin1(text));
 }
 
 void FrmRen::Form_Load() {

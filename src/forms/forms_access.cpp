@@ -210,7 +210,8 @@ class ComboAccessible : public QAccessibleWidget, public QAccessibleTextInterfac
     }
     int childCount() const override { return combo()->view() ? 1 : 0; }
     QAccessibleInterface* child(int index) const override {
-        return index == 0 && combo()->view() ? QAccessible::queryAccessibleInterface(combo()->view()) : nullptr;
+        return index == 0 && combo()->view() ? QAccessible::queryAccessibleInterface(combo()->view())
+                                             : nullptr;
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
         return child && combo()->view() && child->object() == combo()->view() ? 0 : -1;
@@ -258,9 +259,11 @@ QAccessibleInterface* ControlAccessibleFactory(const QString&, QObject* object) 
     if (dynamic_cast<ButtonWidget*>(w))
         return new ClickableAccessible(w, QAccessible::Button, QAccessible::Button, press);
     if (dynamic_cast<CheckWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::CheckBox, QAccessible::CheckBox, QStringList{toggle} + press);
+        return new ClickableAccessible(w, QAccessible::CheckBox, QAccessible::CheckBox,
+                                       QStringList{toggle} + press);
     if (dynamic_cast<OptionWidget*>(w))
-        return new ClickableAccessible(w, QAccessible::RadioButton, QAccessible::RadioButton, press + QStringList{toggle});
+        return new ClickableAccessible(w, QAccessible::RadioButton, QAccessible::RadioButton,
+                                       press + QStringList{toggle});
     if (dynamic_cast<ImageWidget*>(w))
         return new ClickableAccessible(w, QAccessible::Graphic, QAccessible::Button, press);
     if (dynamic_cast<PictureWidget*>(w))

@@ -453,7 +453,8 @@ void Image::SetStretch(bool s) {
 
 void ImageWidget::keyPressEvent(QKeyEvent* e) {
     const int key = e->key();
-    if (owner && !e->isAutoRepeat() && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+    if (owner && !e->isAutoRepeat() &&
+        (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
         WidgetEventScope scope;
         KeyboardPress press(owner);
         static_cast<Image*>(owner)->UserClicks();

@@ -329,8 +329,8 @@ class FileListBox : public Control {
     void userClick(int i, bool ctrl, bool shift);
     void reread(const QString& path);  // throws PlatformError; drops selections and ListIndex
     void showChanges();
-    void syncSelection();  // the view's selection (what assistive tools read) follows ours
-    void scheduleSync();   // the same, when the event loop is next idle
+    void syncSelection();         // the view's selection (what assistive tools read) follows ours
+    void scheduleSync();          // the same, when the event loop is next idle
     void viewSelectionChanged();  // a selection made through the view's accessibility interface
     void checkIndex(int i) const;
     struct Impl;

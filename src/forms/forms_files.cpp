@@ -1,9 +1,10 @@
 // The file list: a folder's files in a model of their own (a big folder lists without an item
 // each), with single, simple and extended selection by mouse, keyboard and assistive tools.
+#include <sys/xattr.h>
 #include <QAbstractItemView>
+#include <QAbstractListModel>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QAbstractListModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
-#include <sys/xattr.h>
 #include <algorithm>
 #include <cerrno>
 #include <map>
@@ -349,9 +349,10 @@ void FileListBox::SetSelected(int i, bool s) {
 void FileListBox::SetMultiSelect(int mode) {
     multiSelect_ = std::clamp(mode, 0, 2);
     impl_->syncing = true;
-    static_cast<QListView*>(Widget())->setSelectionMode(multiSelect_ == 0   ? QAbstractItemView::SingleSelection
-                                                        : multiSelect_ == 1 ? QAbstractItemView::MultiSelection
-                                                                            : QAbstractItemView::ExtendedSelection);
+    static_cast<QListView*>(Widget())->setSelectionMode(multiSelect_ == 0 ? QAbstractItemView::SingleSelection
+                                                        : multiSelect_ == 1
+                                                            ? QAbstractItemView::MultiSelection
+                                                            : QAbstractItemView::ExtendedSelection);
     impl_->syncing = false;
     impl_->model.clear();
     anchor_ = -1;
@@ -471,7 +472,8 @@ void FileListView::keyPressEvent(QKeyEvent* e) {
     };
     auto moveTo = [&](int i) {
         if (n > 0)
-            walking([&] { list->userClick(std::clamp(i, 0, n - 1), false, shift && list->MultiSelect() == 2); });
+            walking(
+                [&] { list->userClick(std::clamp(i, 0, n - 1), false, shift && list->MultiSelect() == 2); });
     };
     switch (e->key()) {
         case Qt::Key_Up:

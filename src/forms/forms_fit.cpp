@@ -1,11 +1,11 @@
 #include "forms/forms_fit.h"
 
-#include <QFontMetricsF>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -14,12 +14,12 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTimer>
-#include <QWindow>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
-#include <vector>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 #include "forms/forms.h"
 #include "forms/forms_p.h"

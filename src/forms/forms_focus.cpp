@@ -44,7 +44,6 @@ bool coveredByPanel(const Control* c, const QWidget* window) {
     return false;
 }
 
-
 }  // namespace
 
 int Control::TabIndex() const {
@@ -156,8 +155,8 @@ bool OptionButton::tabStop() const {
         return true;
     const Control* first = nullptr;
     for (const Control* c : formTabOrder()) {
-        if (c->Kind() != ControlKind::OptionButton || c->Container() != Container() || !c->EffectivelyVisible() ||
-            !c->EffectivelyEnabled())
+        if (c->Kind() != ControlKind::OptionButton || c->Container() != Container() ||
+            !c->EffectivelyVisible() || !c->EffectivelyEnabled())
             continue;
         if (static_cast<const OptionButton*>(c)->Value())
             return false;
@@ -299,9 +298,9 @@ void appendInReadingOrder(const std::vector<std::unique_ptr<Control>>& all, cons
     };
     for (size_t k = 0; k < kids.size();) {
         size_t end = k + 1;
-        while (end < kids.size() && oneRow(kids[k], kids[end]))
-            ++end;
-        std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
+        while (end < kids.size() && oneRow(kids[k], kids[end])) ++end;
+        std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k),
+                         kids.begin() + static_cast<std::ptrdiff_t>(end),
                          [](const Kid& a, const Kid& b) { return a.c->Left() < b.c->Left(); });
         k = end;
     }
@@ -361,8 +360,7 @@ bool Form::moveFocus(bool next) {
             at = k;
     for (int k = 0; k < n && focus && at < 0; ++k) {
         const Control* c = tabOrder_[k];
-        if (WidgetOf(*c) && !c->IsContainer() &&
-            WidgetOf(*c)->isAncestorOf(focus))
+        if (WidgetOf(*c) && !c->IsContainer() && WidgetOf(*c)->isAncestorOf(focus))
             at = k;
     }
     if (at < 0)
@@ -391,8 +389,8 @@ void Form::focusAfterPress(Control* pressed, const std::vector<const Control*>& 
     if (focusOpenerOf(pressed))
         return;
     for (const Control* frame : opened)
-        if (std::find_if(controls_.begin(), controls_.end(), [frame](const auto& c) { return c.get() == frame; }) !=
-                controls_.end() &&
+        if (std::find_if(controls_.begin(), controls_.end(),
+                         [frame](const auto& c) { return c.get() == frame; }) != controls_.end() &&
             frame->EffectivelyVisible())
             for (Control* c : tabOrder_)
                 if (isInside(c, frame) && c->isTabStop()) {
@@ -430,7 +428,8 @@ bool Form::focusOpenerOf(const Control* pressed, int depth) {
     for (const Control* box = pressed->Container(); box; box = box->Container()) {
         if (box->Visible())
             continue;
-        const auto it = std::find_if(openers_.begin(), openers_.end(), [box](const Opener& o) { return o.opened == box; });
+        const auto it = std::find_if(openers_.begin(), openers_.end(),
+                                     [box](const Opener& o) { return o.opened == box; });
         if (it == openers_.end() || !Alive(it->alive))
             continue;
         Control* by = it->by;

@@ -1,8 +1,9 @@
 // Reading folders for the lists (through the file system in force), and the folder list.
+#include <sys/xattr.h>
 #include <QAbstractItemView>
+#include <QAbstractListModel>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QAbstractListModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
-#include <sys/xattr.h>
 #include <algorithm>
 #include <cerrno>
 #include <map>
@@ -283,8 +283,8 @@ DirListBox::DirListBox(Form* form, QString name, int index, Control* container)
             list->UserOpens(list->ListIndex());
     };
     w->onOpen = [w](int row) {
-        if (auto* list = static_cast<DirListBox*>(w->owner); list && !list->syncing_ &&
-                                                              list->EffectivelyEnabled() && list->EffectivelyVisible())
+        if (auto* list = static_cast<DirListBox*>(w->owner);
+            list && !list->syncing_ && list->EffectivelyEnabled() && list->EffectivelyVisible())
             list->UserOpens(list->indexOfRow(row));
     };
     setWidget(w);

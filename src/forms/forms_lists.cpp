@@ -1,8 +1,9 @@
 // Combo and list boxes, which hold entries of their own, and the drive list.
+#include <sys/xattr.h>
 #include <QAbstractItemView>
+#include <QAbstractListModel>
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QAbstractListModel>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
-#include <sys/xattr.h>
 #include <algorithm>
 #include <cerrno>
 #include <map>
@@ -294,41 +294,42 @@ ComboBox::ComboBox(Form* form, QString name, int index, Control* container)
     // moving the list's current entry (which the mouse and the keys move along with the selection).
     // That pick is the user's choice, as a click on the entry is; it runs once the tool's call has
     // returned.
-    QObject::connect(w->view()->selectionModel(), &QItemSelectionModel::selectionChanged, context(), [this, w] {
-        if (syncing_)
-            return;
-        QAbstractItemView* view = w->view();
-        const QModelIndexList picked = view->selectionModel()->selectedIndexes();
-        const int row = picked.size() == 1 ? picked.front().row() : -1;
-        if (row >= 0 && row == view->currentIndex().row())
-            return;  // the mouse or the keys in the open list: Qt chooses on their click or Enter
-        const QWidget* modal = QApplication::activeModalWidget();
-        if (row < 0 || row == listIndex_ || (modal && w->window() != modal) || !EffectivelyEnabled() ||
-            !EffectivelyVisible()) {
-            // No pick (an entry unselected, or refused): the list shows the choice again.
+    QObject::connect(
+        w->view()->selectionModel(), &QItemSelectionModel::selectionChanged, context(), [this, w] {
+            if (syncing_)
+                return;
+            QAbstractItemView* view = w->view();
+            const QModelIndexList picked = view->selectionModel()->selectedIndexes();
+            const int row = picked.size() == 1 ? picked.front().row() : -1;
+            if (row >= 0 && row == view->currentIndex().row())
+                return;  // the mouse or the keys in the open list: Qt chooses on their click or Enter
+            const QWidget* modal = QApplication::activeModalWidget();
+            if (row < 0 || row == listIndex_ || (modal && w->window() != modal) || !EffectivelyEnabled() ||
+                !EffectivelyVisible()) {
+                // No pick (an entry unselected, or refused): the list shows the choice again.
+                QMetaObject::invokeMethod(
+                    context(),
+                    [this, token = LifeToken()] {
+                        if (Alive(token))
+                            syncWidget();
+                    },
+                    Qt::QueuedConnection);
+                return;
+            }
             QMetaObject::invokeMethod(
                 context(),
-                [this, token = LifeToken()] {
+                [this, w, row, token = LifeToken()] {
+                    if (!Alive(token))
+                        return;
+                    WidgetEventScope scope;
+                    if (w->view()->isVisible())
+                        w->hidePopup();
+                    UserChooses(row);
                     if (Alive(token))
                         syncWidget();
                 },
                 Qt::QueuedConnection);
-            return;
-        }
-        QMetaObject::invokeMethod(
-            context(),
-            [this, w, row, token = LifeToken()] {
-                if (!Alive(token))
-                    return;
-                WidgetEventScope scope;
-                if (w->view()->isVisible())
-                    w->hidePopup();
-                UserChooses(row);
-                if (Alive(token))
-                    syncWidget();
-            },
-            Qt::QueuedConnection);
-    });
+        });
     setWidget(w);
 }
 

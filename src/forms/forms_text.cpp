@@ -9,14 +9,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
-#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QStyleOptionFrame>
 #include <QTextLayout>
 #include <QTextOption>
 #include <algorithm>
@@ -609,7 +609,6 @@ void ShowPathEnd(Control& control, const QString& path) {
     ShowText(control, shown);
     TellWhole(control, path, whole);
 }
-
 
 // --- Captions and boxes told what they are for
 

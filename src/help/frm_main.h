@@ -5,8 +5,8 @@
 #include <QPoint>
 #include <QSize>
 
-#include "help/topic_engine.h"
 #include "forms/forms.h"
+#include "help/topic_engine.h"
 
 namespace qv::help {
 

@@ -56,11 +56,10 @@ void FrmMain::WireMockups() {
         };
     // A box reached by Tab or by an assistive tool tells about itself as a click on it does; a click
     // that brings the focus shows the page once.
-    const std::pair<TextBox*, int> boxPages[] = {
-        {TextSelectionMaxFile, 6},
-        {TextSelectionNumFile, 8},
-        {TextSelectionNumSkip, 9},
-        {TextSelectionString, 10}};
+    const std::pair<TextBox*, int> boxPages[] = {{TextSelectionMaxFile, 6},
+                                                 {TextSelectionNumFile, 8},
+                                                 {TextSelectionNumSkip, 9},
+                                                 {TextSelectionString, 10}};
     for (const auto& [box, number] : boxPages) {
         const auto show = [this, number = number] {
             const Page page = ButtonPage(number);

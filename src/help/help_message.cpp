@@ -1,12 +1,11 @@
 #include "help/help_message.h"
 
-
 #include <algorithm>
 #include <initializer_list>
 
+#include "forms/forms_box_keys.h"
 #include "help/frm_main.h"
 #include "help/help_state.h"
-#include "forms/forms_box_keys.h"
 #include "platform/services.h"
 
 namespace qv::help {
@@ -117,8 +116,8 @@ void FitBox(FrmMessage& f) {
     const int grow = std::max(0, need - f.LabelMessage->Height());
     if (grow > 0) {
         f.LabelMessage->SetHeight(f.LabelMessage->Height() + grow);
-        for (Control* c : std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow,
-                                                          f.PictureMessage})
+        for (Control* c :
+             std::initializer_list<Control*>{f.ImageOK, f.ImageCancel, f.CheckDoNotShow, f.PictureMessage})
             c->SetTop(c->Top() + grow);
         f.Move(f.Left(), f.Top(), f.Width(), f.Height() + grow);
     }

@@ -7,9 +7,9 @@
 #include "core/message.h"
 #include "core/panel_calls.h"
 #include "core/state.h"
+#include "forms/forms_fit.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_move.h"
-#include "forms/forms_fit.h"
 #include "platform/services.h"
 
 namespace qv {

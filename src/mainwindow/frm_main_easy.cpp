@@ -7,12 +7,12 @@
 #include "core/panel_calls.h"
 #include "core/state.h"
 #include "engine/easy_process.h"
+#include "forms/forms_fit.h"
 #include "mainwindow/control_forms.h"
-#include "mainwindow/frm_main.h"
 #include "mainwindow/frm_but.h"
+#include "mainwindow/frm_main.h"
 #include "mainwindow/panels.h"
 #include "platform/services.h"
-#include "forms/forms_fit.h"
 
 namespace qv {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "core/state.h"
+#include "forms/forms_fit.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "platform/services.h"
-#include "forms/forms_fit.h"
 
 namespace qv {
 
@@ -97,7 +97,8 @@ void FrmMain::Design() {
     PictureStatus->SetPictureDescriptions({
         {QStringLiteral("ImageShow:0"), QStringLiteral("Nothing set yet")},
         {QStringLiteral("ImageShow:1"), QStringLiteral("Ready: settings in effect")},
-        {QStringLiteral("ImageShow:3"), QStringLiteral("Warning: Delete is the action or system folders are allowed")},
+        {QStringLiteral("ImageShow:3"),
+         QStringLiteral("Warning: Delete is the action or system folders are allowed")},
         {QStringLiteral("ImageShow:4"), QStringLiteral("Review mode is on")},
     });
     for (int s = 0; s < FrameRigidSet.Count(); ++s)
@@ -555,8 +556,7 @@ void FrmMain::ShowWholeTexts() {
     // The priority beside the criteria summary widens to its caption, from its right edge; the
     // summary lines beside it end where it begins, and show their whole text on demand.
     {
-        const int caption =
-            8 + TextWidth(*FramePriInfo, FramePriInfo->Caption()) + 8;
+        const int caption = 8 + TextWidth(*FramePriInfo, FramePriInfo->Caption()) + 8;
         const int right = FramePriInfo->Left() + FramePriInfo->Width();
         const int width = std::max(FramePriInfo->Width(), caption * kTwipsPerPixel);
         FramePriInfo->Move(right - width, FramePriInfo->Top(), width, FramePriInfo->Height());

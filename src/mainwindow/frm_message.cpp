@@ -4,11 +4,11 @@
 #include <initializer_list>
 
 #include "core/state.h"
+#include "forms/forms_box_keys.h"
+#include "forms/forms_fit.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_but.h"
-#include "forms/forms_box_keys.h"
 #include "platform/services.h"
-#include "forms/forms_fit.h"
 
 namespace qv {
 

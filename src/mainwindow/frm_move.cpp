@@ -10,12 +10,12 @@
 #include "core/panel_calls.h"
 #include "core/state.h"
 #include "core/windows.h"
+#include "forms/forms_fit.h"
 #include "mainwindow/control_forms.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/panels.h"
 #include "mainwindow/picture_chooser.h"
 #include "platform/services.h"
-#include "forms/forms_fit.h"
 
 namespace qv {
 

@@ -1,6 +1,5 @@
 #include "mainwindow/program_windows.h"
 
-
 #include "core/message.h"
 #include "core/state.h"
 #include "criteria/criteria.h"

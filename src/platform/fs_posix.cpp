@@ -369,7 +369,8 @@ void PosixFileSystem::copyData(int in, int out, const QString& from) {
 [[noreturn]] void PosixFileSystem::failAtTarget(const QString& what, const QString& to, int error) {
     const QString folder = QFileInfo(to).absolutePath();
     if ((error == ENOENT || error == ENOTDIR) && !FolderExists(folder))
-        throw PlatformError(what + QStringLiteral(": the folder %1 is not there any more").arg(folder), error);
+        throw PlatformError(what + QStringLiteral(": the folder %1 is not there any more").arg(folder),
+                            error);
     fail(what, error);
 }
 
@@ -567,7 +568,8 @@ void PosixFileSystem::moveAcrossFileSystems(const QString& from, const QString& 
                     ? 0
                     : errno;
     if (error == EINVAL || error == ENOSYS || error == ENOTSUP) {
-        error = ::linkat(folder.get(), temporary.constData(), AT_FDCWD, target.constData(), 0) == 0 ? 0 : errno;
+        error =
+            ::linkat(folder.get(), temporary.constData(), AT_FDCWD, target.constData(), 0) == 0 ? 0 : errno;
         if (error == 0) {
             ::unlinkat(folder.get(), temporary.constData(), 0);
         } else if (error == EPERM || error == ENOTSUP || error == EOPNOTSUPP || error == EMLINK) {

@@ -108,13 +108,14 @@ class IniSettingsStore : public SettingsStore {
         QFile damaged(file);
         if (!damaged.rename(kept))
             throw PlatformError(
-                QStringLiteral("The settings file %1 is damaged and cannot be set aside to begin a new one: %2")
+                QStringLiteral(
+                    "The settings file %1 is damaged and cannot be set aside to begin a new one: %2")
                     .arg(file, damaged.errorString()),
                 kSystemRefused);
-        const QString said =
-            QStringLiteral("The file %1 could not be read: it is not a settings file (it may have been "
-                           "damaged). It is kept as %2, and a new one is begun in its place.")
-                .arg(file, kept);
+        const QString said = QStringLiteral(
+                                 "The file %1 could not be read: it is not a settings file (it may have been "
+                                 "damaged). It is kept as %2, and a new one is begun in its place.")
+                                 .arg(file, kept);
         notice_ = notice_.isEmpty() ? said : notice_ + QStringLiteral("\r\n") + said;
     }
 

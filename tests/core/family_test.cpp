@@ -137,9 +137,10 @@ class NoticingStore : public MemorySettingsStore {
 // The user is told which records file was damaged and where it is kept, in plain words.
 TEST_F(FamilyTest, ADamagedRecordsFileIsNamedWithWhereItIsKept) {
     NoticingStore& store = services_.useSettings<NoticingStore>();
-    store.notice = "The file /home/u/.config/Holvent.ini could not be read: it is not a settings file (it may "
-                   "have been damaged). It is kept as /home/u/.config/Holvent.ini.damaged, and a new one is "
-                   "begun in its place.";
+    store.notice =
+        "The file /home/u/.config/Holvent.ini could not be read: it is not a settings file (it may "
+        "have been damaged). It is kept as /home/u/.config/Holvent.ini.damaged, and a new one is "
+        "begun in its place.";
     const QString said = store.notice;
     ModalScript script;
     std::vector<BoxSeen> seen;

@@ -91,8 +91,7 @@ TEST_F(LittleHelpTest, LinesByState) {
          {"", "Press :- Delete button to Delete.", "You can select files.", ""}},
         {"locked, Set Attribute ready in review mode: no Cancel, no action",
          [] {
-             S.ViewLocked = true, S.ReadyToFinalize = true, S.ActionName = "Set Attribute",
-             S.ActionIndex = 7;
+             S.ViewLocked = true, S.ReadyToFinalize = true, S.ActionName = "Set Attribute", S.ActionIndex = 7;
              S.HasSelection = 1, S.ReviewMode = 1;
          },
          {"", "Review Mode is on: the files are not changed.\r\nTo Set Attribute them press :- Action",

@@ -3,11 +3,11 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <cerrno>
 #include <memory>
-#include <QImage>
-#include <QWidget>
 
 #include "core/state.h"
 #include "core_fixture.h"
@@ -251,16 +251,18 @@ TEST_F(MessageBoxTest, AFailureOfTheUsersFilesIsToldPlainlyAndAFaultOfTheProgram
     EXPECT_TRUE(seen[0].text.startsWith("The action could not be finished."));
     EXPECT_TRUE(seen[0].text.contains("Cannot overwrite " + target + ": the file is read-only\r\n\r\n"))
         << seen[0].text.toStdString();
-    EXPECT_TRUE(seen[0].text.endsWith("Change that with your file manager, or choose another Folder, then "
-                                      "try again."));
+    EXPECT_TRUE(
+        seen[0].text.endsWith("Change that with your file manager, or choose another Folder, then "
+                              "try again."));
     EXPECT_TRUE(seen[1].text.startsWith("The files could not be checked before the action"));
     EXPECT_TRUE(seen[1].text.contains("Cannot read the folder " + dir.filePath("gone") +
                                       ": No such file or directory"));
     EXPECT_TRUE(seen[1].text.contains("is not there any more"));
     EXPECT_TRUE(seen[2].text.contains("File : /w/a\r\nTarget : /d/a\r\nReason : No space left on device"));
     EXPECT_TRUE(seen[2].text.contains("The drive is full."));
-    EXPECT_TRUE(seen[3].text.startsWith("There was some error.\r\nIt will be helpful if you please report "
-                                        "it to bugs@quorvan.example.org"));
+    EXPECT_TRUE(
+        seen[3].text.startsWith("There was some error.\r\nIt will be helpful if you please report "
+                                "it to bugs@quorvan.example.org"));
     EXPECT_TRUE(seen[3].text.endsWith("Bug-Quorvan-ActionDoRename\r\n\r\n\"a/b\" is not a usable file name"))
         << seen[3].text.toStdString();
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);

@@ -65,7 +65,7 @@ TEST_F(SettingsFileTest, LineValues) {
 // A hand-edited maximum with a fraction is rounded as the runtime's Integer conversion rounds it,
 // not taken for a damaged file.
 TEST_F(SettingsFileTest, AFractionOnTheFirstLineIsRounded) {
-    const std::pair<const char*, int> cases[] = {{"1.5", 2},   {"2.5", 2},        {"7.49", 7},
+    const std::pair<const char*, int> cases[] = {{"1.5", 2},   {"2.5", 2},         {"7.49", 7},
                                                  {" 12 ", 12}, {"32767.4", 32767}, {"-0.4", 0}};
     for (const auto& [line, expected] : cases) {
         SCOPED_TRACE(line);

@@ -445,9 +445,8 @@ TEST_F(ActionsTest, AFailedActionNamesTheFileItsTargetAndTheReason) {
              QFile::setPermissions(D("a.t"), QFile::ReadOwner);
          },
          false, "Bug-Quorvan-ActionDoCopy", "a.t", "a.t", "the file is read-only", denied},
-        {"a link where the copy would overwrite", 4,
-         [this] { ASSERT_TRUE(QFile::link(W("a.t"), D("a.t"))); }, false, "Bug-Quorvan-ActionDoCopy", "a.t",
-         "a.t", "it is not a file", taken},
+        {"a link where the copy would overwrite", 4, [this] { ASSERT_TRUE(QFile::link(W("a.t"), D("a.t"))); },
+         false, "Bug-Quorvan-ActionDoCopy", "a.t", "a.t", "it is not a file", taken},
     };
     std::unique_ptr<FileSystem> real = makePosixFileSystem();
     for (const Case& c : cases) {
@@ -477,9 +476,9 @@ TEST_F(ActionsTest, AFailedActionNamesTheFileItsTargetAndTheReason) {
         const QString folderOfTarget = c.action == 0 ? S.WorkPath : S.DestPath;
         // The user's own files stopped it: told plainly, with what to do, and no bug report asked for.
         EXPECT_EQ(shown.last(), c.tag);
-        EXPECT_TRUE(windows.boxes.last().text.contains("\r\n\r\nFile : " + W(c.file) + "\r\nTarget : " +
-                                                       folderOfTarget + c.target + "\r\nReason : " + c.reason +
-                                                       "\r\n\r\n" + c.advice))
+        EXPECT_TRUE(windows.boxes.last().text.contains("\r\n\r\nFile : " + W(c.file) +
+                                                       "\r\nTarget : " + folderOfTarget + c.target +
+                                                       "\r\nReason : " + c.reason + "\r\n\r\n" + c.advice))
             << windows.boxes.last().text.toStdString();
         EXPECT_FALSE(windows.boxes.last().text.contains("report it to"));
         EXPECT_FALSE(S.UndoAvailable);

@@ -204,9 +204,9 @@ TEST_F(HelpFit, OpenListEntriesAndDrawingsReportWhereTheyAreDrawn) {
         ASSERT_GT(entries->childCount(), 0);
         for (int i = 0; i < entries->childCount(); ++i) {
             const QRect at = entries->child(i)->rect();
-            EXPECT_TRUE(shown.contains(at)) << i << ": " << at.x() << "," << at.y() << " " << at.width()
-                                            << " x " << at.height() << " in " << shown.width() << " x "
-                                            << shown.height();
+            EXPECT_TRUE(shown.contains(at))
+                << i << ": " << at.x() << "," << at.y() << " " << at.width() << " x " << at.height() << " in "
+                << shown.width() << " x " << shown.height();
         }
         combo->hidePopup();
     }

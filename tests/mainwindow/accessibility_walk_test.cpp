@@ -176,9 +176,10 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     ASSERT_FALSE(M().FrameSelection->Visible());
     EXPECT_EQ(on(M()), "CommandSelection");
 
-    for (auto [open, cancel, frame] : {std::tuple{M().CommandAction, M().CommandActionCancel, M().FrameAction},
-                                       std::tuple{M().CommandRigidity, M().CommandRigidityCancel, M().FrameRigidity},
-                                       std::tuple{M().CommandRun, M().CommandRunCancel, M().FrameRun}}) {
+    for (auto [open, cancel, frame] :
+         {std::tuple{M().CommandAction, M().CommandActionCancel, M().FrameAction},
+          std::tuple{M().CommandRigidity, M().CommandRigidityCancel, M().FrameRigidity},
+          std::tuple{M().CommandRun, M().CommandRunCancel, M().FrameRun}}) {
         SCOPED_TRACE(controlName(*open).toStdString());
         press(*open);
         ASSERT_TRUE(frame->Visible());
@@ -257,7 +258,6 @@ TEST_F(AccessibilityWalk, AKeyPressThatClosesAPanelOrDialogGivesTheFocusBackToIt
     // OK commits the destination and closes the Action panel with it: the focus goes to its button.
     ASSERT_FALSE(M().FrameAction->Visible());
     EXPECT_EQ(on(M()), "CommandAction");
-
 
     // A mouse click keeps resting the focus on the window's pane.
     ASSERT_TRUE(click(*M().CommandSelection));

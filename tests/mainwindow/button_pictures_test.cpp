@@ -139,7 +139,8 @@ TEST_F(ButtonPictures, StatusPictureFollowsTheState) {
     // What a screen reader reads besides the name: the state the picture shows.
     auto said = [this] {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(*M().PictureStatus));
-        return a ? a->text(QAccessible::Name) + QStringLiteral(": ") + a->text(QAccessible::Description) : QString();
+        return a ? a->text(QAccessible::Name) + QStringLiteral(": ") + a->text(QAccessible::Description)
+                 : QString();
     };
     OpenWork({"a.txt"});
     EXPECT_EQ(pictureId(*M().PictureStatus), "ImageShow:0");
@@ -229,8 +230,9 @@ TEST_F(ButtonPictures, EveryCaptionReadsClearlyOnItsFace) {
             QColor colour = WidgetOf(*button)->palette().color(QPalette::Active, QPalette::ButtonText);
             const QRect place(button->Left(), button->Top(), button->Width(), button->Height());
             for (const auto& other : M().Controls())
-                if (auto* label = dynamic_cast<Label*>(other.get()); label && label->Transparent() &&
-                    label->Visible() && label->Container() == button->Container() &&
+                if (auto* label = dynamic_cast<Label*>(other.get());
+                    label && label->Transparent() && label->Visible() &&
+                    label->Container() == button->Container() &&
                     place.contains(QRect(label->Left(), label->Top(), label->Width(), label->Height())))
                     colour = ToQColor(label->ForeColor());
             for (const Picture& face : {button->ShownPicture(), button->DownPicture()}) {

@@ -391,8 +391,8 @@ TEST_F(FolderDialogTest, ARefusedKeyDropsItselfAloneAndTheBoxKeepsTheFocus) {
             const QString one = rest.left(1);
             rest.remove(0, 1);
             QWidget* modal = QApplication::activeModalWidget();
-            QWidget* target = modal ? (modal->focusWidget() ? modal->focusWidget() : modal)
-                                    : WindowOf(M())->focusWidget();
+            QWidget* target =
+                modal ? (modal->focusWidget() ? modal->focusWidget() : modal) : WindowOf(M())->focusWidget();
             ASSERT_NE(target, nullptr);
             QTest::keyClicks(target, one);
         }

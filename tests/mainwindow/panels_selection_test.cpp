@@ -48,29 +48,35 @@ TEST_F(SelectionPanel, OkAndPromptFollowTheKindAndWhatChanged) {
              Choose(M().OptionSelectionNum[1]);
          },
          false, kAskNumber},
-        {"number of files typed", none,
+        {"number of files typed",
+         none,
          [this](SelectionPanel&) {
              Choose(M().OptionSelection[1]);
              Choose(M().OptionSelectionNum[1]);
              ASSERT_TRUE(type(*M().TextSelectionNumFile, "3"));
          },
-         true, {}},
+         true,
+         {}},
         {"by string, nothing typed", none, [this](SelectionPanel&) { Choose(M().OptionSelection[2]); }, false,
          kAskString},
-        {"by string typed", none,
+        {"by string typed",
+         none,
          [this](SelectionPanel&) {
              Choose(M().OptionSelection[2]);
              ASSERT_TRUE(type(*M().TextSelectionString, "a"));
          },
-         true, {}},
+         true,
+         {}},
         {"by extension, none committed", none, [this](SelectionPanel&) { Choose(M().OptionSelection[3]); },
          false, kAskExtension},
-        {"by extension typed", none,
+        {"by extension typed",
+         none,
          [this](SelectionPanel&) {
              Choose(M().OptionSelection[3]);
              ASSERT_TRUE(type(*M().TextSelectionString, "jpg"));
          },
-         true, {}},
+         true,
+         {}},
         {"by extension, committed and unchanged", commitExt, none, false, {}},
         {"by extension unchanged, its files no longer selected",
          [this](SelectionPanel&) {
@@ -79,7 +85,9 @@ TEST_F(SelectionPanel, OkAndPromptFollowTheKindAndWhatChanged) {
              S.SetButKey = "setButGlobal";
              SetButtons();
          },
-         none, true, {}},
+         none,
+         true,
+         {}},
         {"all files unchanged, its files no longer selected",
          [this](SelectionPanel&) {
              CommitRule(1, 0, 100, 0);
@@ -87,7 +95,9 @@ TEST_F(SelectionPanel, OkAndPromptFollowTheKindAndWhatChanged) {
              S.SetButKey = "setButGlobal";
              SetButtons();
          },
-         none, true, {}},
+         none,
+         true,
+         {}},
         {"by extension, maximum changed",
          commitExt,
          [this](SelectionPanel&) {

@@ -288,7 +288,8 @@ TEST_F(FormsAccess, AToolsPickOfAnEntryChoosesItAsAClickDoes) {
     EXPECT_EQ(combo->ListIndex(), 3);
     EXPECT_EQ(clicks, (QStringList{"ComboPlace", "ComboPlace"}));
     EXPECT_EQ(value(), "After");
-    EXPECT_FALSE(qobject_cast<QComboBox*>(WidgetOf(*combo))->view()->isVisible()) << "closed as after a click";
+    EXPECT_FALSE(qobject_cast<QComboBox*>(WidgetOf(*combo))->view()->isVisible())
+        << "closed as after a click";
     // Unselecting the chosen entry chooses nothing: the choice stays, and shows.
     ASSERT_TRUE(toggleThroughAccessibility(*combo, 3));
     EXPECT_EQ(combo->ListIndex(), 3);
@@ -496,7 +497,9 @@ TEST(FormsAccessShowing, ABoxDrawsItsShortenedTextAndHoldsTheWhole) {
         EXPECT_EQ(path->Text(), whole);
         // Drawn as the box that holds the short form draws it.
         WidgetOf(*ok)->setFocus();
-        auto drawn = [](const TextBox* b) { return WidgetOf(*b)->grab().toImage().convertToFormat(QImage::Format_RGB32); };
+        auto drawn = [](const TextBox* b) {
+            return WidgetOf(*b)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        };
         EXPECT_EQ(drawn(path), drawn(plain));
         EXPECT_EQ(QAccessible::queryAccessibleInterface(WidgetOf(*path))->text(QAccessible::Value), whole);
         // Tab stops on it, not on the plain read-only box.

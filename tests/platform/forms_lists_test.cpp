@@ -128,17 +128,17 @@ TEST_F(FormsLists, FileListShowsVisibleFilesSortedIgnoringCase) {
 // exact name breaking ties, a hidden name left out wherever it would fall.
 TEST_F(FormsLists, FileListOrderHoldsForLongAndNonAsciiNames) {
     const QStringList names = {"Trip 2026 - 010.jpg", "trip 2026 - 002.jpg", "TRIP 2026 - 002.jpg",
-                               "Trip 2026 - 1.jpg", "\u00c9mile.txt", "\u00e9mile.txt", "emile.txt",
-                               "Stra\u00dfe.txt", "strasse.txt", "STRASSF.txt", "_under.txt", "Zeta.txt",
+                               "Trip 2026 - 1.jpg",   "\u00c9mile.txt",      "\u00e9mile.txt",
+                               "emile.txt",           "Stra\u00dfe.txt",     "strasse.txt",
+                               "STRASSF.txt",         "_under.txt",          "Zeta.txt",
                                "trip 2026 - 003.jpg", "Trip 2026 - 003.JPG"};
     for (const QString& name : names) touch(root + "/" + name);
     storeAttributes(root + "/trip 2026 - 002.jpg", AttrHidden);
     files->SetPath(root);
-    EXPECT_EQ(items(*files),
-              (QStringList{"_under.txt", "emile.txt", "strasse.txt", "STRASSF.txt", "Stra\u00dfe.txt",
-                           "TRIP 2026 - 002.jpg", "Trip 2026 - 003.JPG", "trip 2026 - 003.jpg",
-                           "Trip 2026 - 010.jpg", "Trip 2026 - 1.jpg", "Zeta.txt", "\u00c9mile.txt",
-                           "\u00e9mile.txt"}));
+    EXPECT_EQ(items(*files), (QStringList{"_under.txt", "emile.txt", "strasse.txt", "STRASSF.txt",
+                                          "Stra\u00dfe.txt", "TRIP 2026 - 002.jpg", "Trip 2026 - 003.JPG",
+                                          "trip 2026 - 003.jpg", "Trip 2026 - 010.jpg", "Trip 2026 - 1.jpg",
+                                          "Zeta.txt", "\u00c9mile.txt", "\u00e9mile.txt"}));
 }
 
 TEST_F(FormsLists, ListsShowWhatTheFileSystemInForceLists) {
@@ -269,7 +269,8 @@ TEST_F(FormsLists, HundredThousandFilesListInOneReadAndSelect) {
     QCoreApplication::processEvents();
     EXPECT_EQ(clicks, kFiles);
     EXPECT_EQ(files->SelCount(), kFiles);
-    EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), kFiles) << "the view shows what code selected";
+    EXPECT_EQ(view->selectionModel()->selectedIndexes().size(), kFiles)
+        << "the view shows what code selected";
     EXPECT_EQ(resets, 2) << "selecting resets nothing";
     EXPECT_EQ(counting.reads, 2) << "selecting reads nothing";
 }

@@ -321,7 +321,8 @@ TEST_F(FileSystemTest, ADestinationMovedAwayDuringACopyKeepsNoPartialCopy) {
                 << e.message().toStdString();
             EXPECT_EQ(e.systemError(), ENOENT);
         }
-        EXPECT_TRUE(QDir(path("moved")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
+        EXPECT_TRUE(
+            QDir(path("moved")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty())
             << QDir(path("moved")).entryList(QDir::AllEntries | QDir::Hidden).join(' ').toStdString();
         EXPECT_EQ(read(source), "0123456789");
         QDir(path("moved")).removeRecursively();
@@ -496,7 +497,8 @@ TEST_F(FileSystemTest, ALinkGetsNoAttributesThroughItsTarget) {
             fs.SetAttributes(link, value);
             ADD_FAILURE() << "the link was given attributes";
         } catch (const PlatformError& e) {
-            EXPECT_TRUE(e.message().endsWith("it is a symbolic link, and the file it points to is left alone"))
+            EXPECT_TRUE(
+                e.message().endsWith("it is a symbolic link, and the file it points to is left alone"))
                 << e.message().toStdString();
             EXPECT_EQ(e.systemError(), ELOOP) << "the user's own link, no fault of the program";
         }

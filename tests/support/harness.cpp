@@ -597,7 +597,8 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
             return first;
         bool any = false;
         for (const auto& k : f.Controls())
-            if (WidgetOf(*k) && WidgetOf(*k)->parentWidget() == WidgetOf(*c) && k->Kind() != ControlKind::Line) {
+            if (WidgetOf(*k) && WidgetOf(*k)->parentWidget() == WidgetOf(*c) &&
+                k->Kind() != ControlKind::Line) {
                 first = any ? std::min(first, inner(k.get())) : inner(k.get());
                 any = true;
             }
@@ -616,10 +617,11 @@ void readChildren(Form& f, const QWidget* parent, std::vector<Control*>& out) {
     };
     for (size_t k = 0; k < kids.size();) {
         size_t end = k + 1;
-        while (end < kids.size() && oneRow(kids[k], kids[end]))
-            ++end;
-        std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k), kids.begin() + static_cast<std::ptrdiff_t>(end),
-                         [](Control* a, Control* b) { return onWindow(WidgetOf(*a)).left() < onWindow(WidgetOf(*b)).left(); });
+        while (end < kids.size() && oneRow(kids[k], kids[end])) ++end;
+        std::stable_sort(kids.begin() + static_cast<std::ptrdiff_t>(k),
+                         kids.begin() + static_cast<std::ptrdiff_t>(end), [](Control* a, Control* b) {
+                             return onWindow(WidgetOf(*a)).left() < onWindow(WidgetOf(*b)).left();
+                         });
         k = end;
     }
     for (Control* c : kids) {
@@ -734,7 +736,8 @@ QStringList readingOrder(Form& f) {
         // text); what a panel covers is out of reach.
         if (!operable(*c) || !inSight(*c, WindowOf(f)))
             continue;
-        if (auto* box = dynamic_cast<TextBox*>(c); box && box->Locked() && !(box->ReadStop() && !box->Text().isEmpty()))
+        if (auto* box = dynamic_cast<TextBox*>(c);
+            box && box->Locked() && !(box->ReadStop() && !box->Text().isEmpty()))
             continue;
         if (c->Kind() == ControlKind::OptionButton) {
             if (std::find(groupsDone.begin(), groupsDone.end(), c->Container()) != groupsDone.end())
@@ -808,8 +811,9 @@ QStringList accessibilityProblems(Form& f) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(WidgetOf(c));
         const bool drawsNothing = isBlank(WidgetOf(c)->grab().toImage());
         if (a && drawsNothing != a->state().invisible)
-            problems << controlName(c) + (drawsNothing ? QStringLiteral(": draws nothing, reported as showing")
-                                                       : QStringLiteral(": drawn, reported as not showing"));
+            problems << controlName(c) + (drawsNothing
+                                              ? QStringLiteral(": draws nothing, reported as showing")
+                                              : QStringLiteral(": drawn, reported as not showing"));
     }
     return problems;
 }
@@ -818,7 +822,8 @@ namespace {
 
 QAccessibleInterface* listInterface(const Control& list) {
     QCoreApplication::processEvents();  // a list may bring its selection up when the loop is idle
-    QAccessibleInterface* a = WidgetOf(list) ? QAccessible::queryAccessibleInterface(WidgetOf(list)) : nullptr;
+    QAccessibleInterface* a =
+        WidgetOf(list) ? QAccessible::queryAccessibleInterface(WidgetOf(list)) : nullptr;
     // A combo's entries are those of its drop-down list, its one child.
     if (a && a->role() == QAccessible::ComboBox)
         return a->child(0);
