@@ -220,8 +220,9 @@ bool RuleFindsFilesNow() {
         return count > S.SelSkip && (mode == QLatin1String("All") || S.SelNumber > 0);
     if (mode != QLatin1String("ByString") && mode != QLatin1String("ByExtension"))
         return false;
+    const SelectionRule rule;
     for (int i = std::max(S.SelSkip, 0); i < count; ++i)
-        if (SelectionRuleMatches(w.FileEntry(FileList::Work, i)))
+        if (rule.Matches(w.FileEntry(FileList::Work, i)))
             return true;
     return false;
 }
@@ -280,18 +281,23 @@ void FreeLines(std::array<QString, 4>& l) {
 
 }  // namespace
 
-bool SelectionRuleMatches(const QString& name) {
-    const bool byString = S.SelectionMode == QLatin1String("ByString");
-    if (!byString && S.SelectionMode != QLatin1String("ByExtension"))
-        return false;
+SelectionRule::SelectionRule()
+    : active_(S.SelectionMode == QLatin1String("ByString") || S.SelectionMode == QLatin1String("ByExtension")),
+      byString_(S.SelectionMode == QLatin1String("ByString")),
+      caseSensitive_(S.SelCaseSensitive) {
     // The case box counts for both, as the panel and the help say.
-    const QString& subject = byString ? S.SelString : S.SelExtension;
-    const QString needle = S.SelCaseSensitive ? subject : subject.toUpper();
-    if (byString)
-        return S.SelCaseSensitive ? name.contains(needle) : name.toUpper().contains(needle);
-    if (name.size() < needle.size())
+    const QString& subject = byString_ ? S.SelString : S.SelExtension;
+    needle_ = caseSensitive_ ? subject : subject.toUpper();
+}
+
+bool SelectionRule::Matches(const QString& name) const {
+    if (!active_)
         return false;
-    return S.SelCaseSensitive ? name.endsWith(needle) : name.right(needle.size()).toUpper() == needle;
+    if (byString_)
+        return caseSensitive_ ? name.contains(needle_) : name.toUpper().contains(needle_);
+    if (name.size() < needle_.size())
+        return false;
+    return caseSensitive_ ? name.endsWith(needle_) : name.right(needle_.size()).toUpper() == needle_;
 }
 
 LittleHelpTexts LittleHelp() {

@@ -20,8 +20,19 @@ struct LittleHelpTexts {
 
 LittleHelpTexts LittleHelp();
 
-// Whether the committed by-string or by-extension rule takes a file of this name (the automatic
-// selection and the help that explains it judge alike).
-bool SelectionRuleMatches(const QString& name);
+// The committed by-string or by-extension rule, read once: whether it takes a file of a name (the
+// automatic selection and the help that explains it judge alike). A walk over many names folds the
+// rule's text once, not for every name.
+class SelectionRule {
+  public:
+    SelectionRule();
+    bool Matches(const QString& name) const;
+
+  private:
+    bool active_ = false;
+    bool byString_ = false;
+    bool caseSensitive_ = false;
+    QString needle_;
+};
 
 }  // namespace qv

@@ -88,8 +88,9 @@ void SetValueAutoSelect() {
     }
     // By string or by extension: matches from the skip on, up to the maximum.
     int matches = 0;
+    const SelectionRule rule;
     SelectWhere(files, [&](int i) {
-        if (i < skip || !SelectionRuleMatches(files.List(i)))
+        if (i < skip || !rule.Matches(files.List(i)))
             return false;
         ++matches;
         return S.SelMaxFiles == 0 || matches <= S.SelMaxFiles;
